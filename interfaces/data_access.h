@@ -1,0 +1,43 @@
+#ifndef PELLORA_INTERFACES_DATA_ACCESS_H_
+#define PELLORA_INTERFACES_DATA_ACCESS_H_
+
+#include <memory>
+#include <string>
+
+#include "interfaces/connection.h"
+#include "runtime/recordset.h"
+
+namespace pellora {
+
+// The maker's data-access object: every SQL text of the add-in reaches the company database
+// through one of these. Members in the library's interface order.
+class DataAccess {
+ public:
+  virtual ~DataAccess() = default;
+
+  // Transactions nest: an inner Begin/Commit pair commits nothing until the outer one does.
+  virtual void BeginTransaction() = 0;
+  virtual bool CloseConnection() = 0;
+  virtual void CommitTransaction() = 0;
+  // Runs a statement or batch that returns no rows; raises on failure.
+  virtual bool ExecuteCommand(const std::string& context, const std::string& sql) = 0;
+  // A recordset whose AddNew/Update reach the table at once.
+  virtual bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset,
+                                      int cursor_type, int lock_type) = 0;
+  // A client-side recordset on its first row; changes stay in memory until SaveRecordset.
+  virtual bool OpenRecordset(const std::string& context, const std::string& sql,
+                             RecordsetPtr& recordset, bool client_cursor, int options) = 0;
+  virtual bool InTransaction() = 0;
+  // False, creating nothing, when the company database cannot be opened.
+  virtual bool OpenConnection(const std::string& connection_string) = 0;
+  // Writes inserted and changed rows to the recordset's base table, by its key.
+  virtual bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) = 0;
+  virtual void RollbackTransaction() = 0;
+  virtual void GetConnection(std::shared_ptr<Connection>& connection) = 0;
+};
+
+using DataAccessPtr = std::shared_ptr<DataAccess>;
+
+}  // namespace pellora
+
+#endif  // PELLORA_INTERFACES_DATA_ACCESS_H_
