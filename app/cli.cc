@@ -1,0 +1,62 @@
+#include "app/cli.h"
+
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "app/commands.h"
+#include "app/tracing_data_access.h"
+#include "runtime/error.h"
+
+namespace pellora::app {
+namespace {
+
+constexpr char kUsage[] =
+    "Utilização: pellora [--dir PASTA] [--company EMPRESA] [--user UTILIZADOR] "
+    "[--trace-sql FICHEIRO] COMANDO ...\n"
+    "Comandos:\n"
+    "  sql --db FICHEIRO [--exec] \"SQL\"    executa um texto SQL numa base de dados\n"
+    "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S]\n"
+    "                                       cria uma empresa de demonstração\n"
+    "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n";
+
+const std::map<std::string, std::function<int(const CommandContext&)>>& Commands() {
+  static const std::map<std::string, std::function<int(const CommandContext&)>> kCommands = {
+      {"sql", SqlCommand},
+      {"demo", DemoCommand},
+      {"sets", SetsCommand},
+  };
+  return kCommands;
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  try {
+    CommandLine line = CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc),
+                                          {"exec", "pick-all", "cancel", "help"});
+    if (line.command().empty() || line.Has("help")) {
+      (line.Has("help") ? std::cout : std::cerr) << kUsage;
+      return line.Has("help") ? 0 : 2;
+    }
+    auto command = Commands().find(line.command());
+    if (command == Commands().end()) {
+      throw UsageError("Comando desconhecido: " + line.command() + ".");
+    }
+    std::shared_ptr<SqlTrace> trace;
+    if (auto path = line.Get("trace-sql")) trace = std::make_shared<SqlTrace>(*path);
+    CommandContext context{std::move(line), std::cout, std::cerr, trace};
+    return command->second(context);
+  } catch (const UsageError& e) {
+    std::cerr << e.what() << '\n';
+    return 2;
+  } catch (const Error& e) {
+    std::cerr << "Erro " << e.number() << " - " << e.description() << '\n';
+    return 1;
+  } catch (const std::exception& e) {
+    std::cerr << "Erro - " << e.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace pellora::app

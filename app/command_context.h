@@ -1,0 +1,37 @@
+#ifndef PELLORA_APP_COMMAND_CONTEXT_H_
+#define PELLORA_APP_COMMAND_CONTEXT_H_
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "app/command_line.h"
+#include "interfaces/data_access.h"
+
+namespace pellora::app {
+
+class SqlTrace;
+
+// What every command is given: its words, the output streams and the options that belong to
+// the whole program (--dir, --company, --user, --trace-sql).
+struct CommandContext {
+  CommandLine line;
+  std::ostream& out;
+  std::ostream& err;
+  std::shared_ptr<SqlTrace> trace;  // null without --trace-sql
+
+  std::string Dir() const { return line.Require("dir"); }
+  std::string Company() const { return line.Require("company"); }
+  std::string User() const { return line.Get("user").value_or(""); }
+
+  // A data-access object on a company database file, traced when asked; the data access
+  // stays closed until the caller opens it.
+  DataAccessPtr NewDataAccess() const;
+  // The data-access object opened on company `Company()` in folder `Dir()`; UsageError when
+  // the company does not exist there.
+  DataAccessPtr OpenCompany() const;
+};
+
+}  // namespace pellora::app
+
+#endif  // PELLORA_APP_COMMAND_CONTEXT_H_

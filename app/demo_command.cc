@@ -1,0 +1,40 @@
+#include <ostream>
+#include <string>
+
+#include "app/commands.h"
+#include "app/demo_company.h"
+
+namespace pellora::app {
+namespace {
+
+int PositiveNumber(const std::string& option, const std::string& text) {
+  size_t used = 0;
+  int value = -1;
+  try {
+    value = std::stoi(text, &used);
+  } catch (const std::exception&) {
+  }
+  if (used != text.size() || value < 0) {
+    throw UsageError("--" + option + " deve ser um número inteiro positivo: " + text);
+  }
+  return value;
+}
+
+}  // namespace
+
+// pellora demo --dir DIR [--company DEMO] [--readings N] [--seed S]
+int DemoCommand(const CommandContext& context) {
+  const CommandLine& line = context.line;
+  line.CheckKnown({"dir", "company", "readings", "seed", "user", "trace-sql"});
+  DemoOptions options;
+  options.dir = context.Dir();
+  options.company = line.Get("company").value_or(options.company);
+  if (auto readings = line.Get("readings")) options.readings = PositiveNumber("readings", *readings);
+  if (auto seed = line.Get("seed")) options.seed = PositiveNumber("seed", *seed);
+  CreateDemoCompany(options);
+  context.out << "Empresa de demonstração " << options.company << " criada em " << options.dir
+              << " (" << options.readings << " leituras pendentes).\n";
+  return 0;
+}
+
+}  // namespace pellora::app

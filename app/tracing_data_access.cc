@@ -1,0 +1,82 @@
+#include "app/tracing_data_access.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "runtime/error.h"
+
+namespace pellora::app {
+namespace {
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+          out += escaped;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+class TracingConnection : public Connection {
+ public:
+  TracingConnection(std::shared_ptr<Connection> inner, std::shared_ptr<SqlTrace> trace)
+      : inner_(std::move(inner)), trace_(std::move(trace)) {}
+
+  RecordsetPtr Execute(const std::string& sql) override {
+    trace_->Record("Connection.Execute", sql);
+    return inner_->Execute(sql);
+  }
+
+ private:
+  std::shared_ptr<Connection> inner_;
+  std::shared_ptr<SqlTrace> trace_;
+};
+
+}  // namespace
+
+void SqlTrace::Record(const std::string& member, const std::string& sql) {
+  std::ofstream out(path_, std::ios::app | std::ios::binary);
+  out << "{\"member\": " << JsonString(member) << ", \"sql\": " << JsonString(sql) << "}\n";
+  if (!out) {
+    throw Error(kDatabaseError, "TracingDataAccess",
+                "Não foi possível escrever o registo de SQL em " + path_ + ".");
+  }
+}
+
+bool TracingDataAccess::ExecuteCommand(const std::string& context, const std::string& sql) {
+  trace_->Record("ExecuteCommand", sql);
+  return inner_->ExecuteCommand(context, sql);
+}
+
+bool TracingDataAccess::OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset,
+                                               int cursor_type, int lock_type) {
+  trace_->Record("OpenRecordsetForUpdate", sql);
+  return inner_->OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);
+}
+
+bool TracingDataAccess::OpenRecordset(const std::string& context, const std::string& sql,
+                                      RecordsetPtr& recordset, bool client_cursor, int options) {
+  trace_->Record("OpenRecordset", sql);
+  return inner_->OpenRecordset(context, sql, recordset, client_cursor, options);
+}
+
+void TracingDataAccess::GetConnection(std::shared_ptr<Connection>& connection) {
+  std::shared_ptr<Connection> inner;
+  inner_->GetConnection(inner);
+  connection = std::make_shared<TracingConnection>(std::move(inner), trace_);
+}
+
+}  // namespace pellora::app

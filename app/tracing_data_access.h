@@ -1,0 +1,53 @@
+#ifndef PELLORA_APP_TRACING_DATA_ACCESS_H_
+#define PELLORA_APP_TRACING_DATA_ACCESS_H_
+
+#include <memory>
+#include <string>
+
+#include "interfaces/data_access.h"
+
+namespace pellora::app {
+
+// Appends one JSON line per SQL text to a file.
+class SqlTrace {
+ public:
+  explicit SqlTrace(std::string path) : path_(std::move(path)) {}
+  void Record(const std::string& member, const std::string& sql);
+
+ private:
+  std::string path_;
+};
+
+// A data-access object that records every SQL text it is given, and every text run on a
+// connection obtained from it, before passing the call on.
+class TracingDataAccess : public DataAccess {
+ public:
+  TracingDataAccess(DataAccessPtr inner, std::shared_ptr<SqlTrace> trace)
+      : inner_(std::move(inner)), trace_(std::move(trace)) {}
+
+  void BeginTransaction() override { inner_->BeginTransaction(); }
+  bool CloseConnection() override { return inner_->CloseConnection(); }
+  void CommitTransaction() override { inner_->CommitTransaction(); }
+  bool ExecuteCommand(const std::string& context, const std::string& sql) override;
+  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
+                              int lock_type) override;
+  bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
+                     bool client_cursor, int options) override;
+  bool InTransaction() override { return inner_->InTransaction(); }
+  bool OpenConnection(const std::string& connection_string) override {
+    return inner_->OpenConnection(connection_string);
+  }
+  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
+    return inner_->SaveRecordset(context, recordset);
+  }
+  void RollbackTransaction() override { inner_->RollbackTransaction(); }
+  void GetConnection(std::shared_ptr<Connection>& connection) override;
+
+ private:
+  DataAccessPtr inner_;
+  std::shared_ptr<SqlTrace> trace_;
+};
+
+}  // namespace pellora::app
+
+#endif  // PELLORA_APP_TRACING_DATA_ACCESS_H_
