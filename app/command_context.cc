@@ -15,9 +15,9 @@ DataAccessPtr CommandContext::OpenCompany() const {
   const std::string dir = Dir();
   const std::string company = Company();
   DataAccessPtr data_access = NewDataAccess();
-  const std::string connection_string = "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" +
-                                        dir + ";Initial Catalog=" + company +
-                                        ";Integrated Security=SSPI;";
+  const std::string connection_string =
+      "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + dir +
+      ";Initial Catalog=" + company + ";Integrated Security=SSPI;";
   if (!data_access->OpenConnection(connection_string)) {
     throw UsageError("A empresa " + company + " não existe em " + dir + ".");
   }

@@ -29,7 +29,8 @@ int DemoCommand(const CommandContext& context) {
   DemoOptions options;
   options.dir = context.Dir();
   options.company = line.Get("company").value_or(options.company);
-  if (auto readings = line.Get("readings")) options.readings = PositiveNumber("readings", *readings);
+  if (auto readings = line.Get("readings"))
+    options.readings = PositiveNumber("readings", *readings);
   if (auto seed = line.Get("seed")) options.seed = PositiveNumber("seed", *seed);
   CreateDemoCompany(options);
   context.out << "Empresa de demonstração " << options.company << " criada em " << options.dir

@@ -12,8 +12,8 @@ namespace {
 // The third-party kind each operation gives the chooser for its movement code: entries come
 // from suppliers, exits go to customers, the stock operations pass 3 and transfers 4.
 int16_t DefaultThirdPartyKind(const std::string& movement_code) {
-  static const std::map<std::string, int16_t> kKinds = {
-      {"E", 1}, {"S", 2}, {"I", 3}, {"A", 3}, {"T", 4}, {"X", 3}, {"P", 3}};
+  static const std::map<std::string, int16_t> kKinds = {{"E", 1}, {"S", 2}, {"I", 3}, {"A", 3},
+                                                        {"T", 4}, {"X", 3}, {"P", 3}};
   auto it = kKinds.find(movement_code);
   if (it == kKinds.end()) {
     throw UsageError("Tipo de movimento desconhecido: " + movement_code +
@@ -28,8 +28,8 @@ int16_t DefaultThirdPartyKind(const std::string& movement_code) {
 // as the chooser lists them.
 int SetsCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"kind", "third-party-kind", "third-party", "dir", "company", "user",
-                   "trace-sql"});
+  line.CheckKnown(
+      {"kind", "third-party-kind", "third-party", "dir", "company", "user", "trace-sql"});
   const std::string code = line.Get("kind").value_or("X");
   int16_t kind = DefaultThirdPartyKind(code);
   if (auto text = line.Get("third-party-kind")) {

@@ -50,16 +50,26 @@ std::string HexText(const Bytes& bytes) {
 
 std::string PlainText(const Variant& value) {
   switch (value.type()) {
-    case VarType::kEmpty: return "";
-    case VarType::kNull: return "NULL";
-    case VarType::kInteger: return std::to_string(value.AsInteger());
-    case VarType::kLong: return std::to_string(value.AsLong());
-    case VarType::kDouble: return DoubleText(value.AsDouble());
-    case VarType::kCurrency: return CurrencyText(value.AsCurrency());
-    case VarType::kDate: return DateText(value.AsDate());
-    case VarType::kString: return value.AsString();
-    case VarType::kBoolean: return value.AsBoolean() ? "True" : "False";
-    case VarType::kByteArray: return HexText(value.AsBytes());
+    case VarType::kEmpty:
+      return "";
+    case VarType::kNull:
+      return "NULL";
+    case VarType::kInteger:
+      return std::to_string(value.AsInteger());
+    case VarType::kLong:
+      return std::to_string(value.AsLong());
+    case VarType::kDouble:
+      return DoubleText(value.AsDouble());
+    case VarType::kCurrency:
+      return CurrencyText(value.AsCurrency());
+    case VarType::kDate:
+      return DateText(value.AsDate());
+    case VarType::kString:
+      return value.AsString();
+    case VarType::kBoolean:
+      return value.AsBoolean() ? "True" : "False";
+    case VarType::kByteArray:
+      return HexText(value.AsBytes());
   }
   return "";
 }

@@ -2,6 +2,7 @@
 #define PELLORA_INTERFACES_COMPONENT_FACTORY_H_
 
 #include "interfaces/data_access.h"
+#include "interfaces/vela.h"
 
 namespace pellora {
 
@@ -11,6 +12,7 @@ class ComponentFactory {
  public:
   virtual ~ComponentFactory() = default;
   virtual DataAccessPtr CreateDataAccess() = 0;
+  virtual PickingApiPtr CreatePickingApi() = 0;
 };
 
 }  // namespace pellora
