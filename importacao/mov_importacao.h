@@ -1,0 +1,122 @@
+#ifndef PELLORA_IMPORTACAO_MOV_IMPORTACAO_H_
+#define PELLORA_IMPORTACAO_MOV_IMPORTACAO_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "importacao/enums.h"
+#include "importacao/result.h"
+#include "interfaces/vela.h"
+#include "runtime/recordset.h"
+#include "runtime/variant.h"
+
+namespace pellora {
+
+// Turns one or more reading sets into host documents. One object serves one import: the caller
+// writes the header properties, optionally asks TerceiroGet, then calls Execute once.
+class MovImportacao {
+ public:
+  // ---- Public members, in the class's interface order.
+  void SetCabTipoImportacao(int32_t value) { cab_tipo_importacao_ = value; }
+  void SetCabTipoDocumento(const std::string& value) { cab_tipo_documento_ = value; }
+  void SetCabSector(const std::string& value) { cab_sector_ = value; }
+  void SetCabSerie(const std::string& value) { cab_serie_ = value; }
+  void SetCabTerceiro(const std::string& value) { cab_terceiro_ = value; }
+  void SetCabTipoTerceiro(int16_t value) { cab_tipo_terceiro_ = value; }
+  void SetCabTipoPreco(int16_t value) { cab_tipo_preco_ = value; }
+  void SetCabData(Date value) { cab_data_ = value; }
+  void SetCabMoeda(const std::string& value) { cab_moeda_ = value; }
+  void SetCabIvaIncluido(bool value) { cab_iva_incluido_ = value; }
+
+  // The customer or supplier of one reading set (upper case), or "" when there is none.
+  std::string TerceiroGet(std::string sTerminal, std::string sConjunto);
+  // Never throws: every failure comes back as the Result.
+  Result Execute(PickingApiPtr& VelaApi, bool bSoUm, std::vector<std::string>& sTerminais,
+                 std::vector<std::string>& sConjuntos);
+  // A new, empty original-document key list (Tipo, Serie, Numero, Ano).
+  RecordsetPtr LeitDocOriginaisBuid();
+  // Adds a key to the object's list unless it is already there.
+  void LeitDocOriginaisAdd(std::string Tipo, std::string sSerie, int32_t Numero, int16_t Ano);
+
+ private:
+  // Working state of one run of the lines builder.
+  struct LinhasEstado {
+    std::string artigo_anterior = "-1";
+    std::string armazem_anterior = "-1";
+    int16_t linha_anterior = -1;  // NumeroLinha (reading loop) or Ordenaca (adjustment loop)
+    std::string orig_tipo;
+    std::string orig_serie;
+    int32_t orig_numero = -1;
+    int16_t orig_ano = -1;
+    int16_t ultima_linha = 0;
+    double quantidade = 0;
+    double factor_linha = 1;
+    Result result;
+  };
+
+  // ---- Execute and its steps (mov_importacao.cc)
+  Result LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,
+                          std::vector<std::string>& sConjuntos);
+  Result LeiturasValidar();
+  Result DocumentoCriarSequencia(std::string modo);
+  Result AcertoInventarioExecutar();
+  void LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTerminais,
+                      std::vector<std::string>& sConjuntos, int16_t estado);
+  // Fills the header properties from one group of the parameters row.
+  void CabDeParametros(const std::string& sector, const std::string& serie,
+                       const std::string& tipo_documento, int16_t tipo_preco);
+
+  // ---- Original documents and unit prices (reading_preparation.cc)
+  Result PrecosUnitariosValidar(bool so_negativos);
+  Result LeiturasPreparar();
+
+  // ---- Document header (document_header.cc)
+  Result DocCabecalhoCriar();
+  bool SerieOrigemGet(const std::string& tipo, const std::string& serie);
+
+  // ---- Document lines (document_lines.cc, line_items.cc, adjustment_lines.cc)
+  Result DocLinhasCriar(std::string& modo);
+  void LinhaAdd(const std::string& artigo, const std::string& armazem, const std::string& unidade,
+                double quantidade, double preco, int16_t& numero_linha);
+  void LoteAdd(const std::string& nosso_lote, const std::string& vosso_lote,
+               const std::string& artigo, const std::string& armazem, int16_t numero_linha,
+               double quantidade, const std::string& validade);
+  void NumeroSerieAdd(const std::string& numero_serie, int16_t numero_linha,
+                      const std::string& artigo, const std::string& armazem);
+  double FactorUnidade(const std::string& artigo, const std::string& unidade);
+
+  // ---- Document creation (document_creation.cc)
+  Result DocumentoGravar();
+
+  // ---- State
+  PickingApiPtr api_;
+  RecordsetPtr leituras_;
+  RecordsetPtr doc_orig_cab_;
+  RecordsetPtr doc_orig_lin_;
+  RecordsetPtr doc_orig_lin_consumidas_;
+  RecordsetPtr doc_originais_;
+  RecordsetPtr parametros_;
+  HostDocumentPtr documento_;
+  RecordsetPtr cp_livres_orig_;
+
+  std::string doc_orig_tipo_;
+  std::string doc_orig_serie_;
+  int32_t doc_orig_numero_ = -1;
+  int16_t doc_orig_ano_ = -1;
+
+  int32_t cab_tipo_importacao_ = TI_InventarioInicial;
+  std::string cab_tipo_documento_;
+  std::string cab_sector_;
+  std::string cab_serie_;
+  std::string cab_terceiro_;
+  int16_t cab_tipo_terceiro_ = 0;
+  int16_t cab_tipo_preco_ = tpDefault;
+  Date cab_data_;
+  std::string cab_moeda_;
+  bool cab_iva_incluido_ = false;
+};
+
+}  // namespace pellora
+
+#endif  // PELLORA_IMPORTACAO_MOV_IMPORTACAO_H_
