@@ -24,10 +24,16 @@ std::function<Date()>& InjectedClock() {
 
 }  // namespace
 
-Date Now() { return InjectedClock() ? InjectedClock()() : SystemNow(); }
+Date Now() {
+  return InjectedClock() ? InjectedClock()() : SystemNow();
+}
 
-Date Today() { return DateOnly(Now()); }
+Date Today() {
+  return DateOnly(Now());
+}
 
-void SetClock(std::function<Date()> clock) { InjectedClock() = std::move(clock); }
+void SetClock(std::function<Date()> clock) {
+  InjectedClock() = std::move(clock);
+}
 
 }  // namespace pellora

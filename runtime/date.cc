@@ -45,7 +45,9 @@ DayAndTime Split(Date date) {
   return {static_cast<long>(day), std::fabs(date.serial - day)};
 }
 
-Date Join(long day, double time) { return Date{day < 0 ? day - time : day + time}; }
+Date Join(long day, double time) {
+  return Date{day < 0 ? day - time : day + time};
+}
 
 }  // namespace
 
@@ -75,6 +77,8 @@ Date AddDays(Date date, int days) {
   return Join(split.day + days, split.time);
 }
 
-Date DateOnly(Date date) { return Date{std::trunc(date.serial)}; }
+Date DateOnly(Date date) {
+  return Date{std::trunc(date.serial)};
+}
 
 }  // namespace pellora

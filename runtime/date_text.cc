@@ -14,8 +14,7 @@ class Reader {
   bool Number(int min_digits, int max_digits, int* value) {
     int digits = 0;
     *value = 0;
-    while (digits < max_digits && pos_ < text_.size() && text_[pos_] >= '0' &&
-           text_[pos_] <= '9') {
+    while (digits < max_digits && pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
       *value = *value * 10 + (text_[pos_++] - '0');
       ++digits;
     }

@@ -11,8 +11,12 @@ Locale& MutableLocale() {
 
 }  // namespace
 
-const Locale& CurrentLocale() { return MutableLocale(); }
+const Locale& CurrentLocale() {
+  return MutableLocale();
+}
 
-void SetLocale(const Locale& locale) { MutableLocale() = locale; }
+void SetLocale(const Locale& locale) {
+  MutableLocale() = locale;
+}
 
 }  // namespace pellora

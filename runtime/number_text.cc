@@ -8,8 +8,12 @@ namespace pellora {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Appends the digits at `*pos`, skipping a group separator that stands between two digits.
 size_t TakeDigits(std::string_view text, size_t* pos, std::string_view group_separator,
@@ -67,8 +71,8 @@ size_t ScanDecimal(std::string_view text, std::string_view decimal_separator,
     canonical->clear();
     return 0;
   }
-  if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' ||
-                            text[pos] == 'd')) {
+  if (pos < text.size() &&
+      (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' || text[pos] == 'd')) {
     const size_t mark = canonical->size();
     size_t exponent_pos = pos + 1;
     canonical->push_back('e');
@@ -121,9 +125,8 @@ std::optional<double> ParseLocaleNumber(std::string_view text, const Locale& loc
     return std::nullopt;
   }
   std::string canonical;
-  if (text.empty() ||
-      ScanDecimal(text, locale.decimal_separator, locale.group_separator, &canonical) !=
-          text.size()) {
+  if (text.empty() || ScanDecimal(text, locale.decimal_separator, locale.group_separator,
+                                  &canonical) != text.size()) {
     return std::nullopt;
   }
   return CanonicalToDouble(canonical);

@@ -50,13 +50,29 @@ bool Variant::IsNumber() const {
   }
 }
 
-int16_t Variant::AsInteger() const { return Expect<int16_t>(value_); }
-int32_t Variant::AsLong() const { return Expect<int32_t>(value_); }
-double Variant::AsDouble() const { return Expect<double>(value_); }
-Currency Variant::AsCurrency() const { return Expect<Currency>(value_); }
-Date Variant::AsDate() const { return Expect<Date>(value_); }
-bool Variant::AsBoolean() const { return Expect<bool>(value_); }
-const std::string& Variant::AsString() const { return Expect<std::string>(value_); }
-const Bytes& Variant::AsBytes() const { return Expect<Bytes>(value_); }
+int16_t Variant::AsInteger() const {
+  return Expect<int16_t>(value_);
+}
+int32_t Variant::AsLong() const {
+  return Expect<int32_t>(value_);
+}
+double Variant::AsDouble() const {
+  return Expect<double>(value_);
+}
+Currency Variant::AsCurrency() const {
+  return Expect<Currency>(value_);
+}
+Date Variant::AsDate() const {
+  return Expect<Date>(value_);
+}
+bool Variant::AsBoolean() const {
+  return Expect<bool>(value_);
+}
+const std::string& Variant::AsString() const {
+  return Expect<std::string>(value_);
+}
+const Bytes& Variant::AsBytes() const {
+  return Expect<Bytes>(value_);
+}
 
 }  // namespace pellora
