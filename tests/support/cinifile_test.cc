@@ -1,0 +1,126 @@
+#include "support/cinifile.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/temp_folder.h"
+
+namespace pellora {
+namespace {
+
+using namespace std::string_literals;
+
+class CInifileTest : public ::testing::Test {
+ protected:
+  CInifileTest() {
+    ini_.SetPath(folder_.File("PICKING.DEMO"));
+    ini_.SetSection("Ligação");
+    ini_.SetKey("Servidor");
+  }
+  void SetContents(const std::string& text) const { testing::TempFolder::Write(ini_.Path(), text); }
+  std::string Contents() const { return testing::TempFolder::Read(ini_.Path()); }
+
+  testing::TempFolder folder_;
+  cInifile ini_;
+};
+
+TEST_F(CInifileTest, AbsentKeyReadsAsTheDefaultText) {
+  EXPECT_EQ(ini_.Value(), "");
+  ini_.SetDefault("(none)");
+  EXPECT_EQ(ini_.Default(), "(none)");
+  EXPECT_EQ(ini_.Value(), "(none)");
+  EXPECT_EQ(ini_.LastReturnCode(), 0);
+}
+
+TEST_F(CInifileTest, LongValuesReadBackCutTo254Characters) {
+  std::string value;
+  for (int i = 0; i < 300; ++i) value += "é";
+  ini_.SetValue(value);
+  std::string expected;
+  for (int i = 0; i < 254; ++i) expected += "é";
+  EXPECT_EQ(ini_.Value(), expected);
+}
+
+TEST_F(CInifileTest, WritingRemovesNulCharactersAlsoFromTheCallersText) {
+  std::string value = "a\0b\0c"s;
+  ini_.SetValue(value);
+  EXPECT_EQ(value, "abc");
+  EXPECT_EQ(ini_.Value(), "abc");
+}
+
+TEST_F(CInifileTest, WriteResultShowsInTheReturnCode) {
+  std::string value = "x";
+  ini_.SetValue(value);
+  EXPECT_TRUE(ini_.Success());
+  ini_.SetPath(folder_.File("missing/PICKING.DEMO"));
+  ini_.SetValue(value);
+  EXPECT_EQ(ini_.LastReturnCode(), 0);
+  EXPECT_FALSE(ini_.Success());
+}
+
+TEST_F(CInifileTest, DeletesKeysAndSections) {
+  SetContents("[Ligação]\nServidor=s\nUser=u\n[V3U]\nk=1\n[Other]\nj=2\n");
+  ini_.DeleteKey();
+  EXPECT_TRUE(ini_.Success());
+  ini_.SetSection("V3U");
+  ini_.DeleteSection();
+  EXPECT_TRUE(ini_.Success());
+  ini_.SetSection("Other");
+  ini_.SetINISection("ignored=1");
+  EXPECT_TRUE(ini_.Success());
+  EXPECT_EQ(Contents(), "[Ligação]\nUser=u\n");
+}
+
+TEST_F(CInifileTest, ListsAndEnumeratesKeysAndSections) {
+  SetContents("[Ligação]\nServidor=s\n;note\nUser=u\n[]\n[V3U]\n");
+  EXPECT_EQ(ini_.INISection(), "Servidor\0User\0"s);
+  EXPECT_EQ(ini_.Sections(), "Ligação\0\0V3U\0"s);
+
+  std::vector<std::string> keys = {"stale"};
+  int32_t count = -1;
+  ini_.EnumerateCurrentSection(keys, count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(keys, (std::vector<std::string>{"", "Servidor", "User"}));
+
+  std::vector<std::string> sections;
+  ini_.EnumerateAllSections(sections, count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(sections, (std::vector<std::string>{"", "Ligação", "V3U"}));
+
+  ini_.SetSection("V3U");
+  ini_.EnumerateCurrentSection(keys, count);
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(keys, std::vector<std::string>{""});
+}
+
+TEST_F(CInifileTest, SavesAndLoadsFormPositions) {
+  ini_.SetSection("Janela");
+  ini_.SaveFormPosition({.maximised = false, .left = 10, .top = 20, .width = 300, .height = 200});
+  ini_.SaveFormPosition({.maximised = true, .left = 0, .top = 0, .width = 9, .height = 9});
+  EXPECT_EQ(Contents(), "[Janela]\nMaximised=1\nLeft=10\nTop=20\nWidth=300\nHeight=200\n");
+  EXPECT_EQ(ini_.Key(), "Servidor");
+
+  FormPosition loaded;
+  ini_.LoadFormPosition(loaded);
+  EXPECT_TRUE(loaded.maximised);
+  EXPECT_EQ(loaded.left, 10);
+  EXPECT_EQ(loaded.height, 200);
+
+  ini_.SetSection("Nova");
+  FormPosition untouched{.maximised = false, .left = 1, .top = 2, .width = 3, .height = 4};
+  ini_.LoadFormPosition(untouched);
+  EXPECT_FALSE(untouched.maximised);
+  EXPECT_EQ(untouched.width, 3);
+}
+
+TEST(CInifileCLngDefaultTest, GivesTheDefaultWhenTheTextIsNotANumber) {
+  EXPECT_EQ(cInifile::CLngDefault("42"), 42);
+  EXPECT_EQ(cInifile::CLngDefault("12x", 7), 7);
+  EXPECT_EQ(cInifile::CLngDefault("12x"), 0);
+  EXPECT_EQ(cInifile::CLngDefault("", -1), -1);
+}
+
+}  // namespace
+}  // namespace pellora
