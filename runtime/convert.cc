@@ -1,5 +1,7 @@
 #include "runtime/convert.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -45,12 +47,19 @@ void AppendWithDecimalSeparator(std::string_view text, std::string* out) {
 }
 
 std::string DoubleText(double value) {
+  // Whole numbers, most quantities, print the same and faster as integers.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    return std::to_string(static_cast<int64_t>(value));
+  }
   char buffer[32];
-  // Adding zero turns -0 into 0, which VB prints without a sign.
-  const int length = std::snprintf(buffer, sizeof buffer, "%.15G", value + 0.0);
+  // As printf's "%.15G"; adding zero turns -0 into 0, which VB prints without a sign.
+  char* const end =
+      std::to_chars(buffer, buffer + sizeof buffer, value + 0.0, std::chars_format::general, 15)
+          .ptr;
+  std::replace(buffer, end, 'e', 'E');
   std::string text;
-  text.reserve(length + 2);
-  AppendWithDecimalSeparator({buffer, static_cast<size_t>(length)}, &text);
+  text.reserve(end - buffer + 2);
+  AppendWithDecimalSeparator({buffer, static_cast<size_t>(end - buffer)}, &text);
   return text;
 }
 

@@ -52,7 +52,10 @@ Date Join(long day, double time) {
 }  // namespace
 
 Date DateFromParts(const DateParts& parts) {
-  const long day = DaysFromCivil(parts.year, parts.month, parts.day) - kSerialEpoch;
+  // Months and days outside their range carry over, as in DateSerial: month 13 is next January.
+  const int months = parts.year * 12 + parts.month - 1;
+  const int year = months >= 0 ? months / 12 : (months - 11) / 12;
+  const long day = DaysFromCivil(year, months - year * 12 + 1, parts.day) - kSerialEpoch;
   const int seconds = parts.hour * 3600 + parts.minute * 60 + parts.second;
   return Join(day, static_cast<double>(seconds) / kSecondsPerDay);
 }

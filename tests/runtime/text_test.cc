@@ -1,0 +1,70 @@
+#include "runtime/text.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/error.h"
+#include "tests/runtime/error_number_of.h"
+
+namespace pellora {
+namespace {
+
+TEST(TextTest, LengthsAndCutsCountCodePoints) {
+  EXPECT_EQ(Len("Câmara Açores"), 13u);
+  EXPECT_EQ(Left("São João", 3), "São");
+  EXPECT_EQ(Left("São", 10), "São");
+  EXPECT_EQ(Right("São João", 4), "João");
+  EXPECT_EQ(Right("ção", 9), "ção");
+  EXPECT_EQ(Mid("Armazém Évora", 7, 3), "m É");
+  EXPECT_EQ(Mid("Armazém", 6), "ém");
+  EXPECT_EQ(Mid("Armazém", 9), "");
+  EXPECT_EQ(Mid("", 1, 2), "");
+}
+
+TEST(TextTest, NegativeCountsAndStartsAreInvalidCalls) {
+  EXPECT_EQ(ErrorNumberOf([] { Left("a", -1); }), kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([] { Right("a", -1); }), kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([] { Mid("a", 0); }), kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([] { Mid("a", 1, -2); }), kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([] { InStr("a", "a", 0); }), kInvalidProcedureCall);
+}
+
+TEST(TextTest, CaseChangesFoldAccentedLatinLetters) {
+  EXPECT_EQ(UCase("ação é Ñú àÿ x÷"), "AÇÃO É ÑÚ Àÿ X÷");
+  EXPECT_EQ(LCase("AÇÃO É × Ø"), "ação é × ø");
+}
+
+TEST(TextTest, TrimRemovesSpacesOnly) {
+  EXPECT_EQ(Trim("  a b \t "), "a b \t");
+  EXPECT_EQ(LTrim("  a "), "a ");
+  EXPECT_EQ(RTrim("  a "), "  a");
+  EXPECT_EQ(Trim("   "), "");
+}
+
+TEST(TextTest, InStrCountsCodePointsFromOne) {
+  EXPECT_EQ(InStr("Évora-Évora", "vora"), 2);
+  EXPECT_EQ(InStr("Évora-Évora", "vora", 3), 8);
+  EXPECT_EQ(InStr("abc", "x"), 0);
+  EXPECT_EQ(InStr("abc", "", 2), 2);
+  EXPECT_EQ(InStr("abc", "a", 5), 0);
+  EXPECT_EQ(InStr("", "a"), 0);
+}
+
+TEST(TextTest, ReplaceAndQuoteEscapeChangeEveryOccurrence) {
+  EXPECT_EQ(Replace("a-b-c", "-", "--"), "a--b--c");
+  EXPECT_EQ(Replace("aaa", "aa", "b"), "ba");
+  EXPECT_EQ(Replace("abc", "", "x"), "abc");
+  EXPECT_EQ(QuoteEscape("O'Neil's"), "O''Neil''s");
+}
+
+TEST(TextTest, CompareTextNoCaseFoldsCaseButKeepsAccents) {
+  EXPECT_EQ(CompareTextNoCase("ARTIGO", "artigo"), 0);
+  EXPECT_EQ(CompareTextNoCase("Ação", "AÇÃO"), 0);
+  EXPECT_NE(CompareTextNoCase("acao", "ação"), 0);
+  EXPECT_LT(CompareTextNoCase("abc", "ABD"), 0);
+  EXPECT_GT(CompareTextNoCase("b", "A"), 0);
+  EXPECT_LT(CompareTextNoCase("ab", "AB "), 0);
+  EXPECT_LT(CompareTextNoCase("Z_", "za"), 0);
+}
+
+}  // namespace
+}  // namespace pellora

@@ -1,0 +1,104 @@
+#include "runtime/variant.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/clock.h"
+#include "runtime/date.h"
+#include "runtime/error.h"
+#include "tests/runtime/error_number_of.h"
+
+namespace pellora {
+namespace {
+
+TEST(VariantTest, ReportsVbTypeCodes) {
+  EXPECT_EQ(Variant().type(), VarType::kEmpty);
+  EXPECT_EQ(Variant::Null().type(), VarType::kNull);
+  EXPECT_EQ(Variant(int16_t{1}).type(), VarType::kInteger);
+  EXPECT_EQ(Variant(1).type(), VarType::kLong);
+  EXPECT_EQ(Variant(1.5).type(), VarType::kDouble);
+  EXPECT_EQ(Variant(Currency{1}).type(), VarType::kCurrency);
+  EXPECT_EQ(Variant(Date{1}).type(), VarType::kDate);
+  EXPECT_EQ(Variant("a").type(), VarType::kString);
+  EXPECT_EQ(Variant(true).type(), VarType::kBoolean);
+  EXPECT_EQ(Variant(Bytes{1, 2}).type(), VarType::kByteArray);
+}
+
+TEST(VariantTest, NumbersAreTheNumericTypesAndBoolean) {
+  EXPECT_TRUE(Variant(int16_t{1}).IsNumber());
+  EXPECT_TRUE(Variant(Currency{1}).IsNumber());
+  EXPECT_TRUE(Variant(false).IsNumber());
+  EXPECT_FALSE(Variant(Date{1}).IsNumber());
+  EXPECT_FALSE(Variant("1").IsNumber());
+  EXPECT_FALSE(Variant().IsNumber());
+}
+
+TEST(VariantTest, WrongAccessorIsTypeMismatchWithPortugueseText) {
+  try {
+    Variant("12").AsLong();
+    FAIL() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kTypeMismatch);
+    EXPECT_EQ(error.description(), "Tipos incompatíveis");
+  }
+  EXPECT_EQ(ErrorNumberOf([] { Variant(int16_t{1}).AsLong(); }), kTypeMismatch);
+  EXPECT_EQ(ErrorNumberOf([] { Variant::Null().AsString(); }), kTypeMismatch);
+}
+
+TEST(VariantTest, CurrencyRoundsHalfToEvenAtTheFourthDecimal) {
+  EXPECT_EQ(Currency::FromDouble(1.23456).scaled, 12346);
+  EXPECT_EQ(Currency::FromDouble(0.00005).scaled, 0);
+  EXPECT_EQ(Currency::FromDouble(0.00025).scaled, 2);
+  EXPECT_EQ(Currency::FromDouble(0.00035).scaled, 4);
+  EXPECT_EQ(Currency::FromDouble(-2.5).scaled, -25000);
+  EXPECT_EQ(ErrorNumberOf([] { Currency::FromDouble(1e15); }), kOverflow);
+}
+
+TEST(DateTest, SerialsCountDaysFrom30December1899) {
+  EXPECT_EQ(DateFromParts({1899, 12, 30}).serial, 0);
+  EXPECT_EQ(DateFromParts({1900, 3, 1}).serial, 61);
+  EXPECT_DOUBLE_EQ(DateFromParts({1958, 12, 7, 20, 50, 35}).serial, 21526 + 75035.0 / 86400);
+  EXPECT_DOUBLE_EQ(DateFromParts({1899, 12, 29, 6, 0, 0}).serial, -1.25);
+}
+
+TEST(DateTest, PartsRoundTripAcrossLeapYearsAndBefore1900) {
+  for (const DateParts parts : {DateParts{2024, 2, 29, 23, 59, 59}, DateParts{2000, 12, 31},
+                                DateParts{1958, 12, 7, 20, 50, 35}, DateParts{1899, 12, 29, 6},
+                                DateParts{1800, 1, 1, 12}}) {
+    const DateParts back = PartsOf(DateFromParts(parts));
+    EXPECT_EQ(std::tie(back.year, back.month, back.day, back.hour, back.minute, back.second),
+              std::tie(parts.year, parts.month, parts.day, parts.hour, parts.minute, parts.second));
+  }
+}
+
+TEST(DateTest, PartsOutOfRangeCarryOver) {
+  EXPECT_EQ(DateFromParts({2023, 13, 1}), DateFromParts({2024, 1, 1}));
+  EXPECT_EQ(DateFromParts({2024, 3, 0}), DateFromParts({2024, 2, 29}));
+  EXPECT_EQ(DateFromParts({2024, 0, 1}), DateFromParts({2023, 12, 1}));
+}
+
+TEST(DateTest, TimeRoundsToTheSecondAndCarriesIntoTheNextDay) {
+  const DateParts parts = PartsOf(Date{1.0 - 1e-9});
+  EXPECT_EQ(parts.day, 31);
+  EXPECT_EQ(parts.hour, 0);
+}
+
+TEST(DateTest, AddDaysAndDateOnlyKeepTheTimeOfDayMeaning) {
+  const Date evening = DateFromParts({2024, 2, 28, 18});
+  EXPECT_EQ(PartsOf(AddDays(evening, 2)).day, 1);
+  EXPECT_EQ(PartsOf(AddDays(evening, 2)).hour, 18);
+  EXPECT_EQ(DateOnly(evening), DateFromParts({2024, 2, 28}));
+  // Crossing serial zero: the fraction stays the time of day.
+  const DateParts crossed = PartsOf(AddDays(DateFromParts({1899, 12, 29, 6}), 2));
+  EXPECT_EQ(std::tie(crossed.day, crossed.hour), std::make_tuple(31, 6));
+}
+
+TEST(ClockTest, NowAndTodayFollowTheInjectedClock) {
+  SetClock([] { return DateFromParts({2024, 5, 17, 10, 30, 0}); });
+  EXPECT_EQ(Now(), DateFromParts({2024, 5, 17, 10, 30, 0}));
+  EXPECT_EQ(Today(), DateFromParts({2024, 5, 17}));
+  SetClock(nullptr);
+  EXPECT_GT(Now().serial, DateFromParts({2020, 1, 1}).serial);
+}
+
+}  // namespace
+}  // namespace pellora
