@@ -1,0 +1,43 @@
+#ifndef PELLORA_PLATFORM_SQLITE_TSQL_COLUMN_TYPES_H_
+#define PELLORA_PLATFORM_SQLITE_TSQL_COLUMN_TYPES_H_
+
+#include <string_view>
+
+#include "platform/sqlite/tsql_items.h"
+#include "platform/sqlite/tsql_scope.h"
+#include "platform/sqlite/tsql_translator.h"
+
+namespace pellora::sqlite {
+
+// The ADO type of an SQL Server type name (nvarchar, int, ...); adEmpty when unknown.
+// `length` is the declared length of text and binary types.
+ColumnType TypeFromName(std::string_view name, long length = 0);
+bool IsTextType(int ado_type);
+
+// The target of CONVERT(type[(n)], ...): n is 30 when not given, 0 for (max).
+ColumnType ConvertTarget(ItemSpan target);
+
+// The type SQL Server gives `left + right`: a text join when the higher-precedence operand is
+// text (or the only known one is), else the numeric type of higher precedence.
+ColumnType AdditionType(ColumnType left, ColumnType right);
+
+// Infers the type SQL Server reports for an expression of the statement whose tables `scope`
+// holds. Unknown parts (variables, subqueries, functions the system does not use) give adEmpty.
+class ExpressionTyper {
+ public:
+  explicit ExpressionTyper(const TableScope& scope) : scope_(scope) {}
+
+  ColumnType TypeOf(ItemSpan expression) const;
+
+ private:
+  ColumnType TermType(ItemSpan items, size_t& pos) const;
+  ColumnType PrimaryType(ItemSpan items, size_t& pos) const;
+  ColumnType CaseType(ItemSpan case_items) const;
+  ColumnType CallType(std::string_view function, ItemSpan arguments) const;
+
+  const TableScope& scope_;
+};
+
+}  // namespace pellora::sqlite
+
+#endif  // PELLORA_PLATFORM_SQLITE_TSQL_COLUMN_TYPES_H_

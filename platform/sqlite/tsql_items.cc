@@ -1,0 +1,113 @@
+#include "platform/sqlite/tsql_items.h"
+
+#include "platform/sqlite/tsql_error.h"
+
+namespace pellora::sqlite {
+namespace {
+
+Items Nest(const std::vector<Token>& tokens, size_t& pos, bool inside_group) {
+  Items items;
+  while (pos < tokens.size()) {
+    const Token& token = tokens[pos++];
+    if (token.kind == TokenKind::kSymbol && token.text == ")") {
+      if (!inside_group) RaiseUnsupported("Parêntesis ')' sem '(' no texto SQL");
+      items.push_back(Item{token});  // marks the close for the caller
+      return items;
+    }
+    if (token.kind == TokenKind::kSymbol && token.text == "(") {
+      Item group{token, true, Nest(tokens, pos, true)};
+      if (group.children.empty() || !IsSymbol(group.children.back(), ")")) {
+        RaiseUnsupported("Parêntesis '(' sem ')' no texto SQL");
+      }
+      group.close = group.children.back().token;
+      group.children.pop_back();
+      items.push_back(std::move(group));
+    } else {
+      items.push_back(Item{token});
+    }
+  }
+  return items;
+}
+
+void RenderInto(ItemSpan items, std::string& out) {
+  for (const Item& item : items) {
+    if (item.token.space_before && !out.empty()) out += ' ';
+    out += TokenText(item.token);
+    if (!item.is_group) continue;
+    RenderInto(item.children, out);
+    if (item.close.space_before) out += ' ';
+    out += ')';
+  }
+}
+
+}  // namespace
+
+Items BuildItems(const std::vector<Token>& tokens) {
+  size_t pos = 0;
+  return Nest(tokens, pos, false);
+}
+
+std::string Render(ItemSpan items) {
+  std::string out;
+  RenderInto(items, out);
+  return out;
+}
+
+bool IsWord(const Item& item, std::string_view keyword) {
+  return !item.is_group && IsKeyword(item.token, keyword);
+}
+
+bool IsSymbol(const Item& item, std::string_view symbol) {
+  return !item.is_group && item.token.kind == TokenKind::kSymbol && item.token.text == symbol;
+}
+
+bool IsName(const Item& item) {
+  return !item.is_group &&
+         (item.token.kind == TokenKind::kWord || item.token.kind == TokenKind::kQuotedName);
+}
+
+bool IsGroupStartingWith(const Item& item, std::string_view keyword) {
+  return item.is_group && !item.children.empty() && IsWord(item.children.front(), keyword);
+}
+
+std::vector<ItemSpan> SplitOnCommas(ItemSpan items) {
+  std::vector<ItemSpan> parts;
+  size_t start = 0;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!IsSymbol(items[i], ",")) continue;
+    parts.push_back(items.subspan(start, i - start));
+    start = i + 1;
+  }
+  parts.push_back(items.subspan(start));
+  return parts;
+}
+
+size_t FindWord(ItemSpan items, std::string_view keyword, size_t from) {
+  for (size_t i = from; i < items.size(); ++i) {
+    if (IsWord(items[i], keyword)) return i;
+  }
+  return items.size();
+}
+
+std::vector<std::string> ReadDottedName(ItemSpan items, size_t& pos) {
+  std::vector<std::string> parts;
+  while (pos < items.size() && IsName(items[pos])) {
+    parts.push_back(items[pos++].token.text);
+    if (pos + 1 >= items.size() || !IsSymbol(items[pos], ".")) break;
+    ++pos;
+  }
+  return parts;
+}
+
+Item MakeToken(TokenKind kind, std::string text, bool space_before) {
+  Token token{kind, std::move(text)};
+  token.space_before = space_before;
+  return Item{std::move(token)};
+}
+
+Items WithLeadingSpace(Items items, bool space_before) {
+  if (!items.empty()) items.front().token.space_before = space_before;
+  return items;
+}
+
+}  // namespace pellora::sqlite
