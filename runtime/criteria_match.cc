@@ -7,7 +7,9 @@ namespace pellora {
 
 namespace {
 
-int Sign(double a, double b) { return a < b ? -1 : a > b ? 1 : 0; }
+int Sign(double a, double b) {
+  return a < b ? -1 : a > b ? 1 : 0;
+}
 
 std::optional<double> NumberOf(const Variant& value) {
   switch (value.type()) {

@@ -14,7 +14,9 @@ namespace {
 
 using Groups = std::vector<std::vector<CriteriaClause>>;
 
-[[noreturn]] void Malformed() { RaiseRuntimeError(kAdoInvalidArgument, "ADODB.Recordset"); }
+[[noreturn]] void Malformed() {
+  RaiseRuntimeError(kAdoInvalidArgument, "ADODB.Recordset");
+}
 
 // Letters (accented ones included, as UTF-8 lead and continuation bytes), digits and '_'.
 bool IsNameChar(char c) {
@@ -22,7 +24,9 @@ bool IsNameChar(char c) {
   return std::isalnum(byte) || c == '_' || byte >= 0x80;
 }
 
-bool IsWildcard(char c) { return c == '*' || c == '%'; }
+bool IsWildcard(char c) {
+  return c == '*' || c == '%';
+}
 
 class Parser {
  public:
@@ -206,6 +210,8 @@ class Parser {
 
 }  // namespace
 
-Criteria ParseCriteria(std::string_view text) { return Parser(text).Parse(); }
+Criteria ParseCriteria(std::string_view text) {
+  return Parser(text).Parse();
+}
 
 }  // namespace pellora

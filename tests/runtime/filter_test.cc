@@ -1,0 +1,251 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "runtime/convert.h"
+#include "runtime/date.h"
+#include "runtime/recordset.h"
+#include "tests/runtime/recordset_testing.h"
+
+namespace pellora {
+namespace {
+
+using testing::Column;
+using testing::ErrorNumberOf;
+using testing::LoadAndOpen;
+
+Variant Day(int year, int month, int day, int hour = 0, int minute = 0) {
+  return DateFromParts(DateParts{year, month, day, hour, minute, 0});
+}
+
+class FilterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rs_.AppendField("Artigo", adVarWChar, 20, adFldIsNullable);
+    rs_.AppendField("Armazem", adVarWChar, 5, adFldIsNullable);
+    rs_.AppendField("Quantidade", adDouble);
+    rs_.AppendField("Data", adDBTimeStamp);
+    rs_.AppendField("Nome Longo", adVarWChar, 50, adFldIsNullable);
+    LoadAndOpen(rs_, {
+                         {"A1", "M1", 1.0, Day(2024, 1, 5), "João"},
+                         {"a1", "M2", 2.5, Day(2024, 1, 5, 10, 30), "O'Malley"},
+                         {"B2", "M1", -3.0, Day(2024, 2, 1), Variant::Null()},
+                         {"B20", Variant::Null(), 10.0, Day(2023, 12, 31), ""},
+                         {"C3", "M2", 2.5, Variant::Null(), "Joana"},
+                     });
+  }
+  // The Artigo of every row the criteria shows.
+  std::vector<Variant> Shown(const std::string& criteria) {
+    rs_.SetFilter(criteria);
+    return Column(rs_, "Artigo");
+  }
+  long Count(const std::string& criteria) {
+    rs_.SetFilter(criteria);
+    return rs_.RecordCount();
+  }
+  Variant Artigo() { return rs_["Artigo"].Value(); }
+
+  Recordset rs_;
+};
+
+using Texts = std::vector<Variant>;
+
+TEST_F(FilterTest, MalformedCriteriaRaiseInvalidArgument) {
+  for (const char* criteria :
+       {"Artigo", "Artigo = ", "Artigo == 'A1'", "Artigo = 'A1", "(Artigo = 'A1'",
+        "Artigo = 'A1' AND", "Artigo = 'A1' Armazem = 'M1'", "Quantidade = 1x", "Quantidade > NULL",
+        "Artigo LIKE '*1'", "Artigo LIKE 'A*1'", "Artigo LIKE 1", "Data = #13/45/2024#",
+        "Data = #2/30/2024#", "Data = #1/5/2024", "[Artigo = 'A1'"}) {
+    EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(criteria); }), kAdoInvalidArgument) << criteria;
+  }
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter("Preco = 1"); }), kAdoItemNotFound);
+}
+
+TEST_F(FilterTest, TextsCompareWithoutCaseAndAccentedCapitals) {
+  EXPECT_EQ(Shown("artigo = 'A1'"), (Texts{"A1", "a1"}));
+  EXPECT_EQ(Shown("[Nome Longo] = 'JOÃO'"), (Texts{"A1"}));
+  EXPECT_EQ(Shown("[Nome Longo] = 'o''malley'"), (Texts{"a1"}));
+  EXPECT_EQ(Shown("Artigo > 'b2'"), (Texts{"B20", "C3"}));
+  EXPECT_EQ(Shown("Artigo <> 'A1'"), (Texts{"B2", "B20", "C3"}));
+}
+
+TEST_F(FilterTest, NullMatchesOnlyTheNullTest) {
+  EXPECT_EQ(Shown("[Nome Longo] = ''"), (Texts{"B20"}));
+  EXPECT_EQ(Shown("[Nome Longo] <> 'x'"), (Texts{"A1", "a1", "B20", "C3"}));
+  EXPECT_EQ(Shown("Armazem = NULL"), (Texts{"B20"}));
+  EXPECT_EQ(Shown("Armazem <> null"), (Texts{"A1", "a1", "B2", "C3"}));
+}
+
+TEST_F(FilterTest, NumbersCompareNumericallyAlsoAgainstQuotedNumbers) {
+  EXPECT_EQ(Shown("Quantidade = 2.5"), (Texts{"a1", "C3"}));
+  EXPECT_EQ(Shown("Quantidade = '2.50'"), (Texts{"a1", "C3"}));
+  EXPECT_EQ(Shown("Quantidade < -2"), (Texts{"B2"}));
+  EXPECT_EQ(Shown("Quantidade >= 1E1"), (Texts{"B20"}));
+  EXPECT_EQ(Shown("Quantidade = $10"), (Texts{"B20"}));
+  EXPECT_EQ(Shown("Quantidade = 'muito'"), Texts{});
+}
+
+TEST_F(FilterTest, DatesCompareAsDatesInUsAndIsoForms) {
+  EXPECT_EQ(Shown("Data = #1/5/2024#"), (Texts{"A1"}));
+  EXPECT_EQ(Shown("Data = #2024-01-05 10:30#"), (Texts{"a1"}));
+  EXPECT_EQ(Shown("Data = #1/5/24 10:30:00 AM#"), (Texts{"a1"}));
+  EXPECT_EQ(Shown("Data < #1/5/2024#"), (Texts{"B20"}));
+  EXPECT_EQ(Shown("Data >= '2024-01-05'"), (Texts{"A1", "a1", "B2"}));
+}
+
+TEST_F(FilterTest, LikeTakesWildcardsAtTheEndOrBothEnds) {
+  EXPECT_EQ(Shown("Artigo LIKE 'b2*'"), (Texts{"B2", "B20"}));
+  EXPECT_EQ(Shown("[Nome Longo] LIKE '%JO%'"), (Texts{"A1", "C3"}));
+  EXPECT_EQ(Shown("[Nome Longo] LIKE 'joã*'"), (Texts{"A1"}));
+  EXPECT_EQ(Shown("Artigo LIKE 'b2'"), (Texts{"B2"}));
+}
+
+TEST_F(FilterTest, AndBindsTighterThanOrAndParenthesesGroup) {
+  EXPECT_EQ(Shown("Artigo = 'B2' OR Armazem = 'M1' AND Quantidade > 0"), (Texts{"A1", "B2"}));
+  EXPECT_EQ(Shown("(Artigo = 'B2' OR Armazem = 'M1') AND Quantidade > 0"), (Texts{"A1"}));
+  EXPECT_EQ(Shown("(Artigo = 'A1' OR Artigo = 'B2') AND (Armazem = 'M1' OR Armazem = 'M2')"),
+            (Texts{"A1", "a1", "B2"}));
+  EXPECT_EQ(Shown("Quantidade = 2.5 OR Artigo = 'c3' OR Data > #1/1/2024#"),
+            (Texts{"A1", "a1", "B2", "C3"}));
+}
+
+TEST_F(FilterTest, SettingAFilterMovesToTheFirstMatchAndClearingToTheFirstRow) {
+  rs_.SetAbsolutePosition(4);
+  rs_.SetFilter("Armazem = 'M2'");
+  EXPECT_EQ(rs_.Filter(), "Armazem = 'M2'");
+  EXPECT_EQ(rs_.RecordCount(), 2);
+  EXPECT_EQ(rs_.AbsolutePosition(), 1);
+  EXPECT_EQ(Artigo(), Variant("a1"));
+  rs_.SetFilter("Artigo = 'Z9'");
+  EXPECT_TRUE(rs_.Bof());
+  EXPECT_TRUE(rs_.Eof());
+  rs_.SetFilter("");
+  EXPECT_EQ(rs_.RecordCount(), 5);
+  EXPECT_EQ(Artigo(), Variant("A1"));
+}
+
+// Equality answered by the index must agree with the same test made by scanning every row.
+TEST(FilterIndexTest, EqualityAgreesWithAScanOverMixedValues) {
+  Recordset rs;
+  rs.AppendField("V", adVariant);
+  LoadAndOpen(rs, {{"7"},
+                   {"007"},
+                   {int16_t{7}},
+                   {7.0},
+                   {Currency{70000}},
+                   {Date{7}},
+                   {true},
+                   {Variant::Null()},
+                   {Variant()},
+                   {"abc"},
+                   {"ABC"}});
+  for (const std::string value :
+       {"7", "'7'", "'007'", "'7.0'", "-1", "#1/6/1900#", "'1/6/1900'", "''", "'abc'"}) {
+    rs.SetFilter("V >= " + value + " AND V <= " + value);  // no equality: scans
+    long scanned = rs.RecordCount();
+    rs.SetFilter("V = " + value);
+    EXPECT_EQ(rs.RecordCount(), scanned) << value;
+  }
+  EXPECT_EQ((rs.SetFilter("V = 7"), rs.RecordCount()), 5);
+}
+
+TEST_F(FilterTest, IndexFollowsEditsAddedRowsAndCancelledRows) {
+  EXPECT_EQ(Count("Artigo = 'B2'"), 1);
+  rs_["Artigo"].SetValue("A1");
+  rs_.Update();
+  EXPECT_EQ(Shown("Artigo = 'B2'"), Texts{});
+  EXPECT_EQ(Count("Artigo = 'a1'"), 3);
+
+  rs_.SetFilter("Artigo = 'D4'");
+  rs_.AddNew();
+  rs_["Artigo"].SetValue("D4");
+  rs_["Armazem"].SetValue("M9");
+  rs_.Update();
+  EXPECT_EQ(rs_.RecordCount(), 1);
+  rs_.AddNew();  // kept visible under the filter even though it does not match
+  rs_["Artigo"].SetValue("E5");
+  rs_.Update();
+  EXPECT_EQ(rs_.RecordCount(), 2);
+  EXPECT_EQ(rs_.AbsolutePosition(), 2);
+  EXPECT_EQ(Count("Artigo = 'D4' AND Armazem = 'M9'"), 1);
+  EXPECT_EQ(Count("Artigo = 'E5'"), 1);
+
+  rs_.AddNew();
+  rs_["Artigo"].SetValue("F6");
+  rs_.CancelUpdate();
+  EXPECT_EQ(Count("Artigo = 'F6'"), 0);
+
+  rs_.SetFilter("Artigo = 'D4'");
+  rs_["Artigo"].SetValue("G7");
+  rs_.CancelUpdate();
+  EXPECT_EQ(Count("Artigo = 'D4'"), 1);
+  EXPECT_EQ(Count("Artigo = 'G7'"), 0);
+}
+
+TEST_F(FilterTest, FindSearchesFromTheCurrentRowInEitherDirection) {
+  rs_.Find("Armazem = 'M2'");
+  EXPECT_EQ(Artigo(), Variant("a1"));
+  rs_.Find("Armazem = 'M2'");  // the current row counts
+  EXPECT_EQ(Artigo(), Variant("a1"));
+  rs_.Find("Armazem = 'M2'", 1);
+  EXPECT_EQ(Artigo(), Variant("C3"));
+  rs_.Find("Quantidade < 0", 0, adSearchBackward);
+  EXPECT_EQ(Artigo(), Variant("B2"));
+  rs_.Find("Armazem = 'M1'", 1, adSearchBackward);
+  EXPECT_EQ(Artigo(), Variant("A1"));
+  rs_.Find("Armazem = 'M2'", 0, adSearchBackward);
+  EXPECT_TRUE(rs_.Bof());
+  rs_.MoveFirst();
+  rs_.Find("Artigo = 'Z9'");
+  EXPECT_TRUE(rs_.Eof());
+  rs_.Find("Artigo = 'A1'");  // from EOF nothing is found
+  EXPECT_TRUE(rs_.Eof());
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.Find("Artigo = 'A1' AND Armazem = 'M1'"); }),
+            kAdoInvalidArgument);
+}
+
+TEST_F(FilterTest, FindSkipsRowsTheFilterHides) {
+  rs_.SetFilter("Quantidade > 2");
+  rs_.Find("Armazem = 'M2'", 1);
+  EXPECT_EQ(Artigo(), Variant("C3"));
+  EXPECT_EQ(rs_.AbsolutePosition(), 3);
+  rs_.MoveFirst();
+  rs_.Find("Armazem = 'M1'");
+  EXPECT_TRUE(rs_.Eof());
+}
+
+// The merged copy of readings: one row per key, quantities summed, a NULL key never merged.
+TEST(FilterMergeTest, FilterAddNewUpdateLoopMergesReadingsByKey) {
+  Recordset copy;
+  copy.AppendField("Artigo", adVarWChar, 20, adFldIsNullable);
+  copy.AppendField("Lote", adVarWChar, 20, adFldIsNullable);
+  copy.AppendField("Quantidade", adCurrency);
+  copy.Open();
+  struct Reading {
+    Variant artigo, lote;
+    double quantidade;
+  };
+  const std::vector<Reading> readings = {{"A1", "L1", 1},  {"A2", "L1", 2},
+                                         {"a1", "l1", 4},  {"A1", Variant::Null(), 8},
+                                         {"A1", "L1", 16}, {"A1", Variant::Null(), 32}};
+  for (const Reading& reading : readings) {
+    std::string lote = reading.lote.IsNull() ? "" : reading.lote.AsString();
+    copy.SetFilter("Artigo='" + reading.artigo.AsString() + "' AND Lote='" + lote + "'");
+    if (copy.RecordCount() == 0) {
+      copy.AddNew();
+      copy["Artigo"].SetValue(reading.artigo);
+      copy["Lote"].SetValue(reading.lote);
+      copy["Quantidade"].SetValue(reading.quantidade);
+    } else {
+      copy["Quantidade"].SetValue(Add(copy["Quantidade"].Value(), reading.quantidade));
+    }
+    copy.Update();
+    copy.SetFilter("");
+  }
+  EXPECT_EQ(Column(copy, "Quantidade"), (std::vector<Variant>{Currency{210000}, Currency{20000},
+                                                              Currency{80000}, Currency{320000}}));
+}
+
+}  // namespace
+}  // namespace pellora

@@ -1,0 +1,199 @@
+#include "runtime/recordset.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/runtime/recordset_testing.h"
+
+namespace pellora {
+namespace {
+
+using testing::Column;
+using testing::ErrorNumberOf;
+using testing::LoadAndOpen;
+using RowState = Recordset::RowState;
+
+// Three stock readings: Artigo (text), Quantidade (currency), Linha (integer).
+class RecordsetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rs_.AppendField("Artigo", adVarWChar, 20, adFldIsNullable);
+    rs_.AppendField("Quantidade", adCurrency);
+    rs_.AppendField("Linha", adInteger);
+  }
+  void OpenWithThreeRows() {
+    LoadAndOpen(rs_, {{"A1", Currency{10000}, int32_t{1}},
+                      {"A2", Currency{20000}, int32_t{2}},
+                      {"A3", Currency{30000}, int32_t{3}}});
+  }
+  Variant Artigo() { return rs_["Artigo"].Value(); }
+
+  Recordset rs_;
+};
+
+TEST_F(RecordsetTest, FieldsAreFoundByNameInAnyCaseAndDescribeThemselves) {
+  EXPECT_EQ(rs_.FieldCount(), 3u);
+  EXPECT_TRUE(rs_.HasField("ARTIGO"));
+  EXPECT_EQ(rs_["quantidade"].Index(), 1u);
+  EXPECT_EQ(rs_.Fields(2).Name(), "Linha");
+  EXPECT_EQ(rs_["Artigo"].Attributes(), adFldIsNullable);
+  EXPECT_EQ(rs_["Artigo"].DefinedSize(), 20);
+  EXPECT_EQ(rs_["Quantidade"].Attributes(), adFldFixed);
+  EXPECT_EQ(rs_["Quantidade"].DefinedSize(), 8);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.Fields("Preco"); }), kAdoItemNotFound);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.Fields(3); }), kAdoItemNotFound);
+}
+
+TEST_F(RecordsetTest, FieldsCanOnlyBeAppendedWhileClosed) {
+  rs_.Open();
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.AppendField("Preco", adDouble); }), kAdoObjectOpen);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.LoadRow({"A", 1.0, int32_t{1}}); }), kAdoObjectOpen);
+  rs_.Close();
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.Eof(); }), kAdoObjectClosed);
+  rs_.AppendField("Preco", adDouble);
+  rs_.Open();
+  EXPECT_EQ(rs_.FieldCount(), 4u);
+}
+
+TEST_F(RecordsetTest, EmptyRecordsetIsAtBofAndEofAndRefusesEveryMove) {
+  rs_.Open();
+  EXPECT_TRUE(rs_.Bof());
+  EXPECT_TRUE(rs_.Eof());
+  EXPECT_EQ(rs_.RecordCount(), 0);
+  EXPECT_EQ(rs_.AbsolutePosition(), adPosUnknown);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveFirst(); }), kAdoNoCurrentRecord);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveLast(); }), kAdoNoCurrentRecord);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveNext(); }), kAdoNoCurrentRecord);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.MovePrevious(); }), kAdoNoCurrentRecord);
+  EXPECT_EQ(ErrorNumberOf([&] { Artigo(); }), kAdoNoCurrentRecord);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_["Linha"].SetValue(int32_t{1}); }), kAdoNoCurrentRecord);
+}
+
+TEST_F(RecordsetTest, MovesFollowTheBofEofRules) {
+  OpenWithThreeRows();
+  EXPECT_EQ(Artigo(), Variant("A1"));
+  EXPECT_EQ(rs_.AbsolutePosition(), 1);
+  rs_.MoveLast();
+  rs_.MoveNext();
+  EXPECT_TRUE(rs_.Eof());
+  EXPECT_FALSE(rs_.Bof());
+  EXPECT_EQ(rs_.AbsolutePosition(), adPosEOF);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveNext(); }), kAdoNoCurrentRecord);
+  EXPECT_EQ(ErrorNumberOf([&] { Artigo(); }), kAdoNoCurrentRecord);
+  rs_.MovePrevious();
+  EXPECT_EQ(Artigo(), Variant("A3"));
+  rs_.MoveFirst();
+  rs_.MovePrevious();
+  EXPECT_TRUE(rs_.Bof());
+  EXPECT_EQ(rs_.AbsolutePosition(), adPosBOF);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.MovePrevious(); }), kAdoNoCurrentRecord);
+  rs_.MoveNext();
+  EXPECT_EQ(Artigo(), Variant("A1"));
+  rs_.SetAbsolutePosition(2);
+  EXPECT_EQ(Artigo(), Variant("A2"));
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetAbsolutePosition(4); }), kAdoInvalidArgument);
+}
+
+TEST_F(RecordsetTest, SetValueCoercesToTheFieldType) {
+  OpenWithThreeRows();
+  rs_["Quantidade"].SetValue(2.5);
+  EXPECT_EQ(rs_["Quantidade"].Value(), Variant(Currency{25000}));
+  rs_["Linha"].SetValue("12");
+  EXPECT_EQ(rs_["Linha"].Value(), Variant(int32_t{12}));
+  rs_["Artigo"].SetValue(int16_t{7});
+  EXPECT_EQ(Artigo(), Variant("7"));
+  rs_["Artigo"].SetValue(Variant::Null());
+  EXPECT_TRUE(Artigo().IsNull());
+  EXPECT_EQ(ErrorNumberOf([&] { rs_["Linha"].SetValue("sete"); }), kAdoDataConversion);
+  EXPECT_EQ(rs_["Linha"].Value(), Variant(int32_t{12}));
+}
+
+TEST_F(RecordsetTest, EditingKeepsOriginalsUntilChangesAreAccepted) {
+  OpenWithThreeRows();
+  rs_["Artigo"].SetValue("B1");
+  EXPECT_EQ(rs_.EditMode(), adEditInProgress);
+  EXPECT_EQ(rs_["Artigo"].OriginalValue(), Variant("A1"));
+  rs_.CancelUpdate();
+  EXPECT_EQ(rs_.EditMode(), adEditNone);
+  EXPECT_EQ(Artigo(), Variant("A1"));
+  EXPECT_EQ(rs_.StateOf(0), RowState::kUnchanged);
+
+  rs_["Artigo"].SetValue("B1");
+  rs_.MoveNext();  // leaving the row saves it
+  EXPECT_EQ(rs_.EditMode(), adEditNone);
+  EXPECT_EQ(rs_.StateOf(0), RowState::kModified);
+  EXPECT_EQ(rs_.ValueAt(0, 0), Variant("B1"));
+  EXPECT_EQ(rs_.OriginalValueAt(0, 0), Variant("A1"));
+  EXPECT_EQ(rs_.StateOf(1), RowState::kUnchanged);
+
+  rs_.AcceptChanges();
+  EXPECT_EQ(rs_.StateOf(0), RowState::kUnchanged);
+  EXPECT_EQ(rs_.OriginalValueAt(0, 0), Variant("B1"));
+}
+
+TEST_F(RecordsetTest, AddNewAppendsANullRowThatStaysCurrent) {
+  OpenWithThreeRows();
+  rs_.MoveFirst();
+  rs_["Linha"].SetValue(int32_t{9});
+  rs_.AddNew();  // saves the pending edit first
+  EXPECT_EQ(rs_.StateOf(0), RowState::kModified);
+  EXPECT_EQ(rs_.EditMode(), adEditAdd);
+  EXPECT_TRUE(Artigo().IsNull());
+  EXPECT_TRUE(rs_["Artigo"].OriginalValue().IsNull());
+  rs_["Artigo"].SetValue("A4");
+  rs_.Update();
+  EXPECT_EQ(rs_.EditMode(), adEditNone);
+  EXPECT_EQ(rs_.AbsolutePosition(), 4);
+  EXPECT_EQ(Artigo(), Variant("A4"));
+  EXPECT_EQ(rs_.CurrentRow(), 3u);
+  EXPECT_EQ(rs_.StateOf(3), RowState::kNew);
+  rs_.MoveNext();
+  EXPECT_TRUE(rs_.Eof());
+}
+
+TEST_F(RecordsetTest, CancelUpdateDropsTheNewRowAndReturnsToThePreviousOne) {
+  OpenWithThreeRows();
+  rs_.SetAbsolutePosition(2);
+  rs_.AddNew();
+  rs_["Artigo"].SetValue("A4");
+  rs_.CancelUpdate();
+  EXPECT_EQ(rs_.RecordCount(), 3);
+  EXPECT_EQ(rs_.RowCountAll(), 3u);
+  EXPECT_EQ(Artigo(), Variant("A2"));
+}
+
+// Stands for the database in immediate mode: assigns the line number as an identity would.
+class NumberingWriter : public RecordsetWriter {
+ public:
+  void WriteRow(Recordset& recordset, size_t row) override {
+    written.push_back(row);
+    recordset.StoreValue(row, 2, int32_t{100 + static_cast<int32_t>(row)});
+  }
+  std::vector<size_t> written;
+};
+
+TEST_F(RecordsetTest, UpdateWritesThroughTheWriterAndTheRowBecomesUnchanged) {
+  OpenWithThreeRows();
+  auto writer = std::make_shared<NumberingWriter>();
+  rs_.SetWriter(writer);
+  rs_.Update();  // nothing being edited: nothing to write
+  rs_.AddNew();
+  rs_["Artigo"].SetValue("A4");
+  rs_.Update();
+  EXPECT_EQ(writer->written, std::vector<size_t>{3});
+  EXPECT_EQ(rs_["Linha"].Value(), Variant(int32_t{103}));
+  EXPECT_EQ(rs_["Linha"].OriginalValue(), Variant(int32_t{103}));
+  EXPECT_EQ(rs_.StateOf(3), RowState::kUnchanged);
+}
+
+TEST_F(RecordsetTest, CloseDiscardsRowsAndFilter) {
+  OpenWithThreeRows();
+  rs_.SetFilter("Artigo = 'A2'");
+  rs_.Close();
+  rs_.Open();
+  EXPECT_EQ(rs_.RecordCount(), 0);
+  EXPECT_EQ(rs_.Filter(), "");
+  EXPECT_TRUE(Column(rs_, "Artigo").empty());
+}
+
+}  // namespace
+}  // namespace pellora

@@ -1,0 +1,55 @@
+#ifndef PELLORA_TESTS_RUNTIME_RECORDSET_TESTING_H_
+#define PELLORA_TESTS_RUNTIME_RECORDSET_TESTING_H_
+
+#include <functional>
+#include <initializer_list>
+#include <ostream>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "runtime/convert.h"
+#include "runtime/error.h"
+#include "runtime/recordset.h"
+
+namespace pellora {
+
+// Lets failed expectations show values readably.
+inline void PrintTo(const Variant& value, std::ostream* out) {
+  *out << "VarType " << static_cast<int>(value.type());
+  if (!value.IsNull() && value.type() != VarType::kByteArray) *out << " \"" << CStr(value) << '"';
+}
+
+}  // namespace pellora
+
+namespace pellora::testing {
+
+// The number of the error `action` raises; 0 when it raises none.
+inline long ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Error& error) {
+    return error.number();
+  }
+  return 0;
+}
+
+// Loads `rows` into a closed recordset whose fields are already appended, and opens it.
+inline void LoadAndOpen(Recordset& recordset, std::initializer_list<std::vector<Variant>> rows) {
+  for (const auto& row : rows) recordset.LoadRow(row);
+  recordset.Open();
+}
+
+// The values of one field over the visible rows, from the first; leaves the cursor at EOF.
+inline std::vector<Variant> Column(Recordset& recordset, std::string_view field) {
+  std::vector<Variant> values;
+  if (recordset.RecordCount() == 0) return values;
+  for (recordset.MoveFirst(); !recordset.Eof(); recordset.MoveNext()) {
+    values.push_back(recordset[field].Value());
+  }
+  return values;
+}
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_RUNTIME_RECORDSET_TESTING_H_
