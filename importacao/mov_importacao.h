@@ -61,6 +61,7 @@ class MovImportacao {
   Result LeiturasValidar();
   Result DocumentoCriarSequencia(std::string modo);
   Result AcertoInventarioExecutar();
+  Result TransferenciaExecutar();
   void LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTerminais,
                       std::vector<std::string>& sConjuntos, int16_t estado);
   // Fills the header properties from one group of the parameters row.
@@ -70,12 +71,16 @@ class MovImportacao {
   // ---- Original documents and unit prices (reading_preparation.cc)
   Result PrecosUnitariosValidar(bool so_negativos);
   Result LeiturasPreparar();
+  // Each reading's PrUnitCalculado for the import kind.
+  void PrecosCalcular();
 
   // ---- Document header (document_header.cc)
   Result DocCabecalhoCriar();
+  // Copies the original document's header into `cab` and reads its free fields.
+  void CabecalhoDoOriginal(LateBoundObject& cab);
   bool SerieOrigemGet(const std::string& tipo, const std::string& serie);
 
-  // ---- Document lines (document_lines.cc, line_items.cc, adjustment_lines.cc)
+  // ---- Document lines (document_lines.cc, original_lines.cc, line_items.cc, adjustment_lines.cc)
   Result DocLinhasCriar(std::string& modo);
   void LinhaAdd(const std::string& artigo, const std::string& armazem, const std::string& unidade,
                 double quantidade, double preco, int16_t& numero_linha);
@@ -85,9 +90,38 @@ class MovImportacao {
   void NumeroSerieAdd(const std::string& numero_serie, int16_t numero_linha,
                       const std::string& artigo, const std::string& armazem);
   double FactorUnidade(const std::string& artigo, const std::string& unidade);
+  // A line filled up to its unit, not yet added; LinhaAdicionar adds it and gives its number.
+  LateBoundPtr LinhaNova(const std::string& artigo, const std::string& armazem,
+                         const std::string& unidade, double quantidade, double preco);
+  int16_t LinhaAdicionar(const LateBoundPtr& linha);
+  // Adds a lot entry (none for an empty own lot); `validade` already as "dd-mm-yyyy" or empty.
+  void LoteRegistar(const std::string& nosso_lote, const std::string& vosso_lote,
+                    const std::string& artigo, const std::string& armazem,
+                    const std::string& validade, double quantidade, int16_t numero_linha);
+  // Steps of one run over the readings (document_lines.cc, original_lines.cc).
+  void LeiturasPercorrer(LinhasEstado& estado);
+  void LeituraColocar(LinhasEstado& estado);
+  bool ContinuaLinhaAnterior(const LinhasEstado& estado);
+  void LinhaAnteriorSomar(LinhasEstado& estado);
+  void ItensDaLeitura(LinhasEstado& estado);
+  void LeituraConsumir(double quantidade);
+  void LinhaDeLeituraNova(LinhasEstado& estado);
+  void OriginalMudar(LinhasEstado& estado);
+  void LinhaDeTextoAdd(const std::string& descricao, LinhasEstado& estado);
+  void QuantidadeDoOriginal(LateBoundObject& linha, LinhasEstado& estado);
+  void LinhasConsumidasCopiar();
+  // The inventory adjustment's loop and rules (adjustment_lines.cc).
+  void AcertoLinhasCriar(const std::string& modo, Recordset& parametros, LinhasEstado& estado);
+  void QuebraSobraAplicar(bool quebra, LinhasEstado& estado);
+  void NumerosSerieQuebrar(const std::string& artigo, const std::string& armazem,
+                           LinhasEstado& estado);
+  void AcertoFinalAplicar(LinhasEstado& estado);
+  void LinhaDeAcertoNova(LinhasEstado& estado);
 
   // ---- Document creation (document_creation.cc)
   Result DocumentoGravar();
+  // Writes the original's free header fields under the new document's key.
+  void CamposLivresCopiar(std::string& tipo, int32_t& numero, std::string& serie, int16_t& ano);
 
   // ---- State
   PickingApiPtr api_;
