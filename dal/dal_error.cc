@@ -1,0 +1,11 @@
+#include "dal/dal_error.h"
+
+#include <string>
+
+namespace pellora {
+
+void RaiseAsComandos(const Error& error, std::string_view name) {
+  throw Error(error.number(), "Comandos::" + std::string(name), error.description());
+}
+
+}  // namespace pellora

@@ -1,0 +1,65 @@
+#include "dal/inventory_merge.h"
+
+#include <string>
+
+#include "dal/dal_comandos.h"
+#include "dal/dal_error.h"
+#include "dal/detached_copy.h"
+#include "dal/sql_text.h"
+#include "runtime/clock.h"
+#include "runtime/convert.h"
+#include "runtime/format.h"
+#include "runtime/text.h"
+
+namespace pellora {
+namespace {
+
+// The copy's rows with the key of the current reading. A NULL part gives '', which no NULL
+// matches, so readings with a NULL in their key are never merged.
+std::string KeyFilter(Recordset& reading) {
+  std::string filter;
+  for (const char* name :
+       {"Artigo", "Unidade", "Armazem", "NumeroSerie", "NossoLote", "VossoLote"}) {
+    if (!filter.empty()) filter += " AND ";
+    filter += std::string(name) + "='" + SqlFieldText(reading[name].Value()) + "'";
+  }
+  return filter + " ";
+}
+
+// Net stock movement of the new row's article and warehouse from its reading's moment
+// ("yyyyMMddHHmmss" becomes "yyyyMMddHH:mm:ss") until now; 0 when there is none.
+Variant MovementSinceReading(Recordset& row) {
+  const std::string data = Concat(row["Data"].Value(), "");
+  std::string from = Left(data, 10) + ":" + Mid(data, 11, 2) + ":" + Mid(data, 13, 2);
+  std::string to = Format(Variant(Now()), "yyyyMMddHH:mm:ss");
+  std::string article = Concat(row["Artigo"].Value(), "");
+  std::string warehouse = Concat(row["Armazem"].Value(), "");
+  RecordsetPtr result = HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  Recordset& movements = ObjectOf(result);
+  if (movements.Eof()) return Variant(int32_t{0});
+  const Variant net = movements.Fields("EntradasSaidas").Value();
+  return net.IsNull() ? Variant(int32_t{0}) : net;
+}
+
+}  // namespace
+
+RecordsetPtr MergeInventoryReadings(Recordset& readings) {
+  RecordsetPtr merged = DetachedShape(readings);
+  while (!readings.Eof()) {
+    merged->SetFilter(KeyFilter(readings));
+    if (merged->Eof()) {
+      AddDetachedRow(readings, *merged);
+      merged->Fields("EntMaisSaidas").SetValue(MovementSinceReading(*merged));
+    } else {
+      const Variant quantity = readings["Quantidade"].Value();
+      Field total = merged->Fields("Quantidade");
+      total.SetValue(Add(total.Value(), quantity.IsNull() ? Variant(int32_t{0}) : quantity));
+    }
+    merged->Update();
+    readings.MoveNext();
+    merged->SetFilter("");
+  }
+  return merged;
+}
+
+}  // namespace pellora

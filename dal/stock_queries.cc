@@ -1,0 +1,49 @@
+// Host stock of one article in one warehouse: movements in a time window, serial numbers.
+
+#include "dal/dal_comandos.h"
+#include "dal/dal_error.h"
+#include "dal/query.h"
+#include "dal/sql_text.h"
+
+namespace pellora {
+
+RecordsetPtr HlpDb_MovimentosEntreDatasGet(std::string& article, std::string& warehouse,
+                                           std::string& from, std::string& to) {
+  return ComandosTrap("HlpDb_MovimentosEntreDatasGet", [&] {
+    // The header's last change, "yyyyMMdd" + "HH:mm:ss", compared as text with the bounds.
+    const std::string changed =
+        "REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd";
+    const std::string indent(25, ' ');
+    return OpenQuery(SqlLines({
+        " SELECT ",
+        "         SUM(CASE ",
+        "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
+        "                 ELSE                         DOCGCLIN.QUANT ",
+        "              END)        AS ENTRADASSAIDAS ",
+        " FROM    DOCGCCAB ",
+        "              INNER JOIN DOCGCLIN ",
+        "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
+        "DOCGCLIN.TPDOCUM AND ",
+        "                    DOCGCCAB.SERIE = DOCGCLIN.SERIE AND DOCGCCAB.Ano = DOCGCLIN.Ano ",
+        " WHERE   (DOCGCCAB.NVIAS <> - 1) AND ",
+        indent + "(DOCGCCAB.TPDOC <> 'zzz') AND ",
+        indent + "(DOCGCCAB.AREAG = 4) AND ",
+        indent + "(DOCGCCAB.HOURNEW <> '') AND ",
+        indent + "(DOCGCLIN.ARTIGO ='" + SqlText(article) + "') AND ",
+        indent + "(DOCGCLIN.ARMAZEM ='" + SqlText(warehouse) + "') AND ",
+        indent + "(" + changed + " >='" + SqlText(from) + "') AND ",
+        indent + "(" + changed + " <='" + SqlText(to) + "') ",
+        std::string(11, ' '),
+    }));
+  });
+}
+
+RecordsetPtr HlpDb_NumerosSerieGet(std::string article, std::string warehouse) {
+  return ComandosTrap("HlpDb_NumerosSerieGet", [&] {
+    return OpenQuery(
+        SqlLines({"SELECT [ARMAZEM],[ARTIGO],[NUMSER] FROM [NSEREXIS] WHERE ARTIGO ='" +
+                  SqlText(article) + "' AND ARMAZEM = '" + SqlText(warehouse) + "' "}));
+  });
+}
+
+}  // namespace pellora

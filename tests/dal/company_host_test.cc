@@ -1,0 +1,182 @@
+// Document, catalogue, parameters and order-settlement operations on a real SQLite company.
+
+#include <gtest/gtest.h>
+
+#include "dal/dal_comandos.h"
+#include "runtime/locale.h"
+#include "tests/dal/company_fixture.h"
+
+namespace pellora {
+namespace {
+
+using CompanyHost = testing::CompanyTest;
+using testing::MakeRecordset;
+
+TEST_F(CompanyHost, DocumentHeaderFreeFieldsAndLiveLinesInOrder) {
+  Exec(
+      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, AREAG, TPOPER) VALUES "
+      "('ECL', 'A', 2024, 7, '2024-03-01 00:00:00', 4, 2);"
+      "INSERT INTO CLDOCGC (TIPODOC, SERIE, ANO, NDOC, OBSERV) VALUES ('ECL', 'A', 2024, 7, 'x');"
+      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, LINANU, ARTIGO) "
+      "VALUES ('ECL', 'A', 2024, 7, 1, 20, 0, 'B'), ('ECL', 'A', 2024, 7, 2, 10, 0, 'A'), "
+      "('ECL', 'A', 2024, 7, 3, 5, 1, 'C');");
+  std::string type = "ECL", series = "A";
+  int32_t number = 7;
+  int16_t year = 2024;
+  EXPECT_EQ(HlpDb_DocGcCab(type, number, series, year)->RecordCount(), 1);
+  RecordsetPtr lines = HlpDb_DocGcLin(type, number, series, year);
+  ASSERT_EQ(lines->RecordCount(), 2);
+  EXPECT_EQ((*lines)["ARTIGO"].Value(), Variant("A"));
+
+  RecordsetPtr free_fields = HlpDb_DocGcCabCpLivresGet(type, number, series, year);
+  (*free_fields)["OBSERV"].SetValue(Variant("entregar de manhã"));
+  free_fields->Update();
+  HlpDb_DocGcCabCpLivresSave(free_fields);
+  EXPECT_EQ(Text("SELECT OBSERV FROM CLDOCGC"), "entregar de manhã");
+
+  series = "Z";
+  EXPECT_TRUE(HlpDb_DocGcCab(type, number, series, year)->Eof());
+}
+
+TEST_F(CompanyHost, CatalogueFiltersAndOrders) {
+  Exec(
+      "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('ECL', 'B', 'b'), ('ECL', 'A', 'a'), "
+      "('FAC', 'A', 'f');"
+      "INSERT INTO CLIENTES (CODIGO, NOME) VALUES ('C''1', 'O''Neill'), ('C2', 'Ana');");
+  RecordsetPtr series = HlpDb_SeriesGet("TIPODOC='ECL'", "SERIE");
+  ASSERT_EQ(series->RecordCount(), 2);
+  EXPECT_EQ((*series)["SERIE"].Value(), Variant("A"));
+  RecordsetPtr customers = HlpDb_ClientesReduzidoGet("", "NOME");
+  EXPECT_EQ(customers->FieldCount(), 2u);
+  EXPECT_EQ((*customers)["NOME"].Value(), Variant("Ana"));
+  EXPECT_EQ(HlpDb_ClientesGet("CODIGO='C''1' ", "")->RecordCount(), 1);
+  EXPECT_TRUE(HlpDb_ArmazensGet("", "")->Eof());
+}
+
+TEST_F(CompanyHost, CatalogueErrorsCarryTheOperationsName) {
+  try {
+    HlpDb_ArtigosGet("NO_SUCH_COLUMN = 1", "");
+    FAIL() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kDatabaseError);
+    EXPECT_EQ(error.source(), "Comandos::HlpDb_ArtigosGet");
+    EXPECT_FALSE(error.description().empty());
+  }
+}
+
+TEST_F(CompanyHost, ParametersTableIsCreatedOnceAndReadEmpty) {
+  HlpDb_ParametrosCreate();
+  ASSERT_EQ(recorder().calls.size(), 2u);
+  recorder().calls.clear();
+  HlpDb_ParametrosCreate();
+  ASSERT_EQ(recorder().calls.size(), 1u);
+  EXPECT_EQ(recorder().calls[0].member, "OpenRecordset");
+
+  RecordsetPtr parameters = HlpDb_ParametrosGet();
+  EXPECT_TRUE(parameters->Eof());
+  EXPECT_EQ(parameters->FieldCount(), 30u);
+  EXPECT_EQ((*parameters)["LBXENCFORSER"].Type(), adVarWChar);
+  EXPECT_EQ((*parameters)["LBXENCFORSER"].DefinedSize(), 10);
+  EXPECT_EQ((*parameters)["LBXFORNBRAGA"].DefinedSize(), 15);
+}
+
+TEST_F(CompanyHost, ParametersRowIsSavedBack) {
+  HlpDb_ParametrosCreate();
+  Exec(
+      "INSERT INTO oru_PARAMETROSEXP (LBXFORNBRAGA, LBXARMAZEM, LBXENCFORDOC, LBXENCFORSER, "
+      "LBXENCFORSEC, LBXCOMFORDOC, LBXCOMFORSER, LBXCOMFORSEC, LBXTPDOCPART, LBXSERIEPART, "
+      "BRGCLILISBOA, BRGARMAZEM, BRGENCCLIDOC, BRGENCCLISER, BRGENCCLISEC, BRGTPDOCPART, "
+      "BRGSERIEPART, INVENTDOC, INVENTSER, INVENTSEC, QUEBRADOC, QUEBRASER, QUEBRASEC, "
+      "SOBRADOC, SOBRASER, SOBRASEC, TRANSFDOC, TRANSFSER, TRANSFSEC) VALUES ('', '', '', '', "
+      "'', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', "
+      "'', '', '')");
+  RecordsetPtr parameters = HlpDb_ParametrosGet();
+  (*parameters)["INVENTDOC"].SetValue(Variant("INV"));
+  parameters->Update();
+  HlpDb_ParametrosSave(parameters);
+  EXPECT_EQ(Text("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), "INV");
+}
+
+TEST_F(CompanyHost, IntegerSeriesColumnsAreConvertedKeepingTheirValues) {
+  std::string create = "CREATE TABLE oru_PARAMETROSEXP (ID INTEGER PRIMARY KEY AUTOINCREMENT";
+  std::string insert_columns, insert_values;
+  for (const char* column :
+       {"LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
+        "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
+        "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
+        "BRGTPDOCPART", "BRGSERIEPART", "INVENTDOC",    "INVENTSER",    "INVENTSEC",
+        "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",    "SOBRADOC",     "SOBRASER",
+        "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",    "TRANSFSEC"}) {
+    const bool series = std::string(column).find("SER") != std::string::npos &&
+                        std::string(column) != "LBXFORNBRAGA";
+    create += std::string(", ") + column + (series ? " int NOT NULL" : " nvarchar(15) NOT NULL");
+    insert_columns += std::string(insert_columns.empty() ? "" : ", ") + column;
+    insert_values += std::string(insert_values.empty() ? "" : ", ") + (series ? "1" : "'x'");
+  }
+  Exec(create + ");INSERT INTO oru_PARAMETROSEXP (" + insert_columns + ") VALUES (" +
+       insert_values + ")");
+  ASSERT_EQ(HlpDb_ParametrosGet()->Fields("LBXENCFORSER").Type(), adInteger);
+
+  HlpDb_ParametrosConvert2022S();
+  RecordsetPtr parameters = HlpDb_ParametrosGet();
+  for (const char* column : {"LBXENCFORSER", "LBXCOMFORSER", "LBXSERIEPART", "BRGENCCLISER",
+                             "BRGSERIEPART", "INVENTSER", "QUEBRASER", "SOBRASER", "TRANSFSER"}) {
+    EXPECT_EQ((*parameters)[column].Type(), adVarWChar) << column;
+    EXPECT_EQ((*parameters)[column].Value(), Variant("1")) << column;
+  }
+  EXPECT_EQ((*parameters)["INVENTDOC"].Value(), Variant("x"));
+}
+
+class CompanySettlement : public testing::CompanyTest {
+ protected:
+  void SetUp() override {
+    CompanyTest::SetUp();
+    SetLocale(Locale{});
+    Exec(
+        "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, AREAG, TPOPER) VALUES "
+        "('ECL', 'A', 2024, 12, '2024-03-01 00:00:00', 4, 2);"
+        "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, "
+        "ARMAZEM, QUANT) VALUES ('ECL', 'A', 2024, 12, 1, 1, 'A1', 'W1', 5), "
+        "('ECL', 'A', 2024, 12, 2, 2, 'A''Q', 'W1', 3);"
+        "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, TOTENCCL) VALUES ('A1', 'a', 'UN', 10), "
+        "('A''Q', 'q', 'UN', 3);"
+        "INSERT INTO ARTARM (ARTIGO, ARMAZEM, ARMENCCL) VALUES ('A1', 'W1', 10), "
+        "('A''Q', 'W1', 3);");
+  }
+
+  RecordsetPtr Lines(double keep_first, double keep_second) {
+    return MakeRecordset({{"TPDOCUM", adVarWChar, 3},
+                          {"NNUMDOC", adInteger},
+                          {"SERIE", adVarWChar, 10},
+                          {"ANO", adSmallInt},
+                          {"NUMLINHA", adSmallInt},
+                          {"QUANT", adDouble},
+                          {"QTDORIG", adDouble},
+                          {"ARTIGO", adVarWChar, 30},
+                          {"ARMAZEM", adVarWChar, 6}},
+                         {{"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{1}, keep_first,
+                           5 - keep_first, "A1", "W1"},
+                          {"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{2}, keep_second,
+                           3 - keep_second, "A'Q", "W1"}});
+  }
+  RecordsetPtr headers;
+};
+
+TEST_F(CompanySettlement, AnOrderWithQuantityLeftStaysOpen) {
+  RecordsetPtr lines = Lines(0, 0.5);
+  HlpDb_DocOrigQuantidadesSet(headers, lines);
+  EXPECT_EQ(Text("SELECT QUANT FROM DOCGCLIN WHERE NUMLINHA = 2"), "0.5");
+  EXPECT_EQ(Text("SELECT TOTENCCL FROM ARTIGOS WHERE CODIGO = 'A1'"), "5.0");
+  EXPECT_EQ(Text("SELECT ARMENCCL FROM ARTARM WHERE ARTIGO = 'A''Q'"), "0.5");
+  EXPECT_EQ(Text("SELECT [CONVERT] FROM DOCGCCAB"), "0");
+}
+
+TEST_F(CompanySettlement, AnOrderWithNothingLeftIsMarkedConverted) {
+  RecordsetPtr lines = Lines(0, 0);
+  HlpDb_DocOrigQuantidadesSet(headers, lines);
+  EXPECT_EQ(Text("SELECT SUM(QUANT) FROM DOCGCLIN"), "0.0");
+  EXPECT_EQ(Text("SELECT [CONVERT] FROM DOCGCCAB"), "-1");
+}
+
+}  // namespace
+}  // namespace pellora

@@ -1,0 +1,168 @@
+// The reading operations run on a real SQLite company.
+
+#include <gtest/gtest.h>
+
+#include "dal/dal_comandos.h"
+#include "runtime/clock.h"
+#include "runtime/convert.h"
+#include "runtime/locale.h"
+#include "tests/dal/company_fixture.h"
+
+namespace pellora {
+namespace {
+
+class CompanyReadings : public testing::CompanyTest {
+ protected:
+  void SetUp() override {
+    CompanyTest::SetUp();
+    Exec(
+        "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, ULTPRCOM, STDISP) VALUES "
+        "('A1', 'Parafuso', 'UN', 1.25, 40), ('A''Q', 'Porca 1/2''', 'UN', 0.5, 3);"
+        "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES ('A1', 'W1', 30);");
+  }
+
+  // Sets (T1, S1) and (T2, S2), a reading pairing T1 with S2, one already imported, and one of
+  // an unrelated set.
+  void TwoSetsAndACrossPair() {
+    Reading("T1", "S1", 1, "A1", 2);
+    Reading("T1", "S1", 2, "A'Q", 1);
+    Reading("T2", "S2", 1, "A1", 5);
+    Reading("T1", "S2", 1, "A1", 7);
+    Reading("T1", "S1", 3, "A1", 9, ", Estado", ", 1");
+    Reading("T3", "S3", 1, "A1", 11);
+  }
+
+  std::vector<std::string> terminals{"", "T1", "T2"};
+  std::vector<std::string> syncs{"", "S1", "S2"};
+};
+
+double Number(Recordset& rs, const char* name) {
+  const Variant value = rs[name].Value();
+  return value.type() == VarType::kCurrency ? value.AsCurrency().ToDouble() : value.AsDouble();
+}
+
+TEST_F(CompanyReadings, DocumentLoaderTakesTheCrossPairsAndBlanksMissingOriginals) {
+  TwoSetsAndACrossPair();
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaDocumGet(false, terminals, syncs);
+  EXPECT_EQ(rs->RecordCount(), 4);
+  double total = 0;
+  for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) total += Number(*rs, "Quantidade");
+  EXPECT_EQ(total, 2 + 1 + 5 + 7);
+  rs->MoveFirst();
+  EXPECT_EQ((*rs)["DocOrigTipo"].Value(), Variant(""));
+  EXPECT_EQ(CStr((*rs)["DocOrigNumero"].Value()), "0");
+}
+
+TEST_F(CompanyReadings, InitialInventoryOfOneSetKeepsItsOwnReadingsInLineOrder) {
+  TwoSetsAndACrossPair();
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(true, terminals, syncs);
+  ASSERT_EQ(rs->RecordCount(), 2);
+  EXPECT_EQ((*rs)["Artigo"].Value(), Variant("A1"));
+  EXPECT_EQ(Number(*rs, "StockArm"), 30);
+  rs->MoveNext();
+  EXPECT_EQ((*rs)["Artigo"].Value(), Variant("A'Q"));
+  EXPECT_EQ(Number(*rs, "StockArm"), 0);  // no ARTARM row
+  EXPECT_TRUE((*rs)["DocOrigTipo"].Value().IsNull());
+}
+
+TEST_F(CompanyReadings, InitialInventoryOfSeveralSetsIsAGroupedDetachedCopy) {
+  TwoSetsAndACrossPair();
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(false, terminals, syncs);
+  EXPECT_EQ(rs->FieldDefAt(0).name, "TerminalId");
+  EXPECT_EQ((*rs)["Artigo"].Type(), adVarWChar);
+  EXPECT_EQ((*rs)["ArtNome"].Type(), adVarWChar);
+  EXPECT_EQ((*rs)["Quantidade"].Type(), adCurrency);
+  EXPECT_EQ((*rs)["StockArm"].Type(), adCurrency);
+  EXPECT_TRUE(rs->HasField("Ordenacao"));
+  ASSERT_EQ(rs->RecordCount(), 2);
+  rs->SetFilter("Artigo='A1'");
+  EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(14)));
+  rs->SetFilter("Artigo='A''Q'");
+  EXPECT_EQ((*rs)["StockArm"].Value(), Variant(Currency{0}));  // NULL aggregate arrives as 0
+  EXPECT_TRUE((*rs)["DocOrigTipo"].Value().IsNull());          // text stays NULL
+}
+
+TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheReading) {
+  Reading("T1", "S1", 1, "A1", 2, ", DataValidade", ", '20250101'");
+  Reading("T2", "S2", 1, "A1", 3, ", DataValidade", ", '20260101'");
+  Reading("T1", "S1", 2, "A'Q", 1, "", "", "NULL");
+  Reading("T2", "S2", 2, "A'Q", 4, "", "", "NULL");
+  // A sale of 6 A1 after the reading, a purchase of 1 before it, a cancelled one.
+  Exec(
+      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, AREAG, TPOPER, TPFSTC, NVIAS, "
+      "HOURNEW, DateUpd, HourUpd) VALUES "
+      "('FAC', 'A', 2024, 1, '2024-01-05 00:00:00', 4, 2, 2, 0, '09:00:00', "
+      "'2024-01-05 00:00:00', '09:00:00'),"
+      "('VFA', 'A', 2024, 1, '2024-01-01 00:00:00', 4, 1, 1, 0, '09:00:00', "
+      "'2024-01-01 00:00:00', '09:00:00'),"
+      "('FAC', 'A', 2024, 2, '2024-01-05 00:00:00', 4, 2, 2, -1, '09:00:00', "
+      "'2024-01-05 00:00:00', '09:00:00');"
+      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, ARMAZEM, "
+      "QUANT) VALUES ('FAC', 'A', 2024, 1, 1, 1, 'A1', 'W1', 6), "
+      "('VFA', 'A', 2024, 1, 1, 1, 'A1', 'W1', 1), ('FAC', 'A', 2024, 2, 1, 1, 'A1', 'W1', 50);");
+  SetClock([] { return Date{45500.5}; });  // 2024-07-27 12:00:00
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, terminals, syncs);
+  SetClock({});
+  // The loader, then one movement query per new key: from the first reading until now.
+  ASSERT_EQ(recorder().calls.size(), 4u);
+  const std::string& movements = recorder().calls[1].sql;
+  EXPECT_NE(movements.find("(DOCGCLIN.ARTIGO ='A1') AND "), std::string::npos);
+  EXPECT_NE(movements.find(">='2024010210:30:15') AND "), std::string::npos);
+  EXPECT_NE(movements.find("<='2024072712:00:00') "), std::string::npos);
+  EXPECT_NE(recorder().calls[2].sql.find("(DOCGCLIN.ARTIGO ='A''Q') AND "), std::string::npos);
+  EXPECT_EQ(rs->Filter(), "");
+  ASSERT_EQ(rs->RecordCount(), 3);
+  rs->MoveFirst();
+  EXPECT_EQ((*rs)["Artigo"].Value(), Variant("A1"));
+  EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(5)));
+  EXPECT_EQ((*rs)["EntSaiMaisExt"].Value(), Variant(Currency::FromDouble(2)));
+  EXPECT_EQ((*rs)["EntMaisSaidas"].Value(), Variant(Currency::FromDouble(-6)));
+  EXPECT_EQ((*rs)["DataValidade"].Value(), Variant("20250101"));
+  rs->MoveNext();
+  EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(1)));
+  EXPECT_EQ((*rs)["EntMaisSaidas"].Value(), Variant(Currency{0}));
+  rs->MoveNext();
+  EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(4)));
+}
+
+TEST_F(CompanyReadings, AdjustmentLoaderOfASetWithNothingPendingIsEmpty) {
+  Reading("T1", "S1", 1, "A1", 2, ", Estado", ", 1");
+  EXPECT_TRUE(HlpDb_LeiturasConjuntoParaAcInventarioGet(true, terminals, syncs)->Eof());
+  RecordsetPtr merged = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, terminals, syncs);
+  EXPECT_TRUE(merged->IsOpen());
+  EXPECT_EQ(merged->RecordCount(), 0);
+}
+
+TEST_F(CompanyReadings, PriceReachesEveryReadingOfTheArticleInTheChosenSets) {
+  SetLocale(Locale{});
+  TwoSetsAndACrossPair();
+  HlpDb_LeiturasPrcUnitSet(terminals, syncs, "A1", 12.5);
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 12.5"),
+            "4");  // T1/S1 twice (one imported), T2/S2, T1/S2
+  HlpDb_LeiturasPrcUnitSet(terminals, syncs, "A'Q", 0.75);
+  EXPECT_EQ(Text("SELECT PrecoUnitario FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"),
+            "0.75");
+}
+
+TEST_F(CompanyReadings, StateOfOneReadingOrOfEverySetAndCrossPair) {
+  TwoSetsAndACrossPair();
+  HlpDb_LeiturasEstadoSet(true, terminals, syncs, 2, 1);
+  EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"), "1");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
+  HlpDb_LeiturasEstadoSet(false, terminals, syncs, 0, 5);
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "5");
+  EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId = 'T3'"), "0");
+}
+
+TEST_F(CompanyReadings, SerialNumbersOfAnArticleInAWarehouse) {
+  Exec(
+      "INSERT INTO NSEREXIS (ARTIGO, NUMSER, ARMAZEM) VALUES ('A1', 'N1', 'W1'), "
+      "('A1', 'N2', 'W2'), ('A''Q', 'N3', 'W1')");
+  RecordsetPtr rs = HlpDb_NumerosSerieGet("A1", "W1");
+  ASSERT_EQ(rs->RecordCount(), 1);
+  EXPECT_EQ((*rs)["NUMSER"].Value(), Variant("N1"));
+  EXPECT_EQ(HlpDb_NumerosSerieGet("A'Q", "W1")->RecordCount(), 1);
+}
+
+}  // namespace
+}  // namespace pellora

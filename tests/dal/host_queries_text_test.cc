@@ -1,0 +1,222 @@
+// The exact SQL of the document, catalogue and parameters operations, and the error convention.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dal/dal_comandos.h"
+#include "dal/definitions.h"
+#include "tests/dal/recording_data_access.h"
+
+namespace pellora {
+namespace {
+
+using testing::MakeRecordset;
+using testing::RecordingDataAccess;
+using testing::RecordingScope;
+using Call = RecordingDataAccess::Call;
+
+TEST(DocumentQueriesText, HeaderFreeFieldsAndLines) {
+  RecordingScope db;
+  std::string type = "ECL";
+  int32_t number = 1503;
+  std::string series = "2022";
+  int16_t year = 2022;
+  HlpDb_DocGcCab(type, number, series, year);
+  HlpDb_DocGcCabCpLivresGet(type, number, series, year);
+  HlpDb_DocGcLin(type, number, series, year);
+  EXPECT_EQ(db->calls,
+            (std::vector<Call>{
+                {"OpenRecordset",
+                 "SELECT     * \r\nFROM       [DOCGCCAB] \r\nWHERE      TPDOC='ECL' AND "
+                 "NNUMDOC=1503 AND SERIE ='2022' AND ANO =2022 \r\n"},
+                {"OpenRecordset",
+                 "SELECT     * \r\nFROM       [CLDOCGC] \r\nWHERE      TIPODOC='ECL' AND "
+                 "NDOC=1503 AND SERIE ='2022' AND ANO =2022 \r\n"},
+                {"OpenRecordset",
+                 "SELECT     * \r\nFROM       [DOCGCLIN] \r\nWHERE      TPDOCUM='ECL' AND "
+                 "NNUMDOC=1503 AND SERIE ='2022' AND ANO =2022 AND LINANU = 0 \r\nORDER BY   "
+                 "ORDENACA \r\n"}}));
+}
+
+TEST(DocumentQueriesText, NegativeNumberAndQuotedTextValues) {
+  RecordingScope db;
+  std::string type = "E'C";
+  int32_t number = -7;
+  std::string series = "A'";
+  int16_t year = 999;
+  HlpDb_DocGcCab(type, number, series, year);
+  EXPECT_EQ(db->Sql().at(0),
+            "SELECT     * \r\nFROM       [DOCGCCAB] \r\nWHERE      TPDOC='E''C' AND NNUMDOC=-7 "
+            "AND SERIE ='A''' AND ANO =999 \r\n");
+}
+
+TEST(DocumentQueriesText, SavesHandOverTheRecordset) {
+  RecordingScope db;
+  RecordsetPtr row = MakeRecordset({{"CAMPO", adInteger}}, {});
+  HlpDb_DocGcCabCpLivresSave(row);
+  HlpDb_ParametrosSave(row);
+  EXPECT_EQ(db->calls, (std::vector<Call>{{"SaveRecordset", ""}, {"SaveRecordset", ""}}));
+  EXPECT_EQ(db->saved, row);
+}
+
+TEST(CatalogueQueriesText, FilterAndOrderAreAppendedOnlyWhenGiven) {
+  RecordingScope db;
+  HlpDb_ArmazensGet("", "");
+  HlpDb_SeriesGet("TIPODOC='ECL'", "SERIE");
+  HlpDb_ArtigosGet("", "NOME");
+  HlpDb_ClientesReduzidoGet("CODIGO='C1' ", "");
+  EXPECT_EQ(db->Sql(), (std::vector<std::string>{
+                           "SELECT   * FROM     ARMAZENS ",
+                           "SELECT   * FROM     NOMSERIE WHERE   TIPODOC='ECL'ORDER BY   SERIE",
+                           "SELECT   * FROM     ARTIGOS ORDER BY   NOME",
+                           "SELECT   CODIGO, NOME FROM     CLIENTES WHERE   CODIGO='C1' ",
+                       }));
+}
+
+TEST(CatalogueQueriesText, EveryCatalogueHasItsSelectListAndTable) {
+  RecordingScope db;
+  HlpDb_ArmazensGet("", "");
+  HlpDb_ArtigosGet("", "");
+  HlpDb_TiposDocumentosGet("", "");
+  HlpDb_SectoresGet("", "");
+  HlpDb_SeriesGet("", "");
+  HlpDb_ClientesReduzidoGet("", "");
+  HlpDb_ClientesGet("", "");
+  HlpDb_FornecedoresReduzidoGet("", "");
+  HlpDb_FornecedoresGet("", "");
+  EXPECT_EQ(db->Sql(), (std::vector<std::string>{
+                           "SELECT   * FROM     ARMAZENS ",
+                           "SELECT   * FROM     ARTIGOS ",
+                           "SELECT   * FROM     TPDOC ",
+                           "SELECT   * FROM     SECTORES ",
+                           "SELECT   * FROM     NOMSERIE ",
+                           "SELECT   CODIGO, NOME FROM     CLIENTES ",
+                           "SELECT   * FROM     CLIENTES ",
+                           "SELECT   CODIGO, NOME FROM     FORNEC ",
+                           "SELECT   * FROM     FORNEC ",
+                       }));
+}
+
+const char kExistenceQuery[] =
+    "SELECT * FROM sys.objects WHERE object_id = OBJECT_ID(N'[dbo].[oru_PARAMETROSEXP]') AND "
+    "type in (N'U')\r\n";
+
+TEST(ParametersText, CreatesTheTableWhenTheExistenceQueryFindsNothing) {
+  RecordingScope db;
+  HlpDb_ParametrosCreate();
+  ASSERT_EQ(db->calls.size(), 2u);
+  EXPECT_EQ(db->calls[0], (Call{"OpenRecordset", kExistenceQuery}));
+  EXPECT_EQ(db->calls[1].member, "ExecuteCommand");
+  const std::string& create = db->calls[1].sql;
+  const std::string head =
+      "CREATE TABLE [oru_PARAMETROSEXP]\r\n (   \r\n"
+      "    [ID]                     [int] IDENTITY(1,1) NOT NULL, \r\n"
+      "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, \r\n"
+      "    [LBXARMAZEM]             [nvarchar](6)       NOT NULL, \r\n"
+      "    [LBXENCFORDOC]           [nvarchar](3)       NOT NULL, \r\n"
+      "    [LBXENCFORSER]           [nvarchar](10)      NOT NULL, \r\n";
+  const std::string tail =
+      "    [TRANSFSER]              [nvarchar](10)      NOT NULL, \r\n"
+      "    [TRANSFSEC]              [nvarchar](3)       NOT NULL, \r\n"
+      " CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED \r\n"
+      "     ( \r\n"
+      "         [ID] Asc \r\n"
+      "     )WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
+      "ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] \r\n"
+      " ) ON [PRIMARY] \r\n";
+  EXPECT_EQ(create.substr(0, head.size()), head);
+  ASSERT_GE(create.size(), tail.size());
+  EXPECT_EQ(create.substr(create.size() - tail.size()), tail);
+  size_t lines = 0;
+  for (size_t at = create.find("\r\n"); at != std::string::npos; at = create.find("\r\n", at + 1))
+    ++lines;
+  EXPECT_EQ(lines, 2u + 30u + 5u);
+}
+
+TEST(ParametersText, LeavesAnExistingTableAlone) {
+  RecordingScope db;
+  db->answers.push_back(MakeRecordset({{"name", adVarWChar, 128}}, {{"oru_PARAMETROSEXP"}}));
+  HlpDb_ParametrosCreate();
+  EXPECT_EQ(db->calls, (std::vector<Call>{{"OpenRecordset", kExistenceQuery}}));
+}
+
+TEST(ParametersText, ConvertWidensTheNineSeriesColumnsInOneBatch) {
+  RecordingScope db;
+  HlpDb_ParametrosConvert2022S();
+  std::string expected;
+  for (const char* column : {"LBXENCFORSER", "LBXCOMFORSER", "LBXSERIEPART", "BRGENCCLISER",
+                             "BRGSERIEPART", "INVENTSER", "QUEBRASER", "SOBRASER", "TRANSFSER"}) {
+    if (!expected.empty()) expected += ";   \r\n";
+    expected += "ALTER TABLE oru_PARAMETROSEXP   \r\nALTER COLUMN [" + std::string(column) +
+                "] [nvarchar](10) NOT NULL   \r\n";
+  }
+  EXPECT_EQ(db->calls, (std::vector<Call>{{"ExecuteCommand", expected}}));
+}
+
+TEST(ParametersText, GetReadsTheFirstRow) {
+  RecordingScope db;
+  HlpDb_ParametrosGet();
+  EXPECT_EQ(db->Sql(), std::vector<std::string>{"SELECT TOP(1) * FROM oru_PARAMETROSEXP \r\n"});
+}
+
+TEST(ComandosErrors, AFailingCallIsRaisedAgainUnderTheOperationsName) {
+  RecordingScope db;
+  db->fail_with = Error(kDatabaseError, "SQLite", "no such table: DOCGCCAB");
+  std::string type = "ECL", series = "A";
+  int32_t number = 1;
+  int16_t year = 2022;
+  try {
+    HlpDb_DocGcCab(type, number, series, year);
+    FAIL() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kDatabaseError);
+    EXPECT_EQ(error.source(), "Comandos::HlpDb_DocGcCab");
+    EXPECT_EQ(error.description(), "no such table: DOCGCCAB");
+  }
+}
+
+TEST(ComandosErrors, DdlFailureCarriesTheCreateOperationsName) {
+  RecordingScope db;
+  db->fail_on = "ExecuteCommand";
+  db->fail_with = Error(kDatabaseError, "SQLite", "permission denied");
+  try {
+    HlpDb_ParametrosCreate();
+    FAIL() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.source(), "Comandos::HlpDb_ParametrosCreate");
+    EXPECT_EQ(error.description(), "permission denied");
+  }
+  EXPECT_EQ(db->calls.size(), 2u);
+}
+
+TEST(ComandosErrors, WithoutDataAccessOperationsRaise91UnderTheirName) {
+  gDataAccess.reset();
+  try {
+    HlpDb_ArmazensGet("", "");
+    FAIL() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kObjectNotSet);
+    EXPECT_EQ(error.source(), "Comandos::HlpDb_ArmazensGet");
+  }
+  try {
+    DataAccessExecute("SELECT 1");
+    FAIL() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kObjectNotSet);
+    EXPECT_EQ(error.source().rfind("Comandos::", 0), std::string::npos);
+  }
+}
+
+TEST(Definitions, DataAccessSetSharesTheObjectAndExecuteAnswersItsResult) {
+  auto recorder = std::make_shared<RecordingDataAccess>();
+  DataAccessPtr data_access = recorder;
+  DataAccessSet(data_access);
+  EXPECT_EQ(gDataAccess.get(), recorder.get());
+  EXPECT_TRUE(DataAccessExecute("DELETE FROM X"));
+  EXPECT_EQ(recorder->calls, (std::vector<Call>{{"ExecuteCommand", "DELETE FROM X"}}));
+  gDataAccess.reset();
+}
+
+}  // namespace
+}  // namespace pellora

@@ -1,0 +1,328 @@
+// The exact SQL of the reading loaders, reading updates, stock queries and order settlement.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dal/dal_comandos.h"
+#include "runtime/locale.h"
+#include "tests/dal/recording_data_access.h"
+
+namespace pellora {
+namespace {
+
+using testing::MakeRecordset;
+using testing::RecordingDataAccess;
+using testing::RecordingScope;
+using Call = RecordingDataAccess::Call;
+
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+const std::string kJoin =
+    Lines({"FROM  [oru_ARM_Picking_Movimentos] AS MO ", "        LEFT OUTER JOIN [ARTARM] AS AM ",
+           "            ON AM.ARMAZEM = MO.Armazem AND AM.ARTIGO = MO.Artigo ",
+           "        LEFT OUTER JOIN [ARTIGOS] AS AR ", "            ON AR.CODIGO = MO.Artigo "});
+const std::string kTwoSets =
+    "WHERE TerminalId in('T1','T2') AND DataSync in ('S1','S2') AND Estado = 0 \r\n";
+
+class ReadingQueriesText : public ::testing::Test {
+ protected:
+  RecordingScope db;
+  std::vector<std::string> terminals{"", "T1", "T2"};
+  std::vector<std::string> syncs{"", "S1", "S2"};
+  std::vector<std::string> none{""};
+};
+
+TEST_F(ReadingQueriesText, DocumentLoaderReadsEverySetAndOrdersByFlag) {
+  HlpDb_LeiturasConjuntoParaDocumGet(false, terminals, syncs);
+  HlpDb_LeiturasConjuntoParaDocumGet(true, terminals, syncs);
+  const std::string select = Lines({
+      "SELECT    MO.[TerminalId] ",
+      "          ,MO.[Data] ",
+      "          ,MO.[NumeroLinha] ",
+      "          ,COALESCE(MO.[TpDoc],'') AS DocOrigTipo ",
+      "          ,COALESCE(MO.[Serie],'') AS DocOrigSerie ",
+      "          ,COALESCE(MO.[Numero],0) AS DocOrigNumero ",
+      "          ,COALESCE(MO.[Ano],0) AS DocOrigAno ",
+      "          ,MO.[TipoMov] ",
+      "          ,MO.[Tpterc] ",
+      "          ,MO.[Terceiro] ",
+      "          ,MO.[Artigo] ",
+      "          ,AR.[NOME] AS ArtNome ",
+      "          ,MO.[Unidade] ",
+      "          ,MO.[Armazem] ",
+      "          ,MO.[NumeroSerie] ",
+      "          ,MO.[NossoLote] ",
+      "          ,MO.[VossoLote] ",
+      "          ,MO.[DataValidade] ",
+      "          ,MO.[Quantidade] ",
+      "          ,MO.[Quantidade] AS EntMaisSaidas ",
+      "          ,MO.[Quantidade] AS EntSaiMaisExt ",
+      "          ,MO.[Estado] ",
+      "          ,MO.[Localizacao] ",
+      "          ,MO.[Ordenaca] ",
+      "          ,MO.[TpLinha] ",
+      "          ,MO.[PrecoUnitario] AS PrecoUnitario ",
+      "          ,ISNULL(AM.[EXISTENC],0) AS StockArm ",
+      "          ,ISNULL(AR.[ULTPRCOM],0) AS UltPrCom ",
+      "          ,AR.[ULTPRCOM] AS PrUnitCalculado ",
+      "          ,AR.[ULTPRCBR] AS ULTPRCBR ",
+      "          ,AR.[PVPSIVA] AS PrVenda ",
+      "          ,ISNULL(AR.[STDISP],0) AS StockTot ",
+      "          ,AR.[VLREXIST] AS ValExistencia ",
+      "          ,AR.[UNEMB] AS UnEmbalagem ",
+      "          ,AR.[UNTRANS] AS UnTransporte ",
+      "          ,AR.[FACTEMB] AS FactorEmbalagem ",
+      "          ,AR.[FACTTRA] AS FactorTransporte ",
+  });
+  EXPECT_EQ(db->Sql(),
+            (std::vector<std::string>{
+                select + kJoin + kTwoSets +
+                    "ORDER BY  MO.[DataSync], MO.[TpDoc], MO.[Serie], MO.[Numero], MO.[Ano], "
+                    "MO.[NumeroLinha] \r\n",
+                select + kJoin + kTwoSets + "ORDER BY  MO.[NumeroLinha] \r\n"}));
+}
+
+TEST_F(ReadingQueriesText, InitialInventoryLoaderForOneSet) {
+  HlpDb_LeiturasConjuntoGet(true, terminals, syncs);
+  const std::string sql = db->Sql().at(0);
+  EXPECT_NE(sql.find("          ,MO.[TpDoc] AS DocOrigTipo \r\n          ,MO.[Serie] AS "
+                     "DocOrigSerie \r\n          ,MO.[Numero] AS DocOrigNumero \r\n          "
+                     ",MO.[Ano] AS DocOrigAno \r\n"),
+            std::string::npos);
+  EXPECT_EQ(sql.find("ULTPRCBR"), std::string::npos);
+  EXPECT_EQ(sql.find("COALESCE"), std::string::npos);
+  EXPECT_NE(sql.find(kJoin + "WHERE TerminalId='T1' AND DataSync='S1' AND Estado = 0 \r\n"
+                             "ORDER BY  MO.[NumeroLinha] \r\n"),
+            std::string::npos);
+  EXPECT_TRUE(sql.ends_with("ORDER BY  MO.[NumeroLinha] \r\n"));
+}
+
+TEST_F(ReadingQueriesText, InitialInventoryLoaderGroupsSeveralSets) {
+  db->answers.push_back(MakeRecordset({{"Artigo", adVarWChar, 30}}, {}));
+  HlpDb_LeiturasConjuntoGet(false, terminals, syncs);
+  const std::string sql = db->Sql().at(0);
+  EXPECT_TRUE(
+      sql.starts_with("SELECT    MAX(MO.[TerminalId]) AS TerminalId \r\n"
+                      "          ,MAX(MO.[Data] ) AS Data \r\n"));
+  EXPECT_NE(sql.find("          ,MAX(MO.[Ordenaca] ) AS Ordenacao \r\n"), std::string::npos);
+  EXPECT_TRUE(sql.ends_with(
+      "          ,MAX(AR.[FACTTRA]) AS FactorTransporte \r\n" + kJoin + kTwoSets +
+      "GROUP BY   MO.[Artigo] ,AR.[NOME] ,MO.[Unidade] ,MO.[Armazem] ,MO.[NumeroSerie] "
+      ",MO.[NossoLote] ,MO.[VossoLote] ,MO.[DataValidade] \r\n"));
+}
+
+TEST_F(ReadingQueriesText, AdjustmentLoaderForOneSetAndForSeveral) {
+  HlpDb_LeiturasConjuntoParaAcInventarioGet(true, terminals, syncs);
+  HlpDb_LeiturasConjuntoParaAcInventarioGet(false, terminals, syncs);
+  const std::string select = Lines({
+      "SELECT    MO.[TerminalId] ",
+      "          ,MO.[Data] ",
+      "          ,MO.[NumeroLinha] ",
+      "          ,MO.[TpDoc] AS DocOrigTipo ",
+      "          ,MO.[Serie] AS DocOrigSerie ",
+      "          ,MO.[Numero] AS DocOrigNumero ",
+      "          ,MO.[Ano] AS DocOrigAno ",
+      "          ,MO.[TipoMov] ",
+      "          ,MO.[Tpterc] ",
+      "          ,MO.[Terceiro] ",
+      "          ,MO.[Artigo] ",
+      "          ,MO.[Unidade] ",
+      "          ,MO.[Quantidade] ",
+      "          ,MO.[Ordenaca] ",
+      "          ,MO.[TpLinha] ",
+      "          ,MO.[Quantidade] AS EntMaisSaidas ",
+      "          ,MO.[Quantidade] AS EntSaiMaisExt ",
+      "          ,MO.[NumeroSerie] ",
+      "          ,MO.[Armazem] ",
+      "          ,MO.[Estado] ",
+      "          ,MO.[NossoLote] ",
+      "          ,MO.[VossoLote] ",
+      "          ,MO.[DataValidade] ",
+      "          ,MO.[Localizacao] ",
+      "          ,ISNULL(MO.[PrecoUnitario],0) AS PrecoUnitario ",
+      "          ,ISNULL(AM.[EXISTENC],0) AS StockArm ",
+      "          ,ISNULL(AR.[ULTPRCOM],0) AS UltPrCom ",
+      "          ,ISNULL(AR.[STDISP],0) AS StockTot ",
+      "          ,AR.[ULTPRCOM] AS PrUnitCalculado ",
+      "          ,AR.[PVPSIVA] AS PrVenda ",
+      "          ,AR.[VLREXIST] AS ValExistencia ",
+      "          ,AR.[UNEMB] AS UnEmbalagem ",
+      "          ,AR.[UNTRANS] AS UnTransporte ",
+      "          ,AR.[FACTEMB] AS FactorEmbalagem ",
+      "          ,AR.[FACTTRA] AS FactorTransporte ",
+  });
+  EXPECT_EQ(db->Sql(), (std::vector<std::string>{
+                           select + kJoin +
+                               "WHERE TerminalId='T1' AND DataSync='S1' AND Estado = 0 \r\n"
+                               "ORDER BY  MO.[Ordenaca] \r\n",
+                           select + kJoin + kTwoSets}));
+}
+
+TEST_F(ReadingQueriesText, EmptyListsAndMissingFirstSetFailBeforeAnySql) {
+  std::vector<std::string> empty;
+  auto expect_refused = [&](auto operation, const std::string& name) {
+    try {
+      operation();
+      ADD_FAILURE() << name << " did not fail";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), kInvalidProcedureCall) << name;
+      EXPECT_EQ(error.source(), "Comandos::" + name);
+    }
+  };
+  expect_refused([&] { HlpDb_LeiturasConjuntoParaDocumGet(true, none, syncs); },
+                 "HlpDb_LeiturasConjuntoParaDocumGet");
+  expect_refused([&] { HlpDb_LeiturasConjuntoGet(false, terminals, empty); },
+                 "HlpDb_LeiturasConjuntoGet");
+  expect_refused([&] { HlpDb_LeiturasConjuntoGet(true, none, none); }, "HlpDb_LeiturasConjuntoGet");
+  expect_refused([&] { HlpDb_LeiturasConjuntoParaAcInventarioGet(true, terminals, none); },
+                 "HlpDb_LeiturasConjuntoParaAcInventarioGet");
+  expect_refused([&] { HlpDb_LeiturasPrcUnitSet(none, syncs, "A1", 1.0); },
+                 "HlpDb_LeiturasPrcUnitSet");
+  expect_refused([&] { HlpDb_LeiturasEstadoSet(true, empty, syncs, 1, 1); },
+                 "HlpDb_LeiturasEstadoSet");
+  expect_refused([&] { HlpDb_LeiturasEstadoSet(false, terminals, none, 1, 1); },
+                 "HlpDb_LeiturasEstadoSet");
+  EXPECT_TRUE(db->calls.empty());
+}
+
+TEST_F(ReadingQueriesText, PriceIsWrittenWithAPointAndQuotesAreDoubled) {
+  SetLocale(Locale{});  // decimal comma
+  HlpDb_LeiturasPrcUnitSet(terminals, syncs, "A'1", 12.5);
+  EXPECT_EQ(db->calls,
+            (std::vector<Call>{
+                {"ExecuteCommand", Lines({"UPDATE   oru_ARM_Picking_Movimentos  ",
+                                          "SET      [PrecoUnitario] = '12.5'  ",
+                                          "WHERE    TerminalId in('T1','T2') AND DataSync in "
+                                          "('S1','S2') AND Artigo='A''1' "})}}));
+}
+
+TEST_F(ReadingQueriesText, StateOfOneReadingOrOfEveryChosenSet) {
+  HlpDb_LeiturasEstadoSet(true, terminals, syncs, 7, 1);
+  HlpDb_LeiturasEstadoSet(false, terminals, syncs, 7, 5);
+  EXPECT_EQ(db->calls,
+            (std::vector<Call>{
+                {"ExecuteCommand",
+                 Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 1  ",
+                        "WHERE    TerminalId='T1' AND DataSync='S1' AND NumeroLinha=7 "})},
+                {"ExecuteCommand",
+                 Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 5  ",
+                        "WHERE    TerminalId in('T1','T2') AND DataSync in ('S1','S2') "})}}));
+}
+
+TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
+  std::string article = "A1", warehouse = "A'", from = "2024010212:30:00", to = "2024010312:00:00";
+  HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  HlpDb_NumerosSerieGet("A1", "W1");
+  const std::string indent(25, ' ');
+  EXPECT_EQ(
+      db->Sql(),
+      (std::vector<std::string>{
+          Lines({" SELECT ", "         SUM(CASE ",
+                 "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
+                 "                 ELSE                         DOCGCLIN.QUANT ",
+                 "              END)        AS ENTRADASSAIDAS ", " FROM    DOCGCCAB ",
+                 "              INNER JOIN DOCGCLIN ",
+                 "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
+                 "DOCGCLIN.TPDOCUM AND ",
+                 "                    DOCGCCAB.SERIE = DOCGCLIN.SERIE AND DOCGCCAB.Ano = "
+                 "DOCGCLIN.Ano ",
+                 " WHERE   (DOCGCCAB.NVIAS <> - 1) AND ",
+                 "                         (DOCGCCAB.TPDOC <> 'zzz') AND ",
+                 "                         (DOCGCCAB.AREAG = 4) AND ",
+                 "                         (DOCGCCAB.HOURNEW <> '') AND ",
+                 indent + "(DOCGCLIN.ARTIGO ='A1') AND ", indent + "(DOCGCLIN.ARMAZEM ='A''') AND ",
+                 indent + "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab."
+                          "HourUpd >='2024010212:30:00') AND ",
+                 indent + "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab."
+                          "HourUpd <='2024010312:00:00') ",
+                 "           "}),
+          "SELECT [ARMAZEM],[ARTIGO],[NUMSER] FROM [NSEREXIS] WHERE ARTIGO ='A1' AND ARMAZEM = "
+          "'W1' \r\n"}));
+}
+
+TEST_F(ReadingQueriesText, OrderSettlementSendsOneBatchPerLineThenChecksTheFirstOrder) {
+  SetLocale(Locale{});
+  RecordsetPtr headers;
+  RecordsetPtr lines =
+      MakeRecordset({{"TPDOCUM", adVarWChar, 3},
+                     {"NNUMDOC", adInteger},
+                     {"SERIE", adVarWChar, 10},
+                     {"ANO", adSmallInt},
+                     {"NUMLINHA", adSmallInt},
+                     {"QUANT", adDouble},
+                     {"QTDORIG", adDouble},
+                     {"ARTIGO", adVarWChar, 30},
+                     {"ARMAZEM", adVarWChar, 6}},
+                    {{"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{1}, 0.5, 2.25, "P1", "W1"},
+                     {"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{2}, 0.0, 3.0, "P'2", "W1"}});
+  lines->MoveLast();
+  HlpDb_DocOrigQuantidadesSet(headers, lines);
+  const std::string blank(33, ' ');
+  EXPECT_EQ(db->calls,
+            (std::vector<Call>{
+                {"ExecuteCommand",
+                 Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = 0.5  ",
+                        "WHERE    TPDOCUM='ECL' AND NNUMDOC=12 AND SERIE ='A' AND ANO =2024 AND "
+                        "NUMLINHA =1 ",
+                        ";  ", "UPDATE   ARTIGOS  ", "SET      TOTENCCL = TOTENCCL - 2.25  ",
+                        "WHERE    CODIGO='P1' ", ";  ", "UPDATE   ARTARM  ",
+                        "SET      ARMENCCL = ARMENCCL - 2.25  ",
+                        "WHERE    ARTIGO='P1' AND ARMAZEM='W1'"})},
+                {"ExecuteCommand",
+                 Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = 0  ",
+                        "WHERE    TPDOCUM='ECL' AND NNUMDOC=12 AND SERIE ='A' AND ANO =2024 AND "
+                        "NUMLINHA =2 ",
+                        ";  ", "UPDATE   ARTIGOS  ", "SET      TOTENCCL = TOTENCCL - 3  ",
+                        "WHERE    CODIGO='P''2' ", ";  ", "UPDATE   ARTARM  ",
+                        "SET      ARMENCCL = ARMENCCL - 3  ",
+                        "WHERE    ARTIGO='P''2' AND ARMAZEM='W1'"})},
+                {"ExecuteCommand",
+                 Lines({"DECLARE   @QTT FLOAT             ", blank,
+                        "SELECT    @QTT=SUM(QUANT)        ", "FROM      DOCGCLIN               ",
+                        "WHERE     TPDOCUM='ECL' AND NNUMDOC=12 AND SERIE ='A' AND ANO =2024 ",
+                        blank, "SELECT    @QTT=COALESCE(@QTT,0)  ", blank,
+                        "IF (@QTT=0)                      ", "BEGIN                            ",
+                        " UPDATE  DOCGCCAB                ", " SET [CONVERT] = -1              ",
+                        "WHERE    TPDOC ='ECL' AND SERIE ='A' AND ANO =2024 AND NNUMDOC=12 ",
+                        "END                              ", blank})}}));
+}
+
+TEST_F(ReadingQueriesText, OrderSettlementStopsAtTheFirstFailingBatch) {
+  RecordsetPtr headers;
+  RecordsetPtr empty = MakeRecordset({{"QUANT", adDouble}}, {});
+  HlpDb_DocOrigQuantidadesSet(headers, empty);
+  EXPECT_TRUE(db->calls.empty());
+
+  RecordsetPtr lines =
+      MakeRecordset({{"TPDOCUM", adVarWChar, 3},
+                     {"NNUMDOC", adInteger},
+                     {"SERIE", adVarWChar, 10},
+                     {"ANO", adSmallInt},
+                     {"NUMLINHA", adSmallInt},
+                     {"QUANT", adDouble},
+                     {"QTDORIG", adDouble},
+                     {"ARTIGO", adVarWChar, 30},
+                     {"ARMAZEM", adVarWChar, 6}},
+                    {{"ECL", int32_t{1}, "A", int16_t{2024}, int16_t{1}, 1.0, 1.0, "P1", "W1"}});
+  db->fail_with = Error(kDatabaseError, "SQLite", "locked");
+  EXPECT_THROW(
+      {
+        try {
+          HlpDb_DocOrigQuantidadesSet(headers, lines);
+        } catch (const Error& error) {
+          EXPECT_EQ(error.source(), "Comandos::HlpDb_DocOrigQuantidadesSet");
+          throw;
+        }
+      },
+      Error);
+  EXPECT_EQ(db->calls.size(), 1u);
+}
+
+}  // namespace
+}  // namespace pellora

@@ -1,0 +1,132 @@
+#ifndef PELLORA_TESTS_DAL_RECORDING_DATA_ACCESS_H_
+#define PELLORA_TESTS_DAL_RECORDING_DATA_ACCESS_H_
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dal/definitions.h"
+#include "interfaces/data_access.h"
+#include "runtime/error.h"
+#include "runtime/recordset.h"
+
+namespace pellora::testing {
+
+// Records every call as (member, sql). With `inner` set it passes every call on to it; without,
+// it answers OpenRecordset with canned recordsets, in the order they were queued (an empty, open
+// recordset once the queue is empty). `fail_with` makes
+// the next call raise that error (the next call of member `fail_on`, when set).
+class RecordingDataAccess : public DataAccess {
+ public:
+  struct Call {
+    std::string member;
+    std::string sql;
+    friend bool operator==(const Call&, const Call&) = default;
+  };
+
+  std::vector<Call> calls;
+  std::deque<RecordsetPtr> answers;
+  std::optional<Error> fail_with;
+  std::string fail_on;
+  RecordsetPtr saved;  // the recordset last handed to SaveRecordset
+  DataAccessPtr inner;
+
+  std::vector<std::string> Sql() const {
+    std::vector<std::string> sql;
+    for (const Call& call : calls) sql.push_back(call.sql);
+    return sql;
+  }
+
+  void BeginTransaction() override { Record("BeginTransaction", ""); }
+  bool CloseConnection() override { return Record("CloseConnection", ""); }
+  void CommitTransaction() override { Record("CommitTransaction", ""); }
+  bool ExecuteCommand(const std::string& context, const std::string& sql) override {
+    Record("ExecuteCommand" + Context(context), sql);
+    return inner ? inner->ExecuteCommand(context, sql) : true;
+  }
+  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr&, int, int) override {
+    return Record("OpenRecordsetForUpdate", sql);
+  }
+  bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
+                     bool client_cursor, int options) override {
+    // The add-in always asks for a client cursor with no options and an empty reference.
+    const bool expected_call = client_cursor && options == 0 && recordset == nullptr;
+    Record(std::string(expected_call ? "OpenRecordset" : "OpenRecordset(unexpected)") +
+               Context(context),
+           sql);
+    if (inner) return inner->OpenRecordset(context, sql, recordset, client_cursor, options);
+    if (answers.empty()) {
+      recordset = std::make_shared<Recordset>();
+      recordset->AppendField("Nada", adInteger);
+      recordset->Open();
+    } else {
+      recordset = answers.front();
+      answers.pop_front();
+    }
+    return true;
+  }
+  bool InTransaction() override { return false; }
+  bool OpenConnection(const std::string&) override { return true; }
+  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
+    Record("SaveRecordset" + Context(context), "");
+    saved = recordset;
+    return inner ? inner->SaveRecordset(context, recordset) : true;
+  }
+  void RollbackTransaction() override { Record("RollbackTransaction", ""); }
+  void GetConnection(std::shared_ptr<Connection>&) override { Record("GetConnection", ""); }
+
+ private:
+  static std::string Context(const std::string& context) {
+    return context.empty() ? "" : "(" + context + ")";
+  }
+  bool Record(std::string member, std::string sql) {
+    const bool fails = fail_with && (fail_on.empty() || member == fail_on);
+    calls.push_back({std::move(member), std::move(sql)});
+    if (fails) {
+      Error error = *fail_with;
+      fail_with.reset();
+      throw error;
+    }
+    return true;
+  }
+};
+
+// Installs a fresh RecordingDataAccess as gDataAccess for one test; empties it afterwards.
+class RecordingScope {
+ public:
+  RecordingScope() : recorder_(std::make_shared<RecordingDataAccess>()) {
+    DataAccessPtr shared = recorder_;
+    DataAccessSet(shared);
+  }
+  ~RecordingScope() { gDataAccess.reset(); }
+  RecordingDataAccess& operator*() { return *recorder_; }
+  RecordingDataAccess* operator->() { return recorder_.get(); }
+
+ private:
+  std::shared_ptr<RecordingDataAccess> recorder_;
+};
+
+struct TestField {
+  std::string name;
+  int type;
+  long size = 0;
+};
+
+// A fabricated, open recordset with the given fields and rows, on its first row.
+inline RecordsetPtr MakeRecordset(const std::vector<TestField>& fields,
+                                  const std::vector<std::vector<Variant>>& rows) {
+  auto recordset = std::make_shared<Recordset>();
+  for (const TestField& field : fields) {
+    recordset->AppendField(field.name, field.type, field.size, adFldIsNullable);
+  }
+  for (const auto& row : rows) recordset->LoadRow(row);
+  recordset->Open();
+  return recordset;
+}
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_DAL_RECORDING_DATA_ACCESS_H_
