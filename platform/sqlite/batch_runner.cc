@@ -1,0 +1,81 @@
+#include "platform/sqlite/batch_runner.h"
+
+#include "platform/sqlite/recordset_loader.h"
+#include "platform/sqlite/table_rebuild.h"
+#include "runtime/text.h"
+
+namespace pellora::sqlite {
+namespace {
+
+bool IsTrue(const SqlValue& value) {
+  if (const auto* number = std::get_if<int64_t>(&value)) return *number != 0;
+  if (const auto* number = std::get_if<double>(&value)) return *number != 0;
+  return false;
+}
+
+}  // namespace
+
+RecordsetPtr BatchRunner::Run(const std::vector<Step>& steps) {
+  for (const Step& step : steps) RunStep(step);
+  return result_;
+}
+
+void BatchRunner::RunStep(const Step& step) {
+  switch (step.kind) {
+    case Step::Kind::kSql:
+      RunSql(step);
+      break;
+    case Step::Kind::kDeclare:
+      variables_[UCase(step.variable)] = std::monostate();
+      break;
+    case Step::Kind::kSetVariable:
+      if (auto value = Scalar(step.sql)) Variable(step.variable, step.sql) = std::move(*value);
+      break;
+    case Step::Kind::kIf:
+      if (IsTrue(Scalar(step.sql).value_or(std::monostate()))) Run(step.body);
+      break;
+    case Step::Kind::kAlterColumn:
+      AlterColumn(db_, schema_, step.table, step.column, step.column_type);
+      break;
+  }
+}
+
+void BatchRunner::RunSql(const Step& step) {
+  db_.EachStatement(step.sql, [&](Statement& statement) {
+    Bind(statement);
+    if (sqlite3_column_count(statement.handle()) > 0) {
+      result_ = LoadRecordset(statement, step.columns, schema_);
+    } else {
+      while (statement.Step()) {
+      }
+    }
+    if (!sqlite3_stmt_readonly(statement.handle())) schema_.Invalidate();
+  });
+}
+
+std::optional<SqlValue> BatchRunner::Scalar(const std::string& sql) {
+  Statement statement(db_, sql);
+  Bind(statement);
+  std::optional<SqlValue> value;
+  while (statement.Step()) value = ReadColumn(statement.handle(), 0);
+  return value;
+}
+
+void BatchRunner::Bind(const Statement& statement) {
+  sqlite3_stmt* stmt = statement.handle();
+  for (int index = 1; index <= sqlite3_bind_parameter_count(stmt); ++index) {
+    const char* name = sqlite3_bind_parameter_name(stmt, index);
+    if (name == nullptr) continue;
+    BindValue(stmt, index, Variable(name, std::string(statement.Text())));
+  }
+}
+
+SqlValue& BatchRunner::Variable(const std::string& name, const std::string& statement) {
+  const auto found = variables_.find(UCase(name));
+  if (found == variables_.end()) {
+    RaiseDatabaseError("A variável " + name + " não foi declarada", statement);
+  }
+  return found->second;
+}
+
+}  // namespace pellora::sqlite

@@ -1,0 +1,41 @@
+#ifndef PELLORA_PLATFORM_SQLITE_BATCH_RUNNER_H_
+#define PELLORA_PLATFORM_SQLITE_BATCH_RUNNER_H_
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/sqlite/database.h"
+#include "platform/sqlite/schema_cache.h"
+#include "platform/sqlite/sql_value.h"
+#include "platform/sqlite/tsql_translator.h"
+#include "runtime/recordset.h"
+
+namespace pellora::sqlite {
+
+// Runs the steps of one translated batch in order, holding the batch's variables.
+class BatchRunner {
+ public:
+  BatchRunner(Database& db, SchemaCache& schema) : db_(db), schema_(schema) {}
+
+  // The rows of the last statement that returned any; nullptr when none did.
+  RecordsetPtr Run(const std::vector<Step>& steps);
+
+ private:
+  void RunStep(const Step& step);
+  void RunSql(const Step& step);
+  // Runs the scalar query `sql`: the first column of its last row, or nothing without rows.
+  std::optional<SqlValue> Scalar(const std::string& sql);
+  void Bind(const Statement& statement);
+  SqlValue& Variable(const std::string& name, const std::string& statement);
+
+  Database& db_;
+  SchemaCache& schema_;
+  std::map<std::string, SqlValue> variables_;  // by upper-case name, "@" included
+  RecordsetPtr result_;
+};
+
+}  // namespace pellora::sqlite
+
+#endif  // PELLORA_PLATFORM_SQLITE_BATCH_RUNNER_H_

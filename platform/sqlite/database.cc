@@ -1,0 +1,118 @@
+#include "platform/sqlite/database.h"
+
+#include "runtime/error.h"
+
+namespace pellora::sqlite {
+namespace {
+
+constexpr int kBusyTimeoutMs = 10000;
+
+// Committed work survives a crash and a power loss: WAL with a sync at every commit.
+constexpr std::string_view kSettings =
+    "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;";
+
+std::string_view FirstLine(std::string_view text) {
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    const auto first = line.find_first_not_of(" \t\r");
+    if (first != std::string_view::npos) {
+      line = line.substr(first);
+      return line.substr(0, line.find_last_not_of(" \t\r") + 1);
+    }
+    if (end == std::string_view::npos) break;
+    text = text.substr(end + 1);
+  }
+  return {};
+}
+
+}  // namespace
+
+void RaiseDatabaseError(std::string_view message, std::string_view statement) {
+  throw Error(kDatabaseError, kErrorSource,
+              std::string(message) + " (instrução: " + std::string(FirstLine(statement)) + ")");
+}
+
+std::string QuoteIdentifier(std::string_view name) {
+  std::string quoted = "\"";
+  for (char c : name) {
+    quoted += c;
+    if (c == '"') quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& file) {
+  std::error_code error;
+  if (file.empty() || !std::filesystem::is_regular_file(file, error)) return nullptr;
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  std::unique_ptr<Database> database(new Database(db));  // closes `db` on every path
+  if (rc != SQLITE_OK) return nullptr;
+  sqlite3_extended_result_codes(db, 1);
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  if (sqlite3_exec(db, std::string(kSettings).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+    return nullptr;
+  }
+  return database;
+}
+
+Database::~Database() {
+  sqlite3_close_v2(db_);
+}
+
+void Database::EachStatement(std::string_view sql,
+                             const std::function<void(Statement&)>& run) const {
+  while (!sql.empty()) {
+    const size_t before = sql.size();
+    Statement statement(*this, sql, &sql);
+    if (!statement.empty()) run(statement);
+    if (sql.size() == before) return;  // only blanks and comments were left
+  }
+}
+
+void Database::Execute(std::string_view sql) const {
+  EachStatement(sql, [](Statement& statement) {
+    while (statement.Step()) {
+    }
+  });
+}
+
+void Database::Fail(std::string_view statement) const {
+  RaiseDatabaseError(sqlite3_errmsg(db_), statement);
+}
+
+Statement::Statement(const Database& db, std::string_view sql, std::string_view* tail) : db_(db) {
+  const char* rest = nullptr;
+  if (sqlite3_prepare_v2(db.handle(), sql.data(), static_cast<int>(sql.size()), &stmt_, &rest) !=
+      SQLITE_OK) {
+    db.Fail(sql);
+  }
+  if (tail != nullptr) *tail = sql.substr(rest - sql.data());
+}
+
+Statement::~Statement() {
+  sqlite3_finalize(stmt_);
+}
+
+std::string_view Statement::Text() const {
+  const char* text = sqlite3_sql(stmt_);
+  return text == nullptr ? std::string_view() : std::string_view(text);
+}
+
+bool Statement::Step() {
+  switch (sqlite3_step(stmt_)) {
+    case SQLITE_ROW:
+      return true;
+    case SQLITE_DONE:
+      return false;
+    default:
+      Fail();
+  }
+}
+
+void Statement::Fail() const {
+  db_.Fail(Text());
+}
+
+}  // namespace pellora::sqlite

@@ -1,0 +1,78 @@
+#ifndef PELLORA_PLATFORM_SQLITE_DATABASE_H_
+#define PELLORA_PLATFORM_SQLITE_DATABASE_H_
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace pellora::sqlite {
+
+// Source of every error the SQLite backend raises.
+inline constexpr const char* kErrorSource = "SQLite";
+
+class Statement;
+
+// One open company database file.
+class Database {
+ public:
+  // Opens an existing file for reading and writing; nullptr, creating nothing, when the
+  // file is missing or is not a usable database.
+  static std::unique_ptr<Database> OpenExisting(const std::filesystem::path& file);
+
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  sqlite3* handle() const { return db_; }
+
+  // Prepares the statements of `sql` one after another and hands each to `run`.
+  void EachStatement(std::string_view sql, const std::function<void(Statement&)>& run) const;
+  // Runs every statement of `sql` in order, discarding rows; raises on the first failure.
+  void Execute(std::string_view sql) const;
+
+  // Raises the database error for `statement` with SQLite's current message.
+  [[noreturn]] void Fail(std::string_view statement) const;
+
+ private:
+  explicit Database(sqlite3* db) : db_(db) {}
+  sqlite3* db_;
+};
+
+// Raises the database error: `message` followed by the first non-blank line of `statement`.
+[[noreturn]] void RaiseDatabaseError(std::string_view message, std::string_view statement);
+
+// `name` as an SQLite quoted identifier.
+std::string QuoteIdentifier(std::string_view name);
+
+// One prepared statement.
+class Statement {
+ public:
+  // Prepares the first statement of `sql`; `tail`, when given, receives the text after it.
+  // Text holding only blanks and comments gives an empty Statement.
+  Statement(const Database& db, std::string_view sql, std::string_view* tail = nullptr);
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  bool empty() const { return stmt_ == nullptr; }
+  sqlite3_stmt* handle() const { return stmt_; }
+  std::string_view Text() const;
+
+  // Advances to the next row: true when a row is ready, false when done; raises on failure.
+  bool Step();
+
+  // Raises the database error for this statement.
+  [[noreturn]] void Fail() const;
+
+ private:
+  const Database& db_;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+}  // namespace pellora::sqlite
+
+#endif  // PELLORA_PLATFORM_SQLITE_DATABASE_H_

@@ -1,0 +1,106 @@
+#include "platform/sqlite/recordset_loader.h"
+
+#include "platform/sqlite/declared_types.h"
+#include "platform/sqlite/sql_value.h"
+
+namespace pellora::sqlite {
+namespace {
+
+// Size of a text column whose type neither the translator nor the table gives.
+constexpr long kUntypedTextSize = 4000;
+
+std::string Text(const char* text) {
+  return text == nullptr ? std::string() : text;
+}
+
+FieldDef DescribeColumn(sqlite3_stmt* stmt, int column, const std::vector<ColumnType>& types,
+                        const SchemaCache& schema) {
+  FieldDef def;
+  def.name = Text(sqlite3_column_name(stmt, column));
+  def.base_table = Text(sqlite3_column_table_name(stmt, column));
+  def.base_column = Text(sqlite3_column_origin_name(stmt, column));
+  ColumnType type;
+  if (static_cast<size_t>(column) < types.size()) type = types[column];
+  if (type.ado_type == adEmpty) {
+    if (const char* declared = sqlite3_column_decltype(stmt, column)) {
+      type = ColumnTypeFromDeclared(declared);
+    }
+  }
+  def.type = type.ado_type;
+  def.defined_size = type.defined_size;
+
+  const TableInfo* table = def.base_table.empty() ? nullptr : schema.Table(def.base_table);
+  const TableColumn* origin = table == nullptr ? nullptr : table->Find(def.base_column);
+  if (origin == nullptr) {
+    def.base_table.clear();
+    def.base_column.clear();
+    def.attributes = adFldIsNullable | adFldMayBeNull;
+    return def;
+  }
+  def.key = origin->primary_key;
+  def.identity = origin->identity;
+  if (!origin->not_null && !origin->primary_key) def.attributes |= adFldIsNullable;
+  if (def.key) def.attributes |= adFldKeyColumn;
+  if (!def.identity) def.attributes |= adFldUpdatable;
+  return def;
+}
+
+// The type of a column that nothing typed, from its first non-NULL value (text when all are
+// NULL).
+ColumnType TypeFromValues(size_t column, const std::vector<std::vector<SqlValue>>& rows) {
+  for (const auto& row : rows) {
+    switch (row[column].index()) {
+      case 0:
+        continue;
+      case 1:
+        return {adInteger, 4};
+      case 2:
+        return {adDouble, 8};
+      case 4:
+        return {adLongVarBinary, kLongTextSize};
+      default:
+        return {adVarWChar, kUntypedTextSize};
+    }
+  }
+  return {adVarWChar, kUntypedTextSize};
+}
+
+}  // namespace
+
+RecordsetPtr LoadRecordset(Statement& statement, const std::vector<ColumnType>& types,
+                           const SchemaCache& schema) {
+  sqlite3_stmt* stmt = statement.handle();
+  const int count = sqlite3_column_count(stmt);
+  std::vector<FieldDef> defs;
+  for (int column = 0; column < count; ++column) {
+    defs.push_back(DescribeColumn(stmt, column, types, schema));
+  }
+  std::vector<std::vector<SqlValue>> rows;
+  while (statement.Step()) {
+    std::vector<SqlValue>& row = rows.emplace_back();
+    for (int column = 0; column < count; ++column) row.push_back(ReadColumn(stmt, column));
+  }
+
+  auto recordset = std::make_shared<Recordset>();
+  for (size_t column = 0; column < defs.size(); ++column) {
+    FieldDef& def = defs[column];
+    if (def.type == adEmpty) {
+      const ColumnType type = TypeFromValues(column, rows);
+      def.type = type.ado_type;
+      def.defined_size = type.defined_size;
+    }
+    def.attributes |= TypeAttributes(def.type);
+    recordset->AppendField(def);
+  }
+  for (const auto& row : rows) {
+    std::vector<Variant> values;
+    for (size_t column = 0; column < row.size(); ++column) {
+      values.push_back(ToVariant(row[column], defs[column].type));
+    }
+    recordset->LoadRow(std::move(values));
+  }
+  recordset->Open();
+  return recordset;
+}
+
+}  // namespace pellora::sqlite

@@ -1,0 +1,64 @@
+#include "platform/sqlite/schema_cache.h"
+
+#include "platform/sqlite/declared_types.h"
+#include "runtime/text.h"
+
+namespace pellora::sqlite {
+namespace {
+
+std::string ColumnText(sqlite3_stmt* stmt, int column) {
+  const auto* text = sqlite3_column_text(stmt, column);
+  return text == nullptr ? std::string() : reinterpret_cast<const char*>(text);
+}
+
+std::optional<TableInfo> ReadTable(const Database& db, const std::string& name) {
+  Statement statement(db, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?)");
+  sqlite3_bind_text(statement.handle(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
+  TableInfo info;
+  while (statement.Step()) {
+    TableColumn column;
+    column.name = ColumnText(statement.handle(), 0);
+    column.declared_type = ColumnText(statement.handle(), 1);
+    column.not_null = sqlite3_column_int(statement.handle(), 2) != 0;
+    column.primary_key = sqlite3_column_int(statement.handle(), 3) != 0;
+    if (column.primary_key) {
+      int autoincrement = 0;
+      sqlite3_table_column_metadata(db.handle(), "main", name.c_str(), column.name.c_str(), nullptr,
+                                    nullptr, nullptr, nullptr, &autoincrement);
+      column.identity = autoincrement != 0;
+    }
+    info.columns.push_back(std::move(column));
+  }
+  if (info.columns.empty()) return std::nullopt;
+  return info;
+}
+
+}  // namespace
+
+const TableColumn* TableInfo::Find(std::string_view name) const {
+  for (const TableColumn& column : columns) {
+    if (CompareTextNoCase(column.name, name) == 0) return &column;
+  }
+  return nullptr;
+}
+
+const TableInfo* SchemaCache::Table(std::string_view name) const {
+  std::string key = UCase(name);
+  auto found = tables_.find(key);
+  if (found == tables_.end()) {
+    found = tables_.emplace(std::move(key), ReadTable(db_, std::string(name))).first;
+  }
+  return found->second ? &*found->second : nullptr;
+}
+
+std::optional<ColumnType> SchemaCache::ColumnTypeOf(std::string_view table,
+                                                    std::string_view column) const {
+  const TableInfo* info = Table(table);
+  const TableColumn* found = info == nullptr ? nullptr : info->Find(column);
+  if (found == nullptr) return std::nullopt;
+  const ColumnType type = ColumnTypeFromDeclared(found->declared_type);
+  if (type.ado_type == adEmpty) return std::nullopt;
+  return type;
+}
+
+}  // namespace pellora::sqlite

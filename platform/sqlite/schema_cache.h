@@ -1,0 +1,50 @@
+#ifndef PELLORA_PLATFORM_SQLITE_SCHEMA_CACHE_H_
+#define PELLORA_PLATFORM_SQLITE_SCHEMA_CACHE_H_
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/sqlite/database.h"
+#include "platform/sqlite/tsql_translator.h"
+
+namespace pellora::sqlite {
+
+struct TableColumn {
+  std::string name;
+  std::string declared_type;
+  bool not_null = false;
+  bool primary_key = false;
+  bool identity = false;  // INTEGER PRIMARY KEY AUTOINCREMENT
+};
+
+struct TableInfo {
+  std::vector<TableColumn> columns;
+  // The column named `name` (case-insensitive), or nullptr.
+  const TableColumn* Find(std::string_view name) const;
+};
+
+// The tables of an open database as the translator and the recordset loader see them,
+// read once per table and kept until Invalidate.
+class SchemaCache : public SchemaInfo {
+ public:
+  explicit SchemaCache(const Database& db) : db_(db) {}
+
+  // The table or view `name` (case-insensitive); nullptr when there is none.
+  const TableInfo* Table(std::string_view name) const;
+  // Forgets what was read, after statements that may have changed the schema.
+  void Invalidate() { tables_.clear(); }
+
+  std::optional<ColumnType> ColumnTypeOf(std::string_view table,
+                                         std::string_view column) const override;
+
+ private:
+  const Database& db_;
+  mutable std::map<std::string, std::optional<TableInfo>> tables_;  // by upper-case name
+};
+
+}  // namespace pellora::sqlite
+
+#endif  // PELLORA_PLATFORM_SQLITE_SCHEMA_CACHE_H_

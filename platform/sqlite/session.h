@@ -1,0 +1,47 @@
+#ifndef PELLORA_PLATFORM_SQLITE_SESSION_H_
+#define PELLORA_PLATFORM_SQLITE_SESSION_H_
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/sqlite/database.h"
+#include "platform/sqlite/schema_cache.h"
+#include "runtime/recordset.h"
+
+namespace pellora::sqlite {
+
+// An open company database with what the add-in's SQL text needs around it: the schema the
+// translator consults and the nested transactions.
+class Session {
+ public:
+  explicit Session(std::unique_ptr<Database> db) : db_(std::move(db)), schema_(*db_) {}
+
+  Database& db() { return *db_; }
+
+  // Translates and runs the T-SQL batch `tsql`: the rows of its last statement that returned
+  // any, or an empty open Recordset.
+  RecordsetPtr Run(std::string_view tsql);
+
+  // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
+  // rolling back a level undoes what was done since its Begin.
+  void Begin();
+  void Commit();
+  void Rollback();
+  bool InTransaction() const { return depth_ > 0; }
+
+ private:
+  static std::string LevelName(int level);
+
+  std::unique_ptr<Database> db_;
+  SchemaCache schema_;
+  int depth_ = 0;
+};
+
+// The session behind `session`; raises the "not open" error when it has been closed.
+std::shared_ptr<Session> LockSession(const std::weak_ptr<Session>& session);
+[[noreturn]] void RaiseNotOpen();
+
+}  // namespace pellora::sqlite
+
+#endif  // PELLORA_PLATFORM_SQLITE_SESSION_H_

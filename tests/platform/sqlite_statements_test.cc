@@ -1,0 +1,340 @@
+// The add-in's SQL Server statements, run on a SQLite company database, give what the server
+// would.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/platform/sqlite_test_company.h"
+
+namespace pellora::sqlite {
+namespace {
+
+using SqliteStatementsTest = SqliteCompanyTest;
+
+// Joins `lines`, each ended by CR LF, as the add-in sends its SQL.
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string Padded(std::string text, size_t width) {
+  text.resize(std::max(text.size(), width), ' ');
+  return text;
+}
+
+TEST_F(SqliteStatementsTest, ChooserListsEachPendingReadingSetOnce) {
+  Prepare(
+      "CREATE TABLE oru_ARM_Picking_Movimentos (TerminalId nvarchar(10) COLLATE NOCASE, "
+      "DataSync nvarchar(14) COLLATE NOCASE, NumeroLinha int, Estado smallint, "
+      "TipoMov nvarchar(1) COLLATE NOCASE, Tpterc smallint, Terceiro nvarchar(15) COLLATE NOCASE, "
+      "TpDoc nvarchar(3) COLLATE NOCASE, Serie nvarchar(10) COLLATE NOCASE, Numero int, "
+      "Ano smallint, Dest_TpDoc nvarchar(3), Dest_Serie nvarchar(10));"
+      "CREATE TABLE CLIENTES (CODIGO nvarchar(15) COLLATE NOCASE PRIMARY KEY, NOME nvarchar(60));"
+      "CREATE TABLE FORNEC (CODIGO nvarchar(15) COLLATE NOCASE PRIMARY KEY, NOME nvarchar(60));"
+      "INSERT INTO CLIENTES VALUES ('C1', 'Cliente Um');"
+      "INSERT INTO oru_ARM_Picking_Movimentos VALUES "
+      "('T1', '20240309143000', 1, 0, 'S', 2, 'C1', 'ECL', 'A', 12, 2024, NULL, ''),"
+      "('T1', '20240309143000', 2, 0, 'S', 2, 'C1', 'ECL', 'A', 12, 2024, NULL, NULL),"
+      "('T2', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
+      "('T3', '20240101080000', 1, 1, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
+      "('T4', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, 'FAC', 'A');");
+  const std::string sql = Lines({
+      "SELECT      DISTINCT",
+      "LT.[TerminalId] +'|'+LT.[DataSync]     AS Id",
+      ",LT.[TerminalId]                        AS Terminal",
+      ",SUBSTRING(LT.[DataSync],7,2) +'-'+",
+      "SUBSTRING(LT.[DataSync],5,2) +'-'+",
+      "SUBSTRING(LT.[DataSync],1,4) +' '+",
+      "SUBSTRING(LT.[DataSync],9,2) +':'+",
+      "SUBSTRING(LT.[DataSync],11, 2)         As Leitura",
+      ",LT.[Terceiro]                          AS Terceiro",
+      ",CASE",
+      "WHEN LT.[Tpterc]=1 THEN FO.[NOME]",
+      "WHEN LT.[Tpterc]=2 THEN CL.[NOME]",
+      "Else ''",
+      "END                                    As Nome",
+      ",CASE",
+      "WHEN LT.[TpDoc]='' THEN ''",
+      "ELSE LT.[TpDoc] + '-' +",
+      "LT.[Serie] + '-' +",
+      "CONVERT(NVARCHAR(8),LT.[Numero]) + '-' +",
+      "CONVERT(NVARCHAR(4),LT.[Ano])",
+      "END                                    As [Doc. Origem]",
+      "FROM      [oru_ARM_Picking_Movimentos] AS LT",
+      "LEFT OUTER JOIN CLIENTES AS CL",
+      "ON CL.CODIGO = LT.Terceiro",
+      "LEFT OUTER JOIN FORNEC AS FO",
+      "ON FO.CODIGO = LT.Terceiro",
+      "WHERE     (LT.[Estado]=0) AND (LT.[TipoMov] ='S') AND (LT.[Tpterc] is null or "
+      "LT.[Tpterc] =2) AND",
+      "(COALESCE(LT.Dest_TpDoc,'')='') AND (COALESCE(LT.Dest_Serie,'')='')",
+      "ORDER BY  Leitura",
+  });
+  std::shared_ptr<Connection> connection;
+  data_.GetConnection(connection);
+  RecordsetPtr rows = connection->Execute(sql);
+  ASSERT_EQ(rows->RecordCount(), 2);
+  EXPECT_EQ(rows->Fields("Id").Value(), Variant("T2|20240101080000"));
+  EXPECT_EQ(rows->Fields("Leitura").Value(), Variant("01-01-2024 08:00"));
+  EXPECT_EQ(rows->Fields("Nome").Value(), Variant(""));
+  EXPECT_EQ(rows->Fields("Doc. Origem").Value(), Variant(""));
+  rows->MoveNext();
+  EXPECT_EQ(rows->Fields("Id").Value(), Variant("T1|20240309143000"));
+  EXPECT_EQ(rows->Fields("Terminal").Value(), Variant("T1"));
+  EXPECT_EQ(rows->Fields("Leitura").Value(), Variant("09-03-2024 14:30"));
+  EXPECT_EQ(rows->Fields("Nome").Value(), Variant("Cliente Um"));
+  EXPECT_EQ(rows->Fields("Doc. Origem").Value(), Variant("ECL-A-12-2024"));
+  EXPECT_EQ(rows->Fields("Leitura").Type(), adVarWChar);
+}
+
+class SqliteStockDocumentsTest : public SqliteCompanyTest {
+ protected:
+  void SetUp() override {
+    SqliteCompanyTest::SetUp();
+    Prepare(
+        "CREATE TABLE DOCGCCAB (TPDOC nvarchar(3) COLLATE NOCASE, SERIE nvarchar(10) COLLATE "
+        "NOCASE, NNUMDOC int, Ano smallint, NVIAS smallint, AREAG smallint, TPFSTC smallint, "
+        "HOURNEW nvarchar(8), DateUpd datetime, HourUpd nvarchar(8), [CONVERT] smallint);"
+        "CREATE TABLE DOCGCLIN (TPDOCUM nvarchar(3) COLLATE NOCASE, SERIE nvarchar(10) COLLATE "
+        "NOCASE, NNUMDOC int, Ano smallint, NUMLINHA int, ARTIGO nvarchar(15) COLLATE NOCASE, "
+        "ARMAZEM nvarchar(6) COLLATE NOCASE, QUANT float);"
+        "INSERT INTO DOCGCCAB VALUES "
+        "('ENT', 'A', 1, 2024, 0, 4, 1, '10:00:00', '2024-03-09 00:00:00', '10:00:00', 0),"
+        "('SAI', 'A', 2, 2024, 0, 4, 2, '12:00:00', '2024-03-09 00:00:00', '12:00:00', 0),"
+        "('SAI', 'A', 3, 2024, 0, 4, 2, '08:00:00', '2024-03-10 00:00:00', '08:00:00', 0),"
+        "('ECL', 'A', 7, 2024, 0, 1, 0, '08:00:00', '2024-03-01 00:00:00', '08:00:00', 0);"
+        "INSERT INTO DOCGCLIN VALUES "
+        "('ENT', 'A', 1, 2024, 1, 'A1', 'M1', 5), ('SAI', 'A', 2, 2024, 1, 'A1', 'M1', 2),"
+        "('SAI', 'A', 3, 2024, 1, 'A1', 'M1', 7), ('ECL', 'A', 7, 2024, 1, 'A1', 'M1', 0),"
+        "('ECL', 'A', 7, 2024, 2, 'A2', 'M1', 4);");
+  }
+
+  RecordsetPtr Movements(const std::string& from, const std::string& to) {
+    const std::string blanks(25, ' ');
+    return Query(Lines({
+        " SELECT ",
+        "         SUM(CASE ",
+        "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
+        "                 ELSE                         DOCGCLIN.QUANT ",
+        "              END)        AS ENTRADASSAIDAS ",
+        " FROM    DOCGCCAB ",
+        "              INNER JOIN DOCGCLIN ",
+        "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
+        "DOCGCLIN.TPDOCUM AND ",
+        "                    DOCGCCAB.SERIE = DOCGCLIN.SERIE AND DOCGCCAB.Ano = DOCGCLIN.Ano ",
+        " WHERE   (DOCGCCAB.NVIAS <> - 1) AND ",
+        "                         (DOCGCCAB.TPDOC <> 'zzz') AND ",
+        "                         (DOCGCCAB.AREAG = 4) AND ",
+        "                         (DOCGCCAB.HOURNEW <> '') AND ",
+        blanks + "(DOCGCLIN.ARTIGO ='A1') AND ",
+        blanks + "(DOCGCLIN.ARMAZEM ='M1') AND ",
+        blanks + "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd >='" +
+            from + "') AND ",
+        blanks + "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd <='" +
+            to + "') ",
+        std::string(11, ' '),
+    }));
+  }
+
+  std::string SettleCheck() {
+    const std::string blanks(33, ' ');
+    return Lines({
+        "DECLARE   @QTT FLOAT             ",
+        blanks,
+        "SELECT    @QTT=SUM(QUANT)        ",
+        "FROM      DOCGCLIN               ",
+        "WHERE     TPDOCUM='ECL' AND NNUMDOC=7 AND SERIE ='A' AND ANO =2024 ",
+        blanks,
+        "SELECT    @QTT=COALESCE(@QTT,0)  ",
+        blanks,
+        "IF (@QTT=0)                      ",
+        "BEGIN                            ",
+        " UPDATE  DOCGCCAB                ",
+        " SET [CONVERT] = -1              ",
+        "WHERE    TPDOC ='ECL' AND SERIE ='A' AND ANO =2024 AND NNUMDOC=7 ",
+        "END                              ",
+        blanks,
+    });
+  }
+
+  Variant Converted() {
+    return Query("SELECT [CONVERT] FROM DOCGCCAB WHERE TPDOC = 'ECL'")->Fields(0).Value();
+  }
+};
+
+TEST_F(SqliteStockDocumentsTest, MovementsSumWithTheStockSignInsideTheWindow) {
+  RecordsetPtr window = Movements("2024030909:00:00", "2024030912:00:00");
+  ASSERT_EQ(window->RecordCount(), 1);
+  EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Type(), adDouble);
+  EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Value(), Variant(3.0));
+  EXPECT_EQ(Movements("2024030909:00:00", "2024031008:00:00")->Fields(0).Value(), Variant(-4.0));
+
+  RecordsetPtr empty = Movements("2025010100:00:00", "2025123123:59:59");
+  ASSERT_EQ(empty->RecordCount(), 1);
+  EXPECT_EQ(empty->Fields("ENTRADASSAIDAS").Type(), adDouble);
+  EXPECT_TRUE(empty->Fields("ENTRADASSAIDAS").Value().IsNull());
+}
+
+TEST_F(SqliteStockDocumentsTest, OrderIsMarkedConvertedOnlyWhenNoLineKeepsQuantity) {
+  data_.ExecuteCommand("", SettleCheck());
+  EXPECT_EQ(Converted(), Variant(int16_t{0}));
+
+  data_.ExecuteCommand("", Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = 0  ",
+                                  "WHERE    TPDOCUM='ECL' AND NNUMDOC=7 AND SERIE ='A' AND ANO "
+                                  "=2024 AND NUMLINHA =2 ",
+                                  ";  ", "UPDATE   DOCGCLIN  ", "SET      QUANT = 0  ",
+                                  "WHERE    TPDOCUM='ECL' AND NNUMDOC=7 AND NUMLINHA =1 "}));
+  data_.ExecuteCommand("", SettleCheck());
+  EXPECT_EQ(Converted(), Variant(int16_t{-1}));
+}
+
+// The parameters table: its columns in table order, with their types.
+struct ParameterColumn {
+  const char* name;
+  const char* type;
+};
+constexpr ParameterColumn kParameters[] = {
+    {"LBXFORNBRAGA", "[nvarchar](15)"}, {"LBXARMAZEM", "[nvarchar](6)"},
+    {"LBXENCFORDOC", "[nvarchar](3)"},  {"LBXENCFORSER", "[nvarchar](10)"},
+    {"LBXENCFORSEC", "[nvarchar](3)"},  {"LBXCOMFORDOC", "[nvarchar](3)"},
+    {"LBXCOMFORSER", "[nvarchar](10)"}, {"LBXCOMFORSEC", "[nvarchar](3)"},
+    {"LBXTPDOCPART", "[nvarchar](3)"},  {"LBXSERIEPART", "[nvarchar](10)"},
+    {"BRGCLILISBOA", "[nvarchar](15)"}, {"BRGARMAZEM", "[nvarchar](6)"},
+    {"BRGENCCLIDOC", "[nvarchar](3)"},  {"BRGENCCLISER", "[nvarchar](10)"},
+    {"BRGENCCLISEC", "[nvarchar](3)"},  {"BRGTPDOCPART", "[nvarchar](3)"},
+    {"BRGSERIEPART", "[nvarchar](10)"}, {"INVENTDOC", "[nvarchar](3)"},
+    {"INVENTSER", "[nvarchar](10)"},    {"INVENTSEC", "[nvarchar](3)"},
+    {"QUEBRADOC", "[nvarchar](3)"},     {"QUEBRASER", "[nvarchar](10)"},
+    {"QUEBRASEC", "[nvarchar](3)"},     {"SOBRADOC", "[nvarchar](3)"},
+    {"SOBRASER", "[nvarchar](10)"},     {"SOBRASEC", "[nvarchar](3)"},
+    {"TRANSFDOC", "[nvarchar](3)"},     {"TRANSFSER", "[nvarchar](10)"},
+    {"TRANSFSEC", "[nvarchar](3)"},
+};
+const std::vector<std::string> kSeriesColumns = {"LBXENCFORSER", "LBXCOMFORSER", "LBXSERIEPART",
+                                                 "BRGENCCLISER", "BRGSERIEPART", "INVENTSER",
+                                                 "QUEBRASER",    "SOBRASER",     "TRANSFSER"};
+
+std::string ParametersCreateTable() {
+  std::vector<std::string> lines = {"CREATE TABLE [oru_PARAMETROSEXP]", " (   ",
+                                    "    " + Padded("[ID]", 25) + "[int] IDENTITY(1,1) NOT NULL, "};
+  for (const ParameterColumn& column : kParameters) {
+    lines.push_back("    " + Padded(std::string("[") + column.name + "]", 25) +
+                    Padded(column.type, 20) + "NOT NULL, ");
+  }
+  lines.insert(
+      lines.end(),
+      {" CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED ", "     ( ", "         [ID] Asc ",
+       "     )WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = "
+       "OFF, ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ",
+       " ) ON [PRIMARY] "});
+  return Lines(lines);
+}
+
+const std::string kParametersExist =
+    "SELECT * FROM sys.objects WHERE object_id = OBJECT_ID(N'[dbo].[oru_PARAMETROSEXP]') AND "
+    "type in (N'U')\r\n";
+const std::string kParametersGet = "SELECT TOP(1) * FROM oru_PARAMETROSEXP \r\n";
+
+TEST_F(SqliteStatementsTest, ParametersTableIsCreatedFoundAndSaved) {
+  EXPECT_EQ(Query(kParametersExist)->RecordCount(), 0);
+  data_.ExecuteCommand("", ParametersCreateTable());
+  EXPECT_EQ(Query(kParametersExist)->RecordCount(), 1);
+
+  RecordsetPtr params = Query(kParametersGet);
+  ASSERT_TRUE(params->Eof());
+  ASSERT_EQ(params->FieldCount(), 30u);
+  EXPECT_EQ(params->Fields("LBXENCFORSER").Type(), adVarWChar);
+  EXPECT_EQ(params->Fields("LBXENCFORSER").DefinedSize(), 10);
+  params->AddNew();
+  for (const ParameterColumn& column : kParameters) {
+    params->Fields(column.name).SetValue(Variant(""));
+  }
+  params->Fields("INVENTDOC").SetValue(Variant("INV"));
+  params->Update();
+  data_.SaveRecordset("", params);
+  EXPECT_EQ(params->Fields("ID").Value(), Variant(int32_t{1}));
+  params->Fields("INVENTSER").SetValue(Variant("2024"));
+  params->Update();
+  data_.SaveRecordset("", params);
+
+  RecordsetPtr stored = Query(kParametersGet);
+  ASSERT_EQ(stored->RecordCount(), 1);
+  EXPECT_EQ(stored->Fields("INVENTDOC").Value(), Variant("INV"));
+  EXPECT_EQ(stored->Fields("INVENTSER").Value(), Variant("2024"));
+}
+
+class SqliteParametersUpgradeTest : public SqliteCompanyTest {
+ protected:
+  // The table of the earlier layout, series columns as integers, with one row whose series
+  // hold `series` (an SQLite literal).
+  void CreateOldTable(const std::string& series) {
+    std::string columns = "ID INTEGER PRIMARY KEY AUTOINCREMENT";
+    std::string values = "1";
+    for (const ParameterColumn& column : kParameters) {
+      const bool is_series = std::string(column.type) == "[nvarchar](10)";
+      columns += std::string(", ") + column.name +
+                 (is_series ? " int NOT NULL" : " nvarchar(15) NOT NULL COLLATE NOCASE");
+      values += is_series ? ", " + series : ", ''";
+    }
+    Prepare("CREATE TABLE oru_PARAMETROSEXP (" + columns + ");" +
+            "CREATE INDEX IX_PARAMETROS_INVENTDOC ON oru_PARAMETROSEXP (INVENTDOC);" +
+            "INSERT INTO oru_PARAMETROSEXP VALUES (" + values + ");");
+  }
+
+  static std::string Convert2022() {
+    std::vector<std::string> lines;
+    for (const std::string& column : kSeriesColumns) {
+      if (!lines.empty()) lines.push_back(";   ");
+      lines.push_back("ALTER TABLE oru_PARAMETROSEXP   ");
+      lines.push_back("ALTER COLUMN [" + column + "] [nvarchar](10) NOT NULL   ");
+    }
+    return Lines(lines);
+  }
+};
+
+TEST_F(SqliteParametersUpgradeTest, IntegerSeriesBecomeTextOfTenCharacters) {
+  CreateOldTable("1");
+  EXPECT_EQ(Query(kParametersGet)->Fields("LBXENCFORSER").Type(), adInteger);
+  data_.ExecuteCommand("", Convert2022());
+
+  RecordsetPtr params = Query(kParametersGet);
+  ASSERT_EQ(params->RecordCount(), 1);
+  for (const std::string& column : kSeriesColumns) {
+    EXPECT_EQ(params->Fields(column).Type(), adVarWChar) << column;
+    EXPECT_EQ(params->Fields(column).DefinedSize(), 10) << column;
+    EXPECT_EQ(params->Fields(column).Value(), Variant("1")) << column;
+  }
+  EXPECT_TRUE(params->Fields("ID").Def().identity);
+  EXPECT_TRUE(params->Fields("ID").Def().key);
+  EXPECT_EQ(
+      Query("SELECT name FROM sqlite_schema WHERE name = 'IX_PARAMETROS_INVENTDOC'")->RecordCount(),
+      1);
+  // The converted column compares as the server's text does.
+  EXPECT_EQ(Query("SELECT ID FROM oru_PARAMETROSEXP WHERE INVENTSER = '1'")->RecordCount(), 1);
+  data_.ExecuteCommand("", "DELETE FROM oru_PARAMETROSEXP");
+  RecordsetPtr again = Query(kParametersGet);
+  again->AddNew();
+  for (const ParameterColumn& column : kParameters) again->Fields(column.name).SetValue("");
+  again->Update();
+  data_.SaveRecordset("", again);
+  EXPECT_EQ(again->Fields("ID").Value(), Variant(int32_t{2}));  // identities are not reused
+}
+
+TEST_F(SqliteParametersUpgradeTest, FailsAsTheServerOnValuesThatDoNotFit) {
+  CreateOldTable("12345678901");
+  std::string description;
+  try {
+    data_.ExecuteCommand("", Convert2022());
+    ADD_FAILURE() << "the conversion should fail";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kDatabaseError);
+    description = error.description();
+  }
+  EXPECT_NE(description.find("LBXENCFORSER"), std::string::npos) << description;
+  EXPECT_EQ(Query(kParametersGet)->Fields("LBXENCFORSER").Type(), adInteger);
+}
+
+}  // namespace
+}  // namespace pellora::sqlite
