@@ -1,0 +1,56 @@
+#ifndef PELLORA_PLATFORM_VELA_INSERT_STATEMENT_H_
+#define PELLORA_PLATFORM_VELA_INSERT_STATEMENT_H_
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "runtime/late_bound_object.h"
+
+namespace pellora::vela {
+
+// How a member's value is written into its column.
+enum class ColumnKind { kText, kNumber, kFlag, kDate };
+
+// A member of a host object and the column that stores it.
+struct ColumnMember {
+  const char* member;
+  const char* column;
+  ColumnKind kind;
+};
+
+// The key every row of a document carries.
+struct DocumentKey {
+  std::string type;
+  std::string series;
+  int16_t year = 0;
+  int32_t number = 0;
+};
+
+// An INSERT statement built column by column.
+class InsertStatement {
+ public:
+  explicit InsertStatement(std::string table) : table_(std::move(table)) {}
+
+  // `literal` is SQL text: a quoted text, a number, NULL...
+  void Add(const std::string& column, const std::string& literal);
+  void AddText(const std::string& column, const std::string& text);
+  void AddNumber(const std::string& column, double value);
+  // The document key, with the name the table gives the type column.
+  void AddKey(const DocumentKey& key, const std::string& type_column);
+  // The members that hold a value; blank members leave their column to its default.
+  void AddMembers(const LateBoundObject& object, std::span<const ColumnMember> members);
+
+  std::string Text() const;
+
+ private:
+  std::string table_;
+  std::vector<std::string> columns_;
+  std::vector<std::string> values_;
+};
+
+}  // namespace pellora::vela
+
+#endif  // PELLORA_PLATFORM_VELA_INSERT_STATEMENT_H_

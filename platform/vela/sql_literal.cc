@@ -1,0 +1,37 @@
+#include "platform/vela/sql_literal.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "runtime/date.h"
+#include "runtime/text.h"
+
+namespace pellora::vela {
+
+std::string SqlText(std::string_view text) {
+  return "N'" + QuoteEscape(text) + "'";
+}
+
+std::string SqlNumber(double value) {
+  if (value == 0) return "0";  // also -0
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string SqlDateTime(Date date) {
+  const DateParts p = PartsOf(date);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "'%04d-%02d-%02d %02d:%02d:%02d'", p.year, p.month, p.day,
+                p.hour, p.minute, p.second);
+  return buffer;
+}
+
+std::string TimeOfDayText(Date date) {
+  const DateParts p = PartsOf(date);
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", p.hour, p.minute, p.second);
+  return buffer;
+}
+
+}  // namespace pellora::vela

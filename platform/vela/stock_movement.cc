@@ -1,0 +1,156 @@
+#include "platform/vela/stock_movement.h"
+
+#include <string>
+
+#include "platform/vela/company_sql.h"
+#include "platform/vela/member_values.h"
+#include "platform/vela/serial_stock.h"
+#include "platform/vela/sql_literal.h"
+#include "runtime/error.h"
+
+namespace pellora::vela {
+
+namespace {
+
+using enum ColumnKind;
+using Stock = DocumentType::Stock;
+
+constexpr const char* kSource = "Vela";
+
+constexpr ColumnMember kLotColumns[] = {
+    {"CodigoLote", "LOTE", kText},       {"VossoLote", "VOSSOLOTE", kText},
+    {"Fornecedor", "FORNECEDOR", kText}, {"DataEntrada", "DATAENT", kDate},
+    {"DATAVALIDADE", "DATAVAL", kDate},
+};
+
+// What one line's entries need to know about where their stock goes.
+struct Movement {
+  DataAccess& data_access;
+  const DocumentType& type;
+  const DocumentKey& key;
+  std::string destination;  // transfers: the warehouse that receives
+  std::string date;         // the document's date, as an SQL literal
+};
+
+double Factor(const LateBoundObject& line) {
+  const double factor = NumberOf(line.Get("Factor"), 1);
+  return factor == 0 ? 1 : factor;
+}
+
+void AddStock(DataAccess& data_access, const std::string& article, const std::string& warehouse,
+              double quantity) {
+  const std::string where =
+      " WHERE ARTIGO = " + SqlText(article) + " AND ARMAZEM = " + SqlText(warehouse);
+  if (Exists(data_access, "SELECT ARTIGO FROM ARTARM" + where)) {
+    Execute(data_access, "UPDATE ARTARM SET EXISTENC = EXISTENC + " + SqlNumber(quantity) + where);
+  } else {
+    InsertStatement insert("ARTARM");
+    insert.AddText("ARTIGO", article);
+    insert.AddText("ARMAZEM", warehouse);
+    insert.AddNumber("EXISTENC", quantity);
+    Execute(data_access, insert.Text());
+  }
+}
+
+void MoveLineStock(const Movement& movement, const LateBoundObject& line) {
+  const std::string article = TextMember(line, "Artigo");
+  if (article.empty()) return;
+  const std::string warehouse = TextMember(line, "Armazem");
+  const double quantity = NumberOf(line.Get("Quantidade")) * Factor(line);
+  if (movement.type.stock == Stock::kTransfer) {
+    AddStock(movement.data_access, article, warehouse, -quantity);
+    AddStock(movement.data_access, article, movement.destination, quantity);
+    return;
+  }
+  const int sign = movement.type.StockSign();
+  if (sign == 0) return;
+  AddStock(movement.data_access, article, warehouse, sign * quantity);
+  Execute(movement.data_access, "UPDATE ARTIGOS SET STDISP = STDISP + " +
+                                    SqlNumber(sign * quantity) +
+                                    " WHERE CODIGO = " + SqlText(article));
+}
+
+void InsertLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line,
+               const std::string& warehouse, double quantity) {
+  InsertStatement insert("LOTESMOV");
+  insert.AddKey(movement.key, "TPDOC");
+  insert.AddNumber("NUMLINHA", NumberOf(lot.Get("NumeroLinhaDocComercial")));
+  insert.AddText("ARTIGO", EntryField(lot, "Artigo", line, "Artigo"));
+  insert.AddText("ARMAZEM", warehouse);
+  insert.AddMembers(lot.Object("campos"), kLotColumns);
+  insert.AddNumber("QUANT", quantity);
+  Execute(movement.data_access, insert.Text());
+}
+
+void MoveLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line) {
+  const std::string warehouse = EntryField(lot, "Armazem", line, "Armazem");
+  const double quantity = NumberOf(lot.Get("QuantidadeMovimentada")) * Factor(line);
+  if (movement.type.stock == Stock::kTransfer) {
+    InsertLot(movement, lot, line, warehouse, -quantity);
+    InsertLot(movement, lot, line, movement.destination, quantity);
+  } else {
+    const int sign = movement.type.StockSign();
+    InsertLot(movement, lot, line, warehouse, sign == 0 ? quantity : sign * quantity);
+  }
+}
+
+void RecordSerial(const Movement& movement, const LateBoundObject& serial,
+                  const std::string& article, const std::string& warehouse,
+                  const std::string& number) {
+  InsertStatement insert("NSERMOV");
+  insert.AddKey(movement.key, "TPDOC");
+  insert.AddNumber("NUMLINHA", NumberOf(serial.Get("NumeroLinhaDocComercial")));
+  insert.AddText("ARTIGO", article);
+  insert.AddText("ARMAZEM", warehouse);
+  insert.AddText("NUMSER", number);
+  insert.AddNumber("TIPOLINHA", NumberOf(serial.Get("TipoDeLinha"), 1));
+  Execute(movement.data_access, insert.Text());
+}
+
+void MoveSerial(const Movement& movement, const LateBoundObject& serial,
+                const LateBoundObject& line) {
+  DataAccess& data_access = movement.data_access;
+  const std::string article = EntryField(serial, "Artigo", line, "Artigo");
+  const std::string warehouse = EntryField(serial, "Armazem", line, "Armazem");
+  const std::string number = TextMember(serial.Object("campos"), "Noserie");
+  RecordSerial(movement, serial, article, warehouse, number);
+
+  const std::string where =
+      " WHERE ARTIGO = " + SqlText(article) + " AND NUMSER = " + SqlText(number);
+  if (movement.type.stock == Stock::kEntry) {
+    if (Exists(data_access, "SELECT NUMSER FROM NSEREXIS" + where)) {
+      throw Error(kDatabaseError, kSource,
+                  "O número de série " + number + " do artigo " + article + " já existe em stock.");
+    }
+    InsertStatement stock("NSEREXIS");
+    stock.AddText("ARTIGO", article);
+    stock.AddText("NUMSER", number);
+    stock.AddText("ARMAZEM", warehouse);
+    stock.Add("DATAENT", movement.date);
+    Execute(data_access, stock.Text());
+    return;
+  }
+  if (!movement.type.TakesStockOut()) return;
+  if (!SerialInWarehouse(data_access, article, number, warehouse)) {
+    throw Error(kDatabaseError, kSource, SerialNotInWarehouseMessage(article, number, warehouse));
+  }
+  Execute(data_access,
+          movement.type.stock == Stock::kExit
+              ? "DELETE FROM NSEREXIS" + where
+              : "UPDATE NSEREXIS SET ARMAZEM = " + SqlText(movement.destination) + where);
+}
+
+}  // namespace
+
+void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
+                      const DocumentType& type, const DocumentKey& key) {
+  const Movement movement{data_access, type, key, TextMember(document.cab, "Terceiro"),
+                          SqlDateTime(*DateMember(document.cab, "Data"))};
+  for (const LateBoundPtr& line : document.lines) MoveLineStock(movement, *line);
+  for (const LateBoundPtr& lot : document.lots) MoveLot(movement, *lot, *document.LineOf(*lot));
+  for (const LateBoundPtr& serial : document.serials) {
+    MoveSerial(movement, *serial, *document.LineOf(*serial));
+  }
+}
+
+}  // namespace pellora::vela

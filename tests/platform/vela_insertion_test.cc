@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/platform/vela_test_company.h"
+
+namespace pellora::vela {
+namespace {
+
+using VelaInsertionTest = VelaCompanyTest;
+
+TEST_F(VelaInsertionTest, NumbersWithinTypeSeriesAndYear) {
+  for (int32_t expected : {1, 2}) {
+    auto sale = NewDocument("FAC", "C1");
+    AddLine(*sale, "P1", "A1", 1);
+    ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+    EXPECT_EQ(sale->cab().Get("NossoNoDocumento"), Variant(expected));
+    EXPECT_EQ(sale->cab().Get("Ano"), Variant(int16_t{2026}));
+  }
+  auto next_year = NewDocument("FAC", "C1");
+  next_year->cab().Set("Data", "04-01-2027");
+  AddLine(*next_year, "P1", "A1", 1);
+  ASSERT_EQ(next_year->Inserir(), 0) << next_year->UltimaMensagem();
+  EXPECT_EQ(next_year->cab().Get("NossoNoDocumento"), Variant(int32_t{1}));
+  EXPECT_NE(next_year->Inserir(), 0);
+  EXPECT_EQ(next_year->UltimaMensagem(), "O documento já foi inserido.");
+  EXPECT_EQ(Value("SELECT ULTNUM FROM NUMERADOR WHERE TPDOC = 'FAC' AND ANO = 2026"), "2");
+}
+
+TEST_F(VelaInsertionTest, WritesHeaderAndLines) {
+  auto sale = NewDocument("FAC", "C1");
+  sale->cab().Set("VossoNoDocumento", "ENC-7");
+  sale->cab().Set("DescontoCabecalho", 10.0);
+  sale->cab().Set("MoradaDescarga", Variant::Null());
+  sale->SetOrigem(3);
+  const int32_t first = AddLine(*sale, "P1", "A1", 4);
+  sale->Linha(first)->Set("TaxaDesconto", 50.0);
+  sale->Linha(first)->Set("OrDoc", "ECL");
+  sale->Linha(first)->Set("OrNum", int32_t{12});
+  AddLine(*sale, "", "", 0);
+  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+
+  const RecordsetPtr header = Query("SELECT * FROM DOCGCCAB");
+  ASSERT_FALSE(header->Eof());
+  EXPECT_EQ(CStr(header->Fields("TERCEIRO").Value()), "C1");
+  EXPECT_EQ(CStr(header->Fields("VNUMDOC").Value()), "ENC-7");
+  EXPECT_EQ(CLng(header->Fields("AREAG").Value()), 4);
+  EXPECT_EQ(CLng(header->Fields("TPFSTC").Value()), 2);
+  EXPECT_EQ(CLng(header->Fields("NVIAS").Value()), 0);
+  EXPECT_EQ(CLng(header->Fields("ORIGEM").Value()), 3);
+  EXPECT_EQ(CStr(header->Fields("MOEDA").Value()), "EUR");
+  EXPECT_TRUE(header->Fields("MORADADSG").Value().IsNull());
+  EXPECT_EQ(CDbl(header->Fields("TOTAL").Value()), 18);  // 4 × 10, less 50 %, less 10 %
+  EXPECT_EQ(CDate(header->Fields("DATA").Value()), DateFromParts({2026, 12, 5}));
+  EXPECT_EQ(CDate(header->Fields("DateUpd").Value()), DateFromParts({2026, 12, 5}));
+  EXPECT_EQ(CStr(header->Fields("HourUpd").Value()), "10:00:00");
+  EXPECT_EQ(CStr(header->Fields("HOURNEW").Value()), "10:00:00");
+
+  const RecordsetPtr lines = Query("SELECT * FROM DOCGCLIN ORDER BY NUMLINHA");
+  ASSERT_EQ(lines->RecordCount(), 2);
+  EXPECT_EQ(CLng(lines->Fields("NUMLINHA").Value()), 1);
+  EXPECT_EQ(CLng(lines->Fields("ORDENACA").Value()), 1);
+  EXPECT_EQ(CStr(lines->Fields("ARTIGO").Value()), "P1");
+  EXPECT_EQ(CDbl(lines->Fields("QUANT").Value()), 4);
+  EXPECT_EQ(CDbl(lines->Fields("QTDORIG").Value()), 4);
+  EXPECT_EQ(CDbl(lines->Fields("TXDESC").Value()), 50);
+  EXPECT_EQ(CStr(lines->Fields("UNIDADE").Value()), "UN");
+  EXPECT_EQ(CStr(lines->Fields("ORDOC").Value()), "ECL");
+  EXPECT_EQ(CLng(lines->Fields("ORNUM").Value()), 12);
+  lines->MoveNext();
+  EXPECT_EQ(CLng(lines->Fields("NUMLINHA").Value()), 2);
+  EXPECT_EQ(CStr(lines->Fields("ARTIGO").Value()), "");
+}
+
+TEST_F(VelaInsertionTest, EntriesAndExitsMoveStockInTheBaseUnit) {
+  auto purchase = NewDocument("VFA", "F1");
+  const int32_t box = AddLine(*purchase, "P1", "A2", 2);
+  purchase->Linha(box)->Set("Factor", 6.0);
+  const int32_t lot_line = AddLine(*purchase, "L1", "A1", 5);
+  AddLot(*purchase, lot_line, "LT1", 5);
+  ASSERT_EQ(purchase->Inserir(), 0) << purchase->UltimaMensagem();
+  EXPECT_EQ(Stock("P1", "A2"), 12);  // a new ARTARM row
+  EXPECT_EQ(Number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'P1'"), 32);
+  EXPECT_EQ(Stock("L1", "A1"), 5);
+  EXPECT_EQ(Value("SELECT LOTE FROM LOTESMOV"), "LT1");
+  EXPECT_EQ(Number("SELECT QUANT FROM LOTESMOV"), 5);
+  EXPECT_EQ(CDate(Query("SELECT DATAVAL FROM LOTESMOV")->Fields(0).Value()),
+            DateFromParts({2027, 12, 31}));
+
+  auto sale = NewDocument("FAC", "C1");
+  AddLine(*sale, "P1", "A1", 3);
+  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+  EXPECT_EQ(Stock("P1", "A1"), 17);
+  EXPECT_EQ(Number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'P1'"), 29);
+}
+
+TEST_F(VelaInsertionTest, TransfersMoveStockAndSerialNumbersToTheDestination) {
+  auto transfer = NewDocument("TRA", "A2");
+  AddLine(*transfer, "P1", "A1", 5);
+  const int32_t line = AddLine(*transfer, "S1", "A1", 1);
+  AddSerial(*transfer, line, "S1", "A1", "SN2");
+  ASSERT_EQ(transfer->Inserir(), 0) << transfer->UltimaMensagem();
+  EXPECT_EQ(Stock("P1", "A1"), 15);
+  EXPECT_EQ(Stock("P1", "A2"), 5);
+  EXPECT_EQ(Number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'P1'"), 20);
+  EXPECT_EQ(Value("SELECT ARMAZEM FROM NSEREXIS WHERE NUMSER = 'SN2'"), "A2");
+  EXPECT_EQ(Value("SELECT ARMAZEM FROM NSEREXIS WHERE NUMSER = 'SN1'"), "A1");
+}
+
+TEST_F(VelaInsertionTest, SerialNumbersEnterAndLeaveStock) {
+  auto purchase = NewDocument("VFA", "F1");
+  AddSerial(*purchase, AddLine(*purchase, "S1", "A2", 1), "S1", "A2", "SN3");
+  ASSERT_EQ(purchase->Inserir(), 0) << purchase->UltimaMensagem();
+  EXPECT_EQ(Value("SELECT ARMAZEM FROM NSEREXIS WHERE NUMSER = 'SN3'"), "A2");
+
+  auto sale = NewDocument("FAC", "C1");
+  AddSerial(*sale, AddLine(*sale, "S1", "A1", 1), "S1", "A1", "SN1");
+  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSEREXIS WHERE NUMSER = 'SN1'"), "0");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSERMOV"), "2");
+}
+
+TEST_F(VelaInsertionTest, AFailingInsertLeavesNothingBehind) {
+  // Each entry alone is valid; the second takes out a serial number the first already took.
+  auto sale = NewDocument("FAC", "C1");
+  const int32_t line = AddLine(*sale, "S1", "A1", 2);
+  AddSerial(*sale, line, "S1", "A1", "SN1");
+  AddSerial(*sale, line, "S1", "A1", "SN1");
+  ASSERT_EQ(sale->Validar(), 0) << sale->UltimaMensagem();
+  EXPECT_NE(sale->Inserir(), 0);
+  EXPECT_EQ(sale->UltimaMensagem(), "O número de série SN1 do artigo S1 não existe no armazém A1.");
+  EXPECT_TRUE(sale->cab().Get("NossoNoDocumento").IsEmpty());
+  for (const char* table : {"DOCGCCAB", "DOCGCLIN", "NSERMOV", "NUMERADOR"}) {
+    EXPECT_EQ(Value(std::string("SELECT COUNT(*) FROM ") + table), "0") << table;
+  }
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSEREXIS"), "2");
+  EXPECT_EQ(Stock("S1", "A1"), 2);
+  EXPECT_FALSE(data_->InTransaction());
+}
+
+// The net stock movement query of the import engine, as it sends it.
+std::string MovementsBetween(const std::string& article, const std::string& warehouse,
+                             const std::string& from, const std::string& to) {
+  const std::string blanks(25, ' ');
+  return std::string(" SELECT \r\n") + "         SUM(CASE \r\n" +
+         "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT \r\n" +
+         "                 ELSE                         DOCGCLIN.QUANT \r\n" +
+         "              END)        AS ENTRADASSAIDAS \r\n" + " FROM    DOCGCCAB \r\n" +
+         "              INNER JOIN DOCGCLIN \r\n" +
+         "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
+         "DOCGCLIN.TPDOCUM AND \r\n" +
+         "                    DOCGCCAB.SERIE = DOCGCLIN.SERIE AND DOCGCCAB.Ano = DOCGCLIN.Ano "
+         "\r\n" +
+         " WHERE   (DOCGCCAB.NVIAS <> - 1) AND \r\n" +
+         "                         (DOCGCCAB.TPDOC <> 'zzz') AND \r\n" +
+         "                         (DOCGCCAB.AREAG = 4) AND \r\n" +
+         "                         (DOCGCCAB.HOURNEW <> '') AND \r\n" + blanks +
+         "(DOCGCLIN.ARTIGO ='" + article + "') AND \r\n" + blanks + "(DOCGCLIN.ARMAZEM ='" +
+         warehouse + "') AND \r\n" + blanks +
+         "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd >='" + from +
+         "') AND \r\n" + blanks +
+         "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd <='" + to +
+         "') \r\n" + std::string(11, ' ') + "\r\n";
+}
+
+TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
+  auto purchase = NewDocument("VFA", "F1");
+  AddLine(*purchase, "P1", "A1", 7);
+  ASSERT_EQ(purchase->Inserir(), 0) << purchase->UltimaMensagem();
+  auto sale = NewDocument("FAC", "C1");
+  AddLine(*sale, "P1", "A1", 3);
+  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+
+  EXPECT_EQ(Number(MovementsBetween("P1", "A1", "2026120509:59:00", "2026120510:01:00")), 4);
+  EXPECT_EQ(Number(MovementsBetween("P1", "A1", "2026120510:00:00", "2026120510:00:00")), 4);
+  const RecordsetPtr before =
+      Query(MovementsBetween("P1", "A1", "2026120509:00:00", "2026120509:59:59"));
+  ASSERT_FALSE(before->Eof());
+  EXPECT_TRUE(before->Fields(0).Value().IsNull());
+}
+
+}  // namespace
+}  // namespace pellora::vela
