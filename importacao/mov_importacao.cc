@@ -1,0 +1,169 @@
+// The import driver: loading, validation and preparation of the readings, the documents made
+// per import kind, and the marking of the readings afterwards.
+
+#include "importacao/mov_importacao.h"
+
+#include <exception>
+
+#include "dal/dal_comandos.h"
+#include "dal/definitions.h"
+#include "importacao/recordset_reading.h"
+#include "importacao/step_trap.h"
+#include "runtime/convert.h"
+#include "runtime/error.h"
+#include "runtime/text.h"
+
+namespace pellora {
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+
+Result Prefixed(Result result, const std::string& prefix) {
+  result.SetMensagem(prefix + result.Mensagem());
+  return result;
+}
+
+}  // namespace
+
+std::string MovImportacao::TerceiroGet(std::string sTerminal, std::string sConjunto) {
+  try {
+    leituras_.reset();
+    std::vector<std::string> terminais = {"", sTerminal};
+    std::vector<std::string> conjuntos = {"", sConjunto};
+    if (!LeiturasCarregar(true, terminais, conjuntos).IsSucesso() || !HasRows(leituras_)) {
+      return "";
+    }
+    leituras_->MoveFirst();
+    return UCase(FieldText(*leituras_, "Terceiro"));
+  } catch (const std::exception&) {
+    return "";
+  }
+}
+
+Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
+                              std::vector<std::string>& sTerminais,
+                              std::vector<std::string>& sConjuntos) {
+  try {
+    api_ = VelaApi;
+    leituras_.reset();
+    parametros_ = HlpDb_ParametrosGet();
+
+    Result result = LeiturasCarregar(bSoUm, sTerminais, sConjuntos);
+    if (!result.IsSucesso()) {
+      return Prefixed(result, std::string("Erro ao Ler Conjunto de Leituras.") + kCrLf);
+    }
+    result = LeiturasValidar();
+    if (!result.IsSucesso()) {
+      return Prefixed(result,
+                      std::string("Erro na Validação do Conjunto de Leituras.") + kCrLf + kCrLf);
+    }
+    result = LeiturasPreparar();
+    if (!result.IsSucesso()) {
+      return Prefixed(result, std::string("Erro na Preparação do Conjunto de Leituras.") + kCrLf);
+    }
+
+    switch (cab_tipo_importacao_) {
+      case TI_InventarioInicial:
+        CabDeParametros("INVENTSEC", "INVENTSER", "INVENTDOC", tpDefault);
+        result = DocumentoCriarSequencia("");
+        break;
+      case TI_Venda:
+      case TI_Compra:
+        result = DocumentoCriarSequencia("");
+        break;
+      case TI_AcertoInventario:
+        result = AcertoInventarioExecutar();
+        break;
+      case TI_TransferenciasArm:
+        result = TransferenciaExecutar();
+        break;
+      case TI_AnularPicagens:
+        LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 5);
+        result.SetMensagem("Anulação de Picagens terminou com êxito.");
+        return result;
+      default:
+        return result;
+    }
+    if (result.IsSucesso()) LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 1);
+    return result;
+  } catch (const std::exception& failure) {
+    const Error error = AsError(failure);
+    Result result = Result::FromError(error);
+    result.SetMensagem("Execute::" + error.description());
+    return result;
+  }
+}
+
+Result MovImportacao::LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,
+                                       std::vector<std::string>& sConjuntos) {
+  return RunTrapped([&] {
+    switch (cab_tipo_importacao_) {
+      case TI_AcertoInventario:
+        leituras_ = HlpDb_LeiturasConjuntoParaAcInventarioGet(bSoUm, sTerminais, sConjuntos);
+        break;
+      case TI_InventarioInicial:
+        leituras_ = HlpDb_LeiturasConjuntoGet(bSoUm, sTerminais, sConjuntos);
+        break;
+      default:
+        leituras_ = HlpDb_LeiturasConjuntoParaDocumGet(bSoUm, sTerminais, sConjuntos);
+        break;
+    }
+    return Result();
+  });
+}
+
+Result MovImportacao::LeiturasValidar() {
+  if (cab_tipo_importacao_ != TI_InventarioInicial) return Result();
+  return PrecosUnitariosValidar(false);
+}
+
+Result MovImportacao::DocumentoCriarSequencia(std::string modo) {
+  Result result = DocCabecalhoCriar();
+  if (!result.IsSucesso()) return result;
+  result = DocLinhasCriar(modo);
+  if (!result.IsSucesso()) return result;
+  return DocumentoGravar();
+}
+
+Result MovImportacao::TransferenciaExecutar() {
+  std::string tipo = "-1";
+  int32_t numero = -1;
+  std::string serie = "-1";
+  int16_t ano = -1;
+  doc_orig_lin_consumidas_ = HlpDb_DocGcLin(tipo, numero, serie, ano);
+  cab_tipo_preco_ = tpCustoMedioFlutuante;
+  Result result = DocumentoCriarSequencia("");
+  if (result.IsSucesso() && doc_orig_lin_consumidas_) {
+    HlpDb_DocOrigQuantidadesSet(doc_orig_cab_, doc_orig_lin_consumidas_);
+  }
+  return result;
+}
+
+// One transaction for the whole marking: either every reading of the import changes state or
+// none does, and the rows are written with a single commit.
+void MovImportacao::LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTerminais,
+                                   std::vector<std::string>& sConjuntos, int16_t estado) {
+  if (!HasRows(leituras_)) return;
+  gDataAccess->BeginTransaction();
+  try {
+    for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
+      HlpDb_LeiturasEstadoSet(bSoUm, sTerminais, sConjuntos,
+                              CInt((*leituras_)["NumeroLinha"].Value()), estado);
+    }
+    gDataAccess->CommitTransaction();
+  } catch (...) {
+    gDataAccess->RollbackTransaction();
+    throw;
+  }
+}
+
+void MovImportacao::CabDeParametros(const std::string& sector, const std::string& serie,
+                                    const std::string& tipo_documento, int16_t tipo_preco) {
+  cab_sector_ = FieldText(*parametros_, sector);
+  cab_serie_ = FieldText(*parametros_, serie);
+  cab_terceiro_ = FieldText(*parametros_, sector);
+  cab_tipo_documento_ = FieldText(*parametros_, tipo_documento);
+  cab_tipo_preco_ = tipo_preco;
+}
+
+}  // namespace pellora

@@ -1,0 +1,165 @@
+#ifndef PELLORA_TESTS_IMPORTACAO_E2E_COMPANY_H_
+#define PELLORA_TESTS_IMPORTACAO_E2E_COMPANY_H_
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dal/definitions.h"
+#include "importacao/mov_importacao.h"
+#include "platform/sqlite/sqlite_data_access.h"
+#include "platform/vela/picking_api.h"
+#include "runtime/clock.h"
+#include "runtime/date.h"
+
+namespace pellora::testing {
+
+// A company database built from schema/company.sql in a temporary folder, opened through the
+// SQLite data access (installed as gDataAccess), with a logged-in host stand-in. Catalogue:
+// types FAC (sale), NCR (credit note), VFA (purchase), TRA (transfer), INV (initial inventory),
+// QUE (breakage), SOB (surplus) and ECL (customer order), each with series A; customer C1,
+// supplier F1, warehouses A1 and A2, sector S1 in Braga; articles P1 (20 in A1, value 120) and
+// L1 (lot-tracked, 10 in A1); the parameters row names INV, QUE and SOB with series A and
+// sector S1. Customer order ECL-A-1-2026 holds line 1 of 4 P1 at 9.
+// The clock stands at 2026-12-05 10:00:00.
+class ImportCompanyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pellora-imp-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
+    std::ostringstream text;
+    text << schema.rdbuf();
+    Exec("BEGIN;" + text.str() + kCatalogue + "COMMIT;");
+    data_ = std::make_shared<sqlite::SqliteDataAccess>();
+    ASSERT_TRUE(data_->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" +
+                                      folder_.string() + ";Initial Catalog=EMP1;"));
+    DataAccessPtr shared = data_;
+    DataAccessSet(shared);
+    std::ofstream(folder_ / "PICKING.EMP1") << "[Api Vela]\nLogin=picking\nEmpresa=EMP1\n";
+    auto api = std::make_shared<vela::VelaPickingApi>();
+    api->SetIdentificadorAplicacao("Pellora");
+    ASSERT_TRUE(api->Login((folder_ / "PICKING.EMP1").string()));
+    api->SetDataAccess(data_);
+    api_ = api;
+    SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
+  }
+
+  void TearDown() override {
+    SetClock(nullptr);
+    gDataAccess.reset();
+    data_->CloseConnection();
+    std::filesystem::remove_all(folder_);
+  }
+
+  // Runs SQLite text on the company file, outside the objects under test.
+  void Exec(const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((folder_ / "EMP1.db").c_str(), &db), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+    const std::string error = message == nullptr ? "" : message;
+    sqlite3_free(message);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << error;
+  }
+
+  // The rows of a query, each row's columns joined by "|" (NULL as "NULL").
+  std::vector<std::string> Rows(const std::string& sql) {
+    sqlite3* db = nullptr;
+    std::vector<std::string> rows;
+    if (sqlite3_open((folder_ / "EMP1.db").c_str(), &db) != SQLITE_OK) return rows;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+      ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
+    } else {
+      while (sqlite3_step(statement) == SQLITE_ROW) {
+        std::string row;
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+          const unsigned char* value = sqlite3_column_text(statement, i);
+          row +=
+              (i ? "|" : "") + std::string(value ? reinterpret_cast<const char*>(value) : "NULL");
+        }
+        rows.push_back(row);
+      }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return rows;
+  }
+  std::string Value(const std::string& sql) {
+    const std::vector<std::string> rows = Rows(sql);
+    return rows.empty() ? "" : rows.front();
+  }
+
+  // A pending reading of set T1 / 20261205093000 (`columns` and `values` start with ", ").
+  void Reading(int line, const std::string& kind, const std::string& article, double quantity,
+               const std::string& columns = "", const std::string& values = "") {
+    Exec(
+        "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, "
+        "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, "
+        "Ordenaca" +
+        columns + ") VALUES ('T1', '20261205093000', '20261205091500', " + std::to_string(line) +
+        ", '" + kind + "', '" + article + "', 'UN', 'A1', '', '', " + std::to_string(quantity) +
+        ", " + std::to_string(line) + values + ")");
+  }
+  std::vector<std::string> States() {
+    return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY NumeroLinha");
+  }
+
+  Result Run(MovImportacao& import) {
+    std::vector<std::string> terminais = {"", "T1"};
+    std::vector<std::string> conjuntos = {"", "20261205093000"};
+    return import.Execute(api_, true, terminais, conjuntos);
+  }
+
+  PickingApiPtr api_;
+
+ private:
+  static constexpr const char* kCatalogue =
+      "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT, TPFSTC, NOTACRED) "
+      "VALUES ('FAC', 'Fatura', 4, 2, 2, 1, 2, 0), ('NCR', 'Nota de crédito', 4, 2, 2, 2, 1, 1),"
+      " ('VFA', 'Fatura de compra', 4, 1, 1, 2, 1, 0), ('TRA', 'Transferência', 4, 4, 0, 0, 3, 0),"
+      " ('INV', 'Inventário', 4, 3, 0, 0, 1, 0), ('QUE', 'Quebra', 4, 3, 0, 0, 2, 0),"
+      " ('SOB', 'Sobra', 4, 3, 0, 0, 1, 0), ('ECL', 'Encomenda', 4, 2, 2, 0, 0, 0);"
+      "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) SELECT CODIGO, 'A', 'Série A' FROM TPDOC;"
+      "INSERT INTO CLIENTES (CODIGO, NOME, DESCCOMP, VENDEDOR) VALUES ('C1', 'Cliente', '5', "
+      "'V1');"
+      "INSERT INTO FORNEC (CODIGO, NOME, DESCCOM) VALUES ('F1', 'Fornecedor', '2.5');"
+      "INSERT INTO ARMAZENS (CODIGO, NOME) VALUES ('A1', 'Armazém 1'), ('A2', 'Armazém 2');"
+      "INSERT INTO SECTORES (CODIGO, DESCR, LOCALIDA) VALUES ('S1', 'Sector 1', 'Braga');"
+      "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, PVPSIVA, ULTPRCOM, ULTPRCBR, STDISP, VLREXIST,"
+      " CTLOTES, TOTENCCL) VALUES ('P1', 'Parafuso', 'UN', 10, 6, 6.5, 30, 120, 0, 4),"
+      " ('L1', 'Tinta', 'UN', 4, 3, 3, 10, 30, 1, 0);"
+      "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, ARMENCCL) VALUES ('P1', 'A1', 20, 4),"
+      " ('P1', 'A2', 10, 0), ('L1', 'A1', 10, 0);"
+      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, TPTERC, TERCEIRO, AREAG, TPOPER, "
+      "VNUMDOC, MORADADSG) VALUES ('ECL', 'A', 2026, 1, '2026-12-01', 2, 'C1', 4, 2, 'PO-9', "
+      "'Rua Nova');"
+      "INSERT INTO CLDOCGC (TIPODOC, SERIE, ANO, NDOC, MATRICULA) VALUES ('ECL', 'A', 2026, 1, "
+      "'AA-11-BB');"
+      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, DESCR, "
+      "ARMAZEM, UNIDADE, QUANT, QTDORIG, PRUNIT) VALUES ('ECL', 'A', 2026, 1, 1, 1, 'P1', "
+      "'Parafuso', 'A1', 'UN', 4, 4, 9);"
+      "CREATE TABLE oru_PARAMETROSEXP (ID INTEGER PRIMARY KEY, INVENTDOC nvarchar(3), "
+      "INVENTSER nvarchar(10), INVENTSEC nvarchar(3), QUEBRADOC nvarchar(3), QUEBRASER "
+      "nvarchar(10), QUEBRASEC nvarchar(3), SOBRADOC nvarchar(3), SOBRASER nvarchar(10), "
+      "SOBRASEC nvarchar(3));"
+      "INSERT INTO oru_PARAMETROSEXP VALUES (1, 'INV', 'A', 'S1', 'QUE', 'A', 'S1', 'SOB', 'A', "
+      "'S1');";
+
+  std::filesystem::path folder_;
+  std::shared_ptr<sqlite::SqliteDataAccess> data_;
+};
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_IMPORTACAO_E2E_COMPANY_H_

@@ -1,0 +1,163 @@
+// Whole imports on a SQLite company with the host stand-in: the rows each one leaves behind.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "importacao/mov_importacao.h"
+#include "runtime/date.h"
+#include "tests/importacao/e2e_company.h"
+
+namespace pellora::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
+constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
+
+class E2eImport : public ImportCompanyTest {
+ protected:
+  MovImportacao Import(int32_t tipo, const std::string& documento, const std::string& terceiro) {
+    MovImportacao import;
+    import.SetCabTipoImportacao(tipo);
+    import.SetCabTipoDocumento(documento);
+    import.SetCabSerie("A");
+    import.SetCabSector("S1");
+    import.SetCabTerceiro(terceiro);
+    import.SetCabData(DateFromParts({2026, 12, 5}));
+    import.SetCabMoeda("EUR");
+    return import;
+  }
+};
+
+TEST_F(E2eImport, SaleServesAnOrderWithALargerReading) {
+  Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);
+  MovImportacao import = Import(TI_Venda, "FAC", "");
+  const Result result = Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(result.Mensagem(), "Foi criado com sucesso o documento FAC-A-1-2026");
+  EXPECT_EQ(Value("SELECT TERCEIRO, VNUMDOC, MORADADSG, DESCCAB FROM DOCGCCAB WHERE TPDOC='FAC'"),
+            "C1|PO-9|Rua Nova|0.0");
+  EXPECT_EQ(Rows("SELECT ARTIGO, QUANT, PRUNIT, ORDOC, LINORIG FROM DOCGCLIN WHERE "
+                 "TPDOCUM='FAC' AND ARTIGO<>'' ORDER BY NUMLINHA"),
+            (Texts{"P1|4.0|9|ECL|1", "P1|2.0|9|NULL|NULL"}));
+  EXPECT_EQ(Value("SELECT DESCR FROM DOCGCLIN WHERE TPDOCUM='FAC' AND NUMLINHA=1"),
+            "ECL-A-1-2026 em 01-12-2026");
+  EXPECT_EQ(Value("SELECT MATRICULA FROM CLDOCGC WHERE TIPODOC='FAC'"), "AA-11-BB");
+  EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='P1' AND ARMAZEM='A1'"), "14.0");
+  EXPECT_EQ(States(), Texts{"1"});
+}
+
+TEST_F(E2eImport, PurchaseWithLotAndExpiry) {
+  Reading(1, "E", "L1", 5, ", NossoLote, DataValidade, Tpterc, Terceiro",
+          ", 'LT1', '20270131', 1, 'F1'");
+  MovImportacao import = Import(TI_Compra, "VFA", "");
+  const Result result = Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(Value("SELECT TERCEIRO, DESCCAB FROM DOCGCCAB WHERE TPDOC='VFA'"), "F1|2.5");
+  EXPECT_EQ(Value("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='VFA'"), "5.0|3");
+  EXPECT_EQ(Value("SELECT LOTE, VOSSOLOTE, FORNECEDOR, substr(DATAVAL, 1, 10), QUANT FROM "
+                  "LOTESMOV"),
+            "LT1|VL|F1|2027-01-31|5.0");
+  EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "15.0");
+  EXPECT_EQ(States(), Texts{"1"});
+}
+
+TEST_F(E2eImport, TransferSettlesTheOrderItServes) {
+  Reading(1, "T", "P1", 4, kOrderKey, kOrderValues);
+  MovImportacao import = Import(TI_TransferenciasArm, "TRA", "A2");
+  const Result result = Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(Value("SELECT TIPOPRECO, LOCALCG FROM DOCGCCAB WHERE TPDOC='TRA'"), "6|NULL");
+  EXPECT_EQ(Value("SELECT QUANT FROM DOCGCLIN WHERE TPDOCUM='ECL'"), "0.0");
+  EXPECT_EQ(Value("SELECT [CONVERT] FROM DOCGCCAB WHERE TPDOC='ECL'"), "-1");
+  EXPECT_EQ(Value("SELECT TOTENCCL FROM ARTIGOS WHERE CODIGO='P1'"), "0.0");
+  EXPECT_EQ(Rows("SELECT ARMAZEM, EXISTENC FROM ARTARM WHERE ARTIGO='P1' ORDER BY ARMAZEM"),
+            (Texts{"A1|16.0", "A2|14.0"}));
+  EXPECT_EQ(States(), Texts{"1"});
+}
+
+TEST_F(E2eImport, CreditNoteReportsTheReminder) {
+  Reading(1, "E", "P1", 1, ", Tpterc, Terceiro", ", 2, 'C1'");
+  MovImportacao import = Import(TI_Venda, "NCR", "");
+  const Result result = Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(result.Mensagem(),
+            "Foi criado com sucesso o documento NCR-A-1-2026\r\n Na Nota de Crédito deve "
+            "preencher os campos que referenciam o documento retificativo.");
+  EXPECT_EQ(Value("SELECT REFERENCIA, MOTIVO, VENDEDOR, DESCCAB FROM DOCGCCAB WHERE TPDOC='NCR'"),
+            "Deve indicar a referencia à fatura rectificada.|Indicar o motivo de crédito.|V1|5.0");
+}
+
+TEST_F(E2eImport, HostRefusalComesBackAndLeavesTheReadingsPending) {
+  Reading(1, "S", "P1", 1, ", Tpterc, Terceiro", ", 2, 'ZZ'");
+  MovImportacao import = Import(TI_Venda, "FAC", "");
+  const Result result = Run(import);
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_EQ(result.Mensagem(), "O cliente ZZ não existe.");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='FAC'"), "0");
+  EXPECT_EQ(States(), Texts{"0"});
+}
+
+TEST_F(E2eImport, InitialInventoryWithoutPricesListsTenReadings) {
+  for (int line = 1; line <= 12; ++line) {
+    Reading(line, "I", "P1", 1, ", PrecoUnitario", ", 0");
+  }
+  MovImportacao import = Import(TI_InventarioInicial, "", "");
+  const Result result = Run(import);
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_TRUE(result.Mensagem().starts_with(
+      "Erro na Validação do Conjunto de Leituras.\r\n\r\nArtigo: P1 na linha: 1 não tem "
+      "Preço Unitário (ou está inválido).\r\n"));
+  EXPECT_NE(result.Mensagem().find("linha: 10 não"), std::string::npos);
+  EXPECT_EQ(result.Mensagem().find("linha: 11 não"), std::string::npos);
+  EXPECT_TRUE(result.Mensagem().ends_with(
+      "\r\n\r\nExistem mais 2 artigos sem Preço Unitário (ou inválido)!"));
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='INV'"), "0");
+}
+
+TEST_F(E2eImport, InitialInventoryEntersTheCountedStock) {
+  Reading(1, "I", "L1", 7, ", PrecoUnitario", ", 2.5");
+  MovImportacao import = Import(TI_InventarioInicial, "", "");
+  const Result result = Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(Value("SELECT SECTOR, TERCEIRO FROM DOCGCCAB WHERE TPDOC='INV'"), "S1|S1");
+  EXPECT_EQ(Value("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='INV'"), "7.0|2.5");
+  EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "17.0");
+}
+
+TEST_F(E2eImport, AdjustmentMakesBreakageSurplusAndFinalDocuments) {
+  Exec("UPDATE ARTARM SET EXISTENC = -3 WHERE ARTIGO='P1' AND ARMAZEM='A2';");
+  Reading(1, "A", "P1", 18);
+  Reading(2, "A", "P1", 2);
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
+  MovImportacao import = Import(TI_AcertoInventario, "", "");
+  const Result result = Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(Rows("SELECT TPDOC, NNUMDOC, substr(DATA, 1, 10) FROM DOCGCCAB WHERE TPDOC IN "
+                 "('QUE', 'SOB') ORDER BY TPDOC, NNUMDOC"),
+            (Texts{"QUE|1|2026-12-04", "SOB|1|2026-12-04", "SOB|2|2026-12-05"}));
+  EXPECT_EQ(Value("SELECT ARMAZEM, QUANT FROM DOCGCLIN WHERE TPDOCUM='QUE'"), "A1|20.0");
+  EXPECT_EQ(Value("SELECT ARMAZEM, QUANT FROM DOCGCLIN WHERE TPDOCUM='SOB' AND NNUMDOC=1"),
+            "A2|3.0");
+  EXPECT_EQ(result.Mensagem(),
+            "Foi criado com sucesso o documento QUE-A-1-2026\r\n"
+            "Foi criado com sucesso o documento SOB-A-1-2026\r\n"
+            "Foi criado com sucesso o documento SOB-A-2-2026");
+  EXPECT_EQ(States(), (Texts{"1", "1"}));
+}
+
+TEST_F(E2eImport, CancellingMarksTheReadingsFive) {
+  Reading(1, "S", "P1", 1);
+  Reading(2, "S", "P1", 2);
+  MovImportacao import = Import(TI_AnularPicagens, "", "");
+  const Result result = Run(import);
+  EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
+  EXPECT_EQ(States(), (Texts{"5", "5"}));
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB"), "1");  // the order only
+}
+
+}  // namespace
+}  // namespace pellora::testing

@@ -1,0 +1,237 @@
+// The import driver over a scripted data access and the fake host: prefixes of failed steps,
+// headers from the parameters, marking of the readings and the adjustment's documents.
+
+#include <gtest/gtest.h>
+
+#include "importacao/mov_importacao.h"
+#include "runtime/convert.h"
+#include "runtime/date.h"
+#include "runtime/error.h"
+#include "tests/importacao/import_fixtures.h"
+
+namespace pellora::testing {
+namespace {
+
+Date Dia(int year, int month, int day) {
+  return DateFromParts({year, month, day});
+}
+
+TEST(ExecuteFailures, LoadFailureIsPrefixedAndKeepsItsNumber) {
+  ImportBench bench;
+  bench.data->failure = Error(kDatabaseError, "SQLite", "no such table");
+  bench.data->fail_on = "Picking_Movimentos";
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_Venda);
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_EQ(result.Mensagem(), "Erro ao Ler Conjunto de Leituras.\r\nno such table");
+  EXPECT_EQ(result.ErroNum(), kDatabaseError);
+}
+
+TEST(ExecuteFailures, ErrorOutsideTheStepsCarriesTheExecutePrefix) {
+  ImportBench bench;
+  bench.data->failure = Error(kDatabaseError, "SQLite", "locked");
+  bench.data->fail_on = "oru_PARAMETROSEXP";
+  MovImportacao import;
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Mensagem(), "Execute::locked");
+  EXPECT_EQ(result.ErroNum(), kDatabaseError);
+}
+
+TEST(ExecuteFailures, MissingOriginalIsAPreparationFailureAndMarksNothing) {
+  ImportBench bench;
+  Leitura leitura;
+  leitura.doc_orig_tipo = "ECL";
+  leitura.doc_orig_serie = "A";
+  leitura.doc_orig_numero = 12;
+  leitura.doc_orig_ano = 2024;
+  bench.Readings({leitura});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_Venda);
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Mensagem(),
+            "Erro na Preparação do Conjunto de Leituras.\r\nDocumento Original não existe. "
+            "Tipo ECL Numero 12 Série A Ano 2024");
+  EXPECT_TRUE(bench.host->documents.empty());
+  EXPECT_TRUE(bench.Marks().empty());
+}
+
+TEST(ExecuteFailures, FailedMarkingRollsBackAndReportsTheError) {
+  ImportBench bench;
+  bench.Readings({Leitura{}, Leitura{.numero_linha = 2}});
+  bench.data->failure = Error(kDatabaseError, "SQLite", "disk I/O error");
+  bench.data->fail_on = "NumeroLinha=2";
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_Venda);
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Mensagem(), "Execute::disk I/O error");
+  EXPECT_EQ(bench.data->CallsWith("Transaction"),
+            (std::vector<std::string>{"BeginTransaction", "RollbackTransaction"}));
+}
+
+TEST(ExecuteMarking, SuccessfulSaleMarksEveryReadingInOneTransaction) {
+  ImportBench bench;
+  bench.Readings({Leitura{}, Leitura{.numero_linha = 2, .artigo = "A2"}});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_Venda);
+  import.SetCabTipoDocumento("FAC");
+  const Result result = bench.Run(import);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  const std::vector<std::string> marks = bench.Marks();
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_NE(marks[0].find("SET      [Estado] = 1"), std::string::npos);
+  EXPECT_NE(marks[1].find("NumeroLinha=2 "), std::string::npos);
+  EXPECT_EQ(bench.data->CallsWith("Transaction"),
+            (std::vector<std::string>{"BeginTransaction", "CommitTransaction"}));
+}
+
+TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
+  ImportBench bench;
+  bench.Readings({Leitura{}});
+  bench.host->configure = [](FakeDocument& document) {
+    document.validar_answer = 1;
+    document.ultima_mensagem = "Terceiro inexistente";
+  };
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_Compra);
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_EQ(result.Mensagem(), "Terceiro inexistente");
+  EXPECT_TRUE(bench.Marks().empty());
+}
+
+TEST(ExecuteMarking, CancellingMarksStateFiveAndMakesNoDocument) {
+  ImportBench bench;
+  bench.Readings({Leitura{}, Leitura{.numero_linha = 7}});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_AnularPicagens);
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
+  EXPECT_TRUE(bench.host->documents.empty());
+  const std::vector<std::string> marks = bench.Marks();
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_NE(marks[1].find("[Estado] = 5"), std::string::npos);
+  EXPECT_NE(marks[1].find("NumeroLinha=7 "), std::string::npos);
+}
+
+TEST(ExecuteMarking, CancellingWithoutPendingReadingsStillSucceeds) {
+  ImportBench bench;
+  bench.Readings({});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_AnularPicagens);
+  const Result result = bench.Run(import);
+  EXPECT_EQ(result.Tipo(), Sucesso);
+  EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
+  EXPECT_TRUE(bench.data->CallsWith("Transaction").empty());
+}
+
+TEST(ExecuteHeaders, InitialInventoryTakesItsHeaderFromTheParameters) {
+  ImportBench bench;
+  bench.Readings({Leitura{}});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_InventarioInicial);
+  import.SetCabTipoPreco(tpManual);
+  ASSERT_EQ(bench.Run(import).Tipo(), Sucesso);
+  LateBoundObject& cab = bench.host->last().header;
+  EXPECT_EQ(cab.Get("TipoDocumento"), Variant("INV"));
+  EXPECT_EQ(cab.Get("Serie"), Variant("1"));
+  EXPECT_EQ(cab.Get("Sector"), Variant("S1"));
+  EXPECT_EQ(cab.Get("Terceiro"), Variant("S1"));
+  EXPECT_EQ(cab.Get("TipoPreco"), Variant(static_cast<int16_t>(tpDefault)));
+}
+
+TEST(ExecuteHeaders, NullParameterGivesAnEmptyHeaderField) {
+  ImportBench bench;
+  bench.data->rules.clear();
+  bench.data->Answer("oru_PARAMETROSEXP", Linha({{"INVENTDOC", "INV"},
+                                                 {"INVENTSER", Variant::Null()},
+                                                 {"INVENTSEC", Variant::Null()}}));
+  bench.Readings({Leitura{}});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_InventarioInicial);
+  bench.Run(import);
+  ASSERT_FALSE(bench.host->documents.empty());
+  EXPECT_EQ(bench.host->last().header.Get("Serie"), Variant(""));
+  EXPECT_EQ(bench.host->last().header.Get("Sector"), Variant(""));
+}
+
+TEST(ExecuteHeaders, TransferUsesFloatingAverageCostAndAnEmptyConsumedLineSet) {
+  ImportBench bench;
+  bench.Readings({Leitura{}});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_TransferenciasArm);
+  import.SetCabTipoPreco(tpManual);
+  ASSERT_EQ(bench.Run(import).Tipo(), Sucesso);
+  EXPECT_EQ(bench.host->last().header.Get("TipoPreco"),
+            Variant(static_cast<int16_t>(tpCustoMedioFlutuante)));
+  EXPECT_EQ(bench.data->CallsWith("TPDOCUM='-1' AND NNUMDOC=-1 AND SERIE ='-1' AND ANO =-1").size(),
+            1u);
+}
+
+class AdjustmentTest : public ::testing::Test {
+ protected:
+  void SetUp() override { import.SetCabTipoImportacao(TI_AcertoInventario); }
+  Result Run(const std::vector<Leitura>& leituras) {
+    bench.Readings(leituras);
+    import.SetCabData(Dia(2025, 3, 1));
+    return bench.Run(import);
+  }
+  std::vector<std::string> Types() const {
+    std::vector<std::string> types;
+    for (const auto& document : bench.host->documents) {
+      types.push_back(CStr(document->header.Get("TipoDocumento")));
+    }
+    return types;
+  }
+
+  ImportBench bench;
+  MovImportacao import;
+};
+
+TEST_F(AdjustmentTest, WithoutStockOnlyTheFinalDocumentIsMade) {
+  const Result result = Run({Leitura{.quantidade = 3}});
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(Types(), std::vector<std::string>{"SOB"});
+  EXPECT_EQ(result.Mensagem(), "\r\nFoi criado com sucesso o documento SOB-O-1-2025");
+  EXPECT_EQ(bench.Marks().size(), 1u);
+}
+
+TEST_F(AdjustmentTest, BreakageAndSurplusAreDatedTheDayBefore) {
+  const Result result = Run({Leitura{.artigo = "A1", .quantidade = 3, .stock_arm = 5},
+                             Leitura{.numero_linha = 2, .artigo = "A2", .stock_arm = -2}});
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  ASSERT_EQ(Types(), (std::vector<std::string>{"QBR", "SOB", "SOB"}));
+  EXPECT_EQ(bench.host->documents[0]->header.Get("Data"), Variant("28-02-2025"));
+  EXPECT_EQ(bench.host->documents[1]->header.Get("Data"), Variant("28-02-2025"));
+  EXPECT_EQ(bench.host->documents[2]->header.Get("Data"), Variant("01-03-2025"));
+  EXPECT_EQ(result.Mensagem(),
+            "Foi criado com sucesso o documento QBR-Q-1-2025\r\n"
+            "Foi criado com sucesso o documento SOB-O-1-2025\r\n"
+            "Foi criado com sucesso o documento SOB-O-1-2025");
+}
+
+TEST_F(AdjustmentTest, FailedBreakageStopsTheLaterDocumentsAndMarksNothing) {
+  bench.host->configure = [](FakeDocument& document) {
+    document.inserir_answer = 3;
+    document.ultima_mensagem = "Armazém bloqueado";
+  };
+  const Result result = Run({Leitura{.stock_arm = 5}, Leitura{.numero_linha = 2, .stock_arm = -1}});
+  EXPECT_EQ(result.Mensagem(), "Armazém bloqueado");
+  EXPECT_EQ(Types(), std::vector<std::string>{"QBR"});
+  EXPECT_TRUE(bench.Marks().empty());
+}
+
+TEST_F(AdjustmentTest, NegativePriceIsRefusedButZeroPasses) {
+  EXPECT_EQ(Run({Leitura{.preco_unitario = 0.0}}).Tipo(), Sucesso);
+  MovImportacao other;
+  other.SetCabTipoImportacao(TI_AcertoInventario);
+  bench.data->rules.clear();
+  bench.data->Answer("oru_PARAMETROSEXP", Parametros());
+  bench.Readings({Leitura{.artigo = "NEG", .preco_unitario = -1.0}});
+  const Result result = bench.Run(other);
+  EXPECT_EQ(result.Mensagem(),
+            "Artigo: NEG na linha: 1 não tem Preço Unitário (ou está inválido).\r\n");
+}
+
+}  // namespace
+}  // namespace pellora::testing

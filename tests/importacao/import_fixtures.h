@@ -1,0 +1,148 @@
+#ifndef PELLORA_TESTS_IMPORTACAO_IMPORT_FIXTURES_H_
+#define PELLORA_TESTS_IMPORTACAO_IMPORT_FIXTURES_H_
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "importacao/mov_importacao.h"
+#include "runtime/recordset.h"
+#include "runtime/variant.h"
+#include "tests/importacao/fake_host.h"
+#include "tests/importacao/scripted_data_access.h"
+
+namespace pellora::testing {
+
+// One reading as the loaders return it; every value can be changed before the recordset is
+// made.
+struct Leitura {
+  int32_t numero_linha = 1;
+  std::string artigo = "A1";
+  std::string armazem = "1";
+  std::string unidade = "UN";
+  double quantidade = 1;
+  Variant preco_unitario = 1.0;
+  std::string doc_orig_tipo{};
+  std::string doc_orig_serie{};
+  int32_t doc_orig_numero = 0;
+  int32_t doc_orig_ano = 0;
+  Variant tpterc = static_cast<int32_t>(2);
+  Variant terceiro = "c1";
+  double stock_arm = 0;
+  Variant stock_tot = 0.0;
+  Variant val_existencia = Variant::Null();
+  Variant ultprcbr = 0.0;
+  Variant pr_venda = 0.0;
+  Variant un_embalagem = Variant::Null();
+  Variant factor_embalagem = Variant::Null();
+  Variant un_transporte = Variant::Null();
+  Variant factor_transporte = Variant::Null();
+  std::string numero_serie{};
+  std::string nosso_lote{};
+};
+
+// The readings recordset (the fields the import reads), on its first row.
+inline RecordsetPtr Leituras(const std::vector<Leitura>& leituras) {
+  auto rs = std::make_shared<Recordset>();
+  const std::vector<std::pair<std::string, int>> fields = {
+      {"NumeroLinha", adInteger},    {"DocOrigTipo", adVarWChar},   {"DocOrigSerie", adVarWChar},
+      {"DocOrigNumero", adInteger},  {"DocOrigAno", adInteger},     {"Tpterc", adInteger},
+      {"Terceiro", adVarWChar},      {"Artigo", adVarWChar},        {"Unidade", adVarWChar},
+      {"Armazem", adVarWChar},       {"NumeroSerie", adVarWChar},   {"NossoLote", adVarWChar},
+      {"VossoLote", adVarWChar},     {"DataValidade", adVarWChar},  {"Quantidade", adDouble},
+      {"EntMaisSaidas", adDouble},   {"Ordenaca", adInteger},       {"TpLinha", adInteger},
+      {"PrecoUnitario", adDouble},   {"StockArm", adDouble},        {"UltPrCom", adDouble},
+      {"PrUnitCalculado", adDouble}, {"ULTPRCBR", adDouble},        {"PrVenda", adDouble},
+      {"StockTot", adDouble},        {"ValExistencia", adDouble},   {"UnEmbalagem", adVarWChar},
+      {"UnTransporte", adVarWChar},  {"FactorEmbalagem", adDouble}, {"FactorTransporte", adDouble},
+  };
+  for (const auto& [name, type] : fields) rs->AppendField(name, type, 50, adFldIsNullable);
+  for (const Leitura& l : leituras) {
+    rs->LoadRow({l.numero_linha,
+                 l.doc_orig_tipo,
+                 l.doc_orig_serie,
+                 l.doc_orig_numero,
+                 l.doc_orig_ano,
+                 l.tpterc,
+                 l.terceiro,
+                 l.artigo,
+                 l.unidade,
+                 l.armazem,
+                 l.numero_serie,
+                 l.nosso_lote,
+                 "",
+                 "",
+                 l.quantidade,
+                 l.quantidade,
+                 l.numero_linha,
+                 static_cast<int32_t>(1),
+                 l.preco_unitario,
+                 l.stock_arm,
+                 0.0,
+                 0.0,
+                 l.ultprcbr,
+                 l.pr_venda,
+                 l.stock_tot,
+                 l.val_existencia,
+                 l.un_embalagem,
+                 l.un_transporte,
+                 l.factor_embalagem,
+                 l.factor_transporte});
+  }
+  rs->Open();
+  return rs;
+}
+
+// A recordset with the given columns (typed after the values) holding the values as its one
+// row, or no row at all when `with_row` is false.
+inline RecordsetPtr Linha(const std::vector<std::pair<std::string, Variant>>& values,
+                          bool with_row = true) {
+  auto rs = std::make_shared<Recordset>();
+  std::vector<Variant> row;
+  for (const auto& [name, value] : values) {
+    const int type = value.type() == VarType::kDate       ? adDate
+                     : value.IsString() || value.IsNull() ? adVarWChar
+                                                          : adDouble;
+    rs->AppendField(name, type, 60, adFldIsNullable);
+    row.push_back(value);
+  }
+  if (with_row) rs->LoadRow(row);
+  rs->Open();
+  return rs;
+}
+
+// The parameters row of the import documents.
+inline RecordsetPtr Parametros() {
+  return Linha({{"INVENTDOC", "INV"},
+                {"INVENTSER", "1"},
+                {"INVENTSEC", "S1"},
+                {"QUEBRADOC", "QBR"},
+                {"QUEBRASER", "Q"},
+                {"QUEBRASEC", "S2"},
+                {"SOBRADOC", "SOB"},
+                {"SOBRASER", "O"},
+                {"SOBRASEC", "S3"}});
+}
+
+// The pieces every import test needs: the data access, the host and the reading set chosen.
+struct ImportBench {
+  ScriptedScope data;
+  std::shared_ptr<FakePickingApi> host = std::make_shared<FakePickingApi>();
+  std::vector<std::string> terminais = {"", "T1"};
+  std::vector<std::string> conjuntos = {"", "20250101"};
+
+  ImportBench() { data->Answer("oru_PARAMETROSEXP", Parametros()); }
+  void Readings(const std::vector<Leitura>& leituras) {
+    data->Answer("oru_ARM_Picking_Movimentos] AS MO", Leituras(leituras));
+  }
+  Result Run(MovImportacao& import) {
+    PickingApiPtr api = host;
+    return import.Execute(api, true, terminais, conjuntos);
+  }
+  // The state updates sent, in order.
+  std::vector<std::string> Marks() { return data->CallsWith("[Estado] ="); }
+};
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_IMPORTACAO_IMPORT_FIXTURES_H_
