@@ -1,0 +1,135 @@
+// The lines of the inventory adjustment's breakage, surplus and final documents.
+
+#include <gtest/gtest.h>
+
+#include "importacao/mov_importacao.h"
+#include "runtime/date.h"
+#include "tests/importacao/import_fixtures.h"
+#include "tests/importacao/lines_fixtures.h"
+
+namespace pellora::testing {
+namespace {
+
+class AdjustmentLinesTest : public ::testing::Test {
+ protected:
+  Result Run() {
+    import.SetCabTipoImportacao(TI_AcertoInventario);
+    import.SetCabData(DateFromParts({2025, 5, 6}));
+    return bench.Run(import);
+  }
+  FakeDocument& documento(size_t n) { return *bench.host->documents.at(n); }
+  LateBoundObject& linha(size_t doc, size_t numero) { return *documento(doc).lines.at(numero - 1); }
+  void SeriesEmStock(int quantas) {
+    std::vector<std::vector<Variant>> series;
+    for (int n = 1; n <= quantas; ++n) series.push_back({"1", "A1", "N" + std::to_string(n)});
+    bench.data->Answer("[NSEREXIS]", Tabela({"ARMAZEM", "ARTIGO", "NUMSER"}, series));
+  }
+
+  ImportBench bench;
+  MovImportacao import;
+};
+
+TEST_F(AdjustmentLinesTest, BreakageWithTooFewSerialsInStockFailsAndStops) {
+  SeriesEmStock(2);
+  bench.Readings({Leitura{.stock_arm = 3, .numero_serie = "X"}});
+  const Result result = Run();
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_EQ(result.ErroNum(), 0);
+  EXPECT_EQ(result.Mensagem(),
+            "Não existem numeros de série suficientes para quebrar o artigo A1 no armazem 1");
+  ASSERT_EQ(bench.host->documents.size(), 1u);
+  EXPECT_EQ(Texto(documento(0).header, "TipoDocumento"), "QBR");
+  ASSERT_EQ(documento(0).lines.size(), 1u);
+  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 3);
+  EXPECT_TRUE(documento(0).serials.empty());
+}
+
+TEST_F(AdjustmentLinesTest, BreakageWritesOffTheFirstSerialsInStock) {
+  SeriesEmStock(5);
+  bench.Readings({Leitura{.stock_arm = 2, .numero_serie = "X"}});
+  ASSERT_EQ(Run().Tipo(), Sucesso);
+  ASSERT_EQ(documento(0).lines.size(), 1u);
+  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
+  ASSERT_EQ(documento(0).serials.size(), 2u);
+  EXPECT_EQ(Texto(documento(0).serials[0]->Object("campos"), "Noserie"), "N1");
+  EXPECT_EQ(Texto(documento(0).serials[1]->Object("campos"), "Noserie"), "N2");
+}
+
+TEST_F(AdjustmentLinesTest, RepeatedArticleAddsALineOnlyWithoutSerialOrLot) {
+  bench.Readings({Leitura{.stock_arm = 2}, Leitura{.stock_arm = 2},
+                  Leitura{.stock_arm = 2, .nosso_lote = "L1"},
+                  Leitura{.artigo = "A2", .stock_arm = 1, .nosso_lote = "L2"}});
+  ASSERT_EQ(Run().Tipo(), Sucesso);
+  ASSERT_EQ(documento(0).lines.size(), 3u);
+  ASSERT_EQ(documento(0).lots.size(), 1u);
+  const LateBoundObject& lote = *documento(0).lots[0];
+  EXPECT_EQ(Texto(lote.Object("campos"), "CodigoLote"), "L2");
+  EXPECT_EQ(Texto(lote.Object("campos"), "VossoLote"), "VL");
+  EXPECT_EQ(Numero(lote, "NumeroLinhaDocComercial"), 3);
+}
+
+TEST_F(AdjustmentLinesTest, SurplusOfSerialsOrLotsIsRefusedWithTheLastMessage) {
+  const std::string sobras =
+      "Não é possivel fazer sobras para o artigo A1 no armazem 1. Necessita ";
+  const struct {
+    std::string numero_serie;
+    std::string nosso_lote;
+    std::string mensagem;
+  } casos[] = {{"", "L1", sobras + "Lotes."},
+               {"S1", "", sobras + "Nº de Série."},
+               {"S1", "L1", sobras + "Lotes."}};
+  for (const auto& caso : casos) {
+    ImportBench banco;
+    banco.Readings({Leitura{
+        .stock_arm = -4, .numero_serie = caso.numero_serie, .nosso_lote = caso.nosso_lote}});
+    MovImportacao acerto;
+    acerto.SetCabTipoImportacao(TI_AcertoInventario);
+    const Result result = banco.Run(acerto);
+    EXPECT_EQ(result.Mensagem(), caso.mensagem);
+    ASSERT_EQ(banco.host->documents.size(), 1u);
+    EXPECT_EQ(Texto(banco.host->last().header, "TipoDocumento"), "SOB");
+    EXPECT_EQ(Numero(*banco.host->last().lines.at(0), "Quantidade"), 4);
+  }
+}
+
+TEST_F(AdjustmentLinesTest, FinalLineIsTheCountLessTheMovementsSince) {
+  ReadingsWith(bench, {Leitura{.quantidade = 5}, Leitura{.artigo = "A2", .quantidade = 5}},
+               {{1, "EntMaisSaidas", -7.0}, {2, "EntMaisSaidas", -5.0}});
+  ASSERT_EQ(Run().Tipo(), Sucesso);
+  ASSERT_EQ(bench.host->documents.size(), 1u);
+  ASSERT_EQ(documento(0).lines.size(), 1u);
+  EXPECT_EQ(Texto(linha(0, 1), "Artigo"), "A1");
+  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
+}
+
+TEST_F(AdjustmentLinesTest, FinalPriceIsTheReadingsThenTheComputedThenTheLastPurchasePrice) {
+  ReadingsWith(
+      bench,
+      {Leitura{.preco_unitario = Variant::Null()}, Leitura{.artigo = "A2"},
+       Leitura{.artigo = "A3", .preco_unitario = 0.0, .stock_tot = 40.0, .val_existencia = 100.0}},
+      {{1, "UltPrCom", 4.5}, {2, "PrecoUnitario", 3.0}});
+  ASSERT_EQ(Run().Tipo(), Sucesso);
+  ASSERT_EQ(documento(0).lines.size(), 3u);
+  EXPECT_EQ(Numero(linha(0, 1), "PrecoUnitario"), 4.5);
+  EXPECT_EQ(Numero(linha(0, 2), "PrecoUnitario"), 3);
+  EXPECT_EQ(Numero(linha(0, 3), "PrecoUnitario"), 2.5);
+}
+
+// A serial reading joins the line before when its NumeroLinha is the Ordenaca of the reading
+// before.
+TEST_F(AdjustmentLinesTest, FinalSerialReadingsJoinTheLineOfThePreviousOrder) {
+  ReadingsWith(bench,
+               {Leitura{.numero_serie = "S1"}, Leitura{.numero_serie = "S2"},
+                Leitura{.numero_linha = 3, .numero_serie = "S3"}},
+               {{1, "EntMaisSaidas", 0.0}, {2, "EntMaisSaidas", 0.0}, {3, "EntMaisSaidas", 0.0}});
+  ASSERT_EQ(Run().Tipo(), Sucesso);
+  ASSERT_EQ(documento(0).lines.size(), 2u);
+  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
+  EXPECT_EQ(Numero(linha(0, 2), "Quantidade"), 1);
+  ASSERT_EQ(documento(0).serials.size(), 3u);
+  EXPECT_EQ(Numero(*documento(0).serials[1], "NumeroLinhaDocComercial"), 1);
+  EXPECT_EQ(Numero(*documento(0).serials[2], "NumeroLinhaDocComercial"), 2);
+}
+
+}  // namespace
+}  // namespace pellora::testing
