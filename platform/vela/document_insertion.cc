@@ -6,6 +6,7 @@
 #include "platform/vela/document_rows.h"
 #include "platform/vela/document_type.h"
 #include "platform/vela/member_values.h"
+#include "platform/vela/order_settlement.h"
 #include "platform/vela/stock_movement.h"
 #include "runtime/date.h"
 #include "runtime/error.h"
@@ -24,6 +25,7 @@ DocumentKey InsertDocument(DataAccess& data_access, DocumentContent& document) {
     key.number = TakeNextNumber(data_access, key);
     InsertDocumentRows(data_access, document, *type, key);
     ApplyStockEffect(data_access, document, *type, key);
+    SettleOriginalOrders(data_access, document);
     data_access.CommitTransaction();
   } catch (...) {
     data_access.RollbackTransaction();

@@ -181,3 +181,59 @@ TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
 
 }  // namespace
 }  // namespace pellora::vela
+
+namespace pellora::vela {
+namespace {
+
+// A customer order ENC 7/A/2026 for C1 with two lines: 5 of P1 and 2 of S1, both in A1.
+class VelaOrderTest : public VelaCompanyTest {
+ protected:
+  void SetUp() override {
+    VelaCompanyTest::SetUp();
+    Prepare(
+        "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, TPFSTC) "
+        "VALUES ('ENC', 'Encomenda de cliente', 4, 2, 2, 0);"
+        "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('ENC', 'A', 'Série A');"
+        "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, DATA, AREAG, TPOPER, TPFSTC) "
+        "VALUES ('ENC', 'A', 2026, 7, 'C1', '2026-12-01 00:00:00', 4, 2, 0);"
+        "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, "
+        "ARMAZEM, QUANT) VALUES ('ENC', 'A', 2026, 7, 1, 1, 'P1', 'A1', 5), "
+        "('ENC', 'A', 2026, 7, 2, 2, 'S1', 'A1', 2);"
+        "UPDATE ARTIGOS SET TOTENCCL = 5 WHERE CODIGO = 'P1';"
+        "UPDATE ARTARM SET ARMENCCL = 5 WHERE ARTIGO = 'P1' AND ARMAZEM = 'A1';");
+  }
+
+  // Sells `quantity` of `article` against line `order_line` of the order.
+  void Serve(const std::string& article, int32_t order_line, double quantity) {
+    auto sale = NewDocument("FAC", "C1");
+    LateBoundPtr line = sale->Linha(AddLine(*sale, article, "A1", quantity));
+    line->Set("OrDoc", "ENC");
+    line->Set("OrSerie", "A");
+    line->Set("OrNum", int32_t{7});
+    line->Set("OrAno", int16_t{2026});
+    line->Set("LinhaOriginal", order_line);
+    if (article == "S1") AddSerial(*sale, 1, "S1", "A1", "SN1");
+    ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+  }
+
+  std::string Converted() { return Value("SELECT [CONVERT] FROM DOCGCCAB WHERE TPDOC = 'ENC'"); }
+};
+
+TEST_F(VelaOrderTest, ServingAnOrderSettlesItsLinesAndMarksItConvertedOnceFullyServed) {
+  Serve("P1", 1, 3);
+  EXPECT_EQ(Number("SELECT QUANT FROM DOCGCLIN WHERE TPDOCUM = 'ENC' AND NUMLINHA = 1"), 2);
+  EXPECT_EQ(Number("SELECT TOTENCCL FROM ARTIGOS WHERE CODIGO = 'P1'"), 2);
+  EXPECT_EQ(Number("SELECT ARMENCCL FROM ARTARM WHERE ARTIGO = 'P1'"), 2);
+  EXPECT_EQ(Converted(), "0");
+
+  Serve("P1", 1, 4);  // more than is left: the order line stops at nothing to deliver
+  EXPECT_EQ(Number("SELECT QUANT FROM DOCGCLIN WHERE TPDOCUM = 'ENC' AND NUMLINHA = 1"), 0);
+  EXPECT_EQ(Number("SELECT TOTENCCL FROM ARTIGOS WHERE CODIGO = 'P1'"), 0);
+  EXPECT_EQ(Converted(), "0");  // line 2 still to deliver
+
+  Serve("S1", 2, 2);
+  EXPECT_EQ(Converted(), "-1");
+}
+
+}  // namespace
+}  // namespace pellora::vela
