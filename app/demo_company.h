@@ -1,0 +1,24 @@
+#ifndef PELLORA_APP_DEMO_COMPANY_H_
+#define PELLORA_APP_DEMO_COMPANY_H_
+
+#include <string>
+
+namespace pellora::app {
+
+struct DemoOptions {
+  std::string dir;               // folder of the company databases
+  std::string company = "DEMO";  // company code: database DIR/<company>.db
+  int readings = 300;            // pending readings to generate
+  unsigned seed = 1;             // the same seed (and day) gives the same content
+};
+
+// Creates a demo company of a Portuguese wholesaler: the configuration file
+// DIR/orudados/PICKING.<company> and the company database DIR/<company>.db, with catalogues,
+// stock, open orders, the add-in's parameters and pending reading sets of every movement kind.
+// Dates are relative to today's date from the injected clock. Raises pellora::Error when the
+// company already exists or a file cannot be written; nothing is left behind then.
+void CreateDemoCompany(const DemoOptions& options);
+
+}  // namespace pellora::app
+
+#endif  // PELLORA_APP_DEMO_COMPANY_H_
