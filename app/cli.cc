@@ -18,13 +18,16 @@ constexpr char kUsage[] =
     "  sql --db FICHEIRO [--exec] \"SQL\"    executa um texto SQL numa base de dados\n"
     "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S]\n"
     "                                       cria uma empresa de demonstração\n"
-    "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n";
+    "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n"
+    "  archive languages|list|add|rename|remove|open ...\n"
+    "                                       arquivo digital das fichas técnicas dos artigos\n";
 
 const std::map<std::string, std::function<int(const CommandContext&)>>& Commands() {
   static const std::map<std::string, std::function<int(const CommandContext&)>> kCommands = {
       {"sql", SqlCommand},
       {"demo", DemoCommand},
       {"sets", SetsCommand},
+      {"archive", ArchiveCommand},
   };
   return kCommands;
 }
