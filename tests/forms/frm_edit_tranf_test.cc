@@ -1,0 +1,193 @@
+#include "forms/frm_edit_tranf.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/dal/recording_data_access.h"
+#include "tests/forms/scripted_controls.h"
+
+namespace pellora::testing {
+namespace {
+
+const char kWarehouse[] = "Armazém Destino";
+const char kType[] = "Tipo Documento";
+const char kSeries[] = "Série";
+const char kSector[] = "Sector";
+
+RecordsetPtr Parameters(Variant document, Variant series, Variant sector) {
+  return MakeRecordset({{"ID", adInteger},
+                        {"TRANSFDOC", adVarWChar, 3},
+                        {"TRANSFSER", adVarWChar, 10},
+                        {"TRANSFSEC", adVarWChar, 3}},
+                       {{int32_t{1}, document, series, sector}});
+}
+
+RecordsetPtr Coded(const char* code_field, const char* description_field,
+                   const std::vector<std::vector<Variant>>& rows) {
+  return MakeRecordset({{code_field, adVarWChar, 10}, {description_field, adVarWChar, 50}}, rows);
+}
+
+// The transfer dialog over scripted controls, its lists answered in the order the form asks:
+// parameters, warehouses, document types, series, sectors, then series again per type click.
+class FrmEditTranfTest : public ::testing::Test {
+ protected:
+  void Answer(RecordsetPtr parameters, RecordsetPtr series) {
+    recorder->answers = {
+        std::move(parameters), Coded("CODIGO", "NOME", {{"A1", "Central"}, {"A2", "Norte"}}),
+        Coded("CODIGO", "DESCR", {{"TR1", "Transferência"}, {"TR2", "Guia"}}), std::move(series),
+        Coded("CODIGO", "DESCR", {{"S1", "Loja"}, {"S2", "Armazém"}})};
+  }
+
+  void Edit(const std::string& suggested) {
+    form.SetTerceiro(suggested);
+    form.Editar();
+  }
+
+  RecordingScope recorder;
+  RecordingDialogs dialogs;
+  ScriptedFormSurface* surface = new ScriptedFormSurface;
+  FrmEditTranf form{FormSurfacePtr(surface), dialogs};
+};
+
+TEST_F(FrmEditTranfTest, BuildsTheDialog) {
+  EXPECT_EQ(surface->caption, "Transferências de Armazens");
+  EXPECT_EQ(surface->combo_order, (std::vector<std::string>{kWarehouse, kType, kSeries, kSector}));
+  EXPECT_EQ(surface->buttons.count("&Confirmar"), 1u);
+  EXPECT_EQ(surface->buttons.count("&Cancelar"), 1u);
+}
+
+TEST_F(FrmEditTranfTest, FillsTheListsWithCodeAndDescription) {
+  Answer(Parameters("TR2", "B", "S2"), Coded("SERIE", "DESCR", {{"A", "Série A"}, {"B", "B"}}));
+  Edit("A2");
+  EXPECT_EQ(surface->Combo(kWarehouse).items,
+            (std::vector<std::string>{"[A1] Central", "[A2] Norte"}));
+  EXPECT_EQ(surface->Combo(kSeries).items, (std::vector<std::string>{"[A] Série A", "[B] B"}));
+  EXPECT_EQ(surface->shown, 1);
+  const std::vector<std::string> sql = recorder->Sql();
+  ASSERT_EQ(sql.size(), 5u);
+  EXPECT_NE(sql[2].find("AREAG=4 AND TPOPER =4 AND TPFSTC =3"), std::string::npos) << sql[2];
+  EXPECT_NE(sql[3].find("TIPODOC='TR2'"), std::string::npos) << sql[3];
+}
+
+TEST_F(FrmEditTranfTest, PreselectsTheSuggestedWarehouseAndTheStoredDefaultsInUpperCase) {
+  Answer(Parameters("tr2", "b", "s2"), Coded("SERIE", "DESCR", {{"A", "A"}, {"B", "B"}}));
+  Edit("A2");
+  EXPECT_EQ(form.Terceiro(), "A2");
+  EXPECT_EQ(form.TipoDocumento(), "TR2");
+  EXPECT_EQ(form.Serie(), "B");
+  EXPECT_EQ(form.Sector(), "S2");
+}
+
+TEST_F(FrmEditTranfTest, LowerCaseSuggestedWarehouseNeverMatchesSoTheFirstIsSelected) {
+  Answer(Parameters("TR2", "B", "S2"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  Edit("a2");
+  EXPECT_EQ(surface->Combo(kWarehouse).index, 0);
+  EXPECT_EQ(form.Terceiro(), "A1");
+}
+
+TEST_F(FrmEditTranfTest, OnlyTheWarehouseListFallsBackToItsFirstItem) {
+  Answer(Parameters("XX", Variant::Null(), "ZZ"),
+         Coded("SERIE", "DESCR", {{"A", "A"}, {"B", "B"}}));
+  Edit("");
+  EXPECT_EQ(surface->Combo(kWarehouse).index, 0);
+  EXPECT_EQ(surface->Combo(kType).index, -1);
+  EXPECT_EQ(surface->Combo(kSeries).ListCount(), 2);
+  EXPECT_EQ(surface->Combo(kSeries).index, -1);
+  EXPECT_EQ(surface->Combo(kSector).index, -1);
+  EXPECT_EQ(form.TipoDocumento(), "");
+  EXPECT_EQ(form.Serie(), "");
+  EXPECT_EQ(form.Sector(), "");
+  // No type chosen: the series are asked for the empty type.
+  EXPECT_NE(recorder->Sql()[3].find("TIPODOC=''"), std::string::npos);
+}
+
+TEST_F(FrmEditTranfTest, ChoosingAnotherTypeRefillsTheSeriesAndPreselectsTransfSerAgain) {
+  Answer(Parameters("TR2", "b", "S1"), Coded("SERIE", "DESCR", {{"B", "Guia B"}}));
+  recorder->answers.push_back(
+      Coded("SERIE", "DESCR", {{"A", "Transf. A"}, {"B", "Transf. B"}, {"C", "Transf. C"}}));
+  std::string series_before;
+  surface->scenario = [&](ScriptedFormSurface& shown) {
+    series_before = form.Serie();
+    shown.Combo(kType).Choose(0);
+  };
+  Edit("A1");
+  EXPECT_EQ(series_before, "B");
+  EXPECT_EQ(surface->Combo(kSeries).items,
+            (std::vector<std::string>{"[A] Transf. A", "[B] Transf. B", "[C] Transf. C"}));
+  EXPECT_EQ(form.TipoDocumento(), "TR1");
+  EXPECT_EQ(form.Serie(), "B");
+  const std::vector<std::string> sql = recorder->Sql();
+  ASSERT_EQ(sql.size(), 6u);
+  EXPECT_NE(sql[5].find("TIPODOC='TR1'"), std::string::npos) << sql[5];
+  EXPECT_TRUE(sql[5].ends_with("ORDER BY   SERIE")) << sql[5];
+}
+
+TEST_F(FrmEditTranfTest, ChoosingATypeWithoutTransfSerLeavesTheSeriesUnselected) {
+  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  recorder->answers.push_back(Coded("SERIE", "DESCR", {{"X", "X"}}));
+  surface->scenario = [&](ScriptedFormSurface& shown) { shown.Combo(kType).Choose(0); };
+  Edit("A1");
+  EXPECT_EQ(surface->Combo(kSeries).items, (std::vector<std::string>{"[X] X"}));
+  EXPECT_EQ(form.Serie(), "");
+}
+
+TEST_F(FrmEditTranfTest, CloseBoxLeavesCancelou) {
+  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  Edit("A1");
+  EXPECT_TRUE(form.Cancelou());
+}
+
+TEST_F(FrmEditTranfTest, ConfirmarHidesAndHandsBackTheChosenCodes) {
+  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  bool open_after_press = true;
+  surface->scenario = [&](ScriptedFormSurface& shown) {
+    shown.Combo(kWarehouse).Choose(1);
+    shown.Combo(kSector).Choose(1);
+    shown.Press("&Confirmar");
+    open_after_press = shown.visible;
+  };
+  Edit("A1");
+  EXPECT_FALSE(open_after_press);
+  EXPECT_FALSE(form.Cancelou());
+  EXPECT_EQ(form.Terceiro(), "A2");
+  EXPECT_EQ(form.TipoDocumento(), "TR2");
+  EXPECT_EQ(form.Serie(), "B");
+  EXPECT_EQ(form.Sector(), "S2");
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(FrmEditTranfTest, CancelarAfterConfirmarCancelsAgain) {
+  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  surface->scenario = [](ScriptedFormSurface& shown) { shown.Press("&Confirmar"); };
+  Edit("A1");
+  ASSERT_FALSE(form.Cancelou());
+  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  surface->scenario = [](ScriptedFormSurface& shown) { shown.Press("&Cancelar"); };
+  Edit("A1");
+  EXPECT_TRUE(form.Cancelou());
+}
+
+TEST_F(FrmEditTranfTest, AFailureIsShownAndTheDialogCountsAsCancelled) {
+  recorder->fail_with = Error(kDatabaseError, "SQLite", "no such table: oru_PARAMETROSEXP");
+  Edit("A1");
+  EXPECT_EQ(surface->shown, 0);
+  EXPECT_TRUE(form.Cancelou());
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].prompt, "Erro -2147217900 - no such table: oru_PARAMETROSEXP");
+  EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
+  EXPECT_EQ(dialogs.boxes[0].title, "Transferências de Armazens");
+}
+
+TEST_F(FrmEditTranfTest, AnEmptyWarehouseListSelectsNothing) {
+  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  recorder->answers[1] = Coded("CODIGO", "NOME", {});
+  Edit("A1");
+  EXPECT_EQ(surface->Combo(kWarehouse).ListCount(), 0);
+  EXPECT_EQ(form.Terceiro(), "");
+}
+
+}  // namespace
+}  // namespace pellora::testing

@@ -1,0 +1,160 @@
+#ifndef PELLORA_TESTS_FORMS_SCRIPTED_CONTROLS_H_
+#define PELLORA_TESTS_FORMS_SCRIPTED_CONTROLS_H_
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "interfaces/controls.h"
+#include "interfaces/dialogs.h"
+#include "runtime/error.h"
+#include "runtime/recordset.h"
+
+namespace pellora::testing {
+
+class ScriptedComboBox : public ComboBox {
+ public:
+  std::vector<std::string> items;
+  long index = -1;
+  std::function<void()> on_click;
+
+  // The operator's choice.
+  void Choose(long choice) {
+    SetListIndex(choice);
+    if (on_click) on_click();
+  }
+
+  void Clear() override {
+    items.clear();
+    index = -1;
+  }
+  void AddItem(const std::string& text) override { items.push_back(text); }
+  long ListCount() const override { return static_cast<long>(items.size()); }
+  std::string List(long at) const override { return items.at(at); }
+  long ListIndex() const override { return index; }
+  void SetListIndex(long at) override {
+    if (at < -1 || at >= ListCount()) throw Error(380, "ComboBox", "index");
+    index = at;
+  }
+  std::string Text() const override { return index < 0 ? "" : items.at(index); }
+  void OnClick(std::function<void()> handler) override { on_click = std::move(handler); }
+};
+
+class ScriptedPushButton : public PushButton {
+ public:
+  std::function<void()> on_click;
+  void OnClick(std::function<void()> handler) override { on_click = std::move(handler); }
+};
+
+// Bound to the Recordset as the real grid is: an accepted value is written to the record.
+class ScriptedDataGrid : public DataGrid {
+ public:
+  std::map<std::string, std::string> fonts;  // style -> font
+  std::vector<bool> redraws;
+  RecordsetPtr bound;
+  std::map<std::string, GridColumn> columns;  // by field name as the form gives it
+  BeforeUpdate before_update;
+
+  // The operator types `text` into a cell; answers whether the grid took it.
+  bool Type(long row, const std::string& field, const std::string& text) {
+    bool cancel = false;
+    before_update(field, Variant(text), cancel);
+    if (cancel) return false;
+    Cell(row, field).SetValue(Variant(text));
+    bound->Update();
+    return true;
+  }
+
+  void SetStyleFont(const std::string& style, const std::string& font) override {
+    fonts[style] = font;
+  }
+  void SetRedraw(bool on) override { redraws.push_back(on); }
+  void Bind(RecordsetPtr recordset) override {
+    bound = std::move(recordset);
+    columns.clear();
+  }
+  void SetColumn(const std::string& field, const GridColumn& column) override {
+    columns[field] = column;
+  }
+  void OnBeforeUpdate(BeforeUpdate handler) override { before_update = std::move(handler); }
+  long RowCount() override { return bound->RecordCount(); }
+  Variant CellValue(long row, const std::string& field) override {
+    return Cell(row, field).Value();
+  }
+  Variant CellLoadedValue(long row, const std::string& field) override {
+    return Cell(row, field).OriginalValue();
+  }
+
+ private:
+  Field Cell(long row, const std::string& field) {
+    bound->SetAbsolutePosition(row + 1);
+    return bound->Fields(field);
+  }
+};
+
+// A form whose modal run is the test's scenario; a form the scenario leaves open is closed as
+// with its close box.
+class ScriptedFormSurface : public FormSurface {
+ public:
+  std::string caption;
+  std::map<std::string, std::unique_ptr<ScriptedComboBox>> combos;  // by label
+  std::vector<std::string> combo_order;
+  std::map<std::string, std::unique_ptr<ScriptedPushButton>> buttons;  // by caption
+  std::unique_ptr<ScriptedDataGrid> grid;
+  KeyPress key_preview;
+  std::function<void(ScriptedFormSurface&)> scenario = [](ScriptedFormSurface&) {};
+  int shown = 0;
+  int focus_moves = 0;
+  bool visible = false;
+
+  ScriptedComboBox& Combo(const std::string& label) { return *combos.at(label); }
+  void Press(const std::string& button) { buttons.at(button)->on_click(); }
+
+  void SetCaption(const std::string& text) override { caption = text; }
+  ComboBox& AddComboBox(const std::string& label) override {
+    combo_order.push_back(label);
+    return *(combos[label] = std::make_unique<ScriptedComboBox>());
+  }
+  PushButton& AddPushButton(const std::string& text) override {
+    return *(buttons[text] = std::make_unique<ScriptedPushButton>());
+  }
+  DataGrid& AddDataGrid() override {
+    grid = std::make_unique<ScriptedDataGrid>();
+    return *grid;
+  }
+  void ShowModal() override {
+    ++shown;
+    visible = true;
+    scenario(*this);
+    visible = false;
+  }
+  void Hide() override { visible = false; }
+  void SetKeyPreview(KeyPress handler) override { key_preview = std::move(handler); }
+  void MoveFocusNext() override { ++focus_moves; }
+};
+
+// Records every message box; answers OK.
+class RecordingDialogs : public Dialogs {
+ public:
+  struct Box {
+    std::string prompt;
+    int buttons;
+    std::string title;
+  };
+  std::vector<Box> boxes;
+
+  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+    boxes.push_back({prompt, buttons, title});
+    return vbOK;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return "";
+  }
+};
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_FORMS_SCRIPTED_CONTROLS_H_

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/console/form_surface.h"
+#include "runtime/convert.h"
+#include "runtime/locale.h"
+
+namespace pellora::console {
+namespace {
+
+// A console form with a transfer-like pair of lists or a cost-like grid, wired as the forms
+// wire them: Enter moves the focus, the type list refills the series, the buttons hide.
+class ConsoleFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetLocale(Locale{}); }
+
+  ConsoleFormSurface& Form(bool interactive, FormScripts scripts = {}) {
+    form_ = std::make_unique<ConsoleFormSurface>(ConsoleTerminal{in_, out_, interactive},
+                                                 std::move(scripts));
+    form_->SetKeyPreview([this](int& key) {
+      if (key != 13) return;
+      key = 0;
+      form_->MoveFocusNext();
+    });
+    return *form_;
+  }
+
+  void TransferLists(ConsoleFormSurface& form) {
+    form.SetCaption("Transferências de Armazens");
+    warehouses_ = &form.AddComboBox("Armazém Destino");
+    types_ = &form.AddComboBox("Tipo Documento");
+    series_ = &form.AddComboBox("Série");
+    for (const char* item : {"[A1] Central", "[A2] Norte"}) warehouses_->AddItem(item);
+    for (const char* item : {"[TR1] Transferência", "[TR2] Guia"}) types_->AddItem(item);
+    warehouses_->SetListIndex(0);
+    types_->OnClick([this] {
+      series_->Clear();
+      series_->AddItem("[" + types_->Text().substr(1, 3) + "-S] Série");
+      series_->SetListIndex(0);
+    });
+    form.AddPushButton("&Confirmar").OnClick([this] { Press("Confirmar"); });
+    form.AddPushButton("&Cancelar").OnClick([this] { Press("Cancelar"); });
+  }
+
+  void CostGrid(ConsoleFormSurface& form) {
+    form.SetCaption("Valores de Inventário");
+    readings_ = std::make_shared<Recordset>();
+    readings_->AppendField("TerminalId", adVarWChar, 20);
+    readings_->AppendField("Artigo", adVarWChar, 30);
+    readings_->AppendField("Quantidade", adDouble);
+    readings_->AppendField("PrecoUnitario", adDouble);
+    readings_->LoadRow({"T1", "A1", 1234.5, Variant::Null()});
+    readings_->LoadRow({"T1", "A2", 2.0, 1.25});
+    readings_->LoadRow({"T1", "A1", 3.0, Variant::Null()});
+    readings_->Open();
+    grid_ = &form.AddDataGrid();
+    grid_->Bind(readings_);
+    grid_->SetColumn("TerminalId", {"TerminalId", 0, "", true, false});
+    grid_->SetColumn("Artigo", {"Artigo", 800, "", false, true});
+    grid_->SetColumn("Quantidade", {"Contagem", 1300, "###,###.#0", false, false});
+    grid_->SetColumn("PrecoUnitario", {"Preço Unitário", 1300, "#,###.###0", false, false});
+    grid_->OnBeforeUpdate([](const std::string& field, const Variant& value, bool& cancel) {
+      if (field == "PrecoUnitario" && (!IsNumeric(value) || CDbl(value) < 0)) cancel = true;
+    });
+    form.AddPushButton("&Gravar").OnClick([this] {
+      pressed_.push_back("Gravar");  // the form stays open
+      for (long row = 0; row < grid_->RowCount(); ++row) {
+        saved_.push_back(CStr(grid_->CellValue(row, "PrecoUnitario")));
+      }
+    });
+    form.AddPushButton("&Sair").OnClick([this] { Press("Sair"); });
+  }
+
+  void Press(const std::string& button) {
+    pressed_.push_back(button);
+    form_->Hide();
+  }
+
+  std::istringstream in_;
+  std::ostringstream out_;
+  std::unique_ptr<ConsoleFormSurface> form_;
+  ComboBox* warehouses_ = nullptr;
+  ComboBox* types_ = nullptr;
+  ComboBox* series_ = nullptr;
+  DataGrid* grid_ = nullptr;
+  RecordsetPtr readings_;
+  std::vector<std::string> pressed_;
+  std::vector<std::string> saved_;
+};
+
+TEST_F(ConsoleFormTest, RendersListsWithTheSelectionAndTheFocus) {
+  ConsoleFormSurface& form = Form(false);
+  TransferLists(form);
+  form.Render(out_);
+  EXPECT_EQ(out_.str(),
+            "== Transferências de Armazens ==\n"
+            "> Armazém Destino\n"
+            "    * 1) [A1] Central\n"
+            "      2) [A2] Norte\n"
+            "  Tipo Documento\n"
+            "      1) [TR1] Transferência\n"
+            "      2) [TR2] Guia\n"
+            "  Série\n"
+            "Botões: [Confirmar] [Cancelar]\n");
+}
+
+TEST_F(ConsoleFormTest, RendersTheGridsVisibleColumnsWithTheirFormats) {
+  ConsoleFormSurface& form = Form(false);
+  CostGrid(form);
+  form.Render(out_);
+  EXPECT_EQ(out_.str(),
+            "== Valores de Inventário ==\n"
+            "> Linhas\n"
+            "     # | 1 Artigo | 2 Contagem    | 3 Preço Unitário\n"
+            "     1 | A1       | 1.234,50      |\n"
+            "     2 | A2       | 2,00          | 1,2500\n"
+            "     3 | A1       | 3,00          |\n"
+            "Botões: [Gravar] [Sair]\n");
+}
+
+TEST_F(ConsoleFormTest, OnATerminalTheOperatorChoosesByNumberWalksWithEnterAndPresses) {
+  in_.str("2\n\n7\n1\nCONFIRMAR\n");
+  ConsoleFormSurface& form = Form(true);
+  TransferLists(form);
+  form.ShowModal();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(warehouses_->Text(), "[A2] Norte");
+  EXPECT_EQ(types_->Text(), "[TR1] Transferência");
+  EXPECT_EQ(series_->Text(), "[TR1-S] Série");  // the click refilled it
+  EXPECT_EQ(pressed_, std::vector<std::string>{"Confirmar"});
+  EXPECT_NE(out_.str().find("Tipo Documento: indique o número de um item (1 a 2)."),
+            std::string::npos);
+  EXPECT_NE(out_.str().find("> Tipo Documento\n"), std::string::npos);
+}
+
+TEST_F(ConsoleFormTest, OnATerminalTheOperatorTypesCellsByRowAndColumn) {
+  in_.str("2 3 -1\n2 3 7,5\n1 1 B9\n1 2 abc\n9 3 1\nfechar\n");
+  ConsoleFormSurface& form = Form(true);
+  CostGrid(form);
+  form.ShowModal();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(grid_->CellValue(1, "PrecoUnitario"), Variant(7.5));
+  EXPECT_EQ(grid_->CellLoadedValue(1, "PrecoUnitario"), Variant(1.25));
+  EXPECT_EQ(grid_->CellValue(0, "Artigo"), Variant("A1"));
+  EXPECT_EQ(grid_->CellValue(0, "Quantidade"), Variant(1234.5));
+  const std::string output = out_.str();
+  size_t refused = 0;
+  for (size_t at = output.find("Linhas: valor recusado.\n"); at != std::string::npos;
+       at = output.find("Linhas: valor recusado.\n", at + 1)) {
+    ++refused;
+  }
+  EXPECT_EQ(refused, 2u);  // -1 as a price, "abc" as a count
+  EXPECT_NE(output.find("Linhas: a coluna Artigo não é editável.\n"), std::string::npos);
+  EXPECT_NE(output.find("Linhas: indique linha, coluna e valor (por exemplo \"1 3 12,5\").\n"),
+            std::string::npos);
+  EXPECT_TRUE(pressed_.empty());
+}
+
+TEST_F(ConsoleFormTest, TheEndOfInputClosesTheForm) {
+  ConsoleFormSurface& form = Form(true);
+  TransferLists(form);
+  form.ShowModal();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_TRUE(pressed_.empty());
+}
+
+TEST_F(ConsoleFormTest, ATransferScriptChoosesByCodeThroughTheOperatorsPath) {
+  ConsoleFormSurface& form = Form(false, {TransferHeaderScript({"a2", "TR2", "TR2-S", "", false}),
+                                          FormScript{"Outra", {FormAction::Press("&Cancelar")}}});
+  TransferLists(form);
+  form.ShowModal();
+  EXPECT_EQ(warehouses_->Text(), "[A2] Norte");
+  EXPECT_EQ(types_->Text(), "[TR2] Guia");
+  EXPECT_EQ(series_->Text(), "[TR2-S] Série");
+  EXPECT_EQ(pressed_, std::vector<std::string>{"Confirmar"});
+  EXPECT_EQ(out_.str().find("[Transferências de Armazens]"), std::string::npos) << out_.str();
+}
+
+TEST_F(ConsoleFormTest, ATransferScriptNotesUnknownCodesAndCanCancel) {
+  ConsoleFormSurface& form = Form(false, {TransferHeaderScript({"ZZ", "", "", "S1", true})});
+  TransferLists(form);
+  form.ShowModal();
+  EXPECT_EQ(warehouses_->Text(), "[A1] Central");
+  EXPECT_EQ(pressed_, std::vector<std::string>{"Cancelar"});
+  EXPECT_NE(out_.str().find("[Transferências de Armazens] Armazém Destino: o código ZZ não "
+                            "existe.\n[Transferências de Armazens] não há o campo Sector.\n"),
+            std::string::npos)
+      << out_.str();
+}
+
+TEST_F(ConsoleFormTest, ACostScriptTypesEachArticlesRowsThenSavesAndLeaves) {
+  ConsoleFormSurface& form = Form(false, {UnitCostScript({"a1=2,5", "A2=-1", "ZZ=1", "A2"})});
+  CostGrid(form);
+  form.ShowModal();
+  EXPECT_EQ(pressed_, (std::vector<std::string>{"Gravar", "Sair"}));
+  EXPECT_EQ(saved_, (std::vector<std::string>{"2,5", "1,25", "2,5"}));
+  const std::string output = out_.str();
+  EXPECT_NE(output.find("[Valores de Inventário] Artigo A2: o valor -1 foi recusado.\n"
+                        "[Valores de Inventário] Artigo ZZ: não há linhas.\n"
+                        "[Valores de Inventário] Artigo A2: o valor  foi recusado.\n"),
+            std::string::npos)
+      << output;
+}
+
+TEST_F(ConsoleFormTest, AFormWithoutScriptIsClosedAsWithItsCloseBox) {
+  ConsoleFormSurface& form = Form(false);
+  TransferLists(form);
+  form.ShowModal();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_TRUE(pressed_.empty());
+  EXPECT_NE(out_.str().find("[Transferências de Armazens] sem resposta: a janela foi fechada.\n"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace pellora::console
