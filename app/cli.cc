@@ -19,15 +19,16 @@ constexpr char kUsage[] =
     "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S]\n"
     "                                       cria uma empresa de demonstração\n"
     "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n"
+    "  import --kind inventario|venda|compra|acerto|transferencia|anular --set ID...\n"
+    "         [--doc-type T] [--series S] [--sector S] [--third-party X] [--date AAAA-MM-DD]\n"
+    "                                       importa conjuntos de leituras\n"
     "  archive languages|list|add|rename|remove|open ...\n"
     "                                       arquivo digital das fichas técnicas dos artigos\n";
 
 const std::map<std::string, std::function<int(const CommandContext&)>>& Commands() {
   static const std::map<std::string, std::function<int(const CommandContext&)>> kCommands = {
-      {"sql", SqlCommand},
-      {"demo", DemoCommand},
-      {"sets", SetsCommand},
-      {"archive", ArchiveCommand},
+      {"sql", SqlCommand},       {"demo", DemoCommand},       {"sets", SetsCommand},
+      {"import", ImportCommand}, {"archive", ArchiveCommand},
   };
   return kCommands;
 }

@@ -9,6 +9,7 @@ namespace pellora::app {
 int SqlCommand(const CommandContext& context);
 int DemoCommand(const CommandContext& context);
 int SetsCommand(const CommandContext& context);
+int ImportCommand(const CommandContext& context);
 int ArchiveCommand(const CommandContext& context);
 
 }  // namespace pellora::app

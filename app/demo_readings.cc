@@ -73,18 +73,26 @@ class ReadingSetWriter {
     std::vector<Reading> readings;
     const std::vector<const DemoArticle*> active = ActiveArticles();
     const int lines = 4 + run_.Below(18);
+    // Each article once in a set, as a count goes shelf by shelf.
+    std::set<const DemoArticle*> counted;
     for (int line = 1; line <= lines; ++line) {
       const size_t leading = static_cast<size_t>(line - 1);
-      const DemoArticle& article = leading < plan.leading_articles.size()
-                                       ? FindArticle(plan.leading_articles[leading])
-                                       : *active[run_.Below(static_cast<int>(active.size()))];
-      const int choice = run_.Below(100);
-      if (article.tracking == Tracking::kSerial || choice < 75) {
-        AddArticle(plan, line, article, article.unit, OrderQuantity(run_, article), readings);
-      } else if (choice < 95) {
-        AddArticle(plan, line, article, article.pack_unit, 1 + run_.Below(5), readings);
+      const DemoArticle* article = nullptr;
+      if (leading < plan.leading_articles.size()) {
+        article = &FindArticle(plan.leading_articles[leading]);
       } else {
-        AddArticle(plan, line, article, article.transport_unit, 1, readings);
+        do {
+          article = active[run_.Below(static_cast<int>(active.size()))];
+        } while (counted.count(article));
+      }
+      counted.insert(article);
+      const int choice = run_.Below(100);
+      if (article->tracking == Tracking::kSerial || choice < 75) {
+        AddArticle(plan, line, *article, article->unit, OrderQuantity(run_, *article), readings);
+      } else if (choice < 95) {
+        AddArticle(plan, line, *article, article->pack_unit, 1 + run_.Below(5), readings);
+      } else {
+        AddArticle(plan, line, *article, article->transport_unit, 1, readings);
       }
     }
     return readings;
@@ -94,7 +102,11 @@ class ReadingSetWriter {
   void AddArticle(const SetPlan& plan, int line, const DemoArticle& article, const char* unit,
                   double quantity, std::vector<Reading>& readings) {
     const bool serial = article.tracking == Tracking::kSerial;
-    const int count = serial ? static_cast<int>(quantity) : 1;
+    int count = serial ? static_cast<int>(quantity) : 1;
+    // Goods can only leave with serial numbers the warehouse holds.
+    if (serial && (plan.kind == 'S' || plan.kind == 'T')) {
+      count = std::min(count, SerialsLeft(article, plan.warehouse));
+    }
     for (int i = 0; i < count; ++i) {
       Reading r{line, &article, unit, serial ? 1.0 : quantity};
       if (serial) r.serial = SerialNumber(plan.kind, article, plan.warehouse);
@@ -111,15 +123,21 @@ class ReadingSetWriter {
     r.expiry = CompactDateText(AddDays(run_.today, 60 + run_.Below(660)));
   }
 
-  // Goods leaving or counted carry a serial number in stock, taken in turn so that a set names
-  // each one once while it can; goods coming in carry a new one.
+  // Goods leaving or counted carry a serial number in stock, each one named once; goods coming
+  // in, and units counted beyond the serial numbers in stock, carry a new one.
   std::string SerialNumber(char kind, const DemoArticle& article, const std::string& warehouse) {
     const auto found = serials_.find({article.code, warehouse});
-    if (kind != 'E' && kind != 'I' && found != serials_.end() && !found->second.empty()) {
+    if (kind != 'E' && kind != 'I' && found != serials_.end()) {
       size_t& next = next_in_stock_[found->first];
-      return found->second[next++ % found->second.size()];
+      if (next < found->second.size()) return found->second[next++];
     }
     return std::string(article.code) + "-" + std::to_string(next_serial_++);
+  }
+
+  int SerialsLeft(const DemoArticle& article, const std::string& warehouse) {
+    const auto found = serials_.find({article.code, warehouse});
+    if (found == serials_.end()) return 0;
+    return static_cast<int>(found->second.size() - next_in_stock_[found->first]);
   }
 
   static const DemoArticle& FindArticle(const std::string& code) {
@@ -136,8 +154,8 @@ class ReadingSetWriter {
     int synced;
     std::string sync;
     do {
-      day = AddDays(run_.today, -run_.Below(7));
-      synced = 27000 + run_.Below(41400);  // between 07:30 and 19:00
+      day = AddDays(run_.today, -1 - run_.Below(7));  // synchronised before today
+      synced = 27000 + run_.Below(41400);             // between 07:30 and 19:00
       sync = CompactDateText(day, synced);
     } while (!used_syncs_.insert(plan.terminal + "|" + sync).second);
 

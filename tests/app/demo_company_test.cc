@@ -95,9 +95,9 @@ TEST_F(DemoCompanyTest, OffersPendingSetsOfEveryMovementKind) {
               0)
         << kind;
   }
-  // Sync stamps are 14 digits of the last week; transfers name another warehouse.
+  // Sync stamps are 14 digits of the week before today; transfers name another warehouse.
   EXPECT_EQ(db.Number("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE LENGTH(DataSync) <> "
-                      "14 OR DataSync NOT BETWEEN '20250308' AND '20250315'"),
+                      "14 OR DataSync NOT BETWEEN '20250307' AND '20250314'"),
             0);
   EXPECT_EQ(db.Number("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE TipoMov = 'T' AND "
                       "(Terceiro = Armazem OR Terceiro NOT IN (SELECT CODIGO FROM ARMAZENS))"),
