@@ -1,13 +1,19 @@
 #include "platform/sqlite/session.h"
 
 #include "platform/sqlite/batch_runner.h"
+#include "platform/sqlite/repeatable_update.h"
 #include "platform/sqlite/savepoint.h"
 #include "runtime/error.h"
 
 namespace pellora::sqlite {
 
 RecordsetPtr Session::Run(std::string_view tsql) {
-  RecordsetPtr rows = BatchRunner(*db_, schema_).Run(TranslateBatch(tsql, schema_));
+  RecordsetPtr rows;
+  if (depth_ == 0 || tsql != last_repeatable_) {
+    last_repeatable_.clear();
+    rows = BatchRunner(*db_, schema_).Run(TranslateBatch(tsql, schema_));
+    if (depth_ > 0 && IsRepeatableUpdate(tsql)) last_repeatable_ = tsql;
+  }
   if (rows) return rows;
   auto empty = std::make_shared<Recordset>();
   empty->Open();
@@ -25,6 +31,7 @@ void Session::Commit() {
   }
   const std::string name = LevelName(depth_--);
   db_->Execute("RELEASE " + name);
+  NoteWrite();
 }
 
 void Session::Rollback() {
@@ -33,6 +40,7 @@ void Session::Rollback() {
   }
   const std::string name = LevelName(depth_--);
   RollbackSavepoint(*db_, name);
+  NoteWrite();
   schema_.Invalidate();  // tables created or altered since the Begin may be gone
 }
 

@@ -20,8 +20,11 @@ class Session {
   Database& db() { return *db_; }
 
   // Translates and runs the T-SQL batch `tsql`: the rows of its last statement that returned
-  // any, or an empty open Recordset.
+  // any, or an empty open Recordset. Inside a transaction, a repeatable UPDATE sent again right
+  // after itself is not run again.
   RecordsetPtr Run(std::string_view tsql);
+  // Tells the session that rows were written other than through Run.
+  void NoteWrite() { last_repeatable_.clear(); }
 
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
   // rolling back a level undoes what was done since its Begin.
@@ -36,6 +39,7 @@ class Session {
   std::unique_ptr<Database> db_;
   SchemaCache schema_;
   int depth_ = 0;
+  std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
 
 // The session behind `session`; raises the "not open" error when it has been closed.

@@ -14,7 +14,9 @@ class ImmediateWriter : public RecordsetWriter {
   explicit ImmediateWriter(std::weak_ptr<Session> session) : session_(std::move(session)) {}
 
   void WriteRow(Recordset& recordset, size_t row) override {
-    WriteRecordsetRow(LockSession(session_)->db(), recordset, row);
+    std::shared_ptr<Session> session = LockSession(session_);
+    session->NoteWrite();
+    WriteRecordsetRow(session->db(), recordset, row);
   }
 
  private:
@@ -71,6 +73,7 @@ bool SqliteDataAccess::OpenConnection(const std::string& connection_string) {
 bool SqliteDataAccess::SaveRecordset(const std::string& /*context*/, RecordsetPtr& recordset) {
   Session& session = Open();
   if (!recordset) RaiseNotOpen();
+  session.NoteWrite();
   Savepoint savepoint(session.db(), "pellora_save_recordset");
   for (size_t row = 0; row < recordset->RowCountAll(); ++row) {
     WriteRecordsetRow(session.db(), *recordset, row);
