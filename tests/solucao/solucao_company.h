@@ -1,0 +1,148 @@
+#ifndef PELLORA_TESTS_SOLUCAO_SOLUCAO_COMPANY_H_
+#define PELLORA_TESTS_SOLUCAO_SOLUCAO_COMPANY_H_
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dal/definitions.h"
+#include "platform/vela/host_view.h"
+#include "runtime/clock.h"
+#include "runtime/date.h"
+#include "solucao/solucao.h"
+#include "tests/solucao/solucao_fakes.h"
+#include "tests/temp_folder.h"
+
+namespace pellora::solucao_testing {
+
+using Texts = std::vector<std::string>;
+
+// A company EMP1 built from schema/company.sql in folder "dados", an add-in folder "addin" that
+// holds PICKING.EMP1, and the maker's common folder "comum" (without "orudados" until a test
+// makes it). The connection settings name the company; the clock stands at 2026-12-05 10:00.
+// Catalogue: types FAC (sales exit), VFA (purchase entry), INV (inventory) with series A; sector
+// S1; warehouse A1; customer C1; supplier F1; articles P1 (ULTPRCOM 20, 30 in stock worth 120),
+// I1 (inactive), N1 (INACTIVO NULL), Z1 (no stock).
+class SolucaoCompanyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(Dados());
+    std::filesystem::create_directories(Addin());
+    std::filesystem::create_directories(folder_.File("comum"));
+    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
+    std::ostringstream text;
+    text << schema.rdbuf();
+    Exec("BEGIN;" + text.str() + kCatalogue + "COMMIT;");
+    factory_.common_folder = folder_.File("comum");
+    factory_.settings->values = {Dados(), "EMP1", "sa", "segredo"};
+    Configuracao("");
+    SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
+  }
+  void TearDown() override {
+    SetClock(nullptr);
+    solucao_.reset();
+    gDataAccess.reset();
+  }
+
+  std::string Dados() const { return folder_.File("dados"); }
+  std::string Addin() const { return folder_.File("addin"); }
+  // Writes PICKING.EMP1 in `folder` with an "Api Vela" section and `more` after it.
+  void Configuracao(const std::string& more, const std::string& folder = "") {
+    testing::TempFolder::Write((folder.empty() ? Addin() : folder) + "/PICKING.EMP1",
+                               "[Api Vela]\nLogin=picking\nEmpresa=EMP1\n" + more);
+  }
+
+  Solucao& Open() {
+    solucao_ = std::make_unique<Solucao>(factory_, Addin());
+    EXPECT_TRUE(solucao_->ConnectionOpen("EMP1", "ana"));
+    return *solucao_;
+  }
+  const Texts& Messages() const { return factory_.dialogs->messages; }
+
+  void Exec(const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((Dados() + "/EMP1.db").c_str(), &db), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+    const std::string error = message == nullptr ? "" : message;
+    sqlite3_free(message);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << error;
+  }
+  // Rows of a query, columns joined by "|" (NULL as "NULL").
+  Texts Rows(const std::string& sql) {
+    sqlite3* db = nullptr;
+    Texts rows;
+    EXPECT_EQ(sqlite3_open((Dados() + "/EMP1.db").c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+      ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
+    } else {
+      while (sqlite3_step(statement) == SQLITE_ROW) {
+        std::string row;
+        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+          const unsigned char* value = sqlite3_column_text(statement, i);
+          row +=
+              (i ? "|" : "") + std::string(value ? reinterpret_cast<const char*>(value) : "NULL");
+        }
+        rows.push_back(row);
+      }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return rows;
+  }
+
+  // A pending reading of set T1 / 20261205093000.
+  void Reading(int line, const std::string& kind, const std::string& article, double quantity,
+               double price) {
+    Exec(
+        "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, "
+        "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, Ordenaca, "
+        "PrecoUnitario) VALUES ('T1', '20261205093000', '20261205091500', " +
+        std::to_string(line) + ", '" + kind + "', '" + article + "', 'UN', 'A1', '', '', " +
+        std::to_string(quantity) + ", " + std::to_string(line) + ", " + std::to_string(price) +
+        ")");
+  }
+  // The parameters row, inventory group INV / A / S1, every other parameter empty.
+  void Parametros() {
+    std::string values = "NULL";
+    for (int column = 1; column <= 29; ++column) {
+      values += column == 18   ? ", 'INV'"
+                : column == 19 ? ", 'A'"
+                : column == 20 ? ", 'S1'"
+                               : ", ''";
+    }
+    Exec("INSERT INTO oru_PARAMETROSEXP VALUES (" + values + ");");
+  }
+
+  testing::TempFolder folder_;
+  FakeFactory factory_;
+  std::unique_ptr<Solucao> solucao_;
+
+ private:
+  static constexpr const char* kCatalogue =
+      "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT, TPFSTC, NOTACRED) "
+      "VALUES ('FAC', 'Fatura', 4, 2, 2, 1, 2, 0), ('VFA', 'Fatura de compra', 4, 1, 1, 2, 1, 0),"
+      " ('INV', 'Inventário', 4, 3, 0, 0, 1, 0);"
+      "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) SELECT CODIGO, 'A', 'Série A' FROM TPDOC;"
+      "INSERT INTO CLIENTES (CODIGO, NOME) VALUES ('C1', 'Cliente Um');"
+      "INSERT INTO FORNEC (CODIGO, NOME) VALUES ('F1', 'Fornecedor Um');"
+      "INSERT INTO ARMAZENS (CODIGO, NOME) VALUES ('A1', 'Armazém 1');"
+      "INSERT INTO SECTORES (CODIGO, DESCR, LOCALIDA) VALUES ('S1', 'Sector 1', 'Braga');"
+      "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, ULTPRCOM, ULTPRCBR, ULTPMP, STDISP, VLREXIST,"
+      " INACTIVO) VALUES ('P1', 'Parafuso', 'UN', 20, 21, 19, 30, 120, 0),"
+      " ('I1', 'Inativo', 'UN', 0, 0, 0, 0, 0, 1), ('N1', 'Sem estado', 'UN', 0, 0, 0, 0, 0, NULL),"
+      " ('Z1', 'Sem stock', 'UN', 5, 5, 5, 0, 0, 0);"
+      "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES ('P1', 'A1', 20);";
+};
+
+}  // namespace pellora::solucao_testing
+
+#endif  // PELLORA_TESTS_SOLUCAO_SOLUCAO_COMPANY_H_

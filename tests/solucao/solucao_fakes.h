@@ -1,0 +1,221 @@
+#ifndef PELLORA_TESTS_SOLUCAO_SOLUCAO_FAKES_H_
+#define PELLORA_TESTS_SOLUCAO_SOLUCAO_FAKES_H_
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interfaces/component_factory.h"
+#include "platform/sqlite/sqlite_data_access.h"
+#include "platform/vela/picking_api.h"
+#include "runtime/convert.h"
+#include "tests/forms/scripted_controls.h"
+
+namespace pellora::solucao_testing {
+
+// Every message box as "[title] text", with its buttons and icon; answers OK.
+class RecordingDialogs : public Dialogs {
+ public:
+  std::vector<std::string> messages;
+  std::vector<int> styles;
+
+  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+    messages.push_back("[" + title + "] " + prompt);
+    styles.push_back(buttons);
+    return vbOK;
+  }
+  std::string InputBox(const std::string&, const std::string&, const std::string&) override {
+    return "";
+  }
+};
+
+class ScriptedColumn : public SelectionColumn {
+ public:
+  bool hidden = false;
+  float width = 0;
+  void SetHidden(bool value) override { hidden = value; }
+  bool Hidden() const override { return hidden; }
+  void SetWidth(float value) override { width = value; }
+  float Width() const override { return width; }
+};
+
+// Records how it is driven; Load runs the SQL on the connection it was given (Ids listed kept).
+// Show answers `answer`; the chosen collection is `chosen`; MultiSelect reads `multi_answer`.
+class ScriptedSelectionDialog : public SelectionDialog {
+ public:
+  struct Script {
+    std::string answer;
+    std::vector<std::string> chosen;
+    bool multi_answer = true;
+  };
+  explicit ScriptedSelectionDialog(Script script) : script_(std::move(script)) {}
+
+  std::shared_ptr<Connection> connection;
+  std::string title;
+  std::string sql;
+  int32_t width = 0;
+  bool multi_select = false;
+  bool loaded = false;
+  std::vector<std::string> listed;  // the Ids the SQL gave
+  ScriptedColumn columns[7];        // 1 to 6
+
+  void SetConnection(std::shared_ptr<Connection> value) override { connection = value; }
+  void SetTitle(const std::string& value) override { title = value; }
+  void SetSql(const std::string& value) override { sql = value; }
+  void SetWidth(int32_t value) override { width = value; }
+  void Load() override {
+    loaded = true;
+    if (!connection) return;
+    const RecordsetPtr rows = connection->Execute(sql);
+    for (; !rows->Eof(); rows->MoveNext()) listed.push_back(CStr(rows->Fields("Id").Value()));
+  }
+  SelectionColumn& Column(int position) override { return columns[position]; }
+  void SetMultiSelect(bool value) override { multi_select = value; }
+  bool MultiSelect() const override { return script_.multi_answer; }
+  std::string Show() override { return script_.answer; }
+  std::vector<std::string> SelectedIds() const override { return script_.chosen; }
+
+ private:
+  Script script_;
+};
+
+class FakeConnectionSettings : public ConnectionSettings {
+ public:
+  struct Values {
+    std::string server, database, user, password;
+  };
+  Values values;
+  Values configured;  // what Configure stores
+  std::string file;
+  std::optional<bool> confirm_save;
+  int configure_calls = 0;
+
+  void SetConfigurationFile(const std::string& path) override { file = path; }
+  std::string Server() const override { return values.server; }
+  std::string Database() const override { return values.database; }
+  std::string User() const override { return values.user; }
+  std::string Password() const override { return values.password; }
+  void SetConfirmSave(bool confirm) override { confirm_save = confirm; }
+  void Configure() override {
+    ++configure_calls;
+    values = configured;
+  }
+};
+
+class FakeFolderLocator : public FolderLocator {
+ public:
+  explicit FakeFolderLocator(std::string common) : common_(std::move(common)) {}
+  std::string CommonFolder() const override { return common_; }
+  bool FolderExists(const std::string& path) const override {
+    return std::filesystem::is_directory(path);
+  }
+
+ private:
+  std::string common_;
+};
+
+// The host stand-in's picking API with a login answer of the test's choosing.
+class FakePickingApi : public vela::VelaPickingApi {
+ public:
+  std::optional<bool> login_answer;  // none: the stand-in's own answer
+  std::vector<std::string> logins;
+  int logouts = 0;
+  bool given_data_access = false;
+
+  bool Login(const std::string& configuration_file) override {
+    logins.push_back(configuration_file);
+    const bool answer = vela::VelaPickingApi::Login(configuration_file);
+    return login_answer.value_or(answer);
+  }
+  void SetDataAccess(DataAccessPtr data_access) override {
+    given_data_access = data_access != nullptr;
+    vela::VelaPickingApi::SetDataAccess(std::move(data_access));
+  }
+  void Logout() override {
+    ++logouts;
+    vela::VelaPickingApi::Logout();
+  }
+};
+
+// The SQLite data access, recording how it is opened and closed.
+class RecordingDataAccess : public sqlite::SqliteDataAccess {
+ public:
+  std::vector<std::string> opened;
+  int closes = 0;
+
+  bool OpenConnection(const std::string& connection_string) override {
+    opened.push_back(connection_string);
+    return sqlite::SqliteDataAccess::OpenConnection(connection_string);
+  }
+  bool CloseConnection() override {
+    ++closes;
+    return sqlite::SqliteDataAccess::CloseConnection();
+  }
+};
+
+class RecordingOrdersReport : public OrdersReport {
+ public:
+  std::vector<std::string> calls;
+  void SetReportFile(const std::string& path) override { calls.push_back("file " + path); }
+  void SetDatabaseKind(int32_t kind) override { calls.push_back("kind " + std::to_string(kind)); }
+  void SetServer(const std::string& v) override { calls.push_back("server " + v); }
+  void SetUser(const std::string& v) override { calls.push_back("user " + v); }
+  void SetDatabase(const std::string& v) override { calls.push_back("database " + v); }
+  void SetPassword(const std::string& v) override { calls.push_back("password " + v); }
+  void Generate(int32_t destination) override {
+    calls.push_back("generate " + std::to_string(destination));
+  }
+  int32_t Show() override {
+    calls.push_back("show");
+    return 0;
+  }
+};
+
+// Makes the fakes above and keeps each object it made, for the test to inspect.
+class FakeFactory : public ComponentFactory {
+ public:
+  std::shared_ptr<RecordingDialogs> dialogs = std::make_shared<RecordingDialogs>();
+  std::shared_ptr<FakeConnectionSettings> settings = std::make_shared<FakeConnectionSettings>();
+  std::shared_ptr<RecordingOrdersReport> report = std::make_shared<RecordingOrdersReport>();
+  std::string common_folder;
+  std::optional<bool> login_answer;
+  ScriptedSelectionDialog::Script selection;
+  std::function<void(testing::ScriptedFormSurface&)> form_scenario =
+      [](testing::ScriptedFormSurface&) {};
+
+  std::vector<std::shared_ptr<RecordingDataAccess>> data_accesses;
+  std::vector<std::shared_ptr<FakePickingApi>> apis;
+  std::vector<std::shared_ptr<ScriptedSelectionDialog>> selections;
+
+  DataAccessPtr CreateDataAccess() override {
+    return data_accesses.emplace_back(std::make_shared<RecordingDataAccess>());
+  }
+  PickingApiPtr CreatePickingApi() override {
+    auto api = apis.emplace_back(std::make_shared<FakePickingApi>());
+    api->login_answer = login_answer;
+    return api;
+  }
+  SelectionDialogPtr CreateSelectionDialog() override {
+    return selections.emplace_back(std::make_shared<ScriptedSelectionDialog>(selection));
+  }
+  ConnectionSettingsPtr CreateConnectionSettings() override { return settings; }
+  FolderLocatorPtr CreateFolderLocator() override {
+    return std::make_shared<FakeFolderLocator>(common_folder);
+  }
+  OrdersReportPtr CreateOrdersReport() override { return report; }
+  ShellPtr CreateShell() override { return nullptr; }
+  FormSurfacePtr CreateFormSurface() override {
+    auto surface = std::make_unique<testing::ScriptedFormSurface>();
+    surface->scenario = form_scenario;
+    return surface;
+  }
+  PropertyGridSurfacePtr CreatePropertyGridSurface() override { return nullptr; }
+  std::shared_ptr<Dialogs> CreateDialogs() override { return dialogs; }
+};
+
+}  // namespace pellora::solucao_testing
+
+#endif  // PELLORA_TESTS_SOLUCAO_SOLUCAO_FAKES_H_
