@@ -1,0 +1,368 @@
+#include "forms/frm_configuracao.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dal/dal_comandos.h"
+#include "runtime/convert.h"
+#include "tests/dal/company_fixture.h"
+#include "tests/forms/scripted_controls.h"
+
+namespace pellora::testing {
+namespace {
+
+class ScriptedPropertyItem : public PropertyItem {
+ public:
+  int kind = 0;
+  std::string caption;
+  std::string description;
+  std::string tag;
+  long id = 0;
+  std::vector<PropertyEntry> entries;
+  Variant value;
+
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const PropertyEntry& entry : entries) texts.push_back(entry.text);
+    return texts;
+  }
+  // The text of the entry the value designates; "" when the item shows blank.
+  std::string Shown() const {
+    for (const PropertyEntry& entry : entries) {
+      if (value.IsNumber() && entry.data == CLng(value)) return entry.text;
+    }
+    return "";
+  }
+
+  long Id() const override { return id; }
+  void SetId(long new_id) override { id = new_id; }
+  void SetDescription(const std::string& text) override { description = text; }
+  void SetTag(const std::string& text) override { tag = text; }
+  void ClearEntries() override { entries.clear(); }
+  void AddEntry(const PropertyEntry& entry) override { entries.push_back(entry); }
+  Variant Value() const override { return value; }
+  void SetValue(const Variant& new_value) override { value = new_value; }
+};
+
+class ScriptedPropertyCategory : public PropertyCategory {
+ public:
+  std::string caption;
+  std::string description;
+  std::vector<std::unique_ptr<ScriptedPropertyItem>> items;
+
+  void SetDescription(const std::string& text) override { description = text; }
+  PropertyItem& AddChildItem(PropertyItemKind kind, const std::string& text,
+                             const Variant& value) override {
+    items.push_back(std::make_unique<ScriptedPropertyItem>());
+    items.back()->kind = kind;
+    items.back()->caption = text;
+    items.back()->value = value;
+    return *items.back();
+  }
+};
+
+class ScriptedPropertyGrid : public PropertyGrid {
+ public:
+  std::vector<std::unique_ptr<ScriptedPropertyCategory>> categories;
+  ValueChanged value_changed;
+
+  ScriptedPropertyItem& Item(long id) {
+    for (const auto& category : categories) {
+      for (const auto& item : category->items) {
+        if (item->id == id) return *item;
+      }
+    }
+    throw std::out_of_range("item " + std::to_string(id));
+  }
+  // The operator chooses the entry of host code `code` in item `id`.
+  void Choose(long id, const std::string& code) {
+    ScriptedPropertyItem& item = Item(id);
+    for (const PropertyEntry& entry : item.entries) {
+      if (entry.code != code) continue;
+      item.value = Variant(entry.data);
+      value_changed(item);
+      return;
+    }
+    ADD_FAILURE() << "no entry " << code << " in item " << id;
+  }
+
+  PropertyCategory& AddCategory(const std::string& caption) override {
+    categories.push_back(std::make_unique<ScriptedPropertyCategory>());
+    categories.back()->caption = caption;
+    return *categories.back();
+  }
+  PropertyItem* FindItem(long id) override {
+    for (const auto& category : categories) {
+      for (const auto& item : category->items) {
+        if (item->id == id) return item.get();
+      }
+    }
+    return nullptr;
+  }
+  void OnValueChanged(ValueChanged handler) override { value_changed = std::move(handler); }
+};
+
+// The scripted form with a property grid; its modal run is the test's scenario.
+class ScriptedGridSurface : public PropertyGridSurface {
+ public:
+  ScriptedFormSurface form;
+  ScriptedPropertyGrid grid;
+
+  void SetCaption(const std::string& caption) override { form.SetCaption(caption); }
+  ComboBox& AddComboBox(const std::string& label) override { return form.AddComboBox(label); }
+  PushButton& AddPushButton(const std::string& caption) override {
+    return form.AddPushButton(caption);
+  }
+  DataGrid& AddDataGrid() override { return form.AddDataGrid(); }
+  PropertyGrid& AddPropertyGrid() override { return grid; }
+  void ShowModal() override { form.ShowModal(); }
+  void Hide() override { form.Hide(); }
+  void SetKeyPreview(KeyPress handler) override { form.SetKeyPreview(std::move(handler)); }
+  void MoveFocusNext() override { form.MoveFocusNext(); }
+};
+
+const char kConfirmar[] = "&Confirmar";
+const char kCancelar[] = "C&ancelar";
+const char kSair[] = "&Sair";
+
+// The editor on a company with a few catalogue rows and an empty parameters table.
+class FrmConfiguracaoTest : public CompanyTest {
+ protected:
+  void SetUp() override {
+    CompanyTest::SetUp();
+    HlpDb_ParametrosCreate();
+    Exec(
+        "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER) VALUES ('INV', 'Inventário', 4, 3), "
+        "('CMP', 'Compra', 4, 1), ('ENC', 'Encomenda', 3, 1);"
+        "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('ENC', 'A', 'Série A'), "
+        "('ENC', 'B', 'Série B'), ('CMP', 'C', 'Série C'), ('INV', 'I', 'Série I');"
+        "INSERT INTO SECTORES (CODIGO, DESCR) VALUES ('S1', 'Loja'), ('S2', 'Armazém');"
+        "INSERT INTO ARMAZENS (CODIGO, NOME) VALUES ('A1', 'Central'), ('A2', 'Norte');"
+        "INSERT INTO CLIENTES (CODIGO, NOME) VALUES ('C1', 'Lisboa Lda');"
+        "INSERT INTO FORNEC (CODIGO, NOME) VALUES ('F1', 'Zeta Braga'), ('F2', 'Alfa');");
+  }
+
+  // A stored row: the given columns, every other parameter empty.
+  void Store(const std::map<std::string, std::string>& values) {
+    std::string columns = "ID";
+    std::string texts = "1";
+    for (const char* column : kColumns) {
+      columns += std::string(", ") + column;
+      const auto value = values.find(column);
+      texts += ", '" + (value == values.end() ? std::string() : value->second) + "'";
+    }
+    Exec("INSERT INTO oru_PARAMETROSEXP (" + columns + ") VALUES (" + texts + ")");
+  }
+
+  std::string Stored(const std::string& column) {
+    return Text("SELECT " + column + " FROM oru_PARAMETROSEXP");
+  }
+
+  void Edit(std::function<void(ScriptedFormSurface&)> scenario) {
+    surface->form.scenario = std::move(scenario);
+    form.Editar();
+  }
+
+  ScriptedPropertyItem& Item(long id) { return surface->grid.Item(id); }
+  size_t Saves() {
+    size_t saves = 0;
+    for (const auto& call : recorder().calls) saves += call.member == "SaveRecordset";
+    return saves;
+  }
+
+  static constexpr const char* kColumns[] = {
+      "LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
+      "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
+      "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
+      "BRGTPDOCPART", "BRGSERIEPART", "INVENTDOC",    "INVENTSER",    "INVENTSEC",
+      "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",    "SOBRADOC",     "SOBRASER",
+      "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",    "TRANSFSEC"};
+
+  RecordingDialogs dialogs;
+  ScriptedGridSurface* surface = new ScriptedGridSurface;
+  FrmConfiguracao form{PropertyGridSurfacePtr(surface), dialogs};
+};
+
+TEST_F(FrmConfiguracaoTest, BuildsTheWindowFromTheParameterTable) {
+  Edit([](ScriptedFormSurface&) {});
+  EXPECT_EQ(surface->form.caption, "Conf. Exportação/Importação de Documentos");
+  EXPECT_EQ(surface->form.buttons.size(), 3u);
+  for (const char* button : {kConfirmar, kCancelar, kSair}) {
+    EXPECT_EQ(surface->form.buttons.count(button), 1u) << button;
+  }
+  const auto& categories = surface->grid.categories;
+  ASSERT_EQ(categories.size(), 6u);
+  EXPECT_EQ(categories[0]->caption, "Parametros Exportação Lisboa");
+  EXPECT_EQ(categories[0]->description, "Definições a usar na base de dados de Lisboa");
+  EXPECT_EQ(categories[5]->caption, "Parametros Importação - Transferências de Armazens");
+  EXPECT_EQ(categories[5]->description,
+            "Definições a usar na importação de Transferências de Armazens");
+  std::vector<long> ids;
+  for (const auto& category : categories) {
+    for (const auto& item : category->items) {
+      ids.push_back(item->id);
+      EXPECT_EQ(item->kind, kPropertyItemEnum);
+    }
+  }
+  EXPECT_EQ(ids, (std::vector<long>{1000, 1001, 1008, 1009, 1002, 1003, 1004, 1005, 1006, 1007,
+                                    1010, 1011, 1015, 1016, 1012, 1013, 1014, 1030, 1031, 1032,
+                                    1033, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041}));
+  EXPECT_EQ(Item(1016).caption, "Serie do Doc. Exportação");
+  EXPECT_EQ(Item(1016).description,
+            "Serie de documento (Fat. Cliente) que é ponto de partida para a exportação");
+  EXPECT_EQ(Item(1016).tag, "BRGSERIEPART");
+
+  // Entries in catalogue order, each carrying its row's position and code.
+  EXPECT_EQ(Item(1000).Texts(), (std::vector<std::string>{"Alfa", "Zeta Braga"}));
+  EXPECT_EQ(Item(1000).entries[1].data, 2);
+  EXPECT_EQ(Item(1000).entries[1].code, "F1");
+  EXPECT_EQ(Item(1011).Texts(), (std::vector<std::string>{"Central", "Norte"}));
+  EXPECT_EQ(Item(1030).Texts(),
+            (std::vector<std::string>{"[CMP] Compra", "[ENC] Encomenda", "[INV] Inventário"}));
+  EXPECT_EQ(Item(1041).Texts(), (std::vector<std::string>{"[S1] Loja", "[S2] Armazém"}));
+}
+
+TEST_F(FrmConfiguracaoTest, AnEmptyTableShowsEveryItemBlankAndSairSavesNothing) {
+  Edit([this](ScriptedFormSurface& window) {
+    for (const auto& category : surface->grid.categories) {
+      for (const auto& item : category->items) {
+        EXPECT_EQ(item->value, Variant(int32_t{0})) << item->id;
+      }
+    }
+    // No stored document type: every series is offered.
+    EXPECT_EQ(Item(1003).entries.size(), 4u);
+    surface->grid.Choose(1001, "A2");
+    window.Press(kSair);
+    EXPECT_FALSE(window.visible);
+  });
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_PARAMETROSEXP"), "0");
+  EXPECT_EQ(Saves(), 0u);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowWithTheChoices) {
+  Edit([this](ScriptedFormSurface& window) {
+    surface->grid.Choose(1000, "F1");
+    surface->grid.Choose(1030, "INV");
+    surface->grid.Choose(1031, "I");
+    window.Press(kConfirmar);
+    EXPECT_FALSE(window.visible);
+  });
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_PARAMETROSEXP"), "1");
+  EXPECT_EQ(Stored("LBXFORNBRAGA"), "F1");
+  EXPECT_EQ(Stored("INVENTDOC"), "INV");
+  EXPECT_EQ(Stored("INVENTSER"), "I");
+  EXPECT_EQ(Stored("TRANSFSEC"), "");
+  EXPECT_EQ(Stored("LBXARMAZEM"), "");
+}
+
+TEST_F(FrmConfiguracaoTest, AStoredCodeMissingFromItsCatalogueShowsBlankAndIsKept) {
+  Store({{"LBXARMAZEM", "ZZ"}, {"INVENTDOC", "INV"}, {"INVENTSER", "I"}, {"INVENTSEC", "S2"}});
+  Edit([this](ScriptedFormSurface& window) {
+    EXPECT_EQ(Item(1001).value, Variant(int32_t{0}));
+    EXPECT_EQ(Item(1030).Shown(), "[INV] Inventário");
+    EXPECT_EQ(Item(1031).Texts(), (std::vector<std::string>{"[I] Série I"}));
+    EXPECT_EQ(Item(1031).Shown(), "[I] Série I");
+    EXPECT_EQ(Item(1032).Shown(), "[S2] Armazém");
+    surface->grid.Choose(1011, "A1");
+    window.Press(kConfirmar);
+  });
+  EXPECT_EQ(Stored("LBXARMAZEM"), "ZZ");
+  EXPECT_EQ(Stored("BRGARMAZEM"), "A1");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_PARAMETROSEXP"), "1");
+}
+
+TEST_F(FrmConfiguracaoTest, ADocumentTypeRestrictsItsSeriesAndKeepsTheStoredSeries) {
+  Store({{"LBXENCFORDOC", "ENC"}, {"LBXENCFORSER", "B"}});
+  Edit([this](ScriptedFormSurface& window) {
+    EXPECT_EQ(Item(1003).Texts(), (std::vector<std::string>{"[A] Série A", "[B] Série B"}));
+    EXPECT_EQ(Item(1003).Shown(), "[B] Série B");
+    surface->grid.Choose(1002, "CMP");
+    EXPECT_EQ(Item(1003).Texts(), (std::vector<std::string>{"[C] Série C"}));
+    EXPECT_EQ(Item(1006).entries.size(), 4u);  // other series items are left alone
+    window.Press(kConfirmar);
+  });
+  EXPECT_EQ(Stored("LBXENCFORDOC"), "CMP");
+  EXPECT_EQ(Stored("LBXENCFORSER"), "B");
+}
+
+TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListRebuilt) {
+  Store({{"LBXENCFORDOC", "ENC"}, {"LBXENCFORSER", "A"}, {"TRANSFDOC", "CMP"}});
+  Edit([this](ScriptedFormSurface& window) {
+    surface->grid.Choose(1002, "INV");
+    surface->grid.Choose(1003, "I");
+    surface->grid.Choose(1039, "ENC");
+    surface->grid.Choose(1001, "A2");
+    window.Press(kCancelar);
+    EXPECT_TRUE(window.visible);
+    EXPECT_EQ(Item(1002).Shown(), "[ENC] Encomenda");
+    EXPECT_EQ(Item(1003).Texts(), (std::vector<std::string>{"[A] Série A", "[B] Série B"}));
+    EXPECT_EQ(Item(1003).Shown(), "[A] Série A");
+    EXPECT_EQ(Item(1040).Texts(), (std::vector<std::string>{"[C] Série C"}));
+    EXPECT_EQ(Item(1040).value, Variant(int32_t{0}));
+    EXPECT_EQ(Item(1001).value, Variant(int32_t{0}));
+    window.Press(kConfirmar);
+  });
+  EXPECT_EQ(Stored("LBXENCFORDOC"), "ENC");
+  EXPECT_EQ(Stored("LBXENCFORSER"), "A");
+  EXPECT_EQ(Stored("TRANSFDOC"), "CMP");
+  EXPECT_EQ(Stored("LBXARMAZEM"), "");
+}
+
+// The procedures' error chain: each private procedure names itself and carries the previous
+// source and description; Editar shows the description under the source, a button shows
+// source and description under "Configuração".
+TEST_F(FrmConfiguracaoTest, FailuresCarryTheChainOfProceduresToTheMessage) {
+  Exec("DROP TABLE ARMAZENS");
+  Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].title, "pForeignKeyTablesOpenLoad");
+  EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
+  EXPECT_EQ(dialogs.boxes[0].prompt.rfind("Comandos::HlpDb_ArmazensGet\r\n", 0), 0u)
+      << dialogs.boxes[0].prompt;
+}
+
+TEST_F(FrmConfiguracaoTest, ALookupInAnEmptyCatalogueFailsUnderItsOwnName) {
+  Exec("DELETE FROM SECTORES");
+  Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].title, "pFrmPropSetValues");
+  EXPECT_EQ(dialogs.boxes[0].prompt.rfind("pFrmPropSetConstraintsSectorValue\r\n", 0), 0u)
+      << dialogs.boxes[0].prompt;
+}
+
+TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
+  Store({{"LBXENCFORDOC", "ENC"}});
+  Edit([this](ScriptedFormSurface& window) {
+    Exec("DROP TABLE NOMSERIE");
+    window.Press(kCancelar);
+    EXPECT_TRUE(window.visible);
+    surface->grid.Choose(1001, "A1");
+    Exec("DROP TABLE oru_PARAMETROSEXP");
+    window.Press(kConfirmar);
+    EXPECT_TRUE(window.visible);
+  });
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[0].title, "Configuração");
+  EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
+  EXPECT_EQ(
+      dialogs.boxes[0].prompt.rfind("pFrmPropSetValues\r\n\r\npFrmPropSetConstraintsSeries\r\n"
+                                    "Comandos::HlpDb_SeriesGet\r\n",
+                                    0),
+      0u)
+      << dialogs.boxes[0].prompt;
+  EXPECT_EQ(
+      dialogs.boxes[1].prompt.rfind("pParametrosSave\r\n\r\nComandos::HlpDb_ParametrosSave\r\n", 0),
+      0u)
+      << dialogs.boxes[1].prompt;
+}
+
+}  // namespace
+}  // namespace pellora::testing
