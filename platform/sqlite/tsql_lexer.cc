@@ -29,7 +29,10 @@ class Lexer {
     std::vector<Token> tokens;
     while (SkipBlanksAndComments(), pos_ < text_.size()) {
       Token token = Next();
-      token.space_before = space_before_;
+      // T-SQL ends a number where a letter starts ("=3ORDER BY"); SQLite needs the blank.
+      const bool after_number = !tokens.empty() && tokens.back().kind == TokenKind::kNumber &&
+                                token.kind == TokenKind::kWord;
+      token.space_before = space_before_ || after_number;
       space_before_ = false;
       tokens.push_back(std::move(token));
     }

@@ -41,6 +41,8 @@ TEST(TsqlLexerTest, RenderingQuotesForSqliteAndKeepsBlanksAsOne) {
   EXPECT_EQ(Rendered("SELECT  [CONVERT],\r\n N'a''b'  FROM [dbo].[x] -- note\r\n"),
             "SELECT \"CONVERT\", 'a''b' FROM \"dbo\".\"x\"");
   EXPECT_EQ(Rendered("f( a ,b)/* c */g"), "f( a ,b) g");
+  // A filter ending in a number straight before ORDER BY, as the catalogue queries build it.
+  EXPECT_EQ(Rendered("WHERE   TPFSTC =3ORDER BY   CODIGO"), "WHERE TPFSTC =3 ORDER BY CODIGO");
 }
 
 TEST(TsqlLexerTest, UnterminatedTextAndUnbalancedParenthesesFail) {
