@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/console/console_connection_settings.h"
+#include "platform/console/console_folder_locator.h"
+#include "platform/console/console_shell.h"
+#include "tests/temp_folder.h"
+
+namespace pellora::console {
+namespace {
+
+class ConsoleSettingsTest : public ::testing::Test {
+ protected:
+  ConsoleSettingsTest() : file_(folder_.File("PICKING.EMP1")) {
+    testing::TempFolder::Write(file_,
+                               "[Api Vela]\r\nLogin=api\r\n[Ligação]\r\nServidor=/dados\r\n"
+                               "BaseDados=EMP1\r\nUser=sa\r\nPassWord=segredo\r\n");
+  }
+
+  ConsoleConnectionSettings Settings(bool interactive) {
+    ConsoleConnectionSettings settings({in_, out_, interactive});
+    settings.SetConfigurationFile(file_);
+    return settings;
+  }
+
+  testing::TempFolder folder_;
+  std::string file_;
+  std::istringstream in_;
+  std::ostringstream out_;
+};
+
+TEST_F(ConsoleSettingsTest, ConnectionValuesComeFromTheLigacaoSection) {
+  ConsoleConnectionSettings settings = Settings(false);
+  EXPECT_EQ(settings.Server(), "/dados");
+  EXPECT_EQ(settings.Database(), "EMP1");
+  EXPECT_EQ(settings.User(), "sa");
+  EXPECT_EQ(settings.Password(), "segredo");
+  settings.SetConfigurationFile(folder_.File("PICKING.NADA"));
+  EXPECT_EQ(settings.Server(), "");
+}
+
+TEST_F(ConsoleSettingsTest, ConfigureWithoutTerminalChangesNothing) {
+  const std::string before = testing::TempFolder::Read(file_);
+  Settings(false).Configure();
+  EXPECT_EQ(testing::TempFolder::Read(file_), before);
+  EXPECT_EQ(out_.str(), "");
+}
+
+TEST_F(ConsoleSettingsTest, ConfigureAsksAndWritesTheAnswers) {
+  in_.str("/outros\n\nadmin\n\n");
+  ConsoleConnectionSettings settings = Settings(true);
+  settings.SetConfirmSave(false);
+  settings.Configure();
+  EXPECT_EQ(settings.Server(), "/outros");
+  EXPECT_EQ(settings.Database(), "EMP1");  // empty answer keeps the value
+  EXPECT_EQ(settings.User(), "admin");
+  EXPECT_NE(out_.str().find("Base de dados [EMP1]: "), std::string::npos);
+}
+
+TEST_F(ConsoleSettingsTest, ConfigureRefusedAtTheConfirmationWritesNothing) {
+  in_.str("/outros\n\n\n\nn\n");
+  ConsoleConnectionSettings settings = Settings(true);
+  settings.Configure();
+  EXPECT_EQ(settings.Server(), "/dados");
+  EXPECT_NE(out_.str().find("Gravar a configuração?"), std::string::npos);
+}
+
+TEST_F(ConsoleSettingsTest, FolderLocatorGivesItsFolderAndTakesWindowsSeparators) {
+  std::filesystem::create_directory(folder_.path() / "orudados");
+  ConsoleFolderLocator locator(folder_.path().string() + "/");
+  EXPECT_EQ(locator.CommonFolder(), folder_.path().string());
+  EXPECT_TRUE(locator.FolderExists(locator.CommonFolder() + "\\orudados"));
+  EXPECT_FALSE(locator.FolderExists(locator.CommonFolder() + "\\outra"));
+  EXPECT_FALSE(locator.FolderExists(file_));
+}
+
+TEST_F(ConsoleSettingsTest, ShellWithoutDesktopNamesTheDocument) {
+  ConsoleShell shell(out_, false);
+  EXPECT_GT(shell.Open(file_), 32);
+  EXPECT_EQ(out_.str(), "Documento: " + file_ + "\n");
+  EXPECT_EQ(shell.Open(folder_.File("falta.pdf")), 2);
+}
+
+}  // namespace
+}  // namespace pellora::console
