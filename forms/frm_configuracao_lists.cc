@@ -8,10 +8,6 @@
 
 namespace pellora {
 
-std::string FieldText(Recordset& recordset, std::string_view field) {
-  return Concat(recordset.Fields(field).Value(), Variant());
-}
-
 void AddCatalogueEntries(PropertyItem& item, Recordset& catalogue, const CatalogueRules& rules) {
   if (catalogue.RecordCount() == 0) return;
   catalogue.MoveLast();  // so that the count is exact

@@ -7,6 +7,7 @@
 
 #include "forms/frm_configuracao_items.h"
 #include "interfaces/property_grid.h"
+#include "runtime/field_values.h"
 #include "runtime/recordset.h"
 
 namespace pellora {
@@ -14,9 +15,6 @@ namespace pellora {
 // The catalogue lists of the parameters editor. An entry stands for one catalogue row and
 // carries the row's 1-based position as its datum, so the row is found again from the item's
 // value alone.
-
-// A field of the current row as text, NULL as empty.
-std::string FieldText(Recordset& recordset, std::string_view field);
 
 // Adds one entry per catalogue row, in catalogue order. No trap of its own.
 void AddCatalogueEntries(PropertyItem& item, Recordset& catalogue, const CatalogueRules& rules);

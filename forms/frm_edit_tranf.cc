@@ -9,6 +9,7 @@
 #include "forms/form_errors.h"
 #include "interfaces/coded_item.h"
 #include "runtime/convert.h"
+#include "runtime/field_values.h"
 #include "runtime/text.h"
 
 namespace pellora {
@@ -16,11 +17,6 @@ namespace pellora {
 namespace {
 
 const char kCaption[] = "Transferências de Armazens";
-
-// A field of the current row as text, NULL as empty (VB's "&").
-std::string FieldText(Recordset& recordset, std::string_view field) {
-  return Concat(recordset.Fields(field).Value(), Variant());
-}
 
 // Clears `list` and adds "[code] description" for every row; selects the item whose code in
 // upper case equals `selected`. Answers whether an item was selected.

@@ -7,9 +7,8 @@
 
 #include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/recordset_extras.h"
-#include "importacao/recordset_reading.h"
 #include "runtime/convert.h"
+#include "runtime/field_values.h"
 
 namespace pellora {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/recordset_reading.h"
 #include "importacao/step_trap.h"
 #include "runtime/convert.h"
+#include "runtime/field_values.h"
 
 namespace pellora {
 

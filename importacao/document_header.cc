@@ -5,10 +5,10 @@
 
 #include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/recordset_reading.h"
 #include "importacao/step_trap.h"
 #include "runtime/clock.h"
 #include "runtime/convert.h"
+#include "runtime/field_values.h"
 #include "runtime/format.h"
 #include "runtime/text.h"
 

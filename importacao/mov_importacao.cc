@@ -7,10 +7,10 @@
 
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
-#include "importacao/recordset_reading.h"
 #include "importacao/step_trap.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
+#include "runtime/field_values.h"
 #include "runtime/text.h"
 
 namespace pellora {

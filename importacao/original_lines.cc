@@ -7,10 +7,9 @@
 
 #include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/recordset_extras.h"
-#include "importacao/recordset_reading.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
+#include "runtime/field_values.h"
 #include "runtime/format.h"
 #include "runtime/text.h"
 

@@ -5,11 +5,11 @@
 
 #include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/recordset_reading.h"
 #include "importacao/step_trap.h"
 #include "importacao/unit_factor.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
+#include "runtime/field_values.h"
 
 namespace pellora {
 namespace {
