@@ -1,8 +1,13 @@
+#include "forms/frm_configuracao.h"
 #include "solucao/solucao.h"
 
 namespace pellora {
 
-// The parameters editor (FrmConfiguracao) is not wired yet: the operation does nothing.
-void Solucao::pParametros() {}
+// Menu operation 2000: the parameters editor, modal until the operator leaves it.
+void Solucao::pParametros() {
+  FrmConfiguracao form(factory_.CreatePropertyGridSurface(), *dialogs_);
+  form.Editar();
+  form.Unload();
+}
 
 }  // namespace pellora

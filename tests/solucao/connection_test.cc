@@ -121,8 +121,10 @@ TEST_F(SolucaoConnection, OperacoesShowsErrorsAndIgnoresUnknownCodes) {
   Solucao& solucao = Open();
   Variant pai, utilizador, codigo = int32_t{1999};
   solucao.Operacoes(pai, codigo, utilizador);
-  codigo = Variant(2000);
+  EXPECT_EQ(factory_.property_grids, 0);
+  codigo = Variant(2000);  // the parameters editor, left at once
   solucao.Operacoes(pai, codigo, utilizador);
+  EXPECT_EQ(factory_.property_grids, 1);
   EXPECT_TRUE(Messages().empty());
   codigo = Variant("abc");
   solucao.Operacoes(pai, codigo, utilizador);

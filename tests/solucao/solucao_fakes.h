@@ -5,10 +5,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "interfaces/component_factory.h"
+#include "platform/console/property_grid_surface.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/convert.h"
@@ -189,6 +191,9 @@ class FakeFactory : public ComponentFactory {
   std::vector<std::shared_ptr<RecordingDataAccess>> data_accesses;
   std::vector<std::shared_ptr<FakePickingApi>> apis;
   std::vector<std::shared_ptr<ScriptedSelectionDialog>> selections;
+  int property_grids = 0;
+  std::istringstream grid_input;
+  std::ostringstream grid_output;
 
   DataAccessPtr CreateDataAccess() override {
     return data_accesses.emplace_back(std::make_shared<RecordingDataAccess>());
@@ -212,7 +217,12 @@ class FakeFactory : public ComponentFactory {
     surface->scenario = form_scenario;
     return surface;
   }
-  PropertyGridSurfacePtr CreatePropertyGridSurface() override { return nullptr; }
+  // The parameters editor's window: left at once with "&Sair".
+  PropertyGridSurfacePtr CreatePropertyGridSurface() override {
+    ++property_grids;
+    return std::make_unique<console::ConsolePropertyGridSurface>(
+        console::ConsoleTerminal{grid_input, grid_output, false}, console::PropertyGridScript{});
+  }
   std::shared_ptr<Dialogs> CreateDialogs() override { return dialogs; }
 };
 
