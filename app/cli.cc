@@ -22,13 +22,24 @@ constexpr char kUsage[] =
     "  import --kind inventario|venda|compra|acerto|transferencia|anular --set ID...\n"
     "         [--doc-type T] [--series S] [--sector S] [--third-party X] [--date AAAA-MM-DD]\n"
     "                                       importa conjuntos de leituras\n"
+    "  op CÓDIGO [--pick ID]... [--pick-all] [--price ARTIGO=VALOR]... [--warehouse W]\n"
+    "         [--doc-type T] [--series S] [--sector S] [--cancel]\n"
+    "         [--set COLUNA=CÓDIGO]... [--button confirmar|cancelar|sair]\n"
+    "                                       corre uma operação do menu (2000 a 2010)\n"
+    "  view sales|purchases --doc-type T --series S --third-party X --date AAAA-MM-DD\n"
+    "         [--currency EUR] [--sector S] [--pick ID]...\n"
+    "                                       importa leituras para um documento aberto\n"
+    "  validate sales|purchases --field F --value V --doc-type T [--article A] [--price P]\n"
+    "         [--quantity Q] [--line-discount D] [--header-discount H]\n"
+    "                                       valida um campo de uma linha de documento\n"
     "  archive languages|list|add|rename|remove|open ...\n"
     "                                       arquivo digital das fichas técnicas dos artigos\n";
 
 const std::map<std::string, std::function<int(const CommandContext&)>>& Commands() {
   static const std::map<std::string, std::function<int(const CommandContext&)>> kCommands = {
-      {"sql", SqlCommand},       {"demo", DemoCommand},       {"sets", SetsCommand},
-      {"import", ImportCommand}, {"archive", ArchiveCommand},
+      {"sql", SqlCommand},           {"demo", DemoCommand},       {"sets", SetsCommand},
+      {"import", ImportCommand},     {"op", OpCommand},           {"view", ViewCommand},
+      {"validate", ValidateCommand}, {"archive", ArchiveCommand},
   };
   return kCommands;
 }

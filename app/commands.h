@@ -10,6 +10,9 @@ int SqlCommand(const CommandContext& context);
 int DemoCommand(const CommandContext& context);
 int SetsCommand(const CommandContext& context);
 int ImportCommand(const CommandContext& context);
+int OpCommand(const CommandContext& context);
+int ViewCommand(const CommandContext& context);
+int ValidateCommand(const CommandContext& context);
 int ArchiveCommand(const CommandContext& context);
 
 }  // namespace pellora::app

@@ -1,0 +1,100 @@
+#include "app/console_components.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "platform/console/console_connection_settings.h"
+#include "platform/console/console_dialogs.h"
+#include "platform/console/console_folder_locator.h"
+#include "platform/console/console_selection_dialog.h"
+#include "platform/console/console_shell.h"
+#include "platform/console/form_surface.h"
+#include "platform/console/html_orders_report.h"
+#include "platform/console/property_grid_surface.h"
+#include "platform/vela/picking_api.h"
+
+namespace pellora::app {
+
+OperatorScript OperatorScript::FromCommandLine(const CommandLine& line) {
+  OperatorScript script;
+  if (line.Has("pick-all")) {
+    script.chooser = console::ParseSelectionScript("todos");
+  } else if (std::vector<std::string> picks = line.GetAll("pick"); !picks.empty()) {
+    script.chooser = console::SelectionScript{false, std::move(picks)};
+  }
+  script.transfer = {line.Get("warehouse").value_or(""), line.Get("doc-type").value_or(""),
+                     line.Get("series").value_or(""), line.Get("sector").value_or(""),
+                     line.Has("cancel")};
+  script.prices = line.GetAll("price");
+  script.parameters = {line.GetAll("set"), line.Get("button").value_or("")};
+  for (const char* option : {"pick", "pick-all", "warehouse", "doc-type", "series", "sector",
+                             "cancel", "price", "set", "button"}) {
+    script.given = script.given || line.Has(option);
+  }
+  return script;
+}
+
+ConsoleComponents::ConsoleComponents(const CommandContext& context, OperatorScript script)
+    : context_(context),
+      script_(std::move(script)),
+      terminal_interactive_(console::ConsoleTerminal::Standard().interactive && !script_.given) {}
+
+console::ConsoleTerminal ConsoleComponents::Terminal() const {
+  return console::ConsoleTerminal{std::cin, context_.out, terminal_interactive_};
+}
+
+DataAccessPtr ConsoleComponents::CreateDataAccess() {
+  return context_.NewDataAccess();
+}
+
+PickingApiPtr ConsoleComponents::CreatePickingApi() {
+  return std::make_shared<vela::VelaPickingApi>();
+}
+
+SelectionDialogPtr ConsoleComponents::CreateSelectionDialog() {
+  return std::make_shared<console::ConsoleSelectionDialog>(
+      Terminal(), terminal_interactive_ ? std::nullopt : script_.chooser);
+}
+
+ConnectionSettingsPtr ConsoleComponents::CreateConnectionSettings() {
+  return std::make_shared<console::ConsoleConnectionSettings>(Terminal());
+}
+
+FolderLocatorPtr ConsoleComponents::CreateFolderLocator() {
+  return std::make_shared<console::ConsoleFolderLocator>(context_.Dir());
+}
+
+OrdersReportPtr ConsoleComponents::CreateOrdersReport() {
+  return std::make_shared<console::HtmlOrdersReport>(context_.out,
+                                                     [this] { return context_.NewDataAccess(); });
+}
+
+ShellPtr ConsoleComponents::CreateShell() {
+  return std::make_shared<console::ConsoleShell>(context_.out,
+                                                 console::ConsoleShell::DesktopOpenerAvailable());
+}
+
+FormSurfacePtr ConsoleComponents::CreateFormSurface() {
+  console::FormScripts scripts;
+  if (!terminal_interactive_) {
+    scripts = {console::TransferHeaderScript(script_.transfer),
+               console::UnitCostScript(script_.prices)};
+  }
+  return std::make_unique<console::ConsoleFormSurface>(Terminal(), std::move(scripts));
+}
+
+PropertyGridSurfacePtr ConsoleComponents::CreatePropertyGridSurface() {
+  return std::make_unique<console::ConsolePropertyGridSurface>(Terminal(), script_.parameters);
+}
+
+std::shared_ptr<Dialogs> ConsoleComponents::CreateDialogs() {
+  return std::make_shared<console::ConsoleDialogs>(Terminal());
+}
+
+std::string AddinFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::current_path().string() : program.parent_path().string();
+}
+
+}  // namespace pellora::app

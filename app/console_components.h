@@ -1,0 +1,62 @@
+#ifndef PELLORA_APP_CONSOLE_COMPONENTS_H_
+#define PELLORA_APP_CONSOLE_COMPONENTS_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_context.h"
+#include "interfaces/component_factory.h"
+#include "platform/console/console_terminal.h"
+#include "platform/console/form_script.h"
+#include "platform/console/property_grid_script.h"
+#include "platform/console/selection_choice.h"
+
+namespace pellora::app {
+
+// What the operator's answers are when the pellora command plays the host: on a terminal,
+// without scripted options, the operator answers; otherwise the options decide.
+struct OperatorScript {
+  std::optional<console::SelectionScript> chooser;  // --pick ID... / --pick-all
+  console::TransferHeaderChoice transfer;           // --warehouse, --doc-type, --series, ...
+  std::vector<std::string> prices;                  // --price ARTIGO=VALOR
+  console::PropertyGridScript parameters;           // --set COLUMN=CODE, --button
+  bool given = false;                               // any of the above on the command line
+
+  static OperatorScript FromCommandLine(const CommandLine& line);
+};
+
+// The outside components of the add-in as the console gives them: the company database on
+// SQLite, the host stand-in, and dialogs on the terminal or scripted from the command line.
+class ConsoleComponents : public ComponentFactory {
+ public:
+  ConsoleComponents(const CommandContext& context, OperatorScript script);
+
+  DataAccessPtr CreateDataAccess() override;
+  PickingApiPtr CreatePickingApi() override;
+  SelectionDialogPtr CreateSelectionDialog() override;
+  ConnectionSettingsPtr CreateConnectionSettings() override;
+  FolderLocatorPtr CreateFolderLocator() override;
+  OrdersReportPtr CreateOrdersReport() override;
+  ShellPtr CreateShell() override;
+  FormSurfacePtr CreateFormSurface() override;
+  PropertyGridSurfacePtr CreatePropertyGridSurface() override;
+  std::shared_ptr<Dialogs> CreateDialogs() override;
+
+ private:
+  // The terminal the dialogs use: interactive only when nothing was scripted.
+  console::ConsoleTerminal Terminal() const;
+
+  const CommandContext& context_;
+  OperatorScript script_;
+  bool terminal_interactive_;
+};
+
+// The folder the add-in is installed in: the program's own folder, where the orders report
+// definition ships.
+std::string AddinFolder();
+
+}  // namespace pellora::app
+
+#endif  // PELLORA_APP_CONSOLE_COMPONENTS_H_

@@ -1,0 +1,159 @@
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <ostream>
+#include <set>
+#include <string>
+
+#include <unistd.h>
+
+#include "app/commands.h"
+#include "app/console_components.h"
+#include "platform/vela/host_view.h"
+#include "runtime/date_text.h"
+#include "solucao/solucao.h"
+
+namespace pellora::app {
+namespace {
+
+// The options every command that plays the host accepts.
+const std::set<std::string> kHostOptions = {
+    "dir",       "company",  "user",   "trace-sql", "pick",   "pick-all", "price",
+    "warehouse", "doc-type", "series", "sector",    "cancel", "set",      "button"};
+
+std::set<std::string> HostOptionsAnd(std::initializer_list<std::string> more) {
+  std::set<std::string> options = kHostOptions;
+  options.insert(more.begin(), more.end());
+  return options;
+}
+
+// An option's value; on a terminal the operator is asked for a missing one.
+std::string RequireOrAsk(const CommandContext& context, const std::string& option,
+                         const std::string& question) {
+  if (std::optional<std::string> value = context.line.Get(option); value && !value->empty()) {
+    return *value;
+  }
+  if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+    std::string answer;
+    context.out << question << ": " << std::flush;
+    if (std::getline(std::cin, answer) && !answer.empty()) return answer;
+  }
+  return context.line.Require(option);
+}
+
+double NumberOption(const CommandLine& line, const std::string& option) {
+  const std::string text = line.Get(option).value_or("0");
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0') {
+    throw UsageError("--" + option + " deve ser um número (com ponto decimal): " + text);
+  }
+  return value;
+}
+
+// The company must be there before the host opens it: a missing one is the command's fault.
+void CheckCompanyExists(const CommandContext& context) {
+  const std::filesystem::path database =
+      std::filesystem::path(context.Dir()) / (context.Company() + ".db");
+  if (!std::filesystem::exists(database)) {
+    throw UsageError("A empresa " + context.Company() + " não existe em " + context.Dir() + ".");
+  }
+}
+
+// Runs `body` on a Solucao opened for the company, as the host does around its calls.
+template <typename Body>
+int WithSolucao(const CommandContext& context, Body body) {
+  CheckCompanyExists(context);
+  ConsoleComponents components(context, OperatorScript::FromCommandLine(context.line));
+  Solucao solucao(components, AddinFolder());
+  if (!solucao.ConnectionOpen(context.Company(), context.User())) {
+    context.err << "Não foi possível abrir a empresa " << context.Company() << ".\n";
+    return 2;
+  }
+  body(solucao);
+  solucao.ConnectionClose();
+  return 0;
+}
+
+bool IsSalesView(const CommandContext& context) {
+  if (context.line.positionals().size() != 1) {
+    throw UsageError("Indique a vista: sales ou purchases.");
+  }
+  const std::string& view = context.line.positionals().front();
+  if (view != "sales" && view != "purchases") {
+    throw UsageError("Vista desconhecida: " + view + " (use sales ou purchases).");
+  }
+  return view == "sales";
+}
+
+}  // namespace
+
+// pellora op CODE: a menu operation of the host.
+int OpCommand(const CommandContext& context) {
+  context.line.CheckKnown(kHostOptions);
+  if (context.line.positionals().size() != 1) throw UsageError("Indique o código da operação.");
+  const std::string& code = context.line.positionals().front();
+  if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) {
+    throw UsageError("Código de operação inválido: " + code + ".");
+  }
+  return WithSolucao(context, [&](Solucao& solucao) {
+    Variant pai, operacao(static_cast<int32_t>(std::stol(code))), utilizador(context.User());
+    solucao.Operacoes(pai, operacao, utilizador);
+  });
+}
+
+// pellora view sales|purchases: the import operation of a document view, on the header given.
+int ViewCommand(const CommandContext& context) {
+  context.line.CheckKnown(HostOptionsAnd({"third-party", "date", "currency"}));
+  const bool sales = IsSalesView(context);
+  auto view = std::make_shared<vela::VelaHostView>();
+  view->cab().Set("TipoDocumento", RequireOrAsk(context, "doc-type", "Tipo de documento"));
+  view->cab().Set("Serie", RequireOrAsk(context, "series", "Série"));
+  view->cab().Set("Terceiro", RequireOrAsk(context, "third-party", "Terceiro"));
+  const std::string date_text = RequireOrAsk(context, "date", "Data (AAAA-MM-DD)");
+  const std::optional<Date> date = ParseDateText(date_text);
+  if (!date) throw UsageError("Data inválida: " + date_text + " (use AAAA-MM-DD).");
+  view->cab().Set("Data", *date);
+  view->cab().Set("Moeda", context.line.Get("currency").value_or("EUR"));
+  view->cab().Set("Sector", context.line.Get("sector").value_or(""));
+  return WithSolucao(context, [&](Solucao& solucao) {
+    HostViewPtr api = view;
+    Variant pai, empresa(context.Company()), utilizador(context.User());
+    Variant operacao(static_cast<int16_t>(sales ? 2003 : 2004));
+    if (sales) {
+      solucao.OnVistaVendasOperacao(pai, api, empresa, utilizador, operacao);
+    } else {
+      solucao.OnVistaComprasOperacao(pai, api, empresa, utilizador, operacao);
+    }
+  });
+}
+
+// pellora validate sales|purchases --field F --value V: the host validating a line field.
+int ValidateCommand(const CommandContext& context) {
+  context.line.CheckKnown(HostOptionsAnd(
+      {"field", "value", "article", "price", "quantity", "line-discount", "header-discount"}));
+  const bool sales = IsSalesView(context);
+  auto view = std::make_shared<vela::VelaHostView>();
+  view->cab().Set("TipoDocumento", RequireOrAsk(context, "doc-type", "Tipo de documento"));
+  view->cab().Set("DescontoCabecalho", NumberOption(context.line, "header-discount"));
+  LateBoundObject& line = view->NovaLinha();
+  line.Set("Artigo", context.line.Get("article").value_or(""));
+  line.Set("PrecoUnitario", NumberOption(context.line, "price"));
+  line.Set("Quantidade", NumberOption(context.line, "quantity"));
+  line.Set("DescontoValor", NumberOption(context.line, "line-discount"));
+  Variant campo(RequireOrAsk(context, "field", "Campo"));
+  Variant valor(RequireOrAsk(context, "value", "Valor"));
+  return WithSolucao(context, [&](Solucao& solucao) {
+    HostViewPtr api = view;
+    Variant cancel(false);
+    if (sales) {
+      solucao.OnVistaVendasCampoLinhasValidar(api, campo, valor, cancel);
+    } else {
+      solucao.OnVistaComprasCampoLinhasValidar(api, campo, valor, cancel);
+    }
+    const bool cancelled = cancel.type() == VarType::kBoolean && cancel.AsBoolean();
+    context.out << "vCancel=" << (cancelled ? "True" : "False") << '\n';
+  });
+}
+
+}  // namespace pellora::app
