@@ -1,0 +1,114 @@
+// The pellora command as integrators and the host's operators run it: a demo company, then the
+// commands on it, with their output and exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+#include "tests/temp_folder.h"
+
+namespace pellora::app {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;  // standard output, standard error after it
+};
+
+class PelloraCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(OnCompany("demo").status, 0); }
+
+  // Runs `pellora ARGS` with no standard input, as CI and integrators do.
+  static Outcome Pellora(const std::string& args) {
+    const std::string command = std::string(PELLORA_BINARY) + " " + args + " 2>&1 </dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer;
+    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+  }
+  Outcome OnCompany(const std::string& args) {
+    return Pellora("--dir '" + folder_.path().string() + "' --company DEMO " + args);
+  }
+
+  // The Id of the first pending set of movement kind `kind`.
+  std::string FirstSet(const std::string& kind) {
+    std::istringstream lines(OnCompany("sets --kind " + kind).out);
+    std::string header, first;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    return first.substr(0, first.find('\t'));
+  }
+  std::string Sql(const std::string& sql) {
+    return Pellora("sql --db '" + folder_.File("DEMO.db") + "' \"" + sql + "\"").out;
+  }
+
+  testing::TempFolder folder_;
+};
+
+TEST_F(PelloraCommandTest, SqlPrintsTypedHeaderRowsAndFailures) {
+  EXPECT_EQ(Sql("SELECT CODIGO, FACTEMB, INACTIVO FROM ARTIGOS WHERE CODIGO = N'CER001'"),
+            "CODIGO:202\tFACTEMB:5\tINACTIVO:11\nCER001\t24\tTrue\n");
+  const Outcome failure =
+      Pellora("sql --db '" + folder_.File("DEMO.db") + "' \"SELECT * FROM NADA\"");
+  EXPECT_EQ(failure.status, 1);
+  EXPECT_EQ(failure.out.rfind("Erro -2147217900 - no such table: NADA", 0), 0u) << failure.out;
+}
+
+TEST_F(PelloraCommandTest, SetsAndImportsWorkFromTheCommandLineAndTraceTheirSql) {
+  EXPECT_EQ(OnCompany("sets --kind T").out.substr(0, 38),
+            "Id\tTerminal\tLeitura\tTerceiro\tNome\tDoc.");
+  const std::string set = FirstSet("T");
+  const std::string trace = folder_.File("trace.jsonl");
+  const Outcome import =
+      OnCompany("--trace-sql '" + trace + "' import --kind transferencia --set '" + set + "'");
+  EXPECT_EQ(import.status, 0) << import.out;
+  EXPECT_EQ(import.out.rfind("Foi criado com sucesso o documento TRF-1-1-", 0), 0u) << import.out;
+  EXPECT_EQ(OnCompany("sets --kind T").out.find(set), std::string::npos);
+  const std::string traced = testing::TempFolder::Read(trace);
+  EXPECT_NE(traced.find("{\"member\": \"OpenRecordset\", \"sql\": \"SELECT TOP(1) * FROM "
+                        "oru_PARAMETROSEXP \\r\\n\"}"),
+            std::string::npos);
+
+  // Nothing pending any more: no document is needed, and that is no failure.
+  const Outcome again = OnCompany("import --kind transferencia --set '" + set + "'");
+  EXPECT_EQ(again.status, 0);
+  EXPECT_EQ(again.out.rfind("Não foi necessário criar documento TRF-", 0), 0u) << again.out;
+}
+
+TEST_F(PelloraCommandTest, TheHostOperationsRunWithScriptedAnswers) {
+  const std::string set = FirstSet("A");
+  const Outcome adjustment = OnCompany("op 2006 --pick '" + set + "'");
+  EXPECT_EQ(adjustment.status, 0);
+  EXPECT_NE(adjustment.out.find("[Importação de Movimentos de Acerto de Inventário] "),
+            std::string::npos)
+      << adjustment.out;
+
+  // Without picks the chooser counts as cancelled: nothing happens.
+  EXPECT_EQ(OnCompany("op 2010").out, "[Selecção de Documentos a Anular]\n");
+
+  const Outcome inactive = OnCompany("validate sales --field ARTIGO --value CER001 --doc-type FA");
+  EXPECT_EQ(inactive.out,
+            "[Artigos Inativos] Não é permitido movimentar artigos inativos.\nvCancel=True\n");
+  EXPECT_EQ(OnCompany("validate purchases --field ARTIGO --value ARR001 --doc-type VFA").out,
+            "vCancel=False\n");
+}
+
+TEST_F(PelloraCommandTest, CommandsThatCannotRunSayWhyAndExitWithTwo) {
+  const Outcome missing = OnCompany("--company NADA op 2005");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.out.find("A empresa NADA não existe"), std::string::npos) << missing.out;
+  EXPECT_EQ(OnCompany("op abc").status, 2);
+  EXPECT_EQ(OnCompany("import --kind venda").status, 2);
+  EXPECT_EQ(OnCompany("sets --kind Z").status, 2);
+  EXPECT_EQ(OnCompany("sets --nada 1").status, 2);
+  EXPECT_EQ(Pellora("nada").status, 2);
+}
+
+}  // namespace
+}  // namespace pellora::app
