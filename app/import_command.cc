@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/import_header.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
@@ -46,51 +47,22 @@ Date DocumentDate(const CommandLine& line) {
   return *date;
 }
 
-std::string Parameter(const RecordsetPtr& parameters, const char* column) {
-  if (!parameters || parameters->Eof()) return "";
-  const Variant value = parameters->Fields(column).Value();
-  return value.IsString() ? value.AsString() : "";
-}
-
-// The header the host operation of each kind writes: fixed values for the stock operations, the
-// document on screen (here: the options) for sales and purchases, the transfer dialog's choices
-// (here: the options, defaulting to the parameters and the reading set's warehouse).
-void WriteHeader(const CommandLine& line, TipoImportacao kind, MovImportacao& import,
-                 std::vector<std::string>& terminals, std::vector<std::string>& syncs) {
-  import.SetCabTipoImportacao(kind);
-  import.SetCabData(DocumentDate(line));
-  import.SetCabIvaIncluido(false);
-  import.SetCabMoeda(line.Get("currency").value_or("EUR"));
-  switch (kind) {
-    case TI_InventarioInicial:
-    case TI_AcertoInventario:
-    case TI_AnularPicagens:
-      import.SetCabSector("");
-      import.SetCabSerie("1");
-      import.SetCabTerceiro("");
-      import.SetCabTipoDocumento("");
-      import.SetCabTipoPreco(tpDefault);
-      return;
-    case TI_Venda:
-    case TI_Compra:
-      import.SetCabSector(line.Get("sector").value_or(""));
-      import.SetCabSerie(line.Require("series"));
-      import.SetCabTerceiro(line.Get("third-party").value_or(""));
-      import.SetCabTipoDocumento(line.Require("doc-type"));
-      import.SetCabTipoPreco(tpDefault);
-      return;
-    case TI_TransferenciasArm: {
-      RecordsetPtr parameters = HlpDb_ParametrosGet();
-      std::string destination = line.Get("third-party").value_or("");
-      if (destination.empty()) destination = import.TerceiroGet(terminals[1], syncs[1]);
-      import.SetCabSector(line.Get("sector").value_or(Parameter(parameters, "TRANSFSEC")));
-      import.SetCabSerie(line.Get("series").value_or(Parameter(parameters, "TRANSFSER")));
-      import.SetCabTerceiro(destination);
-      import.SetCabTipoDocumento(line.Get("doc-type").value_or(Parameter(parameters, "TRANSFDOC")));
-      import.SetCabTipoPreco(tpManual);
-      return;
-    }
+// The header options of the command line; sales and purchases must name their document.
+ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
+  ImportHeader header;
+  header.kind = kind;
+  header.date = DocumentDate(line);
+  header.currency = line.Get("currency").value_or("EUR");
+  if (kind == TI_Venda || kind == TI_Compra) {
+    header.series = line.Require("series");
+    header.doc_type = line.Require("doc-type");
+  } else {
+    header.series = line.Get("series");
+    header.doc_type = line.Get("doc-type");
   }
+  header.sector = line.Get("sector");
+  header.third_party = line.Get("third-party");
+  return header;
 }
 
 }  // namespace
@@ -122,7 +94,7 @@ int ImportCommand(const CommandContext& context) {
   HlpDb_ParametrosCreate();
 
   MovImportacao import;
-  WriteHeader(line, kind->second, import, terminals, syncs);
+  WriteImportHeader(HeaderOptions(line, kind->second), import, terminals, syncs);
   PickingApiPtr picking = api;
   const Result result = import.Execute(picking, terminals.size() == 2, terminals, syncs);
   context.out << result.Mensagem() << '\n';

@@ -1,0 +1,54 @@
+#include "app/import_header.h"
+
+#include "dal/dal_comandos.h"
+
+namespace pellora::app {
+namespace {
+
+std::string Parameter(const RecordsetPtr& parameters, const char* column) {
+  if (!parameters || parameters->Eof()) return "";
+  const Variant value = parameters->Fields(column).Value();
+  return value.IsString() ? value.AsString() : "";
+}
+
+}  // namespace
+
+void WriteImportHeader(const ImportHeader& header, MovImportacao& import,
+                       std::vector<std::string>& terminals, std::vector<std::string>& syncs) {
+  import.SetCabTipoImportacao(header.kind);
+  import.SetCabData(header.date);
+  import.SetCabIvaIncluido(false);
+  import.SetCabMoeda(header.currency);
+  switch (header.kind) {
+    case TI_InventarioInicial:
+    case TI_AcertoInventario:
+    case TI_AnularPicagens:
+      import.SetCabSector("");
+      import.SetCabSerie("1");
+      import.SetCabTerceiro("");
+      import.SetCabTipoDocumento("");
+      import.SetCabTipoPreco(tpDefault);
+      return;
+    case TI_Venda:
+    case TI_Compra:
+      import.SetCabSector(header.sector.value_or(""));
+      import.SetCabSerie(header.series.value_or(""));
+      import.SetCabTerceiro(header.third_party.value_or(""));
+      import.SetCabTipoDocumento(header.doc_type.value_or(""));
+      import.SetCabTipoPreco(tpDefault);
+      return;
+    case TI_TransferenciasArm: {
+      RecordsetPtr parameters = HlpDb_ParametrosGet();
+      std::string destination = header.third_party.value_or("");
+      if (destination.empty()) destination = import.TerceiroGet(terminals[1], syncs[1]);
+      import.SetCabSector(header.sector.value_or(Parameter(parameters, "TRANSFSEC")));
+      import.SetCabSerie(header.series.value_or(Parameter(parameters, "TRANSFSER")));
+      import.SetCabTerceiro(destination);
+      import.SetCabTipoDocumento(header.doc_type.value_or(Parameter(parameters, "TRANSFDOC")));
+      import.SetCabTipoPreco(tpManual);
+      return;
+    }
+  }
+}
+
+}  // namespace pellora::app

@@ -1,0 +1,239 @@
+// What the benchmark programs share: a temporary folder, demo companies and their fresh copies,
+// the data access opened as the pellora command opens it, the pending reading sets as the
+// chooser lists them, and a small direct SQLite connection for counting outside the add-in.
+
+#ifndef PELLORA_BENCH_BENCH_SUPPORT_H_
+#define PELLORA_BENCH_BENCH_SUPPORT_H_
+
+#include <sqlite3.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/demo_company.h"
+#include "dal/definitions.h"
+#include "interfaces/connection.h"
+#include "platform/sqlite/sqlite_data_access.h"
+#include "solucao/chooser_query.h"
+
+namespace pellora::bench {
+
+namespace fs = std::filesystem;
+
+constexpr unsigned kSeed = 7;
+
+inline double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+// Growth from one size to the next as "12.3x", or "-" when either is missing.
+inline std::string Growth(double from, double to) {
+  if (from <= 0 || to <= 0) return "-";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1fx", to / from);
+  return text;
+}
+
+// A folder under the system's temporary folder, removed with everything in it at the end.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "pellora-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// A company as the pellora command finds it: DIR/<name>.db and DIR/orudados/PICKING.<name>.
+struct Company {
+  fs::path dir;
+  std::string name = "DEMO";
+
+  fs::path Database() const { return dir / (name + ".db"); }
+  fs::path Configuration() const { return dir / "orudados" / ("PICKING." + name); }
+};
+
+inline Company CreateDemo(const fs::path& dir, int readings) {
+  fs::create_directories(dir);
+  app::CreateDemoCompany(app::DemoOptions{dir.string(), "DEMO", readings, kSeed});
+  return Company{dir};
+}
+
+// A fresh copy of the company's database and configuration in `dir`.
+inline Company CopyCompany(const Company& from, const fs::path& dir) {
+  Company to{dir, from.name};
+  fs::create_directories(to.Configuration().parent_path());
+  fs::copy_file(from.Database(), to.Database(), fs::copy_options::overwrite_existing);
+  fs::copy_file(from.Configuration(), to.Configuration(), fs::copy_options::overwrite_existing);
+  return to;
+}
+
+// The company's data access, opened as the pellora command opens it and installed as the
+// add-in's shared one.
+inline DataAccessPtr OpenCompany(const Company& company) {
+  DataAccessPtr data_access = std::make_shared<sqlite::SqliteDataAccess>();
+  if (!data_access->OpenConnection(
+          "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + company.dir.string() +
+          ";Initial Catalog=" + company.name + ";Integrated Security=SSPI;")) {
+    throw std::runtime_error("cannot open " + company.Database().string());
+  }
+  DataAccessSet(data_access);
+  return data_access;
+}
+
+// One pending reading set as the chooser lists it.
+struct ReadingSet {
+  std::string terminal;
+  std::string sync;
+  std::string third_party;
+  std::string origin;  // "TYPE-SERIES-NUMBER-YEAR" of the original document, or ""
+};
+
+inline std::string FieldText(Recordset& rows, const char* name) {
+  const Variant value = rows[name].Value();
+  return value.IsString() ? value.AsString() : "";
+}
+
+// The pending sets of a movement code with the third-party kind its operation passes, each
+// set once (the chooser lists a set again per different third party or original document).
+inline std::vector<ReadingSet> PendingSets(DataAccess& data_access, const std::string& code,
+                                           int16_t third_party_kind) {
+  std::shared_ptr<Connection> connection;
+  data_access.GetConnection(connection);
+  RecordsetPtr rows =
+      connection->Execute(ChooserSql("", ChooserMovementFilter(code), third_party_kind));
+  std::vector<ReadingSet> sets;
+  std::set<std::string> seen;
+  for (; !rows->Eof(); rows->MoveNext()) {
+    const std::string id = FieldText(*rows, "Id");  // "TERMINAL|SYNC"
+    if (!seen.insert(id).second) continue;
+    const size_t bar = id.find('|');
+    sets.push_back(ReadingSet{id.substr(0, bar), id.substr(bar + 1), FieldText(*rows, "Terceiro"),
+                              FieldText(*rows, "Doc. Origem")});
+  }
+  return sets;
+}
+
+// The chosen sets as the add-in takes them: two arrays filled from element 1.
+struct SetArrays {
+  std::vector<std::string> terminals{""};
+  std::vector<std::string> syncs{""};
+  size_t size() const { return terminals.size() - 1; }
+};
+
+inline SetArrays Arrays(const std::vector<ReadingSet>& sets) {
+  SetArrays arrays;
+  for (const ReadingSet& set : sets) {
+    arrays.terminals.push_back(set.terminal);
+    arrays.syncs.push_back(set.sync);
+  }
+  return arrays;
+}
+
+// A direct connection to a company file, for counting and for work done without the add-in.
+class SqliteFile {
+ public:
+  explicit SqliteFile(const fs::path& path) {
+    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+      throw std::runtime_error("cannot open " + path.string());
+    }
+    Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;");
+  }
+  ~SqliteFile() { sqlite3_close(db_); }
+  SqliteFile(const SqliteFile&) = delete;
+  SqliteFile& operator=(const SqliteFile&) = delete;
+
+  sqlite3* db() const { return db_; }
+
+  void Exec(const std::string& sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+      const std::string text = message ? message : "?";
+      sqlite3_free(message);
+      throw std::runtime_error(text + " in: " + sql.substr(0, 200));
+    }
+  }
+
+  // The first column of the first row as an integer (0 without rows).
+  long long Integer(const std::string& sql) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+      throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + " in: " + sql.substr(0, 200));
+    }
+    const long long value =
+        sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
+    sqlite3_finalize(statement);
+    return value;
+  }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+inline std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// The readings of the chosen sets as the loaders select them: terminal in the list of terminals
+// and synchronisation in the list of synchronisations.
+inline std::string SetsCondition(const SetArrays& sets) {
+  std::string terminals, syncs;
+  for (size_t i = 1; i <= sets.size(); ++i) {
+    terminals += (i > 1 ? "," : "") + Quoted(sets.terminals[i]);
+    syncs += (i > 1 ? "," : "") + Quoted(sets.syncs[i]);
+  }
+  return "TerminalId IN (" + terminals + ") AND DataSync IN (" + syncs + ")";
+}
+
+// The sets whose synchronisation no other terminal's pending set shares. The loaders take the
+// readings of every terminal of the list with every synchronisation of the list, so a shared
+// synchronisation would bring readings of sets not chosen (of other kinds) into the import.
+inline std::vector<ReadingSet> WithOwnSync(const std::vector<ReadingSet>& sets,
+                                           const Company& company) {
+  SqliteFile file(company.Database());
+  std::set<std::string> shared;
+  sqlite3_stmt* statement = nullptr;
+  sqlite3_prepare_v2(file.db(),
+                     "SELECT DataSync FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 "
+                     "GROUP BY DataSync HAVING COUNT(DISTINCT TerminalId) > 1",
+                     -1, &statement, nullptr);
+  while (sqlite3_step(statement) == SQLITE_ROW) {
+    shared.insert(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+  }
+  sqlite3_finalize(statement);
+  std::vector<ReadingSet> kept;
+  for (const ReadingSet& set : sets) {
+    if (!shared.count(set.sync)) kept.push_back(set);
+  }
+  return kept;
+}
+
+inline long long ReadingsInState(SqliteFile& file, const SetArrays& sets, int state) {
+  return file.Integer("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE " +
+                      SetsCondition(sets) + " AND Estado = " + std::to_string(state));
+}
+
+}  // namespace pellora::bench
+
+#endif  // PELLORA_BENCH_BENCH_SUPPORT_H_

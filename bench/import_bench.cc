@@ -1,0 +1,243 @@
+// Times whole imports as the host operations run them, on demo companies of growing size, each
+// import on a fresh copy of the company, and beside each the floor: the same reads and writes
+// done directly on SQLite (bench/direct_import.h) on another fresh copy.
+//   inventory:   an initial inventory of every pending inventory set;
+//   sale/orders: a sale (FA) of every pending exit set read against a customer order;
+//   sale/party:  a sale (FA) of every pending exit set of the customer with the most sets;
+//   adjustment:  an inventory adjustment of every pending adjustment set;
+//   adjust/noser: the same of the adjustment sets without serial numbers.
+// Sets sharing their synchronisation with another terminal's set are left out (see WithOwnSync).
+// Usage: import_bench [READINGS...] (default 1000 10000 100000).
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/import_header.h"
+#include "bench/bench_support.h"
+#include "bench/direct_import.h"
+#include "dal/dal_comandos.h"
+#include "importacao/mov_importacao.h"
+#include "platform/vela/picking_api.h"
+#include "runtime/clock.h"
+
+namespace pellora::bench {
+namespace {
+
+struct Scenario {
+  std::string name;
+  TipoImportacao kind;
+  std::vector<ReadingSet> sets;
+  std::string doc_type;     // for sales, the document on screen
+  std::string third_party;  // for sales, the customer on screen ("" when the orders name it)
+  DirectDocument floor;
+  size_t left_out = 0;  // listed sets sharing their synchronisation with another terminal's
+};
+
+struct Measure {
+  size_t sets = 0;
+  size_t left_out = 0;
+  long long readings = 0;  // pending readings of the chosen sets
+  long long marked = 0;    // of those, marked imported afterwards
+  double ms = 0;
+  Result result;
+  size_t floor_lines = 0;
+  double floor_ms = 0;
+};
+
+std::vector<ReadingSet> Where(const std::vector<ReadingSet>& sets,
+                              bool (*keep)(const ReadingSet&)) {
+  std::vector<ReadingSet> kept;
+  for (const ReadingSet& set : sets) {
+    if (keep(set)) kept.push_back(set);
+  }
+  return kept;
+}
+
+std::string CustomerWithMostSets(const std::vector<ReadingSet>& sets) {
+  std::map<std::string, int> counts;
+  for (const ReadingSet& set : sets) {
+    if (!set.third_party.empty()) ++counts[set.third_party];
+  }
+  std::string best;
+  for (const auto& [party, count] : counts) {
+    if (best.empty() || count > counts[best]) best = party;
+  }
+  return best;
+}
+
+// The sets none of whose pending readings carries a serial number.
+std::vector<ReadingSet> WithoutSerials(const std::vector<ReadingSet>& sets,
+                                       const Company& company) {
+  SqliteFile file(company.Database());
+  std::vector<ReadingSet> kept;
+  for (const ReadingSet& set : sets) {
+    if (file.Integer("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE TerminalId = " +
+                     Quoted(set.terminal) + " AND DataSync = " + Quoted(set.sync) +
+                     " AND Estado = 0 AND COALESCE(NumeroSerie, '') <> ''") == 0) {
+      kept.push_back(set);
+    }
+  }
+  return kept;
+}
+
+// The imports to time on one company, their sets listed as the chooser lists them.
+std::vector<Scenario> Scenarios(const Company& company) {
+  DataAccessPtr data_access = OpenCompany(company);
+  const std::vector<ReadingSet> exits = PendingSets(*data_access, "S", 2);
+  const std::vector<ReadingSet> adjustments = PendingSets(*data_access, "A", 3);
+  const std::string customer = CustomerWithMostSets(exits);
+  std::vector<ReadingSet> customer_sets;
+  for (const ReadingSet& set : exits) {
+    if (set.third_party == customer) customer_sets.push_back(set);
+  }
+  std::vector<Scenario> scenarios = {
+      {"inventory", TI_InventarioInicial, PendingSets(*data_access, "I", 3), "", "",
+       DirectDocument{"INV", 1, ""}},
+      {"sale/orders", TI_Venda,
+       Where(exits, [](const ReadingSet& set) { return !set.origin.empty(); }), "FA", "",
+       DirectDocument{"FA", -1, ""}},
+      {"sale/" + customer, TI_Venda, customer_sets, "FA", customer,
+       DirectDocument{"FA", -1, customer}},
+      {"adjustment", TI_AcertoInventario, adjustments, "", "", DirectDocument{"SBR", 1, ""}},
+      {"adjust/noser", TI_AcertoInventario, WithoutSerials(adjustments, company), "", "",
+       DirectDocument{"SBR", 1, ""}},
+  };
+  data_access->CloseConnection();
+  for (Scenario& scenario : scenarios) {
+    const size_t listed = scenario.sets.size();
+    scenario.sets = WithOwnSync(scenario.sets, company);
+    scenario.left_out = listed - scenario.sets.size();
+  }
+  return scenarios;
+}
+
+// One import as the pellora import command runs it: the company opened, the host logged in,
+// the parameters table made sure of, the header written and Execute called.
+void TimeImport(const Scenario& scenario, const Company& company, Measure& measure) {
+  SetArrays sets = Arrays(scenario.sets);
+  {
+    SqliteFile file(company.Database());
+    measure.readings = ReadingsInState(file, sets, 0);
+  }
+  DataAccessPtr data_access = OpenCompany(company);
+  auto api = std::make_shared<vela::VelaPickingApi>();
+  if (!api->Login(company.Configuration().string())) throw std::runtime_error("login failed");
+  api->SetDataAccess(data_access);
+  HlpDb_ParametrosCreate();
+
+  const auto start = std::chrono::steady_clock::now();
+  MovImportacao import;
+  app::ImportHeader header;
+  header.kind = scenario.kind;
+  header.date = Now();
+  if (scenario.kind == TI_Venda) {
+    header.series = "1";
+    header.doc_type = scenario.doc_type;
+    header.third_party = scenario.third_party;
+  }
+  app::WriteImportHeader(header, import, sets.terminals, sets.syncs);
+  PickingApiPtr picking = api;
+  measure.result = import.Execute(picking, sets.size() == 1, sets.terminals, sets.syncs);
+  measure.ms = MillisecondsSince(start);
+
+  api->Logout();
+  data_access->CloseConnection();
+  SqliteFile file(company.Database());
+  measure.marked = ReadingsInState(file, sets, 1);
+}
+
+void TimeFloor(const Scenario& scenario, const Company& company, Measure& measure) {
+  const SetArrays sets = Arrays(scenario.sets);
+  DirectImport direct(company, sets, scenario.floor);
+  const auto start = std::chrono::steady_clock::now();
+  measure.floor_lines = direct.Run();
+  measure.floor_ms = MillisecondsSince(start);
+}
+
+const char* TipoName(int32_t tipo) {
+  switch (tipo) {
+    case Sucesso:
+      return "Sucesso";
+    case Erro:
+      return "Erro";
+    case Aviso:
+      return "Aviso";
+  }
+  return "?";
+}
+
+std::string FirstLine(const std::string& text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
+void PrintRow(const std::string& name, int size, const Measure& m) {
+  const double per_reading = m.readings ? m.ms * 1000 / static_cast<double>(m.readings) : 0.0;
+  std::printf("%-13s %7d %5zu %4zu %8lld %7lld %10.1f %9.2f %-8s %9.1f %7.1fx\n", name.c_str(),
+              size, m.sets, m.left_out, m.readings, m.marked, m.ms, per_reading,
+              TipoName(m.result.Tipo()), m.floor_ms, m.floor_ms > 0 ? m.ms / m.floor_ms : 0.0);
+  if (!m.result.IsSucesso()) {
+    std::printf("    Mensagem: %s\n", std::getenv("FULL") ? m.result.Mensagem().c_str()
+                                                          : FirstLine(m.result.Mensagem()).c_str());
+  }
+  std::fflush(stdout);
+}
+
+// Scenario rows keep their place across sizes (the customer's name may differ per company).
+void Run(const std::vector<int>& sizes) {
+  TempFolder temp;
+  std::map<size_t, std::map<int, Measure>> results;
+  std::vector<std::string> names;
+  std::printf(
+      "imports, each on a fresh copy of a demo company (seed %u); floor: the same reads "
+      "and writes directly on SQLite\n",
+      kSeed);
+  std::printf("%-13s %7s %5s %4s %8s %7s %10s %9s %-8s %9s %8s\n", "import", "company", "sets",
+              "left", "readings", "marked", "ms", "us/read", "Tipo", "floor ms", "ratio");
+  for (int size : sizes) {
+    const fs::path dir = temp.path() / std::to_string(size);
+    const Company company = CreateDemo(dir / "master", size);
+    const std::vector<Scenario> scenarios = Scenarios(company);
+    for (size_t i = 0; i < scenarios.size(); ++i) {
+      const Scenario& scenario = scenarios[i];
+      if (names.size() <= i) names.push_back(scenario.name);
+      Measure& measure = results[i][size];
+      measure.sets = scenario.sets.size();
+      measure.left_out = scenario.left_out;
+      if (scenario.sets.empty()) continue;
+      const fs::path run = dir / ("run" + std::to_string(i));
+      TimeImport(scenario, CopyCompany(company, run / "import"), measure);
+      TimeFloor(scenario, CopyCompany(company, run / "floor"), measure);
+      fs::remove_all(run);
+      PrintRow(scenario.name, size, measure);
+    }
+  }
+  if (results.empty() || !results[0].count(10000) || !results[0].count(100000)) return;
+  std::printf("\ngrowth 10000 -> 100000 readings (near-linear: about 10x)\n");
+  std::printf("%-13s %8s %8s\n", "import", "import", "floor");
+  for (size_t i = 0; i < names.size(); ++i) {
+    const Measure& from = results[i][10000];
+    const Measure& to = results[i][100000];
+    std::printf("%-13s %8s %8s\n", names[i].c_str(), Growth(from.ms, to.ms).c_str(),
+                Growth(from.floor_ms, to.floor_ms).c_str());
+  }
+}
+
+}  // namespace
+}  // namespace pellora::bench
+
+int main(int argc, char** argv) {
+  std::vector<int> sizes;
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+  if (sizes.empty()) sizes = {1000, 10000, 100000};
+  try {
+    pellora::bench::Run(sizes);
+    return 0;
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "import_bench: %s\n", failure.what());
+    return 1;
+  }
+}
