@@ -83,9 +83,12 @@ class ReadingSetWriter {
       } else {
         do {
           article = active[run_.Below(static_cast<int>(active.size()))];
-        } while (counted.count(article));
+        } while (counted.count(article) || CountedElsewhere(plan, *article));
       }
       counted.insert(article);
+      if (plan.kind == 'A' && article->tracking == Tracking::kSerial) {
+        adjusted_serials_.insert({article->code, plan.warehouse});
+      }
       const int choice = run_.Below(100);
       if (article->tracking == Tracking::kSerial || choice < 75) {
         AddArticle(plan, line, *article, article->unit, OrderQuantity(run_, *article), readings);
@@ -134,6 +137,13 @@ class ReadingSetWriter {
     return std::string(article.code) + "-" + std::to_string(next_serial_++);
   }
 
+  // An article with serial numbers is counted for an adjustment in one set per warehouse: the
+  // breakage of a merged adjustment writes off the serial numbers in stock once per article.
+  bool CountedElsewhere(const SetPlan& plan, const DemoArticle& article) const {
+    return plan.kind == 'A' && article.tracking == Tracking::kSerial &&
+           adjusted_serials_.count({article.code, plan.warehouse}) > 0;
+  }
+
   int SerialsLeft(const DemoArticle& article, const std::string& warehouse) {
     const auto found = serials_.find({article.code, warehouse});
     if (found == serials_.end()) return 0;
@@ -157,7 +167,8 @@ class ReadingSetWriter {
       day = AddDays(run_.today, -1 - run_.Below(7));  // synchronised before today
       synced = 27000 + run_.Below(41400);             // between 07:30 and 19:00
       sync = CompactDateText(day, synced);
-    } while (!used_syncs_.insert(plan.terminal + "|" + sync).second);
+      // Terminals never synchronise at the same second: a choice of sets names each sync once.
+    } while (!used_syncs_.insert(sync).second);
 
     // Readings that refer to no original document leave its key empty, as the terminals do.
     std::string type, series;
@@ -181,6 +192,7 @@ class ReadingSetWriter {
   int next_serial_ = kFirstNewSerial;
   std::map<std::pair<std::string, std::string>, size_t> next_in_stock_;
   std::set<std::string> used_syncs_;
+  std::set<std::pair<std::string, std::string>> adjusted_serials_;
 };
 
 // A set read against an open order: its party, warehouse and lines.

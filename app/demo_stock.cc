@@ -5,12 +5,14 @@
 namespace pellora::app {
 namespace {
 
-// Stock of an untracked or lot-tracked article: mostly positive, now and then empty or below
-// zero (sales recorded before the goods were entered), which inventory adjustments correct.
+// Stock of an untracked or lot-tracked article: mostly positive, now and then empty, and for an
+// untracked one below zero (sales recorded before the goods were entered), which inventory
+// adjustments correct; a lot-tracked article cannot be corrected upwards without its lots.
 double BulkStock(DemoRun& run, const DemoArticle& article) {
   const bool by_weight = std::string(article.unit) == "KG";
   if (run.Chance(8)) return 0;
-  if (run.Chance(6)) return by_weight ? -RoundCents(run.Below(500) / 100.0) : -1 - run.Below(20);
+  if (article.tracking == Tracking::kNone && run.Chance(6))
+    return by_weight ? -RoundCents(run.Below(500) / 100.0) : -1 - run.Below(20);
   return by_weight ? RoundCents(run.Below(30000) / 100.0) : 1 + run.Below(400);
 }
 
