@@ -2,7 +2,6 @@
 
 #include "dal/sql_text.h"
 #include "runtime/error.h"
-#include "runtime/text.h"
 
 namespace pellora {
 namespace {
@@ -15,16 +14,32 @@ const std::string& FirstElement(const std::vector<std::string>& values) {
 }  // namespace
 
 std::string ReadingList(const std::vector<std::string>& values) {
-  std::string list;
-  for (size_t i = 1; i < values.size(); ++i) list += "'" + SqlText(values[i]) + "',";
   // Cutting the trailing comma of an empty list is the invalid call (5) that refuses it.
-  return Left(list, static_cast<long>(Len(list)) - 1);
+  if (values.size() < 2) RaiseRuntimeError(kInvalidProcedureCall);
+  std::string list;
+  for (size_t i = 1; i < values.size(); ++i)
+    list.append("'").append(SqlText(values[i])).append("',");
+  list.pop_back();
+  return list;
 }
 
 std::string SetsInLists(const std::vector<std::string>& terminals,
                         const std::vector<std::string>& syncs) {
+  // An import marks every reading of its sets with the same lists: the last ones are kept, so
+  // marking does not build them again per reading.
+  struct Lists {
+    std::vector<std::string> terminals, syncs;
+    std::string condition;
+  };
+  static Lists last;
+  if (!last.condition.empty() && terminals == last.terminals && syncs == last.syncs) {
+    return last.condition;
+  }
   const std::string terminal_list = ReadingList(terminals);
-  return "TerminalId in(" + terminal_list + ") AND DataSync in (" + ReadingList(syncs) + ")";
+  std::string condition =
+      "TerminalId in(" + terminal_list + ") AND DataSync in (" + ReadingList(syncs) + ")";
+  last = {terminals, syncs, condition};
+  return condition;
 }
 
 std::string FirstSet(const std::vector<std::string>& terminals,

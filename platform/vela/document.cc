@@ -7,13 +7,13 @@
 #include "platform/vela/document_insertion.h"
 #include "platform/vela/document_type.h"
 #include "platform/vela/document_validation.h"
-#include "platform/vela/line_defaults.h"
 #include "platform/vela/member_values.h"
 #include "runtime/error.h"
 
 namespace pellora::vela {
 
-VelaDocument::VelaDocument(DataAccessPtr data_access) : data_access_(std::move(data_access)) {}
+VelaDocument::VelaDocument(DataAccessPtr data_access)
+    : data_access_(std::move(data_access)), line_defaults_(*data_access_) {}
 
 int32_t VelaDocument::LinhasCount() const {
   return static_cast<int32_t>(content_.lines.size());
@@ -25,7 +25,7 @@ LateBoundPtr VelaDocument::Linha(int32_t number) {
 }
 
 void VelaDocument::SugereValoresLin(const LateBoundPtr& line) {
-  SuggestLineValues(*data_access_, content_.cab, *line);
+  line_defaults_.Suggest(content_.cab, *line);
 }
 
 int32_t VelaDocument::AdicionaLinha(const LateBoundPtr& line) {

@@ -8,6 +8,7 @@
 #include "interfaces/data_access.h"
 #include "interfaces/vela.h"
 #include "platform/vela/document_content.h"
+#include "platform/vela/line_defaults.h"
 
 namespace pellora::vela {
 
@@ -38,6 +39,7 @@ class VelaDocument : public HostDocument {
 
   DataAccessPtr data_access_;
   DocumentContent content_;
+  LineDefaults line_defaults_;
   std::string last_message_;
 };
 

@@ -1,6 +1,8 @@
 #include "platform/vela/document_validation.h"
 
+#include <map>
 #include <optional>
+#include <string>
 
 #include "platform/vela/company_sql.h"
 #include "platform/vela/document_type.h"
@@ -12,40 +14,55 @@ namespace pellora::vela {
 
 namespace {
 
-bool CodeExists(DataAccess& data_access, const char* table, const std::string& code) {
-  return Exists(data_access,
-                std::string("SELECT CODIGO FROM ") + table + " WHERE CODIGO = " + SqlText(code));
-}
+// Looks each code up once per validation: a document names few articles and warehouses on
+// many lines.
+class CodeLookup {
+ public:
+  explicit CodeLookup(DataAccess& data_access) : data_access_(data_access) {}
 
-std::string CounterpartRefusal(DataAccess& data_access, const DocumentType& type,
+  bool Exists(const char* table, const std::string& code) {
+    auto [known, first_time] = known_.try_emplace(std::string(table) + '\n' + code, false);
+    if (first_time) {
+      known->second = vela::Exists(data_access_, std::string("SELECT CODIGO FROM ") + table +
+                                                     " WHERE CODIGO = " + SqlText(code));
+    }
+    return known->second;
+  }
+
+ private:
+  DataAccess& data_access_;
+  std::map<std::string, bool> known_;
+};
+
+std::string CounterpartRefusal(CodeLookup& codes, const DocumentType& type,
                                const std::string& third_party) {
   if (type.stock == DocumentType::Stock::kTransfer) {
-    if (!CodeExists(data_access, "ARMAZENS", third_party)) {
+    if (!codes.Exists("ARMAZENS", third_party)) {
       return "O armazém de destino " + third_party + " não existe.";
     }
   } else if (type.counterpart == DocumentType::Counterpart::kCustomer) {
-    if (!CodeExists(data_access, "CLIENTES", third_party)) {
+    if (!codes.Exists("CLIENTES", third_party)) {
       return "O cliente " + third_party + " não existe.";
     }
   } else if (type.counterpart == DocumentType::Counterpart::kSupplier) {
-    if (!CodeExists(data_access, "FORNEC", third_party)) {
+    if (!codes.Exists("FORNEC", third_party)) {
       return "O fornecedor " + third_party + " não existe.";
     }
   }
   return {};
 }
 
-std::string LineRefusal(DataAccess& data_access, const DocumentType& type,
-                        const LateBoundObject& line, size_t number) {
+std::string LineRefusal(CodeLookup& codes, const DocumentType& type, const LateBoundObject& line,
+                        size_t number) {
   const std::string article = TextMember(line, "Artigo");
   if (article.empty()) return {};
   const std::string prefix = "Linha " + std::to_string(number) + ": ";
-  if (!CodeExists(data_access, "ARTIGOS", article)) {
+  if (!codes.Exists("ARTIGOS", article)) {
     return prefix + "o artigo " + article + " não existe.";
   }
   const std::string warehouse = TextMember(line, "Armazem");
   const bool needs_warehouse = type.stock != DocumentType::Stock::kNone;
-  if ((needs_warehouse || !warehouse.empty()) && !CodeExists(data_access, "ARMAZENS", warehouse)) {
+  if ((needs_warehouse || !warehouse.empty()) && !codes.Exists("ARMAZENS", warehouse)) {
     return prefix + "o armazém " + warehouse + " não existe.";
   }
   return {};
@@ -77,9 +94,10 @@ std::string RefusalOf(DataAccess& data_access, const DocumentContent& document) 
                                " AND SERIE = " + SqlText(series))) {
     return "A série " + series + " não existe para o tipo de documento " + type_code + ".";
   }
-  std::string refusal = CounterpartRefusal(data_access, *type, TextMember(cab, "Terceiro"));
+  CodeLookup codes(data_access);
+  std::string refusal = CounterpartRefusal(codes, *type, TextMember(cab, "Terceiro"));
   for (size_t i = 0; refusal.empty() && i < document.lines.size(); ++i) {
-    refusal = LineRefusal(data_access, *type, *document.lines[i], i + 1);
+    refusal = LineRefusal(codes, *type, *document.lines[i], i + 1);
   }
   for (const LateBoundPtr& lot : document.lots) {
     if (!refusal.empty()) break;

@@ -1,6 +1,8 @@
 #include "platform/vela/stock_movement.h"
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "platform/vela/company_sql.h"
 #include "platform/vela/member_values.h"
@@ -52,22 +54,37 @@ void AddStock(DataAccess& data_access, const std::string& article, const std::st
   }
 }
 
-void MoveLineStock(const Movement& movement, const LateBoundObject& line) {
+// What the document's lines move, in the article's base unit, summed per article and warehouse
+// (ARTARM) and per article (ARTIGOS): a document names the same articles on many lines.
+struct StockChanges {
+  std::map<std::pair<std::string, std::string>, double> in_warehouse;
+  std::map<std::string, double> in_total;
+};
+
+void AddLineStock(const Movement& movement, const LateBoundObject& line, StockChanges& changes) {
   const std::string article = TextMember(line, "Artigo");
   if (article.empty()) return;
   const std::string warehouse = TextMember(line, "Armazem");
   const double quantity = NumberOf(line.Get("Quantidade")) * Factor(line);
   if (movement.type.stock == Stock::kTransfer) {
-    AddStock(movement.data_access, article, warehouse, -quantity);
-    AddStock(movement.data_access, article, movement.destination, quantity);
+    changes.in_warehouse[{article, warehouse}] -= quantity;
+    changes.in_warehouse[{article, movement.destination}] += quantity;
     return;
   }
   const int sign = movement.type.StockSign();
   if (sign == 0) return;
-  AddStock(movement.data_access, article, warehouse, sign * quantity);
-  Execute(movement.data_access, "UPDATE ARTIGOS SET STDISP = STDISP + " +
-                                    SqlNumber(sign * quantity) +
-                                    " WHERE CODIGO = " + SqlText(article));
+  changes.in_warehouse[{article, warehouse}] += sign * quantity;
+  changes.in_total[article] += sign * quantity;
+}
+
+void ApplyStockChanges(DataAccess& data_access, const StockChanges& changes) {
+  for (const auto& [place, quantity] : changes.in_warehouse) {
+    AddStock(data_access, place.first, place.second, quantity);
+  }
+  for (const auto& [article, quantity] : changes.in_total) {
+    Execute(data_access, "UPDATE ARTIGOS SET STDISP = STDISP + " + SqlNumber(quantity) +
+                             " WHERE CODIGO = " + SqlText(article));
+  }
 }
 
 void InsertLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line,
@@ -146,7 +163,9 @@ void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
                       const DocumentType& type, const DocumentKey& key) {
   const Movement movement{data_access, type, key, TextMember(document.cab, "Terceiro"),
                           SqlDateTime(*DateMember(document.cab, "Data"))};
-  for (const LateBoundPtr& line : document.lines) MoveLineStock(movement, *line);
+  StockChanges changes;
+  for (const LateBoundPtr& line : document.lines) AddLineStock(movement, *line, changes);
+  ApplyStockChanges(data_access, changes);
   for (const LateBoundPtr& lot : document.lots) MoveLot(movement, *lot, *document.LineOf(*lot));
   for (const LateBoundPtr& serial : document.serials) {
     MoveSerial(movement, *serial, *document.LineOf(*serial));
