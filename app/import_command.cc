@@ -1,11 +1,15 @@
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/commands.h"
 #include "app/import_header.h"
+#include "app/progress_display.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
@@ -96,11 +100,21 @@ int ImportCommand(const CommandContext& context) {
   MovImportacao import;
   WriteImportHeader(HeaderOptions(line, kind->second), import, terminals, syncs);
   PickingApiPtr picking = api;
-  const Result result = import.Execute(picking, terminals.size() == 2, terminals, syncs);
-  context.out << result.Mensagem() << '\n';
-  api->Logout();
-  data_access->CloseConnection();
-  return result.IsSucesso() ? 0 : 1;
+  Result result;
+  if (isatty(STDERR_FILENO)) {
+    ProgressDisplay progress(context.err);
+    import.SetProgresso([&](const char* stage, long done, long total) {
+      progress.Show(stage, done, total);
+  });
+  result = import.Execute(picking, terminals.size() == 2, terminals, syncs);
 }
+else {
+  result = import.Execute(picking, terminals.size() == 2, terminals, syncs);
+}
+context.out << result.Mensagem() << '\n';
+api->Logout();
+data_access->CloseConnection();
+return result.IsSucesso() ? 0 : 1;
+}  // namespace pellora::app
 
 }  // namespace pellora::app

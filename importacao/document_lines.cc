@@ -48,6 +48,7 @@ void MovImportacao::LeiturasPercorrer(LinhasEstado& estado) {
   Recordset& leitura = *leituras_;
   MoveToFirstRow(leitura);
   while (!leitura.Eof()) {
+    ProgressoInformar("Linhas");
     if (leitura["QUANTIDADE"].Value().IsNull() || leitura["ARTIGO"].Value().IsNull()) {
       estado.artigo_anterior.clear();
       estado.armazem_anterior.clear();

@@ -147,6 +147,7 @@ void MovImportacao::LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTermin
   gDataAccess->BeginTransaction();
   try {
     for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
+      ProgressoInformar("Marcação");
       HlpDb_LeiturasEstadoSet(bSoUm, sTerminais, sConjuntos,
                               CInt((*leituras_)["NumeroLinha"].Value()), estado);
     }
@@ -155,6 +156,10 @@ void MovImportacao::LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTermin
     gDataAccess->RollbackTransaction();
     throw;
   }
+}
+
+void MovImportacao::ProgressoInformar(const char* etapa) const {
+  if (progresso_) progresso_(etapa, leituras_->AbsolutePosition(), leituras_->RecordCount());
 }
 
 void MovImportacao::CabDeParametros(const std::string& sector, const std::string& serie,

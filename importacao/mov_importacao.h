@@ -2,6 +2,7 @@
 #define PELLORA_IMPORTACAO_MOV_IMPORTACAO_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ class MovImportacao {
   RecordsetPtr LeitDocOriginaisBuid();
   // Adds a key to the object's list unless it is already there.
   void LeitDocOriginaisAdd(std::string Tipo, std::string sSerie, int32_t Numero, int16_t Ano);
+
+  // Not part of the host's interface: how far a long import has gone, for a progress display.
+  // Told the stage ("Linhas", "Marcação"), the readings done and the readings in all.
+  using Progresso = std::function<void(const char* etapa, long feitas, long total)>;
+  void SetProgresso(Progresso progresso) { progresso_ = std::move(progresso); }
 
  private:
   // Working state of one run of the lines builder.
@@ -123,7 +129,10 @@ class MovImportacao {
   // Writes the original's free header fields under the new document's key.
   void CamposLivresCopiar(std::string& tipo, int32_t& numero, std::string& serie, int16_t& ano);
 
+  void ProgressoInformar(const char* etapa) const;
+
   // ---- State
+  Progresso progresso_;
   PickingApiPtr api_;
   RecordsetPtr leituras_;
   RecordsetPtr doc_orig_cab_;
