@@ -1,32 +1,14 @@
 #include "app/value_text.h"
 
 #include <cstdio>
-#include <cstdlib>
 
+#include "runtime/convert.h"
 #include "runtime/date.h"
+#include "runtime/locale.h"
+#include "runtime/text.h"
 
 namespace pellora::app {
 namespace {
-
-std::string DoubleText(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.15G", value);
-  return text;
-}
-
-std::string CurrencyText(Currency value) {
-  std::string text = std::to_string(value.scaled / 10000);
-  int64_t fraction = value.scaled % 10000;
-  if (value.scaled < 0 && value.scaled > -10000) text = "-" + text;
-  if (fraction != 0) {
-    char digits[8];
-    std::snprintf(digits, sizeof digits, "%04lld", static_cast<long long>(std::llabs(fraction)));
-    std::string decimals = digits;
-    decimals.erase(decimals.find_last_not_of('0') + 1);
-    text += "." + decimals;
-  }
-  return text;
-}
 
 std::string DateText(Date value) {
   DateParts p = PartsOf(value);
@@ -59,9 +41,8 @@ std::string PlainText(const Variant& value) {
     case VarType::kLong:
       return std::to_string(value.AsLong());
     case VarType::kDouble:
-      return DoubleText(value.AsDouble());
     case VarType::kCurrency:
-      return CurrencyText(value.AsCurrency());
+      return Replace(CStr(value), CurrentLocale().decimal_separator, ".");
     case VarType::kDate:
       return DateText(value.AsDate());
     case VarType::kString:
