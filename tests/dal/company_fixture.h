@@ -3,17 +3,15 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "dal/definitions.h"
 #include "platform/sqlite/sqlite_data_access.h"
+#include "tests/company_database.h"
 #include "tests/dal/recording_data_access.h"
+#include "tests/temp_folder.h"
 
 namespace pellora::testing {
 
@@ -23,21 +21,11 @@ namespace pellora::testing {
 class CompanyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("pellora_dal_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    ASSERT_EQ(sqlite3_open((folder_ / "EMPRESA.db").c_str(), &db_), SQLITE_OK);
-    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
-    ASSERT_TRUE(schema) << "schema/company.sql";
-    std::stringstream text;
-    text << schema.rdbuf();
-    Exec("BEGIN;" + text.str() + ";COMMIT;");
+    ASSERT_EQ(sqlite3_open(folder_.File("EMPRESA.db").c_str(), &db_), SQLITE_OK);
+    Exec("BEGIN;" + CompanySchemaText() + ";COMMIT;");
 
     auto sqlite = std::make_shared<sqlite::SqliteDataAccess>();
-    ASSERT_TRUE(sqlite->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" +
-                                       folder_.string() + ";Initial Catalog=EMPRESA"));
+    ASSERT_TRUE(sqlite->OpenConnection(ConnectionStringFor(folder_.path(), "EMPRESA")));
     recorder_ = std::make_shared<RecordingDataAccess>();
     recorder_->inner = sqlite;
     DataAccessPtr shared = recorder_;
@@ -49,15 +37,10 @@ class CompanyTest : public ::testing::Test {
     gDataAccess.reset();
     recorder_.reset();
     sqlite3_close(db_);
-    std::filesystem::remove_all(folder_);
   }
 
   void Exec(const std::string& sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-      ADD_FAILURE() << (message ? message : "?") << "\n" << sql;
-      sqlite3_free(message);
-    }
+    EXPECT_EQ(RunSqlOnFile(folder_.File("EMPRESA.db"), sql), "") << sql;
   }
 
   // The first column of the first row as text ("NULL" for NULL, "" for no row).
@@ -95,7 +78,7 @@ class CompanyTest : public ::testing::Test {
   RecordingDataAccess& recorder() { return *recorder_; }
 
  private:
-  std::filesystem::path folder_;
+  TempFolder folder_;
   sqlite3* db_ = nullptr;
   std::shared_ptr<RecordingDataAccess> recorder_;
 };

@@ -2,13 +2,10 @@
 #define PELLORA_TESTS_IMPORTACAO_E2E_COMPANY_H_
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +15,8 @@
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
+#include "tests/company_database.h"
+#include "tests/temp_folder.h"
 
 namespace pellora::testing {
 
@@ -32,16 +31,9 @@ namespace pellora::testing {
 class ImportCompanyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellora-imp-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
-    std::ostringstream text;
-    text << schema.rdbuf();
-    Exec("BEGIN;" + text.str() + kCatalogue + "COMMIT;");
+    Exec("BEGIN;" + CompanySchemaText() + kCatalogue + "COMMIT;");
     data_ = std::make_shared<sqlite::SqliteDataAccess>();
-    ASSERT_TRUE(data_->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" +
-                                      folder_.string() + ";Initial Catalog=EMP1;"));
+    ASSERT_TRUE(data_->OpenConnection(ConnectionStringFor(folder_, "EMP1")));
     DataAccessPtr shared = data_;
     DataAccessSet(shared);
     std::ofstream(folder_ / "PICKING.EMP1") << "[Api Vela]\nLogin=picking\nEmpresa=EMP1\n";
@@ -57,43 +49,14 @@ class ImportCompanyTest : public ::testing::Test {
     SetClock(nullptr);
     gDataAccess.reset();
     data_->CloseConnection();
-    std::filesystem::remove_all(folder_);
   }
 
   // Runs SQLite text on the company file, outside the objects under test.
-  void Exec(const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((folder_ / "EMP1.db").c_str(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-    const std::string error = message == nullptr ? "" : message;
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << error;
-  }
+  void Exec(const std::string& sql) { ASSERT_EQ(RunSqlOnFile(folder_ / "EMP1.db", sql), ""); }
 
   // The rows of a query, each row's columns joined by "|" (NULL as "NULL").
   std::vector<std::string> Rows(const std::string& sql) {
-    sqlite3* db = nullptr;
-    std::vector<std::string> rows;
-    if (sqlite3_open((folder_ / "EMP1.db").c_str(), &db) != SQLITE_OK) return rows;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-      ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
-    } else {
-      while (sqlite3_step(statement) == SQLITE_ROW) {
-        std::string row;
-        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-          const unsigned char* value = sqlite3_column_text(statement, i);
-          row +=
-              (i ? "|" : "") + std::string(value ? reinterpret_cast<const char*>(value) : "NULL");
-        }
-        rows.push_back(row);
-      }
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return rows;
+    return RowsOnFile(folder_ / "EMP1.db", sql);
   }
   std::string Value(const std::string& sql) {
     const std::vector<std::string> rows = Rows(sql);
@@ -156,7 +119,8 @@ class ImportCompanyTest : public ::testing::Test {
       "INSERT INTO oru_PARAMETROSEXP VALUES (1, 'INV', 'A', 'S1', 'QUE', 'A', 'S1', 'SOB', 'A', "
       "'S1');";
 
-  std::filesystem::path folder_;
+  TempFolder temp_folder_;
+  std::filesystem::path folder_ = temp_folder_.path();
   std::shared_ptr<sqlite::SqliteDataAccess> data_;
 };
 

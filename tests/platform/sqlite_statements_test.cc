@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "solucao/chooser_query.h"
 #include "tests/platform/sqlite_test_company.h"
 
 namespace pellora::sqlite {
@@ -40,38 +41,7 @@ TEST_F(SqliteStatementsTest, ChooserListsEachPendingReadingSetOnce) {
       "('T2', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
       "('T3', '20240101080000', 1, 1, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
       "('T4', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, 'FAC', 'A');");
-  const std::string sql = Lines({
-      "SELECT      DISTINCT",
-      "LT.[TerminalId] +'|'+LT.[DataSync]     AS Id",
-      ",LT.[TerminalId]                        AS Terminal",
-      ",SUBSTRING(LT.[DataSync],7,2) +'-'+",
-      "SUBSTRING(LT.[DataSync],5,2) +'-'+",
-      "SUBSTRING(LT.[DataSync],1,4) +' '+",
-      "SUBSTRING(LT.[DataSync],9,2) +':'+",
-      "SUBSTRING(LT.[DataSync],11, 2)         As Leitura",
-      ",LT.[Terceiro]                          AS Terceiro",
-      ",CASE",
-      "WHEN LT.[Tpterc]=1 THEN FO.[NOME]",
-      "WHEN LT.[Tpterc]=2 THEN CL.[NOME]",
-      "Else ''",
-      "END                                    As Nome",
-      ",CASE",
-      "WHEN LT.[TpDoc]='' THEN ''",
-      "ELSE LT.[TpDoc] + '-' +",
-      "LT.[Serie] + '-' +",
-      "CONVERT(NVARCHAR(8),LT.[Numero]) + '-' +",
-      "CONVERT(NVARCHAR(4),LT.[Ano])",
-      "END                                    As [Doc. Origem]",
-      "FROM      [oru_ARM_Picking_Movimentos] AS LT",
-      "LEFT OUTER JOIN CLIENTES AS CL",
-      "ON CL.CODIGO = LT.Terceiro",
-      "LEFT OUTER JOIN FORNEC AS FO",
-      "ON FO.CODIGO = LT.Terceiro",
-      "WHERE     (LT.[Estado]=0) AND (LT.[TipoMov] ='S') AND (LT.[Tpterc] is null or "
-      "LT.[Tpterc] =2) AND",
-      "(COALESCE(LT.Dest_TpDoc,'')='') AND (COALESCE(LT.Dest_Serie,'')='')",
-      "ORDER BY  Leitura",
-  });
+  const std::string sql = ChooserSql("", ChooserMovementFilter("S"), 2);
   std::shared_ptr<Connection> connection;
   data_.GetConnection(connection);
   RecordsetPtr rows = connection->Execute(sql);

@@ -2,13 +2,9 @@
 #define PELLORA_TESTS_PLATFORM_VELA_TEST_COMPANY_H_
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "platform/sqlite/sqlite_data_access.h"
@@ -17,6 +13,8 @@
 #include "runtime/clock.h"
 #include "runtime/convert.h"
 #include "runtime/date.h"
+#include "tests/company_database.h"
+#include "tests/temp_folder.h"
 
 namespace pellora::vela {
 
@@ -27,14 +25,8 @@ namespace pellora::vela {
 class VelaCompanyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellora-vela-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
-    std::ostringstream text;
-    text << schema.rdbuf();
     Prepare(
-        "BEGIN;" + text.str() +
+        "BEGIN;" + testing::CompanySchemaText() +
         "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT, TPFSTC, NOTACRED) "
         "VALUES ('FAC', 'Fatura', 4, 2, 2, 1, 2, 0), ('NCR', 'Nota de crédito', 4, 2, 2, 2, 1, 1),"
         " ('VFA', 'Fatura de compra', 4, 1, 1, 2, 1, 0), ('TRA', 'Transferência', 4, 4, 0, 0, 3, "
@@ -51,27 +43,18 @@ class VelaCompanyTest : public ::testing::Test {
         "('S1', 'SN2', 'A1');"
         "COMMIT;");
     data_ = std::make_shared<sqlite::SqliteDataAccess>();
-    ASSERT_TRUE(data_->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" +
-                                      folder_.string() + ";Initial Catalog=EMP1;"));
+    ASSERT_TRUE(data_->OpenConnection(testing::ConnectionStringFor(folder_, "EMP1")));
     SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
   }
 
   void TearDown() override {
     SetClock(nullptr);
     data_->CloseConnection();
-    std::filesystem::remove_all(folder_);
   }
 
   // Runs SQLite text on the company file, outside the objects under test.
   void Prepare(const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((folder_ / "EMP1.db").c_str(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-    const std::string error = message == nullptr ? "" : message;
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << error;
+    ASSERT_EQ(testing::RunSqlOnFile(folder_ / "EMP1.db", sql), "");
   }
 
   RecordsetPtr Query(const std::string& sql) {
@@ -144,7 +127,8 @@ class VelaCompanyTest : public ::testing::Test {
                   warehouse + "'");
   }
 
-  std::filesystem::path folder_;
+  testing::TempFolder temp_folder_;
+  std::filesystem::path folder_ = temp_folder_.path();
   std::shared_ptr<sqlite::SqliteDataAccess> data_;
 };
 

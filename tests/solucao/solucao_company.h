@@ -2,12 +2,9 @@
 #define PELLORA_TESTS_SOLUCAO_SOLUCAO_COMPANY_H_
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +13,7 @@
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "solucao/solucao.h"
+#include "tests/company_database.h"
 #include "tests/solucao/solucao_fakes.h"
 #include "tests/temp_folder.h"
 
@@ -35,10 +33,7 @@ class SolucaoCompanyTest : public ::testing::Test {
     std::filesystem::create_directories(Dados());
     std::filesystem::create_directories(Addin());
     std::filesystem::create_directories(folder_.File("comum"));
-    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
-    std::ostringstream text;
-    text << schema.rdbuf();
-    Exec("BEGIN;" + text.str() + kCatalogue + "COMMIT;");
+    Exec("BEGIN;" + testing::CompanySchemaText() + kCatalogue + "COMMIT;");
     factory_.common_folder = folder_.File("comum");
     factory_.settings->values = {Dados(), "EMP1", "sa", "segredo"};
     Configuracao("");
@@ -66,38 +61,10 @@ class SolucaoCompanyTest : public ::testing::Test {
   const Texts& Messages() const { return factory_.dialogs->messages; }
 
   void Exec(const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((Dados() + "/EMP1.db").c_str(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-    const std::string error = message == nullptr ? "" : message;
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << error;
+    ASSERT_EQ(testing::RunSqlOnFile(Dados() + "/EMP1.db", sql), "");
   }
   // Rows of a query, columns joined by "|" (NULL as "NULL").
-  Texts Rows(const std::string& sql) {
-    sqlite3* db = nullptr;
-    Texts rows;
-    EXPECT_EQ(sqlite3_open((Dados() + "/EMP1.db").c_str(), &db), SQLITE_OK);
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-      ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
-    } else {
-      while (sqlite3_step(statement) == SQLITE_ROW) {
-        std::string row;
-        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-          const unsigned char* value = sqlite3_column_text(statement, i);
-          row +=
-              (i ? "|" : "") + std::string(value ? reinterpret_cast<const char*>(value) : "NULL");
-        }
-        rows.push_back(row);
-      }
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return rows;
-  }
+  Texts Rows(const std::string& sql) { return testing::RowsOnFile(Dados() + "/EMP1.db", sql); }
 
   // A pending reading of set T1 / 20261205093000.
   void Reading(int line, const std::string& kind, const std::string& article, double quantity,

@@ -2,20 +2,18 @@
 #define PELLORA_TESTS_SUPPORT_CL_ARQUIVO_DIGITAL_FIXTURE_H_
 
 #include <deque>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "interfaces/dialogs.h"
 #include "interfaces/shell.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "runtime/convert.h"
 #include "support/cl_arquivo_digital.h"
+#include "tests/company_database.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::testing {
@@ -55,19 +53,11 @@ class RecordingShell : public Shell {
 class ArquivoDigitalTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
-    ASSERT_TRUE(schema) << "schema/company.sql";
-    std::stringstream text;
-    text << schema.rdbuf();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(folder_.File("EMPRESA.db").c_str(), &db), SQLITE_OK);
-    const std::string setup = "BEGIN;" + text.str() +
+    const std::string setup = "BEGIN;" + CompanySchemaText() +
                               ";INSERT INTO IDIOMAS VALUES ('PT', 'Português');"
                               "INSERT INTO IDIOMAS VALUES ('EN', 'Inglês');COMMIT;";
-    EXPECT_EQ(sqlite3_exec(db, setup.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-    ASSERT_TRUE(bd_->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" +
-                                    folder_.path().string() + ";Initial Catalog=EMPRESA"));
+    EXPECT_EQ(RunSqlOnFile(folder_.File("EMPRESA.db"), setup), "");
+    ASSERT_TRUE(bd_->OpenConnection(ConnectionStringFor(folder_.path(), "EMPRESA")));
     arquivo_.Setbd(bd_);
   }
 

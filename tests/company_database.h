@@ -1,0 +1,82 @@
+#ifndef PELLORA_TESTS_COMPANY_DATABASE_H_
+#define PELLORA_TESTS_COMPANY_DATABASE_H_
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+// Pieces the test fixtures share to build and inspect a company database file directly.
+namespace pellora::testing {
+
+// The text of schema/company.sql, which creates an empty company.
+inline std::string CompanySchemaText() {
+  std::ifstream schema(PELLORA_SOURCE_DIR "/schema/company.sql");
+  EXPECT_TRUE(schema) << "schema/company.sql";
+  std::ostringstream text;
+  text << schema.rdbuf();
+  return text.str();
+}
+
+// Runs SQLite text directly on the database `file` (created if missing), outside the objects
+// under test; gives the error text, "" on success.
+inline std::string RunSqlOnFile(const std::filesystem::path& file, const std::string& sql) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
+    const std::string error = "cannot open " + file.string() + ": " + sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return error;
+  }
+  char* message = nullptr;
+  const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+  std::string error;
+  if (rc != SQLITE_OK) error = message != nullptr ? message : sqlite3_errstr(rc);
+  sqlite3_free(message);
+  sqlite3_close(db);
+  return error;
+}
+
+// The rows a query gives on the database `file`, each row's columns joined by "|" (NULL as
+// "NULL").
+inline std::vector<std::string> RowsOnFile(const std::filesystem::path& file,
+                                           const std::string& sql) {
+  sqlite3* db = nullptr;
+  std::vector<std::string> rows;
+  if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
+    ADD_FAILURE() << "cannot open " << file.string() << ": " << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return rows;
+  }
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
+  } else {
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+      std::string row;
+      for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+        const unsigned char* value = sqlite3_column_text(statement, i);
+        row += (i ? "|" : "") + std::string(value ? reinterpret_cast<const char*>(value) : "NULL");
+      }
+      rows.push_back(row);
+    }
+  }
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+  return rows;
+}
+
+// The connection string the add-in builds for database `catalog` in `folder`.
+inline std::string ConnectionStringFor(const std::filesystem::path& folder,
+                                       const std::string& catalog) {
+  return "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + folder.string() +
+         ";Initial Catalog=" + catalog;
+}
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_COMPANY_DATABASE_H_
