@@ -137,26 +137,17 @@ std::string CStr(const Variant& value) {
 }
 
 double CDbl(const Variant& value) {
+  if (std::optional<double> number = value.NumberValue()) return *number;
   switch (value.type()) {
     case VarType::kEmpty:
       return 0;
-    case VarType::kInteger:
-      return value.AsInteger();
-    case VarType::kLong:
-      return value.AsLong();
-    case VarType::kDouble:
-      return value.AsDouble();
-    case VarType::kCurrency:
-      return value.AsCurrency().ToDouble();
     case VarType::kDate:
       return value.AsDate().serial;
     case VarType::kString:
       return TextToDouble(value.AsString());
-    case VarType::kBoolean:
-      return value.AsBoolean() ? -1 : 0;
     case VarType::kNull:
       RaiseRuntimeError(kInvalidUseOfNull);
-    case VarType::kByteArray:
+    default:
       break;
   }
   RaiseRuntimeError(kTypeMismatch);

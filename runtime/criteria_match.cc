@@ -11,23 +11,6 @@ int Sign(double a, double b) {
   return a < b ? -1 : a > b ? 1 : 0;
 }
 
-std::optional<double> NumberOf(const Variant& value) {
-  switch (value.type()) {
-    case VarType::kInteger:
-      return value.AsInteger();
-    case VarType::kLong:
-      return value.AsLong();
-    case VarType::kDouble:
-      return value.AsDouble();
-    case VarType::kCurrency:
-      return value.AsCurrency().ToDouble();
-    case VarType::kBoolean:
-      return value.AsBoolean() ? -1.0 : 0.0;
-    default:
-      return std::nullopt;
-  }
-}
-
 // The order of a value against a literal; nullopt when they cannot be compared.
 std::optional<int> Compare(const Variant& value, const CriteriaLiteral& literal) {
   if (value.IsString()) return CompareTextNoCase(value.AsString(), literal.text);
@@ -38,7 +21,7 @@ std::optional<int> Compare(const Variant& value, const CriteriaLiteral& literal)
     if (literal.number) return Sign(serial, *literal.number);
     return std::nullopt;
   }
-  if (std::optional<double> number = NumberOf(value)) {
+  if (std::optional<double> number = value.NumberValue()) {
     if (literal.number) return Sign(*number, *literal.number);
     if (literal.date_serial) return Sign(*number, *literal.date_serial);
   }
@@ -93,7 +76,7 @@ std::optional<MatchKey> MatchKeyOf(const Variant& value) {
   if (value.IsString()) return UCase(value.AsString());
   if (value.IsEmpty()) return std::string();
   if (value.type() == VarType::kDate) return value.AsDate().serial;
-  if (std::optional<double> number = NumberOf(value)) return *number;
+  if (std::optional<double> number = value.NumberValue()) return *number;
   return std::nullopt;
 }
 

@@ -37,16 +37,20 @@ VarType Variant::type() const {
   return kTypes[value_.index()];
 }
 
-bool Variant::IsNumber() const {
+std::optional<double> Variant::NumberValue() const {
   switch (type()) {
     case VarType::kInteger:
+      return AsInteger();
     case VarType::kLong:
+      return AsLong();
     case VarType::kDouble:
+      return AsDouble();
     case VarType::kCurrency:
+      return AsCurrency().ToDouble();
     case VarType::kBoolean:
-      return true;
+      return AsBoolean() ? -1.0 : 0.0;
     default:
-      return false;
+      return std::nullopt;
   }
 }
 

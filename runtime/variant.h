@@ -2,6 +2,7 @@
 #define PELLORA_RUNTIME_VARIANT_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -68,7 +69,9 @@ class Variant {
   bool IsNull() const { return value_.index() == 1; }
   bool IsString() const { return type() == VarType::kString; }
   // Integer, Long, Double, Currency or Boolean.
-  bool IsNumber() const;
+  bool IsNumber() const { return NumberValue().has_value(); }
+  // The value as a Double when it is a number (True is -1); nullopt otherwise.
+  std::optional<double> NumberValue() const;
 
   // Raw access; each requires the matching type (checked with an assert-like Type mismatch).
   int16_t AsInteger() const;
@@ -84,8 +87,8 @@ class Variant {
   friend bool operator==(const Variant&, const Variant&) = default;
 
  private:
-  std::variant<std::monostate, NullTag, int16_t, int32_t, double, Currency, Date, std::string,
-               bool, Bytes>
+  std::variant<std::monostate, NullTag, int16_t, int32_t, double, Currency, Date, std::string, bool,
+               Bytes>
       value_;
 };
 
