@@ -1,14 +1,13 @@
 #include "app/import_header.h"
 
 #include "dal/dal_comandos.h"
+#include "runtime/field_values.h"
 
 namespace pellora::app {
 namespace {
 
 std::string Parameter(const RecordsetPtr& parameters, const char* column) {
-  if (!parameters || parameters->Eof()) return "";
-  const Variant value = parameters->Fields(column).Value();
-  return value.IsString() ? value.AsString() : "";
+  return HasRows(parameters) ? FieldText(*parameters, column) : "";
 }
 
 }  // namespace
