@@ -37,7 +37,9 @@ OperatorScript OperatorScript::FromCommandLine(const CommandLine& line) {
 ConsoleComponents::ConsoleComponents(const CommandContext& context, OperatorScript script)
     : context_(context),
       script_(std::move(script)),
-      terminal_interactive_(console::ConsoleTerminal::Standard().interactive && !script_.given) {}
+      terminal_interactive_(console::ConsoleTerminal::Standard().interactive && !script_.given) {
+  script_.parameters.refused = [this](const std::string&) { script_refused_ = true; };
+}
 
 console::ConsoleTerminal ConsoleComponents::Terminal() const {
   return console::ConsoleTerminal{std::cin, context_.out, terminal_interactive_};

@@ -44,6 +44,9 @@ class ConsoleComponents : public ComponentFactory {
   PropertyGridSurfacePtr CreatePropertyGridSurface() override;
   std::shared_ptr<Dialogs> CreateDialogs() override;
 
+  // The operator's script named something a dialog does not offer: the command was wrong.
+  bool ScriptRefused() const { return script_refused_; }
+
  private:
   // The terminal the dialogs use: interactive only when nothing was scripted.
   console::ConsoleTerminal Terminal() const;
@@ -51,6 +54,7 @@ class ConsoleComponents : public ComponentFactory {
   const CommandContext& context_;
   OperatorScript script_;
   bool terminal_interactive_;
+  bool script_refused_ = false;
 };
 
 // The folder the add-in is installed in: the program's own folder, where the orders report

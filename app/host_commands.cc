@@ -72,7 +72,7 @@ int WithSolucao(const CommandContext& context, Body body) {
   }
   body(solucao);
   solucao.ConnectionClose();
-  return 0;
+  return components.ScriptRefused() ? 2 : 0;
 }
 
 bool IsSalesView(const CommandContext& context) {

@@ -1,6 +1,7 @@
 #ifndef PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_SCRIPT_H_
 #define PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_SCRIPT_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ namespace pellora::console {
 struct PropertyGridScript {
   std::vector<std::string> choices;
   std::string button;
+  // Told why, when the script could not be followed (and nothing was saved).
+  std::function<void(const std::string& reason)> refused = {};
 };
 
 // Makes the choices as the operator would, each one raising the grid's change. Stops at the

@@ -77,12 +77,14 @@ void ConsolePropertyGridSurface::ChooseEntry(ConsolePropertyItem& item) {
 
 void ConsolePropertyGridSurface::RunScript() {
   Render(terminal_.out);
-  if (std::optional<std::string> refused = MakeScriptedChoices(script_.choices, grid_)) {
+  std::optional<std::string> refused = MakeScriptedChoices(script_.choices, grid_);
+  const std::string button = script_.button.empty() ? kDefaultButton : script_.button;
+  ConsolePushButton* pressed = refused ? nullptr : form_.ButtonNamed(button);
+  if (!refused && pressed == nullptr) refused = "não há o botão " + button + ".";
+  if (refused) {
+    if (script_.refused) script_.refused(*refused);
     return Close("erro: " + *refused + " Nada foi gravado.");
   }
-  const std::string button = script_.button.empty() ? kDefaultButton : script_.button;
-  ConsolePushButton* pressed = form_.ButtonNamed(button);
-  if (pressed == nullptr) return Close("erro: não há o botão " + button + ". Nada foi gravado.");
   grid_.Render(terminal_.out);
   pressed->Press();
   if (visible_) Close("sem mais respostas: a janela foi fechada.");

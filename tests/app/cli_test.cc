@@ -104,6 +104,12 @@ TEST_F(PelloraCommandTest, CommandsThatCannotRunSayWhyAndExitWithTwo) {
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.out.find("A empresa NADA não existe"), std::string::npos) << missing.out;
   EXPECT_EQ(OnCompany("op abc").status, 2);
+  // A parameter code the editor does not offer changes nothing.
+  const Outcome refused = OnCompany("op 2000 --set INVENTDOC=XYZ --button confirmar");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.out.find("Nada foi gravado."), std::string::npos) << refused.out;
+  EXPECT_EQ(OnCompany("op 2000 --set INVENTDOC=QBR --button confirmar").status, 0);
+  EXPECT_EQ(Sql("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), "INVENTDOC:202\nQBR\n");
   EXPECT_EQ(OnCompany("import --kind venda").status, 2);
   EXPECT_EQ(OnCompany("sets --kind Z").status, 2);
   EXPECT_EQ(OnCompany("sets --nada 1").status, 2);
