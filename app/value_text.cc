@@ -31,28 +31,11 @@ std::string HexText(const Bytes& bytes) {
 }  // namespace
 
 std::string PlainText(const Variant& value) {
-  switch (value.type()) {
-    case VarType::kEmpty:
-      return "";
-    case VarType::kNull:
-      return "NULL";
-    case VarType::kInteger:
-      return std::to_string(value.AsInteger());
-    case VarType::kLong:
-      return std::to_string(value.AsLong());
-    case VarType::kDouble:
-    case VarType::kCurrency:
-      return Replace(CStr(value), CurrentLocale().decimal_separator, ".");
-    case VarType::kDate:
-      return DateText(value.AsDate());
-    case VarType::kString:
-      return value.AsString();
-    case VarType::kBoolean:
-      return value.AsBoolean() ? "True" : "False";
-    case VarType::kByteArray:
-      return HexText(value.AsBytes());
-  }
-  return "";
+  if (value.IsNull()) return "NULL";
+  if (value.type() == VarType::kDate) return DateText(value.AsDate());
+  if (value.type() == VarType::kByteArray) return HexText(value.AsBytes());
+  if (value.IsNumber()) return Replace(CStr(value), CurrentLocale().decimal_separator, ".");
+  return CStr(value);
 }
 
 }  // namespace pellora::app

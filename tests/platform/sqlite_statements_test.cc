@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "dal/dal_comandos.h"
+#include "dal/definitions.h"
 #include "solucao/chooser_query.h"
 #include "tests/platform/sqlite_test_company.h"
 
@@ -81,31 +83,14 @@ class SqliteStockDocumentsTest : public SqliteCompanyTest {
         "('ECL', 'A', 7, 2024, 2, 'A2', 'M1', 4);");
   }
 
-  RecordsetPtr Movements(const std::string& from, const std::string& to) {
-    const std::string blanks(25, ' ');
-    return Query(Lines({
-        " SELECT ",
-        "         SUM(CASE ",
-        "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
-        "                 ELSE                         DOCGCLIN.QUANT ",
-        "              END)        AS ENTRADASSAIDAS ",
-        " FROM    DOCGCCAB ",
-        "              INNER JOIN DOCGCLIN ",
-        "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
-        "DOCGCLIN.TPDOCUM AND ",
-        "                    DOCGCCAB.SERIE = DOCGCLIN.SERIE AND DOCGCCAB.Ano = DOCGCLIN.Ano ",
-        " WHERE   (DOCGCCAB.NVIAS <> - 1) AND ",
-        "                         (DOCGCCAB.TPDOC <> 'zzz') AND ",
-        "                         (DOCGCCAB.AREAG = 4) AND ",
-        "                         (DOCGCCAB.HOURNEW <> '') AND ",
-        blanks + "(DOCGCLIN.ARTIGO ='A1') AND ",
-        blanks + "(DOCGCLIN.ARMAZEM ='M1') AND ",
-        blanks + "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd >='" +
-            from + "') AND ",
-        blanks + "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd <='" +
-            to + "') ",
-        std::string(11, ' '),
-    }));
+  // The add-in's own movements query, sent through this data access.
+  RecordsetPtr Movements(std::string from, std::string to) {
+    DataAccessPtr shared(&data_, [](DataAccess*) {});  // the fixture owns the object
+    DataAccessSet(shared);
+    std::string article = "A1", warehouse = "M1";
+    RecordsetPtr movements = HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+    gDataAccess.reset();
+    return movements;
   }
 
   std::string SettleCheck() {

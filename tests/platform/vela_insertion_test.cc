@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "dal/dal_comandos.h"
+#include "dal/definitions.h"
 #include "tests/platform/vela_test_company.h"
 
 namespace pellora::vela {
@@ -138,31 +140,6 @@ TEST_F(VelaInsertionTest, AFailingInsertLeavesNothingBehind) {
   EXPECT_FALSE(data_->InTransaction());
 }
 
-// The net stock movement query of the import engine, as it sends it.
-std::string MovementsBetween(const std::string& article, const std::string& warehouse,
-                             const std::string& from, const std::string& to) {
-  const std::string blanks(25, ' ');
-  return std::string(" SELECT \r\n") + "         SUM(CASE \r\n" +
-         "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT \r\n" +
-         "                 ELSE                         DOCGCLIN.QUANT \r\n" +
-         "              END)        AS ENTRADASSAIDAS \r\n" + " FROM    DOCGCCAB \r\n" +
-         "              INNER JOIN DOCGCLIN \r\n" +
-         "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
-         "DOCGCLIN.TPDOCUM AND \r\n" +
-         "                    DOCGCCAB.SERIE = DOCGCLIN.SERIE AND DOCGCCAB.Ano = DOCGCLIN.Ano "
-         "\r\n" +
-         " WHERE   (DOCGCCAB.NVIAS <> - 1) AND \r\n" +
-         "                         (DOCGCCAB.TPDOC <> 'zzz') AND \r\n" +
-         "                         (DOCGCCAB.AREAG = 4) AND \r\n" +
-         "                         (DOCGCCAB.HOURNEW <> '') AND \r\n" + blanks +
-         "(DOCGCLIN.ARTIGO ='" + article + "') AND \r\n" + blanks + "(DOCGCLIN.ARMAZEM ='" +
-         warehouse + "') AND \r\n" + blanks +
-         "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd >='" + from +
-         "') AND \r\n" + blanks +
-         "(REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd <='" + to +
-         "') \r\n" + std::string(11, ' ') + "\r\n";
-}
-
 TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
   auto purchase = NewDocument("VFA", "F1");
   AddLine(*purchase, "P1", "A1", 7);
@@ -171,10 +148,17 @@ TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
   AddLine(*sale, "P1", "A1", 3);
   ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
 
-  EXPECT_EQ(Number(MovementsBetween("P1", "A1", "2026120509:59:00", "2026120510:01:00")), 4);
-  EXPECT_EQ(Number(MovementsBetween("P1", "A1", "2026120510:00:00", "2026120510:00:00")), 4);
-  const RecordsetPtr before =
-      Query(MovementsBetween("P1", "A1", "2026120509:00:00", "2026120509:59:59"));
+  // The import engine's own movements query, sent through this company's data access.
+  DataAccessPtr shared = data_;
+  DataAccessSet(shared);
+  auto movements = [](std::string from, std::string to) {
+    std::string article = "P1", warehouse = "A1";
+    return HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  };
+  EXPECT_EQ(CDbl(movements("2026120509:59:00", "2026120510:01:00")->Fields(0).Value()), 4);
+  EXPECT_EQ(CDbl(movements("2026120510:00:00", "2026120510:00:00")->Fields(0).Value()), 4);
+  const RecordsetPtr before = movements("2026120509:00:00", "2026120509:59:59");
+  gDataAccess.reset();
   ASSERT_FALSE(before->Eof());
   EXPECT_TRUE(before->Fields(0).Value().IsNull());
 }
