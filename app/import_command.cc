@@ -100,17 +100,16 @@ int ImportCommand(const CommandContext& context) {
   MovImportacao import;
   WriteImportHeader(HeaderOptions(line, kind->second), import, terminals, syncs);
   PickingApiPtr picking = api;
-  Result result;
+  std::optional<ProgressDisplay> progress;
   if (isatty(STDERR_FILENO)) {
-    ProgressDisplay progress(context.err);
+    progress.emplace(context.err);
     import.SetProgresso([&](const char* stage, long done, long total) {
-      progress.Show(stage, done, total);
+      progress->Show(stage, done, total);
   });
-  result = import.Execute(picking, terminals.size() == 2, terminals, syncs);
 }
-else {
-  result = import.Execute(picking, terminals.size() == 2, terminals, syncs);
-}
+const Result result =
+    import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
+progress.reset();
 context.out << result.Mensagem() << '\n';
 api->Logout();
 data_access->CloseConnection();

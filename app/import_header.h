@@ -24,6 +24,10 @@ struct ImportHeader {
   std::optional<std::string> doc_type;
 };
 
+// The bSoUm the host operation of `kind` passes to Execute: the document views import into one
+// document (True); the menu operations run over every chosen set (False).
+bool OperationPassesOneSet(TipoImportacao kind);
+
 // Writes the header the host operation of `header.kind` gives the import: fixed values for the
 // stock operations, the given document for sales and purchases, the transfer's choices.
 void WriteImportHeader(const ImportHeader& header, MovImportacao& import,

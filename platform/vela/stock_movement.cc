@@ -101,7 +101,8 @@ void InsertLot(const Movement& movement, const LateBoundObject& lot, const LateB
 
 void MoveLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line) {
   const std::string warehouse = EntryField(lot, "Armazem", line, "Armazem");
-  const double quantity = NumberOf(lot.Get("QuantidadeMovimentada")) * Factor(line);
+  // The import already gives a lot's quantity in the article's base unit.
+  const double quantity = NumberOf(lot.Get("QuantidadeMovimentada"));
   if (movement.type.stock == Stock::kTransfer) {
     InsertLot(movement, lot, line, warehouse, -quantity);
     InsertLot(movement, lot, line, movement.destination, quantity);

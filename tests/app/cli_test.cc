@@ -1,48 +1,32 @@
 // The pellora command as integrators and the host's operators run it: a demo company, then the
 // commands on it, with their output and exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
-#include <sstream>
 #include <string>
+#include <vector>
 
+#include "tests/app/pellora_process.h"
+#include "tests/stock_agreement.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::app {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;  // standard output, standard error after it
-};
-
 class PelloraCommandTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(OnCompany("demo").status, 0); }
-
-  // Runs `pellora ARGS` with no standard input, as CI and integrators do.
-  static Outcome Pellora(const std::string& args) {
-    const std::string command = std::string(PELLORA_BINARY) + " " + args + " 2>&1 </dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+  void TearDown() override {
+    EXPECT_EQ(testing::StockDisagreements(folder_.File("DEMO.db")), std::vector<std::string>{});
   }
+
   Outcome OnCompany(const std::string& args) {
-    return Pellora("--dir '" + folder_.path().string() + "' --company DEMO " + args);
+    return Pellora(OnDemo(folder_.path().string()) + args);
   }
 
   // The Id of the first pending set of movement kind `kind`.
   std::string FirstSet(const std::string& kind) {
-    std::istringstream lines(OnCompany("sets --kind " + kind).out);
-    std::string header, first;
-    std::getline(lines, header);
-    std::getline(lines, first);
-    return first.substr(0, first.find('\t'));
+    const std::vector<std::string> sets = PendingSets(folder_.path().string(), kind);
+    return sets.empty() ? "" : sets.front();
   }
   std::string Sql(const std::string& sql) {
     return Pellora("sql --db '" + folder_.File("DEMO.db") + "' \"" + sql + "\"").out;

@@ -16,6 +16,7 @@
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "tests/company_database.h"
+#include "tests/stock_agreement.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::testing {
@@ -49,6 +50,7 @@ class ImportCompanyTest : public ::testing::Test {
     SetClock(nullptr);
     gDataAccess.reset();
     data_->CloseConnection();
+    EXPECT_EQ(StockDisagreements(folder_ / "EMP1.db"), std::vector<std::string>{});
   }
 
   // Runs SQLite text on the company file, outside the objects under test.
@@ -78,10 +80,11 @@ class ImportCompanyTest : public ::testing::Test {
     return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY NumeroLinha");
   }
 
-  Result Run(MovImportacao& import) {
+  // Imports set T1 / 20261205093000; `so_um` as the document views pass it.
+  Result Run(MovImportacao& import, bool so_um = true) {
     std::vector<std::string> terminais = {"", "T1"};
     std::vector<std::string> conjuntos = {"", "20261205093000"};
-    return import.Execute(api_, true, terminais, conjuntos);
+    return import.Execute(api_, so_um, terminais, conjuntos);
   }
 
   PickingApiPtr api_;

@@ -159,5 +159,38 @@ TEST_F(E2eImport, CancellingMarksTheReadingsFive) {
   EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB"), "1");  // the order only
 }
 
+// Lot entries carry the line's quantity in the base unit: a box of 12 and a pallet of 720 move
+// as many units of lot stock as of article stock, whatever the document.
+TEST_F(E2eImport, LotsInPackingAndTransportUnitsMoveTheStockOfTheirLines) {
+  Exec(
+      "UPDATE ARTIGOS SET UNEMB='CX', FACTEMB=12, UNTRANS='PAL', FACTTRA=720 "
+      "WHERE CODIGO='L1';");
+  auto run = [&](int32_t tipo, const std::string& documento, const std::string& terceiro) {
+    MovImportacao import = Import(tipo, documento, terceiro);
+    const Result result = Run(import, tipo == TI_Compra);
+    ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  };
+  Reading(1, "E", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 1, 'F1'");
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Unidade='CX' WHERE NumeroLinha=1;");
+  run(TI_Compra, "VFA", "");
+  Reading(2, "I", "L1", 1, ", NossoLote, PrecoUnitario", ", 'LB', 2.5");
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Unidade='PAL' WHERE NumeroLinha=2;");
+  run(TI_InventarioInicial, "", "");
+  // Counted after both documents, so that no movement since the count changes the final line.
+  Reading(3, "A", "L1", 3, ", NossoLote", ", 'LA'");
+  Exec(
+      "UPDATE oru_ARM_Picking_Movimentos SET Unidade='CX', Data='20261205110000' "
+      "WHERE NumeroLinha=3;");
+  run(TI_AcertoInventario, "", "");
+  EXPECT_EQ(Rows("SELECT TPDOCUM, QUANT, UNIDADE, FACTOR FROM DOCGCLIN WHERE TPDOCUM<>'ECL' "
+                 "ORDER BY rowid"),
+            (Texts{"VFA|2.0|CX|12.0", "INV|1.0|PAL|720.0", "QUE|754.0|CX|1.0", "SOB|3.0|CX|12.0"}));
+  EXPECT_EQ(Rows("SELECT TPDOC, LOTE, QUANT FROM LOTESMOV ORDER BY ID"),
+            (Texts{"VFA|LA|24.0", "INV|LB|720.0", "QUE|LA|-754.0", "SOB|LA|36.0"}));
+  // 10 units were in stock before any lot was recorded.
+  EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "36.0");
+  EXPECT_EQ(Value("SELECT SUM(QUANT) FROM LOTESMOV WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "26.0");
+}
+
 }  // namespace
 }  // namespace pellora::testing

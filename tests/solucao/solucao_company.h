@@ -15,6 +15,7 @@
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
 #include "tests/solucao/solucao_fakes.h"
+#include "tests/stock_agreement.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::solucao_testing {
@@ -43,6 +44,7 @@ class SolucaoCompanyTest : public ::testing::Test {
     SetClock(nullptr);
     solucao_.reset();
     gDataAccess.reset();
+    EXPECT_EQ(testing::StockDisagreements(std::filesystem::path(Dados()) / "EMP1.db"), Texts{});
   }
 
   std::string Dados() const { return folder_.File("dados"); }

@@ -1,0 +1,135 @@
+// `pellora import --kind K` and the host operation of kind K, run on copies of one demo company
+// with the same sets, leave the same company: documents, lines, stock, lots, serial numbers and
+// reading states.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/app/pellora_process.h"
+#include "tests/company_database.h"
+#include "tests/stock_agreement.h"
+#include "tests/temp_folder.h"
+
+namespace pellora::app {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr const char* kComparedTables[] = {"DOCGCCAB", "DOCGCLIN", "CLDOCGC",
+                                           "ARTARM",   "ARTIGOS",  "LOTESMOV",
+                                           "NSERMOV",  "NSEREXIS", "oru_ARM_Picking_Movimentos"};
+
+// Every row of the compared tables, but the moments of creation and update, which differ by the
+// seconds between the two runs.
+Texts Snapshot(const std::filesystem::path& company_file) {
+  Texts snapshot;
+  for (const char* table : kComparedTables) {
+    std::string columns;
+    for (const std::string& column : testing::RowsOnFile(
+             company_file, std::string("SELECT name FROM pragma_table_info('") + table +
+                               "') WHERE lower(name) NOT IN ('datenew', 'hournew', 'dateupd', "
+                               "'hourupd')")) {
+      columns += (columns.empty() ? "[" : ", [") + column + "]";
+    }
+    snapshot.push_back(table);
+    for (const std::string& row : testing::RowsOnFile(
+             company_file, "SELECT " + columns + " FROM " + table + " ORDER BY rowid")) {
+      snapshot.push_back(row);
+    }
+  }
+  return snapshot;
+}
+
+class ImportFidelity : public ::testing::Test {
+ protected:
+  // The same demo company twice: the configuration file of each names its own folder.
+  void SetUp() override {
+    for (const char* copy : {"import", "host"}) {
+      ASSERT_EQ(Pellora(OnDemo(Folder(copy)) + "demo").status, 0);
+    }
+    before_ = Snapshot(Company("host"));
+  }
+
+  std::string Folder(const char* copy) const { return folder_.File(copy); }
+  Texts Sets(const std::string& kind, const std::string& third_party = "") const {
+    return PendingSets(Folder("import"), kind,
+                       third_party.empty() ? "" : "--third-party " + third_party);
+  }
+
+  // Runs `import_args` on one copy and `host_args` on the other, both expected to succeed, and
+  // compares the companies they leave.
+  void ExpectSameCompany(const std::string& import_args, const std::string& host_args) {
+    const Outcome import = Pellora(OnDemo(Folder("import")) + import_args);
+    const Outcome host = Pellora(OnDemo(Folder("host")) + host_args);
+    EXPECT_EQ(import.status, 0) << import.out;
+    EXPECT_EQ(host.status, 0) << host.out;
+    EXPECT_EQ(host.out.find("Erro"), std::string::npos) << host.out;
+    const Texts imported = Snapshot(Company("import"));
+    EXPECT_EQ(imported, Snapshot(Company("host")));
+    EXPECT_NE(imported, before_) << "nothing was imported";
+    EXPECT_EQ(testing::StockDisagreements(Company("import")), Texts{});
+  }
+
+  std::filesystem::path Company(const char* copy) const {
+    return folder_.path() / copy / "DEMO.db";
+  }
+
+  testing::TempFolder folder_;
+  Texts before_;
+};
+
+std::string Picks(const Texts& sets, const char* option) {
+  std::string picks;
+  for (const std::string& set : sets) picks += std::string(" --") + option + " '" + set + "'";
+  return picks;
+}
+
+TEST_F(ImportFidelity, InventoryAsOperation2005) {
+  const Texts sets = Sets("I");
+  ASSERT_FALSE(sets.empty());
+  ExpectSameCompany("import --kind inventario" + Picks({sets[0]}, "set"),
+                    "op 2005" + Picks({sets[0]}, "pick"));
+}
+
+TEST_F(ImportFidelity, AdjustmentOfOneSetAsOperation2006) {
+  const Texts sets = Sets("A");
+  ASSERT_FALSE(sets.empty());
+  ExpectSameCompany("import --kind acerto" + Picks({sets[0]}, "set"),
+                    "op 2006" + Picks({sets[0]}, "pick"));
+}
+
+TEST_F(ImportFidelity, TransferAsOperation2008) {
+  const Texts sets = Sets("T");
+  ASSERT_FALSE(sets.empty());
+  ExpectSameCompany("import --kind transferencia" + Picks({sets[0]}, "set"),
+                    "op 2008" + Picks({sets[0]}, "pick"));
+}
+
+TEST_F(ImportFidelity, CancellingAsOperation2010) {
+  const Texts sets = Sets("S");
+  ASSERT_FALSE(sets.empty());
+  ExpectSameCompany("import --kind anular" + Picks({sets[0]}, "set"),
+                    "op 2010" + Picks({sets[0]}, "pick"));
+}
+
+// The views list the sets of the document's third party only.
+TEST_F(ImportFidelity, SaleOfTwoSetsAsTheSalesView) {
+  const Texts sets = Sets("S", "C0005");
+  ASSERT_GE(sets.size(), 2u);
+  const std::string header = " --doc-type FA --series 1 --third-party C0005 --date 2026-12-05";
+  ExpectSameCompany("import --kind venda" + header + Picks({sets[0], sets[1]}, "set"),
+                    "view sales" + header + Picks({sets[0], sets[1]}, "pick"));
+}
+
+TEST_F(ImportFidelity, PurchaseOfTwoSetsAsThePurchasesView) {
+  const Texts sets = Sets("E", "F0003");
+  ASSERT_GE(sets.size(), 2u);
+  const std::string header = " --doc-type VFA --series 1 --third-party F0003 --date 2026-12-05";
+  ExpectSameCompany("import --kind compra" + header + Picks({sets[0], sets[1]}, "set"),
+                    "view purchases" + header + Picks({sets[0], sets[1]}, "pick"));
+}
+
+}  // namespace
+}  // namespace pellora::app
