@@ -93,6 +93,30 @@ TEST_F(ImportFidelity, InventoryAsOperation2005) {
                     "op 2005" + Picks({sets[0]}, "pick"));
 }
 
+// A counted reading without a price stops the inventory, from the command line as from the menu.
+TEST_F(ImportFidelity, InventoryRefusesAReadingWithoutPriceAsOperation2005) {
+  const Texts sets = Sets("I");
+  ASSERT_FALSE(sets.empty());
+  for (const char* copy : {"import", "host"}) {
+    ASSERT_EQ(testing::RunSqlOnFile(Company(copy),
+                                    "UPDATE oru_ARM_Picking_Movimentos SET PrecoUnitario = NULL "
+                                    "WHERE TerminalId || '|' || DataSync = '" +
+                                        sets[0] + "'"),
+              "");
+  }
+  const Texts before = Snapshot(Company("host"));
+  const Outcome import =
+      Pellora(OnDemo(Folder("import")) + "import --kind inventario" + Picks({sets[0]}, "set"));
+  const Outcome host = Pellora(OnDemo(Folder("host")) + "op 2005" + Picks({sets[0]}, "pick"));
+  EXPECT_EQ(import.status, 1);
+  EXPECT_NE(import.out.find("não tem Preço Unitário (ou está inválido)."), std::string::npos)
+      << import.out;
+  EXPECT_NE(host.out.find("não tem Preço Unitário (ou está inválido)."), std::string::npos)
+      << host.out;
+  EXPECT_EQ(Snapshot(Company("import")), before);
+  EXPECT_EQ(Snapshot(Company("host")), before);
+}
+
 TEST_F(ImportFidelity, AdjustmentOfOneSetAsOperation2006) {
   const Texts sets = Sets("A");
   ASSERT_FALSE(sets.empty());
