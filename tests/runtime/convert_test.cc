@@ -106,6 +106,9 @@ TEST_F(ConvertTest, ValReadsTheLeadingNumberWithAPointWhateverTheLocale) {
   EXPECT_EQ(Val("&O17"), 15);
   EXPECT_EQ(Val("abc"), 0);
   EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("1E-400"), 0);
+  EXPECT_EQ(ErrorNumberOf([] { Val("3D3333333"); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Val("-1e309"); }), kOverflow);
 }
 
 TEST_F(ConvertTest, IsNumericNeedsTheWholeTextToBeANumber) {
