@@ -88,6 +88,12 @@ TEST_F(ConvertTest, CBoolCCurAndCDate) {
   EXPECT_EQ(CDate("07-12-1958 20:50"), DateFromParts({1958, 12, 7, 20, 50}));
   EXPECT_EQ(CDate("7/12/1958"), DateFromParts({1958, 12, 7}));
   EXPECT_EQ(CDate(21525.5), Date{21525.5});
+  EXPECT_EQ(CDate(2958465.5), DateFromParts({9999, 12, 31, 12, 0, 0}));
+  EXPECT_EQ(CDate(-657434.5), Date{-657434.5});
+  EXPECT_EQ(PartsOf(CDate(-657434.5)).year, 100);
+  for (double serial : {2958466.0, -657435.0, 1e300, -1e300}) {
+    EXPECT_EQ(ErrorNumberOf([&] { CDate(serial); }), kOverflow) << serial;
+  }
   for (const char* text : {"31-04-2024", "2024-13-01", "07-12-1958 24:00", "hoje", "07-12-58"}) {
     EXPECT_EQ(ErrorNumberOf([&] { CDate(text); }), kTypeMismatch) << text;
   }
