@@ -14,6 +14,10 @@ namespace {
 
 using Groups = std::vector<std::vector<CriteriaClause>>;
 
+// Parentheses nest by recursion; deeper criteria are refused before they exhaust the stack. No
+// filter the system builds comes near.
+constexpr int kMaxNesting = 100;
+
 [[noreturn]] void Malformed() {
   RaiseRuntimeError(kAdoInvalidArgument, "ADODB.Recordset");
 }
@@ -70,9 +74,11 @@ class Parser {
   Groups ParseFactor() {
     SkipSpaces();
     if (Accept('(')) {
+      if (++depth_ > kMaxNesting) Malformed();
       Groups groups = ParseOr();
       SkipSpaces();
       if (!Accept(')')) Malformed();
+      --depth_;
       return groups;
     }
     return Groups{{ParseClause()}};
@@ -206,6 +212,7 @@ class Parser {
 
   std::string_view text_;
   size_t pos_ = 0;
+  int depth_ = 0;  // parentheses open at pos_
 };
 
 }  // namespace

@@ -62,6 +62,15 @@ TEST_F(FilterTest, MalformedCriteriaRaiseInvalidArgument) {
   EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter("Preco = 1"); }), kAdoItemNotFound);
 }
 
+TEST_F(FilterTest, DeeplyNestedCriteriaRaiseInvalidArgumentInsteadOfExhaustingTheStack) {
+  auto nested = [](int depth) {
+    return std::string(depth, '(') + "Artigo = 'A1'" + std::string(depth, ')');
+  };
+  EXPECT_EQ(Count(nested(100)), 2);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(nested(101)); }), kAdoInvalidArgument);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(nested(1000000)); }), kAdoInvalidArgument);
+}
+
 TEST_F(FilterTest, TextsCompareWithoutCaseAndAccentedCapitals) {
   EXPECT_EQ(Shown("artigo = 'A1'"), (Texts{"A1", "a1"}));
   EXPECT_EQ(Shown("[Nome Longo] = 'JOÃO'"), (Texts{"A1"}));
