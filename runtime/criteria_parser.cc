@@ -18,6 +18,16 @@ using Groups = std::vector<std::vector<CriteriaClause>>;
 // filter the system builds comes near.
 constexpr int kMaxNesting = 100;
 
+// AND distributes over OR, so every AND of OR-groups multiplies the clauses. Past this many the
+// criteria are refused: no filter the system builds comes near, and the growth is exponential.
+constexpr size_t kMaxClauses = 10000;
+
+size_t ClauseCount(const Groups& groups) {
+  size_t count = 0;
+  for (const auto& group : groups) count += group.size();
+  return count;
+}
+
 [[noreturn]] void Malformed() {
   RaiseRuntimeError(kAdoInvalidArgument, "ADODB.Recordset");
 }
@@ -48,6 +58,7 @@ class Parser {
     Groups groups = ParseAnd();
     while (AcceptKeyword("OR")) {
       Groups more = ParseAnd();
+      if (ClauseCount(groups) + ClauseCount(more) > kMaxClauses) Malformed();
       groups.insert(groups.end(), std::make_move_iterator(more.begin()),
                     std::make_move_iterator(more.end()));
     }
@@ -59,6 +70,10 @@ class Parser {
     Groups groups = ParseFactor();
     while (AcceptKeyword("AND")) {
       Groups right = ParseFactor();
+      // Each side holds at most kMaxClauses clauses, so neither product overflows.
+      if (groups.size() * ClauseCount(right) + right.size() * ClauseCount(groups) > kMaxClauses) {
+        Malformed();
+      }
       Groups product;
       for (const auto& left_group : groups) {
         for (const auto& right_group : right) {
