@@ -271,5 +271,14 @@ TEST_F(TsqlTranslatorTest, ConstructsSqliteCannotRunFailNamingThem) {
   ExpectFailure("SELECT * FROM sys.objects WHERE name = 'x'", "sys.objects");
 }
 
+TEST_F(TsqlTranslatorTest, TextNestedTooDeeplyFailsInsteadOfExhaustingTheStack) {
+  auto nested = [](int depth) {
+    return "SELECT " + std::string(depth, '(') + "1" + std::string(depth, ')');
+  };
+  EXPECT_EQ(Sql(nested(100)), nested(100));
+  ExpectFailure(nested(101), "encaixados a mais de 100");
+  ExpectFailure(nested(100000), "encaixados a mais de 100");
+}
+
 }  // namespace
 }  // namespace pellora::sqlite
