@@ -1,5 +1,6 @@
 #include "platform/sqlite/tsql_rewriter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,10 @@ Items FromText(const std::string& sqlite_text, bool space_before) {
   return items;
 }
 
-// A whole non-negative integer literal.
-bool IsInteger(ItemSpan argument) {
-  return argument.size() == 1 && argument[0].token.kind == TokenKind::kNumber &&
-         argument[0].token.text.find_first_not_of("0123456789") == std::string::npos;
+// The value of an argument that is a whole number literal of the int range.
+std::optional<long> IntArgument(ItemSpan argument) {
+  if (argument.size() != 1) return std::nullopt;
+  return IntLiteral(argument[0].token);
 }
 
 // SUBSTRING(s, start, length) counts a start below 1 as positions before the first character.
@@ -29,14 +30,14 @@ std::string Substring(ItemSpan start_item, ItemSpan length_item,
   const std::string& text = args[0];
   const std::string& start = args[1];
   const std::string& length = args[2];
-  if (!IsInteger(start_item) || !IsInteger(length_item)) {
+  const std::optional<long> from = IntArgument(start_item);
+  const std::optional<long> count = IntArgument(length_item);
+  if (!from || !count) {
     return "substr(" + text + ", max(" + start + ", 1), max((" + start + ") + (" + length +
            ") - max(" + start + ", 1), 0))";
   }
-  long from = std::stol(start);
-  long count = std::stol(length);
-  if (from >= 1) return "substr(" + text + ", " + start + ", " + length + ")";
-  return "substr(" + text + ", 1, " + std::to_string(std::max(from + count - 1, 0L)) + ")";
+  if (*from >= 1) return "substr(" + text + ", " + start + ", " + length + ")";
+  return "substr(" + text + ", 1, " + std::to_string(std::max(*from + *count - 1, 0L)) + ")";
 }
 
 // CONVERT(text type(n), value[, style]): the value as text, cut to n characters.

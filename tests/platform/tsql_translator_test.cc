@@ -119,6 +119,16 @@ TEST_F(TsqlTranslatorTest, FunctionsTakeTheirSqliteForms) {
             "19)");
 }
 
+TEST_F(TsqlTranslatorTest, NumbersPastTheIntRangeInFunctionArgumentsAreNoCrash) {
+  // A start too large for an int is left to SQLite to compute, as any other expression.
+  EXPECT_EQ(Sql("SELECT SUBSTRING(x, 99999999999999999999, 2)"),
+            "SELECT substr(x, max(99999999999999999999, 1), max((99999999999999999999) + (2) - "
+            "max(99999999999999999999, 1), 0))");
+  ExpectFailure("SELECT CONVERT(NVARCHAR(33333333333333333333), DateUpd, 120) FROM DOCGCCAB",
+                "O tamanho 33333333333333333333 de NVARCHAR");
+  ExpectFailure("SELECT CONVERT(nvarchar(1.5), n)", "O tamanho 1.5 de nvarchar");
+}
+
 TEST_F(TsqlTranslatorTest, TopBecomesLimitAtTheEndOfItsSelect) {
   EXPECT_EQ(Sql(Lines({"SELECT TOP(1) * FROM oru_PARAMETROSEXP "})),
             "SELECT * FROM oru_PARAMETROSEXP LIMIT 1");
