@@ -147,8 +147,15 @@ ColumnType AdditionType(ColumnType left, ColumnType right) {
   return result;
 }
 
+ColumnType SubtractionType(ColumnType left, ColumnType right) {
+  return Highest({left, right});
+}
+
 ColumnType ExpressionTyper::TypeOf(ItemSpan expression) const {
-  if (expression.empty()) return {};
+  return ChainType(expression).value_or(ColumnType{});
+}
+
+std::optional<ColumnType> ExpressionTyper::ChainType(ItemSpan expression) const {
   size_t pos = 0;
   ColumnType type = TermType(expression, pos);
   while (pos < expression.size()) {
@@ -157,11 +164,18 @@ ColumnType ExpressionTyper::TypeOf(ItemSpan expression) const {
     if (IsSymbol(op, "+")) {
       type = AdditionType(type, right);
     } else if (IsSymbol(op, "-")) {
-      type = Highest({type, right});
+      type = SubtractionType(type, right);
     } else {
-      return {};  // a comparison or another construct that is not a value of its own
+      return std::nullopt;  // a comparison or another construct that is not a value of its own
     }
   }
+  return type;
+}
+
+std::optional<ColumnType> ExpressionTyper::WholeTermType(ItemSpan term) const {
+  size_t pos = 0;
+  ColumnType type = TermType(term, pos);
+  if (pos != term.size()) return std::nullopt;
   return type;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/sqlite/tsql_column_types.h"
 #include "platform/sqlite/tsql_error.h"
 #include "platform/sqlite/tsql_operands.h"
+#include "platform/sqlite/tsql_plus_operators.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -63,14 +64,14 @@ class Rewriter {
 
   Items Level(ItemSpan items) const {
     Items out;
+    PlusOperators plus(items, typer_);
     for (size_t i = 0; i < items.size(); ++i) {
       const Item& item = items[i];
       if (item.is_group) {
         out.push_back(Group(item));
       } else if (i + 1 < items.size() && IsRewrittenCall(item, items[i + 1])) {
         for (Item& part : Call(item, items[++i])) out.push_back(std::move(part));
-      } else if (IsSymbol(item, "+") && i > 0 && IsOperandEnd(items[i - 1]) &&
-                 JoinsTexts(items, i)) {
+      } else if (IsSymbol(item, "+") && i > 0 && IsOperandEnd(items[i - 1]) && plus.JoinsTexts(i)) {
         out.push_back(MakeToken(TokenKind::kSymbol, "||", item.token.space_before));
       } else {
         out.push_back(item);
@@ -116,15 +117,6 @@ class Rewriter {
     std::string out;
     for (const std::string& arg : args) out += (out.empty() ? "" : ", ") + arg;
     return out;
-  }
-
-  // Whether the `+` at `op_pos` joins texts, from the types of its two operands.
-  bool JoinsTexts(ItemSpan items, size_t op_pos) const {
-    size_t left_start = LeftOperandStart(items, op_pos);
-    size_t right_end = TermEnd(items, op_pos + 1);
-    ColumnType left = typer_.TypeOf(items.subspan(left_start, op_pos - left_start));
-    ColumnType right = typer_.TypeOf(items.subspan(op_pos + 1, right_end - op_pos - 1));
-    return IsTextType(AdditionType(left, right).ado_type);
   }
 
   // SELECT [DISTINCT] TOP (n) ... -> SELECT [DISTINCT] ... LIMIT n
