@@ -8,6 +8,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "runtime/convert.h"
+#include "runtime/date.h"
 #include "runtime/format.h"
 #include "runtime/locale.h"
 
@@ -22,8 +23,12 @@ void FormatEveryWay(const Variant& value, const std::string& pattern) {
   fuzz::TolerateErrors([&] { Format(value, pattern); });
 }
 
-// A number as every conversion of the system receives it.
+// A number as every conversion of the system receives it, and as VB's + adds it to itself and
+// to a date.
 void ConvertNumber(double number, const std::string& pattern) {
+  static const Date kDay = DateFromParts({2024, 1, 5});
+  fuzz::TolerateErrors([&] { FormatEveryWay(Add(number, number), pattern); });
+  fuzz::TolerateErrors([&] { FormatEveryWay(Add(kDay, number), pattern); });
   FormatEveryWay(number, pattern);
   fuzz::TolerateErrors([&] { FormatEveryWay(CInt(number), pattern); });
   fuzz::TolerateErrors([&] { FormatEveryWay(CLng(number), pattern); });
