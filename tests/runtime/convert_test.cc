@@ -146,5 +146,14 @@ TEST_F(ConvertTest, AddPropagatesNullJoinsTextsAndWidensNumbers) {
   EXPECT_EQ(ErrorNumberOf([] { Add("a", 1); }), kTypeMismatch);
 }
 
+TEST_F(ConvertTest, AddOverflowsPastTheDoubleAndTheDateRanges) {
+  EXPECT_EQ(Add(1e308, 1e307), Variant(1.1e308));
+  EXPECT_EQ(ErrorNumberOf([] { Add(1e308, 1e308); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Add(-1e308, "-1e308"); }), kOverflow);
+  EXPECT_EQ(Add(DateFromParts({9999, 12, 30}), 1), Variant(DateFromParts({9999, 12, 31})));
+  EXPECT_EQ(ErrorNumberOf([] { Add(DateFromParts({9999, 12, 31}), 1); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Add(DateFromParts({2024, 1, 5}), 1e308); }), kOverflow);
+}
+
 }  // namespace
 }  // namespace pellora
