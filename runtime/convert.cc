@@ -24,6 +24,13 @@ double TextToDouble(const std::string& text) {
   return *value;
 }
 
+// VB's Date holds the years 100 to 9999: from day -657434 (100-01-01) to the end of day 2958465
+// (9999-12-31); a negative serial keeps its time of day in the fraction.
+Date DateFromSerial(double serial) {
+  if (!(serial > -657435.0 && serial < 2958466.0)) RaiseRuntimeError(kOverflow);
+  return Date{serial};
+}
+
 template <typename Integer>
 Integer RoundToInteger(double value) {
   const double rounded = BankersRound(value);
@@ -192,7 +199,7 @@ Date CDate(const Variant& value) {
     if (!date) RaiseRuntimeError(kTypeMismatch);
     return *date;
   }
-  return Date{CDbl(value)};
+  return DateFromSerial(CDbl(value));
 }
 
 bool IsNumeric(const Variant& value) {

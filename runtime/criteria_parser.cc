@@ -14,6 +14,20 @@ namespace {
 
 using Groups = std::vector<std::vector<CriteriaClause>>;
 
+// Parentheses nest by recursion; deeper criteria are refused before they exhaust the stack. No
+// filter the system builds comes near.
+constexpr int kMaxNesting = 100;
+
+// AND distributes over OR, so every AND of OR-groups multiplies the clauses. Past this many the
+// criteria are refused: no filter the system builds comes near, and the growth is exponential.
+constexpr size_t kMaxClauses = 10000;
+
+size_t ClauseCount(const Groups& groups) {
+  size_t count = 0;
+  for (const auto& group : groups) count += group.size();
+  return count;
+}
+
 [[noreturn]] void Malformed() {
   RaiseRuntimeError(kAdoInvalidArgument, "ADODB.Recordset");
 }
@@ -44,6 +58,7 @@ class Parser {
     Groups groups = ParseAnd();
     while (AcceptKeyword("OR")) {
       Groups more = ParseAnd();
+      if (ClauseCount(groups) + ClauseCount(more) > kMaxClauses) Malformed();
       groups.insert(groups.end(), std::make_move_iterator(more.begin()),
                     std::make_move_iterator(more.end()));
     }
@@ -55,6 +70,10 @@ class Parser {
     Groups groups = ParseFactor();
     while (AcceptKeyword("AND")) {
       Groups right = ParseFactor();
+      // Each side holds at most kMaxClauses clauses, so neither product overflows.
+      if (groups.size() * ClauseCount(right) + right.size() * ClauseCount(groups) > kMaxClauses) {
+        Malformed();
+      }
       Groups product;
       for (const auto& left_group : groups) {
         for (const auto& right_group : right) {
@@ -70,9 +89,11 @@ class Parser {
   Groups ParseFactor() {
     SkipSpaces();
     if (Accept('(')) {
+      if (++depth_ > kMaxNesting) Malformed();
       Groups groups = ParseOr();
       SkipSpaces();
       if (!Accept(')')) Malformed();
+      --depth_;
       return groups;
     }
     return Groups{{ParseClause()}};
@@ -206,6 +227,7 @@ class Parser {
 
   std::string_view text_;
   size_t pos_ = 0;
+  int depth_ = 0;  // parentheses open at pos_
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "runtime/convert.h"
@@ -71,8 +72,12 @@ Variant Add(const Variant& left, const Variant& right) {
     case SumType::kInteger:
     case SumType::kLong:
       return WholeSum(WholeValue(left) + WholeValue(right), type);
-    case SumType::kDouble:
-      return CDbl(left) + CDbl(right);
+    case SumType::kDouble: {
+      // Past the Double range VB overflows; it never yields an infinity.
+      const double sum = CDbl(left) + CDbl(right);
+      if (std::isinf(sum)) RaiseRuntimeError(kOverflow);
+      return sum;
+    }
     case SumType::kCurrency: {
       int64_t sum = 0;
       if (__builtin_add_overflow(CCur(left).scaled, CCur(right).scaled, &sum)) {
@@ -83,7 +88,8 @@ Variant Add(const Variant& left, const Variant& right) {
     case SumType::kDate:
       break;
   }
-  return Date{CDbl(left) + CDbl(right)};
+  // As CDate, a sum outside the years 100 to 9999 overflows.
+  return CDate(CDbl(left) + CDbl(right));
 }
 
 }  // namespace pellora

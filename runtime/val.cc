@@ -1,7 +1,9 @@
+#include <cmath>
 #include <optional>
 #include <string>
 
 #include "runtime/convert.h"
+#include "runtime/error.h"
 #include "runtime/number_text.h"
 
 namespace pellora {
@@ -17,7 +19,10 @@ double Val(const std::string& text) {
   if (std::optional<double> radix = ReadRadixLiteral(compact, &length)) return *radix;
   std::string canonical;
   if (ScanDecimal(compact, ".", {}, &canonical) == 0) return 0;
-  return CanonicalToDouble(canonical);
+  const double value = CanonicalToDouble(canonical);
+  // A number past the Double range is an overflow, as in CDbl, never an infinity.
+  if (std::isinf(value)) RaiseRuntimeError(kOverflow);
+  return value;
 }
 
 }  // namespace pellora

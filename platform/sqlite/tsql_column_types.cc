@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sqlite/tsql_error.h"
 #include "platform/sqlite/tsql_operands.h"
 
 namespace pellora::sqlite {
@@ -120,12 +121,18 @@ bool IsTextType(int ado_type) {
 }
 
 ColumnType ConvertTarget(ItemSpan target) {
-  long length = 30;
-  if (target.size() > 1 && target[1].is_group && target[1].children.size() == 1) {
-    const Token& size = target[1].children.front().token;
-    length = size.kind == TokenKind::kNumber ? std::stol(size.text) : 0;
+  if (target.empty()) return {};
+  const std::string& type_name = target.front().token.text;
+  if (target.size() < 2 || !target[1].is_group || target[1].children.size() != 1) {
+    return TypeFromName(type_name, 30);
   }
-  return target.empty() ? ColumnType{} : TypeFromName(target.front().token.text, length);
+  const Token& size = target[1].children.front().token;
+  if (size.kind != TokenKind::kNumber) return TypeFromName(type_name, 0);  // (max)
+  const std::optional<long> length = IntLiteral(size);
+  if (!length) {
+    RaiseUnsupported("O tamanho " + size.text + " de " + type_name + " não é suportado em SQLite");
+  }
+  return TypeFromName(type_name, *length);
 }
 
 ColumnType AdditionType(ColumnType left, ColumnType right) {
@@ -140,8 +147,15 @@ ColumnType AdditionType(ColumnType left, ColumnType right) {
   return result;
 }
 
+ColumnType SubtractionType(ColumnType left, ColumnType right) {
+  return Highest({left, right});
+}
+
 ColumnType ExpressionTyper::TypeOf(ItemSpan expression) const {
-  if (expression.empty()) return {};
+  return ChainType(expression).value_or(ColumnType{});
+}
+
+std::optional<ColumnType> ExpressionTyper::ChainType(ItemSpan expression) const {
   size_t pos = 0;
   ColumnType type = TermType(expression, pos);
   while (pos < expression.size()) {
@@ -150,11 +164,18 @@ ColumnType ExpressionTyper::TypeOf(ItemSpan expression) const {
     if (IsSymbol(op, "+")) {
       type = AdditionType(type, right);
     } else if (IsSymbol(op, "-")) {
-      type = Highest({type, right});
+      type = SubtractionType(type, right);
     } else {
-      return {};  // a comparison or another construct that is not a value of its own
+      return std::nullopt;  // a comparison or another construct that is not a value of its own
     }
   }
+  return type;
+}
+
+std::optional<ColumnType> ExpressionTyper::WholeTermType(ItemSpan term) const {
+  size_t pos = 0;
+  ColumnType type = TermType(term, pos);
+  if (pos != term.size()) return std::nullopt;
   return type;
 }
 

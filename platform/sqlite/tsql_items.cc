@@ -5,17 +5,25 @@
 namespace pellora::sqlite {
 namespace {
 
-Items Nest(const std::vector<Token>& tokens, size_t& pos, bool inside_group) {
+// Groups nest, and are later rewritten, by recursion; deeper text is refused before it exhausts
+// the stack, as SQL Server refuses a statement nested too deeply. The system's go a few deep.
+constexpr int kMaxNesting = 100;
+
+Items Nest(const std::vector<Token>& tokens, size_t& pos, int depth) {
+  if (depth > kMaxNesting) {
+    RaiseUnsupported("Parêntesis encaixados a mais de " + std::to_string(kMaxNesting) +
+                     " níveis no texto SQL");
+  }
   Items items;
   while (pos < tokens.size()) {
     const Token& token = tokens[pos++];
     if (token.kind == TokenKind::kSymbol && token.text == ")") {
-      if (!inside_group) RaiseUnsupported("Parêntesis ')' sem '(' no texto SQL");
+      if (depth == 0) RaiseUnsupported("Parêntesis ')' sem '(' no texto SQL");
       items.push_back(Item{token});  // marks the close for the caller
       return items;
     }
     if (token.kind == TokenKind::kSymbol && token.text == "(") {
-      Item group{token, true, Nest(tokens, pos, true)};
+      Item group{token, true, Nest(tokens, pos, depth + 1)};
       if (group.children.empty() || !IsSymbol(group.children.back(), ")")) {
         RaiseUnsupported("Parêntesis '(' sem ')' no texto SQL");
       }
@@ -44,7 +52,7 @@ void RenderInto(ItemSpan items, std::string& out) {
 
 Items BuildItems(const std::vector<Token>& tokens) {
   size_t pos = 0;
-  return Nest(tokens, pos, false);
+  return Nest(tokens, pos, 0);
 }
 
 std::string Render(ItemSpan items) {

@@ -1,6 +1,8 @@
 #include "platform/sqlite/tsql_lexer.h"
 
 #include <cctype>
+#include <charconv>
+#include <cstdint>
 
 #include "platform/sqlite/tsql_error.h"
 
@@ -162,6 +164,15 @@ std::string TokenText(const Token& token) {
     default:
       return token.text;
   }
+}
+
+std::optional<long> IntLiteral(const Token& token) {
+  if (token.kind != TokenKind::kNumber) return std::nullopt;
+  const char* const end = token.text.data() + token.text.size();
+  int32_t value = 0;
+  const auto [stop, error] = std::from_chars(token.text.data(), end, value);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

@@ -1,6 +1,7 @@
 #ifndef PELLORA_PLATFORM_SQLITE_TSQL_LEXER_H_
 #define PELLORA_PLATFORM_SQLITE_TSQL_LEXER_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ std::vector<Token> Tokenize(std::string_view tsql);
 
 // The token as SQLite text: '...' for every string literal, "..." for every quoted name.
 std::string TokenText(const Token& token);
+
+// The value of a number token written as digits only and within SQL Server's int range; nullopt
+// for any other token, a decimal or a larger number.
+std::optional<long> IntLiteral(const Token& token);
 
 // ASCII case-insensitive equality, as names and keywords compare in T-SQL.
 bool EqualsNoCase(std::string_view a, std::string_view b);

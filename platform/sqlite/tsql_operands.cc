@@ -15,15 +15,6 @@ bool IsMultiplicative(const Item& item) {
   return IsSymbol(item, "*") || IsSymbol(item, "/") || IsSymbol(item, "%");
 }
 
-// Operators and keywords that end an additive chain.
-bool IsChainBoundary(const Item& item) {
-  static constexpr std::string_view kSymbols[] = {",", ";", "=", "<", ">", "<=", ">=", "<>", "!="};
-  for (std::string_view symbol : kSymbols) {
-    if (IsSymbol(item, symbol)) return true;
-  }
-  return IsReservedWord(item);
-}
-
 size_t CaseStart(ItemSpan items, size_t end_pos) {
   int depth = 0;
   for (size_t i = end_pos + 1; i-- > 0;) {
@@ -56,6 +47,14 @@ bool IsReservedWord(const Item& item) {
     if (IsWord(item, word)) return true;
   }
   return false;
+}
+
+bool IsChainBoundary(const Item& item) {
+  static constexpr std::string_view kSymbols[] = {",", ";", "=", "<", ">", "<=", ">=", "<>", "!="};
+  for (std::string_view symbol : kSymbols) {
+    if (IsSymbol(item, symbol)) return true;
+  }
+  return IsReservedWord(item);
 }
 
 bool IsOperandEnd(const Item& item) {

@@ -13,6 +13,8 @@ bool IsReservedWord(const Item& item);
 bool IsOperandEnd(const Item& item);
 // The END that closes the CASE at `case_pos`; an Error when missing.
 size_t CaseEnd(ItemSpan items, size_t case_pos);
+// An operator or keyword that ends an additive chain (a comparison, a comma, AND, THEN, ...).
+bool IsChainBoundary(const Item& item);
 // One past the multiplicative term that starts at `pos` (signs, a primary, * / % and more).
 size_t TermEnd(ItemSpan items, size_t pos);
 // The first item of the additive chain that ends right before the operator at `op_pos`.

@@ -1,11 +1,13 @@
 #include "platform/sqlite/tsql_rewriter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/sqlite/tsql_column_types.h"
 #include "platform/sqlite/tsql_error.h"
 #include "platform/sqlite/tsql_operands.h"
+#include "platform/sqlite/tsql_plus_operators.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -17,10 +19,10 @@ Items FromText(const std::string& sqlite_text, bool space_before) {
   return items;
 }
 
-// A whole non-negative integer literal.
-bool IsInteger(ItemSpan argument) {
-  return argument.size() == 1 && argument[0].token.kind == TokenKind::kNumber &&
-         argument[0].token.text.find_first_not_of("0123456789") == std::string::npos;
+// The value of an argument that is a whole number literal of the int range.
+std::optional<long> IntArgument(ItemSpan argument) {
+  if (argument.size() != 1) return std::nullopt;
+  return IntLiteral(argument[0].token);
 }
 
 // SUBSTRING(s, start, length) counts a start below 1 as positions before the first character.
@@ -29,14 +31,14 @@ std::string Substring(ItemSpan start_item, ItemSpan length_item,
   const std::string& text = args[0];
   const std::string& start = args[1];
   const std::string& length = args[2];
-  if (!IsInteger(start_item) || !IsInteger(length_item)) {
+  const std::optional<long> from = IntArgument(start_item);
+  const std::optional<long> count = IntArgument(length_item);
+  if (!from || !count) {
     return "substr(" + text + ", max(" + start + ", 1), max((" + start + ") + (" + length +
            ") - max(" + start + ", 1), 0))";
   }
-  long from = std::stol(start);
-  long count = std::stol(length);
-  if (from >= 1) return "substr(" + text + ", " + start + ", " + length + ")";
-  return "substr(" + text + ", 1, " + std::to_string(std::max(from + count - 1, 0L)) + ")";
+  if (*from >= 1) return "substr(" + text + ", " + start + ", " + length + ")";
+  return "substr(" + text + ", 1, " + std::to_string(std::max(*from + *count - 1, 0L)) + ")";
 }
 
 // CONVERT(text type(n), value[, style]): the value as text, cut to n characters.
@@ -62,14 +64,14 @@ class Rewriter {
 
   Items Level(ItemSpan items) const {
     Items out;
+    PlusOperators plus(items, typer_);
     for (size_t i = 0; i < items.size(); ++i) {
       const Item& item = items[i];
       if (item.is_group) {
         out.push_back(Group(item));
       } else if (i + 1 < items.size() && IsRewrittenCall(item, items[i + 1])) {
         for (Item& part : Call(item, items[++i])) out.push_back(std::move(part));
-      } else if (IsSymbol(item, "+") && i > 0 && IsOperandEnd(items[i - 1]) &&
-                 JoinsTexts(items, i)) {
+      } else if (IsSymbol(item, "+") && i > 0 && IsOperandEnd(items[i - 1]) && plus.JoinsTexts(i)) {
         out.push_back(MakeToken(TokenKind::kSymbol, "||", item.token.space_before));
       } else {
         out.push_back(item);
@@ -115,15 +117,6 @@ class Rewriter {
     std::string out;
     for (const std::string& arg : args) out += (out.empty() ? "" : ", ") + arg;
     return out;
-  }
-
-  // Whether the `+` at `op_pos` joins texts, from the types of its two operands.
-  bool JoinsTexts(ItemSpan items, size_t op_pos) const {
-    size_t left_start = LeftOperandStart(items, op_pos);
-    size_t right_end = TermEnd(items, op_pos + 1);
-    ColumnType left = typer_.TypeOf(items.subspan(left_start, op_pos - left_start));
-    ColumnType right = typer_.TypeOf(items.subspan(op_pos + 1, right_end - op_pos - 1));
-    return IsTextType(AdditionType(left, right).ado_type);
   }
 
   // SELECT [DISTINCT] TOP (n) ... -> SELECT [DISTINCT] ... LIMIT n

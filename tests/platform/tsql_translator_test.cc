@@ -1,5 +1,8 @@
 #include "platform/sqlite/tsql_translator.h"
 
+#include <chrono>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "runtime/error.h"
@@ -85,6 +88,33 @@ TEST_F(TsqlTranslatorTest, PlusAddsNumbersAndJoinsTextsByOperandType) {
             "UPDATE X SET a = b || 'z' WHERE c = d + 1");
 }
 
+TEST_F(TsqlTranslatorTest, ChainsMixingPlusAndMinusKeepTheirTypeFromLeftToRight) {
+  // Once a `-` makes the chain a number, a later `+` adds: SQL Server converts the texts.
+  EXPECT_EQ(Sql("SELECT MO.Artigo + 'x' - MO.Numero + N'y' + MO.Artigo FROM "
+                "oru_ARM_Picking_Movimentos MO"),
+            "SELECT MO.Artigo || 'x' - MO.Numero + 'y' + MO.Artigo FROM "
+            "oru_ARM_Picking_Movimentos MO");
+  EXPECT_EQ(Sql("SELECT MO.Artigo + 'x' + CASE WHEN MO.Ano = 1 THEN MO.Artigo END + MO.Serie "
+                "FROM oru_ARM_Picking_Movimentos MO"),
+            "SELECT MO.Artigo || 'x' || CASE WHEN MO.Ano = 1 THEN MO.Artigo END || MO.Serie FROM "
+            "oru_ARM_Picking_Movimentos MO");
+}
+
+TEST_F(TsqlTranslatorTest, LongChainsAreTypedOnceNotAgainAtEveryPlus) {
+  // Only the first `+` joins texts: past the `- 1` the chain is a number.
+  std::string tsql = "SELECT MO.Artigo + 'x' - 1 + MO.Artigo";
+  std::string sqlite = "SELECT MO.Artigo || 'x' - 1 + MO.Artigo";
+  for (int i = 1; i < 5000; ++i) {
+    tsql += " + 'x' - 1 + MO.Artigo";
+    sqlite += " + 'x' - 1 + MO.Artigo";
+  }
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Sql(tsql + " FROM oru_ARM_Picking_Movimentos MO"),
+            sqlite + " FROM oru_ARM_Picking_Movimentos MO");
+  // Typing each chain again from its start took minutes here.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
 TEST_F(TsqlTranslatorTest, StockMovementWindowComparesTheDateAsText) {
   std::string sql = Sql(Lines({
       " SELECT ",
@@ -117,6 +147,16 @@ TEST_F(TsqlTranslatorTest, FunctionsTakeTheirSqliteForms) {
   EXPECT_EQ(Sql("SELECT CONVERT(varchar, n), CONVERT(nvarchar(19), d, 120)"),
             "SELECT substr(CAST(n AS TEXT), 1, 30), substr(strftime('%Y-%m-%d %H:%M:%S', d), 1, "
             "19)");
+}
+
+TEST_F(TsqlTranslatorTest, NumbersPastTheIntRangeInFunctionArgumentsAreNoCrash) {
+  // A start too large for an int is left to SQLite to compute, as any other expression.
+  EXPECT_EQ(Sql("SELECT SUBSTRING(x, 99999999999999999999, 2)"),
+            "SELECT substr(x, max(99999999999999999999, 1), max((99999999999999999999) + (2) - "
+            "max(99999999999999999999, 1), 0))");
+  ExpectFailure("SELECT CONVERT(NVARCHAR(33333333333333333333), DateUpd, 120) FROM DOCGCCAB",
+                "O tamanho 33333333333333333333 de NVARCHAR");
+  ExpectFailure("SELECT CONVERT(nvarchar(1.5), n)", "O tamanho 1.5 de nvarchar");
 }
 
 TEST_F(TsqlTranslatorTest, TopBecomesLimitAtTheEndOfItsSelect) {
@@ -269,6 +309,15 @@ TEST_F(TsqlTranslatorTest, ConstructsSqliteCannotRunFailNamingThem) {
   ExpectFailure("SELECT TOP 10 PERCENT a FROM t", "PERCENT");
   ExpectFailure("BEGIN DELETE FROM t", "BEGIN sem END");
   ExpectFailure("SELECT * FROM sys.objects WHERE name = 'x'", "sys.objects");
+}
+
+TEST_F(TsqlTranslatorTest, TextNestedTooDeeplyFailsInsteadOfExhaustingTheStack) {
+  auto nested = [](int depth) {
+    return "SELECT " + std::string(depth, '(') + "1" + std::string(depth, ')');
+  };
+  EXPECT_EQ(Sql(nested(100)), nested(100));
+  ExpectFailure(nested(101), "encaixados a mais de 100");
+  ExpectFailure(nested(100000), "encaixados a mais de 100");
 }
 
 }  // namespace

@@ -88,6 +88,12 @@ TEST_F(ConvertTest, CBoolCCurAndCDate) {
   EXPECT_EQ(CDate("07-12-1958 20:50"), DateFromParts({1958, 12, 7, 20, 50}));
   EXPECT_EQ(CDate("7/12/1958"), DateFromParts({1958, 12, 7}));
   EXPECT_EQ(CDate(21525.5), Date{21525.5});
+  EXPECT_EQ(CDate(2958465.5), DateFromParts({9999, 12, 31, 12, 0, 0}));
+  EXPECT_EQ(CDate(-657434.5), Date{-657434.5});
+  EXPECT_EQ(PartsOf(CDate(-657434.5)).year, 100);
+  for (double serial : {2958466.0, -657435.0, 1e300, -1e300}) {
+    EXPECT_EQ(ErrorNumberOf([&] { CDate(serial); }), kOverflow) << serial;
+  }
   for (const char* text : {"31-04-2024", "2024-13-01", "07-12-1958 24:00", "hoje", "07-12-58"}) {
     EXPECT_EQ(ErrorNumberOf([&] { CDate(text); }), kTypeMismatch) << text;
   }
@@ -106,6 +112,9 @@ TEST_F(ConvertTest, ValReadsTheLeadingNumberWithAPointWhateverTheLocale) {
   EXPECT_EQ(Val("&O17"), 15);
   EXPECT_EQ(Val("abc"), 0);
   EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("1E-400"), 0);
+  EXPECT_EQ(ErrorNumberOf([] { Val("3D3333333"); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Val("-1e309"); }), kOverflow);
 }
 
 TEST_F(ConvertTest, IsNumericNeedsTheWholeTextToBeANumber) {
@@ -135,6 +144,15 @@ TEST_F(ConvertTest, AddPropagatesNullJoinsTextsAndWidensNumbers) {
   EXPECT_EQ(Add(Currency{10000}, 0.5), Variant(Currency{15000}));
   EXPECT_EQ(Add(DateFromParts({2024, 2, 28}), 1), Variant(DateFromParts({2024, 2, 29})));
   EXPECT_EQ(ErrorNumberOf([] { Add("a", 1); }), kTypeMismatch);
+}
+
+TEST_F(ConvertTest, AddOverflowsPastTheDoubleAndTheDateRanges) {
+  EXPECT_EQ(Add(1e308, 1e307), Variant(1.1e308));
+  EXPECT_EQ(ErrorNumberOf([] { Add(1e308, 1e308); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Add(-1e308, "-1e308"); }), kOverflow);
+  EXPECT_EQ(Add(DateFromParts({9999, 12, 30}), 1), Variant(DateFromParts({9999, 12, 31})));
+  EXPECT_EQ(ErrorNumberOf([] { Add(DateFromParts({9999, 12, 31}), 1); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Add(DateFromParts({2024, 1, 5}), 1e308); }), kOverflow);
 }
 
 }  // namespace

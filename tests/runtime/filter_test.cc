@@ -62,6 +62,29 @@ TEST_F(FilterTest, MalformedCriteriaRaiseInvalidArgument) {
   EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter("Preco = 1"); }), kAdoItemNotFound);
 }
 
+TEST_F(FilterTest, DeeplyNestedCriteriaRaiseInvalidArgumentInsteadOfExhaustingTheStack) {
+  auto nested = [](int depth) {
+    return std::string(depth, '(') + "Artigo = 'A1'" + std::string(depth, ')');
+  };
+  EXPECT_EQ(Count(nested(100)), 2);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(nested(101)); }), kAdoInvalidArgument);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(nested(1000000)); }), kAdoInvalidArgument);
+}
+
+TEST_F(FilterTest, CriteriaThatDistributeIntoTooManyClausesRaiseInvalidArgument) {
+  auto either = [](int count) {
+    std::string criteria = "(Artigo = 'A1' OR Armazem = 'M2')";
+    for (int i = 1; i < count; ++i) criteria += " AND (Artigo = 'A1' OR Armazem = 'M2')";
+    return criteria;
+  };
+  EXPECT_EQ(Count(either(8)), 3);  // 256 groups of 8 clauses
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(either(11)); }), kAdoInvalidArgument);
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(either(64)); }), kAdoInvalidArgument);
+  std::string many = "Artigo = 'A1'";
+  for (int i = 0; i < 10000; ++i) many += " OR Artigo = 'Z9'";
+  EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(many); }), kAdoInvalidArgument);
+}
+
 TEST_F(FilterTest, TextsCompareWithoutCaseAndAccentedCapitals) {
   EXPECT_EQ(Shown("artigo = 'A1'"), (Texts{"A1", "a1"}));
   EXPECT_EQ(Shown("[Nome Longo] = 'JOÃO'"), (Texts{"A1"}));

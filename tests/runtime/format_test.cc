@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "runtime/date.h"
+#include "runtime/error.h"
 #include "runtime/locale.h"
+#include "tests/runtime/error_number_of.h"
 
 namespace pellora {
 namespace {
@@ -35,6 +37,12 @@ TEST_F(FormatTest, DatePatternsOnTextAndNull) {
   EXPECT_EQ(Format("1958-12-07 20:50:35", "dd-mm-yyyy hh:mm"), "07-12-1958 20:50");
   EXPECT_EQ(Format("sem data", "dd-mm-yyyy"), "sem data");
   EXPECT_EQ(Format(Variant::Null(), "dd-mm-yyyy"), "");
+}
+
+TEST_F(FormatTest, DatePatternsOnNumbersPastTheDateRangeOverflow) {
+  EXPECT_EQ(Format(2958465.0, "dd-mm-yyyy"), "31-12-9999");
+  EXPECT_EQ(ErrorNumberOf([] { Format(2958466.0, "dd-mm-yyyy"); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Format(1e300, "dd-mm-yyyy"); }), kOverflow);
 }
 
 struct NumberCase {
