@@ -119,8 +119,7 @@ int RunAction(const CommandContext& context, Cl_ArquivoDigital& arquivo, PathShe
 // pellora archive ACTION ...: the digital archive of the articles' technical sheets.
 int ArchiveCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"article", "kind", "language", "file", "title", "number", "to", "dir", "company",
-                   "user", "trace-sql"});
+  line.CheckKnown({"article", "kind", "language", "file", "title", "number", "to"});
   const auto& words = line.positionals();
   const std::string action = words.empty() ? "" : words.front();
   const bool numbered = action == "rename" || action == "remove" || action == "open";

@@ -13,7 +13,7 @@ namespace {
 
 constexpr char kUsage[] =
     "Utilização: pellora [--dir PASTA] [--company EMPRESA] [--user UTILIZADOR] "
-    "[--trace-sql FICHEIRO] COMANDO ...\n"
+    "[--trace-sql FICHEIRO] [--busy-timeout SEGUNDOS] COMANDO ...\n"
     "Comandos:\n"
     "  sql --db FICHEIRO [--exec] \"SQL\"    executa um texto SQL numa base de dados\n"
     "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S]\n"

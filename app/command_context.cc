@@ -1,12 +1,44 @@
 #include "app/command_context.h"
 
+#include <filesystem>
+
 #include "app/tracing_data_access.h"
 #include "platform/sqlite/sqlite_data_access.h"
+#include "runtime/private_profile.h"
 
 namespace pellora::app {
+namespace {
+
+// Whole seconds, 0 (do not wait) to a day.
+std::chrono::milliseconds Seconds(const std::string& text, const std::string& origin) {
+  long seconds = -1;
+  try {
+    size_t end = 0;
+    seconds = std::stol(text, &end);
+    if (end != text.size()) seconds = -1;
+  } catch (const std::exception&) {
+  }
+  if (seconds < 0 || seconds > 86400) {
+    throw UsageError(origin + " deve ser um número de segundos entre 0 e 86400: " + text + ".");
+  }
+  return std::chrono::seconds(seconds);
+}
+
+}  // namespace
+
+std::chrono::milliseconds CommandContext::BusyTimeout() const {
+  if (auto text = line.Get("busy-timeout")) return Seconds(*text, "--busy-timeout");
+  if (auto dir = line.Get("dir"), company = line.Get("company"); dir && company) {
+    const std::string file =
+        (std::filesystem::path(*dir) / "orudados" / ("PICKING." + *company)).string();
+    const std::string text = GetPrivateProfileString("Ligação", "TempoEspera", "", 32, file).text;
+    if (!text.empty()) return Seconds(text, "TempoEspera em " + file);
+  }
+  return sqlite::kDefaultBusyTimeout;
+}
 
 DataAccessPtr CommandContext::NewDataAccess() const {
-  DataAccessPtr data_access = std::make_shared<sqlite::SqliteDataAccess>();
+  DataAccessPtr data_access = std::make_shared<sqlite::SqliteDataAccess>(BusyTimeout());
   if (trace) data_access = std::make_shared<TracingDataAccess>(data_access, trace);
   return data_access;
 }

@@ -1,6 +1,7 @@
 #ifndef PELLORA_APP_COMMAND_CONTEXT_H_
 #define PELLORA_APP_COMMAND_CONTEXT_H_
 
+#include <chrono>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -13,7 +14,7 @@ namespace pellora::app {
 class SqlTrace;
 
 // What every command is given: its words, the output streams and the options that belong to
-// the whole program (--dir, --company, --user, --trace-sql).
+// the whole program (--dir, --company, --user, --trace-sql, --busy-timeout).
 struct CommandContext {
   CommandLine line;
   std::ostream& out;
@@ -24,6 +25,9 @@ struct CommandContext {
   std::string Company() const { return line.Require("company"); }
   std::string User() const { return line.Get("user").value_or(""); }
 
+  // How long statements wait while another workstation writes: --busy-timeout SECONDS, else
+  // the company configuration file's [Ligação] TempoEspera, else 30 s.
+  std::chrono::milliseconds BusyTimeout() const;
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;

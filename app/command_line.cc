@@ -49,7 +49,10 @@ std::vector<std::string> CommandLine::GetAll(const std::string& option) const {
 
 void CommandLine::CheckKnown(const std::set<std::string>& known) const {
   for (const auto& [name, value] : options_) {
-    if (!known.count(name)) throw UsageError("Opção desconhecida: --" + name + ".");
+    static const std::set<std::string> kProgramOptions = {"dir", "company", "user", "trace-sql",
+                                                          "busy-timeout"};
+    if (!known.count(name) && !kProgramOptions.count(name))
+      throw UsageError("Opção desconhecida: --" + name + ".");
   }
 }
 

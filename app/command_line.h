@@ -34,7 +34,8 @@ class CommandLine {
   // The option's value, or UsageError naming it when absent or empty.
   std::string Require(const std::string& option) const;
   std::vector<std::string> GetAll(const std::string& option) const;
-  // UsageError for any option not in `known`.
+  // UsageError for any option neither in `known` nor one of the whole program's (--dir,
+  // --company, --user, --trace-sql, --busy-timeout).
   void CheckKnown(const std::set<std::string>& known) const;
 
  private:

@@ -25,7 +25,7 @@ int PositiveNumber(const std::string& option, const std::string& text) {
 // pellora demo --dir DIR [--company DEMO] [--readings N] [--seed S]
 int DemoCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"dir", "company", "readings", "seed", "user", "trace-sql"});
+  line.CheckKnown({"readings", "seed"});
   DemoOptions options;
   options.dir = context.Dir();
   options.company = line.Get("company").value_or(options.company);

@@ -17,9 +17,8 @@ namespace pellora::app {
 namespace {
 
 // The options every command that plays the host accepts.
-const std::set<std::string> kHostOptions = {
-    "dir",       "company",  "user",   "trace-sql", "pick",   "pick-all", "price",
-    "warehouse", "doc-type", "series", "sector",    "cancel", "set",      "button"};
+const std::set<std::string> kHostOptions = {"pick",   "pick-all", "price",  "warehouse", "doc-type",
+                                            "series", "sector",   "cancel", "set",       "button"};
 
 std::set<std::string> HostOptionsAnd(std::initializer_list<std::string> more) {
   std::set<std::string> options = kHostOptions;

@@ -9,10 +9,12 @@
 
 #include "app/commands.h"
 #include "app/import_header.h"
+#include "app/import_sets.h"
 #include "app/progress_display.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
+#include "importacao/unit_of_work.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
@@ -69,14 +71,24 @@ ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   return header;
 }
 
+// On a terminal, the import shows how far it has gone.
+void ShowProgressOnTerminal(MovImportacao& import, std::optional<ProgressDisplay>& progress,
+                            std::ostream& err) {
+  if (!isatty(STDERR_FILENO)) return;
+  progress.emplace(err);
+  import.SetProgresso(
+      [&progress](const char* stage, long done, long total) { progress->Show(stage, done, total);
+});
 }  // namespace
+
+}  // namespace pellora::app
 
 // pellora import --kind KIND --set ID [--set ID]... [header options]: one import, as the host
 // operation of that kind runs it, for integrators and benchmarks.
 int ImportCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"kind", "set", "doc-type", "series", "sector", "third-party", "date", "currency",
-                   "dir", "company", "user", "trace-sql"});
+  line.CheckKnown(
+      {"kind", "set", "doc-type", "series", "sector", "third-party", "date", "currency"});
   auto kind = Kinds().find(line.Require("kind"));
   if (kind == Kinds().end()) {
     throw UsageError("Tipo de importação desconhecido: " + line.Require("kind") +
@@ -99,21 +111,24 @@ int ImportCommand(const CommandContext& context) {
 
   MovImportacao import;
   WriteImportHeader(HeaderOptions(line, kind->second), import, terminals, syncs);
-  PickingApiPtr picking = api;
   std::optional<ProgressDisplay> progress;
-  if (isatty(STDERR_FILENO)) {
-    progress.emplace(context.err);
-    import.SetProgresso([&](const char* stage, long done, long total) {
-      progress->Show(stage, done, total);
-  });
+  ShowProgressOnTerminal(import, progress, context.err);
+
+  // Taken before anything is read: a second workstation waits here, then finds the readings the
+  // first one imported no longer pending.
+  UnitOfWork work;
+  if (PendingReadings(*data_access, kind->second, terminals, syncs) == 0) {
+    context.out << kNothingPending << '\n';
+    return 1;
+  }
+  PickingApiPtr picking = api;
+  const Result result =
+      import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
+  if (result.IsSucesso()) work.Commit();
+  progress.reset();
+  context.out << result.Mensagem() << '\n';
+  api->Logout();
+  return result.IsSucesso() ? 0 : 1;
 }
-const Result result =
-    import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
-progress.reset();
-context.out << result.Mensagem() << '\n';
-api->Logout();
-data_access->CloseConnection();
-return result.IsSucesso() ? 0 : 1;
-}  // namespace pellora::app
 
 }  // namespace pellora::app

@@ -28,8 +28,7 @@ int16_t DefaultThirdPartyKind(const std::string& movement_code) {
 // as the chooser lists them.
 int SetsCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown(
-      {"kind", "third-party-kind", "third-party", "dir", "company", "user", "trace-sql"});
+  line.CheckKnown({"kind", "third-party-kind", "third-party"});
   const std::string code = line.Get("kind").value_or("X");
   int16_t kind = DefaultThirdPartyKind(code);
   if (auto text = line.Get("third-party-kind")) {

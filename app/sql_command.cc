@@ -10,7 +10,7 @@ namespace pellora::app {
 // data-access object runs it.
 int SqlCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"db", "exec", "dir", "company", "user", "trace-sql"});
+  line.CheckKnown({"db", "exec"});
   if (line.positionals().size() != 1) {
     throw UsageError("Indique um único texto SQL: pellora sql --db FICHEIRO [--exec] \"SQL\".");
   }

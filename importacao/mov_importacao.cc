@@ -8,6 +8,7 @@
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "importacao/step_trap.h"
+#include "importacao/unit_of_work.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 #include "runtime/field_values.h"
@@ -40,51 +41,15 @@ std::string MovImportacao::TerceiroGet(std::string sTerminal, std::string sConju
   }
 }
 
+// The whole import is one unit of work, taken before the readings are read: another
+// workstation waits for it, and a failure or a crash anywhere leaves the company as it was.
 Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
                               std::vector<std::string>& sTerminais,
                               std::vector<std::string>& sConjuntos) {
   try {
-    api_ = VelaApi;
-    leituras_.reset();
-    parametros_ = HlpDb_ParametrosGet();
-
-    Result result = LeiturasCarregar(bSoUm, sTerminais, sConjuntos);
-    if (!result.IsSucesso()) {
-      return Prefixed(result, std::string("Erro ao Ler Conjunto de Leituras.") + kCrLf);
-    }
-    result = LeiturasValidar();
-    if (!result.IsSucesso()) {
-      return Prefixed(result,
-                      std::string("Erro na Validação do Conjunto de Leituras.") + kCrLf + kCrLf);
-    }
-    result = LeiturasPreparar();
-    if (!result.IsSucesso()) {
-      return Prefixed(result, std::string("Erro na Preparação do Conjunto de Leituras.") + kCrLf);
-    }
-
-    switch (cab_tipo_importacao_) {
-      case TI_InventarioInicial:
-        CabDeParametros("INVENTSEC", "INVENTSER", "INVENTDOC", tpDefault);
-        result = DocumentoCriarSequencia("");
-        break;
-      case TI_Venda:
-      case TI_Compra:
-        result = DocumentoCriarSequencia("");
-        break;
-      case TI_AcertoInventario:
-        result = AcertoInventarioExecutar();
-        break;
-      case TI_TransferenciasArm:
-        result = TransferenciaExecutar();
-        break;
-      case TI_AnularPicagens:
-        LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 5);
-        result.SetMensagem("Anulação de Picagens terminou com êxito.");
-        return result;
-      default:
-        return result;
-    }
-    if (result.IsSucesso()) LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 1);
+    UnitOfWork trabalho;
+    Result result = Importar(VelaApi, bSoUm, sTerminais, sConjuntos);
+    if (result.IsSucesso()) trabalho.Commit();
     return result;
   } catch (const std::exception& failure) {
     const Error error = AsError(failure);
@@ -92,6 +57,53 @@ Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
     result.SetMensagem("Execute::" + error.description());
     return result;
   }
+}
+
+Result MovImportacao::Importar(PickingApiPtr& VelaApi, bool bSoUm,
+                               std::vector<std::string>& sTerminais,
+                               std::vector<std::string>& sConjuntos) {
+  api_ = VelaApi;
+  leituras_.reset();
+  parametros_ = HlpDb_ParametrosGet();
+
+  Result result = LeiturasCarregar(bSoUm, sTerminais, sConjuntos);
+  if (!result.IsSucesso()) {
+    return Prefixed(result, std::string("Erro ao Ler Conjunto de Leituras.") + kCrLf);
+  }
+  result = LeiturasValidar();
+  if (!result.IsSucesso()) {
+    return Prefixed(result,
+                    std::string("Erro na Validação do Conjunto de Leituras.") + kCrLf + kCrLf);
+  }
+  result = LeiturasPreparar();
+  if (!result.IsSucesso()) {
+    return Prefixed(result, std::string("Erro na Preparação do Conjunto de Leituras.") + kCrLf);
+  }
+
+  switch (cab_tipo_importacao_) {
+    case TI_InventarioInicial:
+      CabDeParametros("INVENTSEC", "INVENTSER", "INVENTDOC", tpDefault);
+      result = DocumentoCriarSequencia("");
+      break;
+    case TI_Venda:
+    case TI_Compra:
+      result = DocumentoCriarSequencia("");
+      break;
+    case TI_AcertoInventario:
+      result = AcertoInventarioExecutar();
+      break;
+    case TI_TransferenciasArm:
+      result = TransferenciaExecutar();
+      break;
+    case TI_AnularPicagens:
+      LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 5);
+      result.SetMensagem("Anulação de Picagens terminou com êxito.");
+      return result;
+    default:
+      return result;
+  }
+  if (result.IsSucesso()) LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 1);
+  return result;
 }
 
 Result MovImportacao::LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,

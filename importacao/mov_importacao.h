@@ -62,6 +62,8 @@ class MovImportacao {
   };
 
   // ---- Execute and its steps (mov_importacao.cc)
+  Result Importar(PickingApiPtr& VelaApi, bool bSoUm, std::vector<std::string>& sTerminais,
+                  std::vector<std::string>& sConjuntos);
   Result LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,
                           std::vector<std::string>& sConjuntos);
   Result LeiturasValidar();

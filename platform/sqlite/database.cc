@@ -5,8 +5,6 @@
 namespace pellora::sqlite {
 namespace {
 
-constexpr int kBusyTimeoutMs = 10000;
-
 // Committed work survives a crash and a power loss: WAL with a sync at every commit.
 constexpr std::string_view kSettings =
     "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;";
@@ -42,15 +40,18 @@ std::string QuoteIdentifier(std::string_view name) {
   return quoted + "\"";
 }
 
-std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& file) {
+std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& file,
+                                                 const std::string& company,
+                                                 std::chrono::milliseconds busy_timeout) {
   std::error_code error;
   if (file.empty() || !std::filesystem::is_regular_file(file, error)) return nullptr;
   sqlite3* db = nullptr;
   const int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-  std::unique_ptr<Database> database(new Database(db));  // closes `db` on every path
+  // Closes `db` on every path.
+  std::unique_ptr<Database> database(new Database(db, company, busy_timeout));
   if (rc != SQLITE_OK) return nullptr;
   sqlite3_extended_result_codes(db, 1);
-  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  sqlite3_busy_timeout(db, static_cast<int>(busy_timeout.count()));
   if (sqlite3_exec(db, std::string(kSettings).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
     return nullptr;
   }
@@ -79,6 +80,12 @@ void Database::Execute(std::string_view sql) const {
 }
 
 void Database::Fail(std::string_view statement) const {
+  if ((sqlite3_extended_errcode(db_) & 0xff) == SQLITE_BUSY) {
+    throw Error(kDatabaseError, kErrorSource,
+                "A empresa " + company_ + " está ocupada noutro posto há mais de " +
+                    std::to_string((busy_timeout_.count() + 999) / 1000) +
+                    " s. Tente de novo quando esse posto terminar.");
+  }
   RaiseDatabaseError(sqlite3_errmsg(db_), statement);
 }
 

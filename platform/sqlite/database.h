@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -16,12 +17,18 @@ inline constexpr const char* kErrorSource = "SQLite";
 
 class Statement;
 
+// How long a statement waits for another workstation's write lock before it fails.
+inline constexpr std::chrono::milliseconds kDefaultBusyTimeout{30000};
+
 // One open company database file.
 class Database {
  public:
-  // Opens an existing file for reading and writing; nullptr, creating nothing, when the
-  // file is missing or is not a usable database.
-  static std::unique_ptr<Database> OpenExisting(const std::filesystem::path& file);
+  // Opens an existing file of company `company` for reading and writing, waiting up to
+  // `busy_timeout` for a lock; nullptr, creating nothing, when the file is missing or is not a
+  // usable database.
+  static std::unique_ptr<Database> OpenExisting(const std::filesystem::path& file,
+                                                const std::string& company,
+                                                std::chrono::milliseconds busy_timeout);
 
   ~Database();
   Database(const Database&) = delete;
@@ -34,12 +41,17 @@ class Database {
   // Runs every statement of `sql` in order, discarding rows; raises on the first failure.
   void Execute(std::string_view sql) const;
 
-  // Raises the database error for `statement` with SQLite's current message.
+  // Raises the database error for `statement` with SQLite's current message; a lock that
+  // stayed taken beyond the wait says which company is busy.
   [[noreturn]] void Fail(std::string_view statement) const;
 
  private:
-  explicit Database(sqlite3* db) : db_(db) {}
+  Database(sqlite3* db, std::string company, std::chrono::milliseconds busy_timeout)
+      : db_(db), company_(std::move(company)), busy_timeout_(busy_timeout) {}
+
   sqlite3* db_;
+  std::string company_;
+  std::chrono::milliseconds busy_timeout_;
 };
 
 // Raises the database error: `message` followed by the first non-blank line of `statement`.

@@ -20,8 +20,10 @@ RecordsetPtr Session::Run(std::string_view tsql) {
   return empty;
 }
 
+// The outermost level takes the write lock at once, waiting while another workstation holds
+// it: two writers never read the same rows and then both write them.
 void Session::Begin() {
-  db_->Execute("SAVEPOINT " + LevelName(depth_ + 1));
+  db_->Execute(depth_ == 0 ? std::string("BEGIN IMMEDIATE") : "SAVEPOINT " + LevelName(depth_ + 1));
   ++depth_;
 }
 
@@ -29,8 +31,8 @@ void Session::Commit() {
   if (depth_ == 0) {
     throw Error(kDatabaseError, kErrorSource, "Não há nenhuma transação aberta para confirmar");
   }
-  const std::string name = LevelName(depth_--);
-  db_->Execute("RELEASE " + name);
+  const int level = depth_--;
+  db_->Execute(level == 1 ? std::string("COMMIT") : "RELEASE " + LevelName(level));
   NoteWrite();
 }
 
@@ -38,8 +40,12 @@ void Session::Rollback() {
   if (depth_ == 0) {
     throw Error(kDatabaseError, kErrorSource, "Não há nenhuma transação aberta para anular");
   }
-  const std::string name = LevelName(depth_--);
-  RollbackSavepoint(*db_, name);
+  const int level = depth_--;
+  if (level > 1) {
+    RollbackSavepoint(*db_, LevelName(level));
+  } else if (sqlite3_get_autocommit(db_->handle()) == 0) {
+    db_->Execute("ROLLBACK");
+  }
   NoteWrite();
   schema_.Invalidate();  // tables created or altered since the Begin may be gone
 }

@@ -63,8 +63,9 @@ bool SqliteDataAccess::InTransaction() {
 
 bool SqliteDataAccess::OpenConnection(const std::string& connection_string) {
   session_.reset();
-  std::unique_ptr<Database> db =
-      Database::OpenExisting(ConnectionString(connection_string).DatabaseFile());
+  const ConnectionString connection(connection_string);
+  std::unique_ptr<Database> db = Database::OpenExisting(
+      connection.DatabaseFile(), connection.Value("Initial Catalog"), busy_timeout_);
   if (!db) return false;
   session_ = std::make_shared<Session>(std::move(db));
   return true;

@@ -1,6 +1,7 @@
 #ifndef PELLORA_PLATFORM_SQLITE_SQLITE_DATA_ACCESS_H_
 #define PELLORA_PLATFORM_SQLITE_SQLITE_DATA_ACCESS_H_
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,10 @@ namespace pellora::sqlite {
 // failures raise kDatabaseError with SQLite's message and the failing statement.
 class SqliteDataAccess : public DataAccess {
  public:
+  // Statements wait up to `busy_timeout` while another workstation writes to the company.
+  explicit SqliteDataAccess(std::chrono::milliseconds busy_timeout = kDefaultBusyTimeout)
+      : busy_timeout_(busy_timeout) {}
+
   void BeginTransaction() override;
   bool CloseConnection() override;
   void CommitTransaction() override;
@@ -31,6 +36,7 @@ class SqliteDataAccess : public DataAccess {
  private:
   Session& Open();
 
+  std::chrono::milliseconds busy_timeout_;
   std::shared_ptr<Session> session_;
 };
 

@@ -59,10 +59,12 @@ TEST_F(PelloraCommandTest, SetsAndImportsWorkFromTheCommandLineAndTraceTheirSql)
                         "oru_PARAMETROSEXP \\r\\n\"}"),
             std::string::npos);
 
-  // Nothing pending any more: no document is needed, and that is no failure.
+  // Nothing pending any more: no second document, and the integrator is told why.
   const Outcome again = OnCompany("import --kind transferencia --set '" + set + "'");
-  EXPECT_EQ(again.status, 0);
-  EXPECT_EQ(again.out.rfind("Não foi necessário criar documento TRF-", 0), 0u) << again.out;
+  EXPECT_EQ(again.status, 1);
+  EXPECT_EQ(again.out,
+            "As leituras escolhidas já não estão pendentes: foram importadas ou anuladas noutro "
+            "posto.\n");
 }
 
 TEST_F(PelloraCommandTest, TheHostOperationsRunWithScriptedAnswers) {

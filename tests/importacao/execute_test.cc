@@ -65,8 +65,10 @@ TEST(ExecuteFailures, FailedMarkingRollsBackAndReportsTheError) {
   import.SetCabTipoImportacao(TI_Venda);
   const Result result = bench.Run(import);
   EXPECT_EQ(result.Mensagem(), "Execute::disk I/O error");
+  // The marking's own level, then the whole import's.
   EXPECT_EQ(bench.data->CallsWith("Transaction"),
-            (std::vector<std::string>{"BeginTransaction", "RollbackTransaction"}));
+            (std::vector<std::string>{"BeginTransaction", "BeginTransaction", "RollbackTransaction",
+                                      "RollbackTransaction"}));
 }
 
 TEST(ExecuteMarking, SuccessfulSaleMarksEveryReadingInOneTransaction) {
@@ -81,8 +83,11 @@ TEST(ExecuteMarking, SuccessfulSaleMarksEveryReadingInOneTransaction) {
   ASSERT_EQ(marks.size(), 2u);
   EXPECT_NE(marks[0].find("SET      [Estado] = 1"), std::string::npos);
   EXPECT_NE(marks[1].find("NumeroLinha=2 "), std::string::npos);
+  // The whole import is one transaction, taken before anything is read; the marking nests in it.
+  EXPECT_EQ(bench.data->log.front(), "BeginTransaction");
   EXPECT_EQ(bench.data->CallsWith("Transaction"),
-            (std::vector<std::string>{"BeginTransaction", "CommitTransaction"}));
+            (std::vector<std::string>{"BeginTransaction", "BeginTransaction", "CommitTransaction",
+                                      "CommitTransaction"}));
 }
 
 TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
@@ -98,6 +103,8 @@ TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
   EXPECT_EQ(result.Tipo(), Erro);
   EXPECT_EQ(result.Mensagem(), "Terceiro inexistente");
   EXPECT_TRUE(bench.Marks().empty());
+  EXPECT_EQ(bench.data->CallsWith("Transaction"),
+            (std::vector<std::string>{"BeginTransaction", "RollbackTransaction"}));
 }
 
 TEST(ExecuteMarking, CancellingMarksStateFiveAndMakesNoDocument) {
@@ -122,7 +129,8 @@ TEST(ExecuteMarking, CancellingWithoutPendingReadingsStillSucceeds) {
   const Result result = bench.Run(import);
   EXPECT_EQ(result.Tipo(), Sucesso);
   EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
-  EXPECT_TRUE(bench.data->CallsWith("Transaction").empty());
+  EXPECT_EQ(bench.data->CallsWith("Transaction"),
+            (std::vector<std::string>{"BeginTransaction", "CommitTransaction"}));
 }
 
 TEST(ExecuteHeaders, InitialInventoryTakesItsHeaderFromTheParameters) {
