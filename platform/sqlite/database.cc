@@ -1,5 +1,6 @@
 #include "platform/sqlite/database.h"
 
+#include "platform/sqlite/crash_point.h"
 #include "runtime/error.h"
 
 namespace pellora::sqlite {
@@ -100,6 +101,7 @@ Statement::Statement(const Database& db, std::string_view sql, std::string_view*
 
 Statement::~Statement() {
   sqlite3_finalize(stmt_);
+  if (ran_) StatementRan();
 }
 
 std::string_view Statement::Text() const {
@@ -108,6 +110,7 @@ std::string_view Statement::Text() const {
 }
 
 bool Statement::Step() {
+  ran_ = true;
   switch (sqlite3_step(stmt_)) {
     case SQLITE_ROW:
       return true;

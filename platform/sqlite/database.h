@@ -83,6 +83,7 @@ class Statement {
  private:
   const Database& db_;
   sqlite3_stmt* stmt_ = nullptr;
+  bool ran_ = false;
 };
 
 }  // namespace pellora::sqlite

@@ -1,6 +1,6 @@
-// `pellora import --kind K` and the host operation of kind K, run on copies of one demo company
-// with the same sets, leave the same company: documents, lines, stock, lots, serial numbers and
-// reading states.
+// `pellora import --kind K` and the host operation of kind K, run on two equal demo companies
+// with the same sets, leave the same company: every table, row and column but the moments of
+// creation and update.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +9,7 @@
 
 #include "tests/app/pellora_process.h"
 #include "tests/company_database.h"
+#include "tests/company_snapshot.h"
 #include "tests/stock_agreement.h"
 #include "tests/temp_folder.h"
 
@@ -17,29 +18,10 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-constexpr const char* kComparedTables[] = {"DOCGCCAB", "DOCGCLIN", "CLDOCGC",
-                                           "ARTARM",   "ARTIGOS",  "LOTESMOV",
-                                           "NSERMOV",  "NSEREXIS", "oru_ARM_Picking_Movimentos"};
-
-// Every row of the compared tables, but the moments of creation and update, which differ by the
-// seconds between the two runs.
+// The whole company but the moments of creation and update, which differ by the seconds between
+// the two runs.
 Texts Snapshot(const std::filesystem::path& company_file) {
-  Texts snapshot;
-  for (const char* table : kComparedTables) {
-    std::string columns;
-    for (const std::string& column : testing::RowsOnFile(
-             company_file, std::string("SELECT name FROM pragma_table_info('") + table +
-                               "') WHERE lower(name) NOT IN ('datenew', 'hournew', 'dateupd', "
-                               "'hourupd')")) {
-      columns += (columns.empty() ? "[" : ", [") + column + "]";
-    }
-    snapshot.push_back(table);
-    for (const std::string& row : testing::RowsOnFile(
-             company_file, "SELECT " + columns + " FROM " + table + " ORDER BY rowid")) {
-      snapshot.push_back(row);
-    }
-  }
-  return snapshot;
+  return testing::CompanySnapshot(company_file, {"datenew", "hournew", "dateupd", "hourupd"});
 }
 
 class ImportFidelity : public ::testing::Test {
