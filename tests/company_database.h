@@ -41,17 +41,10 @@ inline std::string RunSqlOnFile(const std::filesystem::path& file, const std::st
   return error;
 }
 
-// The rows a query gives on the database `file`, each row's columns joined by "|" (NULL as
+// The rows a query gives on an open database, each row's columns joined by "|" (NULL as
 // "NULL").
-inline std::vector<std::string> RowsOnFile(const std::filesystem::path& file,
-                                           const std::string& sql) {
-  sqlite3* db = nullptr;
+inline std::vector<std::string> RowsOf(sqlite3* db, const std::string& sql) {
   std::vector<std::string> rows;
-  if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
-    ADD_FAILURE() << "cannot open " << file.string() << ": " << sqlite3_errmsg(db);
-    sqlite3_close(db);
-    return rows;
-  }
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
     ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
@@ -66,8 +59,27 @@ inline std::vector<std::string> RowsOnFile(const std::filesystem::path& file,
     }
   }
   sqlite3_finalize(statement);
-  sqlite3_close(db);
   return rows;
+}
+
+// Runs `read` on the database `file` opened for it; a failure to open fails the test.
+template <typename Read>
+inline auto ReadFile(const std::filesystem::path& file, Read read) -> decltype(read(nullptr)) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) {
+    ADD_FAILURE() << "cannot open " << file.string() << ": " << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return {};
+  }
+  auto result = read(db);
+  sqlite3_close(db);
+  return result;
+}
+
+// The rows a query gives on the database `file`, as RowsOf gives them.
+inline std::vector<std::string> RowsOnFile(const std::filesystem::path& file,
+                                           const std::string& sql) {
+  return ReadFile(file, [&](sqlite3* db) { return RowsOf(db, sql); });
 }
 
 // The connection string the add-in builds for database `catalog` in `folder`.

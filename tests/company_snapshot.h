@@ -14,23 +14,25 @@ namespace pellora::testing {
 // table's name before its rows; columns named in `left_out` (lower case) are not shown.
 inline std::vector<std::string> CompanySnapshot(const std::filesystem::path& company_file,
                                                 const std::set<std::string>& left_out = {}) {
-  std::vector<std::string> snapshot;
-  for (const std::string& table : RowsOnFile(
-           company_file,
-           "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
-           "ORDER BY name")) {
-    std::string columns;
-    for (const std::string& column :
-         RowsOnFile(company_file, "SELECT lower(name) FROM pragma_table_info('" + table + "')")) {
-      if (!left_out.count(column)) columns += (columns.empty() ? "\"" : ", \"") + column + "\"";
+  return ReadFile(company_file, [&](sqlite3* db) {
+    std::vector<std::string> snapshot;
+    for (const std::string& table :
+         RowsOf(db,
+                "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
+                "ORDER BY name")) {
+      std::string columns;
+      for (const std::string& column :
+           RowsOf(db, "SELECT lower(name) FROM pragma_table_info('" + table + "')")) {
+        if (!left_out.count(column)) columns += (columns.empty() ? "\"" : ", \"") + column + "\"";
+      }
+      snapshot.push_back(table);
+      for (const std::string& row :
+           RowsOf(db, "SELECT " + columns + " FROM \"" + table + "\" ORDER BY rowid")) {
+        snapshot.push_back(row);
+      }
     }
-    snapshot.push_back(table);
-    for (const std::string& row : RowsOnFile(
-             company_file, "SELECT " + columns + " FROM \"" + table + "\" ORDER BY rowid")) {
-      snapshot.push_back(row);
-    }
-  }
-  return snapshot;
+    return snapshot;
+  });
 }
 
 }  // namespace pellora::testing

@@ -53,6 +53,14 @@ class ImportCompanyTest : public ::testing::Test {
     EXPECT_EQ(StockDisagreements(folder_ / "EMP1.db"), std::vector<std::string>{});
   }
 
+  // Closes the fixture's own connection, leaving the company file whole (no journal beside it)
+  // for other processes to open.
+  void ReleaseCompany() {
+    gDataAccess.reset();
+    data_->CloseConnection();
+  }
+  const std::filesystem::path& folder() const { return folder_; }
+
   // Runs SQLite text on the company file, outside the objects under test.
   void Exec(const std::string& sql) { ASSERT_EQ(RunSqlOnFile(folder_ / "EMP1.db", sql), ""); }
 

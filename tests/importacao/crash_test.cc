@@ -1,0 +1,167 @@
+// A workstation killed at any statement of an import leaves the company as it was before the
+// import or as the whole import leaves it, never in between; finishing the import afterwards
+// leaves exactly what one uninterrupted import leaves.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dal/definitions.h"
+#include "importacao/mov_importacao.h"
+#include "platform/sqlite/crash_point.h"
+#include "platform/sqlite/sqlite_data_access.h"
+#include "platform/vela/picking_api.h"
+#include "runtime/date.h"
+#include "tests/company_snapshot.h"
+#include "tests/importacao/e2e_company.h"
+#include "tests/stock_agreement.h"
+
+namespace pellora::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
+constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
+
+enum class Ending { kKilled, kFinished, kFailed };
+
+class ImportCrash : public ImportCompanyTest {
+ protected:
+  // The header each kind's operation gives the import.
+  void Prepare(int32_t tipo, const std::string& documento, const std::string& terceiro,
+               bool so_um) {
+    tipo_ = tipo;
+    documento_ = documento;
+    terceiro_ = terceiro;
+    so_um_ = so_um;
+  }
+
+  // Imports set T1 / 20261205093000 of the company in `folder` in a child process that is
+  // killed after its `kill_after`-th statement (0: never).
+  Ending ImportInChild(const fs::path& folder, long kill_after) {
+    const pid_t child = fork();
+    if (child == 0) _exit(ImportHere(folder, kill_after));
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) return Ending::kKilled;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Ending::kFinished : Ending::kFailed;
+  }
+
+  // A fresh copy of the prepared company in folder `name`.
+  fs::path CopyOfCompany(const std::string& name) {
+    const fs::path copy = folder() / name;
+    fs::remove_all(copy);
+    fs::create_directories(copy);
+    fs::copy_file(folder() / "EMP1.db", copy / "EMP1.db");
+    fs::copy_file(folder() / "PICKING.EMP1", copy / "PICKING.EMP1");
+    return copy;
+  }
+
+  // Kills the import at every statement in turn until it runs to its end, checking the company
+  // after each crash and after the import is finished on it.
+  void ExpectAllOrNothingAtEveryStatement() {
+    ReleaseCompany();
+    const Texts before = CompanySnapshot(folder() / "EMP1.db");
+    const fs::path whole = CopyOfCompany("whole");
+    ASSERT_EQ(ImportInChild(whole, 0), Ending::kFinished);
+    const Texts after = CompanySnapshot(whole / "EMP1.db");
+    ASSERT_NE(after, before);
+
+    long crashes = 0;
+    for (long statement = 1;; ++statement) {
+      const fs::path run = CopyOfCompany("run");
+      const Ending ending = ImportInChild(run, statement);
+      const Texts left = CompanySnapshot(run / "EMP1.db");
+      if (ending != Ending::kKilled) {
+        EXPECT_EQ(ending, Ending::kFinished) << "statement " << statement;
+        EXPECT_EQ(left, after);
+        break;
+      }
+      ++crashes;
+      EXPECT_TRUE(left == before || left == after) << "killed after statement " << statement;
+      if (left == before) {
+        EXPECT_EQ(ImportInChild(run, 0), Ending::kFinished) << "statement " << statement;
+        EXPECT_EQ(CompanySnapshot(run / "EMP1.db"), after) << "finished after " << statement;
+      }
+      EXPECT_EQ(StockDisagreements(run / "EMP1.db"), Texts{});
+      if (HasFailure()) break;
+    }
+    RecordProperty("crashes", std::to_string(crashes));
+    EXPECT_GT(crashes, 20) << "the import ran too few statements to be worth crashing";
+  }
+
+ private:
+  int ImportHere(const fs::path& folder, long kill_after) {
+    sqlite::KillAfterStatements(kill_after);
+    auto data = std::make_shared<sqlite::SqliteDataAccess>();
+    if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) return 3;
+    DataAccessPtr shared = data;
+    DataAccessSet(shared);
+    auto api = std::make_shared<vela::VelaPickingApi>();
+    api->SetIdentificadorAplicacao("Pellora");
+    if (!api->Login((folder / "PICKING.EMP1").string())) return 4;
+    api->SetDataAccess(data);
+    MovImportacao import;
+    import.SetCabTipoImportacao(tipo_);
+    import.SetCabTipoDocumento(documento_);
+    import.SetCabSerie("A");
+    import.SetCabSector("S1");
+    import.SetCabTerceiro(terceiro_);
+    import.SetCabData(DateFromParts({2026, 12, 5}));
+    import.SetCabMoeda("EUR");
+    std::vector<std::string> terminais = {"", "T1"};
+    std::vector<std::string> conjuntos = {"", "20261205093000"};
+    PickingApiPtr picking = api;
+    return import.Execute(picking, so_um_, terminais, conjuntos).IsSucesso() ? 0 : 1;
+  }
+
+  int32_t tipo_ = TI_InventarioInicial;
+  std::string documento_;
+  std::string terceiro_;
+  bool so_um_ = false;
+};
+
+TEST_F(ImportCrash, InitialInventory) {
+  Reading(1, "I", "P1", 7, ", PrecoUnitario", ", 2.5");
+  Reading(2, "I", "L1", 3, ", NossoLote, PrecoUnitario", ", 'LA', 3");
+  Reading(3, "I", "P1", 2, ", PrecoUnitario", ", 2.5");
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=3;");
+  Prepare(TI_InventarioInicial, "", "", false);
+  ExpectAllOrNothingAtEveryStatement();
+}
+
+TEST_F(ImportCrash, SaleFromAnOrder) {
+  Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);
+  Reading(2, "S", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 2, 'C1'");
+  Prepare(TI_Venda, "FAC", "C1", true);
+  ExpectAllOrNothingAtEveryStatement();
+}
+
+TEST_F(ImportCrash, InventoryAdjustmentWithItsThreeDocuments) {
+  Exec("UPDATE ARTARM SET EXISTENC = -3 WHERE ARTIGO='P1' AND ARMAZEM='A2';");
+  Reading(1, "A", "P1", 18);
+  Reading(2, "A", "P1", 2);
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
+  Prepare(TI_AcertoInventario, "", "", false);
+  ExpectAllOrNothingAtEveryStatement();
+}
+
+TEST_F(ImportCrash, TransferServingAnOrder) {
+  Reading(1, "T", "P1", 4, kOrderKey, kOrderValues);
+  Reading(2, "T", "L1", 1, ", NossoLote", ", 'LA'");
+  Prepare(TI_TransferenciasArm, "TRA", "A2", false);
+  ExpectAllOrNothingAtEveryStatement();
+}
+
+}  // namespace
+}  // namespace pellora::testing
