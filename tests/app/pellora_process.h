@@ -16,15 +16,20 @@ struct Outcome {
   std::string out;  // standard output, standard error after it
 };
 
-// Runs `pellora ARGS` through the shell with no standard input, as CI and integrators do.
-inline Outcome Pellora(const std::string& args) {
-  const std::string command = std::string(PELLORA_BINARY) + " " + args + " 2>&1 </dev/null";
+// Runs a shell command with no standard input, as CI and integrators do.
+inline Outcome RunShell(const std::string& command_line) {
+  const std::string command = command_line + " 2>&1 </dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer;
   while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// Runs `pellora ARGS`.
+inline Outcome Pellora(const std::string& args) {
+  return RunShell(std::string(PELLORA_BINARY) + " " + args);
 }
 
 // The options that open company DEMO in `folder`.
