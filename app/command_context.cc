@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/company_check.h"
 #include "app/tracing_data_access.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "runtime/private_profile.h"
@@ -51,8 +52,10 @@ DataAccessPtr CommandContext::OpenCompany() const {
       "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + dir +
       ";Initial Catalog=" + company + ";Integrated Security=SSPI;";
   if (!data_access->OpenConnection(connection_string)) {
-    throw UsageError("A empresa " + company + " não existe em " + dir + ".");
+    throw UsageError(
+        UnopenableCompanyReason(std::filesystem::path(dir) / (company + ".db"), company, dir));
   }
+  CheckCompanyTables(*data_access, company);
   return data_access;
 }
 

@@ -11,6 +11,7 @@
 #include "app/import_header.h"
 #include "app/import_sets.h"
 #include "app/progress_display.h"
+#include "app/reading_checks.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
@@ -119,6 +120,11 @@ int ImportCommand(const CommandContext& context) {
   UnitOfWork work;
   if (PendingReadings(*data_access, kind->second, terminals, syncs) == 0) {
     context.out << kNothingPending << '\n';
+    return 1;
+  }
+  const std::string faults = ReadingFaults(*data_access, kind->second, terminals, syncs);
+  if (!faults.empty()) {
+    context.out << "Nada foi importado: há leituras que não se podem importar.\n" << faults;
     return 1;
   }
   PickingApiPtr picking = api;

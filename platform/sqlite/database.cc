@@ -81,7 +81,13 @@ void Database::Execute(std::string_view sql) const {
 }
 
 void Database::Fail(std::string_view statement) const {
-  if ((sqlite3_extended_errcode(db_) & 0xff) == SQLITE_BUSY) {
+  const int code = sqlite3_extended_errcode(db_) & 0xff;
+  if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+    throw Error(kDatabaseError, kErrorSource,
+                "A base de dados da empresa " + company_ +
+                    " está danificada ou não é uma base de dados (" + sqlite3_errmsg(db_) + ").");
+  }
+  if (code == SQLITE_BUSY) {
     throw Error(kDatabaseError, kErrorSource,
                 "A empresa " + company_ + " está ocupada noutro posto há mais de " +
                     std::to_string((busy_timeout_.count() + 999) / 1000) +

@@ -1,0 +1,21 @@
+#ifndef PELLORA_APP_COMPANY_CHECK_H_
+#define PELLORA_APP_COMPANY_CHECK_H_
+
+#include <filesystem>
+#include <string>
+
+#include "interfaces/data_access.h"
+
+namespace pellora::app {
+
+// Why the database file of company `company` could not be opened, as a Portuguese sentence:
+// missing, read-only, or damaged or not a database at all.
+std::string UnopenableCompanyReason(const std::filesystem::path& file, const std::string& company,
+                                    const std::string& dir);
+
+// UsageError naming the first table of the company schema that the open database lacks.
+void CheckCompanyTables(DataAccess& data_access, const std::string& company);
+
+}  // namespace pellora::app
+
+#endif  // PELLORA_APP_COMPANY_CHECK_H_
