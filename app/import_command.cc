@@ -20,6 +20,7 @@
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/date_text.h"
+#include "runtime/text.h"
 
 namespace pellora::app {
 namespace {
@@ -106,6 +107,14 @@ int ImportCommand(const CommandContext& context) {
       std::filesystem::path(context.Dir()) / "orudados" / ("PICKING." + context.Company());
   if (!api->Login(configuration.string())) {
     throw UsageError("Não foi possível ligar ao Vela com " + configuration.string() + ".");
+  }
+  if (api->user().empty() || api->company().empty()) {
+    throw UsageError("O ficheiro de configuração " + configuration.string() +
+                     " não indica Login e Empresa na secção [Api Vela].");
+  }
+  if (CompareTextNoCase(api->company(), context.Company()) != 0) {
+    throw UsageError("O ficheiro de configuração " + configuration.string() + " é da empresa " +
+                     api->company() + ", não da empresa " + context.Company() + ".");
   }
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
