@@ -19,8 +19,8 @@ using Texts = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 struct Refusal {
-  std::string change;   // SQLite text run on the company first; "" for none
-  std::string message;  // a line the output holds
+  std::string change;   // the SET list of an UPDATE of one reading
+  std::string message;  // a text the output holds
 };
 
 class HostileInput : public ::testing::Test {
@@ -64,6 +64,15 @@ class HostileInput : public ::testing::Test {
     EXPECT_EQ(testing::CompanySnapshot(Company()), before) << args;
   }
 
+  // Each change made to the first reading alone is refused with exit 1.
+  void ExpectEachRefused(const std::vector<Refusal>& refusals) {
+    for (const Refusal& refusal : refusals) {
+      Change("UPDATE oru_ARM_Picking_Movimentos SET " + refusal.change + FirstReading());
+      ExpectRefused(Import(), 1, refusal.message);
+      Restore();
+    }
+  }
+
   testing::TempFolder folder_;
   std::string set_;
 };
@@ -97,11 +106,7 @@ TEST_F(HostileInput, ReadingsWithoutSoundArticleWarehouseUnitOrQuantity) {
       {"Quantidade = 'NaN'", "a quantidade NaN não é um número."},
       {"Quantidade = NULL", "a leitura não indica a quantidade."},
   };
-  for (const Refusal& refusal : refusals) {
-    Change("UPDATE oru_ARM_Picking_Movimentos SET " + refusal.change + FirstReading());
-    ExpectRefused(Import(), 1, refusal.message);
-    Restore();
-  }
+  ExpectEachRefused(refusals);
 }
 
 TEST_F(HostileInput, TextsLongerThanTheirColumnsOrWithControlCharacters) {
@@ -114,11 +119,7 @@ TEST_F(HostileInput, TextsLongerThanTheirColumnsOrWithControlCharacters) {
       {"VossoLote = 'A' || char(0) || 'B'", "o campo VossoLote tem caracteres de controlo."},
       {"Localizacao = 'A' || char(10) || 'B'", "o campo Localizacao tem caracteres de controlo."},
   };
-  for (const Refusal& refusal : refusals) {
-    Change("UPDATE oru_ARM_Picking_Movimentos SET " + refusal.change + FirstReading());
-    ExpectRefused(Import(), 1, refusal.message);
-    Restore();
-  }
+  ExpectEachRefused(refusals);
 }
 
 // What fits is stored as read, whatever its characters.

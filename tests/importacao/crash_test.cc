@@ -30,9 +30,6 @@ namespace {
 using Texts = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
-constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
-
 enum class Ending { kKilled, kFinished, kFailed };
 
 class ImportCrash : public ImportCompanyTest {
@@ -111,14 +108,7 @@ class ImportCrash : public ImportCompanyTest {
     api->SetIdentificadorAplicacao("Pellora");
     if (!api->Login((folder / "PICKING.EMP1").string())) return 4;
     api->SetDataAccess(data);
-    MovImportacao import;
-    import.SetCabTipoImportacao(tipo_);
-    import.SetCabTipoDocumento(documento_);
-    import.SetCabSerie("A");
-    import.SetCabSector("S1");
-    import.SetCabTerceiro(terceiro_);
-    import.SetCabData(DateFromParts({2026, 12, 5}));
-    import.SetCabMoeda("EUR");
+    MovImportacao import = Import(tipo_, documento_, terceiro_);
     std::vector<std::string> terminais = {"", "T1"};
     std::vector<std::string> conjuntos = {"", "20261205093000"};
     PickingApiPtr picking = api;

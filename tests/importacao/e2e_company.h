@@ -21,6 +21,10 @@
 
 namespace pellora::testing {
 
+// The reading columns and values that name customer order ECL-A-1-2026 of C1.
+constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
+constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
+
 // A company database built from schema/company.sql in a temporary folder, opened through the
 // SQLite data access (installed as gDataAccess), with a logged-in host stand-in. Catalogue:
 // types FAC (sale), NCR (credit note), VFA (purchase), TRA (transfer), INV (initial inventory),
@@ -86,6 +90,21 @@ class ImportCompanyTest : public ::testing::Test {
   }
   std::vector<std::string> States() {
     return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY NumeroLinha");
+  }
+
+  // An import of kind `tipo` with the header the tests give it: series A, sector S1, dated
+  // 2026-12-05, in euros.
+  static MovImportacao Import(int32_t tipo, const std::string& documento,
+                              const std::string& terceiro) {
+    MovImportacao import;
+    import.SetCabTipoImportacao(tipo);
+    import.SetCabTipoDocumento(documento);
+    import.SetCabSerie("A");
+    import.SetCabSector("S1");
+    import.SetCabTerceiro(terceiro);
+    import.SetCabData(DateFromParts({2026, 12, 5}));
+    import.SetCabMoeda("EUR");
+    return import;
   }
 
   // Imports set T1 / 20261205093000; `so_um` as the document views pass it.

@@ -14,23 +14,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
-constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
-
-class E2eImport : public ImportCompanyTest {
- protected:
-  MovImportacao Import(int32_t tipo, const std::string& documento, const std::string& terceiro) {
-    MovImportacao import;
-    import.SetCabTipoImportacao(tipo);
-    import.SetCabTipoDocumento(documento);
-    import.SetCabSerie("A");
-    import.SetCabSector("S1");
-    import.SetCabTerceiro(terceiro);
-    import.SetCabData(DateFromParts({2026, 12, 5}));
-    import.SetCabMoeda("EUR");
-    return import;
-  }
-};
+using E2eImport = ImportCompanyTest;
 
 TEST_F(E2eImport, SaleServesAnOrderWithALargerReading) {
   Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);
