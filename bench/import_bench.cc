@@ -141,7 +141,8 @@ void TimeImport(const Scenario& scenario, const Company& company, Measure& measu
   }
   app::WriteImportHeader(header, import, sets.terminals, sets.syncs);
   PickingApiPtr picking = api;
-  measure.result = import.Execute(picking, sets.size() == 1, sets.terminals, sets.syncs);
+  measure.result = import.Execute(picking, app::OperationPassesOneSet(scenario.kind),
+                                  sets.terminals, sets.syncs);
   measure.ms = MillisecondsSince(start);
 
   api->Logout();
