@@ -1,6 +1,7 @@
 // Whole imports on a SQLite company with the host stand-in: the rows each one leaves behind.
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -174,6 +175,46 @@ TEST_F(E2eImport, LotsInPackingAndTransportUnitsMoveTheStockOfTheirLines) {
   // 10 units were in stock before any lot was recorded.
   EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "36.0");
   EXPECT_EQ(Value("SELECT SUM(QUANT) FROM LOTESMOV WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "26.0");
+}
+
+// A surplus that cannot be made undoes the breakage document made before it: the company is as
+// it was and the readings stay pending.
+TEST_F(E2eImport, AFailedAdjustmentLeavesNoDocument) {
+  Exec("INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES ('L1', 'A2', -3);");
+  Reading(1, "A", "P1", 18);
+  Reading(2, "A", "L1", 2, ", NossoLote", ", 'LA'");
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
+  const std::vector<std::string> stock = Rows("SELECT * FROM ARTARM ORDER BY ARTIGO, ARMAZEM");
+  MovImportacao import = Import(TI_AcertoInventario, "", "");
+  const Result result = Run(import, false);
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_NE(result.Mensagem().find("Não é possivel fazer sobras para o artigo L1 no armazem A2. "
+                                   "Necessita Lotes."),
+            std::string::npos)
+      << result.Mensagem();
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC <> 'ECL'"), "0");
+  EXPECT_EQ(Rows("SELECT * FROM ARTARM ORDER BY ARTIGO, ARMAZEM"), stock);
+  EXPECT_EQ(States(), (Texts{"0", "0"}));
+}
+
+// Another workstation imported the chosen readings after the operator chose them: the import
+// finds nothing pending and makes no document.
+TEST_F(E2eImport, ReadingsImportedElsewhereMakeNoDocument) {
+  Reading(1, "I", "P1", 7, ", PrecoUnitario", ", 2.5");
+  Reading(2, "S", "P1", 6, kOrderKey, kOrderValues);
+  Reading(3, "A", "P1", 18);
+  Reading(4, "T", "P1", 4);
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Estado = 1;");
+  const std::vector<std::string> before = Rows("SELECT COUNT(*) FROM DOCGCCAB");
+  for (const auto& [tipo, documento, terceiro] :
+       {std::tuple{TI_InventarioInicial, "", ""}, std::tuple{TI_Venda, "FAC", "C1"},
+        std::tuple{TI_AcertoInventario, "", ""}, std::tuple{TI_TransferenciasArm, "TRA", "A2"}}) {
+    MovImportacao import = Import(tipo, documento, terceiro);
+    const Result result = Run(import, tipo == TI_Venda);
+    EXPECT_NE(result.Mensagem().find("Não foi necessário criar documento"), std::string::npos)
+        << tipo << ": " << result.Mensagem();
+    EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB"), before) << tipo;
+  }
 }
 
 }  // namespace
