@@ -36,6 +36,7 @@ LateBoundPtr MovImportacao::LinhaNova(const std::string& artigo, const std::stri
 
 int16_t MovImportacao::LinhaAdicionar(const LateBoundPtr& linha) {
   documento_->AdicionaLinha(linha);
+  LinhaNumeroVerificar(*linha);
   return CInt(linha->Get("NumeroDaLinha"));
 }
 

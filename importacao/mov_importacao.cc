@@ -79,6 +79,8 @@ Result MovImportacao::Importar(PickingApiPtr& VelaApi, bool bSoUm,
   if (!result.IsSucesso()) {
     return Prefixed(result, std::string("Erro na Preparação do Conjunto de Leituras.") + kCrLf);
   }
+  result = LinhasLimiteVerificar();
+  if (!result.IsSucesso()) return result;
 
   switch (cab_tipo_importacao_) {
     case TI_InventarioInicial:

@@ -67,6 +67,10 @@ class MovImportacao {
   Result LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,
                           std::vector<std::string>& sConjuntos);
   Result LeiturasValidar();
+  // ---- The document's line limit (line_limit.cc)
+  long LinhasPrevistas();
+  Result LinhasLimiteVerificar();
+  static void LinhaNumeroVerificar(const LateBoundObject& linha);
   Result DocumentoCriarSequencia(std::string modo);
   Result AcertoInventarioExecutar();
   Result TransferenciaExecutar();

@@ -197,6 +197,25 @@ TEST_F(E2eImport, AFailedAdjustmentLeavesNoDocument) {
   EXPECT_EQ(States(), (Texts{"0", "0"}));
 }
 
+// The host numbers lines as 16-bit integers: an import that needs more lines is refused before
+// any document is begun.
+TEST_F(E2eImport, ADocumentBeyondTheLineLimitIsRefusedUpFront) {
+  Exec(
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32768) "
+      "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, TipoMov, "
+      "Artigo, Unidade, Armazem, NumeroSerie, NossoLote, VossoLote, Quantidade, Ordenaca, "
+      "PrecoUnitario) SELECT 'T1', '20261205093000', '20261205091500', i, 'I', 'P1', 'UN', 'A1', "
+      "'', 'L' || i, '', 1, i, 2 FROM n;");
+  MovImportacao import = Import(TI_InventarioInicial, "", "");
+  const Result result = Run(import, false);
+  EXPECT_EQ(result.Tipo(), Erro);
+  EXPECT_EQ(result.Mensagem(),
+            "O documento teria 32768 linhas; o máximo é 32767. Importe menos conjuntos de cada "
+            "vez.");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'INV'"), "0");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"), "0");
+}
+
 // Another workstation imported the chosen readings after the operator chose them: the import
 // finds nothing pending and makes no document.
 TEST_F(E2eImport, ReadingsImportedElsewhereMakeNoDocument) {
