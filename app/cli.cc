@@ -16,7 +16,7 @@ constexpr char kUsage[] =
     "[--trace-sql FICHEIRO] [--busy-timeout SEGUNDOS] COMANDO ...\n"
     "Comandos:\n"
     "  sql --db FICHEIRO [--exec] \"SQL\"    executa um texto SQL numa base de dados\n"
-    "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S]\n"
+    "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S] [--kind I|A|T|E|S]\n"
     "                                       cria uma empresa de demonstração\n"
     "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n"
     "  import --kind inventario|venda|compra|acerto|transferencia|anular --set ID...\n"

@@ -22,16 +22,22 @@ int PositiveNumber(const std::string& option, const std::string& text) {
 
 }  // namespace
 
-// pellora demo --dir DIR [--company DEMO] [--readings N] [--seed S]
+// pellora demo --dir DIR [--company DEMO] [--readings N] [--seed S] [--kind I|A|T|E|S]
 int DemoCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"readings", "seed"});
+  line.CheckKnown({"readings", "seed", "kind"});
   DemoOptions options;
   options.dir = context.Dir();
   options.company = line.Get("company").value_or(options.company);
   if (auto readings = line.Get("readings"))
     options.readings = PositiveNumber("readings", *readings);
   if (auto seed = line.Get("seed")) options.seed = PositiveNumber("seed", *seed);
+  if (auto kind = line.Get("kind")) {
+    if (kind->size() != 1 || std::string("IATES").find(*kind) == std::string::npos) {
+      throw UsageError("--kind deve ser I, A, T, E ou S: " + *kind);
+    }
+    options.kind = kind->front();
+  }
   CreateDemoCompany(options);
   context.out << "Empresa de demonstração " << options.company << " criada em " << options.dir
               << " (" << options.readings << " leituras pendentes).\n";

@@ -41,7 +41,7 @@ void BuildDatabase(const fs::path& path, const DemoOptions& options) {
   UpdateDerivedTotals(run);
   InsertParameters(run);
   InsertTechnicalSheets(run);
-  InsertReadings(run, orders, serials, options.readings);
+  InsertReadings(run, orders, serials, options.readings, options.kind);
   db.Execute("COMMIT");
 }
 

@@ -1,6 +1,7 @@
 #ifndef PELLORA_APP_DEMO_COMPANY_H_
 #define PELLORA_APP_DEMO_COMPANY_H_
 
+#include <optional>
 #include <string>
 
 namespace pellora::app {
@@ -10,6 +11,9 @@ struct DemoOptions {
   std::string company = "DEMO";  // company code: database DIR/<company>.db
   int readings = 300;            // pending readings to generate
   unsigned seed = 1;             // the same seed (and day) gives the same content
+  // Only readings of this movement kind (I, A, T, E or S: one large count, or entries and exits
+  // read against orders) instead of the mixed sets of a working week.
+  std::optional<char> kind = std::nullopt;
 };
 
 // Creates a demo company of a Portuguese wholesaler: the configuration file

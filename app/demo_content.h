@@ -106,7 +106,7 @@ void UpdateDerivedTotals(DemoRun& run);
 void InsertParameters(DemoRun& run);
 void InsertTechnicalSheets(DemoRun& run);
 void InsertReadings(DemoRun& run, const std::vector<DemoOrder>& orders, const DemoSerials& serials,
-                    int count);
+                    int count, std::optional<char> only);
 
 }  // namespace pellora::app
 

@@ -226,11 +226,14 @@ std::vector<SetPlan> FixedPlans(DemoRun& run, const std::vector<DemoOrder>& orde
   };
 }
 
-SetPlan RandomPlan(DemoRun& run, const std::vector<DemoOrder>& orders) {
+// A set of a random movement kind, or of `only` when given; entries and exits of `only` are
+// all read against orders.
+SetPlan RandomPlan(DemoRun& run, const std::vector<DemoOrder>& orders, std::optional<char> only) {
   const std::vector<std::string>& warehouses = DemoWarehouses();
   const int count = static_cast<int>(warehouses.size());
   const std::string terminal = kTerminals[run.Below(3)];
-  const char kind = "IATES"[run.Below(5)];
+  const char drawn = "IATES"[run.Below(5)];
+  const char kind = only.value_or(drawn);
   const int source = run.Below(count);
   SetPlan plan{terminal, kind, std::nullopt, "", warehouses[source]};
   switch (kind) {
@@ -244,7 +247,7 @@ SetPlan RandomPlan(DemoRun& run, const std::vector<DemoOrder>& orders) {
       break;
     default: {
       const int party_kind = kind == 'E' ? 1 : 2;
-      if (run.Chance(50)) {
+      if (run.Chance(50) || only) {
         plan = AgainstOrder(terminal, RandomOrder(run, orders, party_kind));
         break;
       }
@@ -260,13 +263,15 @@ SetPlan RandomPlan(DemoRun& run, const std::vector<DemoOrder>& orders) {
 }  // namespace
 
 void InsertReadings(DemoRun& run, const std::vector<DemoOrder>& orders, const DemoSerials& serials,
-                    int count) {
+                    int count, std::optional<char> only) {
   ReadingSetWriter writer(run, serials);
   int remaining = count;
-  for (const SetPlan& plan : FixedPlans(run, orders)) {
-    if (remaining > 0) remaining -= writer.Write(plan, remaining);
+  if (!only) {
+    for (const SetPlan& plan : FixedPlans(run, orders)) {
+      if (remaining > 0) remaining -= writer.Write(plan, remaining);
+    }
   }
-  while (remaining > 0) remaining -= writer.Write(RandomPlan(run, orders), remaining);
+  while (remaining > 0) remaining -= writer.Write(RandomPlan(run, orders, only), remaining);
 }
 
 }  // namespace pellora::app

@@ -74,7 +74,8 @@ struct Company {
 
 inline Company CreateDemo(const fs::path& dir, int readings) {
   fs::create_directories(dir);
-  app::CreateDemoCompany(app::DemoOptions{dir.string(), "DEMO", readings, kSeed});
+  app::CreateDemoCompany(
+      app::DemoOptions{.dir = dir.string(), .readings = readings, .seed = kSeed});
   return Company{dir};
 }
 

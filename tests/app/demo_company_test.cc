@@ -61,7 +61,7 @@ class DemoCompanyTest : public ::testing::Test {
   void TearDown() override { SetClock({}); }
 
   DemoOptions Options(int readings = 300, unsigned seed = 1) const {
-    return {folder_.path().string(), "DEMO", readings, seed};
+    return {.dir = folder_.path().string(), .readings = readings, .seed = seed};
   }
   std::string DatabasePath() const { return folder_.File("DEMO.db"); }
 
@@ -217,9 +217,9 @@ TEST_F(DemoCompanyTest, ReadingsScaleWithTheRequestAndFollowTheSeed) {
         "SELECT group_concat(TerminalId || DataSync || Artigo || Quantidade, ';') "
         "FROM oru_ARM_Picking_Movimentos");
   };
-  CreateDemoCompany({folder_.File("a"), "DEMO", 2000, 7});
-  CreateDemoCompany({folder_.File("b"), "DEMO", 2000, 7});
-  CreateDemoCompany({folder_.File("c"), "DEMO", 40, 8});
+  CreateDemoCompany({.dir = folder_.File("a"), .readings = 2000, .seed = 7});
+  CreateDemoCompany({.dir = folder_.File("b"), .readings = 2000, .seed = 7});
+  CreateDemoCompany({.dir = folder_.File("c"), .readings = 40, .seed = 8});
   EXPECT_EQ(Company(folder_.File("a/DEMO.db"))
                 .Number("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 0"),
             2000);
@@ -228,6 +228,26 @@ TEST_F(DemoCompanyTest, ReadingsScaleWithTheRequestAndFollowTheSeed) {
       40);
   EXPECT_EQ(dump(folder_.File("a/DEMO.db")), dump(folder_.File("b/DEMO.db")));
   EXPECT_NE(dump(folder_.File("a/DEMO.db")), dump(folder_.File("c/DEMO.db")));
+}
+
+// One large count, or exits all read against orders, for timing one import of many readings.
+TEST_F(DemoCompanyTest, ReadingsOfOneKindOnly) {
+  CreateDemoCompany({.dir = folder_.File("i"), .readings = 3000, .kind = 'I'});
+  CreateDemoCompany({.dir = folder_.File("s"), .readings = 500, .kind = 'S'});
+  const Company count(folder_.File("i/DEMO.db"));
+  EXPECT_EQ(count.Text("SELECT group_concat(TipoMov || ':' || n) FROM (SELECT TipoMov, COUNT(*) "
+                       "AS n FROM oru_ARM_Picking_Movimentos GROUP BY TipoMov)"),
+            "I:3000");
+  EXPECT_GT(count.Number("SELECT COUNT(DISTINCT TerminalId || DataSync) FROM "
+                         "oru_ARM_Picking_Movimentos"),
+            100);
+  const Company exits(folder_.File("s/DEMO.db"));
+  EXPECT_EQ(exits.Text("SELECT group_concat(TipoMov || ':' || n) FROM (SELECT TipoMov, COUNT(*) "
+                       "AS n FROM oru_ARM_Picking_Movimentos GROUP BY TipoMov)"),
+            "S:500");
+  EXPECT_EQ(exits.Number("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE TpDoc IS NULL "
+                         "OR TpDoc <> 'ECL'"),
+            0);
 }
 
 TEST_F(DemoCompanyTest, RefusesToOverwriteAnExistingCompany) {
@@ -242,7 +262,7 @@ TEST_F(DemoCompanyTest, RefusesToOverwriteAnExistingCompany) {
 }
 
 TEST_F(DemoCompanyTest, RefusesACompanyCodeThatIsNoPlainName) {
-  EXPECT_THROW(CreateDemoCompany({folder_.path().string(), "../DEMO"}), Error);
+  EXPECT_THROW(CreateDemoCompany({.dir = folder_.path().string(), .company = "../DEMO"}), Error);
   EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 
@@ -250,7 +270,7 @@ TEST_F(DemoCompanyTest, ReportsAFolderThatCannotBeMade) {
   const std::string file = folder_.File("ficheiro");
   testing::TempFolder::Write(file, "não é uma pasta");
   try {
-    CreateDemoCompany({file + "/empresas"});
+    CreateDemoCompany({.dir = file + "/empresas"});
     FAIL() << "a criação devia falhar";
   } catch (const Error& e) {
     EXPECT_NE(e.description().find("Não foi possível criar a pasta"), std::string::npos);
