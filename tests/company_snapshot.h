@@ -10,6 +10,11 @@
 
 namespace pellora::testing {
 
+// The columns that hold the moment a document was made, changed or is to be loaded: two runs of
+// the same work a few seconds apart differ only there.
+inline const std::set<std::string> kMomentColumns = {"datenew", "hournew", "dateupd", "hourupd",
+                                                     "horacg"};
+
 // Every row of every table of a company database file, table by table in name order, each
 // table's name before its rows; columns named in `left_out` (lower case) are not shown.
 inline std::vector<std::string> CompanySnapshot(const std::filesystem::path& company_file,

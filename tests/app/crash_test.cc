@@ -30,7 +30,7 @@ class CommandCrash : public ::testing::Test {
 
   fs::path RunCompany() const { return folder_.path() / "run" / "DEMO.db"; }
   Texts Snapshot() const {
-    return testing::CompanySnapshot(RunCompany(), {"datenew", "hournew", "dateupd", "hourupd"});
+    return testing::CompanySnapshot(RunCompany(), testing::kMomentColumns);
   }
   void ResetRunCompany() {
     for (const char* suffix : {"", "-wal", "-shm"}) {

@@ -1,6 +1,6 @@
 // `pellora import --kind K` and the host operation of kind K, run on two equal demo companies
-// with the same sets, leave the same company: every table, row and column but the moments of
-// creation and update.
+// with the same sets, leave the same company: every table, row and column but the moments a
+// document was made, changed or is to be loaded.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,10 +18,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// The whole company but the moments of creation and update, which differ by the seconds between
-// the two runs.
+// The whole company but its moments, which differ by the seconds between the two runs.
 Texts Snapshot(const std::filesystem::path& company_file) {
-  return testing::CompanySnapshot(company_file, {"datenew", "hournew", "dateupd", "hourupd"});
+  return testing::CompanySnapshot(company_file, testing::kMomentColumns);
 }
 
 class ImportFidelity : public ::testing::Test {
