@@ -29,9 +29,7 @@ class CommandCrash : public ::testing::Test {
   }
 
   fs::path RunCompany() const { return folder_.path() / "run" / "DEMO.db"; }
-  Texts Snapshot() const {
-    return testing::CompanySnapshot(RunCompany(), testing::kMomentColumns);
-  }
+  Texts Snapshot() const { return testing::CompanySnapshot(RunCompany(), testing::kMomentColumns); }
   void ResetRunCompany() {
     for (const char* suffix : {"", "-wal", "-shm"}) {
       fs::remove(RunCompany().string() + suffix);
