@@ -27,11 +27,14 @@ std::chrono::milliseconds Seconds(const std::string& text, const std::string& or
 
 }  // namespace
 
+std::filesystem::path CommandContext::ConfigurationFile() const {
+  return std::filesystem::path(Dir()) / "orudados" / ("PICKING." + Company());
+}
+
 std::chrono::milliseconds CommandContext::BusyTimeout() const {
   if (auto text = line.Get("busy-timeout")) return Seconds(*text, "--busy-timeout");
-  if (auto dir = line.Get("dir"), company = line.Get("company"); dir && company) {
-    const std::string file =
-        (std::filesystem::path(*dir) / "orudados" / ("PICKING." + *company)).string();
+  if (line.Has("dir") && line.Has("company")) {
+    const std::string file = ConfigurationFile().string();
     const std::string text = GetPrivateProfileString("Ligação", "TempoEspera", "", 32, file).text;
     if (!text.empty()) return Seconds(text, "TempoEspera em " + file);
   }
@@ -52,8 +55,7 @@ DataAccessPtr CommandContext::OpenCompany() const {
       "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + dir +
       ";Initial Catalog=" + company + ";Integrated Security=SSPI;";
   if (!data_access->OpenConnection(connection_string)) {
-    throw UsageError(
-        UnopenableCompanyReason(std::filesystem::path(dir) / (company + ".db"), company, dir));
+    throw UsageError(UnopenableCompanyReason(dir, company));
   }
   CheckCompanyTables(*data_access, company);
   return data_access;

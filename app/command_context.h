@@ -2,6 +2,7 @@
 #define PELLORA_APP_COMMAND_CONTEXT_H_
 
 #include <chrono>
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -24,6 +25,8 @@ struct CommandContext {
   std::string Dir() const { return line.Require("dir"); }
   std::string Company() const { return line.Require("company"); }
   std::string User() const { return line.Get("user").value_or(""); }
+  // The company's configuration file, DIR/orudados/PICKING.<company>.
+  std::filesystem::path ConfigurationFile() const;
 
   // How long statements wait while another workstation writes: --busy-timeout SECONDS, else
   // the company configuration file's [Ligação] TempoEspera, else 30 s.

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <regex>
 #include <vector>
 
@@ -28,8 +29,8 @@ std::vector<std::string> SchemaTables() {
 
 }  // namespace
 
-std::string UnopenableCompanyReason(const std::filesystem::path& file, const std::string& company,
-                                    const std::string& dir) {
+std::string UnopenableCompanyReason(const std::string& dir, const std::string& company) {
+  const std::filesystem::path file = std::filesystem::path(dir) / (company + ".db");
   std::error_code error;
   if (!std::filesystem::exists(file, error)) {
     return "A empresa " + company + " não existe em " + dir + ".";

@@ -1,17 +1,15 @@
 #ifndef PELLORA_APP_COMPANY_CHECK_H_
 #define PELLORA_APP_COMPANY_CHECK_H_
 
-#include <filesystem>
 #include <string>
 
 #include "interfaces/data_access.h"
 
 namespace pellora::app {
 
-// Why the database file of company `company` could not be opened, as a Portuguese sentence:
+// Why the database file DIR/<company>.db could not be opened, as a Portuguese sentence:
 // missing, read-only, or damaged or not a database at all.
-std::string UnopenableCompanyReason(const std::filesystem::path& file, const std::string& company,
-                                    const std::string& dir);
+std::string UnopenableCompanyReason(const std::string& dir, const std::string& company);
 
 // UsageError naming the first table of the company schema that the open database lacks.
 void CheckCompanyTables(DataAccess& data_access, const std::string& company);

@@ -103,8 +103,7 @@ int ImportCommand(const CommandContext& context) {
   DataAccessPtr data_access = context.OpenCompany();
   DataAccessSet(data_access);
   auto api = std::make_shared<vela::VelaPickingApi>();
-  const std::filesystem::path configuration =
-      std::filesystem::path(context.Dir()) / "orudados" / ("PICKING." + context.Company());
+  const std::filesystem::path configuration = context.ConfigurationFile();
   if (!api->Login(configuration.string())) {
     throw UsageError("Não foi possível ligar ao Vela com " + configuration.string() + ".");
   }

@@ -23,6 +23,8 @@ std::string LimiteMensagem(const std::string& linhas) {
 // At least as many lines as the builders will add: one per reading that does not join the line
 // before (same article and warehouse, with a serial number or lot, and for documents the same
 // line number), and for documents a description and a separator line per original document.
+// The builders' own test (ContinuaLinhaAnterior) keeps line numbers in 16 bits: the count must
+// go on past them to say how many lines there would be.
 long MovImportacao::LinhasPrevistas() {
   const bool acerto = cab_tipo_importacao_ == TI_AcertoInventario;
   Recordset& leitura = *leituras_;
@@ -65,6 +67,9 @@ long MovImportacao::LinhasPrevistas() {
 
 Result MovImportacao::LinhasLimiteVerificar() {
   if (cab_tipo_importacao_ == TI_AnularPicagens || !HasRows(leituras_)) return Result();
+  // The count gives a reading at most a line of its own and two of its original document's:
+  // small imports need no pass over their readings.
+  if (leituras_->RecordCount() * 3 <= kMaximoLinhas) return Result();
   const long linhas = LinhasPrevistas();
   if (linhas <= kMaximoLinhas) return Result();
   return Result::Failure(LimiteMensagem(std::to_string(linhas)));
