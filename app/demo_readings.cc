@@ -34,6 +34,11 @@ struct Reading {
   std::optional<double> price = {};
 };
 
+struct Lot {
+  std::string code, supplier_lot, expiry;
+};
+constexpr int kLotsPerArticle = 4;
+
 constexpr char kInsert[] =
     "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, TpDoc, "
     "Serie, Numero, Ano, TipoMov, Tpterc, Terceiro, Artigo, Unidade, Armazem, NumeroSerie, "
@@ -119,11 +124,27 @@ class ReadingSetWriter {
     }
   }
 
+  // A lot-tracked article is on the shelves in a few lots, each with one supplier lot and one
+  // expiry date, so readings of the same lot agree and a count's lines group per lot.
   void AddLot(Reading& r) {
+    std::vector<Lot>& lots = lots_[r.article->code];
+    if (lots.empty()) {
+      for (int i = 0; i < kLotsPerArticle; ++i) lots.push_back(NewLot());
+    }
+    const Lot& lot = lots[run_.Below(kLotsPerArticle)];
+    r.lot = lot.code;
+    r.supplier_lot = lot.supplier_lot;
+    r.expiry = lot.expiry;
+  }
+
+  Lot NewLot() {
     const Date made = AddDays(run_.today, -run_.Below(90));
-    r.lot = "L" + CompactDateText(made).substr(2, 4) + "-" + std::to_string(100 + run_.Below(900));
-    if (run_.Chance(70)) r.supplier_lot = "VL" + std::to_string(10000 + run_.Below(90000));
-    r.expiry = CompactDateText(AddDays(run_.today, 60 + run_.Below(660)));
+    Lot lot;
+    lot.code =
+        "L" + CompactDateText(made).substr(2, 4) + "-" + std::to_string(100 + run_.Below(900));
+    if (run_.Chance(70)) lot.supplier_lot = "VL" + std::to_string(10000 + run_.Below(90000));
+    lot.expiry = CompactDateText(AddDays(run_.today, 60 + run_.Below(660)));
+    return lot;
   }
 
   // Goods leaving or counted carry a serial number in stock, each one named once; goods coming
@@ -193,6 +214,7 @@ class ReadingSetWriter {
   std::map<std::pair<std::string, std::string>, size_t> next_in_stock_;
   std::set<std::string> used_syncs_;
   std::set<std::pair<std::string, std::string>> adjusted_serials_;
+  std::map<std::string, std::vector<Lot>> lots_;  // per article code
 };
 
 // A set read against an open order: its party, warehouse and lines.

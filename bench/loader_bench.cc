@@ -18,7 +18,7 @@
 namespace pellora::bench {
 namespace {
 
-using Loader = RecordsetPtr (*)(bool, std::vector<std::string>&, std::vector<std::string>&);
+using Loader = RecordsetPtr (*)(bool, const ChosenSets&);
 
 struct LoaderCase {
   const char* name;
@@ -53,7 +53,7 @@ Measure Time(const LoaderCase& loader_case, const Company& company, DataAccess& 
   SqliteFile file(company.Database());
   measure.readings = ReadingsInState(file, arrays, 0);
   const auto start = std::chrono::steady_clock::now();
-  RecordsetPtr rows = loader_case.loader(false, arrays.terminals, arrays.syncs);
+  RecordsetPtr rows = loader_case.loader(false, ChosenSets(arrays.terminals, arrays.syncs));
   measure.ms = MillisecondsSince(start);
   measure.rows = rows ? rows->RecordCount() : 0;
   return measure;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dal/reading_lists.h"
 #include "runtime/recordset.h"
 
 namespace pellora {
@@ -39,21 +40,15 @@ RecordsetPtr HlpDb_ParametrosGet();
 void HlpDb_ParametrosSave(RecordsetPtr& parameters);
 
 // ---- Readings (oru_ARM_Picking_Movimentos). `so_um`: the choice is the one set of element 1.
-// Flags and numbers are taken by value, texts and arrays by reference.
-RecordsetPtr HlpDb_LeiturasConjuntoParaDocumGet(bool so_um, std::vector<std::string>& terminals,
-                                                std::vector<std::string>& syncs);
-RecordsetPtr HlpDb_LeiturasConjuntoGet(bool so_um, std::vector<std::string>& terminals,
-                                       std::vector<std::string>& syncs);
-RecordsetPtr HlpDb_LeiturasConjuntoParaAcInventarioGet(bool so_um,
-                                                       std::vector<std::string>& terminals,
-                                                       std::vector<std::string>& syncs);
+// Flags and numbers are taken by value, texts by reference.
+RecordsetPtr HlpDb_LeiturasConjuntoParaDocumGet(bool so_um, const ChosenSets& sets);
+RecordsetPtr HlpDb_LeiturasConjuntoGet(bool so_um, const ChosenSets& sets);
+RecordsetPtr HlpDb_LeiturasConjuntoParaAcInventarioGet(bool so_um, const ChosenSets& sets);
 // Net host stock movement of an article in a warehouse; bounds "yyyyMMddHH:mm:ss", inclusive.
 RecordsetPtr HlpDb_MovimentosEntreDatasGet(std::string& article, std::string& warehouse,
                                            std::string& from, std::string& to);
-void HlpDb_LeiturasPrcUnitSet(std::vector<std::string>& terminals, std::vector<std::string>& syncs,
-                              std::string article, double price);
-void HlpDb_LeiturasEstadoSet(bool so_um, std::vector<std::string>& terminals,
-                             std::vector<std::string>& syncs, int16_t line, int16_t state);
+void HlpDb_LeiturasPrcUnitSet(const ChosenSets& sets, std::string article, double price);
+void HlpDb_LeiturasEstadoSet(bool so_um, const ChosenSets& sets, int16_t line, int16_t state);
 RecordsetPtr HlpDb_NumerosSerieGet(std::string article, std::string warehouse);
 // Settles original order lines; `headers` is accepted and not read.
 void HlpDb_DocOrigQuantidadesSet(RecordsetPtr& headers, RecordsetPtr& lines);

@@ -23,29 +23,18 @@ std::string ReadingList(const std::vector<std::string>& values) {
   return list;
 }
 
-std::string SetsInLists(const std::vector<std::string>& terminals,
-                        const std::vector<std::string>& syncs) {
-  // An import marks every reading of its sets with the same lists: the last ones are kept, so
-  // marking does not build them again per reading.
-  struct Lists {
-    std::vector<std::string> terminals, syncs;
-    std::string condition;
-  };
-  static Lists last;
-  if (!last.condition.empty() && terminals == last.terminals && syncs == last.syncs) {
-    return last.condition;
+const std::string& ChosenSets::InLists() const {
+  if (in_lists_.empty()) {
+    const std::string terminal_list = ReadingList(terminals_);
+    in_lists_ =
+        "TerminalId in(" + terminal_list + ") AND DataSync in (" + ReadingList(syncs_) + ")";
   }
-  const std::string terminal_list = ReadingList(terminals);
-  std::string condition =
-      "TerminalId in(" + terminal_list + ") AND DataSync in (" + ReadingList(syncs) + ")";
-  last = {terminals, syncs, condition};
-  return condition;
+  return in_lists_;
 }
 
-std::string FirstSet(const std::vector<std::string>& terminals,
-                     const std::vector<std::string>& syncs) {
-  const std::string& terminal = FirstElement(terminals);
-  return "TerminalId='" + SqlText(terminal) + "' AND DataSync='" + SqlText(FirstElement(syncs)) +
+std::string ChosenSets::First() const {
+  const std::string& terminal = FirstElement(terminals_);
+  return "TerminalId='" + SqlText(terminal) + "' AND DataSync='" + SqlText(FirstElement(syncs_)) +
          "'";
 }
 

@@ -139,43 +139,37 @@ std::string LoaderSql(const SelectList& select, const std::string& sets, std::st
 
 }  // namespace
 
-RecordsetPtr HlpDb_LeiturasConjuntoParaDocumGet(bool so_um, std::vector<std::string>& terminals,
-                                                std::vector<std::string>& syncs) {
+RecordsetPtr HlpDb_LeiturasConjuntoParaDocumGet(bool so_um, const ChosenSets& sets) {
   return ComandosTrap("HlpDb_LeiturasConjuntoParaDocumGet", [&] {
     // Always every chosen set; one set is read in line order, several grouped per original
     // document.
-    return OpenQuery(LoaderSql(SingleReadings(true), SetsInLists(terminals, syncs),
+    return OpenQuery(LoaderSql(SingleReadings(true), sets.InLists(),
                                so_um ? "ORDER BY  MO.[NumeroLinha] "
                                      : "ORDER BY  MO.[DataSync], MO.[TpDoc], MO.[Serie], "
                                        "MO.[Numero], MO.[Ano], MO.[NumeroLinha] "));
   });
 }
 
-RecordsetPtr HlpDb_LeiturasConjuntoGet(bool so_um, std::vector<std::string>& terminals,
-                                       std::vector<std::string>& syncs) {
+RecordsetPtr HlpDb_LeiturasConjuntoGet(bool so_um, const ChosenSets& sets) {
   return ComandosTrap("HlpDb_LeiturasConjuntoGet", [&] {
     if (so_um) {
-      return OpenQuery(LoaderSql(SingleReadings(false), FirstSet(terminals, syncs),
-                                 "ORDER BY  MO.[NumeroLinha] "));
+      return OpenQuery(
+          LoaderSql(SingleReadings(false), sets.First(), "ORDER BY  MO.[NumeroLinha] "));
     }
     RecordsetPtr grouped = OpenQuery(
-        LoaderSql(kReadingsPerArticle, SetsInLists(terminals, syncs),
+        LoaderSql(kReadingsPerArticle, sets.InLists(),
                   "GROUP BY   MO.[Artigo] ,AR.[NOME] ,MO.[Unidade] ,MO.[Armazem] ,MO.[NumeroSerie] "
                   ",MO.[NossoLote] ,MO.[VossoLote] ,MO.[DataValidade] "));
     return DetachedCopy(ObjectOf(grouped));
   });
 }
 
-RecordsetPtr HlpDb_LeiturasConjuntoParaAcInventarioGet(bool so_um,
-                                                       std::vector<std::string>& terminals,
-                                                       std::vector<std::string>& syncs) {
+RecordsetPtr HlpDb_LeiturasConjuntoParaAcInventarioGet(bool so_um, const ChosenSets& sets) {
   return ComandosTrap("HlpDb_LeiturasConjuntoParaAcInventarioGet", [&] {
     if (so_um) {
-      return OpenQuery(
-          LoaderSql(InventoryReadings(), FirstSet(terminals, syncs), "ORDER BY  MO.[Ordenaca] "));
+      return OpenQuery(LoaderSql(InventoryReadings(), sets.First(), "ORDER BY  MO.[Ordenaca] "));
     }
-    RecordsetPtr readings =
-        OpenQuery(LoaderSql(InventoryReadings(), SetsInLists(terminals, syncs), ""));
+    RecordsetPtr readings = OpenQuery(LoaderSql(InventoryReadings(), sets.InLists(), ""));
     return MergeInventoryReadings(ObjectOf(readings));
   });
 }

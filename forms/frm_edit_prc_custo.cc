@@ -69,8 +69,7 @@ void frmEditPrcCusto::SetDataAccess(DataAccessPtr& data_access) {
 
 void frmEditPrcCusto::Editar(std::vector<std::string>& terminals, std::vector<std::string>& syncs) {
   TrapAndShow(dialogs_, kErrorTitle, [&] {
-    terminals_ = terminals;
-    syncs_ = syncs;
+    sets_ = ChosenSets(terminals, syncs);
     GridFill();
     surface_->ShowModal();
   });
@@ -80,7 +79,7 @@ void frmEditPrcCusto::GridFill() {
   TrapAndShow(dialogs_, kErrorTitle, [this] {
     grd_lin_precos_.SetStyleFont("Normal", "Verdana");
     grd_lin_precos_.SetStyleFont("Heading", "Segoe UI");
-    RecordsetPtr readings = HlpDb_LeiturasConjuntoGet(true, terminals_, syncs_);
+    RecordsetPtr readings = HlpDb_LeiturasConjuntoGet(true, sets_);
     const Recordset& fields = ObjectOf(readings);
     grd_lin_precos_.SetRedraw(false);
     grd_lin_precos_.Bind(readings);
@@ -108,8 +107,7 @@ void frmEditPrcCusto::pGravarPrecos() {
     for (long row = 0; row < grd_lin_precos_.RowCount(); ++row) {
       const Variant price = grd_lin_precos_.CellValue(row, kPriceField);
       if (!PriceChanged(price, grd_lin_precos_.CellLoadedValue(row, kPriceField))) continue;
-      HlpDb_LeiturasPrcUnitSet(terminals_, syncs_,
-                               Concat(grd_lin_precos_.CellValue(row, "Artigo"), Variant()),
+      HlpDb_LeiturasPrcUnitSet(sets_, Concat(grd_lin_precos_.CellValue(row, "Artigo"), Variant()),
                                CDbl(price));
     }
   });

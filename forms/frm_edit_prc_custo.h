@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dal/reading_lists.h"
 #include "interfaces/controls.h"
 #include "interfaces/data_access.h"
 #include "interfaces/dialogs.h"
@@ -32,8 +33,7 @@ class frmEditPrcCusto {
   FormSurfacePtr surface_;
   Dialogs& dialogs_;
   DataGrid& grd_lin_precos_;
-  std::vector<std::string> terminals_;
-  std::vector<std::string> syncs_;
+  ChosenSets sets_{{}, {}};
   DataAccessPtr data_access_;
 };
 

@@ -29,9 +29,8 @@ Result Prefixed(Result result, const std::string& prefix) {
 std::string MovImportacao::TerceiroGet(std::string sTerminal, std::string sConjunto) {
   try {
     leituras_.reset();
-    std::vector<std::string> terminais = {"", sTerminal};
-    std::vector<std::string> conjuntos = {"", sConjunto};
-    if (!LeiturasCarregar(true, terminais, conjuntos).IsSucesso() || !HasRows(leituras_)) {
+    const ChosenSets conjunto({"", sTerminal}, {"", sConjunto});
+    if (!LeiturasCarregar(true, conjunto).IsSucesso() || !HasRows(leituras_)) {
       return "";
     }
     leituras_->MoveFirst();
@@ -48,7 +47,7 @@ Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
                               std::vector<std::string>& sConjuntos) {
   try {
     UnitOfWork trabalho;
-    Result result = Importar(VelaApi, bSoUm, sTerminais, sConjuntos);
+    Result result = Importar(VelaApi, bSoUm, ChosenSets(sTerminais, sConjuntos));
     if (result.IsSucesso()) trabalho.Commit();
     return result;
   } catch (const std::exception& failure) {
@@ -59,14 +58,12 @@ Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
   }
 }
 
-Result MovImportacao::Importar(PickingApiPtr& VelaApi, bool bSoUm,
-                               std::vector<std::string>& sTerminais,
-                               std::vector<std::string>& sConjuntos) {
+Result MovImportacao::Importar(PickingApiPtr& VelaApi, bool bSoUm, const ChosenSets& conjuntos) {
   api_ = VelaApi;
   leituras_.reset();
   parametros_ = HlpDb_ParametrosGet();
 
-  Result result = LeiturasCarregar(bSoUm, sTerminais, sConjuntos);
+  Result result = LeiturasCarregar(bSoUm, conjuntos);
   if (!result.IsSucesso()) {
     return Prefixed(result, std::string("Erro ao Ler Conjunto de Leituras.") + kCrLf);
   }
@@ -98,28 +95,27 @@ Result MovImportacao::Importar(PickingApiPtr& VelaApi, bool bSoUm,
       result = TransferenciaExecutar();
       break;
     case TI_AnularPicagens:
-      LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 5);
+      LeiturasMarcar(bSoUm, conjuntos, 5);
       result.SetMensagem("Anulação de Picagens terminou com êxito.");
       return result;
     default:
       return result;
   }
-  if (result.IsSucesso()) LeiturasMarcar(bSoUm, sTerminais, sConjuntos, 1);
+  if (result.IsSucesso()) LeiturasMarcar(bSoUm, conjuntos, 1);
   return result;
 }
 
-Result MovImportacao::LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,
-                                       std::vector<std::string>& sConjuntos) {
+Result MovImportacao::LeiturasCarregar(bool bSoUm, const ChosenSets& conjuntos) {
   return RunTrapped([&] {
     switch (cab_tipo_importacao_) {
       case TI_AcertoInventario:
-        leituras_ = HlpDb_LeiturasConjuntoParaAcInventarioGet(bSoUm, sTerminais, sConjuntos);
+        leituras_ = HlpDb_LeiturasConjuntoParaAcInventarioGet(bSoUm, conjuntos);
         break;
       case TI_InventarioInicial:
-        leituras_ = HlpDb_LeiturasConjuntoGet(bSoUm, sTerminais, sConjuntos);
+        leituras_ = HlpDb_LeiturasConjuntoGet(bSoUm, conjuntos);
         break;
       default:
-        leituras_ = HlpDb_LeiturasConjuntoParaDocumGet(bSoUm, sTerminais, sConjuntos);
+        leituras_ = HlpDb_LeiturasConjuntoParaDocumGet(bSoUm, conjuntos);
         break;
     }
     return Result();
@@ -155,15 +151,13 @@ Result MovImportacao::TransferenciaExecutar() {
 
 // One transaction for the whole marking: either every reading of the import changes state or
 // none does, and the rows are written with a single commit.
-void MovImportacao::LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTerminais,
-                                   std::vector<std::string>& sConjuntos, int16_t estado) {
+void MovImportacao::LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int16_t estado) {
   if (!HasRows(leituras_)) return;
   gDataAccess->BeginTransaction();
   try {
     for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
       ProgressoInformar("Marcação");
-      HlpDb_LeiturasEstadoSet(bSoUm, sTerminais, sConjuntos,
-                              CInt((*leituras_)["NumeroLinha"].Value()), estado);
+      HlpDb_LeiturasEstadoSet(bSoUm, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
     }
     gDataAccess->CommitTransaction();
   } catch (...) {

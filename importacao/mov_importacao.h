@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dal/reading_lists.h"
 #include "importacao/enums.h"
 #include "importacao/result.h"
 #include "interfaces/vela.h"
@@ -62,10 +63,8 @@ class MovImportacao {
   };
 
   // ---- Execute and its steps (mov_importacao.cc)
-  Result Importar(PickingApiPtr& VelaApi, bool bSoUm, std::vector<std::string>& sTerminais,
-                  std::vector<std::string>& sConjuntos);
-  Result LeiturasCarregar(bool bSoUm, std::vector<std::string>& sTerminais,
-                          std::vector<std::string>& sConjuntos);
+  Result Importar(PickingApiPtr& VelaApi, bool bSoUm, const ChosenSets& conjuntos);
+  Result LeiturasCarregar(bool bSoUm, const ChosenSets& conjuntos);
   Result LeiturasValidar();
   // ---- The document's line limit (line_limit.cc)
   long LinhasPrevistas();
@@ -74,8 +73,7 @@ class MovImportacao {
   Result DocumentoCriarSequencia(std::string modo);
   Result AcertoInventarioExecutar();
   Result TransferenciaExecutar();
-  void LeiturasMarcar(bool bSoUm, std::vector<std::string>& sTerminais,
-                      std::vector<std::string>& sConjuntos, int16_t estado);
+  void LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int16_t estado);
   // Fills the header properties from one group of the parameters row.
   void CabDeParametros(const std::string& sector, const std::string& serie,
                        const std::string& tipo_documento, int16_t tipo_preco);

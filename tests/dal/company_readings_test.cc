@@ -43,7 +43,7 @@ double Number(Recordset& rs, const char* name) {
 
 TEST_F(CompanyReadings, DocumentLoaderTakesTheCrossPairsAndBlanksMissingOriginals) {
   TwoSetsAndACrossPair();
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaDocumGet(false, terminals, syncs);
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaDocumGet(false, ChosenSets(terminals, syncs));
   EXPECT_EQ(rs->RecordCount(), 4);
   double total = 0;
   for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) total += Number(*rs, "Quantidade");
@@ -55,7 +55,7 @@ TEST_F(CompanyReadings, DocumentLoaderTakesTheCrossPairsAndBlanksMissingOriginal
 
 TEST_F(CompanyReadings, InitialInventoryOfOneSetKeepsItsOwnReadingsInLineOrder) {
   TwoSetsAndACrossPair();
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(true, terminals, syncs);
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(true, ChosenSets(terminals, syncs));
   ASSERT_EQ(rs->RecordCount(), 2);
   EXPECT_EQ((*rs)["Artigo"].Value(), Variant("A1"));
   EXPECT_EQ(Number(*rs, "StockArm"), 30);
@@ -67,7 +67,7 @@ TEST_F(CompanyReadings, InitialInventoryOfOneSetKeepsItsOwnReadingsInLineOrder) 
 
 TEST_F(CompanyReadings, InitialInventoryOfSeveralSetsIsAGroupedDetachedCopy) {
   TwoSetsAndACrossPair();
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(false, terminals, syncs);
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(false, ChosenSets(terminals, syncs));
   EXPECT_EQ(rs->FieldDefAt(0).name, "TerminalId");
   EXPECT_EQ((*rs)["Artigo"].Type(), adVarWChar);
   EXPECT_EQ((*rs)["ArtNome"].Type(), adVarWChar);
@@ -101,7 +101,7 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
       "QUANT) VALUES ('FAC', 'A', 2024, 1, 1, 1, 'A1', 'W1', 6), "
       "('VFA', 'A', 2024, 1, 1, 1, 'A1', 'W1', 1), ('FAC', 'A', 2024, 2, 1, 1, 'A1', 'W1', 50);");
   SetClock([] { return Date{45500.5}; });  // 2024-07-27 12:00:00
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, terminals, syncs);
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
   SetClock({});
   // The loader, then one movement query per new key: from the first reading until now.
   ASSERT_EQ(recorder().calls.size(), 4u);
@@ -127,8 +127,9 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
 
 TEST_F(CompanyReadings, AdjustmentLoaderOfASetWithNothingPendingIsEmpty) {
   Reading("T1", "S1", 1, "A1", 2, ", Estado", ", 1");
-  EXPECT_TRUE(HlpDb_LeiturasConjuntoParaAcInventarioGet(true, terminals, syncs)->Eof());
-  RecordsetPtr merged = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, terminals, syncs);
+  EXPECT_TRUE(HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(terminals, syncs))->Eof());
+  RecordsetPtr merged =
+      HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
   EXPECT_TRUE(merged->IsOpen());
   EXPECT_EQ(merged->RecordCount(), 0);
 }
@@ -136,20 +137,20 @@ TEST_F(CompanyReadings, AdjustmentLoaderOfASetWithNothingPendingIsEmpty) {
 TEST_F(CompanyReadings, PriceReachesEveryReadingOfTheArticleInTheChosenSets) {
   SetLocale(Locale{});
   TwoSetsAndACrossPair();
-  HlpDb_LeiturasPrcUnitSet(terminals, syncs, "A1", 12.5);
+  HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A1", 12.5);
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 12.5"),
             "4");  // T1/S1 twice (one imported), T2/S2, T1/S2
-  HlpDb_LeiturasPrcUnitSet(terminals, syncs, "A'Q", 0.75);
+  HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A'Q", 0.75);
   EXPECT_EQ(Text("SELECT PrecoUnitario FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"),
             "0.75");
 }
 
 TEST_F(CompanyReadings, StateOfOneReadingOrOfEverySetAndCrossPair) {
   TwoSetsAndACrossPair();
-  HlpDb_LeiturasEstadoSet(true, terminals, syncs, 2, 1);
+  HlpDb_LeiturasEstadoSet(true, ChosenSets(terminals, syncs), 2, 1);
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"), "1");
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
-  HlpDb_LeiturasEstadoSet(false, terminals, syncs, 0, 5);
+  HlpDb_LeiturasEstadoSet(false, ChosenSets(terminals, syncs), 0, 5);
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "5");
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId = 'T3'"), "0");
 }

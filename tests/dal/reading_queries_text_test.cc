@@ -39,8 +39,8 @@ class ReadingQueriesText : public ::testing::Test {
 };
 
 TEST_F(ReadingQueriesText, DocumentLoaderReadsEverySetAndOrdersByFlag) {
-  HlpDb_LeiturasConjuntoParaDocumGet(false, terminals, syncs);
-  HlpDb_LeiturasConjuntoParaDocumGet(true, terminals, syncs);
+  HlpDb_LeiturasConjuntoParaDocumGet(false, ChosenSets(terminals, syncs));
+  HlpDb_LeiturasConjuntoParaDocumGet(true, ChosenSets(terminals, syncs));
   const std::string select = Lines({
       "SELECT    MO.[TerminalId] ",
       "          ,MO.[Data] ",
@@ -89,7 +89,7 @@ TEST_F(ReadingQueriesText, DocumentLoaderReadsEverySetAndOrdersByFlag) {
 }
 
 TEST_F(ReadingQueriesText, InitialInventoryLoaderForOneSet) {
-  HlpDb_LeiturasConjuntoGet(true, terminals, syncs);
+  HlpDb_LeiturasConjuntoGet(true, ChosenSets(terminals, syncs));
   const std::string sql = db->Sql().at(0);
   EXPECT_NE(sql.find("          ,MO.[TpDoc] AS DocOrigTipo \r\n          ,MO.[Serie] AS "
                      "DocOrigSerie \r\n          ,MO.[Numero] AS DocOrigNumero \r\n          "
@@ -105,7 +105,7 @@ TEST_F(ReadingQueriesText, InitialInventoryLoaderForOneSet) {
 
 TEST_F(ReadingQueriesText, InitialInventoryLoaderGroupsSeveralSets) {
   db->answers.push_back(MakeRecordset({{"Artigo", adVarWChar, 30}}, {}));
-  HlpDb_LeiturasConjuntoGet(false, terminals, syncs);
+  HlpDb_LeiturasConjuntoGet(false, ChosenSets(terminals, syncs));
   const std::string sql = db->Sql().at(0);
   EXPECT_TRUE(
       sql.starts_with("SELECT    MAX(MO.[TerminalId]) AS TerminalId \r\n"
@@ -118,8 +118,8 @@ TEST_F(ReadingQueriesText, InitialInventoryLoaderGroupsSeveralSets) {
 }
 
 TEST_F(ReadingQueriesText, AdjustmentLoaderForOneSetAndForSeveral) {
-  HlpDb_LeiturasConjuntoParaAcInventarioGet(true, terminals, syncs);
-  HlpDb_LeiturasConjuntoParaAcInventarioGet(false, terminals, syncs);
+  HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(terminals, syncs));
+  HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
   const std::string select = Lines({
       "SELECT    MO.[TerminalId] ",
       "          ,MO.[Data] ",
@@ -175,25 +175,27 @@ TEST_F(ReadingQueriesText, EmptyListsAndMissingFirstSetFailBeforeAnySql) {
       EXPECT_EQ(error.source(), "Comandos::" + name);
     }
   };
-  expect_refused([&] { HlpDb_LeiturasConjuntoParaDocumGet(true, none, syncs); },
+  expect_refused([&] { HlpDb_LeiturasConjuntoParaDocumGet(true, ChosenSets(none, syncs)); },
                  "HlpDb_LeiturasConjuntoParaDocumGet");
-  expect_refused([&] { HlpDb_LeiturasConjuntoGet(false, terminals, empty); },
+  expect_refused([&] { HlpDb_LeiturasConjuntoGet(false, ChosenSets(terminals, empty)); },
                  "HlpDb_LeiturasConjuntoGet");
-  expect_refused([&] { HlpDb_LeiturasConjuntoGet(true, none, none); }, "HlpDb_LeiturasConjuntoGet");
-  expect_refused([&] { HlpDb_LeiturasConjuntoParaAcInventarioGet(true, terminals, none); },
-                 "HlpDb_LeiturasConjuntoParaAcInventarioGet");
-  expect_refused([&] { HlpDb_LeiturasPrcUnitSet(none, syncs, "A1", 1.0); },
+  expect_refused([&] { HlpDb_LeiturasConjuntoGet(true, ChosenSets(none, none)); },
+                 "HlpDb_LeiturasConjuntoGet");
+  expect_refused(
+      [&] { HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(terminals, none)); },
+      "HlpDb_LeiturasConjuntoParaAcInventarioGet");
+  expect_refused([&] { HlpDb_LeiturasPrcUnitSet(ChosenSets(none, syncs), "A1", 1.0); },
                  "HlpDb_LeiturasPrcUnitSet");
-  expect_refused([&] { HlpDb_LeiturasEstadoSet(true, empty, syncs, 1, 1); },
+  expect_refused([&] { HlpDb_LeiturasEstadoSet(true, ChosenSets(empty, syncs), 1, 1); },
                  "HlpDb_LeiturasEstadoSet");
-  expect_refused([&] { HlpDb_LeiturasEstadoSet(false, terminals, none, 1, 1); },
+  expect_refused([&] { HlpDb_LeiturasEstadoSet(false, ChosenSets(terminals, none), 1, 1); },
                  "HlpDb_LeiturasEstadoSet");
   EXPECT_TRUE(db->calls.empty());
 }
 
 TEST_F(ReadingQueriesText, PriceIsWrittenWithAPointAndQuotesAreDoubled) {
   SetLocale(Locale{});  // decimal comma
-  HlpDb_LeiturasPrcUnitSet(terminals, syncs, "A'1", 12.5);
+  HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A'1", 12.5);
   EXPECT_EQ(db->calls,
             (std::vector<Call>{
                 {"ExecuteCommand", Lines({"UPDATE   oru_ARM_Picking_Movimentos  ",
@@ -202,17 +204,32 @@ TEST_F(ReadingQueriesText, PriceIsWrittenWithAPointAndQuotesAreDoubled) {
                                           "('S1','S2') AND Artigo='A''1' "})}}));
 }
 
+// One choice of sets is marked reading by reading: each call sends its statement, built for
+// that state and, for one set, that line.
 TEST_F(ReadingQueriesText, StateOfOneReadingOrOfEveryChosenSet) {
-  HlpDb_LeiturasEstadoSet(true, terminals, syncs, 7, 1);
-  HlpDb_LeiturasEstadoSet(false, terminals, syncs, 7, 5);
-  EXPECT_EQ(db->calls,
-            (std::vector<Call>{
-                {"ExecuteCommand",
-                 Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 1  ",
-                        "WHERE    TerminalId='T1' AND DataSync='S1' AND NumeroLinha=7 "})},
-                {"ExecuteCommand",
-                 Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 5  ",
-                        "WHERE    TerminalId in('T1','T2') AND DataSync in ('S1','S2') "})}}));
+  const ChosenSets sets(terminals, syncs);
+  HlpDb_LeiturasEstadoSet(true, sets, 7, 1);
+  HlpDb_LeiturasEstadoSet(true, sets, 8, 1);
+  HlpDb_LeiturasEstadoSet(false, sets, 7, 5);
+  HlpDb_LeiturasEstadoSet(false, sets, 8, 5);
+  HlpDb_LeiturasEstadoSet(false, sets, 8, 1);
+  const auto every = [](const char* state) {
+    return Call{"ExecuteCommand",
+                Lines({"UPDATE   oru_ARM_Picking_Movimentos  ",
+                       std::string("SET      [Estado] = ") + state + "  ",
+                       "WHERE    TerminalId in('T1','T2') AND DataSync in ('S1','S2') "})};
+  };
+  EXPECT_EQ(
+      db->calls,
+      (std::vector<Call>{{"ExecuteCommand",
+                          Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 1  ",
+                                 "WHERE    TerminalId='T1' AND DataSync='S1' AND NumeroLinha=7 "})},
+                         {"ExecuteCommand",
+                          Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 1  ",
+                                 "WHERE    TerminalId='T1' AND DataSync='S1' AND NumeroLinha=8 "})},
+                         every("5"),
+                         every("5"),
+                         every("1")}));
 }
 
 TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
