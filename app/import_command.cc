@@ -126,11 +126,12 @@ int ImportCommand(const CommandContext& context) {
   // Taken before anything is read: a second workstation waits here, then finds the readings the
   // first one imported no longer pending.
   UnitOfWork work;
-  if (PendingReadings(*data_access, kind->second, terminals, syncs) == 0) {
+  const ChosenSets sets(terminals, syncs);
+  if (PendingReadings(*data_access, kind->second, sets) == 0) {
     context.out << kNothingPending << '\n';
     return 1;
   }
-  const std::string faults = ReadingFaults(*data_access, kind->second, terminals, syncs);
+  const std::string faults = ReadingFaults(*data_access, kind->second, sets);
   if (!faults.empty()) {
     context.out << "Nada foi importado: há leituras que não se podem importar.\n" << faults;
     return 1;

@@ -30,30 +30,38 @@ const KindReadings& ReadingsOf(TipoImportacao kind) {
 
 }  // namespace
 
-long PendingReadings(DataAccess& data_access, TipoImportacao kind,
-                     const std::vector<std::string>& terminals,
-                     const std::vector<std::string>& syncs) {
+std::string SetKey(const std::string& terminal, const std::string& sync) {
+  return UCase(terminal) + "|" + UCase(sync);
+}
+
+long PendingReadings(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets) {
   const KindReadings& taken = ReadingsOf(kind);
+  // The lists select every chosen terminal with every chosen sync: rows of pairs nobody chose
+  // are passed over.
+  RecordsetPtr kinds;
+  data_access.OpenRecordset("PendingReadings",
+                            "SELECT [TerminalId], [DataSync], ISNULL([TipoMov], '') AS TipoMov, "
+                            "SUM(CASE WHEN [Estado]=0 THEN 1 ELSE 0 END) AS Pendentes "
+                            "FROM oru_ARM_Picking_Movimentos WHERE " +
+                                sets.InLists() + " GROUP BY [TerminalId], [DataSync], [TipoMov]",
+                            kinds, true, 0);
+  std::map<std::string, std::vector<std::pair<std::string, long>>> found;  // per set key
+  for (MoveToFirstRow(*kinds); !kinds->Eof(); kinds->MoveNext()) {
+    found[SetKey(FieldText(*kinds, "TerminalId"), FieldText(*kinds, "DataSync"))].emplace_back(
+        FieldText(*kinds, "TipoMov"), CLng(FieldNumber(*kinds, "Pendentes")));
+  }
   long pending = 0;
-  for (size_t set = 1; set < terminals.size(); ++set) {
-    const std::string id = terminals[set] + "|" + syncs[set];
-    RecordsetPtr kinds;
-    data_access.OpenRecordset(
-        "PendingReadings",
-        "SELECT ISNULL([TipoMov], '') AS TipoMov, SUM(CASE WHEN [Estado]=0 THEN 1 ELSE 0 END) "
-        "AS Pendentes FROM oru_ARM_Picking_Movimentos WHERE [TerminalId]=N'" +
-            QuoteEscape(terminals[set]) + "' AND [DataSync]=N'" + QuoteEscape(syncs[set]) +
-            "' GROUP BY [TipoMov]",
-        kinds, true, 0);
-    if (!HasRows(kinds)) throw UsageError("O conjunto " + id + " não existe.");
-    for (kinds->MoveFirst(); !kinds->Eof(); kinds->MoveNext()) {
-      const std::string code = FieldText(*kinds, "TipoMov");
+  for (size_t set = 1; set < sets.terminals().size(); ++set) {
+    const std::string id = sets.terminals()[set] + "|" + sets.syncs()[set];
+    const auto readings = found.find(SetKey(sets.terminals()[set], sets.syncs()[set]));
+    if (readings == found.end()) throw UsageError("O conjunto " + id + " não existe.");
+    for (const auto& [code, count] : readings->second) {
       if (!taken.codes.empty() &&
           (code.size() != 1 || taken.codes.find(code) == std::string::npos)) {
         throw UsageError("O conjunto " + id + " tem leituras do tipo " + code + ", não de " +
                          taken.name + ".");
       }
-      pending += CLng(FieldNumber(*kinds, "Pendentes"));
+      pending += count;
     }
   }
   return pending;

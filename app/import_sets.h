@@ -4,17 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "dal/reading_lists.h"
 #include "importacao/enums.h"
 #include "interfaces/data_access.h"
 
 namespace pellora::app {
 
-// The readings still pending in the chosen sets (`terminals` and `syncs` from index 1, as the
-// chooser gives them). UsageError when a set does not exist or holds readings that the import of
-// `kind` does not take.
-long PendingReadings(DataAccess& data_access, TipoImportacao kind,
-                     const std::vector<std::string>& terminals,
-                     const std::vector<std::string>& syncs);
+// The readings still pending in the chosen sets, read in one query however many sets there are.
+// UsageError when a set does not exist or holds readings that the import of `kind` does not take.
+long PendingReadings(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets);
+
+// How one set of a choice is known once its readings come back from the company: codes compare
+// without regard to case.
+std::string SetKey(const std::string& terminal, const std::string& sync);
 
 // What `pellora import` says when another workstation took every chosen reading first.
 inline constexpr char kNothingPending[] =

@@ -91,45 +91,44 @@ std::optional<std::string> ArticleFault(Recordset& reading) {
   return "a unidade " + unit + " não é do artigo " + article + " (" + units + ").";
 }
 
-std::string PendingReadingsSql(const std::string& terminal, const std::string& sync) {
+// The pending readings the import will load, with what the company knows of their article and
+// warehouse: the same lists as the import's, set by set in line order.
+std::string PendingReadingsSql(const ChosenSets& sets) {
   std::string columns;
   for (const char* column : kReadingTexts) columns += std::string(", M.[") + column + "]";
-  return "SELECT M.[NumeroLinha], M.[Quantidade]" + columns +
+  return "SELECT M.[TerminalId], M.[DataSync], M.[NumeroLinha], M.[Quantidade]" + columns +
          ", A.[CODIGO] AS ArtigoFicha, A.[UNIDADE] AS UnBase, A.[UNEMB] AS UnEmbalagem, "
          "A.[UNTRANS] AS UnTransporte, W.[CODIGO] AS ArmazemFicha "
          "FROM oru_ARM_Picking_Movimentos AS M "
          "LEFT OUTER JOIN ARTIGOS AS A ON A.[CODIGO] = M.[Artigo] "
          "LEFT OUTER JOIN ARMAZENS AS W ON W.[CODIGO] = M.[Armazem] "
-         "WHERE M.[TerminalId] = N'" +
-         QuoteEscape(terminal) + "' AND M.[DataSync] = N'" + QuoteEscape(sync) +
-         "' AND M.[Estado] = 0 ORDER BY M.[NumeroLinha]";
+         "WHERE " +
+         sets.InLists() +
+         " AND M.[Estado] = 0 ORDER BY M.[DataSync], M.[TerminalId], M.[NumeroLinha]";
+}
+
+std::optional<std::string> ReadingFault(Recordset& reading, TipoImportacao kind) {
+  std::optional<std::string> fault;
+  for (const char* column : kReadingTexts) {
+    if (!fault) fault = TextFault(reading[column]);
+  }
+  if (!fault) fault = ArticleFault(reading);
+  if (!fault) fault = QuantityFault(reading["Quantidade"].Value(), kind == TI_AcertoInventario);
+  return fault;
 }
 
 }  // namespace
 
-std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind,
-                          const std::vector<std::string>& terminals,
-                          const std::vector<std::string>& syncs) {
+std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets) {
   if (kind == TI_AnularPicagens) return "";
   std::vector<std::string> faults;
-  for (size_t set = 1; set < terminals.size(); ++set) {
-    RecordsetPtr readings;
-    data_access.OpenRecordset("ReadingFaults", PendingReadingsSql(terminals[set], syncs[set]),
-                              readings, true, 0);
-    for (readings->MoveFirst(); !readings->Eof(); readings->MoveNext()) {
-      Recordset& reading = *readings;
-      std::optional<std::string> fault;
-      for (const char* column : kReadingTexts) {
-        if (!fault) fault = TextFault(reading[column]);
-      }
-      if (!fault) fault = ArticleFault(reading);
-      if (!fault) {
-        fault = QuantityFault(reading["Quantidade"].Value(), kind == TI_AcertoInventario);
-      }
-      if (fault) {
-        faults.push_back("Conjunto " + terminals[set] + "|" + syncs[set] + ", linha " +
-                         FieldText(reading, "NumeroLinha") + ": " + *fault);
-      }
+  RecordsetPtr readings;
+  data_access.OpenRecordset("ReadingFaults", PendingReadingsSql(sets), readings, true, 0);
+  for (MoveToFirstRow(*readings); !readings->Eof(); readings->MoveNext()) {
+    if (std::optional<std::string> fault = ReadingFault(*readings, kind)) {
+      faults.push_back("Conjunto " + FieldText(*readings, "TerminalId") + "|" +
+                       FieldText(*readings, "DataSync") + ", linha " +
+                       FieldText(*readings, "NumeroLinha") + ": " + *fault);
     }
   }
   std::string text;

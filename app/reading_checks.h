@@ -4,19 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "dal/reading_lists.h"
 #include "importacao/enums.h"
 #include "interfaces/data_access.h"
 
 namespace pellora::app {
 
-// What is wrong with the pending readings of the chosen sets (`terminals` and `syncs` from
-// index 1) that an import of `kind` would otherwise store as something the terminal never read:
-// a missing or unknown article, warehouse or unit, a quantity that is not a positive number of
-// sane size, a text longer than its column or holding control characters. One line per fault,
-// at most ten; "" when the readings are sound. Cancelling takes any reading.
-std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind,
-                          const std::vector<std::string>& terminals,
-                          const std::vector<std::string>& syncs);
+// What is wrong with the pending readings of the chosen sets that an import of `kind` would
+// otherwise store as something the terminal never read: a missing or unknown article, warehouse or
+// unit, a quantity that is not a positive number of sane size, a text longer than its column or
+// holding control characters. One line per fault, at most ten; "" when the readings are sound.
+// Cancelling takes any reading.
+std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets);
 
 }  // namespace pellora::app
 
