@@ -49,7 +49,7 @@ void BatchRunner::RunSql(const Step& step) {
       while (statement.Step()) {
       }
     }
-    if (!sqlite3_stmt_readonly(statement.handle())) schema_.Invalidate();
+    if (ChangesSchema(statement.Text())) schema_.Invalidate();
   });
 }
 

@@ -60,6 +60,7 @@ std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& fi
 }
 
 Database::~Database() {
+  statements_.Clear();
   sqlite3_close_v2(db_);
 }
 
@@ -97,16 +98,30 @@ void Database::Fail(std::string_view statement) const {
 }
 
 Statement::Statement(const Database& db, std::string_view sql, std::string_view* tail) : db_(db) {
+  stmt_ = db.statements_.Take(sql);
+  if (stmt_ != nullptr) {
+    kept_as_ = sql;
+    if (tail != nullptr) *tail = {};
+    return;
+  }
   const char* rest = nullptr;
   if (sqlite3_prepare_v2(db.handle(), sql.data(), static_cast<int>(sql.size()), &stmt_, &rest) !=
       SQLITE_OK) {
     db.Fail(sql);
   }
-  if (tail != nullptr) *tail = sql.substr(rest - sql.data());
+  const std::string_view after = sql.substr(rest - sql.data());
+  if (stmt_ != nullptr && after.find_first_not_of(" \t\r\n;") == std::string_view::npos) {
+    kept_as_ = sql;
+  }
+  if (tail != nullptr) *tail = after;
 }
 
 Statement::~Statement() {
-  sqlite3_finalize(stmt_);
+  if (!kept_as_.empty()) {
+    db_.statements_.Give(kept_as_, stmt_);
+  } else {
+    sqlite3_finalize(stmt_);
+  }
   if (ran_) StatementRan();
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sqlite/statement_cache.h"
+
 namespace pellora::sqlite {
 
 // Source of every error the SQLite backend raises.
@@ -41,6 +43,10 @@ class Database {
   // Runs every statement of `sql` in order, discarding rows; raises on the first failure.
   void Execute(std::string_view sql) const;
 
+  // Lets go of the statements kept prepared: after a schema change they would still describe
+  // their columns as they were.
+  void ForgetPreparedStatements() const { statements_.Clear(); }
+
   // Raises the database error for `statement` with SQLite's current message; a lock that
   // stayed taken beyond the wait says which company is busy.
   [[noreturn]] void Fail(std::string_view statement) const;
@@ -48,10 +54,12 @@ class Database {
  private:
   Database(sqlite3* db, std::string company, std::chrono::milliseconds busy_timeout)
       : db_(db), company_(std::move(company)), busy_timeout_(busy_timeout) {}
+  friend class Statement;
 
   sqlite3* db_;
   std::string company_;
   std::chrono::milliseconds busy_timeout_;
+  mutable StatementCache statements_;
 };
 
 // Raises the database error: `message` followed by the first non-blank line of `statement`.
@@ -64,7 +72,8 @@ std::string QuoteIdentifier(std::string_view name);
 class Statement {
  public:
   // Prepares the first statement of `sql`; `tail`, when given, receives the text after it.
-  // Text holding only blanks and comments gives an empty Statement.
+  // Text holding only blanks and comments gives an empty Statement. A text that is one whole
+  // statement is prepared once per connection: `sql` must outlive the Statement.
   Statement(const Database& db, std::string_view sql, std::string_view* tail = nullptr);
   ~Statement();
   Statement(const Statement&) = delete;
@@ -83,6 +92,7 @@ class Statement {
  private:
   const Database& db_;
   sqlite3_stmt* stmt_ = nullptr;
+  std::string_view kept_as_;  // the whole text, when the statement goes back to the cache
   bool ran_ = false;
 };
 

@@ -1,6 +1,7 @@
 #ifndef PELLORA_PLATFORM_SQLITE_SCHEMA_CACHE_H_
 #define PELLORA_PLATFORM_SQLITE_SCHEMA_CACHE_H_
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,7 +36,13 @@ class SchemaCache : public SchemaInfo {
   // The table or view `name` (case-insensitive); nullptr when there is none.
   const TableInfo* Table(std::string_view name) const;
   // Forgets what was read, after statements that may have changed the schema.
-  void Invalidate() { tables_.clear(); }
+  void Invalidate() {
+    tables_.clear();
+    ++generation_;
+    db_.ForgetPreparedStatements();
+  }
+  // Changes at each Invalidate: what was worked out from the schema before is stale.
+  uint64_t generation() const { return generation_; }
 
   std::optional<ColumnType> ColumnTypeOf(std::string_view table,
                                          std::string_view column) const override;
@@ -43,7 +50,11 @@ class SchemaCache : public SchemaInfo {
  private:
   const Database& db_;
   mutable std::map<std::string, std::optional<TableInfo>> tables_;  // by upper-case name
+  uint64_t generation_ = 0;
 };
+
+// True for SQLite text that creates, alters or drops something (its first word says so).
+bool ChangesSchema(std::string_view sql);
 
 }  // namespace pellora::sqlite
 

@@ -1,7 +1,6 @@
 #include "platform/sqlite/session.h"
 
 #include "platform/sqlite/batch_runner.h"
-#include "platform/sqlite/repeatable_update.h"
 #include "platform/sqlite/savepoint.h"
 #include "runtime/error.h"
 
@@ -11,8 +10,9 @@ RecordsetPtr Session::Run(std::string_view tsql) {
   RecordsetPtr rows;
   if (depth_ == 0 || tsql != last_repeatable_) {
     last_repeatable_.clear();
-    rows = BatchRunner(*db_, schema_).Run(TranslateBatch(tsql, schema_));
-    if (depth_ > 0 && IsRepeatableUpdate(tsql)) last_repeatable_ = tsql;
+    const std::shared_ptr<const Translation> translation = translations_.Get(tsql, schema_);
+    rows = BatchRunner(*db_, schema_).Run(translation->steps);
+    if (depth_ > 0 && translation->repeatable_update) last_repeatable_ = tsql;
   }
   if (rows) return rows;
   auto empty = std::make_shared<Recordset>();

@@ -7,6 +7,7 @@
 
 #include "platform/sqlite/database.h"
 #include "platform/sqlite/schema_cache.h"
+#include "platform/sqlite/translation_cache.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
@@ -38,6 +39,7 @@ class Session {
 
   std::unique_ptr<Database> db_;
   SchemaCache schema_;
+  TranslationCache translations_;
   int depth_ = 0;
   std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
