@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "runtime/convert.h"
 #include "runtime/error.h"
 
 namespace pellora::app {
@@ -57,13 +58,29 @@ class TracingConnection : public Connection {
 
 }  // namespace
 
-void SqlTrace::Record(const std::string& member, const std::string& sql) {
+void SqlTrace::Record(const std::string& member, const std::string& sql,
+                      const std::vector<Variant>* values) {
   std::ofstream out(path_, std::ios::app | std::ios::binary);
-  out << "{\"member\": " << JsonString(member) << ", \"sql\": " << JsonString(sql) << "}\n";
+  out << "{\"member\": " << JsonString(member) << ", \"sql\": " << JsonString(sql);
+  if (values != nullptr) {
+    out << ", \"values\": [";
+    for (size_t i = 0; i < values->size(); ++i) {
+      const Variant& value = (*values)[i];
+      out << (i == 0 ? "" : ", ") << (value.IsNull() ? "null" : JsonString(CStr(value)));
+    }
+    out << "]";
+  }
+  out << "}\n";
   if (!out) {
     throw Error(kDatabaseError, "TracingDataAccess",
                 "Não foi possível escrever o registo de SQL em " + path_ + ".");
   }
+}
+
+RecordsetPtr TracingDataAccess::RunWithValues(const std::string& sql,
+                                              const std::vector<Variant>& values) {
+  trace_->Record("RunWithValues", sql, &values);
+  return inner_->RunWithValues(sql, values);
 }
 
 bool TracingDataAccess::ExecuteCommand(const std::string& context, const std::string& sql) {

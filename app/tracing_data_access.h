@@ -12,7 +12,9 @@ namespace pellora::app {
 class SqlTrace {
  public:
   explicit SqlTrace(std::string path) : path_(std::move(path)) {}
-  void Record(const std::string& member, const std::string& sql);
+  // One line of JSON: the member, the SQL text and, when given, the values of its "?" markers.
+  void Record(const std::string& member, const std::string& sql,
+              const std::vector<Variant>* values = nullptr);
 
  private:
   std::string path_;
@@ -29,6 +31,7 @@ class TracingDataAccess : public DataAccess {
   bool CloseConnection() override { return inner_->CloseConnection(); }
   void CommitTransaction() override { inner_->CommitTransaction(); }
   bool ExecuteCommand(const std::string& context, const std::string& sql) override;
+  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override;
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
                               int lock_type) override;
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,

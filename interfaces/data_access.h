@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "interfaces/connection.h"
 #include "runtime/recordset.h"
@@ -34,6 +35,13 @@ class DataAccess {
   virtual bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) = 0;
   virtual void RollbackTransaction() = 0;
   virtual void GetConnection(std::shared_ptr<Connection>& connection) = 0;
+
+  // Not in the maker's library: how the host stand-in reads and writes its rows. Runs `sql`
+  // with each "?" standing for the next of `values`, as a command with parameters does: the
+  // text stays the same from one row to the next, so the engine prepares it once. The rows of
+  // the last statement that returned any, or an empty recordset; raises on failure.
+  virtual RecordsetPtr RunWithValues(const std::string& sql,
+                                     const std::vector<Variant>& values) = 0;
 };
 
 using DataAccessPtr = std::shared_ptr<DataAccess>;

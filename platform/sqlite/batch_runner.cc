@@ -65,8 +65,19 @@ void BatchRunner::Bind(const Statement& statement) {
   sqlite3_stmt* stmt = statement.handle();
   for (int index = 1; index <= sqlite3_bind_parameter_count(stmt); ++index) {
     const char* name = sqlite3_bind_parameter_name(stmt, index);
-    if (name == nullptr) continue;
-    BindValue(stmt, index, Variable(name, std::string(statement.Text())));
+    if (name != nullptr) {
+      BindValue(stmt, index, Variable(name, std::string(statement.Text())));
+    } else if (next_value_ < values_.size()) {
+      BindValue(stmt, index, values_[next_value_++]);
+    } else {
+      RaiseDatabaseError("Faltam valores para os marcadores ?", statement.Text());
+    }
+  }
+}
+
+void BatchRunner::CheckEveryValueUsed(std::string_view batch) const {
+  if (next_value_ < values_.size()) {
+    RaiseDatabaseError("Há mais valores do que marcadores ?", batch);
   }
 }
 

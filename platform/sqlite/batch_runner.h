@@ -17,10 +17,14 @@ namespace pellora::sqlite {
 // Runs the steps of one translated batch in order, holding the batch's variables.
 class BatchRunner {
  public:
-  BatchRunner(Database& db, SchemaCache& schema) : db_(db), schema_(schema) {}
+  // `values` stand, in order, for the batch's "?" markers.
+  BatchRunner(Database& db, SchemaCache& schema, std::vector<SqlValue> values = {})
+      : db_(db), schema_(schema), values_(std::move(values)) {}
 
   // The rows of the last statement that returned any; nullptr when none did.
   RecordsetPtr Run(const std::vector<Step>& steps);
+  // Raises when the batch had fewer "?" markers than values.
+  void CheckEveryValueUsed(std::string_view batch) const;
 
  private:
   void RunStep(const Step& step);
@@ -33,6 +37,8 @@ class BatchRunner {
   Database& db_;
   SchemaCache& schema_;
   std::map<std::string, SqlValue> variables_;  // by upper-case name, "@" included
+  std::vector<SqlValue> values_;
+  size_t next_value_ = 0;
   RecordsetPtr result_;
 };
 

@@ -47,7 +47,9 @@ std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& fi
   std::error_code error;
   if (file.empty() || !std::filesystem::is_regular_file(file, error)) return nullptr;
   sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  // A connection is used by one thread at a time: SQLite need not lock it on every call.
+  const int rc =
+      sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   // Closes `db` on every path.
   std::unique_ptr<Database> database(new Database(db, company, busy_timeout));
   if (rc != SQLITE_OK) return nullptr;

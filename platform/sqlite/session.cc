@@ -6,6 +6,17 @@
 
 namespace pellora::sqlite {
 
+namespace {
+
+RecordsetPtr RowsOrEmpty(RecordsetPtr rows) {
+  if (rows) return rows;
+  auto empty = std::make_shared<Recordset>();
+  empty->Open();
+  return empty;
+}
+
+}  // namespace
+
 RecordsetPtr Session::Run(std::string_view tsql) {
   RecordsetPtr rows;
   if (depth_ == 0 || tsql != last_repeatable_) {
@@ -14,10 +25,19 @@ RecordsetPtr Session::Run(std::string_view tsql) {
     rows = BatchRunner(*db_, schema_).Run(translation->steps);
     if (depth_ > 0 && translation->repeatable_update) last_repeatable_ = tsql;
   }
-  if (rows) return rows;
-  auto empty = std::make_shared<Recordset>();
-  empty->Open();
-  return empty;
+  return RowsOrEmpty(std::move(rows));
+}
+
+RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& values) {
+  last_repeatable_.clear();
+  const std::shared_ptr<const Translation> translation = translations_.Get(tsql, schema_);
+  std::vector<SqlValue> stored;
+  stored.reserve(values.size());
+  for (const Variant& value : values) stored.push_back(FromVariant(value));
+  BatchRunner runner(*db_, schema_, std::move(stored));
+  RecordsetPtr rows = runner.Run(translation->steps);
+  runner.CheckEveryValueUsed(tsql);
+  return RowsOrEmpty(std::move(rows));
 }
 
 // The outermost level takes the write lock at once, waiting while another workstation holds

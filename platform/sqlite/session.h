@@ -24,6 +24,9 @@ class Session {
   // any, or an empty open Recordset. Inside a transaction, a repeatable UPDATE sent again right
   // after itself is not run again.
   RecordsetPtr Run(std::string_view tsql);
+  // The same with each "?" of the batch standing for the next of `values`; never skipped as a
+  // repeat, since the values may differ.
+  RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
   // Tells the session that rows were written other than through Run.
   void NoteWrite() { last_repeatable_.clear(); }
 

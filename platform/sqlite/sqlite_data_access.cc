@@ -43,6 +43,11 @@ bool SqliteDataAccess::ExecuteCommand(const std::string& /*context*/, const std:
   return true;
 }
 
+RecordsetPtr SqliteDataAccess::RunWithValues(const std::string& sql,
+                                             const std::vector<Variant>& values) {
+  return Open().Run(sql, values);
+}
+
 bool SqliteDataAccess::OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset,
                                               int /*cursor_type*/, int /*lock_type*/) {
   recordset = Open().Run(sql);

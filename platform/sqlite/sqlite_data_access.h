@@ -23,6 +23,7 @@ class SqliteDataAccess : public DataAccess {
   bool CloseConnection() override;
   void CommitTransaction() override;
   bool ExecuteCommand(const std::string& context, const std::string& sql) override;
+  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override;
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
                               int lock_type) override;
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,

@@ -28,4 +28,17 @@ void Execute(DataAccess& data_access, const std::string& sql) {
   }
 }
 
+RecordsetPtr Query(DataAccess& data_access, const std::string& sql,
+                   const std::vector<Variant>& values) {
+  return data_access.RunWithValues(sql, values);
+}
+
+bool Exists(DataAccess& data_access, const std::string& sql, const std::vector<Variant>& values) {
+  return !Query(data_access, sql, values)->Eof();
+}
+
+void Execute(DataAccess& data_access, const std::string& sql, const std::vector<Variant>& values) {
+  data_access.RunWithValues(sql, values);
+}
+
 }  // namespace pellora::vela

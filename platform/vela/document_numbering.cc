@@ -33,7 +33,7 @@ int32_t TakeNextNumber(DataAccess& data_access, const DocumentKey& key) {
     insert.AddText("SERIE", key.series);
     insert.AddNumber("ANO", key.year);
     insert.AddNumber("ULTNUM", next);
-    Execute(data_access, insert.Text());
+    insert.Run(data_access);
   } else {
     Execute(data_access, "UPDATE NUMERADOR SET ULTNUM = " + SqlNumber(next) + " " + where);
   }

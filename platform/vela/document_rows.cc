@@ -81,14 +81,14 @@ void InsertLine(DataAccess& data_access, const LateBoundObject& line, int number
   insert.AddNumber("LINANU", 0);
   insert.AddMembers(line, kLineColumns);
   insert.AddNumber("TOTLIQ", LineTotal(line));
-  Execute(data_access, insert.Text());
+  insert.Run(data_access);
 }
 
 void InsertHeader(DataAccess& data_access, const DocumentContent& document,
                   const DocumentType& type, const DocumentKey& key, double lines_total) {
   const Date now = Now();
-  const std::string today = SqlDateTime(DateOnly(now));
-  const std::string time = SqlText(TimeOfDayText(now));
+  const Variant today(DateTimeText(DateOnly(now)));
+  const Variant time(TimeOfDayText(now));
   InsertStatement insert("DOCGCCAB");
   insert.AddKey(key, "TPDOC");
   insert.AddMembers(document.cab, kHeaderColumns);
@@ -104,7 +104,7 @@ void InsertHeader(DataAccess& data_access, const DocumentContent& document,
   insert.Add("HOURNEW", time);
   insert.Add("DateUpd", today);
   insert.Add("HourUpd", time);
-  Execute(data_access, insert.Text());
+  insert.Run(data_access);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/vela/insert_statement.h"
 
+#include "platform/vela/company_sql.h"
 #include "platform/vela/member_values.h"
 #include "platform/vela/sql_literal.h"
 #include "runtime/convert.h"
@@ -8,39 +9,33 @@ namespace pellora::vela {
 
 namespace {
 
-std::string Literal(const Variant& value, ColumnKind kind) {
+Variant StoredValue(const Variant& value, ColumnKind kind) {
   switch (kind) {
     case ColumnKind::kText:
-      return SqlText(CStr(value));
+      return Variant(CStr(value));
     case ColumnKind::kNumber:
-      return SqlNumber(CDbl(value));
+      return NumberValue(CDbl(value));
     case ColumnKind::kFlag:
-      return CDbl(value) != 0 ? "1" : "0";
+      return Variant(static_cast<int32_t>(CDbl(value) != 0 ? 1 : 0));
     case ColumnKind::kDate:
-      return SqlDateTime(CDate(value));
+      return Variant(DateTimeText(CDate(value)));
   }
-  return "NULL";
-}
-
-std::string Joined(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
-  return text;
+  return Variant::Null();
 }
 
 }  // namespace
 
-void InsertStatement::Add(const std::string& column, const std::string& literal) {
+void InsertStatement::Add(const std::string& column, Variant value) {
   columns_.push_back(column);
-  values_.push_back(literal);
+  values_.push_back(std::move(value));
 }
 
 void InsertStatement::AddText(const std::string& column, const std::string& text) {
-  Add(column, SqlText(text));
+  Add(column, Variant(text));
 }
 
 void InsertStatement::AddNumber(const std::string& column, double value) {
-  Add(column, SqlNumber(value));
+  Add(column, NumberValue(value));
 }
 
 void InsertStatement::AddKey(const DocumentKey& key, const std::string& type_column) {
@@ -54,12 +49,21 @@ void InsertStatement::AddMembers(const LateBoundObject& object,
                                  std::span<const ColumnMember> members) {
   for (const ColumnMember& member : members) {
     const Variant value = object.Get(member.member);
-    if (!IsBlank(value)) Add(member.column, Literal(value, member.kind));
+    if (!IsBlank(value)) Add(member.column, StoredValue(value, member.kind));
   }
 }
 
 std::string InsertStatement::Text() const {
-  return "INSERT INTO " + table_ + " (" + Joined(columns_) + ") VALUES (" + Joined(values_) + ")";
+  std::string columns, markers;
+  for (const std::string& column : columns_) {
+    columns += (columns.empty() ? "" : ", ") + column;
+    markers += markers.empty() ? "?" : ", ?";
+  }
+  return "INSERT INTO " + table_ + " (" + columns + ") VALUES (" + markers + ")";
+}
+
+void InsertStatement::Run(DataAccess& data_access) const {
+  Execute(data_access, Text(), values_);
 }
 
 }  // namespace pellora::vela

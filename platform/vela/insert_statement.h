@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "interfaces/data_access.h"
 #include "runtime/late_bound_object.h"
 
 namespace pellora::vela {
@@ -29,13 +30,14 @@ struct DocumentKey {
   int32_t number = 0;
 };
 
-// An INSERT statement built column by column.
+// An INSERT statement built column by column, its values sent beside the text: rows of one
+// table that fill the same columns share one text.
 class InsertStatement {
  public:
   explicit InsertStatement(std::string table) : table_(std::move(table)) {}
 
-  // `literal` is SQL text: a quoted text, a number, NULL...
-  void Add(const std::string& column, const std::string& literal);
+  // `value` as the column stores it: a text, a whole or decimal number, Null.
+  void Add(const std::string& column, Variant value);
   void AddText(const std::string& column, const std::string& text);
   void AddNumber(const std::string& column, double value);
   // The document key, with the name the table gives the type column.
@@ -43,12 +45,16 @@ class InsertStatement {
   // The members that hold a value; blank members leave their column to its default.
   void AddMembers(const LateBoundObject& object, std::span<const ColumnMember> members);
 
+  // "INSERT INTO table (columns) VALUES (?, ...)".
   std::string Text() const;
+  const std::vector<Variant>& Values() const { return values_; }
+  // Inserts the row; raises on failure.
+  void Run(DataAccess& data_access) const;
 
  private:
   std::string table_;
   std::vector<std::string> columns_;
-  std::vector<std::string> values_;
+  std::vector<Variant> values_;
 };
 
 }  // namespace pellora::vela

@@ -1,15 +1,14 @@
 #include "platform/vela/serial_stock.h"
 
 #include "platform/vela/company_sql.h"
-#include "platform/vela/sql_literal.h"
 
 namespace pellora::vela {
 
 bool SerialInWarehouse(DataAccess& data_access, const std::string& article,
                        const std::string& number, const std::string& warehouse) {
-  return Exists(data_access, "SELECT NUMSER FROM NSEREXIS WHERE ARTIGO = " + SqlText(article) +
-                                 " AND NUMSER = " + SqlText(number) +
-                                 " AND ARMAZEM = " + SqlText(warehouse));
+  return Exists(data_access,
+                "SELECT NUMSER FROM NSEREXIS WHERE ARTIGO = ? AND NUMSER = ? AND ARMAZEM = ?",
+                {Variant(article), Variant(number), Variant(warehouse)});
 }
 
 std::string SerialNotInWarehouseMessage(const std::string& article, const std::string& number,

@@ -1,5 +1,7 @@
 #include "platform/vela/sql_literal.h"
 
+#include <cmath>
+
 #include <charconv>
 #include <cstdio>
 
@@ -20,11 +22,20 @@ std::string SqlNumber(double value) {
 }
 
 std::string SqlDateTime(Date date) {
+  return "'" + DateTimeText(date) + "'";
+}
+
+std::string DateTimeText(Date date) {
   const DateParts p = PartsOf(date);
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "'%04d-%02d-%02d %02d:%02d:%02d'", p.year, p.month, p.day,
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
                 p.hour, p.minute, p.second);
   return buffer;
+}
+
+Variant NumberValue(double value) {
+  const bool whole = std::trunc(value) == value && std::fabs(value) <= 2147483647.0;
+  return whole ? Variant(static_cast<int32_t>(value)) : Variant(value);
 }
 
 std::string TimeOfDayText(Date date) {

@@ -31,7 +31,7 @@ struct Movement {
   const DocumentType& type;
   const DocumentKey& key;
   std::string destination;  // transfers: the warehouse that receives
-  std::string date;         // the document's date, as an SQL literal
+  std::string date;         // the document's date, as stored
 };
 
 double Factor(const LateBoundObject& line) {
@@ -41,16 +41,17 @@ double Factor(const LateBoundObject& line) {
 
 void AddStock(DataAccess& data_access, const std::string& article, const std::string& warehouse,
               double quantity) {
-  const std::string where =
-      " WHERE ARTIGO = " + SqlText(article) + " AND ARMAZEM = " + SqlText(warehouse);
-  if (Exists(data_access, "SELECT ARTIGO FROM ARTARM" + where)) {
-    Execute(data_access, "UPDATE ARTARM SET EXISTENC = EXISTENC + " + SqlNumber(quantity) + where);
+  const std::vector<Variant> place = {Variant(article), Variant(warehouse)};
+  if (Exists(data_access, "SELECT ARTIGO FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?", place)) {
+    Execute(data_access,
+            "UPDATE ARTARM SET EXISTENC = EXISTENC + ? WHERE ARTIGO = ? AND ARMAZEM = ?",
+            {NumberValue(quantity), place[0], place[1]});
   } else {
     InsertStatement insert("ARTARM");
     insert.AddText("ARTIGO", article);
     insert.AddText("ARMAZEM", warehouse);
     insert.AddNumber("EXISTENC", quantity);
-    Execute(data_access, insert.Text());
+    insert.Run(data_access);
   }
 }
 
@@ -82,8 +83,8 @@ void ApplyStockChanges(DataAccess& data_access, const StockChanges& changes) {
     AddStock(data_access, place.first, place.second, quantity);
   }
   for (const auto& [article, quantity] : changes.in_total) {
-    Execute(data_access, "UPDATE ARTIGOS SET STDISP = STDISP + " + SqlNumber(quantity) +
-                             " WHERE CODIGO = " + SqlText(article));
+    Execute(data_access, "UPDATE ARTIGOS SET STDISP = STDISP + ? WHERE CODIGO = ?",
+            {NumberValue(quantity), Variant(article)});
   }
 }
 
@@ -96,7 +97,7 @@ void InsertLot(const Movement& movement, const LateBoundObject& lot, const LateB
   insert.AddText("ARMAZEM", warehouse);
   insert.AddMembers(lot.Object("campos"), kLotColumns);
   insert.AddNumber("QUANT", quantity);
-  Execute(movement.data_access, insert.Text());
+  insert.Run(movement.data_access);
 }
 
 void MoveLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line) {
@@ -122,7 +123,7 @@ void RecordSerial(const Movement& movement, const LateBoundObject& serial,
   insert.AddText("ARMAZEM", warehouse);
   insert.AddText("NUMSER", number);
   insert.AddNumber("TIPOLINHA", NumberOf(serial.Get("TipoDeLinha"), 1));
-  Execute(movement.data_access, insert.Text());
+  insert.Run(movement.data_access);
 }
 
 void MoveSerial(const Movement& movement, const LateBoundObject& serial,
@@ -133,10 +134,10 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
   const std::string number = TextMember(serial.Object("campos"), "Noserie");
   RecordSerial(movement, serial, article, warehouse, number);
 
-  const std::string where =
-      " WHERE ARTIGO = " + SqlText(article) + " AND NUMSER = " + SqlText(number);
+  constexpr char kWhere[] = " WHERE ARTIGO = ? AND NUMSER = ?";
+  const std::vector<Variant> serial_key = {Variant(article), Variant(number)};
   if (movement.type.stock == Stock::kEntry) {
-    if (Exists(data_access, "SELECT NUMSER FROM NSEREXIS" + where)) {
+    if (Exists(data_access, std::string("SELECT NUMSER FROM NSEREXIS") + kWhere, serial_key)) {
       throw Error(kDatabaseError, kSource,
                   "O número de série " + number + " do artigo " + article + " já existe em stock.");
     }
@@ -144,18 +145,20 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
     stock.AddText("ARTIGO", article);
     stock.AddText("NUMSER", number);
     stock.AddText("ARMAZEM", warehouse);
-    stock.Add("DATAENT", movement.date);
-    Execute(data_access, stock.Text());
+    stock.AddText("DATAENT", movement.date);
+    stock.Run(data_access);
     return;
   }
   if (!movement.type.TakesStockOut()) return;
   if (!SerialInWarehouse(data_access, article, number, warehouse)) {
     throw Error(kDatabaseError, kSource, SerialNotInWarehouseMessage(article, number, warehouse));
   }
-  Execute(data_access,
-          movement.type.stock == Stock::kExit
-              ? "DELETE FROM NSEREXIS" + where
-              : "UPDATE NSEREXIS SET ARMAZEM = " + SqlText(movement.destination) + where);
+  if (movement.type.stock == Stock::kExit) {
+    Execute(data_access, std::string("DELETE FROM NSEREXIS") + kWhere, serial_key);
+  } else {
+    Execute(data_access, std::string("UPDATE NSEREXIS SET ARMAZEM = ?") + kWhere,
+            {Variant(movement.destination), serial_key[0], serial_key[1]});
+  }
 }
 
 }  // namespace
@@ -163,7 +166,7 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
 void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
                       const DocumentType& type, const DocumentKey& key) {
   const Movement movement{data_access, type, key, TextMember(document.cab, "Terceiro"),
-                          SqlDateTime(*DateMember(document.cab, "Data"))};
+                          DateTimeText(*DateMember(document.cab, "Data"))};
   StockChanges changes;
   for (const LateBoundPtr& line : document.lines) AddLineStock(movement, *line, changes);
   ApplyStockChanges(data_access, changes);

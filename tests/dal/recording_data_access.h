@@ -50,6 +50,13 @@ class RecordingDataAccess : public DataAccess {
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr&, int, int) override {
     return Record("OpenRecordsetForUpdate", sql);
   }
+  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
+    Record("RunWithValues", sql);
+    if (inner) return inner->RunWithValues(sql, values);
+    auto rows = std::make_shared<Recordset>();
+    rows->Open();
+    return rows;
+  }
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
                      bool client_cursor, int options) override {
     // The add-in always asks for a client cursor with no options and an empty reference.

@@ -54,6 +54,12 @@ class ScriptedDataAccess : public DataAccess {
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr&, int, int) override {
     return Record("OpenRecordsetForUpdate: " + sql);
   }
+  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>&) override {
+    Record("RunWithValues: " + sql);
+    auto rows = std::make_shared<Recordset>();
+    rows->Open();
+    return rows;
+  }
   bool OpenRecordset(const std::string&, const std::string& sql, RecordsetPtr& recordset, bool,
                      int) override {
     Record("OpenRecordset: " + sql);
