@@ -14,6 +14,7 @@
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,10 +73,13 @@ struct Company {
   fs::path Configuration() const { return dir / "orudados" / ("PICKING." + name); }
 };
 
-inline Company CreateDemo(const fs::path& dir, int readings) {
+// A demo company of `readings` pending readings: the sets of a working week, or with `kind`
+// one large count (I, A) or exits read against orders (S).
+inline Company CreateDemo(const fs::path& dir, int readings,
+                          std::optional<char> kind = std::nullopt) {
   fs::create_directories(dir);
-  app::CreateDemoCompany(
-      app::DemoOptions{.dir = dir.string(), .readings = readings, .seed = kSeed});
+  app::CreateDemoCompany(app::DemoOptions{
+      .dir = dir.string(), .readings = readings, .seed = kSeed, .kind = kind});
   return Company{dir};
 }
 

@@ -6,6 +6,9 @@
 //   sale/party:  a sale (FA) of every pending exit set of the customer with the most sets;
 //   adjustment:  an inventory adjustment of every pending adjustment set;
 //   adjust/noser: the same of the adjustment sets without serial numbers.
+// Then the same imports of one company whose readings are all of the import's kind, so that one
+// import holds every reading: "count/I" an inventory, "count/A" an adjustment, "count/S" a sale
+// of exits read against orders.
 // Sets sharing their synchronisation with another terminal's set are left out (see WithOwnSync).
 // Usage: import_bench [READINGS...] (default 1000 10000 100000).
 
@@ -187,6 +190,30 @@ void PrintRow(const std::string& name, int size, const Measure& m) {
   std::fflush(stdout);
 }
 
+// The scenario of `name` among those of `company`.
+Scenario Named(const Company& company, const std::string& name) {
+  for (Scenario& scenario : Scenarios(company)) {
+    if (scenario.name == name) return scenario;
+  }
+  throw std::runtime_error("no scenario " + name);
+}
+
+// Every scenario of the mixed company, then one per single-kind company.
+std::vector<std::pair<Scenario, Company>> AllScenarios(const fs::path& dir, int size) {
+  std::vector<std::pair<Scenario, Company>> all;
+  const Company mixed = CreateDemo(dir / "master", size);
+  for (Scenario& scenario : Scenarios(mixed)) all.emplace_back(std::move(scenario), mixed);
+  const std::pair<char, const char*> kinds[] = {
+      {'I', "inventory"}, {'A', "adjustment"}, {'S', "sale/orders"}};
+  for (const auto& [kind, name] : kinds) {
+    const Company company = CreateDemo(dir / ("master-" + std::string(1, kind)), size, kind);
+    Scenario scenario = Named(company, name);
+    scenario.name = "count/" + std::string(1, kind);
+    all.emplace_back(std::move(scenario), company);
+  }
+  return all;
+}
+
 // Scenario rows keep their place across sizes (the customer's name may differ per company).
 void Run(const std::vector<int>& sizes) {
   TempFolder temp;
@@ -200,10 +227,9 @@ void Run(const std::vector<int>& sizes) {
               "left", "readings", "marked", "ms", "us/read", "Tipo", "floor ms", "ratio");
   for (int size : sizes) {
     const fs::path dir = temp.path() / std::to_string(size);
-    const Company company = CreateDemo(dir / "master", size);
-    const std::vector<Scenario> scenarios = Scenarios(company);
+    const std::vector<std::pair<Scenario, Company>> scenarios = AllScenarios(dir, size);
     for (size_t i = 0; i < scenarios.size(); ++i) {
-      const Scenario& scenario = scenarios[i];
+      const auto& [scenario, company] = scenarios[i];
       if (names.size() <= i) names.push_back(scenario.name);
       Measure& measure = results[i][size];
       measure.sets = scenario.sets.size();

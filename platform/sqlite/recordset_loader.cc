@@ -65,15 +65,32 @@ ColumnType TypeFromValues(size_t column, const std::vector<std::vector<SqlValue>
   return {adVarWChar, kUntypedTextSize};
 }
 
+// The query's text and the types the translator gave its columns: one SQLite text may come from
+// T-SQL texts whose columns are typed apart (a CONVERT to texts of other sizes).
+std::string DescriptionKey(std::string_view sql, const std::vector<ColumnType>& types) {
+  std::string key(sql);
+  for (const ColumnType& type : types) {
+    key += '\0' + std::to_string(type.ado_type) + ':' + std::to_string(type.defined_size);
+  }
+  return key;
+}
+
 }  // namespace
 
 RecordsetPtr LoadRecordset(Statement& statement, const std::vector<ColumnType>& types,
                            const SchemaCache& schema) {
   sqlite3_stmt* stmt = statement.handle();
   const int count = sqlite3_column_count(stmt);
+  // A query typed the same way is described the same way, until the schema changes.
+  const std::string query = DescriptionKey(statement.Text(), types);
   std::vector<FieldDef> defs;
-  for (int column = 0; column < count; ++column) {
-    defs.push_back(DescribeColumn(stmt, column, types, schema));
+  if (const std::vector<FieldDef>* described = schema.ResultColumns(query)) {
+    defs = *described;
+  } else {
+    for (int column = 0; column < count; ++column) {
+      defs.push_back(DescribeColumn(stmt, column, types, schema));
+    }
+    schema.KeepResultColumns(query, defs);
   }
   std::vector<std::vector<SqlValue>> rows;
   while (statement.Step()) {

@@ -61,6 +61,16 @@ std::optional<ColumnType> SchemaCache::ColumnTypeOf(std::string_view table,
   return type;
 }
 
+const std::vector<FieldDef>* SchemaCache::ResultColumns(std::string_view sql) const {
+  const auto found = result_columns_.find(sql);
+  return found == result_columns_.end() ? nullptr : &found->second;
+}
+
+void SchemaCache::KeepResultColumns(std::string_view sql, std::vector<FieldDef> columns) const {
+  if (result_columns_.size() >= kResultColumnsKept) result_columns_.clear();
+  result_columns_.emplace(std::string(sql), std::move(columns));
+}
+
 bool ChangesSchema(std::string_view sql) {
   const size_t start = sql.find_first_not_of(" \t\r\n");
   if (start == std::string_view::npos) return false;

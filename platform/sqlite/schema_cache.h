@@ -38,6 +38,7 @@ class SchemaCache : public SchemaInfo {
   // Forgets what was read, after statements that may have changed the schema.
   void Invalidate() {
     tables_.clear();
+    result_columns_.clear();
     ++generation_;
     db_.ForgetPreparedStatements();
   }
@@ -47,10 +48,18 @@ class SchemaCache : public SchemaInfo {
   std::optional<ColumnType> ColumnTypeOf(std::string_view table,
                                          std::string_view column) const override;
 
+  // The result columns of the query `sql` as described before, or nullptr: a query sent for
+  // every line of a document is described once.
+  const std::vector<FieldDef>* ResultColumns(std::string_view sql) const;
+  void KeepResultColumns(std::string_view sql, std::vector<FieldDef> columns) const;
+
  private:
   const Database& db_;
   mutable std::map<std::string, std::optional<TableInfo>> tables_;  // by upper-case name
   uint64_t generation_ = 0;
+  // Enough for the queries an import repeats; queries that never repeat are let go when it fills.
+  static constexpr size_t kResultColumnsKept = 256;
+  mutable std::map<std::string, std::vector<FieldDef>, std::less<>> result_columns_;
 };
 
 // True for SQLite text that creates, alters or drops something (its first word says so).
