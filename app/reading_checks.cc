@@ -1,7 +1,9 @@
 #include "app/reading_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "runtime/convert.h"
 #include "runtime/field_values.h"
@@ -70,20 +72,45 @@ std::optional<std::string> QuantityFault(const Variant& value, bool zero_counts)
   return std::nullopt;
 }
 
-std::optional<std::string> ArticleFault(Recordset& reading) {
-  const std::string article = FieldText(reading, "Artigo");
+// The columns of the checked readings, found once for every row.
+struct ReadingFields {
+  explicit ReadingFields(Recordset& readings)
+      : terminal(readings["TerminalId"]),
+        sync(readings["DataSync"]),
+        line(readings["NumeroLinha"]),
+        quantity(readings["Quantidade"]),
+        article(readings["Artigo"]),
+        warehouse(readings["Armazem"]),
+        unit(readings["Unidade"]),
+        article_record(readings["ArtigoFicha"]),
+        warehouse_record(readings["ArmazemFicha"]),
+        units{readings["UnBase"], readings["UnEmbalagem"], readings["UnTransporte"]} {
+    for (const char* column : kReadingTexts) texts.push_back(readings[column]);
+  }
+
+  Field terminal, sync, line, quantity, article, warehouse, unit, article_record, warehouse_record;
+  Field units[3];
+  std::vector<Field> texts;
+};
+
+std::string Text(const Field& field) {
+  return Concat(field.Value(), Variant());
+}
+
+std::optional<std::string> ArticleFault(const ReadingFields& reading) {
+  const std::string article = Text(reading.article);
   if (article.empty()) return "a leitura não indica o artigo.";
-  if (reading["ArtigoFicha"].Value().IsNull()) return "o artigo " + article + " não existe.";
-  const std::string warehouse = FieldText(reading, "Armazem");
+  if (reading.article_record.Value().IsNull()) return "o artigo " + article + " não existe.";
+  const std::string warehouse = Text(reading.warehouse);
   if (warehouse.empty()) return "a leitura não indica o armazém.";
-  if (reading["ArmazemFicha"].Value().IsNull()) {
+  if (reading.warehouse_record.Value().IsNull()) {
     return "o armazém " + warehouse + " não existe.";
   }
-  const std::string unit = FieldText(reading, "Unidade");
+  const std::string unit = Text(reading.unit);
   if (unit.empty()) return "a leitura não indica a unidade.";
   std::string units;
-  for (const char* column : {"UnBase", "UnEmbalagem", "UnTransporte"}) {
-    const std::string known = FieldText(reading, column);
+  for (const Field& field : reading.units) {
+    const std::string known = Text(field);
     if (known.empty()) continue;
     if (CompareTextNoCase(known, unit) == 0) return std::nullopt;
     units += (units.empty() ? "" : ", ") + known;
@@ -92,7 +119,7 @@ std::optional<std::string> ArticleFault(Recordset& reading) {
 }
 
 // The pending readings the import will load, with what the company knows of their article and
-// warehouse: the same lists as the import's, set by set in line order.
+// warehouse: the same lists as the import's.
 std::string PendingReadingsSql(const ChosenSets& sets) {
   std::string columns;
   for (const char* column : kReadingTexts) columns += std::string(", M.[") + column + "]";
@@ -103,36 +130,54 @@ std::string PendingReadingsSql(const ChosenSets& sets) {
          "LEFT OUTER JOIN ARTIGOS AS A ON A.[CODIGO] = M.[Artigo] "
          "LEFT OUTER JOIN ARMAZENS AS W ON W.[CODIGO] = M.[Armazem] "
          "WHERE " +
-         sets.InLists() +
-         " AND M.[Estado] = 0 ORDER BY M.[DataSync], M.[TerminalId], M.[NumeroLinha]";
+         sets.InLists() + " AND M.[Estado] = 0";
 }
 
-std::optional<std::string> ReadingFault(Recordset& reading, TipoImportacao kind) {
+std::optional<std::string> ReadingFault(const ReadingFields& reading, TipoImportacao kind) {
   std::optional<std::string> fault;
-  for (const char* column : kReadingTexts) {
-    if (!fault) fault = TextFault(reading[column]);
+  for (const Field& text : reading.texts) {
+    if (!fault) fault = TextFault(text);
   }
   if (!fault) fault = ArticleFault(reading);
-  if (!fault) fault = QuantityFault(reading["Quantidade"].Value(), kind == TI_AcertoInventario);
+  if (!fault) fault = QuantityFault(reading.quantity.Value(), kind == TI_AcertoInventario);
   return fault;
 }
+
+// A fault and where it is, to list faults set by set in line order.
+struct Fault {
+  std::string sync, terminal;
+  double line;
+  std::string line_text;
+  std::string text;
+
+  bool operator<(const Fault& other) const {
+    return std::tie(sync, terminal, line) < std::tie(other.sync, other.terminal, other.line);
+  }
+};
 
 }  // namespace
 
 std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets) {
   if (kind == TI_AnularPicagens) return "";
-  std::vector<std::string> faults;
+  std::vector<Fault> faults;
   RecordsetPtr readings;
   data_access.OpenRecordset("ReadingFaults", PendingReadingsSql(sets), readings, true, 0);
+  const ReadingFields reading(*readings);
   for (MoveToFirstRow(*readings); !readings->Eof(); readings->MoveNext()) {
-    if (std::optional<std::string> fault = ReadingFault(*readings, kind)) {
-      faults.push_back("Conjunto " + FieldText(*readings, "TerminalId") + "|" +
-                       FieldText(*readings, "DataSync") + ", linha " +
-                       FieldText(*readings, "NumeroLinha") + ": " + *fault);
+    if (std::optional<std::string> fault = ReadingFault(reading, kind)) {
+      const Variant line = reading.line.Value();
+      faults.push_back(Fault{Text(reading.sync), Text(reading.terminal),
+                             line.IsNull() ? 0.0 : CDbl(line), Text(reading.line),
+                             std::move(*fault)});
     }
   }
+  std::sort(faults.begin(), faults.end());
   std::string text;
-  for (size_t i = 0; i < faults.size() && i < kMostFaultsShown; ++i) text += faults[i] + "\n";
+  for (size_t i = 0; i < faults.size() && i < kMostFaultsShown; ++i) {
+    const Fault& fault = faults[i];
+    text += "Conjunto " + fault.terminal + "|" + fault.sync + ", linha " + fault.line_text + ": " +
+            fault.text + "\n";
+  }
   if (faults.size() > kMostFaultsShown) {
     text += "E mais " + std::to_string(faults.size() - kMostFaultsShown) + " leituras com erros.\n";
   }

@@ -8,7 +8,8 @@ namespace {
 
 // Committed work survives a crash and a power loss: WAL with a sync at every commit.
 constexpr std::string_view kSettings =
-    "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;";
+    "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF; "
+    "PRAGMA cache_size=-65536; PRAGMA temp_store=MEMORY;";
 
 std::string_view FirstLine(std::string_view text) {
   while (!text.empty()) {
