@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,8 +78,8 @@ struct Company {
 inline Company CreateDemo(const fs::path& dir, int readings,
                           std::optional<char> kind = std::nullopt) {
   fs::create_directories(dir);
-  app::CreateDemoCompany(app::DemoOptions{
-      .dir = dir.string(), .readings = readings, .seed = kSeed, .kind = kind});
+  app::CreateDemoCompany(
+      app::DemoOptions{.dir = dir.string(), .readings = readings, .seed = kSeed, .kind = kind});
   return Company{dir};
 }
 

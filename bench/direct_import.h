@@ -1,6 +1,7 @@
 // The least work an import of reading sets can do, written straight on SQLite: the readings of
 // the chosen sets joined to the article tables as the loaders join them, one document header,
-// one document line per reading with its stock effect on ARTARM and ARTIGOS, and each reading
+// one document line per reading (per article, unit, warehouse, serial number and lot for an
+// inventory) with its stock effect on ARTARM and ARTIGOS, and each reading
 // marked imported; prepared statements and one transaction, at the data access's durability.
 
 #ifndef PELLORA_BENCH_DIRECT_IMPORT_H_
@@ -9,8 +10,10 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <map>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -72,12 +75,16 @@ struct DirectDocument {
   std::string type;
   int stock_sign = 1;
   std::string third_party;
+  // One line per article, warehouse, unit, serial number and lot, as an inventory groups its
+  // readings; otherwise one line per reading.
+  bool grouped = false;
 };
 
 struct DirectReading {
   long long id;
   std::string article, warehouse, unit, name;
   double quantity, price, tax;
+  std::string tracking;  // serial number, lots and expiry: readings of one line share it
 };
 
 class DirectImport {
@@ -90,9 +97,11 @@ class DirectImport {
     file_.Exec("BEGIN IMMEDIATE");
     const std::vector<DirectReading> readings = Read();
     const long long number = WriteHeader();
-    WriteLines(readings, number);
+    const std::vector<DirectReading> lines = document_.grouped ? Grouped(readings) : readings;
+    WriteLines(lines, number);
+    Mark(readings);
     file_.Exec("COMMIT");
-    return readings.size();
+    return lines.size();
   }
 
  private:
@@ -100,7 +109,9 @@ class DirectImport {
     Statement select(file_.db(),
                      "SELECT MO.Id, MO.Artigo, MO.Armazem, MO.Unidade, MO.Quantidade, AR.NOME, "
                      "IFNULL(AR.ULTPRCOM, 0), IFNULL(AR.TAXAIVA, 0), IFNULL(AM.EXISTENC, 0), "
-                     "IFNULL(AR.STDISP, 0), AR.UNEMB, AR.FACTEMB, AR.UNTRANS, AR.FACTTRA "
+                     "IFNULL(AR.STDISP, 0), AR.UNEMB, AR.FACTEMB, AR.UNTRANS, AR.FACTTRA, "
+                     "IFNULL(MO.NumeroSerie, '') || '|' || IFNULL(MO.NossoLote, '') || '|' || "
+                     "IFNULL(MO.VossoLote, '') || '|' || IFNULL(MO.DataValidade, '') "
                      "FROM oru_ARM_Picking_Movimentos AS MO "
                      "LEFT OUTER JOIN ARTARM AS AM "
                      "ON AM.ARMAZEM = MO.Armazem AND AM.ARTIGO = MO.Artigo "
@@ -114,9 +125,24 @@ class DirectImport {
     while (select.Step()) {
       readings.push_back(DirectReading{select.Integer(0), select.Text(1), select.Text(2),
                                        select.Text(3), select.Text(5), select.Double(4),
-                                       select.Double(6), select.Double(7)});
+                                       select.Double(6), select.Double(7), select.Text(14)});
     }
     return readings;
+  }
+
+  static std::vector<DirectReading> Grouped(const std::vector<DirectReading>& readings) {
+    std::map<std::tuple<std::string, std::string, std::string, std::string>, size_t> line_of;
+    std::vector<DirectReading> lines;
+    for (const DirectReading& r : readings) {
+      const auto [at, added] =
+          line_of.emplace(std::tuple(r.article, r.warehouse, r.unit, r.tracking), lines.size());
+      if (added) {
+        lines.push_back(r);
+      } else {
+        lines[at->second].quantity += r.quantity;
+      }
+    }
+    return lines;
   }
 
   long long WriteHeader() {
@@ -151,7 +177,6 @@ class DirectImport {
         file_.db(), "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES (?2, ?3, ?1)");
     Statement article_stock(file_.db(),
                             "UPDATE ARTIGOS SET STDISP = STDISP + ?1 WHERE CODIGO = ?2");
-    Statement mark(file_.db(), "UPDATE oru_ARM_Picking_Movimentos SET Estado = 1 WHERE Id = ?1");
     long long line_number = 0;
     for (const DirectReading& r : readings) {
       line.Bind(1, document_.type).Bind(2, number).Bind(3, ++line_number).Bind(4, r.article);
@@ -163,8 +188,12 @@ class DirectImport {
         new_warehouse_stock.Bind(1, change).Bind(2, r.article).Bind(3, r.warehouse).Run();
       }
       article_stock.Bind(1, change).Bind(2, r.article).Run();
-      mark.Bind(1, r.id).Run();
     }
+  }
+
+  void Mark(const std::vector<DirectReading>& readings) {
+    Statement mark(file_.db(), "UPDATE oru_ARM_Picking_Movimentos SET Estado = 1 WHERE Id = ?1");
+    for (const DirectReading& r : readings) mark.Bind(1, r.id).Run();
   }
 
   SqliteFile file_;

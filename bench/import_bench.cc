@@ -8,10 +8,11 @@
 //   adjust/noser: the same of the adjustment sets without serial numbers.
 // Then the same imports of one company whose readings are all of the import's kind, so that one
 // import holds every reading: "count/I" an inventory, "count/A" an adjustment, "count/S" a sale
-// of exits read against orders.
+// of exits read against orders, 2000 sets a document.
 // Sets sharing their synchronisation with another terminal's set are left out (see WithOwnSync).
 // Usage: import_bench [READINGS...] (default 1000 10000 100000).
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,9 @@ struct Scenario {
   std::string third_party;  // for sales, the customer on screen ("" when the orders name it)
   DirectDocument floor;
   size_t left_out = 0;  // listed sets sharing their synchronisation with another terminal's
+  // Sets per import, 0 for all in one: a document holds at most 32767 lines, so a large sale
+  // from orders is made as several documents, as an operator would.
+  size_t sets_per_import = 0;
 };
 
 struct Measure {
@@ -99,7 +103,7 @@ std::vector<Scenario> Scenarios(const Company& company) {
   }
   std::vector<Scenario> scenarios = {
       {"inventory", TI_InventarioInicial, PendingSets(*data_access, "I", 3), "", "",
-       DirectDocument{"INV", 1, ""}},
+       DirectDocument{"INV", 1, "", true}},
       {"sale/orders", TI_Venda,
        Where(exits, [](const ReadingSet& set) { return !set.origin.empty(); }), "FA", "",
        DirectDocument{"FA", -1, ""}},
@@ -132,20 +136,29 @@ void TimeImport(const Scenario& scenario, const Company& company, Measure& measu
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
 
+  const size_t per_import =
+      scenario.sets_per_import ? scenario.sets_per_import : scenario.sets.size();
   const auto start = std::chrono::steady_clock::now();
-  MovImportacao import;
-  app::ImportHeader header;
-  header.kind = scenario.kind;
-  header.date = Now();
-  if (scenario.kind == TI_Venda) {
-    header.series = "1";
-    header.doc_type = scenario.doc_type;
-    header.third_party = scenario.third_party;
+  for (size_t first = 0; first < scenario.sets.size(); first += per_import) {
+    const auto from = scenario.sets.begin() + static_cast<std::ptrdiff_t>(first);
+    SetArrays batch = Arrays(std::vector<ReadingSet>(
+        from,
+        from + static_cast<std::ptrdiff_t>(std::min(per_import, scenario.sets.size() - first))));
+    MovImportacao import;
+    app::ImportHeader header;
+    header.kind = scenario.kind;
+    header.date = Now();
+    if (scenario.kind == TI_Venda) {
+      header.series = "1";
+      header.doc_type = scenario.doc_type;
+      header.third_party = scenario.third_party;
+    }
+    app::WriteImportHeader(header, import, batch.terminals, batch.syncs);
+    PickingApiPtr picking = api;
+    measure.result = import.Execute(picking, app::OperationPassesOneSet(scenario.kind),
+                                    batch.terminals, batch.syncs);
+    if (!measure.result.IsSucesso()) break;
   }
-  app::WriteImportHeader(header, import, sets.terminals, sets.syncs);
-  PickingApiPtr picking = api;
-  measure.result = import.Execute(picking, app::OperationPassesOneSet(scenario.kind),
-                                  sets.terminals, sets.syncs);
   measure.ms = MillisecondsSince(start);
 
   api->Logout();
@@ -209,6 +222,7 @@ std::vector<std::pair<Scenario, Company>> AllScenarios(const fs::path& dir, int 
     const Company company = CreateDemo(dir / ("master-" + std::string(1, kind)), size, kind);
     Scenario scenario = Named(company, name);
     scenario.name = "count/" + std::string(1, kind);
+    if (kind == 'S') scenario.sets_per_import = 2000;
     all.emplace_back(std::move(scenario), company);
   }
   return all;
