@@ -1,17 +1,17 @@
-#ifndef PELLORA_PLATFORM_CONSOLE_CONSOLE_FOLDER_LOCATOR_H_
-#define PELLORA_PLATFORM_CONSOLE_CONSOLE_FOLDER_LOCATOR_H_
+#ifndef PELLORA_PLATFORM_COMMON_DATA_FOLDER_LOCATOR_H_
+#define PELLORA_PLATFORM_COMMON_DATA_FOLDER_LOCATOR_H_
 
 #include <string>
 
 #include "interfaces/folder_locator.h"
 
-namespace pellora::console {
+namespace pellora::common {
 
 // The common folder is the one the program was given (the company folder); folders the add-in
 // names with "\" are looked up as folders of this system.
-class ConsoleFolderLocator : public FolderLocator {
+class DataFolderLocator : public FolderLocator {
  public:
-  explicit ConsoleFolderLocator(std::string common_folder);
+  explicit DataFolderLocator(std::string common_folder);
 
   std::string CommonFolder() const override;
   bool FolderExists(const std::string& path) const override;
@@ -20,6 +20,6 @@ class ConsoleFolderLocator : public FolderLocator {
   std::string common_folder_;
 };
 
-}  // namespace pellora::console
+}  // namespace pellora::common
 
-#endif  // PELLORA_PLATFORM_CONSOLE_CONSOLE_FOLDER_LOCATOR_H_
+#endif  // PELLORA_PLATFORM_COMMON_DATA_FOLDER_LOCATOR_H_

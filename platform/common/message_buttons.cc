@@ -1,9 +1,9 @@
-#include "platform/console/message_buttons.h"
+#include "platform/common/message_buttons.h"
 
 #include "interfaces/dialogs.h"
 #include "runtime/text.h"
 
-namespace pellora::console {
+namespace pellora::common {
 namespace {
 
 constexpr int kButtonSetMask = 0x7;
@@ -47,4 +47,4 @@ std::string ButtonsPrompt(const std::vector<MessageButton>& buttons) {
   return prompt + ": ";
 }
 
-}  // namespace pellora::console
+}  // namespace pellora::common

@@ -1,14 +1,14 @@
-#ifndef PELLORA_PLATFORM_CONSOLE_REPORT_HTML_H_
-#define PELLORA_PLATFORM_CONSOLE_REPORT_HTML_H_
+#ifndef PELLORA_PLATFORM_COMMON_REPORT_HTML_H_
+#define PELLORA_PLATFORM_COMMON_REPORT_HTML_H_
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/console/report_definition.h"
+#include "platform/common/report_definition.h"
 
-namespace pellora::console {
+namespace pellora::common {
 
 // Text with &, <, >, " and ' written as HTML character references.
 std::string HtmlEscape(std::string_view text);
@@ -19,6 +19,6 @@ void WriteReportHtml(const ReportDefinition& report,
                      const std::vector<std::vector<std::string>>& rows,
                      const std::string& generated_at, std::ostream& out);
 
-}  // namespace pellora::console
+}  // namespace pellora::common
 
-#endif  // PELLORA_PLATFORM_CONSOLE_REPORT_HTML_H_
+#endif  // PELLORA_PLATFORM_COMMON_REPORT_HTML_H_

@@ -1,11 +1,11 @@
-#ifndef PELLORA_PLATFORM_CONSOLE_MESSAGE_BUTTONS_H_
-#define PELLORA_PLATFORM_CONSOLE_MESSAGE_BUTTONS_H_
+#ifndef PELLORA_PLATFORM_COMMON_MESSAGE_BUTTONS_H_
+#define PELLORA_PLATFORM_COMMON_MESSAGE_BUTTONS_H_
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace pellora::console {
+namespace pellora::common {
 
 // One button of a message box.
 struct MessageButton {
@@ -23,6 +23,6 @@ std::optional<int> ButtonNamed(const std::vector<MessageButton>& buttons,
 // "Sim (s) / Não (n): "
 std::string ButtonsPrompt(const std::vector<MessageButton>& buttons);
 
-}  // namespace pellora::console
+}  // namespace pellora::common
 
-#endif  // PELLORA_PLATFORM_CONSOLE_MESSAGE_BUTTONS_H_
+#endif  // PELLORA_PLATFORM_COMMON_MESSAGE_BUTTONS_H_

@@ -1,11 +1,11 @@
-#include "platform/console/report_definition.h"
+#include "platform/common/report_definition.h"
 
 #include <fstream>
 
 #include "runtime/error.h"
 #include "runtime/text.h"
 
-namespace pellora::console {
+namespace pellora::common {
 namespace {
 
 constexpr long kFileNotFound = 53;
@@ -55,4 +55,4 @@ ReportDefinition ReadReportDefinition(const std::filesystem::path& file) {
   return report;
 }
 
-}  // namespace pellora::console
+}  // namespace pellora::common

@@ -1,8 +1,8 @@
-#include "platform/console/report_html.h"
+#include "platform/common/report_html.h"
 
 #include <ostream>
 
-namespace pellora::console {
+namespace pellora::common {
 namespace {
 
 void WriteRow(const std::vector<std::string>& cells, const char* tag, std::ostream& out) {
@@ -57,4 +57,4 @@ void WriteReportHtml(const ReportDefinition& report,
   out << "</table>\n</body>\n</html>\n";
 }
 
-}  // namespace pellora::console
+}  // namespace pellora::common

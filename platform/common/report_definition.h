@@ -1,11 +1,11 @@
-#ifndef PELLORA_PLATFORM_CONSOLE_REPORT_DEFINITION_H_
-#define PELLORA_PLATFORM_CONSOLE_REPORT_DEFINITION_H_
+#ifndef PELLORA_PLATFORM_COMMON_REPORT_DEFINITION_H_
+#define PELLORA_PLATFORM_COMMON_REPORT_DEFINITION_H_
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-namespace pellora::console {
+namespace pellora::common {
 
 // One column of a report: the query's field it shows and its caption.
 struct ReportColumn {
@@ -30,6 +30,6 @@ struct ReportDefinition {
 // Raises error 53 when the file cannot be read and 5 when it has no columns or no query.
 ReportDefinition ReadReportDefinition(const std::filesystem::path& file);
 
-}  // namespace pellora::console
+}  // namespace pellora::common
 
-#endif  // PELLORA_PLATFORM_CONSOLE_REPORT_DEFINITION_H_
+#endif  // PELLORA_PLATFORM_COMMON_REPORT_DEFINITION_H_

@@ -1,9 +1,9 @@
-#include "platform/console/native_path.h"
+#include "platform/common/native_path.h"
 
 #include <algorithm>
 #include <string>
 
-namespace pellora::console {
+namespace pellora::common {
 
 std::filesystem::path NativePath(std::string_view path) {
   std::string native(path);
@@ -11,4 +11,4 @@ std::filesystem::path NativePath(std::string_view path) {
   return native;
 }
 
-}  // namespace pellora::console
+}  // namespace pellora::common

@@ -1,5 +1,5 @@
-#ifndef PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_ITEM_H_
-#define PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_ITEM_H_
+#ifndef PELLORA_PLATFORM_COMMON_LIST_PROPERTY_ITEM_H_
+#define PELLORA_PLATFORM_COMMON_LIST_PROPERTY_ITEM_H_
 
 #include <string>
 #include <string_view>
@@ -7,13 +7,13 @@
 
 #include "interfaces/property_grid.h"
 
-namespace pellora::console {
+namespace pellora::common {
 
-// A drop-down item of the console property grid: its caption, description and numbered
+// A drop-down item of a property grid: its caption, description and numbered
 // entries; the entry whose datum equals the value is the one shown.
-class ConsolePropertyItem : public PropertyItem {
+class ListPropertyItem : public PropertyItem {
  public:
-  ConsolePropertyItem(std::string caption, Variant value)
+  ListPropertyItem(std::string caption, Variant value)
       : caption_(std::move(caption)), value_(std::move(value)) {}
 
   const std::string& Caption() const { return caption_; }
@@ -43,6 +43,6 @@ class ConsolePropertyItem : public PropertyItem {
   Variant value_;
 };
 
-}  // namespace pellora::console
+}  // namespace pellora::common
 
-#endif  // PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_ITEM_H_
+#endif  // PELLORA_PLATFORM_COMMON_LIST_PROPERTY_ITEM_H_
