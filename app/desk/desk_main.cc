@@ -35,6 +35,13 @@ std::string ChooseCompany(const app::CommandLine& line, const std::string& dir) 
 
 }  // namespace
 
+app::CommandContext DeskContext(const std::string& dir, const std::string& company,
+                                const std::string& user) {
+  std::vector<std::string> words = {"--dir", dir, "--company", company};
+  if (!user.empty()) words.insert(words.end(), {"--user", user});
+  return app::CommandContext{app::CommandLine::Parse(words, {}), std::cout, std::cerr, nullptr};
+}
+
 int RunDesk(int argc, char** argv) {
   QApplication application(argc, argv);
   try {
@@ -44,10 +51,7 @@ int RunDesk(int argc, char** argv) {
     const std::string dir = given.Get("dir").value_or(".");
     const std::string company = ChooseCompany(given, dir);
     if (company.empty()) return 2;
-    std::vector<std::string> words = {"--dir", dir, "--company", company};
-    if (auto user = given.Get("user")) words.insert(words.end(), {"--user", *user});
-    const app::CommandContext context{app::CommandLine::Parse(words, {}), std::cout, std::cerr,
-                                      nullptr};
+    const app::CommandContext context = DeskContext(dir, company, given.Get("user").value_or(""));
     context.OpenCompany()->CloseConnection();  // a missing company is told before the window
     QtComponents components(context);
     Solucao solucao(components, app::AddinFolder());

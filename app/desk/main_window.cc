@@ -34,6 +34,7 @@ QTableView* TableIn(QSplitter* splitter, const QString& title, QStandardItemMode
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->verticalHeader()->hide();
+  view->setWordWrap(false);
   view->horizontalHeader()->setStretchLastSection(true);
   auto* layout = new QVBoxLayout(box);
   layout->addWidget(view);
@@ -104,7 +105,9 @@ bool MainWindow::RunOperation(int32_t code) {
         progress_timer_->stop();
         progress_->hide();
         SetOperationsEnabled(true);
-        status_->setText(qt::ToQ("Operação terminada: " + std::to_string(lines_) + " linhas."));
+        status_->setText(lines_ == 0 ? QString("Operação terminada.")
+                                     : qt::ToQ("Operação terminada: " + std::to_string(lines_) +
+                                               " linhas de documento."));
         Refresh();
       });
   if (!started) {

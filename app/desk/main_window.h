@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow {
   QTableView* Documents() const { return documents_view_; }
   QAction* OperationAction(int32_t code) const;
   QProgressBar* Progress() const { return progress_; }
+  // Document lines the last operation asked the host for.
+  long LinesBuilt() const { return lines_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

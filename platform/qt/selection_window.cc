@@ -38,6 +38,7 @@ SelectionWindow::SelectionWindow(const std::string& title, const common::Selecti
   table_->setSelectionMode(multi_select ? QAbstractItemView::ExtendedSelection
                                         : QAbstractItemView::SingleSelection);
   table_->verticalHeader()->hide();
+  table_->setWordWrap(false);
   for (size_t column = 0; column < grid.columns.size(); ++column) {
     table_->setColumnHidden(static_cast<int>(column), grid.columns[column].Hidden());
     table_->setColumnWidth(static_cast<int>(column), TwipsToPixels(grid.columns[column].Width()));

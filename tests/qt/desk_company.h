@@ -15,6 +15,7 @@
 
 #include "app/command_context.h"
 #include "app/demo_company.h"
+#include "app/desk/desk_main.h"
 #include "app/desk/qt_components.h"
 #include "platform/qt/qt_text.h"
 #include "solucao/solucao.h"
@@ -30,9 +31,8 @@ class DeskCompany : public ::testing::Test {
  protected:
   void SetUp() override {
     app::CreateDemoCompany({.dir = folder_.path().string()});
-    context_ = std::make_unique<app::CommandContext>(app::CommandContext{
-        app::CommandLine::Parse({"--dir", folder_.path().string(), "--company", "DEMO"}, {}),
-        std::cout, std::cerr, nullptr});
+    context_ = std::make_unique<app::CommandContext>(
+        desk::DeskContext(folder_.path().string(), "DEMO", ""));
     components_ = std::make_unique<desk::QtComponents>(*context_);
     solucao_ = std::make_unique<Solucao>(*components_, PELLORA_ADDIN_DIR);
     ASSERT_TRUE(solucao_->ConnectionOpen("DEMO", ""));

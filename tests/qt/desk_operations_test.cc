@@ -88,6 +88,8 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
   EXPECT_EQ(window.PendingSets()->model()->rowCount(), pending_before - 1);
   EXPECT_EQ(window.Documents()->model()->rowCount(), documents_before + 1);
   EXPECT_FALSE(window.Progress()->isVisible());
+  EXPECT_EQ(std::to_string(window.LinesBuilt()),
+            Rows("SELECT COUNT(*) FROM DOCGCLIN WHERE TPDOCUM = 'INV'").front());
 }
 
 TEST_F(DeskCompany, CancelledChooserImportsNothing) {
