@@ -16,31 +16,23 @@ namespace {
 constexpr int kIconMask = 0x70;
 
 QMessageBox::Icon IconOf(int flags) {
-  switch (flags & kIconMask) {
-    case vbCritical:
-      return QMessageBox::Critical;
-    case vbQuestion:
-      return QMessageBox::Question;
-    case vbExclamation:
-      return QMessageBox::Warning;
-    case vbInformation:
-      return QMessageBox::Information;
-    default:
-      return QMessageBox::NoIcon;
-  }
+  static const std::map<int, QMessageBox::Icon> kIcons = {
+      {vbCritical, QMessageBox::Critical},
+      {vbQuestion, QMessageBox::Question},
+      {vbExclamation, QMessageBox::Warning},
+      {vbInformation, QMessageBox::Information}};
+  auto icon = kIcons.find(flags & kIconMask);
+  return icon == kIcons.end() ? QMessageBox::NoIcon : icon->second;
 }
 
+// The role tells Qt how the button answers Escape and where it stands.
 QMessageBox::ButtonRole RoleOf(int result) {
-  switch (result) {
-    case vbYes:
-      return QMessageBox::YesRole;
-    case vbNo:
-      return QMessageBox::NoRole;
-    case vbCancel:
-      return QMessageBox::RejectRole;
-    default:
-      return QMessageBox::AcceptRole;
-  }
+  static const std::map<int, QMessageBox::ButtonRole> kRoles = {
+      {vbYes, QMessageBox::YesRole},
+      {vbNo, QMessageBox::NoRole},
+      {vbCancel, QMessageBox::RejectRole}};
+  auto role = kRoles.find(result);
+  return role == kRoles.end() ? QMessageBox::AcceptRole : role->second;
 }
 
 }  // namespace

@@ -67,10 +67,7 @@ TEST_F(DeskCompany, SameChoicesOnTheConsoleAndInTheWindowsMakeTheSameTransfer) {
         ChooseCode(*form.Combo("Sector"), "LIS");
         Click(form, "&Confirmar");
       })
-      .Then([&](QWidget& box) {
-        message = Shown(box);
-        Click(box, "OK");
-      });
+      .Then(ReadMessage(message));
   Operation(2008);
   EXPECT_TRUE(script.Done());
 

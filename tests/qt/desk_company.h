@@ -88,6 +88,14 @@ inline std::string Shown(QWidget& window) {
   return "[" + qt::FromQ(box->windowTitle()) + "] " + qt::FromQ(box->text());
 }
 
+// Reads the message box into `message`, then presses its OK.
+inline ModalScript::Step ReadMessage(std::string& message) {
+  return [&message](QWidget& box) {
+    message = Shown(box);
+    Click(box, "OK");
+  };
+}
+
 // Clicks the row of the table whose text in `column` is `text`, holding Ctrl to add it to the
 // selection; false when no row shows that text.
 inline bool ClickRow(QTableView& table, int column, const QString& text) {

@@ -62,10 +62,7 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
         headings = Headings(*static_cast<qt::SelectionWindow&>(chooser).Table());
         ChooseFirstFiltered(id)(chooser);
       })
-      .Then([&](QWidget& box) {
-        message = Shown(box);
-        Click(box, "OK");
-      });
+      .Then(ReadMessage(message));
   ASSERT_TRUE(window.RunOperation(2005));
   // One operation at a time: the menu is off and a second start is refused.
   EXPECT_FALSE(window.OperationAction(2006)->isEnabled());
@@ -125,10 +122,7 @@ TEST_F(DeskCompany, TransferHeaderDialogShowsItsCombosAndTheChoicesReachTheDocum
         EXPECT_EQ(series->currentText(), "[N] Transferências Norte");
         Click(form, "&Confirmar");
       })
-      .Then([&](QWidget& box) {
-        message = Shown(box);
-        Click(box, "OK");
-      });
+      .Then(ReadMessage(message));
   Operation(2008);
   EXPECT_TRUE(script.Done());
   EXPECT_EQ(warehouses.front(), "[A01] Armazém Central");
