@@ -135,6 +135,25 @@ TEST_F(DeskCompany, TransferHeaderDialogShowsItsCombosAndTheChoicesReachTheDocum
             std::vector<std::string>{"TRF|N|" + CodeOfItem(qt::FromQ(warehouses.back()))});
 }
 
+TEST_F(DeskCompany, EnterInTheTransferDialogMovesToTheNextFieldWithoutConfirming) {
+  std::string id;
+  bool moved = false;
+  ModalScript script;
+  script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
+    auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+    QComboBox* warehouse = form.Combo("Armazém Destino");
+    warehouse->setFocus();
+    QTest::keyClick(warehouse, Qt::Key_Return);
+    moved = form.Combo("Tipo Documento")->hasFocus();
+    EXPECT_TRUE(form.isVisible());
+    Click(form, "&Cancelar");
+  });
+  Operation(2008);
+  EXPECT_TRUE(moved);
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
+            std::vector<std::string>{"0"});
+}
+
 TEST_F(DeskCompany, TransferDialogClosedWithItsCloseBoxIsCancelled) {
   std::string id;
   ModalScript script;
