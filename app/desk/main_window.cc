@@ -16,6 +16,7 @@
 
 #include "app/desk/archive_window.h"
 #include "app/desk/company_views.h"
+#include "app/desk/document_header_dialog.h"
 #include "app/desk/host_menu.h"
 #include "platform/qt/grid_model.h"
 #include "platform/qt/qt_text.h"
@@ -81,6 +82,13 @@ void MainWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, [this, code] { RunOperation(code); });
     actions_[code] = action;
   }
+  QMenu* views = menuBar()->addMenu("&Vistas");
+  for (const bool sales : {true, false}) {
+    QAction* action = views->addAction(sales ? "2003 - Importação de Movimentos de Vendas..."
+                                             : "2004 - Importação de Movimentos de Compras...");
+    connect(action, &QAction::triggered, this, [this, sales] { AskAndRunView(sales); });
+    actions_[sales ? 2003 : 2004] = action;
+  }
   QMenu* company = menuBar()->addMenu("&Empresa");
   connect(company->addAction("Arquivo Digital..."), &QAction::triggered, this,
           [this] { OpenArchive(); });
@@ -95,27 +103,41 @@ QAction* MainWindow::OperationAction(int32_t code) const {
 }
 
 bool MainWindow::RunOperation(int32_t code) {
+  return RunOnWorker("a operação " + std::to_string(code), [this, code] {
+    Variant pai, operacao(code), utilizador(context_.User());
+    solucao_.Operacoes(pai, operacao, utilizador);
+  });
+}
+
+bool MainWindow::RunView(bool sales, const app::DocumentHeader& header) {
+  HostViewPtr view = app::DocumentView(header);
+  return RunOnWorker(sales ? "a vista de vendas" : "a vista de compras", [this, view, sales] {
+    app::RunViewOperation(solucao_, view, sales, context_.Company(), context_.User());
+  });
+}
+
+void MainWindow::AskAndRunView(bool sales) {
+  DocumentHeaderDialog dialog(sales);
+  if (std::optional<app::DocumentHeader> header = dialog.Ask()) RunView(sales, *header);
+}
+
+bool MainWindow::RunOnWorker(const std::string& label, std::function<void()> work) {
   lines_ = 0;
-  const bool started = runner_.Start(
-      [this, code] {
-        Variant pai, operacao(code), utilizador(context_.User());
-        solucao_.Operacoes(pai, operacao, utilizador);
-      },
-      [this] {
-        progress_timer_->stop();
-        progress_->hide();
-        SetOperationsEnabled(true);
-        status_->setText(lines_ == 0 ? QString("Operação terminada.")
-                                     : qt::ToQ("Operação terminada: " + std::to_string(lines_) +
-                                               " linhas de documento."));
-        Refresh();
-      });
+  const bool started = runner_.Start(std::move(work), [this] {
+    progress_timer_->stop();
+    progress_->hide();
+    SetOperationsEnabled(true);
+    status_->setText(lines_ == 0 ? QString("Operação terminada.")
+                                 : qt::ToQ("Operação terminada: " + std::to_string(lines_) +
+                                           " linhas de documento."));
+    Refresh();
+  });
   if (!started) {
     status_->setText("Já está a decorrer uma operação.");
     return false;
   }
   SetOperationsEnabled(false);
-  status_->setText(qt::ToQ("A executar a operação " + std::to_string(code) + "..."));
+  status_->setText(qt::ToQ("A executar " + label + "..."));
   progress_->show();
   progress_timer_->start();
   return true;
@@ -137,6 +159,8 @@ void MainWindow::Refresh() {
     qt::FillModel(*pending_, views.pending_sets);
     qt::FillModel(*documents_, views.documents);
     pending_view_->setColumnHidden(0, true);  // the set's Id
+    pending_view_->resizeColumnsToContents();
+    documents_view_->resizeColumnsToContents();
   } catch (const Error& error) {
     status_->setText(qt::ToQ("Erro " + error.description()));
   } catch (const std::exception& error) {

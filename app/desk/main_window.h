@@ -3,11 +3,14 @@
 
 #include <QMainWindow>
 #include <atomic>
+#include <functional>
 #include <map>
+#include <string>
 
 #include "app/command_context.h"
 #include "app/desk/operation_runner.h"
 #include "app/desk/qt_components.h"
+#include "app/document_view.h"
 #include "solucao/solucao.h"
 
 class QAction;
@@ -29,6 +32,8 @@ class MainWindow : public QMainWindow {
   // Runs menu operation `code` through the add-in, as the host's menu does; false, with a note
   // in the status bar, while another operation runs.
   bool RunOperation(int32_t code);
+  // Runs the import of a sales (2003) or purchase (2004) view on a document with that header.
+  bool RunView(bool sales, const app::DocumentHeader& header);
   bool Busy() const { return runner_.Running(); }
   // Reads the pending sets and the documents again.
   void Refresh();
@@ -45,6 +50,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Runs `work` on the worker, the menu off meanwhile; false while another operation runs.
+  bool RunOnWorker(const std::string& label, std::function<void()> work);
+  void AskAndRunView(bool sales);
   void SetOperationsEnabled(bool enabled);
   void ShowLines();
   void OpenArchive();
@@ -53,7 +61,7 @@ class MainWindow : public QMainWindow {
   QtComponents& components_;
   Solucao& solucao_;
   OperationRunner runner_;
-  std::map<int32_t, QAction*> actions_;
+  std::map<int32_t, QAction*> actions_;  // by operation code, the views' 2003 and 2004 too
   QStandardItemModel* pending_;
   QStandardItemModel* documents_;
   QTableView* pending_view_;

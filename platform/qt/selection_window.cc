@@ -41,7 +41,11 @@ SelectionWindow::SelectionWindow(const std::string& title, const common::Selecti
   table_->setWordWrap(false);
   for (size_t column = 0; column < grid.columns.size(); ++column) {
     table_->setColumnHidden(static_cast<int>(column), grid.columns[column].Hidden());
-    table_->setColumnWidth(static_cast<int>(column), TwipsToPixels(grid.columns[column].Width()));
+    // The width asked for, or the cells' own when they need more.
+    const int index = static_cast<int>(column);
+    table_->resizeColumnToContents(index);
+    table_->setColumnWidth(
+        index, std::max(TwipsToPixels(grid.columns[column].Width()), table_->columnWidth(index)));
   }
   filter_->setPlaceholderText("Filtrar");
   filter_->setClearButtonEnabled(true);

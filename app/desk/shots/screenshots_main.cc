@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QTableView>
@@ -17,6 +18,7 @@
 #include "app/desk/company_list.h"
 #include "app/desk/company_picker.h"
 #include "app/desk/desk_main.h"
+#include "app/desk/document_header_dialog.h"
 #include "app/desk/main_window.h"
 #include "app/desk/modal_driver.h"
 #include "app/desk/qt_components.h"
@@ -128,6 +130,12 @@ int Run(const QString& folder) {
     ran = RunOperation(window, 2000, driver) && ran;
     driver.Then(shots.SnapAndPress("mapa-de-encomendas", "Fechar"));
     ran = RunOperation(window, 2001, driver) && ran;
+    driver.Then([&shots](QWidget& dialog) {
+      static_cast<DocumentHeaderDialog&>(dialog).ThirdParty()->setText("C0005");
+      shots.Snap(dialog, "vista-de-vendas");
+      Screenshots::Press(dialog, "Cancelar");
+    });
+    window.OperationAction(2003)->trigger();
     shots.Snap(window, "janela-principal");
 
     ArchiveWindow archive(context, components);
