@@ -59,7 +59,7 @@ TEST(ChooserWindowTest, FilterShowsOnlyMatchingRowsAndSingleSelectionKeepsOne) {
 TEST(GuiThreadTest, WorkFromAWorkerRunsOnTheInterfaceThreadAndCarriesErrorsBack) {
   Qt::HANDLE gui = nullptr;
   long number = 0;
-  std::atomic<bool> finished = false;
+  std::atomic<bool> finished{false};
   std::thread worker([&] {
     gui = qt::OnGuiValue([] { return QThread::currentThreadId(); });
     try {
@@ -69,7 +69,7 @@ TEST(GuiThreadTest, WorkFromAWorkerRunsOnTheInterfaceThreadAndCarriesErrorsBack)
     }
     finished = true;
   });
-  ASSERT_TRUE(WaitUntil([&] { return finished; }));
+  ASSERT_TRUE(WaitUntil([&] { return finished.load(); }));
   worker.join();
   EXPECT_EQ(gui, QThread::currentThreadId());
   EXPECT_EQ(number, 5);
