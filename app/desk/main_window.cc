@@ -90,9 +90,10 @@ void MainWindow::BuildMenus() {
     actions_[sales ? 2003 : 2004] = action;
   }
   QMenu* company = menuBar()->addMenu("&Empresa");
-  connect(company->addAction("Arquivo Digital..."), &QAction::triggered, this,
-          [this] { OpenArchive(); });
-  connect(company->addAction("Actualizar"), &QAction::triggered, this, [this] { Refresh(); });
+  // Both read the company: while an import writes they would wait for it.
+  company_actions_ = {company->addAction("Arquivo Digital..."), company->addAction("Actualizar")};
+  connect(company_actions_[0], &QAction::triggered, this, [this] { OpenArchive(); });
+  connect(company_actions_[1], &QAction::triggered, this, [this] { Refresh(); });
   company->addSeparator();
   connect(company->addAction("Sair"), &QAction::triggered, this, &QWidget::close);
 }
@@ -145,6 +146,7 @@ bool MainWindow::RunOnWorker(const std::string& label, std::function<void()> wor
 
 void MainWindow::SetOperationsEnabled(bool enabled) {
   for (const auto& [code, action] : actions_) action->setEnabled(enabled);
+  for (QAction* action : company_actions_) action->setEnabled(enabled);
 }
 
 void MainWindow::ShowLines() {

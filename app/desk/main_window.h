@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/command_context.h"
 #include "app/desk/operation_runner.h"
@@ -62,6 +63,7 @@ class MainWindow : public QMainWindow {
   Solucao& solucao_;
   OperationRunner runner_;
   std::map<int32_t, QAction*> actions_;  // by operation code, the views' 2003 and 2004 too
+  std::vector<QAction*> company_actions_;
   QStandardItemModel* pending_;
   QStandardItemModel* documents_;
   QTableView* pending_view_;
