@@ -136,5 +136,27 @@ TEST_F(DeskCompany, ParametersEditorChoosesACodedItemAndConfirmarSavesIt) {
   EXPECT_EQ(offered, expected);
 }
 
+TEST_F(DeskCompany, ParametersEditorCancelarShowsTheStoredValuesAndSairSavesNothing) {
+  QString after_cancel;
+  ModalScript script;
+  script.Then([&](QWidget& dialog) {
+    auto* tree = dialog.findChild<QTreeWidget*>();
+    QTreeWidgetItem* inventory = tree->topLevelItem(2);
+    ASSERT_EQ(inventory->text(0), "Parametros Importação - Inventário");
+    auto* type = qobject_cast<QComboBox*>(tree->itemWidget(inventory->child(0), 1));
+    type->setFocus();
+    QTest::keyClick(type, Qt::Key_Down);
+    EXPECT_NE(type->currentText(), "[INV] Inventário Inicial");
+    Click(dialog, "C&ancelar");
+    after_cancel = type->currentText();
+    QTest::keyClick(type, Qt::Key_Down);
+    Click(dialog, "&Sair");
+  });
+  Operation(2000);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(after_cancel, "[INV] Inventário Inicial");
+  EXPECT_EQ(Rows("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), std::vector<std::string>{"INV"});
+}
+
 }  // namespace
 }  // namespace pellora::testing
