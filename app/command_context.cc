@@ -27,8 +27,16 @@ std::chrono::milliseconds Seconds(const std::string& text, const std::string& or
 
 }  // namespace
 
+std::string ConfigurationFileName(const std::string& company) {
+  return "PICKING." + company;
+}
+
+std::filesystem::path ConfigurationFolder(const std::string& dir) {
+  return std::filesystem::path(dir) / "orudados";
+}
+
 std::filesystem::path CommandContext::ConfigurationFile() const {
-  return std::filesystem::path(Dir()) / "orudados" / ("PICKING." + Company());
+  return ConfigurationFolder(Dir()) / ConfigurationFileName(Company());
 }
 
 std::chrono::milliseconds CommandContext::BusyTimeout() const {

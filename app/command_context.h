@@ -16,6 +16,11 @@ class SqlTrace;
 
 // What every command is given: its words, the output streams and the options that belong to
 // the whole program (--dir, --company, --user, --trace-sql, --busy-timeout).
+// "PICKING." + company: the name of a company's configuration file in DIR/orudados.
+std::string ConfigurationFileName(const std::string& company);
+// The folder of the configuration files, DIR/orudados.
+std::filesystem::path ConfigurationFolder(const std::string& dir);
+
 struct CommandContext {
   CommandLine line;
   std::ostream& out;

@@ -1,17 +1,14 @@
 #include "app/console_components.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "platform/console/console_connection_settings.h"
 #include "platform/console/console_dialogs.h"
-#include "platform/console/console_folder_locator.h"
 #include "platform/console/console_selection_dialog.h"
 #include "platform/console/console_shell.h"
 #include "platform/console/form_surface.h"
 #include "platform/console/html_orders_report.h"
 #include "platform/console/property_grid_surface.h"
-#include "platform/vela/picking_api.h"
 
 namespace pellora::app {
 
@@ -35,22 +32,14 @@ OperatorScript OperatorScript::FromCommandLine(const CommandLine& line) {
 }
 
 ConsoleComponents::ConsoleComponents(const CommandContext& context, OperatorScript script)
-    : context_(context),
+    : HostComponents(context),
       script_(std::move(script)),
       terminal_interactive_(console::ConsoleTerminal::Standard().interactive && !script_.given) {
   script_.parameters.refused = [this](const std::string&) { script_refused_ = true; };
 }
 
 console::ConsoleTerminal ConsoleComponents::Terminal() const {
-  return console::ConsoleTerminal{std::cin, context_.out, terminal_interactive_};
-}
-
-DataAccessPtr ConsoleComponents::CreateDataAccess() {
-  return context_.NewDataAccess();
-}
-
-PickingApiPtr ConsoleComponents::CreatePickingApi() {
-  return std::make_shared<vela::VelaPickingApi>();
+  return console::ConsoleTerminal{std::cin, context().out, terminal_interactive_};
 }
 
 SelectionDialogPtr ConsoleComponents::CreateSelectionDialog() {
@@ -62,17 +51,13 @@ ConnectionSettingsPtr ConsoleComponents::CreateConnectionSettings() {
   return std::make_shared<console::ConsoleConnectionSettings>(Terminal());
 }
 
-FolderLocatorPtr ConsoleComponents::CreateFolderLocator() {
-  return std::make_shared<console::ConsoleFolderLocator>(context_.Dir());
-}
-
 OrdersReportPtr ConsoleComponents::CreateOrdersReport() {
-  return std::make_shared<console::HtmlOrdersReport>(context_.out,
-                                                     [this] { return context_.NewDataAccess(); });
+  return std::make_shared<console::HtmlOrdersReport>(context().out,
+                                                     [this] { return context().NewDataAccess(); });
 }
 
 ShellPtr ConsoleComponents::CreateShell() {
-  return std::make_shared<console::ConsoleShell>(context_.out,
+  return std::make_shared<console::ConsoleShell>(context().out,
                                                  console::ConsoleShell::DesktopOpenerAvailable());
 }
 
@@ -91,12 +76,6 @@ PropertyGridSurfacePtr ConsoleComponents::CreatePropertyGridSurface() {
 
 std::shared_ptr<Dialogs> ConsoleComponents::CreateDialogs() {
   return std::make_shared<console::ConsoleDialogs>(Terminal());
-}
-
-std::string AddinFolder() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path().string() : program.parent_path().string();
 }
 
 }  // namespace pellora::app

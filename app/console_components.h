@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/command_context.h"
-#include "interfaces/component_factory.h"
+#include "app/host_components.h"
 #include "platform/console/console_terminal.h"
 #include "platform/console/form_script.h"
 #include "platform/console/property_grid_script.h"
@@ -27,17 +27,13 @@ struct OperatorScript {
   static OperatorScript FromCommandLine(const CommandLine& line);
 };
 
-// The outside components of the add-in as the console gives them: the company database on
-// SQLite, the host stand-in, and dialogs on the terminal or scripted from the command line.
-class ConsoleComponents : public ComponentFactory {
+// The add-in's dialogs on the terminal or scripted from the command line.
+class ConsoleComponents : public HostComponents {
  public:
   ConsoleComponents(const CommandContext& context, OperatorScript script);
 
-  DataAccessPtr CreateDataAccess() override;
-  PickingApiPtr CreatePickingApi() override;
   SelectionDialogPtr CreateSelectionDialog() override;
   ConnectionSettingsPtr CreateConnectionSettings() override;
-  FolderLocatorPtr CreateFolderLocator() override;
   OrdersReportPtr CreateOrdersReport() override;
   ShellPtr CreateShell() override;
   FormSurfacePtr CreateFormSurface() override;
@@ -51,15 +47,10 @@ class ConsoleComponents : public ComponentFactory {
   // The terminal the dialogs use: interactive only when nothing was scripted.
   console::ConsoleTerminal Terminal() const;
 
-  const CommandContext& context_;
   OperatorScript script_;
   bool terminal_interactive_;
   bool script_refused_ = false;
 };
-
-// The folder the add-in is installed in: the program's own folder, where the orders report
-// definition ships.
-std::string AddinFolder();
 
 }  // namespace pellora::app
 

@@ -9,6 +9,7 @@
 
 #include "app/commands.h"
 #include "app/console_components.h"
+#include "app/document_view.h"
 #include "platform/vela/host_view.h"
 #include "runtime/date_text.h"
 #include "solucao/solucao.h"
@@ -105,25 +106,18 @@ int OpCommand(const CommandContext& context) {
 int ViewCommand(const CommandContext& context) {
   context.line.CheckKnown(HostOptionsAnd({"third-party", "date", "currency"}));
   const bool sales = IsSalesView(context);
-  auto view = std::make_shared<vela::VelaHostView>();
-  view->cab().Set("TipoDocumento", RequireOrAsk(context, "doc-type", "Tipo de documento"));
-  view->cab().Set("Serie", RequireOrAsk(context, "series", "Série"));
-  view->cab().Set("Terceiro", RequireOrAsk(context, "third-party", "Terceiro"));
+  DocumentHeader header;
+  header.doc_type = RequireOrAsk(context, "doc-type", "Tipo de documento");
+  header.series = RequireOrAsk(context, "series", "Série");
+  header.third_party = RequireOrAsk(context, "third-party", "Terceiro");
   const std::string date_text = RequireOrAsk(context, "date", "Data (AAAA-MM-DD)");
   const std::optional<Date> date = ParseDateText(date_text);
   if (!date) throw UsageError("Data inválida: " + date_text + " (use AAAA-MM-DD).");
-  view->cab().Set("Data", *date);
-  view->cab().Set("Moeda", context.line.Get("currency").value_or("EUR"));
-  view->cab().Set("Sector", context.line.Get("sector").value_or(""));
+  header.date = *date;
+  header.currency = context.line.Get("currency").value_or("EUR");
+  header.sector = context.line.Get("sector").value_or("");
   return WithSolucao(context, [&](Solucao& solucao) {
-    HostViewPtr api = view;
-    Variant pai, empresa(context.Company()), utilizador(context.User());
-    Variant operacao(static_cast<int16_t>(sales ? 2003 : 2004));
-    if (sales) {
-      solucao.OnVistaVendasOperacao(pai, api, empresa, utilizador, operacao);
-    } else {
-      solucao.OnVistaComprasOperacao(pai, api, empresa, utilizador, operacao);
-    }
+    RunViewOperation(solucao, DocumentView(header), sales, context.Company(), context.User());
   });
 }
 

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <utility>
 
-#include "platform/console/message_buttons.h"
+#include "platform/common/message_buttons.h"
 
 namespace pellora::console {
 
@@ -12,13 +12,13 @@ ConsoleDialogs::ConsoleDialogs(ConsoleTerminal terminal, std::deque<std::string>
 
 int ConsoleDialogs::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   terminal_.out << "[" << title << "] " << prompt << "\n";
-  const std::vector<MessageButton> choices = ButtonsOf(buttons);
+  const std::vector<common::MessageButton> choices = common::ButtonsOf(buttons);
   const int default_result = choices.front().result;
   if (!terminal_.interactive || choices.size() == 1) return default_result;
   while (true) {
-    const std::optional<std::string> answer = terminal_.Ask(ButtonsPrompt(choices));
+    const std::optional<std::string> answer = terminal_.Ask(common::ButtonsPrompt(choices));
     if (!answer || answer->empty()) return default_result;
-    if (const std::optional<int> result = ButtonNamed(choices, *answer)) return *result;
+    if (const std::optional<int> result = common::ButtonNamed(choices, *answer)) return *result;
   }
 }
 

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "platform/console/native_path.h"
+#include "platform/common/native_path.h"
 
 extern char** environ;
 
@@ -46,7 +46,7 @@ ConsoleShell::ConsoleShell(std::ostream& out, bool use_desktop_opener)
     : out_(out), use_desktop_opener_(use_desktop_opener) {}
 
 long ConsoleShell::Open(const std::string& file) {
-  const std::filesystem::path path = NativePath(file);
+  const std::filesystem::path path = common::NativePath(file);
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return kFileNotFound;
   if (!use_desktop_opener_) {

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "interfaces/property_grid.h"
-#include "platform/console/property_grid_item.h"
+#include "platform/common/list_property_item.h"
 
 namespace pellora::console {
+
+using ConsolePropertyItem = common::ListPropertyItem;
 
 class ConsolePropertyCategory : public PropertyCategory {
  public:

@@ -25,7 +25,7 @@ std::optional<long> NumberTyped(const std::string& typed) {
 
 ConsolePropertyGridSurface::ConsolePropertyGridSurface(ConsoleTerminal terminal,
                                                        PropertyGridScript script)
-    : terminal_(terminal), script_(std::move(script)), form_(terminal) {}
+    : FormWithPropertyGrid(terminal), terminal_(terminal), script_(std::move(script)) {}
 
 void ConsolePropertyGridSurface::ShowModal() {
   visible_ = true;

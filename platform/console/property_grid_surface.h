@@ -5,6 +5,7 @@
 #include <string>
 
 #include "interfaces/property_grid.h"
+#include "platform/common/form_with_property_grid.h"
 #include "platform/console/console_terminal.h"
 #include "platform/console/form_surface.h"
 #include "platform/console/property_grid.h"
@@ -19,21 +20,13 @@ namespace pellora::console {
 // interactive the script acts: its choices, then its button ("&Sair" when it names none). A
 // choice the grid cannot make is noted and closes the window without pressing any button, so
 // nothing is saved; a window the script leaves open is closed as with the close box.
-class ConsolePropertyGridSurface : public PropertyGridSurface {
+class ConsolePropertyGridSurface
+    : public common::FormWithPropertyGrid<ConsoleFormSurface, ConsolePropertyGrid> {
  public:
   explicit ConsolePropertyGridSurface(ConsoleTerminal terminal, PropertyGridScript script = {});
 
-  void SetCaption(const std::string& caption) override { form_.SetCaption(caption); }
-  ComboBox& AddComboBox(const std::string& label) override { return form_.AddComboBox(label); }
-  PushButton& AddPushButton(const std::string& caption) override {
-    return form_.AddPushButton(caption);
-  }
-  DataGrid& AddDataGrid() override { return form_.AddDataGrid(); }
-  PropertyGrid& AddPropertyGrid() override { return grid_; }
   void ShowModal() override;
   void Hide() override { visible_ = false; }
-  void SetKeyPreview(KeyPress handler) override { form_.SetKeyPreview(std::move(handler)); }
-  void MoveFocusNext() override { form_.MoveFocusNext(); }
 
   void Render(std::ostream& out);
   // One line typed by the operator.
@@ -48,8 +41,6 @@ class ConsolePropertyGridSurface : public PropertyGridSurface {
 
   ConsoleTerminal terminal_;
   PropertyGridScript script_;
-  ConsoleFormSurface form_;
-  ConsolePropertyGrid grid_;
   bool visible_ = false;
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "platform/console/cell_text.h"
 #include "runtime/text.h"
 
 namespace pellora::console {
@@ -33,21 +32,6 @@ void PrintLine(const SelectionGrid& grid, const std::string& number,
 }
 
 }  // namespace
-
-SelectionGrid ReadSelectionGrid(Recordset& recordset) {
-  SelectionGrid grid;
-  for (size_t i = 0; i < recordset.FieldCount(); ++i) {
-    grid.columns.emplace_back(recordset.FieldDefAt(i).name);
-  }
-  if (recordset.RecordCount() == 0) return grid;
-  for (recordset.MoveFirst(); !recordset.Eof(); recordset.MoveNext()) {
-    std::vector<std::string>& row = grid.rows.emplace_back();
-    for (size_t i = 0; i < recordset.FieldCount(); ++i) {
-      row.push_back(CellText(recordset.Fields(i).Value()));
-    }
-  }
-  return grid;
-}
 
 void PrintSelectionGrid(const SelectionGrid& grid, int32_t dialog_width, std::ostream& out) {
   std::vector<std::string> names;

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
+#include "platform/common/data_folder_locator.h"
 #include "platform/console/console_connection_settings.h"
-#include "platform/console/console_folder_locator.h"
 #include "platform/console/console_shell.h"
 #include "tests/temp_folder.h"
 
@@ -68,7 +68,7 @@ TEST_F(ConsoleSettingsTest, ConfigureRefusedAtTheConfirmationWritesNothing) {
 
 TEST_F(ConsoleSettingsTest, FolderLocatorGivesItsFolderAndTakesWindowsSeparators) {
   std::filesystem::create_directory(folder_.path() / "orudados");
-  ConsoleFolderLocator locator(folder_.path().string() + "/");
+  common::DataFolderLocator locator(folder_.path().string() + "/");
   EXPECT_EQ(locator.CommonFolder(), folder_.path().string());
   EXPECT_TRUE(locator.FolderExists(locator.CommonFolder() + "\\orudados"));
   EXPECT_FALSE(locator.FolderExists(locator.CommonFolder() + "\\outra"));

@@ -1,0 +1,78 @@
+#include "app/desk/desk_main.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <iostream>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/desk/company_list.h"
+#include "app/desk/company_picker.h"
+#include "app/desk/main_window.h"
+#include "app/desk/qt_components.h"
+#include "app/host_components.h"
+#include "platform/qt/qt_text.h"
+#include "solucao/solucao.h"
+
+namespace pellora::desk {
+namespace {
+
+constexpr char kTitle[] = "Pellora";
+
+// The company the operator works on: --company, else the one chosen in the picker; empty when
+// the operator gives up.
+std::string ChooseCompany(const app::CommandLine& line, const std::string& dir) {
+  if (auto company = line.Get("company"); company && !company->empty()) return *company;
+  const std::vector<std::string> companies = ConfiguredCompanies(dir);
+  if (companies.empty()) {
+    QMessageBox::warning(nullptr, kTitle,
+                         qt::ToQ("Não há empresas configuradas em " + dir + "/orudados."));
+    return "";
+  }
+  CompanyPicker picker(companies);
+  return picker.exec() == QDialog::Accepted ? picker.Chosen() : "";
+}
+
+}  // namespace
+
+app::CommandContext DeskContext(const std::string& dir, const std::string& company,
+                                const std::string& user) {
+  std::vector<std::string> words = {"--dir", dir, "--company", company};
+  if (!user.empty()) words.insert(words.end(), {"--user", user});
+  return app::CommandContext{app::CommandLine::Parse(words, {}), std::cout, std::cerr, nullptr};
+}
+
+int RunDesk(int argc, char** argv) {
+  QApplication application(argc, argv);
+  try {
+    const app::CommandLine given =
+        app::CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), {});
+    given.CheckKnown({});
+    const std::string dir = given.Get("dir").value_or(".");
+    const std::string company = ChooseCompany(given, dir);
+    if (company.empty()) return 2;
+    const app::CommandContext context = DeskContext(dir, company, given.Get("user").value_or(""));
+    context.OpenCompany()->CloseConnection();  // a missing company is told before the window
+    QtComponents components(context);
+    Solucao solucao(components, app::AddinFolder());
+    if (!solucao.ConnectionOpen(company, context.User())) {
+      QMessageBox::warning(nullptr, kTitle,
+                           qt::ToQ("Não foi possível abrir a empresa " + company + "."));
+      return 2;
+    }
+    int status = 0;
+    {
+      MainWindow window(context, components, solucao);
+      window.show();
+      status = application.exec();
+    }
+    solucao.ConnectionClose();
+    return status;
+  } catch (const app::UsageError& error) {
+    std::cerr << error.what() << '\n';
+    QMessageBox::warning(nullptr, kTitle, qt::ToQ(error.what()));
+    return 2;
+  }
+}
+
+}  // namespace pellora::desk

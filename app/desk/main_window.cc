@@ -1,0 +1,187 @@
+#include "app/desk/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/desk/archive_window.h"
+#include "app/desk/company_views.h"
+#include "app/desk/document_header_dialog.h"
+#include "app/desk/host_menu.h"
+#include "platform/qt/grid_model.h"
+#include "platform/qt/qt_text.h"
+#include "runtime/error.h"
+
+namespace pellora::desk {
+namespace {
+
+constexpr int kProgressRefreshMs = 200;
+
+QTableView* TableIn(QSplitter* splitter, const QString& title, QStandardItemModel* model) {
+  auto* box = new QGroupBox(title, splitter);
+  auto* view = new QTableView(box);
+  view->setModel(model);
+  view->setSortingEnabled(true);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->verticalHeader()->hide();
+  view->setWordWrap(false);
+  view->horizontalHeader()->setStretchLastSection(true);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(view);
+  splitter->addWidget(box);
+  return view;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const app::CommandContext& context, QtComponents& components,
+                       Solucao& solucao)
+    : context_(context),
+      components_(components),
+      solucao_(solucao),
+      pending_(new QStandardItemModel(this)),
+      documents_(new QStandardItemModel(this)),
+      status_(new QLabel(this)),
+      progress_(new QProgressBar(this)),
+      progress_timer_(new QTimer(this)) {
+  setWindowTitle(qt::ToQ("Pellora - Empresa " + context.Company()));
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  pending_view_ = TableIn(splitter, "Conjuntos de leituras pendentes", pending_);
+  documents_view_ = TableIn(splitter, "Documentos criados pela solução", documents_);
+  setCentralWidget(splitter);
+  progress_->setRange(0, 0);  // the number of lines to build is not known beforehand
+  progress_->setMaximumWidth(200);
+  progress_->hide();
+  statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(progress_);
+  progress_timer_->setInterval(kProgressRefreshMs);
+  connect(progress_timer_, &QTimer::timeout, this, [this] { ShowLines(); });
+  components_.SetLineProgress([this] { ++lines_; });
+  BuildMenus();
+  Refresh();
+  resize(1000, 640);
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* operations = menuBar()->addMenu("&Operações");
+  for (const HostOperation& operation : HostOperations()) {
+    QAction* action =
+        operations->addAction(qt::ToQ(std::to_string(operation.code) + " - " + operation.name));
+    const int32_t code = operation.code;
+    connect(action, &QAction::triggered, this, [this, code] { RunOperation(code); });
+    actions_[code] = action;
+  }
+  QMenu* views = menuBar()->addMenu("&Vistas");
+  for (const bool sales : {true, false}) {
+    QAction* action = views->addAction(sales ? "2003 - Importação de Movimentos de Vendas..."
+                                             : "2004 - Importação de Movimentos de Compras...");
+    connect(action, &QAction::triggered, this, [this, sales] { AskAndRunView(sales); });
+    actions_[sales ? 2003 : 2004] = action;
+  }
+  QMenu* company = menuBar()->addMenu("&Empresa");
+  // Both read the company: while an import writes they would wait for it.
+  company_actions_ = {company->addAction("Arquivo Digital..."), company->addAction("Actualizar")};
+  connect(company_actions_[0], &QAction::triggered, this, [this] { OpenArchive(); });
+  connect(company_actions_[1], &QAction::triggered, this, [this] { Refresh(); });
+  company->addSeparator();
+  connect(company->addAction("Sair"), &QAction::triggered, this, &QWidget::close);
+}
+
+QAction* MainWindow::OperationAction(int32_t code) const {
+  auto it = actions_.find(code);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::RunOperation(int32_t code) {
+  return RunOnWorker("a operação " + std::to_string(code), [this, code] {
+    Variant pai, operacao(code), utilizador(context_.User());
+    solucao_.Operacoes(pai, operacao, utilizador);
+  });
+}
+
+bool MainWindow::RunView(bool sales, const app::DocumentHeader& header) {
+  HostViewPtr view = app::DocumentView(header);
+  return RunOnWorker(sales ? "a vista de vendas" : "a vista de compras", [this, view, sales] {
+    app::RunViewOperation(solucao_, view, sales, context_.Company(), context_.User());
+  });
+}
+
+void MainWindow::AskAndRunView(bool sales) {
+  DocumentHeaderDialog dialog(sales);
+  if (std::optional<app::DocumentHeader> header = dialog.Ask()) RunView(sales, *header);
+}
+
+bool MainWindow::RunOnWorker(const std::string& label, std::function<void()> work) {
+  lines_ = 0;
+  const bool started = runner_.Start(std::move(work), [this] {
+    progress_timer_->stop();
+    progress_->hide();
+    SetOperationsEnabled(true);
+    status_->setText(lines_ == 0 ? QString("Operação terminada.")
+                                 : qt::ToQ("Operação terminada: " + std::to_string(lines_) +
+                                           " linhas de documento."));
+    Refresh();
+  });
+  if (!started) {
+    status_->setText("Já está a decorrer uma operação.");
+    return false;
+  }
+  SetOperationsEnabled(false);
+  status_->setText(qt::ToQ("A executar " + label + "..."));
+  progress_->show();
+  progress_timer_->start();
+  return true;
+}
+
+void MainWindow::SetOperationsEnabled(bool enabled) {
+  for (const auto& [code, action] : actions_) action->setEnabled(enabled);
+  for (QAction* action : company_actions_) action->setEnabled(enabled);
+}
+
+void MainWindow::ShowLines() {
+  if (lines_ > 0) {
+    status_->setText(qt::ToQ("A importar: " + std::to_string(lines_) + " linhas de documento"));
+  }
+}
+
+void MainWindow::Refresh() {
+  try {
+    const CompanyViews views = ReadCompanyViews(context_);
+    qt::FillModel(*pending_, views.pending_sets);
+    qt::FillModel(*documents_, views.documents);
+    pending_view_->setColumnHidden(0, true);  // the set's Id
+    pending_view_->resizeColumnsToContents();
+    documents_view_->resizeColumnsToContents();
+  } catch (const Error& error) {
+    status_->setText(qt::ToQ("Erro " + error.description()));
+  } catch (const std::exception& error) {
+    status_->setText(qt::ToQ(std::string("Erro ") + error.what()));
+  }
+}
+
+void MainWindow::OpenArchive() {
+  ArchiveWindow archive(context_, components_);
+  archive.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (Busy()) {
+    status_->setText("Aguarde o fim da operação antes de fechar.");
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace pellora::desk

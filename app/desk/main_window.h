@@ -1,0 +1,79 @@
+#ifndef PELLORA_APP_DESK_MAIN_WINDOW_H_
+#define PELLORA_APP_DESK_MAIN_WINDOW_H_
+
+#include <QMainWindow>
+#include <atomic>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/command_context.h"
+#include "app/desk/operation_runner.h"
+#include "app/desk/qt_components.h"
+#include "app/document_view.h"
+#include "solucao/solucao.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QStandardItemModel;
+class QTableView;
+class QTimer;
+
+namespace pellora::desk {
+
+// The host's window on one company: its menu of the add-in's operations, the pending reading
+// sets and the documents the add-in made. Operations run one at a time off the interface thread
+// (see OperationRunner); meanwhile a progress bar counts the document lines being built.
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow(const app::CommandContext& context, QtComponents& components, Solucao& solucao);
+
+  // Runs menu operation `code` through the add-in, as the host's menu does; false, with a note
+  // in the status bar, while another operation runs.
+  bool RunOperation(int32_t code);
+  // Runs the import of a sales (2003) or purchase (2004) view on a document with that header.
+  bool RunView(bool sales, const app::DocumentHeader& header);
+  bool Busy() const { return runner_.Running(); }
+  // Reads the pending sets and the documents again.
+  void Refresh();
+
+  QTableView* PendingSets() const { return pending_view_; }
+  QTableView* Documents() const { return documents_view_; }
+  QAction* OperationAction(int32_t code) const;
+  QProgressBar* Progress() const { return progress_; }
+  // Document lines the last operation asked the host for.
+  long LinesBuilt() const { return lines_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  // Runs `work` on the worker, the menu off meanwhile; false while another operation runs.
+  bool RunOnWorker(const std::string& label, std::function<void()> work);
+  void AskAndRunView(bool sales);
+  void SetOperationsEnabled(bool enabled);
+  void ShowLines();
+  void OpenArchive();
+
+  const app::CommandContext& context_;
+  QtComponents& components_;
+  Solucao& solucao_;
+  OperationRunner runner_;
+  std::map<int32_t, QAction*> actions_;  // by operation code, the views' 2003 and 2004 too
+  std::vector<QAction*> company_actions_;
+  QStandardItemModel* pending_;
+  QStandardItemModel* documents_;
+  QTableView* pending_view_;
+  QTableView* documents_view_;
+  QLabel* status_;
+  QProgressBar* progress_;
+  QTimer* progress_timer_;
+  std::atomic<long> lines_ = 0;
+};
+
+}  // namespace pellora::desk
+
+#endif  // PELLORA_APP_DESK_MAIN_WINDOW_H_

@@ -1,0 +1,83 @@
+#include <QComboBox>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "interfaces/coded_item.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/selection_window.h"
+#include "tests/app/pellora_process.h"
+#include "tests/qt/desk_company.h"
+
+namespace pellora::testing {
+namespace {
+
+// Moves the combo box with the keyboard to the item of code `code`.
+void ChooseCode(QComboBox& combo, const std::string& code) {
+  combo.setFocus();
+  QTest::keyClick(&combo, Qt::Key_Home);
+  for (int i = 0; i < combo.count() && CodeOfItem(qt::FromQ(combo.currentText())) != code; ++i) {
+    QTest::keyClick(&combo, Qt::Key_Down);
+  }
+  EXPECT_EQ(CodeOfItem(qt::FromQ(combo.currentText())), code);
+}
+
+// What a transfer leaves in the company: the document, its lines and the readings' states.
+std::vector<std::string> TransferOutcome(const std::filesystem::path& database) {
+  std::vector<std::string> rows = RowsOnFile(
+      database, "SELECT TPDOC, SERIE, NNUMDOC, TERCEIRO, SECTOR FROM DOCGCCAB WHERE TPDOC = 'TRF'");
+  for (const std::string& line :
+       RowsOnFile(database,
+                  "SELECT NUMLINHA, ARTIGO, ARMAZEM, QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM = "
+                  "'TRF' ORDER BY NUMLINHA")) {
+    rows.push_back(line);
+  }
+  for (const std::string& state :
+       RowsOnFile(database,
+                  "SELECT TerminalId, DataSync, Estado, COUNT(*) FROM oru_ARM_Picking_Movimentos "
+                  "GROUP BY TerminalId, DataSync, Estado ORDER BY 1, 2, 3")) {
+    rows.push_back(state);
+  }
+  return rows;
+}
+
+TEST_F(DeskCompany, SameChoicesOnTheConsoleAndInTheWindowsMakeTheSameTransfer) {
+  const std::filesystem::path console_dir = folder_.path() / "consola";
+  app::CreateDemoCompany({.dir = console_dir.string()});
+  const std::vector<std::string> sets = app::PendingSets(console_dir.string(), "T");
+  ASSERT_GT(sets.size(), 2u);
+  const std::string id = sets[2];
+  const app::Outcome console = app::Pellora(app::OnDemo(console_dir.string()) + "op 2008 --pick '" +
+                                            id + "' --warehouse A03 --series N --sector LIS");
+  ASSERT_EQ(console.status, 0) << console.out;
+
+  std::string message;
+  ModalScript script;
+  script
+      .Then([&](QWidget& window) {
+        QTableView& table = *dynamic_cast<qt::SelectionWindow&>(window).Table();
+        ASSERT_TRUE(ClickRow(table, 0, qt::ToQ(id)));
+        Click(window, "OK");
+      })
+      .Then([&](QWidget& dialog) {
+        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        ChooseCode(*form.Combo("Armazém Destino"), "A03");
+        ChooseCode(*form.Combo("Série"), "N");
+        ChooseCode(*form.Combo("Sector"), "LIS");
+        Click(form, "&Confirmar");
+      })
+      .Then(ReadMessage(message));
+  Operation(2008);
+  EXPECT_TRUE(script.Done());
+
+  EXPECT_NE(console.out.find(message + "\n"), std::string::npos)
+      << "console:\n"
+      << console.out << "window: " << message;
+  const std::vector<std::string> from_console = TransferOutcome(console_dir / "DEMO.db");
+  EXPECT_GT(from_console.size(), 2u);
+  EXPECT_EQ(TransferOutcome(folder_.path() / "DEMO.db"), from_console);
+}
+
+}  // namespace
+}  // namespace pellora::testing

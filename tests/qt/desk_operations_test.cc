@@ -1,0 +1,204 @@
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/desk/document_header_dialog.h"
+#include "app/desk/main_window.h"
+#include "interfaces/coded_item.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/selection_window.h"
+#include "tests/qt/desk_company.h"
+
+namespace pellora::testing {
+namespace {
+
+// The visible column headings of a table.
+QStringList Headings(const QTableView& table) {
+  QStringList headings;
+  for (int column = 0; column < table.model()->columnCount(); ++column) {
+    if (!table.isColumnHidden(column)) {
+      headings << table.model()->headerData(column, Qt::Horizontal).toString();
+    }
+  }
+  return headings;
+}
+
+// Chooses, in the chooser window, the first set whose Leitura holds the filter typed, and
+// remembers its Id.
+ModalScript::Step ChooseFirstFiltered(std::string& id) {
+  return [&id](QWidget& window) {
+    auto* chooser = dynamic_cast<qt::SelectionWindow*>(&window);
+    ASSERT_NE(chooser, nullptr) << window.windowTitle().toStdString();
+    QTableView& table = *chooser->Table();
+    ASSERT_GT(table.model()->rowCount(), 1);
+    const QString reading = table.model()->index(1, 2).data().toString();
+    Type(chooser->Filter(), reading);
+    ASSERT_GE(table.model()->rowCount(), 1);
+    EXPECT_LT(table.model()->rowCount(), 3);
+    const QString chosen = table.model()->index(0, 0).data().toString();
+    id = qt::FromQ(chosen);
+    ASSERT_TRUE(ClickRow(table, 0, chosen));
+    Click(window, "OK");
+  };
+}
+
+TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceThread) {
+  desk::MainWindow window(*context_, *components_, *solucao_);
+  const int pending_before = window.PendingSets()->model()->rowCount();
+  const int documents_before = window.Documents()->model()->rowCount();
+  std::string id;
+  std::string message;
+  QStringList headings;
+  QString title;
+  ModalScript script;
+  script
+      .Then([&](QWidget& chooser) {
+        title = chooser.windowTitle();
+        headings = Headings(*static_cast<qt::SelectionWindow&>(chooser).Table());
+        ChooseFirstFiltered(id)(chooser);
+      })
+      .Then(ReadMessage(message));
+  ASSERT_TRUE(window.RunOperation(2005));
+  // One operation at a time: the menu is off and a second start is refused.
+  EXPECT_FALSE(window.OperationAction(2006)->isEnabled());
+  EXPECT_FALSE(window.RunOperation(2006));
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy(); }));
+
+  EXPECT_EQ(title, "Selecção de Documentos a Importar");
+  EXPECT_EQ(headings, QStringList({"Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
+  EXPECT_EQ(message,
+            "[Importação de Movimentos de Inventário] Foi criado com sucesso o documento "
+            "INV-1-1-" +
+                Rows("SELECT MAX(ANO) FROM DOCGCCAB WHERE TPDOC = 'INV'").front());
+  EXPECT_EQ(Rows("SELECT DISTINCT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId || "
+                 "'|' || DataSync = '" +
+                 id + "'"),
+            std::vector<std::string>{"1"});
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'INV'"),
+            std::vector<std::string>{"1"});
+  EXPECT_TRUE(window.OperationAction(2006)->isEnabled());
+  EXPECT_EQ(window.PendingSets()->model()->rowCount(), pending_before - 1);
+  EXPECT_EQ(window.Documents()->model()->rowCount(), documents_before + 1);
+  EXPECT_FALSE(window.Progress()->isVisible());
+  EXPECT_EQ(std::to_string(window.LinesBuilt()),
+            Rows("SELECT COUNT(*) FROM DOCGCLIN WHERE TPDOCUM = 'INV'").front());
+}
+
+TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
+  desk::MainWindow window(*context_, *components_, *solucao_);
+  QStringList customers;
+  std::string message;
+  ModalScript script;
+  script
+      .Then([](QWidget& dialog) {
+        auto& header = dynamic_cast<desk::DocumentHeaderDialog&>(dialog);
+        EXPECT_EQ(header.windowTitle(), "Vista de Vendas");
+        EXPECT_EQ(header.DocType()->text(), "FA");
+        Type(header.ThirdParty(), "C0005");
+        Click(header, "Abrir");
+      })
+      .Then([&](QWidget& chooser) {
+        QTableView& table = *dynamic_cast<qt::SelectionWindow&>(chooser).Table();
+        for (int row = 0; row < table.model()->rowCount(); ++row) {
+          customers << table.model()->index(row, 3).data().toString();
+        }
+        ASSERT_FALSE(customers.isEmpty());
+        ASSERT_TRUE(ClickRow(table, 0, table.model()->index(0, 0).data().toString()));
+        Click(chooser, "OK");
+      })
+      .Then(ReadMessage(message));
+  window.OperationAction(2003)->trigger();
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && script.Done(); }));
+  customers.removeDuplicates();
+  EXPECT_EQ(customers, QStringList({"C0005"}));
+  EXPECT_EQ(message.rfind("[Importação de Movimentos de Vendas] Foi criado com sucesso o documento "
+                          "FA-1-",
+                          0),
+            0u)
+      << message;
+  EXPECT_EQ(Rows("SELECT DISTINCT TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'FA'"),
+            std::vector<std::string>{"C0005"});
+}
+
+TEST_F(DeskCompany, CancelledChooserImportsNothing) {
+  desk::MainWindow window(*context_, *components_, *solucao_);
+  ModalScript script;
+  script.Then([](QWidget& chooser) { Click(chooser, "Cancelar"); });
+  ASSERT_TRUE(window.RunOperation(2010));
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy(); }));
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"),
+            std::vector<std::string>{"0"});
+}
+
+TEST_F(DeskCompany, TransferHeaderDialogShowsItsCombosAndTheChoicesReachTheDocument) {
+  std::string id;
+  std::string message;
+  QStringList warehouses;
+  ModalScript script;
+  script.Then(ChooseFirstFiltered(id))
+      .Then([&](QWidget& dialog) {
+        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        EXPECT_EQ(form.windowTitle(), "Transferências de Armazens");
+        QComboBox* warehouse = form.Combo("Armazém Destino");
+        QComboBox* type = form.Combo("Tipo Documento");
+        QComboBox* series = form.Combo("Série");
+        ASSERT_TRUE(warehouse && type && series && form.Combo("Sector"));
+        for (int i = 0; i < warehouse->count(); ++i) warehouses << warehouse->itemText(i);
+        EXPECT_EQ(type->currentText(), "[TRF] Transferência entre Armazéns");
+        // The operator moves to the last warehouse and to the second series with the keyboard.
+        warehouse->setFocus();
+        QTest::keyClick(warehouse, Qt::Key_End);
+        series->setFocus();
+        QTest::keyClick(series, Qt::Key_Down);
+        EXPECT_EQ(series->currentText(), "[N] Transferências Norte");
+        Click(form, "&Confirmar");
+      })
+      .Then(ReadMessage(message));
+  Operation(2008);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(warehouses.front(), "[A01] Armazém Central");
+  EXPECT_EQ(message.rfind("[Importação de Transferências de Armazens] Foi criado com sucesso o "
+                          "documento TRF-N-1-",
+                          0),
+            0u)
+      << message;
+  EXPECT_EQ(Rows("SELECT TPDOC, SERIE, TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
+            std::vector<std::string>{"TRF|N|" + CodeOfItem(qt::FromQ(warehouses.back()))});
+}
+
+TEST_F(DeskCompany, EnterInTheTransferDialogMovesToTheNextFieldWithoutConfirming) {
+  std::string id;
+  bool moved = false;
+  ModalScript script;
+  script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
+    auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+    QComboBox* warehouse = form.Combo("Armazém Destino");
+    warehouse->setFocus();
+    QTest::keyClick(warehouse, Qt::Key_Return);
+    moved = form.Combo("Tipo Documento")->hasFocus();
+    EXPECT_TRUE(form.isVisible());
+    Click(form, "&Cancelar");
+  });
+  Operation(2008);
+  EXPECT_TRUE(moved);
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
+            std::vector<std::string>{"0"});
+}
+
+TEST_F(DeskCompany, TransferDialogClosedWithItsCloseBoxIsCancelled) {
+  std::string id;
+  ModalScript script;
+  script.Then(ChooseFirstFiltered(id)).Then([](QWidget& dialog) { dialog.close(); });
+  Operation(2008);
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
+            std::vector<std::string>{"0"});
+}
+
+}  // namespace
+}  // namespace pellora::testing
