@@ -29,21 +29,27 @@ QStringList Headings(const QTableView& table) {
   return headings;
 }
 
-// Chooses, in the chooser window, the first set whose Leitura holds the filter typed, and
-// remembers its Id.
-ModalScript::Step ChooseFirstFiltered(std::string& id) {
-  return [&id](QWidget& window) {
+// Chooses, in the chooser window, a set other than `avoid` by typing its Leitura in the filter,
+// and remembers its Id.
+ModalScript::Step ChooseFirstFiltered(std::string& id, std::string avoid = "") {
+  return [&id, avoid](QWidget& window) {
     auto* chooser = dynamic_cast<qt::SelectionWindow*>(&window);
     ASSERT_NE(chooser, nullptr) << window.windowTitle().toStdString();
     QTableView& table = *chooser->Table();
-    ASSERT_GT(table.model()->rowCount(), 1);
-    const QString reading = table.model()->index(1, 2).data().toString();
+    const auto id_at = [&table](int row) {
+      return qt::FromQ(table.model()->index(row, 0).data().toString());
+    };
+    int row = 1;
+    while (row < table.model()->rowCount() && id_at(row) == avoid) ++row;
+    ASSERT_LT(row, table.model()->rowCount());
+    const QString reading = table.model()->index(row, 2).data().toString();
     Type(chooser->Filter(), reading);
     ASSERT_GE(table.model()->rowCount(), 1);
     EXPECT_LT(table.model()->rowCount(), 3);
-    const QString chosen = table.model()->index(0, 0).data().toString();
+    row = id_at(0) == avoid ? 1 : 0;
+    const QString chosen = table.model()->index(row, 0).data().toString();
     id = qt::FromQ(chosen);
-    ASSERT_TRUE(ClickRow(table, 0, chosen));
+    ASSERT_TRUE(ClickRow(table, row, chosen));
     Click(window, "OK");
   };
 }
@@ -61,7 +67,11 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
       .Then([&](QWidget& chooser) {
         title = chooser.windowTitle();
         headings = Headings(*static_cast<qt::SelectionWindow&>(chooser).Table());
-        ChooseFirstFiltered(id)(chooser);
+        // The demo's first count has a reading priced 0, which the inventory refuses.
+        ChooseFirstFiltered(id, Rows("SELECT TerminalId || '|' || DataSync FROM "
+                                     "oru_ARM_Picking_Movimentos WHERE TipoMov = 'I' AND "
+                                     "PrecoUnitario = 0")
+                                    .front())(chooser);
       })
       .Then(ReadMessage(message));
   ASSERT_TRUE(window.RunOperation(2005));
