@@ -1,53 +1,117 @@
 #include "runtime/late_bound_object.h"
 
-#include <strings.h>
-
+#include <unordered_map>
 #include <utility>
 
 #include "runtime/error.h"
 
 namespace pellora {
+namespace {
 
-bool LateBoundObject::NoCase::operator()(const std::string& a, const std::string& b) const {
-  return strcasecmp(a.c_str(), b.c_str()) < 0;
+char Folded(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Member names compare without regard to case, looked up without copying the name asked for.
+struct NoCaseHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view name) const {
+    size_t hash = 14695981039346656037ull;
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+    return hash;
+  }
+};
+
+struct NoCaseEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      if (Folded(a[i]) != Folded(b[i])) return false;
+    }
+    return true;
+  }
+};
+
+}  // namespace
+
+class LateBoundObject::Layout {
+ public:
+  std::string class_name;
+  std::vector<std::string> members;      // in order; child objects after the values
+  std::vector<LayoutPtr> child_layouts;  // by member position, or null
+  std::unordered_map<std::string, size_t, NoCaseHash, NoCaseEqual> position;
+};
+
+LateBoundObject::LayoutPtr LateBoundObject::MakeLayout(
+    std::string class_name, const std::vector<std::string>& members,
+    const std::vector<ChildObject>& child_objects) {
+  auto layout = std::make_shared<Layout>();
+  layout->class_name = std::move(class_name);
+  for (const std::string& member : members) {
+    if (layout->position.emplace(member, layout->members.size()).second) {
+      layout->members.push_back(member);
+      layout->child_layouts.push_back(nullptr);
+    }
+  }
+  for (const ChildObject& child : child_objects) {
+    if (layout->position.emplace(child.member, layout->members.size()).second) {
+      layout->members.push_back(child.member);
+      layout->child_layouts.push_back(
+          MakeLayout(layout->class_name + "." + child.member, child.members));
+    }
+  }
+  return layout;
+}
+
+LateBoundObject::LateBoundObject(LayoutPtr layout)
+    : layout_(std::move(layout)),
+      values_(layout_->members.size()),
+      children_(layout_->members.size()) {
+  for (size_t i = 0; i < children_.size(); ++i) {
+    if (layout_->child_layouts[i]) {
+      children_[i] = std::make_unique<LateBoundObject>(layout_->child_layouts[i]);
+    }
+  }
 }
 
 LateBoundObject::LateBoundObject(std::string class_name, const std::vector<std::string>& members,
                                  const std::vector<ChildObject>& child_objects)
-    : class_name_(std::move(class_name)), order_(members) {
-  for (const std::string& member : members) canonical_.emplace(member, member);
-  for (const ChildObject& child : child_objects) {
-    canonical_.emplace(child.member, child.member);
-    children_.emplace(child.member, std::make_unique<LateBoundObject>(
-                                        class_name_ + "." + child.member, child.members));
-  }
+    : LateBoundObject(MakeLayout(std::move(class_name), members, child_objects)) {}
+
+LateBoundObject::LateBoundObject(LateBoundObject&&) noexcept = default;
+LateBoundObject& LateBoundObject::operator=(LateBoundObject&&) noexcept = default;
+LateBoundObject::~LateBoundObject() = default;
+
+const std::string& LateBoundObject::class_name() const {
+  return layout_->class_name;
 }
 
 bool LateBoundObject::IsMember(std::string_view member) const {
-  return canonical_.count(std::string(member)) > 0;
+  return layout_->position.find(member) != layout_->position.end();
 }
 
-const std::string& LateBoundObject::CanonicalName(std::string_view member) const {
-  auto it = canonical_.find(std::string(member));
-  if (it == canonical_.end()) {
-    throw Error(kMemberNotFound, class_name_,
+size_t LateBoundObject::IndexOf(std::string_view member) const {
+  const auto it = layout_->position.find(member);
+  if (it == layout_->position.end()) {
+    throw Error(kMemberNotFound, layout_->class_name,
                 "O objecto não suporta esta propriedade ou método (" + std::string(member) + ").");
   }
   return it->second;
 }
 
 Variant LateBoundObject::Get(std::string_view member) const {
-  auto it = values_.find(CanonicalName(member));
-  return it == values_.end() ? Variant() : it->second;
+  const std::optional<Variant>& value = values_[IndexOf(member)];
+  return value ? *value : Variant();
 }
 
 void LateBoundObject::Set(std::string_view member, const Variant& value) {
-  const std::string& name = CanonicalName(member);
-  if (children_.count(name)) {
-    throw Error(kMemberNotFound, class_name_,
-                "O membro " + name + " é um objecto e não recebe um valor.");
+  const size_t index = IndexOf(member);
+  if (children_[index]) {
+    throw Error(kMemberNotFound, layout_->class_name,
+                "O membro " + layout_->members[index] + " é um objecto e não recebe um valor.");
   }
-  values_[name] = value;
+  values_[index] = value;
 }
 
 LateBoundObject& LateBoundObject::Object(std::string_view member) {
@@ -55,19 +119,18 @@ LateBoundObject& LateBoundObject::Object(std::string_view member) {
 }
 
 const LateBoundObject& LateBoundObject::Object(std::string_view member) const {
-  auto it = children_.find(CanonicalName(member));
-  if (it == children_.end()) {
-    throw Error(kObjectNotSet, class_name_,
+  const size_t index = IndexOf(member);
+  if (!children_[index]) {
+    throw Error(kObjectNotSet, layout_->class_name,
                 "Variável de objecto não definida (" + std::string(member) + ").");
   }
-  return *it->second;
+  return *children_[index];
 }
 
 std::vector<std::pair<std::string, Variant>> LateBoundObject::SetMembers() const {
   std::vector<std::pair<std::string, Variant>> members;
-  for (const std::string& name : order_) {
-    auto it = values_.find(name);
-    if (it != values_.end()) members.emplace_back(name, it->second);
+  for (size_t i = 0; i < values_.size(); ++i) {
+    if (values_[i]) members.emplace_back(layout_->members[i], *values_[i]);
   }
   return members;
 }

@@ -1,8 +1,8 @@
 #ifndef PELLORA_RUNTIME_LATE_BOUND_OBJECT_H_
 #define PELLORA_RUNTIME_LATE_BOUND_OBJECT_H_
 
-#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,11 +20,21 @@ class LateBoundObject {
     std::string member;
     std::vector<std::string> members;
   };
+  // The members of one class of objects, worked out once and shared by all its objects: a
+  // document's lines are many, their members the same.
+  class Layout;
+  using LayoutPtr = std::shared_ptr<const Layout>;
+  static LayoutPtr MakeLayout(std::string class_name, const std::vector<std::string>& members,
+                              const std::vector<ChildObject>& child_objects = {});
 
+  explicit LateBoundObject(LayoutPtr layout);
   LateBoundObject(std::string class_name, const std::vector<std::string>& members,
                   const std::vector<ChildObject>& child_objects = {});
+  LateBoundObject(LateBoundObject&&) noexcept;
+  LateBoundObject& operator=(LateBoundObject&&) noexcept;
+  ~LateBoundObject();
 
-  const std::string& class_name() const { return class_name_; }
+  const std::string& class_name() const;
   bool IsMember(std::string_view member) const;
 
   // The member's value; Empty until set.
@@ -38,16 +48,11 @@ class LateBoundObject {
   std::vector<std::pair<std::string, Variant>> SetMembers() const;
 
  private:
-  struct NoCase {
-    bool operator()(const std::string& a, const std::string& b) const;
-  };
-  const std::string& CanonicalName(std::string_view member) const;  // 438 when unknown
+  size_t IndexOf(std::string_view member) const;  // 438 when unknown
 
-  std::string class_name_;
-  std::vector<std::string> order_;
-  std::map<std::string, std::string, NoCase> canonical_;
-  std::map<std::string, Variant, NoCase> values_;
-  std::map<std::string, std::unique_ptr<LateBoundObject>, NoCase> children_;
+  LayoutPtr layout_;
+  std::vector<std::optional<Variant>> values_;              // by member position; none until set
+  std::vector<std::unique_ptr<LateBoundObject>> children_;  // by member position, or null
 };
 
 using LateBoundPtr = std::shared_ptr<LateBoundObject>;
