@@ -4,36 +4,9 @@
 #include <utility>
 
 #include "runtime/error.h"
+#include "runtime/text.h"
 
 namespace pellora {
-namespace {
-
-char Folded(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Member names compare without regard to case, looked up without copying the name asked for.
-struct NoCaseHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view name) const {
-    size_t hash = 14695981039346656037ull;
-    for (char c : name) hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
-    return hash;
-  }
-};
-
-struct NoCaseEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-      if (Folded(a[i]) != Folded(b[i])) return false;
-    }
-    return true;
-  }
-};
-
-}  // namespace
 
 class LateBoundObject::Layout {
  public:

@@ -27,8 +27,8 @@ constexpr char kSource[] = "ADODB.Recordset";
 // in row order, new rows appended). `position` is an index into that view; -1 is BOF and the
 // view's size is EOF.
 struct Recordset::Impl {
-  std::vector<FieldDef> fields;
-  std::unordered_map<std::string, size_t> field_by_name;  // upper-case name
+  FieldSetPtr fields = std::make_shared<FieldSet>();
+  std::shared_ptr<FieldSet> appending;  // `fields` while this recordset appends to its own set
   bool open = false;
   RowTable table;
   std::string filter;
@@ -68,8 +68,8 @@ struct Recordset::Impl {
     if (open) Raise(kAdoObjectOpen);
   }
   size_t FieldIndexOf(std::string_view name) const {
-    auto found = field_by_name.find(UCase(name));
-    if (found == field_by_name.end()) Raise(kAdoItemNotFound);
+    auto found = fields->position.find(name);
+    if (found == fields->position.end()) Raise(kAdoItemNotFound);
     return found->second;
   }
   // Every move, filter and find leaves the row being edited; ADO saves it first.
@@ -153,7 +153,7 @@ Recordset::Recordset() : impl_(std::make_unique<Impl>()) {}
 Recordset::~Recordset() = default;
 
 size_t Recordset::FieldCount() const {
-  return impl_->fields.size();
+  return impl_->fields->defs.size();
 }
 
 Field Recordset::Fields(size_t index) {
@@ -166,12 +166,12 @@ Field Recordset::Fields(std::string_view name) {
 }
 
 bool Recordset::HasField(std::string_view name) const {
-  return impl_->field_by_name.contains(UCase(name));
+  return impl_->fields->position.contains(name);
 }
 
 const FieldDef& Recordset::FieldDefAt(size_t index) const {
-  if (index >= impl_->fields.size()) Raise(kAdoItemNotFound);
-  return impl_->fields[index];
+  if (index >= impl_->fields->defs.size()) Raise(kAdoItemNotFound);
+  return impl_->fields->defs[index];
 }
 
 void Recordset::AppendField(const std::string& name, int type, long defined_size, long attributes) {
@@ -183,10 +183,23 @@ void Recordset::AppendField(const std::string& name, int type, long defined_size
   AppendField(std::move(def));
 }
 
+void FieldSet::Append(FieldDef def) {
+  position.emplace(def.name, defs.size());
+  defs.push_back(std::move(def));
+}
+
 void Recordset::AppendField(FieldDef def) {
   impl_->RequireClosed();
-  impl_->field_by_name.emplace(UCase(def.name), impl_->fields.size());
-  impl_->fields.push_back(std::move(def));
+  if (impl_->appending != impl_->fields) {  // a set given by SetFields may be shared
+    impl_->appending = std::make_shared<FieldSet>(*impl_->fields);
+    impl_->fields = impl_->appending;
+  }
+  impl_->appending->Append(std::move(def));
+}
+
+void Recordset::SetFields(FieldSetPtr fields) {
+  impl_->RequireClosed();
+  impl_->fields = std::move(fields);
 }
 
 // ---- Life
@@ -212,7 +225,7 @@ void Recordset::Close() {
 
 void Recordset::LoadRow(std::vector<Variant> values) {
   impl_->RequireClosed();
-  if (values.size() != impl_->fields.size()) Raise(kAdoInvalidArgument);
+  if (values.size() != impl_->fields->defs.size()) Raise(kAdoInvalidArgument);
   impl_->table.Append(std::move(values), RowState::kUnchanged);
 }
 

@@ -5,8 +5,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "runtime/text.h"
 #include "runtime/variant.h"
 
 namespace pellora {
@@ -67,6 +69,16 @@ struct FieldDef {
   bool identity = false;    // filled by the database on insert
 };
 
+// The fields of a recordset in order, found by name without regard to case. Recordsets of the
+// same query share one.
+struct FieldSet {
+  std::vector<FieldDef> defs;
+  std::unordered_map<std::string, size_t, NoCaseHash, NoCaseEqual> position;
+
+  void Append(FieldDef def);
+};
+using FieldSetPtr = std::shared_ptr<const FieldSet>;
+
 class Recordset;
 
 // One field of the current row, as ADO's Field object.
@@ -114,8 +126,8 @@ class Recordset {
 
   // ---- Fields
   size_t FieldCount() const;
-  Field Fields(size_t index);                // 3265 when out of range
-  Field Fields(std::string_view name);       // case-insensitive; 3265 when unknown
+  Field Fields(size_t index);           // 3265 when out of range
+  Field Fields(std::string_view name);  // case-insensitive; 3265 when unknown
   Field operator[](std::string_view name) { return Fields(name); }
   bool HasField(std::string_view name) const;
   const FieldDef& FieldDefAt(size_t index) const;
@@ -125,6 +137,8 @@ class Recordset {
                    long attributes = adFldUnspecified);
   // Backend use: append a field with its full definition before Open.
   void AppendField(FieldDef def);
+  // Backend use: every field at once, before Open.
+  void SetFields(FieldSetPtr fields);
 
   // ---- Life
   // Opens the recordset with the fields appended (fabricated recordsets start empty, BOF and
@@ -143,7 +157,7 @@ class Recordset {
   void MoveLast();
   void MoveNext();
   void MovePrevious();
-  long RecordCount() const;  // visible rows (under the filter)
+  long RecordCount() const;       // visible rows (under the filter)
   long AbsolutePosition() const;  // 1-based within the visible rows; adPosBOF / adPosEOF
   void SetAbsolutePosition(long position);
 
@@ -154,8 +168,7 @@ class Recordset {
   const std::string& Filter() const;
   // One criterion; searches from the current row (inclusive) after skipping `skip_rows`;
   // not found leaves EOF (forward) or BOF (backward).
-  void Find(const std::string& criterion, long skip_rows = 0,
-            int direction = adSearchForward);
+  void Find(const std::string& criterion, long skip_rows = 0, int direction = adSearchForward);
 
   // ---- Editing
   void AddNew();

@@ -148,6 +148,16 @@ int CompareTextNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+size_t HashTextNoCase(std::string_view text) {
+  size_t hash = 14695981039346656037ull;  // FNV-1a over the folded bytes
+  bool after_latin1_lead = false;
+  for (char c : text) {
+    hash = (hash ^ FoldByte(c, after_latin1_lead)) * 1099511628211ull;
+    after_latin1_lead = static_cast<unsigned char>(c) == kLatin1Lead;
+  }
+  return hash;
+}
+
 std::string QuoteEscape(std::string_view text) {
   return Replace(text, "'", "''");
 }

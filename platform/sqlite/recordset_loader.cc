@@ -1,5 +1,7 @@
 #include "platform/sqlite/recordset_loader.h"
 
+#include <algorithm>
+
 #include "platform/sqlite/declared_types.h"
 #include "platform/sqlite/sql_value.h"
 
@@ -81,16 +83,19 @@ RecordsetPtr LoadRecordset(Statement& statement, const std::vector<ColumnType>& 
                            const SchemaCache& schema) {
   sqlite3_stmt* stmt = statement.handle();
   const int count = sqlite3_column_count(stmt);
-  // A query typed the same way is described the same way, until the schema changes.
+  // A query typed the same way is described the same way, until the schema changes: its
+  // recordsets share one set of fields.
   const std::string query = DescriptionKey(statement.Text(), types);
-  std::vector<FieldDef> defs;
-  if (const std::vector<FieldDef>* described = schema.ResultColumns(query)) {
-    defs = *described;
-  } else {
+  FieldSetPtr described = schema.ResultColumns(query);
+  if (!described) {
+    auto fields = std::make_shared<FieldSet>();
     for (int column = 0; column < count; ++column) {
-      defs.push_back(DescribeColumn(stmt, column, types, schema));
+      FieldDef def = DescribeColumn(stmt, column, types, schema);
+      if (def.type != adEmpty) def.attributes |= TypeAttributes(def.type);
+      fields->Append(std::move(def));
     }
-    schema.KeepResultColumns(query, defs);
+    described = fields;
+    schema.KeepResultColumns(query, described);
   }
   std::vector<std::vector<SqlValue>> rows;
   while (statement.Step()) {
@@ -98,21 +103,30 @@ RecordsetPtr LoadRecordset(Statement& statement, const std::vector<ColumnType>& 
     for (int column = 0; column < count; ++column) row.push_back(ReadColumn(stmt, column));
   }
 
-  auto recordset = std::make_shared<Recordset>();
-  for (size_t column = 0; column < defs.size(); ++column) {
-    FieldDef& def = defs[column];
-    if (def.type == adEmpty) {
-      const ColumnType type = TypeFromValues(column, rows);
-      def.type = type.ado_type;
-      def.defined_size = type.defined_size;
+  // Columns nothing typed take the type of their values, in this recordset only.
+  FieldSetPtr fields = described;
+  if (std::any_of(described->defs.begin(), described->defs.end(),
+                  [](const FieldDef& def) { return def.type == adEmpty; })) {
+    auto typed = std::make_shared<FieldSet>();
+    for (size_t column = 0; column < described->defs.size(); ++column) {
+      FieldDef def = described->defs[column];
+      if (def.type == adEmpty) {
+        const ColumnType type = TypeFromValues(column, rows);
+        def.type = type.ado_type;
+        def.defined_size = type.defined_size;
+        def.attributes |= TypeAttributes(def.type);
+      }
+      typed->Append(std::move(def));
     }
-    def.attributes |= TypeAttributes(def.type);
-    recordset->AppendField(def);
+    fields = typed;
   }
+  auto recordset = std::make_shared<Recordset>();
+  recordset->SetFields(fields);
   for (const auto& row : rows) {
     std::vector<Variant> values;
+    values.reserve(row.size());
     for (size_t column = 0; column < row.size(); ++column) {
-      values.push_back(ToVariant(row[column], defs[column].type));
+      values.push_back(ToVariant(row[column], fields->defs[column].type));
     }
     recordset->LoadRow(std::move(values));
   }

@@ -61,12 +61,12 @@ std::optional<ColumnType> SchemaCache::ColumnTypeOf(std::string_view table,
   return type;
 }
 
-const std::vector<FieldDef>* SchemaCache::ResultColumns(std::string_view sql) const {
+FieldSetPtr SchemaCache::ResultColumns(std::string_view sql) const {
   const auto found = result_columns_.find(sql);
-  return found == result_columns_.end() ? nullptr : &found->second;
+  return found == result_columns_.end() ? nullptr : found->second;
 }
 
-void SchemaCache::KeepResultColumns(std::string_view sql, std::vector<FieldDef> columns) const {
+void SchemaCache::KeepResultColumns(std::string_view sql, FieldSetPtr columns) const {
   if (result_columns_.size() >= kResultColumnsKept) result_columns_.clear();
   result_columns_.emplace(std::string(sql), std::move(columns));
 }

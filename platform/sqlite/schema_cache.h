@@ -50,8 +50,8 @@ class SchemaCache : public SchemaInfo {
 
   // The result columns of the query `sql` as described before, or nullptr: a query sent for
   // every line of a document is described once.
-  const std::vector<FieldDef>* ResultColumns(std::string_view sql) const;
-  void KeepResultColumns(std::string_view sql, std::vector<FieldDef> columns) const;
+  FieldSetPtr ResultColumns(std::string_view sql) const;
+  void KeepResultColumns(std::string_view sql, FieldSetPtr columns) const;
 
  private:
   const Database& db_;
@@ -59,7 +59,7 @@ class SchemaCache : public SchemaInfo {
   uint64_t generation_ = 0;
   // Enough for the queries an import repeats; queries that never repeat are let go when it fills.
   static constexpr size_t kResultColumnsKept = 256;
-  mutable std::map<std::string, std::vector<FieldDef>, std::less<>> result_columns_;
+  mutable std::map<std::string, FieldSetPtr, std::less<>> result_columns_;
 };
 
 // True for SQLite text that creates, alters or drops something (its first word says so).
