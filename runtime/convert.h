@@ -11,8 +11,8 @@ namespace pellora {
 // Null raises 94, texts that are not numbers raise 13, values out of range raise 6.
 std::string CStr(const Variant& value);
 double CDbl(const Variant& value);
-int32_t CLng(const Variant& value);   // banker's rounding
-int16_t CInt(const Variant& value);   // banker's rounding
+int32_t CLng(const Variant& value);  // banker's rounding
+int16_t CInt(const Variant& value);  // banker's rounding
 bool CBool(const Variant& value);
 Currency CCur(const Variant& value);
 Date CDate(const Variant& value);

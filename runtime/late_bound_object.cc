@@ -1,10 +1,9 @@
 #include "runtime/late_bound_object.h"
 
-#include <unordered_map>
 #include <utility>
 
 #include "runtime/error.h"
-#include "runtime/text.h"
+#include "runtime/name_index.h"
 
 namespace pellora {
 
@@ -13,7 +12,7 @@ class LateBoundObject::Layout {
   std::string class_name;
   std::vector<std::string> members;      // in order; child objects after the values
   std::vector<LayoutPtr> child_layouts;  // by member position, or null
-  std::unordered_map<std::string, size_t, NoCaseHash, NoCaseEqual> position;
+  NameIndex position;
 };
 
 LateBoundObject::LayoutPtr LateBoundObject::MakeLayout(
@@ -22,13 +21,13 @@ LateBoundObject::LayoutPtr LateBoundObject::MakeLayout(
   auto layout = std::make_shared<Layout>();
   layout->class_name = std::move(class_name);
   for (const std::string& member : members) {
-    if (layout->position.emplace(member, layout->members.size()).second) {
+    if (layout->position.Add(member, layout->members.size())) {
       layout->members.push_back(member);
       layout->child_layouts.push_back(nullptr);
     }
   }
   for (const ChildObject& child : child_objects) {
-    if (layout->position.emplace(child.member, layout->members.size()).second) {
+    if (layout->position.Add(child.member, layout->members.size())) {
       layout->members.push_back(child.member);
       layout->child_layouts.push_back(
           MakeLayout(layout->class_name + "." + child.member, child.members));
@@ -61,16 +60,16 @@ const std::string& LateBoundObject::class_name() const {
 }
 
 bool LateBoundObject::IsMember(std::string_view member) const {
-  return layout_->position.find(member) != layout_->position.end();
+  return layout_->position.Find(member).has_value();
 }
 
 size_t LateBoundObject::IndexOf(std::string_view member) const {
-  const auto it = layout_->position.find(member);
-  if (it == layout_->position.end()) {
+  const std::optional<size_t> position = layout_->position.Find(member);
+  if (!position) {
     throw Error(kMemberNotFound, layout_->class_name,
                 "O objecto não suporta esta propriedade ou método (" + std::string(member) + ").");
   }
-  return it->second;
+  return *position;
 }
 
 Variant LateBoundObject::Get(std::string_view member) const {

@@ -68,9 +68,9 @@ struct Recordset::Impl {
     if (open) Raise(kAdoObjectOpen);
   }
   size_t FieldIndexOf(std::string_view name) const {
-    auto found = fields->position.find(name);
-    if (found == fields->position.end()) Raise(kAdoItemNotFound);
-    return found->second;
+    const std::optional<size_t> found = fields->position.Find(name);
+    if (!found) Raise(kAdoItemNotFound);
+    return *found;
   }
   // Every move, filter and find leaves the row being edited; ADO saves it first.
   void UpdateBeforeLeaving(Recordset& self) {
@@ -166,7 +166,7 @@ Field Recordset::Fields(std::string_view name) {
 }
 
 bool Recordset::HasField(std::string_view name) const {
-  return impl_->fields->position.contains(name);
+  return impl_->fields->position.Find(name).has_value();
 }
 
 const FieldDef& Recordset::FieldDefAt(size_t index) const {
@@ -184,7 +184,7 @@ void Recordset::AppendField(const std::string& name, int type, long defined_size
 }
 
 void FieldSet::Append(FieldDef def) {
-  position.emplace(def.name, defs.size());
+  position.Add(def.name, defs.size());
   defs.push_back(std::move(def));
 }
 

@@ -5,10 +5,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "runtime/text.h"
+#include "runtime/name_index.h"
 #include "runtime/variant.h"
 
 namespace pellora {
@@ -73,7 +72,7 @@ struct FieldDef {
 // same query share one.
 struct FieldSet {
   std::vector<FieldDef> defs;
-  std::unordered_map<std::string, size_t, NoCaseHash, NoCaseEqual> position;
+  NameIndex position;
 
   void Append(FieldDef def);
 };

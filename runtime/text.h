@@ -23,18 +23,6 @@ int CompareTextNoCase(std::string_view a, std::string_view b);
 // A hash that texts equal under CompareTextNoCase share.
 size_t HashTextNoCase(std::string_view text);
 
-// Hash and equality for unordered containers of names compared without regard to case, looked
-// up by string_view without copying the name asked for.
-struct NoCaseHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view text) const { return HashTextNoCase(text); }
-};
-struct NoCaseEqual {
-  using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const {
-    return a.size() == b.size() && CompareTextNoCase(a, b) == 0;
-  }
-};
 // Doubles every single quote, for a value embedded between quotes in SQL or a filter.
 std::string QuoteEscape(std::string_view text);
 

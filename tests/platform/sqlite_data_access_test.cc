@@ -3,6 +3,7 @@
 #include <fstream>
 #include <functional>
 
+#include "runtime/convert.h"
 #include "runtime/date.h"
 #include "tests/platform/sqlite_test_company.h"
 
@@ -200,6 +201,45 @@ TEST_F(SqliteDataAccessTest, ARepeatedUpdateRunsAgainOnceAnythingElseRan) {
   data_.ExecuteCommand("", mark);
   data_.CommitTransaction();
   EXPECT_EQ(Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value(), Variant("marcado"));
+}
+
+}  // namespace
+}  // namespace pellora::sqlite
+
+namespace pellora::sqlite {
+namespace {
+
+// The host's rows go with their values beside one text: each run binds its own values, the
+// texts repeat without being run again as a repeat would be, and a count of values that does not
+// match the markers fails naming the statement.
+TEST_F(SqliteDataAccessTest, ValuesStandForTheMarkersOfOneText) {
+  Prepare(kArticles);
+  const std::string insert = "INSERT INTO ARTIGOS (CODIGO, NOME, STDISP) VALUES (?, ?, ?)";
+  data_.BeginTransaction();
+  data_.RunWithValues(insert, {Variant("A1"), Variant("Caixa d'água"), Variant(int32_t{2})});
+  data_.RunWithValues(insert, {Variant("A2"), Variant::Null(), Variant(2.5)});
+  const std::string update = "UPDATE ARTIGOS SET STDISP = STDISP + ? WHERE CODIGO = ?";
+  data_.RunWithValues(update, {Variant(int32_t{1}), Variant("a1")});
+  data_.RunWithValues(update, {Variant(int32_t{1}), Variant("a1")});
+  data_.CommitTransaction();
+
+  RecordsetPtr rows = data_.RunWithValues(
+      "SELECT CODIGO, NOME, STDISP FROM ARTIGOS WHERE CODIGO IN (?, ?) "
+      "ORDER BY CODIGO",
+      {Variant("A1"), Variant("A2")});
+  ASSERT_EQ(rows->RecordCount(), 2);
+  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("Caixa d'água"));
+  EXPECT_EQ(CDbl(rows->Fields("STDISP").Value()), 4.0);
+  rows->MoveNext();
+  EXPECT_TRUE(rows->Fields("NOME").Value().IsNull());
+  EXPECT_EQ(CDbl(rows->Fields("STDISP").Value()), 2.5);
+
+  EXPECT_EQ(ErrorNumberOf([&] { data_.RunWithValues(update, {Variant(int32_t{1})}); }),
+            kDatabaseError);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              data_.RunWithValues(update, {Variant(int32_t{1}), Variant("A1"), Variant("x")});
+            }),
+            kDatabaseError);
 }
 
 }  // namespace
