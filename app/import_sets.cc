@@ -28,11 +28,13 @@ const KindReadings& ReadingsOf(TipoImportacao kind) {
   return kReadings.at(kind);
 }
 
-}  // namespace
-
+// How one set of a choice is known once its readings come back from the company: codes compare
+// without regard to case.
 std::string SetKey(const std::string& terminal, const std::string& sync) {
   return UCase(terminal) + "|" + UCase(sync);
 }
+
+}  // namespace
 
 long PendingReadings(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets) {
   const KindReadings& taken = ReadingsOf(kind);

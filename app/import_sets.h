@@ -14,10 +14,6 @@ namespace pellora::app {
 // UsageError when a set does not exist or holds readings that the import of `kind` does not take.
 long PendingReadings(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets);
 
-// How one set of a choice is known once its readings come back from the company: codes compare
-// without regard to case.
-std::string SetKey(const std::string& terminal, const std::string& sync);
-
 // What `pellora import` says when another workstation took every chosen reading first.
 inline constexpr char kNothingPending[] =
     "As leituras escolhidas já não estão pendentes: foram importadas ou anuladas noutro posto.";

@@ -4,19 +4,12 @@
 
 #include "runtime/convert.h"
 #include "runtime/date.h"
+#include "runtime/date_text.h"
 #include "runtime/locale.h"
 #include "runtime/text.h"
 
 namespace pellora::app {
 namespace {
-
-std::string DateText(Date value) {
-  DateParts p = PartsOf(value);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
-                p.minute, p.second);
-  return text;
-}
 
 std::string HexText(const Bytes& bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
@@ -32,7 +25,7 @@ std::string HexText(const Bytes& bytes) {
 
 std::string PlainText(const Variant& value) {
   if (value.IsNull()) return "NULL";
-  if (value.type() == VarType::kDate) return DateText(value.AsDate());
+  if (value.type() == VarType::kDate) return IsoDateTimeText(value.AsDate());
   if (value.type() == VarType::kByteArray) return HexText(value.AsBytes());
   if (value.IsNumber()) return Replace(CStr(value), CurrentLocale().decimal_separator, ".");
   return CStr(value);

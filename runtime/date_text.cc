@@ -1,5 +1,7 @@
 #include "runtime/date_text.h"
 
+#include <cstdio>
+
 #include "runtime/date.h"
 
 namespace pellora {
@@ -86,6 +88,14 @@ std::optional<Date> ParseDateText(std::string_view text) {
   // A day past the month's end comes back as another day: 31-04 is no date.
   if (PartsOf(date).day != parts.day) return std::nullopt;
   return date;
+}
+
+std::string IsoDateTimeText(Date date) {
+  const DateParts p = PartsOf(date);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                p.minute, p.second);
+  return text;
 }
 
 }  // namespace pellora

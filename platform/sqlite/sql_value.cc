@@ -14,14 +14,6 @@ namespace {
 // Length of 'YYYY-MM-DD HH:MM:SS'; fractions of a second after it are dropped.
 constexpr size_t kDateTimeLength = 19;
 
-std::string DateText(Date date) {
-  const DateParts parts = PartsOf(date);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", parts.year, parts.month,
-                parts.day, parts.hour, parts.minute, parts.second);
-  return text;
-}
-
 // The value as stored, for untyped columns and values that do not fit their column's type.
 Variant AsStored(const SqlValue& value) {
   struct Visitor {
@@ -178,7 +170,7 @@ SqlValue FromVariant(const Variant& value) {
     case VarType::kCurrency:
       return value.AsCurrency().ToDouble();
     case VarType::kDate:
-      return DateText(value.AsDate());
+      return IsoDateTimeText(value.AsDate());
     case VarType::kString:
       return value.AsString();
     case VarType::kBoolean:

@@ -5,6 +5,7 @@
 #include "platform/vela/sql_literal.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
+#include "runtime/date_text.h"
 
 namespace pellora::vela {
 
@@ -87,7 +88,7 @@ void InsertLine(DataAccess& data_access, const LateBoundObject& line, int number
 void InsertHeader(DataAccess& data_access, const DocumentContent& document,
                   const DocumentType& type, const DocumentKey& key, double lines_total) {
   const Date now = Now();
-  const Variant today(DateTimeText(DateOnly(now)));
+  const Variant today(IsoDateTimeText(DateOnly(now)));
   const Variant time(TimeOfDayText(now));
   InsertStatement insert("DOCGCCAB");
   insert.AddKey(key, "TPDOC");

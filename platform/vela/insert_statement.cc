@@ -4,6 +4,7 @@
 #include "platform/vela/member_values.h"
 #include "platform/vela/sql_literal.h"
 #include "runtime/convert.h"
+#include "runtime/date_text.h"
 
 namespace pellora::vela {
 
@@ -18,7 +19,7 @@ Variant StoredValue(const Variant& value, ColumnKind kind) {
     case ColumnKind::kFlag:
       return Variant(static_cast<int32_t>(CDbl(value) != 0 ? 1 : 0));
     case ColumnKind::kDate:
-      return Variant(DateTimeText(CDate(value)));
+      return Variant(IsoDateTimeText(CDate(value)));
   }
   return Variant::Null();
 }

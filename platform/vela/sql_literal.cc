@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "runtime/date.h"
+#include "runtime/date_text.h"
 #include "runtime/text.h"
 
 namespace pellora::vela {
@@ -22,15 +23,7 @@ std::string SqlNumber(double value) {
 }
 
 std::string SqlDateTime(Date date) {
-  return "'" + DateTimeText(date) + "'";
-}
-
-std::string DateTimeText(Date date) {
-  const DateParts p = PartsOf(date);
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
-                p.hour, p.minute, p.second);
-  return buffer;
+  return "'" + IsoDateTimeText(date) + "'";
 }
 
 Variant NumberValue(double value) {

@@ -16,8 +16,6 @@ std::string SqlText(std::string_view text);
 std::string SqlNumber(double value);
 // 'yyyy-MM-dd HH:mm:ss'.
 std::string SqlDateTime(Date date);
-// yyyy-MM-dd HH:mm:ss, the text a date is stored as.
-std::string DateTimeText(Date date);
 // A number as a command's value: whole numbers as integers, as their literal would be.
 Variant NumberValue(double value);
 // "HH:mm:ss" of the date's time of day.

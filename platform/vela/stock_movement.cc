@@ -8,6 +8,7 @@
 #include "platform/vela/member_values.h"
 #include "platform/vela/serial_stock.h"
 #include "platform/vela/sql_literal.h"
+#include "runtime/date_text.h"
 #include "runtime/error.h"
 
 namespace pellora::vela {
@@ -166,7 +167,7 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
 void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
                       const DocumentType& type, const DocumentKey& key) {
   const Movement movement{data_access, type, key, TextMember(document.cab, "Terceiro"),
-                          DateTimeText(*DateMember(document.cab, "Data"))};
+                          IsoDateTimeText(*DateMember(document.cab, "Data"))};
   StockChanges changes;
   for (const LateBoundPtr& line : document.lines) AddLineStock(movement, *line, changes);
   ApplyStockChanges(data_access, changes);
