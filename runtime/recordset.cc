@@ -229,6 +229,16 @@ void Recordset::LoadRow(std::vector<Variant> values) {
   impl_->table.Append(std::move(values), RowState::kUnchanged);
 }
 
+std::shared_ptr<Recordset> Recordset::CopyOfRows() const {
+  auto copy = std::make_shared<Recordset>();
+  copy->impl_->fields = impl_->fields;
+  for (size_t row = 0; row < impl_->table.size(); ++row) {
+    copy->impl_->table.Append(impl_->table.Values(row), RowState::kUnchanged);
+  }
+  copy->Open();
+  return copy;
+}
+
 void Recordset::SetWriter(std::shared_ptr<RecordsetWriter> writer) {
   impl_->writer = std::move(writer);
 }

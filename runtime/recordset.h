@@ -147,6 +147,9 @@ class Recordset {
   void Close();
   // Backend use: a row as read from the database (unchanged). Values are taken as given.
   void LoadRow(std::vector<Variant> values);
+  // A new open recordset on its first row, with these fields and every row's current values,
+  // unchanged and unfiltered; later changes to either do not reach the other.
+  std::shared_ptr<Recordset> CopyOfRows() const;
   void SetWriter(std::shared_ptr<RecordsetWriter> writer);
 
   // ---- Cursor

@@ -35,6 +35,7 @@ void BatchRunner::RunStep(const Step& step) {
       if (IsTrue(Scalar(step.sql).value_or(std::monostate()))) Run(step.body);
       break;
     case Step::Kind::kAlterColumn:
+      only_read_ = false;
       AlterColumn(db_, schema_, step.table, step.column, step.column_type);
       break;
   }
@@ -43,7 +44,9 @@ void BatchRunner::RunStep(const Step& step) {
 void BatchRunner::RunSql(const Step& step) {
   db_.EachStatement(step.sql, [&](Statement& statement) {
     Bind(statement);
-    if (sqlite3_column_count(statement.handle()) > 0) {
+    const bool returns_rows = sqlite3_column_count(statement.handle()) > 0;
+    only_read_ = only_read_ && returns_rows && sqlite3_stmt_readonly(statement.handle()) != 0;
+    if (returns_rows) {
       result_ = LoadRecordset(statement, step.columns, schema_);
     } else {
       while (statement.Step()) {

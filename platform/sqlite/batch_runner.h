@@ -25,6 +25,8 @@ class BatchRunner {
   RecordsetPtr Run(const std::vector<Step>& steps);
   // Raises when the batch had fewer "?" markers than values.
   void CheckEveryValueUsed(std::string_view batch) const;
+  // True when every statement run so far only read rows and returned them.
+  bool OnlyRead() const { return only_read_; }
 
  private:
   void RunStep(const Step& step);
@@ -40,6 +42,7 @@ class BatchRunner {
   std::vector<SqlValue> values_;
   size_t next_value_ = 0;
   RecordsetPtr result_;
+  bool only_read_ = true;
 };
 
 }  // namespace pellora::sqlite

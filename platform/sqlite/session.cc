@@ -18,11 +18,19 @@ RecordsetPtr RowsOrEmpty(RecordsetPtr rows) {
 }  // namespace
 
 RecordsetPtr Session::Run(std::string_view tsql) {
+  if (depth_ > 0) {
+    if (RecordsetPtr kept = results_.Find(tsql)) {
+      last_repeatable_.clear();
+      return kept;
+    }
+  }
   RecordsetPtr rows;
   if (depth_ == 0 || tsql != last_repeatable_) {
     last_repeatable_.clear();
     const std::shared_ptr<const Translation> translation = translations_.Get(tsql, schema_);
-    rows = BatchRunner(*db_, schema_).Run(translation->steps);
+    BatchRunner runner(*db_, schema_);
+    rows = runner.Run(translation->steps);
+    NoteRun(tsql, runner, rows);
     if (depth_ > 0 && translation->repeatable_update) last_repeatable_ = tsql;
   }
   return RowsOrEmpty(std::move(rows));
@@ -37,7 +45,16 @@ RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& val
   BatchRunner runner(*db_, schema_, std::move(stored));
   RecordsetPtr rows = runner.Run(translation->steps);
   runner.CheckEveryValueUsed(tsql);
+  if (!runner.OnlyRead()) results_.Clear();
   return RowsOrEmpty(std::move(rows));
+}
+
+void Session::NoteRun(std::string_view tsql, const BatchRunner& runner, const RecordsetPtr& rows) {
+  if (!runner.OnlyRead()) {
+    results_.Clear();
+  } else if (depth_ > 0 && rows) {
+    results_.Keep(tsql, *rows);
+  }
 }
 
 // The outermost level takes the write lock at once, waiting while another workstation holds

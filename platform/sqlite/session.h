@@ -6,11 +6,14 @@
 #include <string_view>
 
 #include "platform/sqlite/database.h"
+#include "platform/sqlite/result_cache.h"
 #include "platform/sqlite/schema_cache.h"
 #include "platform/sqlite/translation_cache.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
+
+class BatchRunner;
 
 // An open company database with what the add-in's SQL text needs around it: the schema the
 // translator consults and the nested transactions.
@@ -22,13 +25,17 @@ class Session {
 
   // Translates and runs the T-SQL batch `tsql`: the rows of its last statement that returned
   // any, or an empty open Recordset. Inside a transaction, a repeatable UPDATE sent again right
-  // after itself is not run again.
+  // after itself is not run again, and a query sent again while nothing was written gives a
+  // copy of the rows it gave before.
   RecordsetPtr Run(std::string_view tsql);
   // The same with each "?" of the batch standing for the next of `values`; never skipped as a
   // repeat, since the values may differ.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
   // Tells the session that rows were written other than through Run.
-  void NoteWrite() { last_repeatable_.clear(); }
+  void NoteWrite() {
+    last_repeatable_.clear();
+    results_.Clear();
+  }
 
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
   // rolling back a level undoes what was done since its Begin.
@@ -39,10 +46,14 @@ class Session {
 
  private:
   static std::string LevelName(int level);
+  // Keeps the rows of a batch that only read, inside a transaction; forgets every kept result
+  // when the batch wrote.
+  void NoteRun(std::string_view tsql, const BatchRunner& runner, const RecordsetPtr& rows);
 
   std::unique_ptr<Database> db_;
   SchemaCache schema_;
   TranslationCache translations_;
+  ResultCache results_;
   int depth_ = 0;
   std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
