@@ -10,7 +10,8 @@
 namespace pellora {
 
 // Positions of names found without regard to case (accented letters too), as member and field
-// names are: the name asked for is hashed once and compared only with names of the same hash.
+// names are: an open-addressed table, so that a name asked for is hashed once and usually
+// compared with one entry only.
 class NameIndex {
  public:
   // False, changing nothing, when `name` is there already.
@@ -19,11 +20,19 @@ class NameIndex {
 
  private:
   struct Entry {
-    size_t hash;
+    size_t hash = 0;
     std::string name;
-    size_t position;
+    size_t position = kEmpty;
   };
-  std::vector<Entry> entries_;  // by hash
+  static constexpr size_t kEmpty = static_cast<size_t>(-1);
+
+  // The slot holding `name`, or the empty slot where it would go.
+  size_t SlotOf(std::string_view name, size_t hash) const;
+  // Doubles the table, keeping it at most half full.
+  void Grow();
+
+  std::vector<Entry> slots_;  // a power of two in size, or empty
+  size_t count_ = 0;
 };
 
 }  // namespace pellora

@@ -55,12 +55,15 @@ void InsertStatement::AddMembers(const LateBoundObject& object,
 }
 
 std::string InsertStatement::Text() const {
-  std::string columns, markers;
-  for (const std::string& column : columns_) {
-    columns += (columns.empty() ? "" : ", ") + column;
-    markers += markers.empty() ? "?" : ", ?";
+  std::string text = "INSERT INTO " + table_ + " (";
+  text.reserve(text.size() + 16 * columns_.size() + 10);
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    if (i > 0) text += ", ";
+    text += columns_[i];
   }
-  return "INSERT INTO " + table_ + " (" + columns + ") VALUES (" + markers + ")";
+  text += ") VALUES (";
+  for (size_t i = 0; i < columns_.size(); ++i) text += i == 0 ? "?" : ", ?";
+  return text + ")";
 }
 
 void InsertStatement::Run(DataAccess& data_access) const {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "runtime/error.h"
 #include "tests/runtime/error_number_of.h"
 
@@ -64,6 +67,33 @@ TEST(TextTest, CompareTextNoCaseFoldsCaseButKeepsAccents) {
   EXPECT_GT(CompareTextNoCase("b", "A"), 0);
   EXPECT_LT(CompareTextNoCase("ab", "AB "), 0);
   EXPECT_LT(CompareTextNoCase("Z_", "za"), 0);
+}
+
+// Names are hashed eight bytes at a time: case folds at any place in the word, accented
+// letters split across two words, and the bytes beside 'A' and 'Z' that must stay as they are.
+TEST(TextTest, TextsEqualWithoutCaseShareTheirHashAndOnlyThey) {
+  const std::vector<std::string> texts = {"",
+                                          "a",
+                                          "PrecoUnitario",
+                                          "PRECOUNITARIO",
+                                          "precounitariO",
+                                          "ABCDEFGÇ",
+                                          "abcdefgç",
+                                          "abcdefgc",
+                                          "1234567Ação",
+                                          "1234567AÇÃO",
+                                          "@[",
+                                          "`{",
+                                          "×÷",
+                                          "Quantidade",
+                                          "QuantidadE ",
+                                          "quantidade"};
+  for (const std::string& a : texts) {
+    for (const std::string& b : texts) {
+      EXPECT_EQ(HashTextNoCase(a) == HashTextNoCase(b), CompareTextNoCase(a, b) == 0)
+          << a << " / " << b;
+    }
+  }
 }
 
 }  // namespace
