@@ -74,6 +74,11 @@ class Parser {
       if (groups.size() * ClauseCount(right) + right.size() * ClauseCount(groups) > kMaxClauses) {
         Malformed();
       }
+      if (right.size() == 1) {
+        // The usual "A AND B": every group gains the one right group; nothing to multiply.
+        for (auto& group : groups) group.insert(group.end(), right[0].begin(), right[0].end());
+        continue;
+      }
       Groups product;
       for (const auto& left_group : groups) {
         for (const auto& right_group : right) {
@@ -209,10 +214,11 @@ class Parser {
   // A keyword is a whole word, in any case.
   bool AcceptKeyword(std::string_view keyword) {
     SkipSpaces();
-    size_t start = pos_;
-    if (UCase(ReadWord()) == keyword) return true;
-    pos_ = start;
-    return false;
+    size_t end = pos_;
+    while (end < text_.size() && IsNameChar(text_[end])) ++end;
+    if (CompareTextNoCase(text_.substr(pos_, end - pos_), keyword) != 0) return false;
+    pos_ = end;
+    return true;
   }
 
   bool Accept(char c) {
