@@ -168,6 +168,29 @@ uint64_t Mix(uint64_t hash, uint64_t word) {
   return hash ^ (hash >> 29);
 }
 
+// The `count` (1 to 8) bytes of `text` from `at`, the first in the low byte; a short last word is
+// padded with zeros, which fold to themselves. Loads overlap rather than go byte by byte.
+uint64_t WordAt(std::string_view text, size_t at, size_t count) {
+  uint64_t word = 0;
+  if (count == 8) {
+    std::memcpy(&word, text.data() + at, 8);
+  } else if (text.size() >= 8) {
+    std::memcpy(&word, text.data() + text.size() - 8, 8);
+    word >>= 8 * (8 - count);
+  } else if (count >= 4) {
+    uint32_t low = 0;
+    uint32_t high = 0;
+    std::memcpy(&low, text.data() + at, 4);
+    std::memcpy(&high, text.data() + at + count - 4, 4);
+    word = low | ((static_cast<uint64_t>(high) >> (8 * (8 - count))) << 32);
+  } else {
+    for (size_t i = 0; i < count; ++i) {
+      word |= static_cast<uint64_t>(static_cast<unsigned char>(text[at + i])) << (8 * i);
+    }
+  }
+  return word;
+}
+
 }  // namespace
 
 // Member and field names are looked up by the million during an import: eight bytes at a time,
@@ -178,14 +201,7 @@ size_t HashTextNoCase(std::string_view text) {
   bool after_latin1_lead = false;
   for (size_t at = 0; at < text.size(); at += 8) {
     const size_t count = std::min<size_t>(8, text.size() - at);
-    uint64_t word = 0;  // a short last word is padded with zeros, which fold to themselves
-    if (count == 8) {
-      std::memcpy(&word, text.data() + at, 8);
-    } else {
-      for (size_t i = 0; i < count; ++i) {
-        word |= static_cast<uint64_t>(static_cast<unsigned char>(text[at + i])) << (8 * i);
-      }
-    }
+    const uint64_t word = WordAt(text, at, count);
     if ((word & kHighBits) == 0 && !after_latin1_lead) {
       hash = Mix(hash, FoldAsciiWord(word));
       continue;

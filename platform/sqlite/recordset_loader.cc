@@ -100,6 +100,7 @@ RecordsetPtr LoadRecordset(Statement& statement, const std::vector<ColumnType>& 
   std::vector<std::vector<SqlValue>> rows;
   while (statement.Step()) {
     std::vector<SqlValue>& row = rows.emplace_back();
+    row.reserve(count);
     for (int column = 0; column < count; ++column) row.push_back(ReadColumn(stmt, column));
   }
 
@@ -122,11 +123,11 @@ RecordsetPtr LoadRecordset(Statement& statement, const std::vector<ColumnType>& 
   }
   auto recordset = std::make_shared<Recordset>();
   recordset->SetFields(fields);
-  for (const auto& row : rows) {
+  for (auto& row : rows) {
     std::vector<Variant> values;
     values.reserve(row.size());
     for (size_t column = 0; column < row.size(); ++column) {
-      values.push_back(ToVariant(row[column], fields->defs[column].type));
+      values.push_back(ToVariant(std::move(row[column]), fields->defs[column].type));
     }
     recordset->LoadRow(std::move(values));
   }

@@ -15,7 +15,7 @@ namespace {
 constexpr size_t kDateTimeLength = 19;
 
 // The value as stored, for untyped columns and values that do not fit their column's type.
-Variant AsStored(const SqlValue& value) {
+Variant AsStored(SqlValue value) {
   struct Visitor {
     Variant operator()(std::monostate) const { return Variant::Null(); }
     Variant operator()(int64_t number) const {
@@ -26,8 +26,8 @@ Variant AsStored(const SqlValue& value) {
       return Variant(static_cast<double>(number));
     }
     Variant operator()(double number) const { return Variant(number); }
-    Variant operator()(const std::string& text) const { return Variant(text); }
-    Variant operator()(const Bytes& bytes) const { return Variant(bytes); }
+    Variant operator()(std::string& text) const { return Variant(std::move(text)); }
+    Variant operator()(Bytes& bytes) const { return Variant(std::move(bytes)); }
   };
   return std::visit(Visitor{}, value);
 }
@@ -38,8 +38,8 @@ std::optional<double> AsNumber(const SqlValue& value) {
   return std::nullopt;
 }
 
-std::string AsText(const SqlValue& value) {
-  if (const auto* text = std::get_if<std::string>(&value)) return *text;
+std::string AsText(SqlValue& value) {
+  if (auto* text = std::get_if<std::string>(&value)) return std::move(*text);
   if (const auto* number = std::get_if<int64_t>(&value)) return std::to_string(*number);
   if (const auto* number = std::get_if<double>(&value)) {
     char text[32];
@@ -73,7 +73,8 @@ std::optional<Variant> ToWhole(const SqlValue& value, double low, double high) {
   return Variant(static_cast<int32_t>(*number));
 }
 
-std::optional<Variant> Converted(const SqlValue& value, int ado_type) {
+// Texts and bytes are moved out of `value`; it is left as it was when nullopt is answered.
+std::optional<Variant> Converted(SqlValue& value, int ado_type) {
   switch (ado_type) {
     case adSmallInt:
     case adTinyInt:
@@ -109,7 +110,7 @@ std::optional<Variant> Converted(const SqlValue& value, int ado_type) {
     case adBinary:
     case adVarBinary:
     case adLongVarBinary:
-      if (const auto* bytes = std::get_if<Bytes>(&value)) return Variant(*bytes);
+      if (auto* bytes = std::get_if<Bytes>(&value)) return Variant(std::move(*bytes));
       return std::nullopt;
     default:
       return std::nullopt;
@@ -154,9 +155,10 @@ void BindValue(sqlite3_stmt* stmt, int index, const SqlValue& value) {
   std::visit(Binder{stmt, index}, value);
 }
 
-Variant ToVariant(const SqlValue& value, int ado_type) {
+Variant ToVariant(SqlValue value, int ado_type) {
   if (std::holds_alternative<std::monostate>(value)) return Variant::Null();
-  return Converted(value, ado_type).value_or(AsStored(value));
+  if (std::optional<Variant> converted = Converted(value, ado_type)) return std::move(*converted);
+  return AsStored(std::move(value));
 }
 
 SqlValue FromVariant(const Variant& value) {

@@ -23,7 +23,7 @@ void BindValue(sqlite3_stmt* stmt, int index, const SqlValue& value);
 // The Variant a field of `ado_type` holds for `value`: Null for NULL; Integer, Long, Double,
 // Currency, Date, Boolean, String or bytes by the type; the value as stored when it does not
 // fit the type.
-Variant ToVariant(const SqlValue& value, int ado_type);
+Variant ToVariant(SqlValue value, int ado_type);
 
 // How a Variant is stored: dates as 'YYYY-MM-DD HH:MM:SS' text, Boolean as 1 or 0,
 // Currency as a REAL, Empty and Null as NULL.

@@ -87,7 +87,20 @@ TEST(TextTest, TextsEqualWithoutCaseShareTheirHashAndOnlyThey) {
                                           "×÷",
                                           "Quantidade",
                                           "QuantidadE ",
-                                          "quantidade"};
+                                          "quantidade",
+                                          "abc",
+                                          "abd",
+                                          "Arma",
+                                          "ARMA",
+                                          "Armb",
+                                          "Serie",
+                                          "SERIE",
+                                          "Seria",
+                                          "Xerie",
+                                          "Artigo1",
+                                          "ARTIGO1",
+                                          "Artigo2",
+                                          "Quantidades"};
   for (const std::string& a : texts) {
     for (const std::string& b : texts) {
       EXPECT_EQ(HashTextNoCase(a) == HashTextNoCase(b), CompareTextNoCase(a, b) == 0)
