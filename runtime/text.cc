@@ -191,6 +191,20 @@ uint64_t WordAt(std::string_view text, size_t at, size_t count) {
   return word;
 }
 
+// The `count` bytes of `text` from `at`, folded as CompareTextNoCase folds them, in one word;
+// `after_latin1_lead` carries a 0xC3 lead from one word to the next.
+uint64_t FoldedWordAt(std::string_view text, size_t at, size_t count, bool& after_latin1_lead) {
+  const uint64_t word = WordAt(text, at, count);
+  if ((word & kHighBits) == 0 && !after_latin1_lead) return FoldAsciiWord(word);
+  uint64_t folded = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const unsigned char c = text[at + i];
+    folded |= static_cast<uint64_t>(FoldByte(c, after_latin1_lead)) << (8 * i);
+    after_latin1_lead = c == kLatin1Lead;
+  }
+  return folded;
+}
+
 }  // namespace
 
 // Member and field names are looked up by the million during an import: eight bytes at a time,
@@ -201,20 +215,22 @@ size_t HashTextNoCase(std::string_view text) {
   bool after_latin1_lead = false;
   for (size_t at = 0; at < text.size(); at += 8) {
     const size_t count = std::min<size_t>(8, text.size() - at);
-    const uint64_t word = WordAt(text, at, count);
-    if ((word & kHighBits) == 0 && !after_latin1_lead) {
-      hash = Mix(hash, FoldAsciiWord(word));
-      continue;
-    }
-    uint64_t folded = 0;
-    for (size_t i = 0; i < count; ++i) {
-      const unsigned char c = text[at + i];
-      folded |= static_cast<uint64_t>(FoldByte(c, after_latin1_lead)) << (8 * i);
-      after_latin1_lead = c == kLatin1Lead;
-    }
-    hash = Mix(hash, folded);
+    hash = Mix(hash, FoldedWordAt(text, at, count, after_latin1_lead));
   }
   return hash;
+}
+
+bool EqualTextNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  bool a_after_lead = false;
+  bool b_after_lead = false;
+  for (size_t at = 0; at < a.size(); at += 8) {
+    const size_t count = std::min<size_t>(8, a.size() - at);
+    if (FoldedWordAt(a, at, count, a_after_lead) != FoldedWordAt(b, at, count, b_after_lead)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 std::string QuoteEscape(std::string_view text) {

@@ -20,6 +20,8 @@ long InStr(std::string_view text, std::string_view find, long start = 1);  // 0 
 std::string Replace(std::string_view text, std::string_view find, std::string_view with);
 // Case-insensitive comparison as SQL Server's collation and ADO's client cursor do.
 int CompareTextNoCase(std::string_view a, std::string_view b);
+// CompareTextNoCase(a, b) == 0, eight bytes at a time.
+bool EqualTextNoCase(std::string_view a, std::string_view b);
 // A hash that texts equal under CompareTextNoCase share.
 size_t HashTextNoCase(std::string_view text);
 

@@ -105,6 +105,7 @@ TEST(TextTest, TextsEqualWithoutCaseShareTheirHashAndOnlyThey) {
     for (const std::string& b : texts) {
       EXPECT_EQ(HashTextNoCase(a) == HashTextNoCase(b), CompareTextNoCase(a, b) == 0)
           << a << " / " << b;
+      EXPECT_EQ(EqualTextNoCase(a, b), CompareTextNoCase(a, b) == 0) << a << " / " << b;
     }
   }
 }
