@@ -104,6 +104,21 @@ int FreePort() {
   return ntohs(address.sin_port);
 }
 
+constexpr const char* kFolderPrefix = "pellora-pg-";
+constexpr const char* kOwnerFile = "owner";
+
+// Removes the folders of clusters whose test process was killed: their server died with it,
+// but nothing was left to remove the folder.
+void RemoveAbandonedFolders() {
+  std::error_code ignored;
+  for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ignored)) {
+    if (entry.path().filename().string().rfind(kFolderPrefix, 0) != 0) continue;
+    pid_t owner = 0;
+    if (!(std::ifstream(entry.path() / kOwnerFile) >> owner)) continue;
+    if (kill(owner, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ignored);
+  }
+}
+
 std::string Bin(const char* program) {
   return std::string(PELLORA_POSTGRES_BIN) + "/" + program;
 }
@@ -126,9 +141,12 @@ PostgresCluster& PostgresCluster::Shared() {
 }
 
 PostgresCluster::PostgresCluster() {
-  std::string pattern = (fs::temp_directory_path() / "pellora-pg-XXXXXX").string();
+  RemoveAbandonedFolders();
+  std::string pattern =
+      (fs::temp_directory_path() / (kFolderPrefix + std::string("XXXXXX"))).string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
   folder_ = pattern;
+  std::ofstream(folder_ / kOwnerFile) << getpid() << "\n";
   try {
     const RunAs user = ServerUser();
     const fs::path password_file = folder_ / "password";

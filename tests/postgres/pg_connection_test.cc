@@ -63,6 +63,14 @@ TEST_F(PgConnectionTest, TextSentAgainIsPreparedOnceAndStillTakesNewValues) {
   EXPECT_EQ(prepared->Fields(size_t{0}).Value(), Variant(int32_t{3}));
 }
 
+TEST_F(PgConnectionTest, TextsUsedLeastRecentlyAreLetGoOnTheServer) {
+  auto db = Connect();
+  for (int i = 0; i < 300; ++i) db->Run("SELECT " + std::to_string(i) + " AS n");
+  RecordsetPtr prepared = db->Run("SELECT count(*) AS n FROM pg_prepared_statements");
+  EXPECT_LE(prepared->Fields("n").Value().AsLong(), 256);
+  EXPECT_EQ(db->Run("SELECT 299 AS n")->Fields("n").Value(), Variant(int32_t{299}));
+}
+
 TEST_F(PgConnectionTest, FailingStatementSaysWhyAndWhich) {
   auto db = Connect();
   const std::string message =

@@ -103,6 +103,9 @@ TEST_F(PgRecordsetTest, SchemaChangesAreSeenOnceForgotten) {
   RecordsetPtr rows = db_->Run(query);
   EXPECT_EQ(rows->Fields("taxa").Type(), adVarWChar);
   EXPECT_EQ(rows->Fields("taxa").DefinedSize(), 12);
+  // The statements prepared before are gone from the server too, not only forgotten here.
+  RecordsetPtr prepared = db_->Run("SELECT count(*) AS n FROM pg_prepared_statements");
+  EXPECT_EQ(prepared->Fields("n").Value(), Variant(int32_t{2}));
 }
 
 }  // namespace
