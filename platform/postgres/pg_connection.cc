@@ -139,6 +139,11 @@ void PgConnection::Commit() {
   }
   // A failed COMMIT still ends the transaction: the server has rolled it back.
   const int level = depth_--;
+  // The server answers COMMIT of a failed transaction by rolling it back, without an error.
+  if (level == 1 && PQtransactionStatus(Handle()) == PQTRANS_INERROR) {
+    Control("ROLLBACK");
+    throw PgError("", "A transação falhou e foi anulada; nada foi gravado");
+  }
   Control(level == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + LevelName(level));
 }
 

@@ -19,6 +19,21 @@ constexpr const char* kColumnsQuery =
     " LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = c.oid AND d.adnum = a.attnum"
     " WHERE c.oid = $1::oid";
 
+// Reads the columns of `table`. Inside a transaction the query runs under a savepoint of its
+// own: should it fail (the table dropped meanwhile), the transaction goes on unharmed.
+PgResult ReadColumns(PGconn* connection, const std::string& table) {
+  const bool guarded = PQtransactionStatus(connection) == PQTRANS_INTRANS;
+  if (guarded) PQclear(PQexec(connection, "SAVEPOINT pellora_catalog"));
+  const char* values[] = {table.c_str()};
+  PgResult result(PQexecParams(connection, kColumnsQuery, 1, nullptr, values, nullptr, nullptr, 0));
+  if (guarded) {
+    PQclear(PQexec(connection, Succeeded(result) ? "RELEASE SAVEPOINT pellora_catalog"
+                                                 : "ROLLBACK TO SAVEPOINT pellora_catalog;"
+                                                   " RELEASE SAVEPOINT pellora_catalog"));
+  }
+  return result;
+}
+
 bool IsTrue(const PGresult* result, int row, int column) {
   return PQgetvalue(result, row, column)[0] == 't';
 }
@@ -33,10 +48,7 @@ const PgTableColumn* PgTable::Column(int number) const {
 const PgTable* PgTableCatalog::Table(Oid table) {
   if (table == InvalidOid) return nullptr;
   if (const auto found = tables_.find(table); found != tables_.end()) return &found->second;
-  const std::string oid = std::to_string(table);
-  const char* values[] = {oid.c_str()};
-  const PgResult result(
-      PQexecParams(connection_, kColumnsQuery, 1, nullptr, values, nullptr, nullptr, 0));
+  const PgResult result = ReadColumns(connection_, std::to_string(table));
   if (PQresultStatus(result.get()) != PGRES_TUPLES_OK || PQntuples(result.get()) == 0) {
     return nullptr;
   }

@@ -79,5 +79,15 @@ TEST_F(PgTransactionTest, FailingStatementLeavesTheTransactionUsable) {
   EXPECT_EQ(Kept(), "1,2");
 }
 
+TEST_F(PgTransactionTest, CommitThatFailsEndsTheTransactionWithAnError) {
+  db_->Run("CREATE TABLE series (codigo varchar(5) UNIQUE DEFERRABLE INITIALLY DEFERRED)");
+  db_->Begin();
+  db_->Run("INSERT INTO series VALUES ('A'), ('A')");
+  EXPECT_THROW(db_->Commit(), Error);
+  EXPECT_FALSE(db_->InTransaction());
+  Insert(4);
+  EXPECT_EQ(Kept(), "4");
+}
+
 }  // namespace
 }  // namespace pellora::testing
