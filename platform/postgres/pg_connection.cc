@@ -2,6 +2,7 @@
 
 #include "platform/postgres/pg_connection_parameters.h"
 #include "platform/postgres/pg_error.h"
+#include "platform/postgres/pg_pipeline.h"
 #include "platform/postgres/pg_recordset_loader.h"
 #include "platform/postgres/pg_value.h"
 
@@ -76,52 +77,44 @@ void PgConnection::Control(const std::string& sql) {
   if (!Succeeded(result)) Fail(result.get(), sql);
 }
 
-PgResult PgConnection::Prepared(const std::string& sql, const std::vector<const char*>& values) {
-  const std::string* name = statements_.Find(sql);
-  if (name == nullptr) {
-    std::optional<std::string> evicted;
-    const std::string fresh = statements_.Add(sql, evicted);
-    if (evicted) Control("DEALLOCATE " + *evicted);
-    PgResult prepared(PQprepare(connection_, fresh.c_str(), sql.c_str(), 0, nullptr));
-    if (!Succeeded(prepared)) {
-      statements_.Forget(sql);
-      return prepared;
-    }
-    name = statements_.Find(sql);
-  }
-  return PgResult(PQexecPrepared(connection_, name->c_str(), static_cast<int>(values.size()),
-                                 values.data(), nullptr, nullptr, 0));
-}
-
-PgResult PgConnection::Send(const std::string& sql,
-                            const std::vector<std::optional<std::string>>& values) {
-  std::vector<const char*> pointers;
-  pointers.reserve(values.size());
-  for (const auto& value : values) pointers.push_back(value ? value->c_str() : nullptr);
-  if (PgStatementCache::WorthPreparing(sql)) return Prepared(sql, pointers);
-  return PgResult(PQexecParams(connection_, sql.c_str(), static_cast<int>(pointers.size()), nullptr,
-                               pointers.data(), nullptr, nullptr, 0));
-}
-
 RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>& values) {
-  Handle();
+  PGconn* connection = Handle();
   const std::string text(sql);
   std::vector<std::optional<std::string>> parameters;
   parameters.reserve(values.size());
   for (const Variant& value : values) parameters.push_back(ParameterText(value));
+  std::vector<const char*> pointers;
+  pointers.reserve(parameters.size());
+  for (const auto& value : parameters) pointers.push_back(value ? value->c_str() : nullptr);
+
+  // A text worth preparing is prepared the first time it is sent, in the same exchange.
+  const bool prepare = PgStatementCache::WorthPreparing(text);
+  const std::string* name = prepare ? statements_.Find(text) : nullptr;
+  std::string fresh;
+  if (prepare && name == nullptr) {
+    std::optional<std::string> evicted;
+    fresh = statements_.Add(text, evicted);
+    if (evicted) Control("DEALLOCATE " + *evicted);
+  }
 
   const bool guarded = depth_ > 0;
-  if (guarded) Control(std::string("SAVEPOINT ") + kStatementSavepoint);
-  const PgResult result = Send(text, parameters);
-  if (!Succeeded(result)) {
-    if (guarded) {
-      Control(std::string("ROLLBACK TO SAVEPOINT ") + kStatementSavepoint + "; RELEASE SAVEPOINT " +
-              kStatementSavepoint);
-    }
+  const std::string savepoint(kStatementSavepoint);
+  PgPipeline pipeline(connection);
+  if (guarded) pipeline.Execute("SAVEPOINT " + savepoint);
+  const size_t prepared = fresh.empty() ? 0 : pipeline.Prepare(fresh, text);
+  const size_t statement = !prepare        ? pipeline.Execute(text, pointers)
+                           : fresh.empty() ? pipeline.ExecutePrepared(*name, pointers)
+                                           : pipeline.ExecutePrepared(fresh, pointers);
+  if (guarded) pipeline.Execute("RELEASE SAVEPOINT " + savepoint);
+  const std::vector<PgResult> results = pipeline.Run();
+
+  for (const PgResult& result : results) {
+    if (Succeeded(result)) continue;
+    if (!fresh.empty() && !Succeeded(results[prepared])) statements_.Forget(text);
+    if (guarded) Control("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
     Fail(result.get(), text);
   }
-  if (guarded) Control(std::string("RELEASE SAVEPOINT ") + kStatementSavepoint);
-  return LoadRecordset(result.get(), catalog_);
+  return LoadRecordset(results[statement].get(), catalog_);
 }
 
 void PgConnection::Begin(Isolation isolation) {

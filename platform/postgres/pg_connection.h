@@ -67,9 +67,6 @@ class PgConnection {
   PGconn* Handle() const;
   // Runs a statement of the backend's own (transaction control), raising on failure.
   void Control(const std::string& sql);
-  // Sends `sql` prepared (when worth it) or as it is; the result, failed or not.
-  PgResult Send(const std::string& sql, const std::vector<std::optional<std::string>>& values);
-  PgResult Prepared(const std::string& sql, const std::vector<const char*>& values);
   [[noreturn]] void Fail(const PGresult* result, std::string_view statement) const;
 
   PGconn* connection_;

@@ -73,10 +73,13 @@ TEST_F(PgConnectionTest, TextsUsedLeastRecentlyAreLetGoOnTheServer) {
 
 TEST_F(PgConnectionTest, FailingStatementSaysWhyAndWhich) {
   auto db = Connect();
-  const std::string message =
-      ErrorOf([&] { db->Run("SELECT nada\n  FROM tabela_que_falta WHERE 1 = 1"); });
+  const std::string query = "SELECT nada\n  FROM tabela_que_falta WHERE 1 = 1";
+  const std::string message = ErrorOf([&] { db->Run(query); });
   EXPECT_NE(message.find("tabela_que_falta\" does not exist"), std::string::npos) << message;
   EXPECT_NE(message.find("(instrução: SELECT nada)"), std::string::npos) << message;
+  // A text that could not be prepared is prepared again once it can be.
+  db->Run("CREATE TABLE tabela_que_falta (nada integer)");
+  EXPECT_EQ(db->Run(query)->RecordCount(), 0);
 }
 
 TEST_F(PgConnectionTest, PasswordNeverAppearsInConnectionErrors) {

@@ -74,6 +74,7 @@ TEST_F(PgTransactionTest, FailingStatementLeavesTheTransactionUsable) {
   } catch (const Error& error) {
     EXPECT_NE(error.description().find("duplicate key"), std::string::npos) << error.description();
   }
+  EXPECT_THROW(db_->Run("SELECT * FROM tabela_que_falta"), Error);
   Insert(2);
   db_->Commit();
   EXPECT_EQ(Kept(), "1,2");
