@@ -89,11 +89,12 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
 
   // A text worth preparing is prepared the first time it is sent, in the same exchange.
   const bool prepare = PgStatementCache::WorthPreparing(text);
-  const std::string* name = prepare ? statements_.Find(text) : nullptr;
+  PgPrepared* kept = prepare ? statements_.Find(text) : nullptr;
   std::string fresh;
-  if (prepare && name == nullptr) {
+  if (prepare && kept == nullptr) {
     std::optional<std::string> evicted;
-    fresh = statements_.Add(text, evicted);
+    kept = &statements_.Add(text, evicted);
+    fresh = kept->name;
     if (evicted) Control("DEALLOCATE " + *evicted);
   }
 
@@ -102,9 +103,8 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
   PgPipeline pipeline(connection);
   if (guarded) pipeline.Execute("SAVEPOINT " + savepoint);
   const size_t prepared = fresh.empty() ? 0 : pipeline.Prepare(fresh, text);
-  const size_t statement = !prepare        ? pipeline.Execute(text, pointers)
-                           : fresh.empty() ? pipeline.ExecutePrepared(*name, pointers)
-                                           : pipeline.ExecutePrepared(fresh, pointers);
+  const size_t statement =
+      prepare ? pipeline.ExecutePrepared(kept->name, pointers) : pipeline.Execute(text, pointers);
   if (guarded) pipeline.Execute("RELEASE SAVEPOINT " + savepoint);
   const std::vector<PgResult> results = pipeline.Run();
 
@@ -114,7 +114,7 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
     if (guarded) Control("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
     Fail(result.get(), text);
   }
-  return LoadRecordset(results[statement].get(), catalog_);
+  return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
 }
 
 void PgConnection::Begin(Isolation isolation) {

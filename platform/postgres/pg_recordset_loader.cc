@@ -34,15 +34,21 @@ FieldDef DescribeColumn(const PGresult* result, int column, PgTableCatalog& cata
   return def;
 }
 
-}  // namespace
-
-RecordsetPtr LoadRecordset(const PGresult* result, PgTableCatalog& catalog) {
-  auto recordset = std::make_shared<Recordset>();
-  const int columns = PQnfields(result);
+FieldSetPtr Describe(const PGresult* result, PgTableCatalog& catalog) {
   auto fields = std::make_shared<FieldSet>();
-  for (int column = 0; column < columns; ++column) {
+  for (int column = 0; column < PQnfields(result); ++column) {
     fields->Append(DescribeColumn(result, column, catalog));
   }
+  return fields;
+}
+
+}  // namespace
+
+RecordsetPtr LoadRecordset(const PGresult* result, PgTableCatalog& catalog, FieldSetPtr* shared) {
+  auto recordset = std::make_shared<Recordset>();
+  const int columns = PQnfields(result);
+  FieldSetPtr fields = shared != nullptr && *shared ? *shared : Describe(result, catalog);
+  if (shared != nullptr) *shared = fields;
   recordset->SetFields(fields);
   const int rows = PQntuples(result);
   for (int row = 0; row < rows; ++row) {

@@ -13,21 +13,21 @@ bool PgStatementCache::WorthPreparing(std::string_view sql) {
          word == "WITH" || word == "VALUES";
 }
 
-const std::string* PgStatementCache::Find(const std::string& sql) {
+PgPrepared* PgStatementCache::Find(const std::string& sql) {
   const auto found = by_text_.find(sql);
   if (found == by_text_.end()) return nullptr;
   order_.splice(order_.begin(), order_, found->second);
   return &found->second->second;
 }
 
-std::string PgStatementCache::Add(const std::string& sql, std::optional<std::string>& evicted) {
+PgPrepared& PgStatementCache::Add(const std::string& sql, std::optional<std::string>& evicted) {
   evicted.reset();
   if (order_.size() >= capacity_ && !order_.empty()) {
     by_text_.erase(order_.back().first);
-    evicted = std::move(order_.back().second);
+    evicted = std::move(order_.back().second.name);
     order_.pop_back();
   }
-  order_.emplace_front(sql, "pellora_" + std::to_string(++next_number_));
+  order_.emplace_front(sql, PgPrepared{"pellora_" + std::to_string(++next_number_), nullptr});
   // The key views the text held by the list entry, which stays put while it is cached.
   by_text_.emplace(order_.front().first, order_.begin());
   return order_.front().second;

@@ -8,7 +8,16 @@
 #include <unordered_map>
 #include <utility>
 
+#include "runtime/recordset.h"
+
 namespace pellora::postgres {
+
+// A statement prepared on the server, and the fields its rows are read into: they stay the same
+// as long as the statement does, so the recordsets of one query share them.
+struct PgPrepared {
+  std::string name;
+  FieldSetPtr fields;  // null until its first rows are read
+};
 
 // The names of the statements one connection has prepared, by their text: an import sends the
 // same few texts for thousands of readings, and a prepared one is not parsed or planned again.
@@ -20,11 +29,11 @@ class PgStatementCache {
   // Whether `sql` is worth preparing: queries and row changes repeat, definitions do not.
   static bool WorthPreparing(std::string_view sql);
 
-  // The name `sql` is prepared under, now the most recently used; nullptr when not prepared.
-  const std::string* Find(const std::string& sql);
-  // A fresh name for `sql`, which the caller prepares at once. When the cache is full,
-  // `evicted` receives the name of the statement let go, which the caller deallocates.
-  std::string Add(const std::string& sql, std::optional<std::string>& evicted);
+  // The statement prepared from `sql`, now the most recently used; nullptr when none is.
+  PgPrepared* Find(const std::string& sql);
+  // A statement under a fresh name for `sql`, which the caller prepares at once. When the cache
+  // is full, `evicted` receives the name of the statement let go, which the caller deallocates.
+  PgPrepared& Add(const std::string& sql, std::optional<std::string>& evicted);
   // Forgets `sql`, which could not be prepared.
   void Forget(const std::string& sql);
   // Forgets every statement (the caller deallocates them all).
@@ -33,7 +42,7 @@ class PgStatementCache {
 
  private:
   static constexpr size_t kDefaultCapacity = 256;
-  using Entry = std::pair<std::string, std::string>;  // text, name
+  using Entry = std::pair<std::string, PgPrepared>;  // by text
 
   size_t capacity_;
   std::list<Entry> order_;  // most recently used first
