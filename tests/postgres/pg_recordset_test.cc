@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/postgres/pg_connection.h"
+#include "runtime/date.h"
 #include "runtime/recordset.h"
 #include "tests/postgres/pg_test_database.h"
 
@@ -92,6 +93,22 @@ TEST_F(PgRecordsetTest, ValuesAreExactAndEveryRowIsCounted) {
   rows->MoveLast();
   EXPECT_EQ(rows->AbsolutePosition(), 1500);
   EXPECT_EQ(rows->Fields("stock").Value(), Variant(Currency{15000001}));
+}
+
+TEST_F(PgRecordsetTest, ServerTypesWithoutCommentsReadAsTheirAdoValues) {
+  RecordsetPtr rows = db_->Run(
+      "SELECT '-1234567.5'::money AS m, '\\x00ff41'::bytea AS b, 3000000000::bigint AS big,"
+      " 42::bigint AS small, '2024-05-06 07:08:09.5'::timestamp AS t, 1.5::float4 AS f");
+  EXPECT_EQ(rows->Fields("m").Type(), adCurrency);
+  EXPECT_EQ(rows->Fields("m").Value(), Variant(Currency{-12345675000}));
+  EXPECT_EQ(rows->Fields("b").Type(), adLongVarBinary);
+  EXPECT_EQ(rows->Fields("b").Value(), Variant(Bytes{0x00, 0xff, 0x41}));
+  EXPECT_EQ(rows->Fields("big").Type(), adBigInt);
+  EXPECT_EQ(rows->Fields("big").Value(), Variant(3000000000.0));
+  EXPECT_EQ(rows->Fields("small").Value(), Variant(int32_t{42}));
+  EXPECT_EQ(rows->Fields("t").Value(), Variant(DateFromParts({2024, 5, 6, 7, 8, 9})));
+  EXPECT_EQ(rows->Fields("f").Type(), adSingle);
+  EXPECT_EQ(rows->Fields("f").Value(), Variant(1.5));
 }
 
 TEST_F(PgRecordsetTest, SchemaChangesAreSeenOnceForgotten) {
