@@ -20,6 +20,8 @@ namespace pellora::postgres {
 // How long a statement waits for a lock another workstation holds before it fails.
 inline constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
 
+// Read committed is SQL Server's own default; a unit of work that is run again after a conflict
+// is serializable, so that it either sees the other workstation's work or fails on it.
 enum class Isolation { kReadCommitted, kSerializable };
 
 // One connection to a company database on a PostgreSQL server, running statements already in
