@@ -1,0 +1,84 @@
+#ifndef PELLORA_PLATFORM_POSTGRES_PG_CONNECTION_H_
+#define PELLORA_PLATFORM_POSTGRES_PG_CONNECTION_H_
+
+#include <libpq-fe.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_result.h"
+#include "platform/postgres/pg_statement_cache.h"
+#include "platform/postgres/pg_table_catalog.h"
+#include "runtime/recordset.h"
+
+namespace pellora::postgres {
+
+// How long a statement waits for a lock another workstation holds before it fails.
+inline constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
+
+// Read committed is SQL Server's own default; a unit of work that is run again after a conflict
+// is serializable, so that it either sees the other workstation's work or fails on it.
+enum class Isolation { kReadCommitted, kSerializable };
+
+// One connection to a company database on a PostgreSQL server, running statements already in
+// PostgreSQL's dialect.
+class PgConnection {
+ public:
+  // Connects to database `company` on `address`; raises the database error, naming the server
+  // but never the password, when it cannot.
+  static std::unique_ptr<PgConnection> Open(
+      const PgAddress& address, const std::string& company,
+      std::chrono::milliseconds lock_timeout = kDefaultLockTimeout);
+  ~PgConnection();
+  PgConnection(const PgConnection&) = delete;
+  PgConnection& operator=(const PgConnection&) = delete;
+
+  // Ends the session; an open transaction is rolled back by the server. Running afterwards
+  // raises the "not open" error.
+  void Close();
+  bool IsOpen() const { return connection_ != nullptr; }
+
+  // Runs one statement with $1, $2... standing for `values`; its rows (all fetched), or an empty
+  // open Recordset for a statement that returns none. Inside a transaction a failing statement
+  // undoes only itself, as on SQL Server, and the transaction goes on.
+  RecordsetPtr Run(std::string_view sql, const std::vector<Variant>& values = {});
+
+  // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
+  // rolling back a level undoes what was done since its Begin. `isolation` applies to the
+  // outermost level.
+  void Begin(Isolation isolation = Isolation::kReadCommitted);
+  void Commit();
+  void Rollback();
+  // Rolls back every open level at once.
+  void RollbackAll();
+  bool InTransaction() const { return depth_ > 0; }
+
+  // Forgets the tables described and the statements prepared: after a schema change the server
+  // would refuse a prepared statement whose columns changed.
+  void ForgetSchema();
+
+  const std::string& company() const { return company_; }
+
+ private:
+  PgConnection(PGconn* connection, std::string company, std::chrono::milliseconds lock_timeout);
+
+  PGconn* Handle() const;
+  // Runs a statement of the backend's own (transaction control), raising on failure.
+  void Control(const std::string& sql);
+  [[noreturn]] void Fail(const PGresult* result, std::string_view statement) const;
+
+  PGconn* connection_;
+  std::string company_;
+  std::chrono::milliseconds lock_timeout_;
+  PgStatementCache statements_;
+  PgTableCatalog catalog_;
+  int depth_ = 0;
+};
+
+}  // namespace pellora::postgres
+
+#endif  // PELLORA_PLATFORM_POSTGRES_PG_CONNECTION_H_

@@ -1,0 +1,51 @@
+#include "platform/postgres/pg_error.h"
+
+namespace pellora::postgres {
+namespace {
+
+std::string_view FirstLine(std::string_view text) {
+  const size_t start = text.find_first_not_of(" \t\r\n");
+  if (start == std::string_view::npos) return {};
+  text = text.substr(start);
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::string WithoutTrailingBlanks(std::string text) {
+  text.erase(text.find_last_not_of(" \t\r\n") + 1);
+  return text;
+}
+
+}  // namespace
+
+std::string SqlState(const PGresult* result) {
+  const char* state = result == nullptr ? nullptr : PQresultErrorField(result, PG_DIAG_SQLSTATE);
+  return state == nullptr ? std::string() : state;
+}
+
+void RaiseStatementError(const PGresult* result, const PGconn* connection,
+                         std::string_view statement) {
+  const char* primary =
+      result == nullptr ? nullptr : PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
+  std::string message = primary != nullptr ? primary : PQerrorMessage(connection);
+  message = WithoutTrailingBlanks(std::move(message));
+  if (message.empty()) message = "A ligação ao servidor PostgreSQL foi perdida";
+  throw PgError(SqlState(result),
+                message + " (instrução: " + std::string(FirstLine(statement)) + ")");
+}
+
+void RaiseBusy(const std::string& company, std::chrono::milliseconds waited) {
+  throw PgError(std::string(kLockNotAvailable),
+                "A empresa " + company + " está ocupada noutro posto há mais de " +
+                    std::to_string((waited.count() + 999) / 1000) +
+                    " s. Tente de novo quando esse posto terminar.");
+}
+
+std::string Masked(std::string text, const std::string& secret) {
+  if (secret.empty()) return text;
+  for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3)) {
+    text.replace(at, secret.size(), "***");
+  }
+  return text;
+}
+
+}  // namespace pellora::postgres

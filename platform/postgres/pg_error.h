@@ -1,0 +1,56 @@
+#ifndef PELLORA_PLATFORM_POSTGRES_PG_ERROR_H_
+#define PELLORA_PLATFORM_POSTGRES_PG_ERROR_H_
+
+#include <libpq-fe.h>
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+#include "runtime/error.h"
+
+namespace pellora::postgres {
+
+// Source of every error the PostgreSQL backend raises.
+inline constexpr const char* kErrorSource = "PostgreSQL";
+
+// SQLSTATE codes the backend acts on.
+inline constexpr std::string_view kSerializationFailure = "40001";
+inline constexpr std::string_view kDeadlockDetected = "40P01";
+inline constexpr std::string_view kLockNotAvailable = "55P03";
+
+// The database error (kDatabaseError) with the server's SQLSTATE, so that a unit of work can
+// tell a conflict worth running again from a fault.
+class PgError : public Error {
+ public:
+  PgError(std::string sqlstate, std::string description)
+      : Error(kDatabaseError, kErrorSource, std::move(description)),
+        sqlstate_(std::move(sqlstate)) {}
+
+  const std::string& sqlstate() const { return sqlstate_; }
+  // A serialization failure or a deadlock: running the whole unit again may succeed.
+  bool Retryable() const {
+    return sqlstate_ == kSerializationFailure || sqlstate_ == kDeadlockDetected;
+  }
+
+ private:
+  std::string sqlstate_;
+};
+
+// Raises the error `statement` met: the server's message followed by the statement's first
+// non-blank line. `result` may be null (no memory, connection lost): `connection`'s message.
+[[noreturn]] void RaiseStatementError(const PGresult* result, const PGconn* connection,
+                                      std::string_view statement);
+
+// Raises the error of a lock held by another workstation beyond `waited`.
+[[noreturn]] void RaiseBusy(const std::string& company, std::chrono::milliseconds waited);
+
+// The SQLSTATE of a failed `result`; empty when the server gave none.
+std::string SqlState(const PGresult* result);
+
+// `text` with every occurrence of `secret` masked, for messages that may echo what was given.
+std::string Masked(std::string text, const std::string& secret);
+
+}  // namespace pellora::postgres
+
+#endif  // PELLORA_PLATFORM_POSTGRES_PG_ERROR_H_
