@@ -1,10 +1,10 @@
-#include "platform/sqlite/tsql_operands.h"
+#include "platform/tsql/tsql_operands.h"
 
 #include <string_view>
 
-#include "platform/sqlite/tsql_error.h"
+#include "platform/tsql/tsql_error.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 bool IsSign(const Item& item) {
@@ -96,4 +96,4 @@ size_t LeftOperandStart(ItemSpan items, size_t op_pos) {
   return start;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

@@ -1,14 +1,14 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_COLUMN_TYPES_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_COLUMN_TYPES_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_COLUMN_TYPES_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_COLUMN_TYPES_H_
 
 #include <optional>
 #include <string_view>
 
-#include "platform/sqlite/tsql_items.h"
-#include "platform/sqlite/tsql_scope.h"
-#include "platform/sqlite/tsql_translator.h"
+#include "platform/tsql/tsql_items.h"
+#include "platform/tsql/tsql_scope.h"
+#include "platform/tsql/tsql_step.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // The ADO type of an SQL Server type name (nvarchar, int, ...); adEmpty when unknown.
 // `length` is the declared length of text and binary types.
@@ -47,6 +47,6 @@ class ExpressionTyper {
   const TableScope& scope_;
 };
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_COLUMN_TYPES_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_COLUMN_TYPES_H_

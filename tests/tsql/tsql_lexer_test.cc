@@ -1,11 +1,11 @@
-#include "platform/sqlite/tsql_lexer.h"
+#include "platform/tsql/tsql_lexer.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/sqlite/tsql_items.h"
+#include "platform/tsql/tsql_items.h"
 #include "runtime/error.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 std::string Rendered(std::string_view tsql) {
@@ -52,4 +52,4 @@ TEST(TsqlLexerTest, UnterminatedTextAndUnbalancedParenthesesFail) {
 }
 
 }  // namespace
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

@@ -1,9 +1,9 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_OPERANDS_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_OPERANDS_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_OPERANDS_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_OPERANDS_H_
 
-#include "platform/sqlite/tsql_items.h"
+#include "platform/tsql/tsql_items.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // Where the operands of an arithmetic operator begin and end, at one level of items.
 
@@ -20,6 +20,6 @@ size_t TermEnd(ItemSpan items, size_t pos);
 // The first item of the additive chain that ends right before the operator at `op_pos`.
 size_t LeftOperandStart(ItemSpan items, size_t op_pos);
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_OPERANDS_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_OPERANDS_H_

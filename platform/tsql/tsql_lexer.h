@@ -1,12 +1,12 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_LEXER_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_LEXER_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_LEXER_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_LEXER_H_
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 enum class TokenKind {
   kWord,        // keyword, function or plain name
@@ -28,7 +28,7 @@ struct Token {
 // literal or bracketed name fails with an Error.
 std::vector<Token> Tokenize(std::string_view tsql);
 
-// The token as SQLite text: '...' for every string literal, "..." for every quoted name.
+// The token as engine text: '...' for every string literal, "..." for every quoted name.
 std::string TokenText(const Token& token);
 
 // The value of a number token written as digits only and within SQL Server's int range; nullopt
@@ -40,6 +40,6 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // A word equal to `keyword`, whatever its case.
 bool IsKeyword(const Token& token, std::string_view keyword);
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_LEXER_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_LEXER_H_

@@ -1,13 +1,13 @@
-#include "platform/sqlite/tsql_column_types.h"
+#include "platform/tsql/tsql_column_types.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "platform/sqlite/tsql_error.h"
-#include "platform/sqlite/tsql_operands.h"
+#include "platform/tsql/tsql_error.h"
+#include "platform/tsql/tsql_operands.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 struct TypeName {
@@ -130,7 +130,7 @@ ColumnType ConvertTarget(ItemSpan target) {
   if (size.kind != TokenKind::kNumber) return TypeFromName(type_name, 0);  // (max)
   const std::optional<long> length = IntLiteral(size);
   if (!length) {
-    RaiseUnsupported("O tamanho " + size.text + " de " + type_name + " não é suportado em SQLite");
+    RaiseUnsupported("O tamanho " + size.text + " de " + type_name + " não é suportado");
   }
   return TypeFromName(type_name, *length);
 }
@@ -261,4 +261,4 @@ ColumnType ExpressionTyper::CallType(std::string_view function, ItemSpan argumen
   return {};
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

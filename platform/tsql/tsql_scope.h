@@ -1,14 +1,14 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_SCOPE_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_SCOPE_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_SCOPE_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_SCOPE_H_
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/sqlite/tsql_items.h"
-#include "platform/sqlite/tsql_translator.h"
+#include "platform/tsql/tsql_items.h"
+#include "platform/tsql/tsql_step.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // The tables one statement (or subquery) reads, with their aliases: FROM and JOIN tables,
 // comma joins and the UPDATE target. Column references are resolved against them.
@@ -35,6 +35,6 @@ class TableScope {
   std::vector<Table> tables_;
 };
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_SCOPE_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_SCOPE_H_

@@ -1,10 +1,10 @@
-#include "platform/sqlite/tsql_batch_splitter.h"
+#include "platform/tsql/tsql_batch_splitter.h"
 
 #include <string_view>
 
-#include "platform/sqlite/tsql_error.h"
+#include "platform/tsql/tsql_error.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 class Splitter {
@@ -81,12 +81,12 @@ class Splitter {
       statement.condition.push_back(items_[pos_]);
     }
     if (pos_ >= items_.size() || !IsWord(items_[pos_], "BEGIN")) {
-      RaiseUnsupported("IF sem bloco BEGIN ... END não é suportado em SQLite");
+      RaiseUnsupported("IF sem bloco BEGIN ... END não é suportado");
     }
     ++pos_;
     statement.body = Statements(true);
     if (pos_ < items_.size() && IsWord(items_[pos_], "ELSE")) {
-      RaiseUnsupported("IF ... ELSE não é suportado em SQLite");
+      RaiseUnsupported("IF ... ELSE não é suportado");
     }
     return statement;
   }
@@ -101,4 +101,4 @@ std::vector<BatchStatement> SplitBatch(ItemSpan batch) {
   return Splitter(batch).Statements(false);
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

@@ -1,11 +1,11 @@
-#include "platform/sqlite/tsql_select_list.h"
+#include "platform/tsql/tsql_select_list.h"
 
 #include <string_view>
 
-#include "platform/sqlite/tsql_column_types.h"
-#include "platform/sqlite/tsql_operands.h"
+#include "platform/tsql/tsql_column_types.h"
+#include "platform/tsql/tsql_operands.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 bool EndsSelectList(const Item& item) {
@@ -64,4 +64,4 @@ std::vector<ColumnType> ResultColumnTypes(ItemSpan select, const TableScope& sco
   return types;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

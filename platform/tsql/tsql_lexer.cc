@@ -1,12 +1,12 @@
-#include "platform/sqlite/tsql_lexer.h"
+#include "platform/tsql/tsql_lexer.h"
 
 #include <cctype>
 #include <charconv>
 #include <cstdint>
 
-#include "platform/sqlite/tsql_error.h"
+#include "platform/tsql/tsql_error.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 bool IsBlank(char c) {
@@ -31,7 +31,7 @@ class Lexer {
     std::vector<Token> tokens;
     while (SkipBlanksAndComments(), pos_ < text_.size()) {
       Token token = Next();
-      // T-SQL ends a number where a letter starts ("=3ORDER BY"); SQLite needs the blank.
+      // T-SQL ends a number where a letter starts ("=3ORDER BY"); engines need the blank.
       const bool after_number = !tokens.empty() && tokens.back().kind == TokenKind::kNumber &&
                                 token.kind == TokenKind::kWord;
       token.space_before = space_before_ || after_number;
@@ -190,4 +190,4 @@ bool IsKeyword(const Token& token, std::string_view keyword) {
   return token.kind == TokenKind::kWord && EqualsNoCase(token.text, keyword);
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

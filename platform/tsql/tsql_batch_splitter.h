@@ -1,11 +1,11 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_BATCH_SPLITTER_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_BATCH_SPLITTER_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_BATCH_SPLITTER_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_BATCH_SPLITTER_H_
 
 #include <vector>
 
-#include "platform/sqlite/tsql_items.h"
+#include "platform/tsql/tsql_items.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // One statement of a batch; an IF holds its condition and the statements of its BEGIN...END.
 struct BatchStatement {
@@ -21,6 +21,6 @@ struct BatchStatement {
 // ALTER COLUMN and the END of a CASE. IF needs a BEGIN...END body.
 std::vector<BatchStatement> SplitBatch(ItemSpan batch);
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_BATCH_SPLITTER_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_BATCH_SPLITTER_H_

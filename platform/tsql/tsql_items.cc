@@ -1,8 +1,8 @@
-#include "platform/sqlite/tsql_items.h"
+#include "platform/tsql/tsql_items.h"
 
-#include "platform/sqlite/tsql_error.h"
+#include "platform/tsql/tsql_error.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 // Groups nest, and are later rewritten, by recursion; deeper text is refused before it exhausts
@@ -37,12 +37,12 @@ Items Nest(const std::vector<Token>& tokens, size_t& pos, int depth) {
   return items;
 }
 
-void RenderInto(ItemSpan items, std::string& out) {
+void RenderInto(ItemSpan items, const TokenSpeller& spell, std::string& out) {
   for (const Item& item : items) {
     if (item.token.space_before && !out.empty()) out += ' ';
-    out += TokenText(item.token);
+    out += spell(item.token);
     if (!item.is_group) continue;
-    RenderInto(item.children, out);
+    RenderInto(item.children, spell, out);
     if (item.close.space_before) out += ' ';
     out += ')';
   }
@@ -56,8 +56,12 @@ Items BuildItems(const std::vector<Token>& tokens) {
 }
 
 std::string Render(ItemSpan items) {
+  return Render(items, TokenText);
+}
+
+std::string Render(ItemSpan items, const TokenSpeller& spell) {
   std::string out;
-  RenderInto(items, out);
+  RenderInto(items, spell, out);
   return out;
 }
 
@@ -118,4 +122,4 @@ Items WithLeadingSpace(Items items, bool space_before) {
   return items;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

@@ -1,12 +1,12 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_PLUS_OPERATORS_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_PLUS_OPERATORS_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_PLUS_OPERATORS_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_PLUS_OPERATORS_H_
 
 #include <optional>
 
-#include "platform/sqlite/tsql_column_types.h"
-#include "platform/sqlite/tsql_items.h"
+#include "platform/tsql/tsql_column_types.h"
+#include "platform/tsql/tsql_items.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // Tells, for the `+` operators of one level of items asked about from left to right, which join
 // texts: those whose operands' types make an addition a text, as SQL Server decides. The left
@@ -35,6 +35,6 @@ class PlusOperators {
   std::optional<Chain> chain_;
 };
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_PLUS_OPERATORS_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_PLUS_OPERATORS_H_

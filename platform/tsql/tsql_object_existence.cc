@@ -1,10 +1,10 @@
-#include "platform/sqlite/tsql_object_existence.h"
+#include "platform/tsql/tsql_object_existence.h"
 
 #include <vector>
 
-#include "platform/sqlite/tsql_error.h"
+#include "platform/tsql/tsql_error.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 bool ReadsSysObjects(ItemSpan select) {
@@ -33,14 +33,11 @@ std::optional<std::string> ObjectIdName(ItemSpan select) {
 
 }  // namespace
 
-std::optional<std::string> TranslateObjectExistence(ItemSpan select) {
+std::optional<std::string> ExistenceQueryTable(ItemSpan select) {
   if (!ReadsSysObjects(select)) return std::nullopt;
   std::optional<std::string> table = ObjectIdName(select);
-  if (!table) {
-    RaiseUnsupported("Consulta a sys.objects sem OBJECT_ID(N'nome') não é suportada em SQLite");
-  }
-  return "SELECT name FROM sqlite_master WHERE type = 'table' AND name = " +
-         TokenText(Token{TokenKind::kString, *table}) + " COLLATE NOCASE";
+  if (!table) RaiseUnsupported("Consulta a sys.objects sem OBJECT_ID(N'nome') não é suportada");
+  return table;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

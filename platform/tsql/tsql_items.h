@@ -1,14 +1,15 @@
-#ifndef PELLORA_PLATFORM_SQLITE_TSQL_ITEMS_H_
-#define PELLORA_PLATFORM_SQLITE_TSQL_ITEMS_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_ITEMS_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_ITEMS_H_
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/sqlite/tsql_lexer.h"
+#include "platform/tsql/tsql_lexer.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // A token, or a parenthesised group of items: the shape every rewrite works on.
 struct Item {
@@ -24,8 +25,11 @@ using ItemSpan = std::span<const Item>;
 // Nests the tokens by parentheses; unbalanced ones fail with an Error.
 Items BuildItems(const std::vector<Token>& tokens);
 
-// SQLite text of the items, keeping a blank wherever the source had one.
+// The text of the items, keeping a blank wherever the source had one; `spell` writes each token
+// (TokenText when not given).
+using TokenSpeller = std::function<std::string(const Token&)>;
 std::string Render(ItemSpan items);
+std::string Render(ItemSpan items, const TokenSpeller& spell);
 
 bool IsWord(const Item& item, std::string_view keyword);
 bool IsSymbol(const Item& item, std::string_view symbol);
@@ -45,6 +49,6 @@ std::vector<std::string> ReadDottedName(ItemSpan items, size_t& pos);
 Item MakeToken(TokenKind kind, std::string text, bool space_before = false);
 Items WithLeadingSpace(Items items, bool space_before);
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_TSQL_ITEMS_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_ITEMS_H_

@@ -1,8 +1,8 @@
-#include "platform/sqlite/tsql_scope.h"
+#include "platform/tsql/tsql_scope.h"
 
-#include "platform/sqlite/tsql_operands.h"
+#include "platform/tsql/tsql_operands.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 bool EndsTableList(const Item& item) {
@@ -52,4 +52,4 @@ std::optional<ColumnType> TableScope::TypeOfColumn(
   return outer_ ? outer_->TypeOfColumn(dotted_name) : std::nullopt;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

@@ -1,8 +1,8 @@
-#include "platform/sqlite/tsql_plus_operators.h"
+#include "platform/tsql/tsql_plus_operators.h"
 
-#include "platform/sqlite/tsql_operands.h"
+#include "platform/tsql/tsql_operands.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 namespace {
 
@@ -76,4 +76,4 @@ bool PlusOperators::PlainUpToNextOperator(size_t pos) const {
   return true;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
