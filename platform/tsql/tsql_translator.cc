@@ -11,7 +11,6 @@
 #include "platform/tsql/tsql_scope.h"
 #include "platform/tsql/tsql_select_list.h"
 #include "platform/tsql/tsql_table_shape.h"
-#include "runtime/error.h"
 
 namespace pellora::tsql {
 namespace {
@@ -133,13 +132,10 @@ class Translator {
 
 std::vector<Step> Translate(std::string_view tsql, const SchemaInfo& schema,
                             const Emitter& emitter) {
-  try {
+  return ReadFor(emitter.Engine(), [&] {
     Items batch = BuildItems(Tokenize(tsql));
     return Translator(schema, emitter).Statements(SplitBatch(batch));
-  } catch (const Error& error) {
-    if (error.source() != kReaderSource) throw;
-    throw Error(error.number(), std::string(emitter.Engine()), error.description());
-  }
+  });
 }
 
 }  // namespace pellora::tsql
