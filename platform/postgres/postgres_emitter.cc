@@ -38,18 +38,21 @@ std::string PostgresEmitter::Name(const std::string& name) const {
   return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, FoldedName(name)});
 }
 
-// A variable read twice in one text is one parameter. Its declared type is spelled out, since
-// PostgreSQL would otherwise guess it from the first use (COALESCE($1, 0) an integer).
-std::string PostgresEmitter::Variable(const std::string& name, const std::string& declared_type,
+// A variable read twice in one text, whatever the case of its name, is one parameter, listed as
+// declared. Its declared type is spelled out, since PostgreSQL would otherwise guess it from the
+// first use (COALESCE($1, 0) an integer).
+std::string PostgresEmitter::Variable(const std::string& written, const tsql::Step* declaration,
                                       std::vector<std::string>& parameters) const {
+  const std::string& name = declaration ? declaration->variable : written;
   auto found = std::find_if(parameters.begin(), parameters.end(), [&](const std::string& known) {
     return tsql::EqualsNoCase(known, name);
   });
   const size_t position = found - parameters.begin() + 1;
   if (found == parameters.end()) parameters.push_back(name);
   const std::string parameter = "$" + std::to_string(position);
-  if (declared_type.empty()) return parameter;
-  return "CAST(" + parameter + " AS " + PostgresType(TypeName(declared_type), declared_type) + ")";
+  if (!declaration) return parameter;
+  const std::string& type = declaration->variable_type;
+  return "CAST(" + parameter + " AS " + PostgresType(TypeName(type), type) + ")";
 }
 
 std::string PostgresEmitter::IsNull(const std::vector<std::string>& args) const {

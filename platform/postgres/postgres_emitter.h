@@ -14,7 +14,7 @@ class PostgresEmitter : public tsql::Emitter {
  public:
   std::string_view Engine() const override { return "PostgreSQL"; }
   std::string Name(const std::string& name) const override;
-  std::string Variable(const std::string& name, const std::string& declared_type,
+  std::string Variable(const std::string& written, const tsql::Step* declaration,
                        std::vector<std::string>& parameters) const override;
   std::string IsNull(const std::vector<std::string>& args) const override;
   std::string Substring(tsql::ItemSpan start, tsql::ItemSpan length,

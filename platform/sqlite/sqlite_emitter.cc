@@ -28,9 +28,9 @@ std::string SqliteEmitter::Name(const std::string& name) const {
   return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, name});
 }
 
-std::string SqliteEmitter::Variable(const std::string& name, const std::string&,
+std::string SqliteEmitter::Variable(const std::string& written, const tsql::Step*,
                                     std::vector<std::string>&) const {
-  return name;
+  return written;
 }
 
 std::string SqliteEmitter::IsNull(const std::vector<std::string>& args) const {

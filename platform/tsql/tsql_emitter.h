@@ -25,9 +25,10 @@ class Emitter {
 
   // A bracketed or double-quoted name.
   virtual std::string Name(const std::string& name) const = 0;
-  // A batch variable declared as `declared_type` (empty when not declared in the batch); an
-  // engine that numbers parameters adds the variable to `parameters` and names its position.
-  virtual std::string Variable(const std::string& name, const std::string& declared_type,
+  // A batch variable as `written`; `declaration` is its DECLARE step, null when the batch does
+  // not declare it. An engine that numbers parameters adds the variable to `parameters` and
+  // names its position.
+  virtual std::string Variable(const std::string& written, const Step* declaration,
                                std::vector<std::string>& parameters) const = 0;
 
   // ISNULL(a, b).

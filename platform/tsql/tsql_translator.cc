@@ -107,7 +107,7 @@ class Translator {
       step.variable = declaration[0].token.text;
       step.variable_type =
           Render(WithLeadingSpace(Items(declaration.begin() + 1, declaration.end()), false));
-      declared_[UpperCase(step.variable)] = step.variable_type;
+      declared_[UpperCase(step.variable)] = step;
       steps.push_back(std::move(step));
     }
   }
@@ -118,14 +118,14 @@ class Translator {
       if (token.kind == TokenKind::kQuotedName) return emitter_.Name(token.text);
       if (token.kind != TokenKind::kVariable) return TokenText(token);
       auto declared = declared_.find(UpperCase(token.text));
-      return emitter_.Variable(token.text, declared == declared_.end() ? "" : declared->second,
-                               step.parameters);
+      return emitter_.Variable(
+          token.text, declared == declared_.end() ? nullptr : &declared->second, step.parameters);
     });
   }
 
   const SchemaInfo& schema_;
   const Emitter& emitter_;
-  std::map<std::string, std::string> declared_;  // upper-case variable name -> declared type
+  std::map<std::string, Step> declared_;  // upper-case variable name -> its declaration
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #ifndef PELLORA_TESTS_TSQL_TSQL_SHAPE_CASES_H_
 #define PELLORA_TESTS_TSQL_TSQL_SHAPE_CASES_H_
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct ShapeCase {
   std::string sqlite;
   std::string postgres;
 };
+
+// GoogleTest names a failing case by its shape.
+inline void PrintTo(const ShapeCase& shape_case, std::ostream* out) {
+  *out << shape_case.name;
+}
 
 // Steps one per line: kSql as its text, "DECLARE @v type", "SET @v = query", "IF query" with
 // its body indented and "END", "ALTER COLUMN t.c type"; " -- $n: @v..." lists a text's
