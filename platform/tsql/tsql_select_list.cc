@@ -17,16 +17,21 @@ bool EndsSelectList(const Item& item) {
   return false;
 }
 
-// "expr AS alias" or "expr alias" -> expr.
-ItemSpan WithoutAlias(ItemSpan item) {
-  if (item.size() < 2) return item;
+struct SelectItem {
+  ItemSpan expression;
+  const Item* alias = nullptr;
+};
+
+// "expr AS alias" or "expr alias" -> expr and alias.
+SelectItem SplitAlias(ItemSpan item) {
+  if (item.size() < 2) return {item};
   const Item& last = item.back();
   const Item& before = item[item.size() - 2];
   bool alias = (IsName(last) && !IsReservedWord(last) && !IsWord(last, "END")) ||
                last.token.kind == TokenKind::kString;
-  if (alias && IsWord(before, "AS")) return item.first(item.size() - 2);
-  if (alias && IsOperandEnd(before)) return item.first(item.size() - 1);
-  return item;
+  if (alias && IsWord(before, "AS")) return {item.first(item.size() - 2), &last};
+  if (alias && IsOperandEnd(before)) return {item.first(item.size() - 1), &last};
+  return {item};
 }
 
 bool IsStar(ItemSpan expression) {
@@ -34,8 +39,8 @@ bool IsStar(ItemSpan expression) {
          (expression.size() == 1 || IsSymbol(expression[expression.size() - 2], "."));
 }
 
-// The expressions of a SELECT's list (after DISTINCT and TOP, up to FROM), without aliases.
-std::vector<ItemSpan> SelectExpressions(ItemSpan select) {
+// The items of a SELECT's list (after DISTINCT and TOP, up to FROM).
+std::vector<SelectItem> SelectItems(ItemSpan select) {
   size_t start = 1;
   if (start < select.size() &&
       (IsWord(select[start], "DISTINCT") || IsWord(select[start], "ALL"))) {
@@ -44,12 +49,12 @@ std::vector<ItemSpan> SelectExpressions(ItemSpan select) {
   if (start < select.size() && IsWord(select[start], "TOP")) start += 2;
   size_t end = start;
   while (end < select.size() && !EndsSelectList(select[end])) ++end;
-  std::vector<ItemSpan> expressions;
-  if (start >= end) return expressions;
+  std::vector<SelectItem> items;
+  if (start >= end) return items;
   for (ItemSpan item : SplitOnCommas(select.subspan(start, end - start))) {
-    expressions.push_back(WithoutAlias(item));
+    items.push_back(SplitAlias(item));
   }
-  return expressions;
+  return items;
 }
 
 }  // namespace
@@ -57,11 +62,28 @@ std::vector<ItemSpan> SelectExpressions(ItemSpan select) {
 std::vector<ColumnType> ResultColumnTypes(ItemSpan select, const TableScope& scope) {
   ExpressionTyper typer(scope);
   std::vector<ColumnType> types;
-  for (ItemSpan expression : SelectExpressions(select)) {
-    if (IsStar(expression)) return {};
-    types.push_back(typer.TypeOf(expression));
+  for (const SelectItem& item : SelectItems(select)) {
+    if (IsStar(item.expression)) return {};
+    types.push_back(typer.TypeOf(item.expression));
   }
   return types;
+}
+
+std::vector<std::string> ResultColumnNames(ItemSpan select) {
+  std::vector<std::string> names;
+  for (const SelectItem& item : SelectItems(select)) {
+    if (IsStar(item.expression)) return {};
+    size_t end = 0;
+    std::vector<std::string> column = ReadDottedName(item.expression, end);
+    if (item.alias) {
+      names.push_back(item.alias->token.text);
+    } else if (!column.empty() && end == item.expression.size()) {
+      names.push_back(column.back());
+    } else {
+      names.emplace_back();
+    }
+  }
+  return names;
 }
 
 }  // namespace pellora::tsql

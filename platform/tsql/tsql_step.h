@@ -45,6 +45,9 @@ struct Step {
   std::string column_type;  // the SQL Server type text, e.g. "nvarchar(10) NOT NULL"
   // For kSql steps that return rows: one entry per result column.
   std::vector<ColumnType> columns;
+  // ... and the name SQL Server gives each, as the T-SQL writes it ("" when it gives none): an
+  // engine that folds names to lower case reports these instead.
+  std::vector<std::string> column_names;
   // For texts with numbered parameters: the batch variable each $n stands for, $1 first.
   std::vector<std::string> parameters;
   // For kDeclare: the SQL Server type the variable was declared with, e.g. "FLOAT".

@@ -75,7 +75,10 @@ class Translator {
     TableScope scope(schema_, items, nullptr);
     Step step;
     step.sql = Spell(RewriteStatement(items, scope, emitter_), step);
-    if (select) step.columns = ResultColumnTypes(items, scope);
+    if (select) {
+      step.columns = ResultColumnTypes(items, scope);
+      step.column_names = ResultColumnNames(items);
+    }
     steps.push_back(std::move(step));
   }
 

@@ -57,14 +57,19 @@ TEST_F(PostgresTranslatorTest, LikeInsideASubqueryIsCaseBlindToo) {
             "\"default\" ILIKE 'a%')");
 }
 
-TEST_F(PostgresTranslatorTest, ResultColumnsKeepTheTypesSqlServerReports) {
-  std::vector<Step> steps =
-      Translate("SELECT ISNULL(AR.ULTPRCOM, 0), AR.CODIGO + N'-' + AR.UNEMB FROM ARTIGOS AS AR");
+TEST_F(PostgresTranslatorTest, ResultColumnsKeepTheNamesAndTypesSqlServerReports) {
+  std::vector<Step> steps = Translate(
+      "SELECT ISNULL(AR.ULTPRCOM, 0), AR.CODIGO + N'-' + AR.UNEMB AS [Código Emb], AR.[NOME], "
+      "AR.STDISP Stock, 'x' AS 'Texto' FROM ARTIGOS AS AR");
   ASSERT_EQ(steps.size(), 1u);
-  ASSERT_EQ(steps[0].columns.size(), 2u);
+  // PostgreSQL would name them ?column?, código emb, nome, stock and texto.
+  EXPECT_EQ(steps[0].column_names,
+            (std::vector<std::string>{"", "Código Emb", "NOME", "Stock", "Texto"}));
+  ASSERT_EQ(steps[0].columns.size(), 5u);
   EXPECT_EQ(steps[0].columns[0].ado_type, adCurrency);
   EXPECT_EQ(steps[0].columns[1].ado_type, adVarWChar);
   EXPECT_EQ(steps[0].columns[1].defined_size, 36);
+  EXPECT_TRUE(Translate("SELECT AR.*, 1 FROM ARTIGOS AR")[0].column_names.empty());
 }
 
 TEST_F(PostgresTranslatorTest, ConstructsItCannotRunFailAsPostgresqlNamingThem) {
