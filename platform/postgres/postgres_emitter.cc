@@ -8,12 +8,6 @@
 namespace pellora::postgres {
 namespace {
 
-std::string Join(const std::vector<std::string>& args) {
-  std::string out;
-  for (const std::string& arg : args) out += (out.empty() ? "" : ", ") + arg;
-  return out;
-}
-
 tsql::Step SqlStep(std::string sql) {
   tsql::Step step;
   step.sql = std::move(sql);
@@ -56,13 +50,13 @@ std::string PostgresEmitter::Variable(const std::string& written, const tsql::St
 }
 
 std::string PostgresEmitter::IsNull(const std::vector<std::string>& args) const {
-  return "COALESCE(" + Join(args) + ")";
+  return "COALESCE(" + ArgumentList(args) + ")";
 }
 
 // PostgreSQL counts a start below 1 as SQL Server does.
 std::string PostgresEmitter::Substring(tsql::ItemSpan, tsql::ItemSpan,
                                        const std::vector<std::string>& args) const {
-  return "SUBSTRING(" + Join(args) + ")";
+  return "SUBSTRING(" + ArgumentList(args) + ")";
 }
 
 // A cast to varchar(n) cuts the text to n characters, as CONVERT does.

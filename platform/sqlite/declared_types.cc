@@ -9,6 +9,7 @@
 namespace pellora::sqlite {
 
 using tsql::TypeFromName;
+
 namespace {
 
 // nvarchar(max) and its kin report as the long type of their family.

@@ -13,6 +13,7 @@ using tsql::IsKeyword;
 using tsql::Token;
 using tsql::Tokenize;
 using tsql::TokenKind;
+
 namespace {
 
 bool IsName(const Token& token) {

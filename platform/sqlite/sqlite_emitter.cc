@@ -10,12 +10,6 @@ namespace {
 
 using tsql::ItemSpan;
 
-std::string Join(const std::vector<std::string>& args) {
-  std::string out;
-  for (const std::string& arg : args) out += (out.empty() ? "" : ", ") + arg;
-  return out;
-}
-
 // The value of an argument that is a whole number literal of the int range.
 std::optional<long> IntArgument(ItemSpan argument) {
   if (argument.size() != 1) return std::nullopt;
@@ -34,7 +28,7 @@ std::string SqliteEmitter::Variable(const std::string& written, const tsql::Step
 }
 
 std::string SqliteEmitter::IsNull(const std::vector<std::string>& args) const {
-  return "ifnull(" + Join(args) + ")";
+  return "ifnull(" + ArgumentList(args) + ")";
 }
 
 // substr counts a start below 1 as a position of its own; SUBSTRING counts it as positions

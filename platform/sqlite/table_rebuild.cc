@@ -12,6 +12,7 @@
 namespace pellora::sqlite {
 
 using tsql::IsTextType;
+
 namespace {
 
 constexpr std::string_view kRebuildTable = "pellora_rebuild";

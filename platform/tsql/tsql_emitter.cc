@@ -13,4 +13,10 @@ std::string Emitter::TextAfterBlank(ItemSpan items) const {
                        : " " + Text(WithLeadingSpace(Items(items.begin(), items.end()), false));
 }
 
+std::string Emitter::ArgumentList(const std::vector<std::string>& args) {
+  std::string out;
+  for (const std::string& arg : args) out += (out.empty() ? "" : ", ") + arg;
+  return out;
+}
+
 }  // namespace pellora::tsql

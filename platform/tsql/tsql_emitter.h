@@ -54,6 +54,10 @@ class Emitter {
   std::string Text(ItemSpan items) const;
   // As Text, after a blank; nothing for no items.
   std::string TextAfterBlank(ItemSpan items) const;
+
+ protected:
+  // Arguments of a call, as "a, b".
+  static std::string ArgumentList(const std::vector<std::string>& args);
 };
 
 }  // namespace pellora::tsql
