@@ -183,6 +183,14 @@ void Recordset::AppendField(const std::string& name, int type, long defined_size
   AppendField(std::move(def));
 }
 
+void FieldDef::TakeColumnTraits(bool primary_key, bool is_identity, bool not_null) {
+  key = primary_key;
+  identity = is_identity;
+  if (!not_null && !key) attributes |= adFldIsNullable;
+  if (key) attributes |= adFldKeyColumn;
+  if (!identity) attributes |= adFldUpdatable;
+}
+
 void FieldSet::Append(FieldDef def) {
   position.Add(def.name, defs.size());
   defs.push_back(std::move(def));

@@ -66,6 +66,10 @@ struct FieldDef {
   std::string base_column;  // its name there
   bool key = false;         // part of the table's primary key
   bool identity = false;    // filled by the database on insert
+
+  // Read from a table column: takes the column's key and identity, and the nullable and
+  // updatable attributes ADO gives such a field.
+  void TakeColumnTraits(bool primary_key, bool is_identity, bool not_null);
 };
 
 // The fields of a recordset in order, found by name without regard to case. Recordsets of the

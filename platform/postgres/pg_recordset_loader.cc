@@ -26,11 +26,7 @@ FieldDef DescribeColumn(const PGresult* result, int column, PgTableCatalog& cata
   }
   def.base_table = table->name;
   def.base_column = origin->name;
-  def.key = origin->primary_key;
-  def.identity = origin->identity;
-  if (!origin->not_null && !origin->primary_key) def.attributes |= adFldIsNullable;
-  if (def.key) def.attributes |= adFldKeyColumn;
-  if (!def.identity) def.attributes |= adFldUpdatable;
+  def.TakeColumnTraits(origin->primary_key, origin->identity, origin->not_null);
   return def;
 }
 

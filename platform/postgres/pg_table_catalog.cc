@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/postgres/pg_result.h"
+#include "platform/tsql/tsql_declared_types.h"
 
 namespace pellora::postgres {
 namespace {
@@ -59,7 +60,11 @@ const PgTable* PgTableCatalog::Table(Oid table) {
     column.name = PQgetvalue(result.get(), row, 2);
     column.not_null = IsTrue(result.get(), row, 3);
     if (!PQgetisnull(result.get(), row, 4)) {
-      column.declared = ColumnTypeFromDeclared(PQgetvalue(result.get(), row, 4));
+      const tsql::ColumnType declared =
+          tsql::ColumnTypeFromDeclared(PQgetvalue(result.get(), row, 4));
+      if (declared.ado_type != adEmpty) {
+        column.declared = PgColumnType{declared.ado_type, declared.defined_size};
+      }
     }
     column.primary_key = IsTrue(result.get(), row, 5);
     column.identity = IsTrue(result.get(), row, 6);

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "platform/sqlite/declared_types.h"
 #include "platform/sqlite/sql_value.h"
+#include "platform/tsql/tsql_declared_types.h"
 
 namespace pellora::sqlite {
-namespace {
 
-// Size of a text column whose type neither the translator nor the table gives.
-constexpr long kUntypedTextSize = 4000;
+using tsql::ColumnTypeFromDeclared;
+using tsql::kLongTextSize;
+using tsql::kUntypedTextSize;
+using tsql::TypeAttributes;
+namespace {
 
 std::string Text(const char* text) {
   return text == nullptr ? std::string() : text;
@@ -39,11 +41,7 @@ FieldDef DescribeColumn(sqlite3_stmt* stmt, int column, const std::vector<Column
     def.attributes = adFldIsNullable | adFldMayBeNull;
     return def;
   }
-  def.key = origin->primary_key;
-  def.identity = origin->identity;
-  if (!origin->not_null && !origin->primary_key) def.attributes |= adFldIsNullable;
-  if (def.key) def.attributes |= adFldKeyColumn;
-  if (!def.identity) def.attributes |= adFldUpdatable;
+  def.TakeColumnTraits(origin->primary_key, origin->identity, origin->not_null);
   return def;
 }
 

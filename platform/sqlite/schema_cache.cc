@@ -1,9 +1,11 @@
 #include "platform/sqlite/schema_cache.h"
 
-#include "platform/sqlite/declared_types.h"
+#include "platform/tsql/tsql_declared_types.h"
 #include "runtime/text.h"
 
 namespace pellora::sqlite {
+
+using tsql::ColumnTypeFromDeclared;
 namespace {
 
 std::string ColumnText(sqlite3_stmt* stmt, int column) {

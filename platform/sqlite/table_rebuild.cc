@@ -3,15 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/sqlite/declared_types.h"
 #include "platform/sqlite/savepoint.h"
 #include "platform/sqlite/sql_tokens.h"
 #include "platform/tsql/tsql_column_types.h"
+#include "platform/tsql/tsql_declared_types.h"
 #include "runtime/text.h"
 
 namespace pellora::sqlite {
 
+using tsql::ColumnTypeFromDeclared;
 using tsql::IsTextType;
+using tsql::kLongUnicodeSize;
 
 namespace {
 

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "platform/sqlite/declared_types.h"
 #include "platform/sqlite/sql_value.h"
+#include "platform/tsql/tsql_declared_types.h"
 #include "runtime/date.h"
 
 namespace pellora::sqlite {
+
+using tsql::ColumnType;
+using tsql::ColumnTypeFromDeclared;
+using tsql::kLongTextSize;
+using tsql::kLongUnicodeSize;
 namespace {
 
 TEST(SqliteDeclaredTypesTest, ReportsTheTypesOfTheServer) {

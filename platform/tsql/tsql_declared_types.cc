@@ -1,4 +1,4 @@
-#include "platform/sqlite/declared_types.h"
+#include "platform/tsql/tsql_declared_types.h"
 
 #include <charconv>
 #include <string>
@@ -6,9 +6,7 @@
 #include "platform/tsql/tsql_column_types.h"
 #include "runtime/text.h"
 
-namespace pellora::sqlite {
-
-using tsql::TypeFromName;
+namespace pellora::tsql {
 
 namespace {
 
@@ -37,7 +35,7 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared) {
   if (start == std::string::npos) return {};
   const auto name_end = std::min(text.size(), text.find_first_of(" \t\r\n(", start));
   const std::string name = text.substr(start, name_end - start);
-  // An identity column is declared as SQLite's auto-numbered key.
+  // INTEGER is int's other name, and how SQLite declares an auto-numbered key.
   if (UCase(name) == "INTEGER") return TypeFromName("int");
 
   // A text or binary type without a length holds one character, as SQL Server declares it.
@@ -47,7 +45,7 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared) {
     const auto digits = std::min(text.size(), text.find_first_not_of(" \t", open + 1));
     const char* first = text.data() + digits;
     const auto [end, error] = std::from_chars(first, text.data() + text.size(), length);
-    // (max), which SQLite's grammar lets through only as a number such as (-1).
+    // (max), or the negative number such as (-1) that SQLite's grammar turns it into.
     if (error != std::errc() || end == first || length < 0) length = 0;
   }
   const ColumnType type = TypeFromName(name, length);
@@ -71,4 +69,4 @@ long TypeAttributes(int ado_type) {
   }
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

@@ -1,15 +1,17 @@
-#ifndef PELLORA_PLATFORM_SQLITE_DECLARED_TYPES_H_
-#define PELLORA_PLATFORM_SQLITE_DECLARED_TYPES_H_
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_DECLARED_TYPES_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_DECLARED_TYPES_H_
 
 #include <string_view>
 
-#include "platform/sqlite/tsql_translator.h"
+#include "platform/tsql/tsql_step.h"
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 // Sizes SQL Server reports for its long types.
 inline constexpr long kLongTextSize = 2147483647;     // text, varchar(max), image
 inline constexpr long kLongUnicodeSize = 1073741823;  // ntext, nvarchar(max)
+// Size of a text whose length nothing declares (an expression, a column of unknown type).
+inline constexpr long kUntypedTextSize = 4000;
 
 // The ADO type and defined size SQL Server would report for a column declared as
 // `declared` ("nvarchar(15)", "[int]", "decimal(18,4) NOT NULL", "INTEGER"...). adEmpty when
@@ -20,6 +22,6 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared);
 // adFldLong for the long types.
 long TypeAttributes(int ado_type);
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
 
-#endif  // PELLORA_PLATFORM_SQLITE_DECLARED_TYPES_H_
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_DECLARED_TYPES_H_
