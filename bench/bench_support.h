@@ -21,6 +21,7 @@
 #include "app/demo_company.h"
 #include "dal/definitions.h"
 #include "interfaces/connection.h"
+#include "platform/sqlite/database.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "solucao/chooser_query.h"
 
@@ -161,7 +162,9 @@ class SqliteFile {
     if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
       throw std::runtime_error("cannot open " + path.string());
     }
-    Exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;");
+    // The same settings as the add-in's connection, so that the floor is not slowed by a
+    // smaller cache.
+    Exec(std::string(sqlite::kConnectionSettings));
   }
   ~SqliteFile() { sqlite3_close(db_); }
   SqliteFile(const SqliteFile&) = delete;

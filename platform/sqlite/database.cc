@@ -6,11 +6,6 @@
 namespace pellora::sqlite {
 namespace {
 
-// Committed work survives a crash and a power loss: WAL with a sync at every commit.
-constexpr std::string_view kSettings =
-    "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF; "
-    "PRAGMA cache_size=-65536; PRAGMA temp_store=MEMORY;";
-
 std::string_view FirstLine(std::string_view text) {
   while (!text.empty()) {
     const auto end = text.find('\n');
@@ -56,7 +51,8 @@ std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& fi
   if (rc != SQLITE_OK) return nullptr;
   sqlite3_extended_result_codes(db, 1);
   sqlite3_busy_timeout(db, static_cast<int>(busy_timeout.count()));
-  if (sqlite3_exec(db, std::string(kSettings).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+  if (sqlite3_exec(db, std::string(kConnectionSettings).c_str(), nullptr, nullptr, nullptr) !=
+      SQLITE_OK) {
     return nullptr;
   }
   return database;

@@ -14,6 +14,12 @@
 
 namespace pellora::sqlite {
 
+// What every connection to a company sets. Committed work survives a crash and a power loss:
+// WAL with a sync at every commit.
+inline constexpr std::string_view kConnectionSettings =
+    "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF; "
+    "PRAGMA cache_size=-65536; PRAGMA temp_store=MEMORY;";
+
 // Source of every error the SQLite backend raises.
 inline constexpr const char* kErrorSource = "SQLite";
 
