@@ -15,7 +15,7 @@ constexpr char kUsage[] =
     "Utilização: pellora [--dir PASTA] [--company EMPRESA] [--user UTILIZADOR] "
     "[--trace-sql FICHEIRO] [--busy-timeout SEGUNDOS] COMANDO ...\n"
     "Comandos:\n"
-    "  sql --db FICHEIRO [--exec] \"SQL\"    executa um texto SQL numa base de dados\n"
+    "  sql [--db FICHEIRO] [--exec] \"SQL\"  executa um texto SQL na empresa ou num ficheiro\n"
     "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S] [--kind I|A|T|E|S]\n"
     "                                       cria uma empresa de demonstração\n"
     "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n"

@@ -5,16 +5,10 @@
 #include "app/recordset_text.h"
 
 namespace pellora::app {
+namespace {
 
-// pellora sql --db FILE [--exec] "TEXT": one SQL text on a company database file, as the
-// data-access object runs it.
-int SqlCommand(const CommandContext& context) {
-  const CommandLine& line = context.line;
-  line.CheckKnown({"db", "exec"});
-  if (line.positionals().size() != 1) {
-    throw UsageError("Indique um único texto SQL: pellora sql --db FICHEIRO [--exec] \"SQL\".");
-  }
-  const std::filesystem::path file = line.Require("db");
+// The data-access object opened on the company database file `file`.
+DataAccessPtr OpenFile(const CommandContext& context, const std::filesystem::path& file) {
   if (file.extension() != ".db") {
     throw UsageError("O ficheiro da base de dados deve terminar em .db: " + file.string());
   }
@@ -27,6 +21,22 @@ int SqlCommand(const CommandContext& context) {
   if (!data_access->OpenConnection(connection_string)) {
     throw UsageError("Não foi possível abrir a base de dados " + file.string() + ".");
   }
+  return data_access;
+}
+
+}  // namespace
+
+// pellora sql [--db FILE] [--exec] "TEXT": one SQL text, as the data-access object runs it, on
+// a company database file or, without --db, on the company of --dir and --company wherever its
+// configuration file says it lives.
+int SqlCommand(const CommandContext& context) {
+  const CommandLine& line = context.line;
+  line.CheckKnown({"db", "exec"});
+  if (line.positionals().size() != 1) {
+    throw UsageError("Indique um único texto SQL: pellora sql [--db FICHEIRO] [--exec] \"SQL\".");
+  }
+  const auto file = line.Get("db");
+  DataAccessPtr data_access = file ? OpenFile(context, *file) : context.OpenCompany();
   const std::string& sql = line.positionals().front();
   if (line.Has("exec")) {
     context.out << (data_access->ExecuteCommand("", sql) ? "True" : "False") << '\n';

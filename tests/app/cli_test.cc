@@ -42,6 +42,11 @@ TEST_F(PelloraCommandTest, SqlPrintsTypedHeaderRowsAndFailures) {
       Pellora("sql --db '" + folder_.File("DEMO.db") + "' \"SELECT * FROM NADA\"");
   EXPECT_EQ(failure.status, 1);
   EXPECT_EQ(failure.out.rfind("Erro -2147217900 - no such table: NADA", 0), 0u) << failure.out;
+  // Without a file, the text runs on the company its configuration file names.
+  EXPECT_EQ(OnCompany("sql \"SELECT CODIGO FROM ARTIGOS WHERE CODIGO = N'CER001'\"").out,
+            "CODIGO:202\nCER001\n");
+  EXPECT_EQ(
+      Pellora("--dir '" + folder_.path().string() + "' --company NADA sql \"SELECT 1\"").status, 2);
 }
 
 TEST_F(PelloraCommandTest, SetsAndImportsWorkFromTheCommandLineAndTraceTheirSql) {
