@@ -3,10 +3,13 @@
 #include <charconv>
 #include <string>
 
-#include "platform/sqlite/tsql_column_types.h"
+#include "platform/tsql/tsql_column_types.h"
 #include "runtime/text.h"
 
 namespace pellora::sqlite {
+
+using tsql::TypeFromName;
+
 namespace {
 
 // nvarchar(max) and its kin report as the long type of their family.

@@ -4,10 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/sqlite/tsql_lexer.h"
+#include "platform/tsql/tsql_lexer.h"
 #include "runtime/text.h"
 
 namespace pellora::sqlite {
+
+using tsql::IsKeyword;
+using tsql::Token;
+using tsql::Tokenize;
+using tsql::TokenKind;
+
 namespace {
 
 bool IsName(const Token& token) {

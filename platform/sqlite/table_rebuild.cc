@@ -6,10 +6,13 @@
 #include "platform/sqlite/declared_types.h"
 #include "platform/sqlite/savepoint.h"
 #include "platform/sqlite/sql_tokens.h"
-#include "platform/sqlite/tsql_column_types.h"
+#include "platform/tsql/tsql_column_types.h"
 #include "runtime/text.h"
 
 namespace pellora::sqlite {
+
+using tsql::IsTextType;
+
 namespace {
 
 constexpr std::string_view kRebuildTable = "pellora_rebuild";

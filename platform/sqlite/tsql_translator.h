@@ -1,53 +1,20 @@
 #ifndef PELLORA_PLATFORM_SQLITE_TSQL_TRANSLATOR_H_
 #define PELLORA_PLATFORM_SQLITE_TSQL_TRANSLATOR_H_
 
-#include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "runtime/recordset.h"
+#include "platform/tsql/tsql_step.h"
 
 namespace pellora::sqlite {
 
-// The type SQL Server would report for a column, through ADO.
-struct ColumnType {
-  int ado_type = adEmpty;  // adEmpty: unknown, let the declared column type decide
-  long defined_size = 0;
-};
+using tsql::ColumnType;
+using tsql::SchemaInfo;
+using tsql::Step;
 
-// What the translator needs to know of the company database's tables.
-class SchemaInfo {
- public:
-  virtual ~SchemaInfo() = default;
-  // The declared type of table.column as SQL Server would report it; nullopt when unknown.
-  virtual std::optional<ColumnType> ColumnTypeOf(std::string_view table,
-                                                 std::string_view column) const = 0;
-};
-
-// One step of a translated T-SQL batch, run in order by the SQLite backend.
-struct Step {
-  enum class Kind {
-    kSql,          // run `sql`; rows, if any, are the batch's result, typed by `columns`
-    kDeclare,      // declare `variable` (starts NULL)
-    kSetVariable,  // `variable` = the single value of the scalar query `sql` (no row: unchanged)
-    kIf,           // run `body` when the scalar query `sql` gives a true value
-    kAlterColumn,  // rebuild `table` so that `column` takes `column_type`, keeping the rows
-  };
-  Kind kind = Kind::kSql;
-  // SQLite text. Batch variables appear as SQLite parameters with their T-SQL name ("@QTT").
-  std::string sql;
-  std::string variable;
-  std::vector<Step> body;
-  std::string table;
-  std::string column;
-  std::string column_type;  // the SQL Server type text, e.g. "nvarchar(10) NOT NULL"
-  // For kSql steps that return rows: one entry per result column.
-  std::vector<ColumnType> columns;
-};
-
-// Translates one T-SQL batch as the add-in sends it into SQLite steps. Constructs outside what
-// the system sends pass unchanged; one that cannot run fails with an Error naming it.
+// Translates one T-SQL batch as the add-in sends it into SQLite steps. Batch variables appear as
+// SQLite parameters with their T-SQL name ("@QTT"). Constructs outside what the system sends
+// pass unchanged; one that cannot run fails with an Error naming it.
 std::vector<Step> TranslateBatch(std::string_view tsql, const SchemaInfo& schema);
 
 }  // namespace pellora::sqlite

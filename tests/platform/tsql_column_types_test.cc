@@ -1,4 +1,4 @@
-#include "platform/sqlite/tsql_column_types.h"
+#include "platform/sqlite/tsql_translator.h"
 
 #include <gtest/gtest.h>
 

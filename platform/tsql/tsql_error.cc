@@ -1,0 +1,16 @@
+#include "platform/tsql/tsql_error.h"
+
+#include "runtime/error.h"
+
+namespace pellora::tsql {
+
+void RaiseUnsupported(const std::string& description) {
+  throw Error(kDatabaseError, kReaderSource, description);
+}
+
+void RaiseForEngine(const Error& error, std::string_view engine) {
+  if (error.source() != kReaderSource) throw;
+  throw Error(error.number(), std::string(engine), error.description());
+}
+
+}  // namespace pellora::tsql

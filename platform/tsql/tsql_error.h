@@ -1,0 +1,34 @@
+#ifndef PELLORA_PLATFORM_TSQL_TSQL_ERROR_H_
+#define PELLORA_PLATFORM_TSQL_TSQL_ERROR_H_
+
+#include <string>
+#include <string_view>
+
+#include "runtime/error.h"
+
+namespace pellora::tsql {
+
+// The source of the reader's own errors; the translation gives them the engine's name instead,
+// so callers see which backend refused the text.
+inline constexpr char kReaderSource[] = "T-SQL";
+
+// Raises the database error for T-SQL text that the reader cannot read.
+[[noreturn]] void RaiseUnsupported(const std::string& description);
+
+// Raises `error` again with `engine` as its source when the reader raised it; as it is otherwise.
+// Call only while handling `error`.
+[[noreturn]] void RaiseForEngine(const Error& error, std::string_view engine);
+
+// Runs `read`, giving the reader's errors the engine's name as source.
+template <typename Read>
+auto ReadFor(std::string_view engine, Read read) -> decltype(read()) {
+  try {
+    return read();
+  } catch (const Error& error) {
+    RaiseForEngine(error, engine);
+  }
+}
+
+}  // namespace pellora::tsql
+
+#endif  // PELLORA_PLATFORM_TSQL_TSQL_ERROR_H_
