@@ -131,6 +131,21 @@ std::string PgAddress::Display() const {
   return user.empty() ? text : user + "@" + text;
 }
 
+std::string PgAddress::Url() const {
+  std::string encoded;
+  for (const char c : user) {
+    if (c == '%' || c == '@' || c == ':' || c == '/') {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      encoded += {'%', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+    } else {
+      encoded += c;
+    }
+  }
+  PgAddress without_user = *this;
+  without_user.user.clear();
+  return "postgresql://" + (encoded.empty() ? "" : encoded + "@") + without_user.Display();
+}
+
 bool SelectsPostgres(std::string_view server) {
   return AfterScheme(Trimmed(server)).has_value() || ParseHostWithPort(server).has_value();
 }

@@ -19,6 +19,9 @@ struct PgAddress {
 
   // "host:port" with the user, never the password: for messages and traces.
   std::string Display() const;
+  // "postgresql://user@host:port", never with the password: for a configuration file, whose
+  // reader takes the password from PGPASSWORD or ~/.pgpass.
+  std::string Url() const;
 };
 
 // True when `server` names a PostgreSQL server rather than an SQL Server instance.

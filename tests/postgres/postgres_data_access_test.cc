@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_company.h"
 #include "platform/postgres/pg_connection.h"
 #include "platform/postgres/postgres_data_access.h"
 #include "platform/postgres/postgres_schema.h"
@@ -43,13 +43,7 @@ class PostgresEngine {
     return CLng(rows->Fields(size_t{0}).Value()) == 0;
   }
   // The company schema's syntax becomes PostgreSQL's as the company schema does.
-  void Prepare(const std::string& sql) {
-    std::unique_ptr<PgConnection> connection = Connect();
-    std::istringstream statements(PostgresSchema(sql));
-    for (std::string statement; std::getline(statements, statement);) {
-      if (!statement.empty()) connection->Run(statement);
-    }
-  }
+  void Prepare(const std::string& sql) { RunSchema(*Connect(), PostgresSchema(sql)); }
 
  private:
   static std::string ConnectionTextFor(const std::string& server, const std::string& catalog) {
