@@ -81,12 +81,12 @@ class Splitter {
       statement.condition.push_back(items_[pos_]);
     }
     if (pos_ >= items_.size() || !IsWord(items_[pos_], "BEGIN")) {
-      RaiseUnsupported("IF sem bloco BEGIN ... END não é suportado");
+      RaiseUnsupportedByEngine("IF sem bloco BEGIN ... END não é suportado");
     }
     ++pos_;
     statement.body = Statements(true);
     if (pos_ < items_.size() && IsWord(items_[pos_], "ELSE")) {
-      RaiseUnsupported("IF ... ELSE não é suportado");
+      RaiseUnsupportedByEngine("IF ... ELSE não é suportado");
     }
     return statement;
   }

@@ -130,7 +130,7 @@ ColumnType ConvertTarget(ItemSpan target) {
   if (size.kind != TokenKind::kNumber) return TypeFromName(type_name, 0);  // (max)
   const std::optional<long> length = IntLiteral(size);
   if (!length) {
-    RaiseUnsupported("O tamanho " + size.text + " de " + type_name + " não é suportado");
+    RaiseUnsupportedByEngine("O tamanho " + size.text + " de " + type_name + " não é suportado");
   }
   return TypeFromName(type_name, *length);
 }

@@ -8,12 +8,16 @@
 
 namespace pellora::tsql {
 
-// The source of the reader's own errors; the translation gives them the engine's name instead,
+// The sources of the reader's own errors; the translation gives them the engine's name instead,
 // so callers see which backend refused the text.
 inline constexpr char kReaderSource[] = "T-SQL";
+inline constexpr char kEngineLimitSource[] = "T-SQL (motor)";
 
 // Raises the database error for T-SQL text that the reader cannot read.
 [[noreturn]] void RaiseUnsupported(const std::string& description);
+// Raises the database error for a construct that the engine is not given: `description` says it
+// is not supported, and the engine's name is added ("... não é suportado em SQLite").
+[[noreturn]] void RaiseUnsupportedByEngine(const std::string& description);
 
 // Raises `error` again with `engine` as its source when the reader raised it; as it is otherwise.
 // Call only while handling `error`.

@@ -36,7 +36,8 @@ std::optional<std::string> ObjectIdName(ItemSpan select) {
 std::optional<std::string> ExistenceQueryTable(ItemSpan select) {
   if (!ReadsSysObjects(select)) return std::nullopt;
   std::optional<std::string> table = ObjectIdName(select);
-  if (!table) RaiseUnsupported("Consulta a sys.objects sem OBJECT_ID(N'nome') não é suportada");
+  if (!table)
+    RaiseUnsupportedByEngine("Consulta a sys.objects sem OBJECT_ID(N'nome') não é suportada");
   return table;
 }
 

@@ -24,10 +24,10 @@ std::string ConvertToText(ItemSpan target_item, const std::vector<std::string>& 
                           const Emitter& emitter) {
   ColumnType target = ConvertTarget(target_item);
   if (!IsTextType(target.ado_type)) {
-    RaiseUnsupported("CONVERT para o tipo " + Render(target_item) + " não é suportado");
+    RaiseUnsupportedByEngine("CONVERT para o tipo " + Render(target_item) + " não é suportado");
   }
   if (args.size() == 3 && args[2] != "120" && args[2] != "20") {
-    RaiseUnsupported("CONVERT com o estilo " + args[2] + " não é suportado");
+    RaiseUnsupportedByEngine("CONVERT com o estilo " + args[2] + " não é suportado");
   }
   return emitter.ConvertToText(target, args[1], args.size() == 3);
 }
@@ -93,8 +93,8 @@ class Rewriter {
     bool space = name.token.space_before;
     if (IsWord(name, "ISNULL")) return FromText(emitter_.IsNull(args), space);
     if (parts.size() < 2 || parts.size() > 3) {
-      RaiseUnsupported(name.token.text + " com " + std::to_string(parts.size()) +
-                       " argumentos não é suportado");
+      RaiseUnsupportedByEngine(name.token.text + " com " + std::to_string(parts.size()) +
+                               " argumentos não é suportado");
     }
     if (IsWord(name, "CONVERT")) return FromText(ConvertToText(parts[0], args, emitter_), space);
     if (parts.size() != 3) RaiseUnsupported("SUBSTRING sem o comprimento não é suportado");
@@ -110,7 +110,7 @@ class Rewriter {
     if (pos + 1 >= select.size() || !IsWord(select[pos], "TOP")) return;
     Item count = select[pos + 1];
     if (pos + 2 < select.size() && IsWord(select[pos + 2], "PERCENT")) {
-      RaiseUnsupported("TOP ... PERCENT não é suportado");
+      RaiseUnsupportedByEngine("TOP ... PERCENT não é suportado");
     }
     select.erase(select.begin() + pos, select.begin() + pos + 2);
     if (count.is_group && count.children.size() == 1) count = count.children.front();

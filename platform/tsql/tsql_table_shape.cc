@@ -56,7 +56,7 @@ TableShape ReadCreateTable(ItemSpan statement) {
   size_t pos = 2;  // after CREATE TABLE
   std::vector<std::string> name = ReadDottedName(statement, pos);
   if (name.empty() || pos >= statement.size() || !statement[pos].is_group) {
-    RaiseUnsupported("CREATE TABLE sem nome ou sem colunas não é suportado");
+    RaiseUnsupportedByEngine("CREATE TABLE sem nome ou sem colunas não é suportado");
   }
   TableShape table;
   table.name = name.back();
