@@ -5,6 +5,12 @@
 #include "platform/postgres/postgres_translator.h"
 
 namespace pellora::postgres {
+namespace {
+
+// Advisory locks belong to one database: one key serves every company.
+constexpr const char* kTakeWriteLock = "SELECT pg_advisory_xact_lock(1349807212)";
+
+}  // namespace
 
 RecordsetPtr PgSession::Run(std::string_view tsql, const std::vector<Variant>& values) {
   const Steps steps = Translation(tsql);
@@ -22,6 +28,18 @@ RecordsetPtr PgSession::Run(std::string_view tsql, const std::vector<Variant>& v
   auto empty = std::make_shared<Recordset>();
   empty->Open();
   return empty;
+}
+
+void PgSession::Begin() {
+  const bool outermost = !connection_->InTransaction();
+  connection_->Begin();
+  if (!outermost) return;
+  try {
+    connection_->Run(kTakeWriteLock);
+  } catch (...) {
+    connection_->Rollback();  // busy beyond the wait: no transaction was begun
+    throw;
+  }
 }
 
 void PgSession::Rollback() {

@@ -27,8 +27,10 @@ class PgSession {
   // the rows of its last statement that returned any, or an empty open Recordset.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values = {});
 
-  // Transactions nest as savepoints; see PgConnection.
-  void Begin() { connection_->Begin(); }
+  // Transactions nest as savepoints; see PgConnection. The outermost level takes the company's
+  // write lock at once, waiting while another workstation holds it, as SQLite's BEGIN IMMEDIATE
+  // does: two writers never read the same rows and then both write them.
+  void Begin();
   void Commit() { connection_->Commit(); }
   void Rollback();
   bool InTransaction() const { return connection_->InTransaction(); }

@@ -2,11 +2,16 @@
 // other command reaches it through its configuration file, and it reads as the file demo does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_connection.h"
+#include "runtime/convert.h"
 #include "tests/app/pellora_process.h"
 #include "tests/postgres_cluster.h"
 #include "tests/temp_folder.h"
@@ -45,6 +50,16 @@ class CompanyOnTheServer : public ::testing::Test {
 
   std::string ServerDir() const { return folder_.File("servidor"); }
 
+  // The Ids of the pending sets of movement kind `kind` on the server's company.
+  std::vector<std::string> PendingOnServer(const std::string& kind) const {
+    std::istringstream lines(OnServer("sets --kind " + kind).out);
+    std::vector<std::string> sets;
+    std::string line;
+    std::getline(lines, line);  // the header
+    while (std::getline(lines, line)) sets.push_back(line.substr(0, line.find('\t')));
+    return sets;
+  }
+
   testing::TempFolder folder_;  // the server company's configuration beside a file company
 };
 
@@ -80,6 +95,61 @@ TEST_F(CompanyOnTheServer, TheDemoOnTheServerReadsAndImportsAsTheFileDemo) {
               OnFile(std::string("sets --kind ") + kind).out);
   }
   EXPECT_GE(documents, 3);
+}
+
+// Each takes the company's write lock before it reads the readings, so the second reads the
+// first's work: the set they share goes into the first one's documents only, and the company is
+// left as when the two run one after the other on a file company, in one order or the other.
+TEST_F(CompanyOnTheServer, TwoWorkstationsImportingOverlappingSetsImportEachReadingOnce) {
+  ASSERT_EQ(OnServer("demo --readings 300 --server " + Server()).status, 0);
+  const std::vector<std::string> sets = PendingOnServer("A");
+  ASSERT_GE(sets.size(), 3u);
+  const std::string first = "import --kind acerto --set '" + sets[0] + "' --set '" + sets[1] + "'";
+  const std::string second = "import --kind acerto --set '" + sets[1] + "' --set '" + sets[2] + "'";
+  auto one = std::async(std::launch::async, [&] { return OnServer(first); });
+  auto other = std::async(std::launch::async, [&] { return OnServer(second); });
+  for (const Outcome& outcome : {one.get(), other.get()}) {
+    EXPECT_EQ(outcome.status, 0) << outcome.out;
+  }
+  EXPECT_EQ(PendingOnServer("A"), std::vector<std::string>(sets.begin() + 3, sets.end()));
+
+  const std::string lines =
+      "SELECT TPDOCUM, COUNT(*), SUM(QUANT) FROM DOCGCLIN "
+      "WHERE TPDOCUM IN ('QBR', 'SBR') GROUP BY TPDOCUM ORDER BY TPDOCUM";
+  std::string on_server;
+  RecordsetPtr rows = postgres::PgConnection::Open(
+                          *postgres::ParsePgAddress(PostgresCluster::Shared().Server()), kCompany)
+                          ->Run(lines);
+  for (; !rows->Eof(); rows->MoveNext()) {
+    on_server += CStr(rows->Fields(size_t{0}).Value()) + " " +
+                 std::to_string(CLng(rows->Fields(size_t{1}).Value())) + " " +
+                 std::to_string(CDbl(rows->Fields(size_t{2}).Value())) + "\n";
+  }
+  std::vector<std::string> on_files;
+  for (const auto& [a, b] : {std::pair{first, second}, std::pair{second, first}}) {
+    const std::string dir = folder_.File("ficheiros-" + std::to_string(on_files.size()));
+    const std::string company = "--dir '" + dir + "' --company " + kCompany + " ";
+    ASSERT_EQ(Pellora(company + "demo --readings 300").status, 0);
+    ASSERT_EQ(Pellora(company + a).status, 0);
+    ASSERT_EQ(Pellora(company + b).status, 0);
+    std::istringstream out(
+        Pellora("sql --db '" + dir + "/" + kCompany + ".db' \"" + lines + "\"").out);
+    std::string text;
+    std::string line;
+    std::getline(out, line);  // the header
+    while (std::getline(out, line)) {
+      std::istringstream fields(line);
+      std::string kind;
+      long count = 0;
+      double quantity = 0;
+      fields >> kind >> count >> quantity;
+      text += kind + " " + std::to_string(count) + " " + std::to_string(quantity) + "\n";
+    }
+    on_files.push_back(text);
+  }
+  EXPECT_TRUE(on_server == on_files[0] || on_server == on_files[1]) << on_server << "\n"
+                                                                    << on_files[0] << "\n"
+                                                                    << on_files[1];
 }
 
 TEST_F(CompanyOnTheServer, ThePasswordIsNeverWrittenOrShown) {
