@@ -3,7 +3,7 @@
 
 // The behaviour every engine's data-access object owes the add-in, as one list of cases. Each
 // engine's test program instantiates it with an Engine that offers:
-//   std::unique_ptr<DataAccess> MakeDataAccess();
+//   std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait);
 //   void CreateCompany();                 // a fresh, empty company database
 //   std::string ConnectionText();         // the add-in's connection string for it
 //   std::vector<std::string> UnopenableConnectionTexts();  // each must answer False
@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,9 +35,11 @@ class DataAccessCases : public ::testing::Test {
       "NOME nvarchar(60) COLLATE NOCASE, PVPSIVA money, STDISP float, ATIVO bit, "
       "DATAINI datetime);";
 
+  static constexpr std::chrono::milliseconds kWait{30000};
+
   void SetUp() override {
     engine_.CreateCompany();
-    data_ = engine_.MakeDataAccess();
+    data_ = engine_.MakeDataAccess(kWait);
     ASSERT_TRUE(data_->OpenConnection(engine_.ConnectionText()));
   }
   void TearDown() override {
@@ -68,7 +71,7 @@ class DataAccessCases : public ::testing::Test {
 TYPED_TEST_SUITE_P(DataAccessCases);
 
 TYPED_TEST_P(DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing) {
-  auto other = this->engine_.MakeDataAccess();
+  auto other = this->engine_.MakeDataAccess(this->kWait);
   for (const std::string& text : this->engine_.UnopenableConnectionTexts()) {
     EXPECT_FALSE(other->OpenConnection(text)) << text;
   }
@@ -314,6 +317,113 @@ TYPED_TEST_P(DataAccessCases, BatchesWithVariablesConditionsAndNewTables) {
   EXPECT_EQ(notes->Fields("TEXTO").Value(), Variant("uma"));
 }
 
+// The detached-copy rule and the parameters upgrade decide by the type a field reports: an
+// expression column reports the type SQL Server gives it, whatever the engine computes.
+TYPED_TEST_P(DataAccessCases, ExpressionColumnsReportTheTypesSqlServerGives) {
+  this->engine_.Prepare(
+      std::string(this->kArticles) +
+      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');"
+      "INSERT INTO ARTIGOS VALUES ('A2', NULL, 2, 4.5, 0, NULL);");
+  RecordsetPtr rows = this->Query(
+      "SELECT COUNT(*) AS N, SUM(STDISP) AS S, MAX(PVPSIVA) AS M, MAX(CODIGO) AS C, "
+      "CONVERT(nvarchar(19), MAX(DATAINI), 120) AS D, "
+      "SUM(CASE WHEN ATIVO = 1 THEN 1 ELSE 0 END) AS A FROM ARTIGOS");
+  ASSERT_EQ(rows->RecordCount(), 1);
+  auto type = [&](const char* name) {
+    const FieldDef& def = rows->FieldDefAt(rows->Fields(name).Index());
+    return std::to_string(def.type) + ":" + std::to_string(def.defined_size);
+  };
+  EXPECT_EQ(type("N"), std::to_string(adInteger) + ":4");
+  EXPECT_EQ(type("S"), std::to_string(adDouble) + ":8");
+  EXPECT_EQ(type("M"), std::to_string(adCurrency) + ":8");
+  EXPECT_EQ(type("C"), std::to_string(adVarWChar) + ":15");
+  EXPECT_EQ(type("D"), std::to_string(adVarWChar) + ":19");
+  EXPECT_EQ(type("A"), std::to_string(adInteger) + ":4");
+  EXPECT_EQ(rows->Fields("N").Value(), Variant(int32_t{2}));
+  EXPECT_EQ(rows->Fields("S").Value(), Variant(7.5));
+  EXPECT_EQ(rows->Fields("M").Value(), Variant(Currency{125000}));
+  EXPECT_EQ(rows->Fields("C").Value(), Variant("A2"));
+  EXPECT_EQ(rows->Fields("D").Value(), Variant("2024-01-31 10:20:30"));
+  EXPECT_EQ(rows->Fields("A").Value(), Variant(int32_t{1}));
+}
+
+// A workstation that writes holds the company until it commits: another one waits, and beyond
+// its wait hears that the company is busy, with no transaction left open.
+TYPED_TEST_P(DataAccessCases, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy) {
+  this->engine_.Prepare(this->kArticles);
+  const std::string second = "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A2')";
+  this->data_->BeginTransaction();
+  this->data_->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  auto other = this->engine_.MakeDataAccess(std::chrono::milliseconds(200));
+  ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+  std::string description;
+  EXPECT_EQ(this->ErrorNumberOf(
+                [&] {
+                  other->BeginTransaction();
+                  other->ExecuteCommand("", second);
+                },
+                &description),
+            kDatabaseError);
+  EXPECT_NE(description.find("está ocupada noutro posto"), std::string::npos) << description;
+  EXPECT_FALSE(other->InTransaction());
+
+  this->data_->CommitTransaction();
+  other->BeginTransaction();
+  other->ExecuteCommand("", second);
+  other->CommitTransaction();
+  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 2);
+}
+
+// A query sent again inside a transaction may be answered from the rows it gave before; it
+// must still see every write made in between, by whichever member, and each answer is the
+// caller's own to change.
+TYPED_TEST_P(DataAccessCases, AQueryRepeatedInATransactionSeesEveryWriteBeforeIt) {
+  this->engine_.Prepare(std::string(this->kArticles) +
+                        "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'um');");
+  const std::string query = "SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO";
+  auto names = [&] {
+    std::string all;
+    for (RecordsetPtr rows = this->Query(query); !rows->Eof(); rows->MoveNext()) {
+      all += CStr(rows->Fields("NOME").Value()) + ";";
+    }
+    return all;
+  };
+  this->data_->BeginTransaction();
+  RecordsetPtr first = this->Query(query);
+  first->Fields("NOME").SetValue(Variant("só em memória"));
+  first->Update();
+  EXPECT_EQ(names(), "um;");
+
+  this->data_->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A2', N'dois')");
+  EXPECT_EQ(names(), "um;dois;");
+  this->data_->RunWithValues("UPDATE ARTIGOS SET NOME = ? WHERE CODIGO = ?",
+                             {Variant("1"), Variant("A1")});
+  EXPECT_EQ(names(), "1;dois;");
+  RecordsetPtr edited = this->Query(query);
+  edited->Fields("NOME").SetValue(Variant("guardado"));
+  edited->Update();
+  this->data_->SaveRecordset("", edited);
+  EXPECT_EQ(names(), "guardado;dois;");
+  RecordsetPtr immediate;
+  this->data_->OpenRecordsetForUpdate("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = N'A2'",
+                                      immediate, 3, -1);
+  immediate->Fields("NOME").SetValue(Variant("2"));
+  immediate->Update();
+  EXPECT_EQ(names(), "guardado;2;");
+  std::shared_ptr<Connection> connection;
+  this->data_->GetConnection(connection);
+  connection->Execute("DELETE FROM ARTIGOS WHERE CODIGO = N'A2'");
+  EXPECT_EQ(names(), "guardado;");
+  this->data_->CommitTransaction();
+
+  // Outside a transaction another workstation may write between two queries.
+  auto other = this->engine_.MakeDataAccess(this->kWait);
+  ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+  EXPECT_EQ(names(), "guardado;");
+  other->ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'de outro posto'");
+  EXPECT_EQ(names(), "de outro posto;");
+}
+
 REGISTER_TYPED_TEST_SUITE_P(
     DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
     MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
@@ -321,7 +431,9 @@ REGISTER_TYPED_TEST_SUITE_P(
     NestedTransactionsCommitOnlyWithTheOutermost, SaveRecordsetWritesChangedAndNewRowsOrNothing,
     OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
     ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
-    BatchesWithVariablesConditionsAndNewTables);
+    BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
+    ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
+    AQueryRepeatedInATransactionSeesEveryWriteBeforeIt);
 
 }  // namespace pellora::testing
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,7 +20,9 @@ class SqliteEngine {
   static constexpr const char* kMissingTable = "no such table: ARTIGOX";
   static constexpr const char* kDuplicateKey = "UNIQUE constraint failed";
 
-  std::unique_ptr<DataAccess> MakeDataAccess() { return std::make_unique<SqliteDataAccess>(); }
+  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait) {
+    return std::make_unique<SqliteDataAccess>(wait);
+  }
   void CreateCompany() { ASSERT_EQ(testing::RunSqlOnFile(folder_ / "EMP1.db", ""), ""); }
   void DropCompany() {}
   std::string ConnectionText() const {
@@ -78,61 +81,6 @@ TEST_F(SqliteDataAccessTest, ARepeatedUpdateRunsAgainOnceAnythingElseRan) {
   data_.ExecuteCommand("", mark);
   data_.CommitTransaction();
   EXPECT_EQ(Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value(), Variant("marcado"));
-}
-
-}  // namespace
-}  // namespace pellora::sqlite
-
-namespace pellora::sqlite {
-namespace {
-
-// A query sent again inside a transaction may be answered from the rows it gave before; it
-// must still see every write made in between, by whichever member, and each answer is the
-// caller's own to change.
-TEST_F(SqliteDataAccessTest, AQueryRepeatedInATransactionSeesEveryWriteBeforeIt) {
-  Prepare(std::string(kArticles) + "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'um');");
-  const std::string query = "SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO";
-  auto names = [&] {
-    std::string all;
-    for (RecordsetPtr rows = Query(query); !rows->Eof(); rows->MoveNext()) {
-      all += CStr(rows->Fields("NOME").Value()) + ";";
-    }
-    return all;
-  };
-  data_.BeginTransaction();
-  RecordsetPtr first = Query(query);
-  first->Fields("NOME").SetValue(Variant("só em memória"));
-  first->Update();
-  EXPECT_EQ(names(), "um;");
-
-  data_.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A2', N'dois')");
-  EXPECT_EQ(names(), "um;dois;");
-  data_.RunWithValues("UPDATE ARTIGOS SET NOME = ? WHERE CODIGO = ?",
-                      {Variant("1"), Variant("A1")});
-  EXPECT_EQ(names(), "1;dois;");
-  RecordsetPtr edited = Query(query);
-  edited->Fields("NOME").SetValue(Variant("guardado"));
-  edited->Update();
-  data_.SaveRecordset("", edited);
-  EXPECT_EQ(names(), "guardado;dois;");
-  RecordsetPtr immediate;
-  data_.OpenRecordsetForUpdate("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = N'A2'", immediate,
-                               3, -1);
-  immediate->Fields("NOME").SetValue(Variant("2"));
-  immediate->Update();
-  EXPECT_EQ(names(), "guardado;2;");
-  std::shared_ptr<Connection> connection;
-  data_.GetConnection(connection);
-  connection->Execute("DELETE FROM ARTIGOS WHERE CODIGO = N'A2'");
-  EXPECT_EQ(names(), "guardado;");
-  data_.CommitTransaction();
-
-  // Outside a transaction another workstation may write between two queries.
-  SqliteDataAccess other;
-  ASSERT_TRUE(other.OpenConnection(ConnectionText("EMP1")));
-  EXPECT_EQ(names(), "guardado;");
-  other.ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'de outro posto'");
-  EXPECT_EQ(names(), "de outro posto;");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,7 +25,9 @@ class PostgresEngine {
   static constexpr const char* kMissingTable = "relation \"artigox\" does not exist";
   static constexpr const char* kDuplicateKey = "duplicate key value";
 
-  std::unique_ptr<DataAccess> MakeDataAccess() { return std::make_unique<PostgresDataAccess>(); }
+  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait) {
+    return std::make_unique<PostgresDataAccess>(wait);
+  }
   void CreateCompany() { database_ = PostgresCluster::Shared().CreateDatabase(); }
   void DropCompany() { PostgresCluster::Shared().DropDatabase(database_); }
   std::string ConnectionText() const {
