@@ -150,6 +150,18 @@ bool SelectsPostgres(std::string_view server) {
   return AfterScheme(Trimmed(server)).has_value() || ParseHostWithPort(server).has_value();
 }
 
+std::optional<std::pair<size_t, size_t>> PasswordSpan(std::string_view server) {
+  const std::optional<std::string_view> rest = AfterScheme(Trimmed(server));
+  if (!rest) return std::nullopt;
+  const std::string_view authority = rest->substr(0, rest->find('/'));
+  const size_t at = authority.rfind('@');
+  if (at == std::string_view::npos) return std::nullopt;
+  const size_t colon = authority.substr(0, at).find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const size_t start = static_cast<size_t>(rest->data() - server.data()) + colon + 1;
+  return std::pair{start, at - colon - 1};
+}
+
 std::optional<PgAddress> ParsePgAddress(std::string_view server) {
   server = Trimmed(server);
   if (const auto rest = AfterScheme(server)) return ParseUri(*rest);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pellora::postgres {
 
@@ -26,6 +27,10 @@ struct PgAddress {
 
 // True when `server` names a PostgreSQL server rather than an SQL Server instance.
 bool SelectsPostgres(std::string_view server);
+
+// Where the password of a postgresql:// address lies in `server`: its first character and its
+// length; nullopt when the address has none. For hiding it where `server` was given.
+std::optional<std::pair<size_t, size_t>> PasswordSpan(std::string_view server);
 
 // The address `server` names; nullopt when it names none (not PostgreSQL, no host, a port that
 // is not a number from 1 to 65535, a broken %-escape).
