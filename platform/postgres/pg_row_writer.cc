@@ -19,7 +19,7 @@ std::string ColumnOf(const Recordset& recordset, size_t field) {
 }
 
 // "a" = $n for each of `fields`, joined by `separator`; their values join `values`.
-std::string Conditions(const Recordset& recordset, size_t row, const std::vector<size_t>& fields,
+std::string Equalities(const Recordset& recordset, size_t row, const std::vector<size_t>& fields,
                        const char* separator, bool original, std::vector<Variant>& values) {
   std::string text;
   for (size_t field : fields) {
@@ -57,8 +57,8 @@ void InsertRow(PgConnection& connection, Recordset& recordset, size_t row,
 void UpdateRow(PgConnection& connection, Recordset& recordset, size_t row,
                const tsql::RowChange& change) {
   std::vector<Variant> values;
-  const std::string assignments = Conditions(recordset, row, change.written, ", ", false, values);
-  const std::string condition = Conditions(recordset, row, change.key, " AND ", true, values);
+  const std::string assignments = Equalities(recordset, row, change.written, ", ", false, values);
+  const std::string condition = Equalities(recordset, row, change.key, " AND ", true, values);
   const std::string sql = "UPDATE " + Quoted(change.table) + " SET " + assignments + " WHERE " +
                           condition + " RETURNING 1";
   if (connection.Run(sql, values)->RecordCount() != 1) {
