@@ -1,11 +1,13 @@
 #include "app/cli.h"
 
+#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <map>
 
 #include "app/commands.h"
 #include "app/tracing_data_access.h"
+#include "platform/postgres/pg_address.h"
 #include "runtime/error.h"
 
 namespace pellora::app {
@@ -17,7 +19,10 @@ constexpr char kUsage[] =
     "Comandos:\n"
     "  sql [--db FICHEIRO] [--exec] \"SQL\"  executa um texto SQL na empresa ou num ficheiro\n"
     "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S] [--kind I|A|T|E|S]\n"
-    "                                       cria uma empresa de demonstração\n"
+    "       [--server postgresql://[UTILIZADOR@]MÁQUINA[:PORTA]]\n"
+    "                                       cria uma empresa de demonstração (num servidor\n"
+    "                                       PostgreSQL com --server; a palavra-passe em\n"
+    "                                       PGPASSWORD ou ~/.pgpass)\n"
     "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n"
     "  import --kind inventario|venda|compra|acerto|transferencia|anular --set ID...\n"
     "         [--doc-type T] [--series S] [--sector S] [--third-party X] [--date AAAA-MM-DD]\n"
@@ -44,12 +49,24 @@ const std::map<std::string, std::function<int(const CommandContext&)>>& Commands
   return kCommands;
 }
 
+// A password written in a server address is overwritten where the process list shows the
+// arguments, once they are copied: the other users of the machine never read it there.
+void HidePasswords(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (const auto span = postgres::PasswordSpan(argv[i])) {
+      std::fill_n(argv[i] + span->first, span->second, '*');
+    }
+  }
+}
+
 }  // namespace
 
 int RunCli(int argc, char** argv) {
   try {
-    CommandLine line = CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc),
-                                          {"exec", "pick-all", "cancel", "help"});
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    HidePasswords(argc, argv);
+    CommandLine line =
+        CommandLine::Parse(std::move(arguments), {"exec", "pick-all", "cancel", "help"});
     if (line.command().empty() || line.Has("help")) {
       (line.Has("help") ? std::cout : std::cerr) << kUsage;
       return line.Has("help") ? 0 : 2;

@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "app/company_check.h"
+#include "app/engine_data_access.h"
 #include "app/tracing_data_access.h"
+#include "platform/postgres/pg_address.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "runtime/private_profile.h"
 
@@ -50,20 +52,35 @@ std::chrono::milliseconds CommandContext::BusyTimeout() const {
 }
 
 DataAccessPtr CommandContext::NewDataAccess() const {
-  DataAccessPtr data_access = std::make_shared<sqlite::SqliteDataAccess>(BusyTimeout());
+  DataAccessPtr data_access = std::make_shared<EngineDataAccess>(BusyTimeout());
   if (trace) data_access = std::make_shared<TracingDataAccess>(data_access, trace);
   return data_access;
 }
 
+std::optional<std::string> CommandContext::ConfiguredServer() const {
+  const std::string file = ConfigurationFile().string();
+  const std::string server = GetPrivateProfileString("Ligação", "Servidor", "", 1024, file).text;
+  if (!postgres::SelectsPostgres(server)) return std::nullopt;
+  return server;
+}
+
+// The company's configuration file names the PostgreSQL server of a shared company; any other
+// company is the file DIR/<company>.db.
 DataAccessPtr CommandContext::OpenCompany() const {
   const std::string dir = Dir();
   const std::string company = Company();
   DataAccessPtr data_access = NewDataAccess();
+  const std::optional<std::string> server = ConfiguredServer();
   const std::string connection_string =
-      "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + dir +
+      "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + server.value_or(dir) +
       ";Initial Catalog=" + company + ";Integrated Security=SSPI;";
   if (!data_access->OpenConnection(connection_string)) {
-    throw UsageError(UnopenableCompanyReason(dir, company));
+    if (!server) throw UsageError(UnopenableCompanyReason(dir, company));
+    const std::optional<postgres::PgAddress> address = postgres::ParsePgAddress(*server);
+    throw UsageError("Não foi possível abrir a empresa " + company + " no servidor " +
+                     (address ? address->Display() : std::string("indicado")) +
+                     ": a base de dados não existe, o servidor não responde ou recusa o "
+                     "utilizador ou a palavra-passe.");
   }
   CheckCompanyTables(*data_access, company);
   return data_access;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/command_line.h"
@@ -39,8 +40,11 @@ struct CommandContext {
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;
-  // The data-access object opened on company `Company()` in folder `Dir()`; UsageError when
-  // the company does not exist there.
+  // The PostgreSQL server the company's configuration file names ([Ligação] Servidor); nullopt
+  // for a company kept in a file of `Dir()`.
+  std::optional<std::string> ConfiguredServer() const;
+  // The data-access object opened on company `Company()`, on its server or in folder `Dir()`;
+  // UsageError when the company does not exist there.
   DataAccessPtr OpenCompany() const;
 };
 

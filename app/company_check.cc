@@ -11,9 +11,7 @@
 #include "runtime/field_values.h"
 
 namespace pellora::app {
-namespace {
-
-std::vector<std::string> SchemaTables() {
+const std::vector<std::string>& CompanyTables() {
   static const std::vector<std::string> kTables = [] {
     std::vector<std::string> tables;
     static const std::regex kCreateTable(R"(CREATE TABLE (\w+))");
@@ -26,8 +24,6 @@ std::vector<std::string> SchemaTables() {
   }();
   return kTables;
 }
-
-}  // namespace
 
 std::string UnopenableCompanyReason(const std::string& dir, const std::string& company) {
   const std::filesystem::path file = std::filesystem::path(dir) / (company + ".db");
@@ -44,7 +40,7 @@ std::string UnopenableCompanyReason(const std::string& dir, const std::string& c
 }
 
 void CheckCompanyTables(DataAccess& data_access, const std::string& company) {
-  for (const std::string& table : SchemaTables()) {
+  for (const std::string& table : CompanyTables()) {
     RecordsetPtr found;
     data_access.OpenRecordset("CheckCompanyTables",
                               "SELECT * FROM sys.objects WHERE object_id = OBJECT_ID(N'[dbo].[" +

@@ -2,10 +2,14 @@
 #define PELLORA_APP_COMPANY_CHECK_H_
 
 #include <string>
+#include <vector>
 
 #include "interfaces/data_access.h"
 
 namespace pellora::app {
+
+// The tables of the company schema, in the order it creates them.
+const std::vector<std::string>& CompanyTables();
 
 // Why the database file DIR/<company>.db could not be opened, as a Portuguese sentence:
 // missing, read-only, or damaged or not a database at all.

@@ -3,6 +3,8 @@
 
 #include "app/commands.h"
 #include "app/demo_company.h"
+#include "app/demo_server.h"
+#include "platform/postgres/pg_address.h"
 
 namespace pellora::app {
 namespace {
@@ -23,9 +25,10 @@ int PositiveNumber(const std::string& option, const std::string& text) {
 }  // namespace
 
 // pellora demo --dir DIR [--company DEMO] [--readings N] [--seed S] [--kind I|A|T|E|S]
+//              [--server postgresql://[user@]host[:port]]
 int DemoCommand(const CommandContext& context) {
   const CommandLine& line = context.line;
-  line.CheckKnown({"readings", "seed", "kind"});
+  line.CheckKnown({"readings", "seed", "kind", "server"});
   DemoOptions options;
   options.dir = context.Dir();
   options.company = line.Get("company").value_or(options.company);
@@ -37,6 +40,14 @@ int DemoCommand(const CommandContext& context) {
       throw UsageError("--kind deve ser I, A, T, E ou S: " + *kind);
     }
     options.kind = kind->front();
+  }
+  if (auto server = line.Get("server")) {
+    CreateDemoCompanyOnServer(options, *server);
+    const auto address = postgres::ParsePgAddress(*server);
+    context.out << "Empresa de demonstração " << options.company << " criada no servidor "
+                << address->Display() << ", configurada em " << options.dir << " ("
+                << options.readings << " leituras pendentes).\n";
+    return 0;
   }
   CreateDemoCompany(options);
   context.out << "Empresa de demonstração " << options.company << " criada em " << options.dir

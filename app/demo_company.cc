@@ -29,8 +29,16 @@ bool IsPlainCode(const std::string& code) {
   return true;
 }
 
+void RemoveDatabaseFiles(const fs::path& path) {
+  std::error_code ignored;
+  fs::remove(path, ignored);
+  fs::remove(path.string() + "-journal", ignored);
+}
+
+}  // namespace
+
 // The whole content goes in as one transaction of a file nobody else knows yet.
-void BuildDatabase(const fs::path& path, const DemoOptions& options) {
+void BuildDemoDatabase(const fs::path& path, const DemoOptions& options) {
   SqliteWriter db(path.string());
   DemoRun run{db, std::mt19937(options.seed), Today()};
   db.Execute("BEGIN");
@@ -45,21 +53,18 @@ void BuildDatabase(const fs::path& path, const DemoOptions& options) {
   db.Execute("COMMIT");
 }
 
-void RemoveDatabaseFiles(const fs::path& path) {
-  std::error_code ignored;
-  fs::remove(path, ignored);
-  fs::remove(path.string() + "-journal", ignored);
-}
-
-}  // namespace
-
-void CreateDemoCompany(const DemoOptions& options) {
+void CheckDemoOptions(const DemoOptions& options) {
   const std::string& company = options.company;
   if (!IsPlainCode(company)) {
     Fail("O código da empresa \"" + company + "\" não é válido: use letras, algarismos, _ ou -.");
   }
   if (options.dir.empty()) Fail("Indique a pasta onde criar a empresa " + company + ".");
   if (options.readings < 0) Fail("O número de leituras não pode ser negativo.");
+}
+
+void CreateDemoCompany(const DemoOptions& options) {
+  CheckDemoOptions(options);
+  const std::string& company = options.company;
 
   std::error_code error;
   const fs::path dir = fs::absolute(options.dir, error);
@@ -77,7 +82,7 @@ void CreateDemoCompany(const DemoOptions& options) {
   const fs::path building = dir / (company + ".db.novo");
   RemoveDatabaseFiles(building);
   try {
-    BuildDatabase(building, options);
+    BuildDemoDatabase(building, options);
   } catch (...) {
     RemoveDatabaseFiles(building);
     throw;

@@ -1,6 +1,7 @@
 #ifndef PELLORA_APP_DEMO_COMPANY_H_
 #define PELLORA_APP_DEMO_COMPANY_H_
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,13 @@ struct DemoOptions {
 // Dates are relative to today's date from the injected clock. Raises pellora::Error when the
 // company already exists or a file cannot be written; nothing is left behind then.
 void CreateDemoCompany(const DemoOptions& options);
+
+// Raises pellora::Error when `options` cannot make a company: a company code that is not plain
+// letters, digits, "_" or "-", no folder, a negative number of readings.
+void CheckDemoOptions(const DemoOptions& options);
+
+// Writes the demo content into a new SQLite company database `path`, in one transaction.
+void BuildDemoDatabase(const std::filesystem::path& path, const DemoOptions& options);
 
 }  // namespace pellora::app
 

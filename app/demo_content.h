@@ -104,6 +104,12 @@ std::vector<DemoOrder> InsertOrders(DemoRun& run);
 // Order totals of articles and warehouses, stock totals and average costs, from the rows written.
 void UpdateDerivedTotals(DemoRun& run);
 void InsertParameters(DemoRun& run);
+
+// The add-in's parameters table, which it creates on its first connection, in its current
+// layout (text series columns) and in the company schema's syntax.
+inline constexpr char kParametersTable[] = "oru_PARAMETROSEXP";
+std::string ParametersTableDdl();
+
 void InsertTechnicalSheets(DemoRun& run);
 void InsertReadings(DemoRun& run, const std::vector<DemoOrder>& orders, const DemoSerials& serials,
                     int count, std::optional<char> only);

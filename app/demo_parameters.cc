@@ -25,20 +25,26 @@ constexpr Parameter kParameters[] = {
 
 }  // namespace
 
-// The parameters table in its current layout (text series columns), as the add-in would create
-// it on its first connection, with the one row filled.
+std::string ParametersTableDdl() {
+  std::string create =
+      "CREATE TABLE " + std::string(kParametersTable) + " (ID INTEGER PRIMARY KEY AUTOINCREMENT";
+  for (const Parameter& p : kParameters) {
+    create += ", " + std::string(p.column) + " nvarchar(" + std::to_string(p.size) + ") NOT NULL";
+  }
+  return create + ");\n";
+}
+
+// The one row of the parameters table.
 void InsertParameters(DemoRun& run) {
-  std::string create = "CREATE TABLE oru_PARAMETROSEXP (ID INTEGER PRIMARY KEY AUTOINCREMENT";
   std::string columns;
   std::string placeholders;
   std::vector<std::string> values;
   for (const Parameter& p : kParameters) {
-    create += ", " + std::string(p.column) + " nvarchar(" + std::to_string(p.size) + ") NOT NULL";
     columns += (columns.empty() ? "" : ", ") + std::string(p.column);
     placeholders += placeholders.empty() ? "?" : ", ?";
     values.push_back(p.value);
   }
-  run.db.Execute(create + ");");
+  run.db.Execute(ParametersTableDdl());
   run.db.Prepare("INSERT INTO oru_PARAMETROSEXP (" + columns + ") VALUES (" + placeholders + ")")
       .RunTexts(values);
 }

@@ -51,8 +51,10 @@ double NumberOption(const CommandLine& line, const std::string& option) {
   return value;
 }
 
-// The company must be there before the host opens it: a missing one is the command's fault.
+// The company must be there before the host opens it: a missing one is the command's fault. A
+// company on a server is looked for when the host opens it.
 void CheckCompanyExists(const CommandContext& context) {
+  if (context.ConfiguredServer()) return;
   const std::filesystem::path database =
       std::filesystem::path(context.Dir()) / (context.Company() + ".db");
   if (!std::filesystem::exists(database)) {

@@ -131,8 +131,35 @@ std::string PgAddress::Display() const {
   return user.empty() ? text : user + "@" + text;
 }
 
+std::string PgAddress::Url() const {
+  std::string encoded;
+  for (const char c : user) {
+    if (c == '%' || c == '@' || c == ':' || c == '/') {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      encoded += {'%', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+    } else {
+      encoded += c;
+    }
+  }
+  PgAddress without_user = *this;
+  without_user.user.clear();
+  return "postgresql://" + (encoded.empty() ? "" : encoded + "@") + without_user.Display();
+}
+
 bool SelectsPostgres(std::string_view server) {
   return AfterScheme(Trimmed(server)).has_value() || ParseHostWithPort(server).has_value();
+}
+
+std::optional<std::pair<size_t, size_t>> PasswordSpan(std::string_view server) {
+  const std::optional<std::string_view> rest = AfterScheme(Trimmed(server));
+  if (!rest) return std::nullopt;
+  const std::string_view authority = rest->substr(0, rest->find('/'));
+  const size_t at = authority.rfind('@');
+  if (at == std::string_view::npos) return std::nullopt;
+  const size_t colon = authority.substr(0, at).find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const size_t start = static_cast<size_t>(rest->data() - server.data()) + colon + 1;
+  return std::pair{start, at - colon - 1};
 }
 
 std::optional<PgAddress> ParsePgAddress(std::string_view server) {

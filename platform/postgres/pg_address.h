@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pellora::postgres {
 
@@ -19,10 +20,17 @@ struct PgAddress {
 
   // "host:port" with the user, never the password: for messages and traces.
   std::string Display() const;
+  // "postgresql://user@host:port", never with the password: for a configuration file, whose
+  // reader takes the password from PGPASSWORD or ~/.pgpass.
+  std::string Url() const;
 };
 
 // True when `server` names a PostgreSQL server rather than an SQL Server instance.
 bool SelectsPostgres(std::string_view server);
+
+// Where the password of a postgresql:// address lies in `server`: its first character and its
+// length; nullopt when the address has none. For hiding it where `server` was given.
+std::optional<std::pair<size_t, size_t>> PasswordSpan(std::string_view server);
 
 // The address `server` names; nullopt when it names none (not PostgreSQL, no host, a port that
 // is not a number from 1 to 65535, a broken %-escape).

@@ -33,6 +33,11 @@ void RaiseStatementError(const PGresult* result, const PGconn* connection,
                 message + " (instrução: " + std::string(FirstLine(statement)) + ")");
 }
 
+void RaiseDatabaseError(std::string_view message, std::string_view statement) {
+  throw PgError("",
+                std::string(message) + " (instrução: " + std::string(FirstLine(statement)) + ")");
+}
+
 void RaiseBusy(const std::string& company, std::chrono::milliseconds waited) {
   throw PgError(std::string(kLockNotAvailable),
                 "A empresa " + company + " está ocupada noutro posto há mais de " +

@@ -42,6 +42,9 @@ class PgError : public Error {
 [[noreturn]] void RaiseStatementError(const PGresult* result, const PGconn* connection,
                                       std::string_view statement);
 
+// Raises the database error `message` met by `statement`, worded as the server's are.
+[[noreturn]] void RaiseDatabaseError(std::string_view message, std::string_view statement);
+
 // Raises the error of a lock held by another workstation beyond `waited`.
 [[noreturn]] void RaiseBusy(const std::string& company, std::chrono::milliseconds waited);
 

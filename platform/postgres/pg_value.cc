@@ -170,7 +170,7 @@ std::optional<std::string> ParameterText(const Variant& value) {
     case VarType::kDate:
       return IsoDateTimeText(value.AsDate());
     case VarType::kBoolean:
-      return value.AsBoolean() ? "true" : "false";
+      return value.AsBoolean() ? "1" : "0";  // read by boolean and by the smallint of a bit
     case VarType::kByteArray:
       return HexText(value.AsBytes());
     case VarType::kString:

@@ -15,7 +15,7 @@ namespace pellora::postgres {
 Variant ValueFromText(std::string_view text, int ado_type);
 
 // A Variant as a parameter in text form: dates as 'yyyy-mm-dd hh:mm:ss', Currency with its four
-// decimals, Boolean as true or false, bytes in bytea's hex form; nullopt (NULL) for Empty and
+// decimals, Boolean as 1 or 0, bytes in bytea's hex form; nullopt (NULL) for Empty and
 // Null.
 std::optional<std::string> ParameterText(const Variant& value);
 

@@ -4,31 +4,10 @@
 #include <vector>
 
 #include "platform/sqlite/sql_value.h"
-#include "runtime/error.h"
-#include "runtime/text.h"
+#include "platform/tsql/row_change.h"
 
 namespace pellora::sqlite {
 namespace {
-
-// The base table shared by the recordset's base columns.
-std::string BaseTable(const Recordset& recordset) {
-  std::string table;
-  for (size_t field = 0; field < recordset.FieldCount(); ++field) {
-    const FieldDef& def = recordset.FieldDefAt(field);
-    if (def.base_table.empty()) continue;
-    if (table.empty()) {
-      table = def.base_table;
-    } else if (CompareTextNoCase(table, def.base_table) != 0) {
-      throw Error(kDatabaseError, kErrorSource,
-                  "O recordset junta colunas de várias tabelas e não pode ser gravado");
-    }
-  }
-  if (table.empty()) {
-    throw Error(kDatabaseError, kErrorSource,
-                "O recordset não tem colunas de nenhuma tabela e não pode ser gravado");
-  }
-  return table;
-}
 
 // Runs `sql` with `values` bound in order; the number of rows it changed.
 int Run(Database& db, const std::string& sql, const std::vector<SqlValue>& values) {
@@ -40,70 +19,72 @@ int Run(Database& db, const std::string& sql, const std::vector<SqlValue>& value
   return sqlite3_changes(db.handle());
 }
 
-void InsertRow(Database& db, Recordset& recordset, size_t row) {
-  const std::string table = BaseTable(recordset);
+// "A = ?, B = ?" for `fields`, joined by `separator`.
+std::string Assignments(const Recordset& recordset, const std::vector<size_t>& fields,
+                        const char* separator) {
+  std::string text;
+  for (size_t field : fields) {
+    text += (text.empty() ? "" : separator) +
+            QuoteIdentifier(recordset.FieldDefAt(field).base_column) + " = ?";
+  }
+  return text;
+}
+
+void AddValues(const Recordset& recordset, size_t row, const std::vector<size_t>& fields,
+               bool original, std::vector<SqlValue>& values) {
+  for (size_t field : fields) {
+    values.push_back(FromVariant(original ? recordset.OriginalValueAt(row, field)
+                                          : recordset.ValueAt(row, field)));
+  }
+}
+
+void InsertRow(Database& db, Recordset& recordset, size_t row, const tsql::RowChange& change) {
   std::string columns;
   std::string markers;
-  std::vector<SqlValue> values;
-  for (size_t field = 0; field < recordset.FieldCount(); ++field) {
-    const FieldDef& def = recordset.FieldDefAt(field);
-    const Variant& value = recordset.ValueAt(row, field);
-    if (def.base_column.empty() || def.identity || value.IsEmpty() || value.IsNull()) continue;
-    columns += (values.empty() ? "" : ", ") + QuoteIdentifier(def.base_column);
-    markers += values.empty() ? "?" : ", ?";
-    values.push_back(FromVariant(value));
+  for (size_t field : change.written) {
+    columns +=
+        (columns.empty() ? "" : ", ") + QuoteIdentifier(recordset.FieldDefAt(field).base_column);
+    markers += markers.empty() ? "?" : ", ?";
   }
-  const std::string sql =
-      values.empty()
-          ? "INSERT INTO " + QuoteIdentifier(table) + " DEFAULT VALUES"
-          : "INSERT INTO " + QuoteIdentifier(table) + " (" + columns + ") VALUES (" + markers + ")";
-  Run(db, sql, values);
-  for (size_t field = 0; field < recordset.FieldCount(); ++field) {
-    if (!recordset.FieldDefAt(field).identity) continue;
+  std::vector<SqlValue> values;
+  AddValues(recordset, row, change.written, false, values);
+  const std::string table = QuoteIdentifier(change.table);
+  Run(db,
+      columns.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
+                      : "INSERT INTO " + table + " (" + columns + ") VALUES (" + markers + ")",
+      values);
+  for (size_t field : change.identity) {
     recordset.StoreValue(row, field,
                          Variant(static_cast<int32_t>(sqlite3_last_insert_rowid(db.handle()))));
   }
 }
 
-void UpdateRow(Database& db, Recordset& recordset, size_t row) {
-  std::string assignments;
-  std::string condition;
-  std::vector<SqlValue> changed;
-  std::vector<SqlValue> key;
-  for (size_t field = 0; field < recordset.FieldCount(); ++field) {
-    const FieldDef& def = recordset.FieldDefAt(field);
-    if (def.base_column.empty()) continue;
-    const std::string column = QuoteIdentifier(def.base_column);
-    const Variant& original = recordset.OriginalValueAt(row, field);
-    if (def.key) {
-      condition += (key.empty() ? "" : " AND ") + column + " = ?";
-      key.push_back(FromVariant(original));
-    }
-    const Variant& value = recordset.ValueAt(row, field);
-    if (value == original || def.identity) continue;
-    assignments += (changed.empty() ? "" : ", ") + column + " = ?";
-    changed.push_back(FromVariant(value));
-  }
-  if (changed.empty()) return;
-  const std::string table = BaseTable(recordset);
+void UpdateRow(Database& db, Recordset& recordset, size_t row, const tsql::RowChange& change) {
+  const std::string assignments = Assignments(recordset, change.written, ", ");
+  const std::string condition = Assignments(recordset, change.key, " AND ");
+  std::vector<SqlValue> values;
+  AddValues(recordset, row, change.written, false, values);
+  AddValues(recordset, row, change.key, true, values);
   const std::string sql =
-      "UPDATE " + QuoteIdentifier(table) + " SET " + assignments + " WHERE " + condition;
-  if (key.empty()) {
-    RaiseDatabaseError("A tabela " + table + " não tem chave primária para localizar a linha", sql);
-  }
-  changed.insert(changed.end(), key.begin(), key.end());
-  if (Run(db, sql, changed) != 1) {
-    RaiseDatabaseError("A linha a atualizar já não existe na tabela " + table, sql);
+      "UPDATE " + QuoteIdentifier(change.table) + " SET " + assignments + " WHERE " + condition;
+  if (Run(db, sql, values) != 1) {
+    RaiseDatabaseError("A linha a atualizar já não existe na tabela " + change.table, sql);
   }
 }
 
 }  // namespace
 
 void WriteRecordsetRow(Database& db, Recordset& recordset, size_t row) {
-  if (recordset.StateOf(row) == Recordset::RowState::kNew) {
-    InsertRow(db, recordset, row);
-  } else {
-    UpdateRow(db, recordset, row);
+  const tsql::RowChange change = tsql::PlanRowChange(recordset, row, kErrorSource);
+  switch (change.kind) {
+    case tsql::RowChange::Kind::kInsert:
+      InsertRow(db, recordset, row, change);
+      break;
+    case tsql::RowChange::Kind::kUpdate:
+      UpdateRow(db, recordset, row, change);
+      break;
+    case tsql::RowChange::Kind::kNone:
+      break;
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/sqlite/database.h"
 #include "platform/sqlite/tsql_translator.h"
+#include "platform/tsql/schema_change.h"
 
 namespace pellora::sqlite {
 
@@ -62,8 +63,7 @@ class SchemaCache : public SchemaInfo {
   mutable std::map<std::string, FieldSetPtr, std::less<>> result_columns_;
 };
 
-// True for SQLite text that creates, alters or drops something (its first word says so).
-bool ChangesSchema(std::string_view sql);
+using tsql::ChangesSchema;
 
 }  // namespace pellora::sqlite
 

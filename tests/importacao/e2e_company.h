@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -21,6 +22,60 @@
 
 namespace pellora::testing {
 
+// Where the company of an end-to-end test lies: its rows are written and read outside the
+// objects under test, in SQL both engines read.
+class E2eEngine {
+ public:
+  virtual ~E2eEngine() = default;
+  // Runs statements in the company schema's syntax, in one transaction.
+  virtual void Exec(const std::string& sql) = 0;
+  // The rows of a query, each row's columns joined by "|" (NULL as "NULL"), as the engine
+  // writes them.
+  virtual std::vector<std::string> Rows(const std::string& sql) = 0;
+  // A data-access object opened on the company.
+  virtual std::shared_ptr<DataAccess> Connect() = 0;
+};
+
+// The company file EMP1.db in `folder`.
+class SqliteE2eEngine : public E2eEngine {
+ public:
+  explicit SqliteE2eEngine(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+  void Exec(const std::string& sql) override {
+    ASSERT_EQ(RunSqlOnFile(folder_ / "EMP1.db", "BEGIN;" + sql + ";COMMIT;"), "");
+  }
+  std::vector<std::string> Rows(const std::string& sql) override {
+    return RowsOnFile(folder_ / "EMP1.db", sql);
+  }
+  std::shared_ptr<DataAccess> Connect() override {
+    auto data = std::make_shared<sqlite::SqliteDataAccess>();
+    EXPECT_TRUE(data->OpenConnection(ConnectionStringFor(folder_, "EMP1")));
+    return data;
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+using E2eEngineMaker = std::unique_ptr<E2eEngine> (*)(const std::filesystem::path& folder);
+
+inline std::unique_ptr<E2eEngine> MakeSqliteE2eEngine(const std::filesystem::path& folder) {
+  return std::make_unique<SqliteE2eEngine>(folder);
+}
+
+// A number as both engines agree to write it: without trailing zeros after the point ("14.0"
+// and "14.0000" are 14).
+inline std::string PlainNumber(std::string cell) {
+  const size_t point = cell.find('.');
+  if (point == std::string::npos || point == 0 ||
+      cell.find_first_not_of("-0123456789.") != std::string::npos) {
+    return cell;
+  }
+  cell.erase(cell.find_last_not_of('0') + 1);
+  if (cell.back() == '.') cell.pop_back();
+  return cell;
+}
+
 // The reading columns and values that name customer order ECL-A-1-2026 of C1.
 constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
 constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
@@ -35,10 +90,13 @@ constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
 // The clock stands at 2026-12-05 10:00:00.
 class ImportCompanyTest : public ::testing::Test {
  protected:
+  // The engine of the company; SQLite unless a test says otherwise.
+  virtual E2eEngineMaker Engine() const { return MakeSqliteE2eEngine; }
+
   void SetUp() override {
-    Exec("BEGIN;" + CompanySchemaText() + kCatalogue + "COMMIT;");
-    data_ = std::make_shared<sqlite::SqliteDataAccess>();
-    ASSERT_TRUE(data_->OpenConnection(ConnectionStringFor(folder_, "EMP1")));
+    engine_ = Engine()(folder_);
+    Exec(CompanySchemaText() + kCatalogue);
+    data_ = engine_->Connect();
     DataAccessPtr shared = data_;
     DataAccessSet(shared);
     std::ofstream(folder_ / "PICKING.EMP1") << "[Api Vela]\nLogin=picking\nEmpresa=EMP1\n";
@@ -54,7 +112,8 @@ class ImportCompanyTest : public ::testing::Test {
     SetClock(nullptr);
     gDataAccess.reset();
     data_->CloseConnection();
-    EXPECT_EQ(StockDisagreements(folder_ / "EMP1.db"), std::vector<std::string>{});
+    EXPECT_EQ(StockDisagreements([&](const std::string& sql) { return engine_->Rows(sql); }),
+              std::vector<std::string>{});
   }
 
   // Closes the fixture's own connection, leaving the company file whole (no journal beside it)
@@ -65,12 +124,22 @@ class ImportCompanyTest : public ::testing::Test {
   }
   const std::filesystem::path& folder() const { return folder_; }
 
-  // Runs SQLite text on the company file, outside the objects under test.
-  void Exec(const std::string& sql) { ASSERT_EQ(RunSqlOnFile(folder_ / "EMP1.db", sql), ""); }
+  // Runs statements in the company schema's syntax, outside the objects under test.
+  void Exec(const std::string& sql) { engine_->Exec(sql); }
 
-  // The rows of a query, each row's columns joined by "|" (NULL as "NULL").
+  // The rows of a query, each row's columns joined by "|" (NULL as "NULL", numbers plain).
   std::vector<std::string> Rows(const std::string& sql) {
-    return RowsOnFile(folder_ / "EMP1.db", sql);
+    std::vector<std::string> rows = engine_->Rows(sql);
+    for (std::string& row : rows) {
+      std::string plain;
+      for (size_t start = 0; start <= row.size();) {
+        const size_t end = std::min(row.find('|', start), row.size());
+        plain += (start == 0 ? "" : "|") + PlainNumber(row.substr(start, end - start));
+        start = end + 1;
+      }
+      row = plain;
+    }
+    return rows;
   }
   std::string Value(const std::string& sql) {
     const std::vector<std::string> rows = Rows(sql);
@@ -151,7 +220,8 @@ class ImportCompanyTest : public ::testing::Test {
 
   TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();
-  std::shared_ptr<sqlite::SqliteDataAccess> data_;
+  std::unique_ptr<E2eEngine> engine_;
+  std::shared_ptr<DataAccess> data_;
 };
 
 }  // namespace pellora::testing

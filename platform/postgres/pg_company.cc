@@ -1,0 +1,69 @@
+#include "platform/postgres/pg_company.h"
+
+#include "platform/postgres/pg_error.h"
+#include "platform/tsql/tsql_lexer.h"
+#include "runtime/convert.h"
+
+namespace pellora::postgres {
+namespace {
+
+// The database every server has, to create and drop the others from.
+constexpr const char* kMaintenanceDatabase = "postgres";
+constexpr std::string_view kDuplicateDatabase = "42P04";
+
+std::string QuotedName(const std::string& name) {
+  return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, name});
+}
+
+constexpr const char* kIdentityColumns =
+    "SELECT table_name, column_name FROM information_schema.columns"
+    " WHERE table_schema = current_schema() AND is_identity = 'YES'";
+
+}  // namespace
+
+void CreateCompanyDatabase(const PgAddress& address, const std::string& company,
+                           std::string_view schema_ddl) {
+  try {
+    PgConnection::Open(address, kMaintenanceDatabase)
+        ->Run("CREATE DATABASE " + QuotedName(company) + " TEMPLATE template0 ENCODING 'UTF8'");
+  } catch (const PgError& error) {
+    if (error.sqlstate() != kDuplicateDatabase) throw;
+    throw Error(kDatabaseError, kErrorSource,
+                "A empresa " + company + " já existe no servidor " + address.Display() + ".");
+  }
+  try {
+    RunSchema(*PgConnection::Open(address, company), schema_ddl);
+  } catch (...) {
+    DropCompanyDatabase(address, company);
+    throw;
+  }
+}
+
+void DropCompanyDatabase(const PgAddress& address, const std::string& company) {
+  PgConnection::Open(address, kMaintenanceDatabase)
+      ->Run("DROP DATABASE IF EXISTS " + QuotedName(company) + " WITH (FORCE)");
+}
+
+void RunSchema(PgConnection& connection, std::string_view schema_ddl) {
+  while (!schema_ddl.empty()) {
+    const size_t end = schema_ddl.find('\n');
+    const std::string_view statement = schema_ddl.substr(0, end);
+    if (statement.find_first_not_of(" \t\r") != std::string_view::npos) {
+      connection.Run(statement);
+    }
+    schema_ddl = end == std::string_view::npos ? std::string_view() : schema_ddl.substr(end + 1);
+  }
+}
+
+void RestartIdentities(PgConnection& connection) {
+  for (RecordsetPtr columns = connection.Run(kIdentityColumns); !columns->Eof();
+       columns->MoveNext()) {
+    const std::string table = QuotedName(CStr(columns->Fields(size_t{0}).Value()));
+    const std::string column = CStr(columns->Fields(size_t{1}).Value());
+    connection.Run("SELECT setval(pg_get_serial_sequence($1, $2), COALESCE(MAX(" +
+                       QuotedName(column) + "), 0) + 1, false) FROM " + table,
+                   {Variant(table), Variant(column)});
+  }
+}
+
+}  // namespace pellora::postgres

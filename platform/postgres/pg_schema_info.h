@@ -1,0 +1,36 @@
+#ifndef PELLORA_PLATFORM_POSTGRES_PG_SCHEMA_INFO_H_
+#define PELLORA_PLATFORM_POSTGRES_PG_SCHEMA_INFO_H_
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/postgres/pg_connection.h"
+#include "platform/tsql/tsql_step.h"
+
+namespace pellora::postgres {
+
+// The company tables as the T-SQL reader sees them: each column's SQL Server type, from the
+// comment the schema translation gave it, read from the server once per table.
+class PgSchemaInfo : public tsql::SchemaInfo {
+ public:
+  explicit PgSchemaInfo(PgConnection& connection) : connection_(connection) {}
+
+  std::optional<tsql::ColumnType> ColumnTypeOf(std::string_view table,
+                                               std::string_view column) const override;
+  // Forgets what was read, after a batch that changed the schema.
+  void Forget() { tables_.clear(); }
+
+ private:
+  using Columns = std::map<std::string, tsql::ColumnType>;  // by upper-case name
+
+  const Columns& Table(std::string_view table) const;
+
+  PgConnection& connection_;
+  mutable std::map<std::string, Columns> tables_;  // by upper-case name
+};
+
+}  // namespace pellora::postgres
+
+#endif  // PELLORA_PLATFORM_POSTGRES_PG_SCHEMA_INFO_H_

@@ -1,0 +1,440 @@
+#ifndef PELLORA_TESTS_DATA_ACCESS_CASES_H_
+#define PELLORA_TESTS_DATA_ACCESS_CASES_H_
+
+// The behaviour every engine's data-access object owes the add-in, as one list of cases. Each
+// engine's test program instantiates it with an Engine that offers:
+//   std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait);
+//   void CreateCompany();                 // a fresh, empty company database
+//   std::string ConnectionText();         // the add-in's connection string for it
+//   std::vector<std::string> UnopenableConnectionTexts();  // each must answer False
+//   bool CreatedNothing();                // none of those made a company database
+//   void Prepare(const std::string&);     // tables and rows in the company schema's syntax
+//   static constexpr const char* kMissingTable, kDuplicateKey;  // the engine's reasons
+//   void DropCompany();
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "interfaces/data_access.h"
+#include "runtime/convert.h"
+#include "runtime/date.h"
+#include "runtime/error.h"
+#include "runtime/text.h"
+
+namespace pellora::testing {
+
+template <typename Engine>
+class DataAccessCases : public ::testing::Test {
+ protected:
+  static constexpr const char* kArticles =
+      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE NOCASE NOT NULL PRIMARY KEY, "
+      "NOME nvarchar(60) COLLATE NOCASE, PVPSIVA money, STDISP float, ATIVO bit, "
+      "DATAINI datetime);";
+
+  static constexpr std::chrono::milliseconds kWait{30000};
+
+  void SetUp() override {
+    engine_.CreateCompany();
+    data_ = engine_.MakeDataAccess(kWait);
+    ASSERT_TRUE(data_->OpenConnection(engine_.ConnectionText()));
+  }
+  void TearDown() override {
+    data_->CloseConnection();
+    engine_.DropCompany();
+  }
+
+  RecordsetPtr Query(const std::string& sql) {
+    RecordsetPtr recordset;
+    data_->OpenRecordset("", sql, recordset, true, 0);
+    return recordset;
+  }
+
+  // The number of the error `call` raises (0 for none); its description into `description`.
+  static long ErrorNumberOf(const std::function<void()>& call, std::string* description = nullptr) {
+    try {
+      call();
+    } catch (const Error& error) {
+      if (description != nullptr) *description = error.description();
+      return error.number();
+    }
+    return 0;
+  }
+
+  Engine engine_;
+  std::unique_ptr<DataAccess> data_;
+};
+
+TYPED_TEST_SUITE_P(DataAccessCases);
+
+TYPED_TEST_P(DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing) {
+  auto other = this->engine_.MakeDataAccess(this->kWait);
+  for (const std::string& text : this->engine_.UnopenableConnectionTexts()) {
+    EXPECT_FALSE(other->OpenConnection(text)) << text;
+  }
+  EXPECT_FALSE(other->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB"));
+  EXPECT_TRUE(this->engine_.CreatedNothing());
+  EXPECT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+}
+
+TYPED_TEST_P(DataAccessCases, MembersRaiseWhenTheConnectionIsNotOpen) {
+  std::shared_ptr<Connection> connection;
+  this->data_->GetConnection(connection);
+  this->data_->CloseConnection();
+  DataAccess& data = *this->data_;
+  EXPECT_EQ(this->ErrorNumberOf([&] { data.ExecuteCommand("", "SELECT 1"); }), kObjectNotSet);
+  EXPECT_EQ(this->ErrorNumberOf([&] { data.BeginTransaction(); }), kObjectNotSet);
+  EXPECT_EQ(this->ErrorNumberOf([&] { connection->Execute("SELECT 1"); }), kObjectNotSet);
+  RecordsetPtr recordset;
+  EXPECT_EQ(this->ErrorNumberOf([&] { data.OpenRecordset("", "SELECT 1", recordset, true, 0); }),
+            kObjectNotSet);
+}
+
+TYPED_TEST_P(DataAccessCases, FailingStatementNamesItselfAndTheEnginesReason) {
+  this->engine_.Prepare(this->kArticles);
+  DataAccess& data = *this->data_;
+  std::string description;
+  EXPECT_EQ(
+      this->ErrorNumberOf(
+          [&] { data.ExecuteCommand("", "\r\nUPDATE   ARTIGOX  \r\nSET      NOME = N'x'  \r\n"); },
+          &description),
+      kDatabaseError);
+  EXPECT_NE(description.find(TypeParam::kMissingTable), std::string::npos) << description;
+  EXPECT_NE(description.find("(instrução: UPDATE"), std::string::npos) << description;
+
+  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  EXPECT_EQ(this->ErrorNumberOf(
+                [&] { data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'a1')"); },
+                &description),
+            kDatabaseError);
+  EXPECT_NE(description.find(TypeParam::kDuplicateKey), std::string::npos) << description;
+}
+
+TYPED_TEST_P(DataAccessCases, QuotesDoubledInsideALiteralReachTheTable) {
+  this->engine_.Prepare(this->kArticles);
+  this->data_->ExecuteCommand(
+      "", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A''1', N'Caixa d''água')");
+  RecordsetPtr rows = this->Query("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = 'a''1'");
+  ASSERT_EQ(rows->RecordCount(), 1);
+  EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("A'1"));
+  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("Caixa d'água"));
+  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 1);
+}
+
+TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
+  this->engine_.Prepare(
+      std::string(this->kArticles) +
+      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');");
+  RecordsetPtr rows = this->Query(
+      "SELECT CODIGO, NOME, PVPSIVA, STDISP, ATIVO, DATAINI, 7 AS SETE, "
+      "ISNULL(NOME, N'') AS Nome2 FROM ARTIGOS");
+  ASSERT_FALSE(rows->Eof());
+  const FieldDef& code = rows->FieldDefAt(0);
+  EXPECT_EQ(code.name, "CODIGO");
+  EXPECT_EQ(code.type, adVarWChar);
+  EXPECT_EQ(code.defined_size, 15);
+  EXPECT_TRUE(code.key);
+  EXPECT_EQ(UCase(code.base_table), "ARTIGOS");
+  EXPECT_EQ(code.attributes & (adFldKeyColumn | adFldIsNullable | adFldUpdatable),
+            adFldKeyColumn | adFldUpdatable);
+  EXPECT_EQ(rows->FieldDefAt(1).attributes & adFldIsNullable, adFldIsNullable);
+  EXPECT_EQ(rows->Fields("PVPSIVA").Value(), Variant(Currency{125000}));
+  EXPECT_EQ(rows->Fields("STDISP").Value(), Variant(3.0));
+  EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(true));
+  EXPECT_EQ(rows->Fields("DATAINI").Type(), adDBTimeStamp);
+  EXPECT_EQ(rows->Fields("DATAINI").Value(), Variant(DateFromParts({2024, 1, 31, 10, 20, 30})));
+  EXPECT_EQ(rows->FieldDefAt(6).name, "SETE");
+  EXPECT_EQ(rows->Fields("SETE").Type(), adInteger);
+  EXPECT_TRUE(rows->FieldDefAt(6).base_table.empty());
+  EXPECT_EQ(rows->FieldDefAt(7).name, "Nome2");
+  EXPECT_EQ(rows->FieldDefAt(7).type, adVarWChar);
+  EXPECT_EQ(rows->FieldDefAt(7).defined_size, 60);
+}
+
+TYPED_TEST_P(DataAccessCases, NestedTransactionsCommitOnlyWithTheOutermost) {
+  this->engine_.Prepare(this->kArticles);
+  DataAccess& data = *this->data_;
+  EXPECT_FALSE(data.InTransaction());
+  data.BeginTransaction();
+  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  data.BeginTransaction();
+  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A2')");
+  data.CommitTransaction();
+  EXPECT_TRUE(data.InTransaction());
+  data.RollbackTransaction();
+  EXPECT_FALSE(data.InTransaction());
+  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 0);
+
+  data.BeginTransaction();
+  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'B1')");
+  data.BeginTransaction();
+  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'B2')");
+  data.RollbackTransaction();
+  data.CommitTransaction();
+  RecordsetPtr rows = this->Query("SELECT CODIGO FROM ARTIGOS");
+  ASSERT_EQ(rows->RecordCount(), 1);
+  EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("B1"));
+
+  EXPECT_EQ(this->ErrorNumberOf([&] { data.CommitTransaction(); }), kDatabaseError);
+}
+
+TYPED_TEST_P(DataAccessCases, SaveRecordsetWritesChangedAndNewRowsOrNothing) {
+  this->engine_.Prepare(std::string(this->kArticles) +
+                        "INSERT INTO ARTIGOS (CODIGO) VALUES ('A1');");
+  RecordsetPtr rows = this->Query("SELECT CODIGO, NOME FROM ARTIGOS");
+  rows->Fields("NOME").SetValue(Variant("Mudado"));
+  rows->Update();
+  rows->AddNew();
+  rows->Fields("CODIGO").SetValue(Variant("a1"));  // the same key, by the collation
+  rows->Update();
+  EXPECT_EQ(this->ErrorNumberOf([&] { this->data_->SaveRecordset("", rows); }), kDatabaseError);
+  EXPECT_TRUE(this->Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value().IsNull());
+
+  rows->Fields("CODIGO").SetValue(Variant("A2"));
+  rows->Update();
+  this->data_->SaveRecordset("", rows);
+  RecordsetPtr stored = this->Query("SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO");
+  ASSERT_EQ(stored->RecordCount(), 2);
+  EXPECT_EQ(stored->Fields("NOME").Value(), Variant("Mudado"));
+  stored->MoveNext();
+  EXPECT_EQ(stored->Fields("CODIGO").Value(), Variant("A2"));
+
+  // A row another workstation removed meanwhile is not written as if it were there.
+  stored->MoveFirst();
+  stored->Fields("NOME").SetValue(Variant("Outra vez"));
+  stored->Update();
+  this->data_->ExecuteCommand("", "DELETE FROM ARTIGOS WHERE CODIGO = N'A1'");
+  EXPECT_EQ(this->ErrorNumberOf([&] { this->data_->SaveRecordset("", stored); }), kDatabaseError);
+}
+
+TYPED_TEST_P(DataAccessCases, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack) {
+  this->engine_.Prepare(
+      "CREATE TABLE DOCS (ID INTEGER PRIMARY KEY AUTOINCREMENT, NOME nvarchar(50), "
+      "CONTEUDO image);");
+  RecordsetPtr docs;
+  this->data_->OpenRecordsetForUpdate("SELECT ID, NOME, CONTEUDO FROM DOCS WHERE ID = 0", docs, 3,
+                                      -1);
+  EXPECT_EQ(docs->Fields("CONTEUDO").Type(), adLongVarBinary);
+  const Bytes content = {0x25, 0x50, 0x00, 0xFF, 0x0A};
+  for (const char* name : {"ficha.pdf", "outra.pdf"}) {
+    docs->AddNew();
+    docs->Fields("NOME").SetValue(Variant(name));
+    docs->Fields("CONTEUDO").SetValue(Variant(content));
+    docs->Update();
+  }
+  EXPECT_EQ(docs->Fields("ID").Value(), Variant(int32_t{2}));
+  docs->Fields("NOME").SetValue(Variant("renomeada.pdf"));
+  docs->Update();
+
+  RecordsetPtr stored = this->Query("SELECT ID, NOME, CONTEUDO FROM DOCS ORDER BY ID");
+  ASSERT_EQ(stored->RecordCount(), 2);
+  EXPECT_EQ(stored->Fields("CONTEUDO").Value(), Variant(content));
+  stored->MoveLast();
+  EXPECT_EQ(stored->Fields("NOME").Value(), Variant("renomeada.pdf"));
+}
+
+TYPED_TEST_P(DataAccessCases, ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset) {
+  this->engine_.Prepare(this->kArticles);
+  std::shared_ptr<Connection> connection;
+  this->data_->GetConnection(connection);
+  RecordsetPtr none = connection->Execute("INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  EXPECT_TRUE(none->IsOpen());
+  EXPECT_TRUE(none->Eof());
+  RecordsetPtr rows = connection->Execute("SELECT CODIGO FROM ARTIGOS");
+  EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("A1"));
+}
+
+// The host's rows go with their values beside one text: each run binds its own values, and a
+// count of values that does not match the markers fails naming the statement.
+TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
+  this->engine_.Prepare(this->kArticles);
+  DataAccess& data = *this->data_;
+  const std::string insert = "INSERT INTO ARTIGOS (CODIGO, NOME, STDISP) VALUES (?, ?, ?)";
+  data.BeginTransaction();
+  data.RunWithValues(insert, {Variant("A1"), Variant("Caixa d'água"), Variant(int32_t{2})});
+  data.RunWithValues(insert, {Variant("A2"), Variant::Null(), Variant(2.5)});
+  const std::string update = "UPDATE ARTIGOS SET STDISP = STDISP + ? WHERE CODIGO = ?";
+  data.RunWithValues(update, {Variant(int32_t{1}), Variant("a1")});
+  data.RunWithValues(update, {Variant(int32_t{1}), Variant("a1")});
+  data.CommitTransaction();
+
+  RecordsetPtr rows = data.RunWithValues(
+      "SELECT CODIGO, NOME, STDISP FROM ARTIGOS WHERE CODIGO IN (?, ?) ORDER BY CODIGO",
+      {Variant("A1"), Variant("A2")});
+  ASSERT_EQ(rows->RecordCount(), 2);
+  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("Caixa d'água"));
+  EXPECT_EQ(CDbl(rows->Fields("STDISP").Value()), 4.0);
+  rows->MoveNext();
+  EXPECT_TRUE(rows->Fields("NOME").Value().IsNull());
+  EXPECT_EQ(CDbl(rows->Fields("STDISP").Value()), 2.5);
+
+  std::string description;
+  EXPECT_EQ(
+      this->ErrorNumberOf([&] { data.RunWithValues(update, {Variant(int32_t{1})}); }, &description),
+      kDatabaseError);
+  EXPECT_NE(description.find("UPDATE ARTIGOS"), std::string::npos) << description;
+  EXPECT_EQ(this->ErrorNumberOf([&] {
+    data.RunWithValues(update, {Variant(int32_t{1}), Variant("A1"), Variant("x")});
+  }),
+            kDatabaseError);
+}
+
+// The add-in's upgrade batches: variables, a condition on a query and a table created and then
+// read in the same session, with the columns the new table has.
+TYPED_TEST_P(DataAccessCases, BatchesWithVariablesConditionsAndNewTables) {
+  this->engine_.Prepare(std::string(this->kArticles) +
+                        "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A1', 2);"
+                        "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A2', 5);");
+  DataAccess& data = *this->data_;
+  data.ExecuteCommand("",
+                      "DECLARE @QTT FLOAT\r\n"
+                      "SELECT @QTT = SUM(STDISP) FROM ARTIGOS\r\n"
+                      "IF (@QTT > 6) BEGIN UPDATE ARTIGOS SET NOME = N'muito' END\r\n"
+                      "IF (@QTT > 100) BEGIN UPDATE ARTIGOS SET NOME = N'demais' END");
+  EXPECT_EQ(this->Query("SELECT NOME FROM ARTIGOS WHERE CODIGO = N'A2'")->Fields("NOME").Value(),
+            Variant("muito"));
+
+  const std::string exists =
+      "SELECT * FROM sys.objects WHERE object_id = OBJECT_ID(N'[dbo].[NOTAS]') AND type in (N'U')";
+  EXPECT_EQ(this->Query(exists)->RecordCount(), 0);
+  data.ExecuteCommand("",
+                      "CREATE TABLE [dbo].[NOTAS]([ID] [int] IDENTITY(1,1) NOT NULL, "
+                      "[TEXTO] [nvarchar](20) NULL, CONSTRAINT [PK_NOTAS] PRIMARY KEY CLUSTERED "
+                      "([ID] ASC) WITH (PAD_INDEX  = OFF) ON [PRIMARY]) ON [PRIMARY]");
+  EXPECT_EQ(this->Query(exists)->RecordCount(), 1);
+  data.ExecuteCommand("", "INSERT INTO NOTAS (TEXTO) VALUES (N'uma')");
+  RecordsetPtr notes = this->Query("SELECT ID, TEXTO FROM NOTAS");
+  ASSERT_EQ(notes->RecordCount(), 1);
+  EXPECT_EQ(notes->Fields("ID").Value(), Variant(int32_t{1}));
+  EXPECT_EQ(notes->FieldDefAt(1).defined_size, 20);
+
+  data.ExecuteCommand("", "ALTER TABLE NOTAS ALTER COLUMN TEXTO nvarchar(40) NULL");
+  notes = this->Query("SELECT ID, TEXTO FROM NOTAS");
+  EXPECT_EQ(notes->FieldDefAt(1).defined_size, 40);
+  EXPECT_EQ(notes->Fields("TEXTO").Value(), Variant("uma"));
+}
+
+// The detached-copy rule and the parameters upgrade decide by the type a field reports: an
+// expression column reports the type SQL Server gives it, whatever the engine computes.
+TYPED_TEST_P(DataAccessCases, ExpressionColumnsReportTheTypesSqlServerGives) {
+  this->engine_.Prepare(
+      std::string(this->kArticles) +
+      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');"
+      "INSERT INTO ARTIGOS VALUES ('A2', NULL, 2, 4.5, 0, NULL);");
+  RecordsetPtr rows = this->Query(
+      "SELECT COUNT(*) AS N, SUM(STDISP) AS S, MAX(PVPSIVA) AS M, MAX(CODIGO) AS C, "
+      "CONVERT(nvarchar(19), MAX(DATAINI), 120) AS D, "
+      "SUM(CASE WHEN ATIVO = 1 THEN 1 ELSE 0 END) AS A FROM ARTIGOS");
+  ASSERT_EQ(rows->RecordCount(), 1);
+  auto type = [&](const char* name) {
+    const FieldDef& def = rows->FieldDefAt(rows->Fields(name).Index());
+    return std::to_string(def.type) + ":" + std::to_string(def.defined_size);
+  };
+  EXPECT_EQ(type("N"), std::to_string(adInteger) + ":4");
+  EXPECT_EQ(type("S"), std::to_string(adDouble) + ":8");
+  EXPECT_EQ(type("M"), std::to_string(adCurrency) + ":8");
+  EXPECT_EQ(type("C"), std::to_string(adVarWChar) + ":15");
+  EXPECT_EQ(type("D"), std::to_string(adVarWChar) + ":19");
+  EXPECT_EQ(type("A"), std::to_string(adInteger) + ":4");
+  EXPECT_EQ(rows->Fields("N").Value(), Variant(int32_t{2}));
+  EXPECT_EQ(rows->Fields("S").Value(), Variant(7.5));
+  EXPECT_EQ(rows->Fields("M").Value(), Variant(Currency{125000}));
+  EXPECT_EQ(rows->Fields("C").Value(), Variant("A2"));
+  EXPECT_EQ(rows->Fields("D").Value(), Variant("2024-01-31 10:20:30"));
+  EXPECT_EQ(rows->Fields("A").Value(), Variant(int32_t{1}));
+}
+
+// A workstation that writes holds the company until it commits: another one waits, and beyond
+// its wait hears that the company is busy, with no transaction left open.
+TYPED_TEST_P(DataAccessCases, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy) {
+  this->engine_.Prepare(this->kArticles);
+  const std::string second = "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A2')";
+  this->data_->BeginTransaction();
+  this->data_->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  auto other = this->engine_.MakeDataAccess(std::chrono::milliseconds(200));
+  ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+  std::string description;
+  EXPECT_EQ(this->ErrorNumberOf(
+                [&] {
+                  other->BeginTransaction();
+                  other->ExecuteCommand("", second);
+                },
+                &description),
+            kDatabaseError);
+  EXPECT_NE(description.find("está ocupada noutro posto"), std::string::npos) << description;
+  EXPECT_FALSE(other->InTransaction());
+
+  this->data_->CommitTransaction();
+  other->BeginTransaction();
+  other->ExecuteCommand("", second);
+  other->CommitTransaction();
+  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 2);
+}
+
+// A query sent again inside a transaction may be answered from the rows it gave before; it
+// must still see every write made in between, by whichever member, and each answer is the
+// caller's own to change.
+TYPED_TEST_P(DataAccessCases, AQueryRepeatedInATransactionSeesEveryWriteBeforeIt) {
+  this->engine_.Prepare(std::string(this->kArticles) +
+                        "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'um');");
+  const std::string query = "SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO";
+  auto names = [&] {
+    std::string all;
+    for (RecordsetPtr rows = this->Query(query); !rows->Eof(); rows->MoveNext()) {
+      all += CStr(rows->Fields("NOME").Value()) + ";";
+    }
+    return all;
+  };
+  this->data_->BeginTransaction();
+  RecordsetPtr first = this->Query(query);
+  first->Fields("NOME").SetValue(Variant("só em memória"));
+  first->Update();
+  EXPECT_EQ(names(), "um;");
+
+  this->data_->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A2', N'dois')");
+  EXPECT_EQ(names(), "um;dois;");
+  this->data_->RunWithValues("UPDATE ARTIGOS SET NOME = ? WHERE CODIGO = ?",
+                             {Variant("1"), Variant("A1")});
+  EXPECT_EQ(names(), "1;dois;");
+  RecordsetPtr edited = this->Query(query);
+  edited->Fields("NOME").SetValue(Variant("guardado"));
+  edited->Update();
+  this->data_->SaveRecordset("", edited);
+  EXPECT_EQ(names(), "guardado;dois;");
+  RecordsetPtr immediate;
+  this->data_->OpenRecordsetForUpdate("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = N'A2'",
+                                      immediate, 3, -1);
+  immediate->Fields("NOME").SetValue(Variant("2"));
+  immediate->Update();
+  EXPECT_EQ(names(), "guardado;2;");
+  std::shared_ptr<Connection> connection;
+  this->data_->GetConnection(connection);
+  connection->Execute("DELETE FROM ARTIGOS WHERE CODIGO = N'A2'");
+  EXPECT_EQ(names(), "guardado;");
+  this->data_->CommitTransaction();
+
+  // Outside a transaction another workstation may write between two queries.
+  auto other = this->engine_.MakeDataAccess(this->kWait);
+  ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+  EXPECT_EQ(names(), "guardado;");
+  other->ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'de outro posto'");
+  EXPECT_EQ(names(), "de outro posto;");
+}
+
+REGISTER_TYPED_TEST_SUITE_P(
+    DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
+    MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
+    QuotesDoubledInsideALiteralReachTheTable, FieldsReportTypesKeysNamesAndValuesAsTheServer,
+    NestedTransactionsCommitOnlyWithTheOutermost, SaveRecordsetWritesChangedAndNewRowsOrNothing,
+    OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
+    ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
+    BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
+    ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
+    AQueryRepeatedInATransactionSeesEveryWriteBeforeIt);
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_DATA_ACCESS_CASES_H_

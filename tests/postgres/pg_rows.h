@@ -1,0 +1,45 @@
+#ifndef PELLORA_TESTS_POSTGRES_PG_ROWS_H_
+#define PELLORA_TESTS_POSTGRES_PG_ROWS_H_
+
+#include <libpq-fe.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/postgres_cluster.h"
+
+namespace pellora::testing {
+
+// The rows of `sql` on database `database` of the test program's cluster, read outside the
+// objects under test: each row's columns joined by "|" as the server writes them in text (NULL
+// as "NULL"). A failing query fails the test.
+inline std::vector<std::string> PgRows(const std::string& database, const std::string& sql) {
+  const std::string conninfo =
+      "host=127.0.0.1 port=" + std::to_string(PostgresCluster::Shared().port()) +
+      " user=" + PostgresCluster::kUser + " password=" + PostgresCluster::kPassword +
+      " dbname=" + database + " options='-c DateStyle=ISO'";
+  PGconn* connection = PQconnectdb(conninfo.c_str());
+  std::vector<std::string> rows;
+  PGresult* result = PQexec(connection, sql.c_str());
+  if (PQresultStatus(result) != PGRES_TUPLES_OK) {
+    ADD_FAILURE() << PQerrorMessage(connection) << sql;
+  } else {
+    for (int row = 0; row < PQntuples(result); ++row) {
+      std::string text;
+      for (int column = 0; column < PQnfields(result); ++column) {
+        if (column > 0) text += "|";
+        text += PQgetisnull(result, row, column) ? "NULL" : PQgetvalue(result, row, column);
+      }
+      rows.push_back(text);
+    }
+  }
+  PQclear(result);
+  PQfinish(connection);
+  return rows;
+}
+
+}  // namespace pellora::testing
+
+#endif  // PELLORA_TESTS_POSTGRES_PG_ROWS_H_

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_company.h"
+#include "platform/postgres/pg_connection.h"
+#include "platform/postgres/postgres_data_access.h"
+#include "platform/postgres/postgres_schema.h"
+#include "runtime/convert.h"
+#include "tests/data_access_cases.h"
+#include "tests/postgres_cluster.h"
+
+namespace pellora::postgres {
+namespace {
+
+using testing::PostgresCluster;
+
+// A fresh company database on the test program's cluster.
+class PostgresEngine {
+ public:
+  static constexpr const char* kMissingTable = "relation \"artigox\" does not exist";
+  static constexpr const char* kDuplicateKey = "duplicate key value";
+
+  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait) {
+    return std::make_unique<PostgresDataAccess>(wait);
+  }
+  void CreateCompany() { database_ = PostgresCluster::Shared().CreateDatabase(); }
+  void DropCompany() { PostgresCluster::Shared().DropDatabase(database_); }
+  std::string ConnectionText() const {
+    return ConnectionTextFor(PostgresCluster::Shared().Server(), database_) +
+           ";User Id=sa;Password=segredo; ";
+  }
+  // A database that does not exist, a server nobody listens on and a folder.
+  std::vector<std::string> UnopenableConnectionTexts() const {
+    return {ConnectionTextFor(PostgresCluster::Shared().Server(), Missing()),
+            ConnectionTextFor("postgresql://127.0.0.1:1", database_),
+            ConnectionTextFor("/tmp", database_)};
+  }
+  bool CreatedNothing() {
+    RecordsetPtr rows =
+        Connect()->Run("SELECT count(*) FROM pg_database WHERE datname = $1", {Variant(Missing())});
+    return CLng(rows->Fields(size_t{0}).Value()) == 0;
+  }
+  // The company schema's syntax becomes PostgreSQL's as the company schema does.
+  void Prepare(const std::string& sql) { RunSchema(*Connect(), PostgresSchema(sql)); }
+
+ private:
+  static std::string ConnectionTextFor(const std::string& server, const std::string& catalog) {
+    return "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + server +
+           ";Initial Catalog=" + catalog;
+  }
+  std::string Missing() const { return database_ + "_ausente"; }
+  std::unique_ptr<PgConnection> Connect() const {
+    return PgConnection::Open(*ParsePgAddress(PostgresCluster::Shared().Server()), database_);
+  }
+
+  std::string database_;
+};
+
+}  // namespace
+}  // namespace pellora::postgres
+
+namespace pellora::testing {
+INSTANTIATE_TYPED_TEST_SUITE_P(Postgres, DataAccessCases, postgres::PostgresEngine);
+}  // namespace pellora::testing
