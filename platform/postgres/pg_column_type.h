@@ -13,11 +13,7 @@ using tsql::kLongUnicodeSize;
 using tsql::kUntypedTextSize;
 
 // A field's ADO type and defined size, as SQL Server would report them.
-struct PgColumnType {
-  int ado_type = adEmpty;
-  long defined_size = 0;
-  friend bool operator==(PgColumnType, PgColumnType) = default;
-};
+using PgColumnType = tsql::ColumnType;
 
 // The type of a result column of PostgreSQL type `oid` with type modifier `modifier` (-1 when
 // none): numeric(19,4) and money are SQL Server's money, varchar(n) an nvarchar(n)...

@@ -30,13 +30,13 @@ const PgSchemaInfo::Columns& PgSchemaInfo::Table(std::string_view table) const {
   RecordsetPtr rows = connection_.Run(kColumnsQuery, {Variant(FoldedName(std::string(table)))});
   for (; !rows->Eof(); rows->MoveNext()) {
     const Variant comment = rows->Fields(size_t{1}).Value();
-    std::optional<PgColumnType> type;
-    if (!comment.IsNull()) type = ColumnTypeFromDeclared(CStr(comment));
-    if (!type) {
+    PgColumnType type;
+    if (!comment.IsNull()) type = tsql::ColumnTypeFromDeclared(CStr(comment));
+    if (type.ado_type == adEmpty) {
       type = ColumnTypeOfOid(static_cast<Oid>(CLng(rows->Fields(size_t{2}).Value())),
                              CLng(rows->Fields(size_t{3}).Value()));
     }
-    columns[UCase(CStr(rows->Fields(size_t{0}).Value()))] = {type->ado_type, type->defined_size};
+    columns[UCase(CStr(rows->Fields(size_t{0}).Value()))] = type;
   }
   return columns;
 }

@@ -60,11 +60,8 @@ const PgTable* PgTableCatalog::Table(Oid table) {
     column.name = PQgetvalue(result.get(), row, 2);
     column.not_null = IsTrue(result.get(), row, 3);
     if (!PQgetisnull(result.get(), row, 4)) {
-      const tsql::ColumnType declared =
-          tsql::ColumnTypeFromDeclared(PQgetvalue(result.get(), row, 4));
-      if (declared.ado_type != adEmpty) {
-        column.declared = PgColumnType{declared.ado_type, declared.defined_size};
-      }
+      const PgColumnType declared = tsql::ColumnTypeFromDeclared(PQgetvalue(result.get(), row, 4));
+      if (declared.ado_type != adEmpty) column.declared = declared;
     }
     column.primary_key = IsTrue(result.get(), row, 5);
     column.identity = IsTrue(result.get(), row, 6);

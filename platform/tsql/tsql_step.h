@@ -14,6 +14,8 @@ namespace pellora::tsql {
 struct ColumnType {
   int ado_type = adEmpty;  // adEmpty: unknown, let the declared column type decide
   long defined_size = 0;
+
+  friend bool operator==(ColumnType, ColumnType) = default;
 };
 
 // What the reader needs to know of the company database's tables.
