@@ -52,8 +52,8 @@ ConnectionSettingsPtr ConsoleComponents::CreateConnectionSettings() {
 }
 
 OrdersReportPtr ConsoleComponents::CreateOrdersReport() {
-  return std::make_shared<console::HtmlOrdersReport>(context().out,
-                                                     [this] { return context().NewDataAccess(); });
+  return std::make_shared<console::HtmlOrdersReport>(
+      context().out, [this] { return context().NewDataAccess(); }, context().Dir());
 }
 
 ShellPtr ConsoleComponents::CreateShell() {

@@ -16,12 +16,17 @@ constexpr char kPagesFolder[] = "relatorios";
 }  // namespace
 
 HtmlOrdersReport::HtmlOrdersReport(std::ostream& out,
-                                   std::function<DataAccessPtr()> make_data_access)
-    : OrdersReportPage(std::move(make_data_access)), out_(out) {}
+                                   std::function<DataAccessPtr()> make_data_access,
+                                   std::filesystem::path local_folder)
+    : OrdersReportPage(std::move(make_data_access)),
+      out_(out),
+      local_folder_(std::move(local_folder)) {}
 
 void HtmlOrdersReport::Generate(int32_t destination) {
   OrdersReportPage::Generate(destination);
-  const std::filesystem::path folder = common::NativePath(Server()) / kPagesFolder;
+  const bool on_server = Server().find("://") != std::string::npos;
+  const std::filesystem::path folder =
+      (on_server ? local_folder_ : common::NativePath(Server())) / kPagesFolder;
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   file_ = folder / common::NativePath(ReportFile()).filename().replace_extension(".html");

@@ -44,7 +44,8 @@ class HtmlOrdersReportTest : public sqlite::SqliteCompanyTest {
 
   // The report component set up as the add-in does, on the test company.
   HtmlOrdersReport Report(const std::string& report_file) {
-    HtmlOrdersReport report(out_, [] { return std::make_shared<sqlite::SqliteDataAccess>(); });
+    HtmlOrdersReport report(
+        out_, [] { return std::make_shared<sqlite::SqliteDataAccess>(); }, "nao-usada");
     report.SetReportFile(report_file);
     report.SetDatabaseKind(2);
     report.SetServer(folder_.string());

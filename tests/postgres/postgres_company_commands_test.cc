@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
@@ -157,6 +158,12 @@ TEST_F(CompanyOnTheServer, TheDemoOnTheServerReadsAndImportsAsTheFileDemo) {
     EXPECT_EQ(on_server.status, 0) << on_server.out;
     EXPECT_EQ(on_server.out, OnFile(operation).out) << operation;
   }
+  // A company on a server has no folder of its own: the orders report's page goes beside its
+  // configuration.
+  const std::string page = ServerDir() + "/relatorios/oru_BC_Encomendas.html";
+  const Outcome report = OnServer("op 2001");
+  EXPECT_NE(report.out.find("Relatório: " + page + "\n"), std::string::npos) << report.out;
+  EXPECT_TRUE(std::filesystem::exists(page));
 
   // Every pending set of three kinds, imported on both: the same documents, the same refusals.
   int documents = 0;
