@@ -1,5 +1,6 @@
 #include "app/console_components.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "platform/console/console_connection_settings.h"
@@ -53,7 +54,8 @@ ConnectionSettingsPtr ConsoleComponents::CreateConnectionSettings() {
 
 OrdersReportPtr ConsoleComponents::CreateOrdersReport() {
   return std::make_shared<console::HtmlOrdersReport>(
-      context().out, [this] { return context().NewDataAccess(); }, context().Dir());
+      context().out, [this] { return context().NewDataAccess(); },
+      std::filesystem::absolute(context().Dir()));
 }
 
 ShellPtr ConsoleComponents::CreateShell() {
