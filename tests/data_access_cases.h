@@ -424,6 +424,27 @@ TYPED_TEST_P(DataAccessCases, AQueryRepeatedInATransactionSeesEveryWriteBeforeIt
   EXPECT_EQ(names(), "de outro posto;");
 }
 
+// The import marks every reading of its sets with one UPDATE sent once per reading: inside a
+// transaction a repeat may be skipped, but never once anything else ran in between.
+TYPED_TEST_P(DataAccessCases, ARepeatedUpdateRunsAgainOnceAnythingElseRan) {
+  this->engine_.Prepare(std::string(this->kArticles) +
+                        "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'x');");
+  const std::string mark = "UPDATE ARTIGOS SET NOME = N'marcado' WHERE CODIGO = N'A1'";
+  this->data_->BeginTransaction();
+  this->data_->ExecuteCommand("", mark);
+  this->data_->ExecuteCommand("", mark);  // nothing to do: the row is marked already
+  this->data_->ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'y' WHERE CODIGO = N'A1'");
+  this->data_->ExecuteCommand("", mark);
+  RecordsetPtr rows = this->Query("SELECT CODIGO, NOME FROM ARTIGOS");
+  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("marcado"));
+  rows->Fields("NOME").SetValue(Variant("z"));
+  rows->Update();
+  this->data_->SaveRecordset("", rows);
+  this->data_->ExecuteCommand("", mark);
+  this->data_->CommitTransaction();
+  EXPECT_EQ(this->Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value(), Variant("marcado"));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(
     DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
     MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
@@ -433,7 +454,8 @@ REGISTER_TYPED_TEST_SUITE_P(
     ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
     BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
     ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
-    AQueryRepeatedInATransactionSeesEveryWriteBeforeIt);
+    AQueryRepeatedInATransactionSeesEveryWriteBeforeIt,
+    ARepeatedUpdateRunsAgainOnceAnythingElseRan);
 
 }  // namespace pellora::testing
 

@@ -3,6 +3,7 @@
 #include "platform/postgres/pg_batch_runner.h"
 #include "platform/postgres/pg_error.h"
 #include "platform/postgres/postgres_translator.h"
+#include "platform/tsql/repeatable_update.h"
 
 namespace pellora::postgres {
 namespace {
@@ -12,12 +13,32 @@ constexpr const char* kTakeWriteLock = "SELECT pg_advisory_xact_lock(1349807212)
 
 }  // namespace
 
+RecordsetPtr PgSession::Run(std::string_view tsql) {
+  const bool repeat = InTransaction() && !last_repeatable_.empty() && tsql == last_repeatable_;
+  last_repeatable_.clear();
+  const Steps translated = Translation(tsql);
+  if (repeat) {
+    last_repeatable_ = tsql;
+    auto empty = std::make_shared<Recordset>();
+    empty->Open();
+    return empty;
+  }
+  RecordsetPtr rows = RunSteps(tsql, *translated, {});
+  if (InTransaction() && translated->repeatable_update) last_repeatable_ = tsql;
+  return rows;
+}
+
 RecordsetPtr PgSession::Run(std::string_view tsql, const std::vector<Variant>& values) {
-  const Steps steps = Translation(tsql);
+  last_repeatable_.clear();
+  return RunSteps(tsql, *Translation(tsql), values);
+}
+
+RecordsetPtr PgSession::RunSteps(std::string_view tsql, const Translated& translated,
+                                 const std::vector<Variant>& values) {
   PgBatchRunner runner(*connection_, values);
   RecordsetPtr rows;
   try {
-    rows = runner.Run(*steps);
+    rows = runner.Run(translated.steps);
   } catch (...) {
     if (runner.ChangedSchema()) ForgetSchema();
     throw;
@@ -43,6 +64,7 @@ void PgSession::Begin() {
 }
 
 void PgSession::Rollback() {
+  NoteWrite();
   connection_->Rollback();
   ForgetSchema();  // tables created or altered since the Begin may be gone
 }
@@ -51,10 +73,12 @@ PgSession::Steps PgSession::Translation(std::string_view tsql) {
   if (const auto found = translations_.find(tsql); found != translations_.end()) {
     return found->second;
   }
-  auto steps = std::make_shared<const std::vector<tsql::Step>>(TranslateBatch(tsql, schema_));
+  auto translated = std::make_shared<Translated>();
+  translated->steps = TranslateBatch(tsql, schema_);
+  translated->repeatable_update = tsql::IsRepeatableUpdate(tsql);
   if (translations_.size() >= kTranslationsKept) translations_.clear();
-  translations_.emplace(std::string(tsql), steps);
-  return steps;
+  translations_.emplace(std::string(tsql), translated);
+  return translated;
 }
 
 void PgSession::ForgetSchema() {

@@ -23,21 +23,37 @@ class PgSession {
 
   PgConnection& connection() { return *connection_; }
 
-  // Translates and runs the T-SQL batch `tsql`, each "?" standing for the next of `values`:
-  // the rows of its last statement that returned any, or an empty open Recordset.
-  RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values = {});
+  // Translates and runs the T-SQL batch `tsql`: the rows of its last statement that returned
+  // any, or an empty open Recordset. Inside a transaction, a repeatable UPDATE sent again right
+  // after itself is not run again.
+  RecordsetPtr Run(std::string_view tsql);
+  // The same with each "?" of the batch standing for the next of `values`; never skipped as a
+  // repeat, since the values may differ.
+  RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
+  // Tells the session that rows were written other than through Run.
+  void NoteWrite() { last_repeatable_.clear(); }
 
   // Transactions nest as savepoints; see PgConnection. The outermost level takes the company's
   // write lock at once, waiting while another workstation holds it, as SQLite's BEGIN IMMEDIATE
   // does: two writers never read the same rows and then both write them.
   void Begin();
-  void Commit() { connection_->Commit(); }
+  void Commit() {
+    NoteWrite();
+    connection_->Commit();
+  }
   void Rollback();
   bool InTransaction() const { return connection_->InTransaction(); }
 
  private:
-  using Steps = std::shared_ptr<const std::vector<tsql::Step>>;
+  // What a T-SQL batch becomes on PostgreSQL, worked out once per text.
+  struct Translated {
+    std::vector<tsql::Step> steps;
+    bool repeatable_update = false;  // see tsql::IsRepeatableUpdate
+  };
+  using Steps = std::shared_ptr<const Translated>;
   Steps Translation(std::string_view tsql);
+  RecordsetPtr RunSteps(std::string_view tsql, const Translated& translated,
+                        const std::vector<Variant>& values);
   void ForgetSchema();
 
   std::unique_ptr<PgConnection> connection_;
@@ -45,6 +61,7 @@ class PgSession {
   // Enough for every text an import repeats; texts that never repeat are let go when it fills.
   static constexpr size_t kTranslationsKept = 256;
   std::map<std::string, Steps, std::less<>> translations_;
+  std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
 
 // The session behind `session`; raises the "not open" error when it has been closed.

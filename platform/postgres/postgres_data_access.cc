@@ -14,7 +14,9 @@ class ImmediateWriter : public RecordsetWriter {
   explicit ImmediateWriter(std::weak_ptr<PgSession> session) : session_(std::move(session)) {}
 
   void WriteRow(Recordset& recordset, size_t row) override {
-    WriteRecordsetRow(LockSession(session_)->connection(), recordset, row);
+    std::shared_ptr<PgSession> session = LockSession(session_);
+    session->NoteWrite();
+    WriteRecordsetRow(session->connection(), recordset, row);
   }
 
  private:
@@ -94,6 +96,7 @@ bool PostgresDataAccess::OpenConnection(const std::string& connection_string) {
 bool PostgresDataAccess::SaveRecordset(const std::string& /*context*/, RecordsetPtr& recordset) {
   PgSession& session = Open();
   if (!recordset) RaiseNotOpen();
+  session.NoteWrite();
   // Every row or none: a level of its own, undone when a row fails.
   session.Begin();
   try {

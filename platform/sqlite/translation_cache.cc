@@ -1,6 +1,6 @@
 #include "platform/sqlite/translation_cache.h"
 
-#include "platform/sqlite/repeatable_update.h"
+#include "platform/tsql/repeatable_update.h"
 
 namespace pellora::sqlite {
 
@@ -13,7 +13,7 @@ std::shared_ptr<const Translation> TranslationCache::Get(std::string_view tsql,
   if (const auto found = entries_.find(tsql); found != entries_.end()) return found->second;
   auto translation = std::make_shared<Translation>();
   translation->steps = TranslateBatch(tsql, schema);
-  translation->repeatable_update = IsRepeatableUpdate(tsql);
+  translation->repeatable_update = tsql::IsRepeatableUpdate(tsql);
   if (entries_.size() >= kCapacity) entries_.clear();
   // Reading the schema while translating does not change it.
   entries_.emplace(std::string(tsql), translation);

@@ -54,34 +54,3 @@ class SqliteEngine {
 namespace pellora::testing {
 INSTANTIATE_TYPED_TEST_SUITE_P(Sqlite, DataAccessCases, sqlite::SqliteEngine);
 }  // namespace pellora::testing
-
-namespace pellora::sqlite {
-namespace {
-
-using SqliteDataAccessTest = SqliteCompanyTest;
-
-constexpr const char* kArticles =
-    "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE NOCASE NOT NULL PRIMARY KEY, "
-    "NOME nvarchar(60) COLLATE NOCASE, PVPSIVA money, STDISP float, ATIVO bit, "
-    "DATAINI datetime);";
-
-TEST_F(SqliteDataAccessTest, ARepeatedUpdateRunsAgainOnceAnythingElseRan) {
-  Prepare(std::string(kArticles) + "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'x');");
-  const std::string mark = "UPDATE ARTIGOS SET NOME = N'marcado' WHERE CODIGO = N'A1'";
-  data_.BeginTransaction();
-  data_.ExecuteCommand("", mark);
-  data_.ExecuteCommand("", mark);  // nothing to do: the row is marked already
-  data_.ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'y' WHERE CODIGO = N'A1'");
-  data_.ExecuteCommand("", mark);
-  RecordsetPtr rows = Query("SELECT CODIGO, NOME FROM ARTIGOS");
-  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("marcado"));
-  rows->Fields("NOME").SetValue(Variant("z"));
-  rows->Update();
-  data_.SaveRecordset("", rows);
-  data_.ExecuteCommand("", mark);
-  data_.CommitTransaction();
-  EXPECT_EQ(Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value(), Variant("marcado"));
-}
-
-}  // namespace
-}  // namespace pellora::sqlite

@@ -67,3 +67,51 @@ class PostgresEngine {
 namespace pellora::testing {
 INSTANTIATE_TYPED_TEST_SUITE_P(Postgres, DataAccessCases, postgres::PostgresEngine);
 }  // namespace pellora::testing
+
+namespace pellora::postgres {
+namespace {
+
+class PostgresDataAccessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    engine_.CreateCompany();
+    ASSERT_TRUE(data_.OpenConnection(engine_.ConnectionText()));
+  }
+  void TearDown() override {
+    data_.CloseConnection();
+    engine_.DropCompany();
+  }
+
+  // Where the row of article A1 lies: each UPDATE that reaches it writes its next version in
+  // the table's first page, (0,1) as inserted, then (0,2), (0,3)...
+  std::string RowVersion() {
+    RecordsetPtr rows;
+    data_.OpenRecordset("", "SELECT CAST(ctid AS text) AS V FROM ARTIGOS", rows, true, 0);
+    return CStr(rows->Fields("V").Value());
+  }
+
+  PostgresEngine engine_;
+  PostgresDataAccess data_;
+};
+
+// An import sends the UPDATE that marks its readings once per reading: run every time, the
+// marking of thousands of readings rewrites each of them thousands of times.
+TEST_F(PostgresDataAccessTest, ARepeatedUpdateInATransactionIsNotRunAgain) {
+  engine_.Prepare(
+      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE NOCASE NOT NULL PRIMARY KEY, "
+      "NOME nvarchar(60));"
+      "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'x');");
+  const std::string mark = "UPDATE ARTIGOS SET NOME = N'marcado' WHERE CODIGO = N'A1'";
+  ASSERT_EQ(RowVersion(), "(0,1)");
+  data_.BeginTransaction();
+  data_.ExecuteCommand("", mark);
+  data_.ExecuteCommand("", mark);
+  data_.ExecuteCommand("", mark);
+  EXPECT_EQ(RowVersion(), "(0,2)");
+  data_.ExecuteCommand("", mark);  // a query ran in between
+  data_.CommitTransaction();
+  EXPECT_EQ(RowVersion(), "(0,3)");
+}
+
+}  // namespace
+}  // namespace pellora::postgres

@@ -1,4 +1,4 @@
-#include "platform/sqlite/repeatable_update.h"
+#include "platform/tsql/repeatable_update.h"
 
 #include <set>
 #include <string>
@@ -7,13 +7,7 @@
 #include "platform/tsql/tsql_lexer.h"
 #include "runtime/text.h"
 
-namespace pellora::sqlite {
-
-using tsql::IsKeyword;
-using tsql::Token;
-using tsql::Tokenize;
-using tsql::TokenKind;
-
+namespace pellora::tsql {
 namespace {
 
 bool IsName(const Token& token) {
@@ -66,4 +60,4 @@ bool IsRepeatableUpdate(std::string_view tsql) {
   return true;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql

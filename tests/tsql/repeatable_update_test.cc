@@ -1,8 +1,8 @@
-#include "platform/sqlite/repeatable_update.h"
+#include "platform/tsql/repeatable_update.h"
 
 #include <gtest/gtest.h>
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 TEST(RepeatableUpdateTest, ConstantAssignmentsNotNamedInTheConditionRepeat) {
@@ -27,4 +27,4 @@ TEST(RepeatableUpdateTest, AnythingThatCouldChangeOnARepeatDoesNot) {
 }
 
 }  // namespace
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
