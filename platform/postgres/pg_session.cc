@@ -87,14 +87,4 @@ void PgSession::ForgetSchema() {
   translations_.clear();
 }
 
-std::shared_ptr<PgSession> LockSession(const std::weak_ptr<PgSession>& session) {
-  std::shared_ptr<PgSession> locked = session.lock();
-  if (!locked) RaiseNotOpen();
-  return locked;
-}
-
-void RaiseNotOpen() {
-  throw Error(kObjectNotSet, kErrorSource, "A ligação à base de dados não está aberta");
-}
-
 }  // namespace pellora::postgres

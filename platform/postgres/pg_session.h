@@ -64,10 +64,6 @@ class PgSession {
   std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
 
-// The session behind `session`; raises the "not open" error when it has been closed.
-std::shared_ptr<PgSession> LockSession(const std::weak_ptr<PgSession>& session);
-[[noreturn]] void RaiseNotOpen();
-
 }  // namespace pellora::postgres
 
 #endif  // PELLORA_PLATFORM_POSTGRES_PG_SESSION_H_

@@ -1,8 +1,10 @@
 #include "platform/postgres/postgres_data_access.h"
 
 #include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_error.h"
 #include "platform/postgres/pg_row_writer.h"
 #include "platform/tsql/connection_string.h"
+#include "platform/tsql/session_lock.h"
 #include "runtime/error.h"
 
 namespace pellora::postgres {
@@ -14,7 +16,7 @@ class ImmediateWriter : public RecordsetWriter {
   explicit ImmediateWriter(std::weak_ptr<PgSession> session) : session_(std::move(session)) {}
 
   void WriteRow(Recordset& recordset, size_t row) override {
-    std::shared_ptr<PgSession> session = LockSession(session_);
+    std::shared_ptr<PgSession> session = tsql::LockSession(session_, kErrorSource);
     session->NoteWrite();
     WriteRecordsetRow(session->connection(), recordset, row);
   }
@@ -28,7 +30,9 @@ class PostgresConnection : public Connection {
  public:
   explicit PostgresConnection(std::weak_ptr<PgSession> session) : session_(std::move(session)) {}
 
-  RecordsetPtr Execute(const std::string& sql) override { return LockSession(session_)->Run(sql); }
+  RecordsetPtr Execute(const std::string& sql) override {
+    return tsql::LockSession(session_, kErrorSource)->Run(sql);
+  }
 
  private:
   std::weak_ptr<PgSession> session_;
@@ -95,7 +99,7 @@ bool PostgresDataAccess::OpenConnection(const std::string& connection_string) {
 
 bool PostgresDataAccess::SaveRecordset(const std::string& /*context*/, RecordsetPtr& recordset) {
   PgSession& session = Open();
-  if (!recordset) RaiseNotOpen();
+  if (!recordset) tsql::RaiseNotOpen(kErrorSource);
   session.NoteWrite();
   // Every row or none: a level of its own, undone when a row fails.
   session.Begin();
@@ -122,7 +126,7 @@ void PostgresDataAccess::GetConnection(std::shared_ptr<Connection>& connection) 
 }
 
 PgSession& PostgresDataAccess::Open() {
-  if (!session_) RaiseNotOpen();
+  if (!session_) tsql::RaiseNotOpen(kErrorSource);
   return *session_;
 }
 

@@ -91,14 +91,4 @@ std::string Session::LevelName(int level) {
   return "pellora_transaction_" + std::to_string(level);
 }
 
-std::shared_ptr<Session> LockSession(const std::weak_ptr<Session>& session) {
-  std::shared_ptr<Session> locked = session.lock();
-  if (!locked) RaiseNotOpen();
-  return locked;
-}
-
-void RaiseNotOpen() {
-  throw Error(kObjectNotSet, kErrorSource, "A ligação à base de dados não está aberta");
-}
-
 }  // namespace pellora::sqlite

@@ -58,10 +58,6 @@ class Session {
   std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
 
-// The session behind `session`; raises the "not open" error when it has been closed.
-std::shared_ptr<Session> LockSession(const std::weak_ptr<Session>& session);
-[[noreturn]] void RaiseNotOpen();
-
 }  // namespace pellora::sqlite
 
 #endif  // PELLORA_PLATFORM_SQLITE_SESSION_H_

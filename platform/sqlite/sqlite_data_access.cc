@@ -4,6 +4,7 @@
 #include "platform/sqlite/row_writer.h"
 #include "platform/sqlite/savepoint.h"
 #include "platform/sqlite/sqlite_connection.h"
+#include "platform/tsql/session_lock.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -14,7 +15,7 @@ class ImmediateWriter : public RecordsetWriter {
   explicit ImmediateWriter(std::weak_ptr<Session> session) : session_(std::move(session)) {}
 
   void WriteRow(Recordset& recordset, size_t row) override {
-    std::shared_ptr<Session> session = LockSession(session_);
+    std::shared_ptr<Session> session = tsql::LockSession(session_, kErrorSource);
     session->NoteWrite();
     WriteRecordsetRow(session->db(), recordset, row);
   }
@@ -78,7 +79,7 @@ bool SqliteDataAccess::OpenConnection(const std::string& connection_string) {
 
 bool SqliteDataAccess::SaveRecordset(const std::string& /*context*/, RecordsetPtr& recordset) {
   Session& session = Open();
-  if (!recordset) RaiseNotOpen();
+  if (!recordset) tsql::RaiseNotOpen(kErrorSource);
   session.NoteWrite();
   Savepoint savepoint(session.db(), "pellora_save_recordset");
   for (size_t row = 0; row < recordset->RowCountAll(); ++row) {
@@ -99,7 +100,7 @@ void SqliteDataAccess::GetConnection(std::shared_ptr<Connection>& connection) {
 }
 
 Session& SqliteDataAccess::Open() {
-  if (!session_) RaiseNotOpen();
+  if (!session_) tsql::RaiseNotOpen(kErrorSource);
   return *session_;
 }
 
