@@ -13,13 +13,10 @@
 
 #include <chrono>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace pellora::testing {
 namespace {
@@ -123,22 +120,7 @@ std::string Bin(const char* program) {
   return std::string(PELLORA_POSTGRES_BIN) + "/" + program;
 }
 
-// Stops the shared cluster after the last test.
-class ClusterEnvironment : public ::testing::Environment {
- public:
-  void TearDown() override { cluster.reset(); }
-  std::unique_ptr<PostgresCluster> cluster;
-};
-
-ClusterEnvironment* const environment =
-    static_cast<ClusterEnvironment*>(::testing::AddGlobalTestEnvironment(new ClusterEnvironment));
-
 }  // namespace
-
-PostgresCluster& PostgresCluster::Shared() {
-  if (!environment->cluster) environment->cluster = std::make_unique<PostgresCluster>();
-  return *environment->cluster;
-}
 
 PostgresCluster::PostgresCluster() {
   RemoveAbandonedFolders();

@@ -9,16 +9,12 @@
 
 namespace pellora::testing {
 
-// A throwaway PostgreSQL server for tests: a fresh cluster in a temporary folder, listening on
-// a free loopback port (its unix socket in that folder too), removed with everything in it when
-// it stops. As root, the server runs as "nobody": PostgreSQL refuses to run as root. It dies
-// with the test process even when that crashes.
+// A throwaway PostgreSQL server for tests and benchmarks: a fresh cluster in a temporary folder,
+// listening on a free loopback port (its unix socket in that folder too), removed with everything
+// in it when it stops. As root, the server runs as "nobody": PostgreSQL refuses to run as root. It
+// dies with the process that started it even when that crashes.
 class PostgresCluster {
  public:
-  // The cluster of this test process: started at first use, stopped after the last test,
-  // whether the tests passed or not.
-  static PostgresCluster& Shared();
-
   PostgresCluster();
   ~PostgresCluster();
   PostgresCluster(const PostgresCluster&) = delete;

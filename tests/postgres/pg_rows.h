@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/postgres_cluster.h"
+#include "tests/shared_postgres_cluster.h"
 
 namespace pellora::testing {
 
@@ -16,10 +16,10 @@ namespace pellora::testing {
 // objects under test: each row's columns joined by "|" as the server writes them in text (NULL
 // as "NULL"). A failing query fails the test.
 inline std::vector<std::string> PgRows(const std::string& database, const std::string& sql) {
-  const std::string conninfo =
-      "host=127.0.0.1 port=" + std::to_string(PostgresCluster::Shared().port()) +
-      " user=" + PostgresCluster::kUser + " password=" + PostgresCluster::kPassword +
-      " dbname=" + database + " options='-c DateStyle=ISO'";
+  const std::string conninfo = "host=127.0.0.1 port=" + std::to_string(SharedCluster().port()) +
+                               " user=" + PostgresCluster::kUser +
+                               " password=" + PostgresCluster::kPassword + " dbname=" + database +
+                               " options='-c DateStyle=ISO'";
   PGconn* connection = PQconnectdb(conninfo.c_str());
   std::vector<std::string> rows;
   PGresult* result = PQexec(connection, sql.c_str());

@@ -9,7 +9,7 @@
 
 #include "platform/postgres/pg_address.h"
 #include "platform/postgres/pg_connection.h"
-#include "tests/postgres_cluster.h"
+#include "tests/shared_postgres_cluster.h"
 
 namespace pellora::testing {
 
@@ -17,10 +17,10 @@ namespace pellora::testing {
 class PgDatabaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    database_ = PostgresCluster::Shared().CreateDatabase();
-    address_ = *postgres::ParsePgAddress(PostgresCluster::Shared().Server());
+    database_ = SharedCluster().CreateDatabase();
+    address_ = *postgres::ParsePgAddress(SharedCluster().Server());
   }
-  void TearDown() override { PostgresCluster::Shared().DropDatabase(database_); }
+  void TearDown() override { SharedCluster().DropDatabase(database_); }
 
   std::unique_ptr<postgres::PgConnection> Connect(
       std::chrono::milliseconds lock_timeout = postgres::kDefaultLockTimeout) {

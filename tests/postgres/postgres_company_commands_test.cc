@@ -32,13 +32,14 @@
 #include "tests/company_database.h"
 #include "tests/company_snapshot.h"
 #include "tests/postgres/pg_rows.h"
-#include "tests/postgres_cluster.h"
+#include "tests/shared_postgres_cluster.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::app {
 namespace {
 
 using testing::PostgresCluster;
+using testing::SharedCluster;
 using Texts = std::vector<std::string>;
 using RowReader = std::function<Texts(const std::string&)>;
 
@@ -103,11 +104,11 @@ constexpr char kCompany[] = "pgdemo";
 
 class CompanyOnTheServer : public ::testing::Test {
  protected:
-  void TearDown() override { PostgresCluster::Shared().DropDatabase(kCompany); }
+  void TearDown() override { SharedCluster().DropDatabase(kCompany); }
 
   static std::string Server() {
     return "postgresql://" + std::string(PostgresCluster::kUser) +
-           "@127.0.0.1:" + std::to_string(PostgresCluster::Shared().port());
+           "@127.0.0.1:" + std::to_string(SharedCluster().port());
   }
   // `pellora ARGS` on the server's company, the password given as libpq takes it.
   Outcome OnServer(const std::string& args) const {
@@ -216,9 +217,9 @@ TEST_F(CompanyOnTheServer, TwoWorkstationsImportingOverlappingSetsImportEachRead
       "SELECT TPDOCUM, COUNT(*), SUM(QUANT) FROM DOCGCLIN "
       "WHERE TPDOCUM IN ('QBR', 'SBR') GROUP BY TPDOCUM ORDER BY TPDOCUM";
   std::string on_server;
-  RecordsetPtr rows = postgres::PgConnection::Open(
-                          *postgres::ParsePgAddress(PostgresCluster::Shared().Server()), kCompany)
-                          ->Run(lines);
+  RecordsetPtr rows =
+      postgres::PgConnection::Open(*postgres::ParsePgAddress(SharedCluster().Server()), kCompany)
+          ->Run(lines);
   for (; !rows->Eof(); rows->MoveNext()) {
     on_server += CStr(rows->Fields(size_t{0}).Value()) + " " +
                  std::to_string(CLng(rows->Fields(size_t{1}).Value())) + " " +
@@ -253,9 +254,9 @@ TEST_F(CompanyOnTheServer, TwoWorkstationsImportingOverlappingSetsImportEachRead
 
 TEST_F(CompanyOnTheServer, ThePasswordIsNeverWrittenOrShown) {
   const std::string password = PostgresCluster::kPassword;
-  const std::string with_password =
-      "postgresql://" + std::string(PostgresCluster::kUser) + ":" + password +
-      "@127.0.0.1:" + std::to_string(PostgresCluster::Shared().port());
+  const std::string with_password = "postgresql://" + std::string(PostgresCluster::kUser) + ":" +
+                                    password +
+                                    "@127.0.0.1:" + std::to_string(SharedCluster().port());
   const Outcome created = Pellora("--dir '" + ServerDir() + "' --company " + kCompany +
                                   " demo --readings 10 --server " + with_password);
   ASSERT_EQ(created.status, 0) << created.out;

@@ -12,12 +12,12 @@
 #include "platform/postgres/postgres_schema.h"
 #include "runtime/convert.h"
 #include "tests/data_access_cases.h"
-#include "tests/postgres_cluster.h"
+#include "tests/shared_postgres_cluster.h"
 
 namespace pellora::postgres {
 namespace {
 
-using testing::PostgresCluster;
+using testing::SharedCluster;
 
 // A fresh company database on the test program's cluster.
 class PostgresEngine {
@@ -28,15 +28,15 @@ class PostgresEngine {
   std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait) {
     return std::make_unique<PostgresDataAccess>(wait);
   }
-  void CreateCompany() { database_ = PostgresCluster::Shared().CreateDatabase(); }
-  void DropCompany() { PostgresCluster::Shared().DropDatabase(database_); }
+  void CreateCompany() { database_ = SharedCluster().CreateDatabase(); }
+  void DropCompany() { SharedCluster().DropDatabase(database_); }
   std::string ConnectionText() const {
-    return ConnectionTextFor(PostgresCluster::Shared().Server(), database_) +
+    return ConnectionTextFor(SharedCluster().Server(), database_) +
            ";User Id=sa;Password=segredo; ";
   }
   // A database that does not exist, a server nobody listens on and a folder.
   std::vector<std::string> UnopenableConnectionTexts() const {
-    return {ConnectionTextFor(PostgresCluster::Shared().Server(), Missing()),
+    return {ConnectionTextFor(SharedCluster().Server(), Missing()),
             ConnectionTextFor("postgresql://127.0.0.1:1", database_),
             ConnectionTextFor("/tmp", database_)};
   }
@@ -55,7 +55,7 @@ class PostgresEngine {
   }
   std::string Missing() const { return database_ + "_ausente"; }
   std::unique_ptr<PgConnection> Connect() const {
-    return PgConnection::Open(*ParsePgAddress(PostgresCluster::Shared().Server()), database_);
+    return PgConnection::Open(*ParsePgAddress(SharedCluster().Server()), database_);
   }
 
   std::string database_;

@@ -5,15 +5,15 @@
 #include "platform/postgres/postgres_schema.h"
 #include "tests/importacao/e2e_import_cases.h"
 #include "tests/postgres/pg_rows.h"
-#include "tests/postgres_cluster.h"
+#include "tests/shared_postgres_cluster.h"
 
 namespace pellora::testing {
 namespace {
 
 class PostgresE2eEngine : public E2eEngine {
  public:
-  PostgresE2eEngine() : database_(PostgresCluster::Shared().CreateDatabase()) {}
-  ~PostgresE2eEngine() override { PostgresCluster::Shared().DropDatabase(database_); }
+  PostgresE2eEngine() : database_(SharedCluster().CreateDatabase()) {}
+  ~PostgresE2eEngine() override { SharedCluster().DropDatabase(database_); }
 
   // The company schema's syntax becomes PostgreSQL's as the company schema does.
   void Exec(const std::string& sql) override {
@@ -26,14 +26,14 @@ class PostgresE2eEngine : public E2eEngine {
   std::vector<std::string> Rows(const std::string& sql) override { return PgRows(database_, sql); }
   std::shared_ptr<DataAccess> Connect() override {
     auto data = std::make_shared<postgres::PostgresDataAccess>();
-    EXPECT_TRUE(data->OpenConnection("Data Source=" + PostgresCluster::Shared().Server() +
+    EXPECT_TRUE(data->OpenConnection("Data Source=" + SharedCluster().Server() +
                                      ";Initial Catalog=" + database_));
     return data;
   }
 
  private:
   static postgres::PgAddress Address() {
-    return *postgres::ParsePgAddress(PostgresCluster::Shared().Server());
+    return *postgres::ParsePgAddress(SharedCluster().Server());
   }
 
   std::string database_;
