@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -445,6 +446,33 @@ TYPED_TEST_P(DataAccessCases, ARepeatedUpdateRunsAgainOnceAnythingElseRan) {
   EXPECT_EQ(this->Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value(), Variant("marcado"));
 }
 
+// The terminals add readings while an import runs, outside any transaction. The import must
+// neither see them half way nor mark them with the rest: they stay as they came, for the next
+// import. Whether the terminal waits for the import or writes beside it is the engine's affair.
+TYPED_TEST_P(DataAccessCases, RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame) {
+  this->engine_.Prepare(std::string(this->kArticles) +
+                        "INSERT INTO ARTIGOS (CODIGO, ATIVO) VALUES ('A1', 0);");
+  const std::string count = "SELECT COUNT(*) AS N FROM ARTIGOS";
+  this->data_->BeginTransaction();
+  EXPECT_EQ(this->Query(count)->Fields("N").Value(), Variant(int32_t{1}));
+  auto terminal = this->engine_.MakeDataAccess(this->kWait);
+  ASSERT_TRUE(terminal->OpenConnection(this->engine_.ConnectionText()));
+  auto added = std::async(std::launch::async, [&] {
+    terminal->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO, ATIVO) VALUES (N'A2', 0)");
+  });
+  // Long enough for a terminal that writes beside the transaction to have committed.
+  added.wait_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(this->Query(count)->Fields("N").Value(), Variant(int32_t{1}));
+  this->data_->ExecuteCommand("", "UPDATE ARTIGOS SET ATIVO = 1");
+  this->data_->CommitTransaction();
+  added.get();
+  RecordsetPtr rows = this->Query("SELECT CODIGO, ATIVO FROM ARTIGOS ORDER BY CODIGO");
+  ASSERT_EQ(rows->RecordCount(), 2);
+  EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(true));
+  rows->MoveNext();
+  EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(false));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(
     DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
     MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
@@ -454,8 +482,8 @@ REGISTER_TYPED_TEST_SUITE_P(
     ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
     BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
     ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
-    AQueryRepeatedInATransactionSeesEveryWriteBeforeIt,
-    ARepeatedUpdateRunsAgainOnceAnythingElseRan);
+    AQueryRepeatedInATransactionSeesEveryWriteBeforeIt, ARepeatedUpdateRunsAgainOnceAnythingElseRan,
+    RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame);
 
 }  // namespace pellora::testing
 

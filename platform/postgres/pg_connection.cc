@@ -68,7 +68,11 @@ PGconn* PgConnection::Handle() const {
 }
 
 void PgConnection::Fail(const PGresult* result, std::string_view statement) const {
-  if (SqlState(result) == kLockNotAvailable) RaiseBusy(company_, lock_timeout_);
+  const std::string sqlstate = SqlState(result);
+  if (sqlstate == kLockNotAvailable) RaiseBusy(company_, lock_timeout_);
+  if (sqlstate == kSerializationFailure || sqlstate == kDeadlockDetected) {
+    RaiseConflict(sqlstate, statement);
+  }
   RaiseStatementError(result, connection_, statement);
 }
 
@@ -119,7 +123,7 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
 
 void PgConnection::Begin(Isolation isolation) {
   if (depth_ == 0) {
-    Control(isolation == Isolation::kSerializable ? "BEGIN ISOLATION LEVEL SERIALIZABLE" : "BEGIN");
+    Control(isolation == Isolation::kSnapshot ? "BEGIN ISOLATION LEVEL REPEATABLE READ" : "BEGIN");
   } else {
     Control("SAVEPOINT " + LevelName(depth_ + 1));
   }
@@ -152,13 +156,6 @@ void PgConnection::Rollback() {
             LevelName(level));
   }
   catalog_.Forget();  // tables created or altered since the Begin may be gone
-}
-
-void PgConnection::RollbackAll() {
-  if (depth_ == 0) return;
-  depth_ = 0;
-  Control("ROLLBACK");
-  catalog_.Forget();
 }
 
 void PgConnection::ForgetSchema() {

@@ -20,9 +20,9 @@ namespace pellora::postgres {
 // How long a statement waits for a lock another workstation holds before it fails.
 inline constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
 
-// Read committed is SQL Server's own default; a unit of work that is run again after a conflict
-// is serializable, so that it either sees the other workstation's work or fails on it.
-enum class Isolation { kReadCommitted, kSerializable };
+// Read committed is SQL Server's own default. A snapshot transaction reads the company as it was
+// at its first statement, whatever other sessions commit meanwhile.
+enum class Isolation { kReadCommitted, kSnapshot };
 
 // One connection to a company database on a PostgreSQL server, running statements already in
 // PostgreSQL's dialect.
@@ -53,9 +53,9 @@ class PgConnection {
   void Begin(Isolation isolation = Isolation::kReadCommitted);
   void Commit();
   void Rollback();
-  // Rolls back every open level at once.
-  void RollbackAll();
   bool InTransaction() const { return depth_ > 0; }
+  // The levels open: 0 outside a transaction.
+  int Depth() const { return depth_; }
 
   // Forgets the tables described and the statements prepared: after a schema change the server
   // would refuse a prepared statement whose columns changed.

@@ -45,6 +45,13 @@ void RaiseBusy(const std::string& company, std::chrono::milliseconds waited) {
                     " s. Tente de novo quando esse posto terminar.");
 }
 
+void RaiseConflict(const std::string& sqlstate, std::string_view statement) {
+  throw PgError(sqlstate,
+                "Outro posto alterou ao mesmo tempo os dados que este trabalho alterava; "
+                "repita-o (instrução: " +
+                    std::string(FirstLine(statement)) + ")");
+}
+
 std::string Masked(std::string text, const std::string& secret) {
   if (secret.empty()) return text;
   for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3)) {

@@ -19,8 +19,7 @@ inline constexpr std::string_view kSerializationFailure = "40001";
 inline constexpr std::string_view kDeadlockDetected = "40P01";
 inline constexpr std::string_view kLockNotAvailable = "55P03";
 
-// The database error (kDatabaseError) with the server's SQLSTATE, so that a unit of work can
-// tell a conflict worth running again from a fault.
+// The database error (kDatabaseError) with the server's SQLSTATE.
 class PgError : public Error {
  public:
   PgError(std::string sqlstate, std::string description)
@@ -28,10 +27,6 @@ class PgError : public Error {
         sqlstate_(std::move(sqlstate)) {}
 
   const std::string& sqlstate() const { return sqlstate_; }
-  // A serialization failure or a deadlock: running the whole unit again may succeed.
-  bool Retryable() const {
-    return sqlstate_ == kSerializationFailure || sqlstate_ == kDeadlockDetected;
-  }
 
  private:
   std::string sqlstate_;
@@ -47,6 +42,10 @@ class PgError : public Error {
 
 // Raises the error of a lock held by another workstation beyond `waited`.
 [[noreturn]] void RaiseBusy(const std::string& company, std::chrono::milliseconds waited);
+
+// Raises the error of `statement` changing rows another workstation changed since this
+// transaction began (`sqlstate`: a serialization failure or a deadlock).
+[[noreturn]] void RaiseConflict(const std::string& sqlstate, std::string_view statement);
 
 // The SQLSTATE of a failed `result`; empty when the server gave none.
 std::string SqlState(const PGresult* result);

@@ -8,8 +8,11 @@
 namespace pellora::postgres {
 namespace {
 
-// Advisory locks belong to one database: one key serves every company.
-constexpr const char* kTakeWriteLock = "SELECT pg_advisory_xact_lock(1349807212)";
+// Advisory locks belong to one database: one key serves every company. The lock is the
+// session's, taken before the transaction begins so that the transaction's snapshot holds the
+// work of the workstation that had the lock before; it goes with the session if this one dies.
+constexpr const char* kTakeWriteLock = "SELECT pg_advisory_lock(1349807212)";
+constexpr const char* kReleaseWriteLock = "SELECT pg_advisory_unlock(1349807212)";
 
 }  // namespace
 
@@ -52,21 +55,48 @@ RecordsetPtr PgSession::RunSteps(std::string_view tsql, const Translated& transl
 }
 
 void PgSession::Begin() {
-  const bool outermost = !connection_->InTransaction();
-  connection_->Begin();
-  if (!outermost) return;
+  if (connection_->InTransaction()) return connection_->Begin();
+  connection_->Run(kTakeWriteLock);  // busy beyond the wait: raises, no transaction begun
   try {
-    connection_->Run(kTakeWriteLock);
+    connection_->Begin(Isolation::kSnapshot);
   } catch (...) {
-    connection_->Rollback();  // busy beyond the wait: no transaction was begun
+    ReleaseWriteLockQuietly();
     throw;
   }
 }
 
+void PgSession::Commit() {
+  NoteWrite();
+  if (connection_->Depth() != 1) return connection_->Commit();
+  EndOutermost(&PgConnection::Commit);
+}
+
 void PgSession::Rollback() {
   NoteWrite();
-  connection_->Rollback();
+  if (connection_->Depth() != 1) {
+    connection_->Rollback();
+  } else {
+    EndOutermost(&PgConnection::Rollback);
+  }
   ForgetSchema();  // tables created or altered since the Begin may be gone
+}
+
+void PgSession::EndOutermost(void (PgConnection::*end)()) {
+  try {
+    (connection_.get()->*end)();
+  } catch (...) {
+    ReleaseWriteLockQuietly();
+    throw;
+  }
+  connection_->Run(kReleaseWriteLock);
+}
+
+void PgSession::ReleaseWriteLockQuietly() {
+  try {
+    connection_->Run(kReleaseWriteLock);
+  } catch (...) {
+    // The connection is gone, and the lock with it; the first error is the one to report.
+  }
 }
 
 PgSession::Steps PgSession::Translation(std::string_view tsql) {

@@ -33,14 +33,13 @@ class PgSession {
   // Tells the session that rows were written other than through Run.
   void NoteWrite() { last_repeatable_.clear(); }
 
-  // Transactions nest as savepoints; see PgConnection. The outermost level takes the company's
-  // write lock at once, waiting while another workstation holds it, as SQLite's BEGIN IMMEDIATE
-  // does: two writers never read the same rows and then both write them.
+  // Transactions nest as savepoints; see PgConnection. The outermost level first takes the
+  // company's write lock, waiting while another workstation holds it, as SQLite's BEGIN
+  // IMMEDIATE does: two writers never read the same rows and then both write them. It then reads
+  // a snapshot taken after the lock: rows the terminals add while it runs are neither read by
+  // a later statement nor changed by it, so they stay pending whole for the next import.
   void Begin();
-  void Commit() {
-    NoteWrite();
-    connection_->Commit();
-  }
+  void Commit();
   void Rollback();
   bool InTransaction() const { return connection_->InTransaction(); }
 
@@ -55,6 +54,10 @@ class PgSession {
   RecordsetPtr RunSteps(std::string_view tsql, const Translated& translated,
                         const std::vector<Variant>& values);
   void ForgetSchema();
+  // Ends the outermost level by `end` (its commit or rollback), then lets the write lock go,
+  // whether `end` succeeded or not.
+  void EndOutermost(void (PgConnection::*end)());
+  void ReleaseWriteLockQuietly();
 
   std::unique_ptr<PgConnection> connection_;
   PgSchemaInfo schema_;
