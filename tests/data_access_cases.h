@@ -473,6 +473,24 @@ TYPED_TEST_P(DataAccessCases, RowsAddedElsewhereDuringATransactionAreLeftAsTheyC
   EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(false));
 }
 
+// A count's document lines are its readings' groups, in the order the grouped query gives them:
+// the order of the groups, however the engine chooses to group many rows.
+TYPED_TEST_P(DataAccessCases, GroupedRowsComeInTheOrderOfTheirGroups) {
+  constexpr int kRows = 3000;
+  constexpr int kGroups = 700;
+  std::string rows = this->kArticles;
+  for (int i = 0; i < kRows; ++i) {
+    rows += std::string(i % 500 == 0 ? ";INSERT INTO ARTIGOS (CODIGO, NOME) VALUES " : ",") +
+            "('A" + std::to_string(i) + "', 'N" + std::to_string(1000 + i * 7919 % kGroups) + "')";
+  }
+  this->engine_.Prepare(rows + ";");
+  RecordsetPtr groups = this->Query("SELECT NOME, COUNT(*) AS N FROM ARTIGOS GROUP BY NOME");
+  ASSERT_EQ(groups->RecordCount(), kGroups);
+  for (int group = 0; !groups->Eof(); groups->MoveNext(), ++group) {
+    ASSERT_EQ(groups->Fields("NOME").Value(), Variant("N" + std::to_string(1000 + group)));
+  }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(
     DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
     MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
@@ -483,7 +501,7 @@ REGISTER_TYPED_TEST_SUITE_P(
     BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
     ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
     AQueryRepeatedInATransactionSeesEveryWriteBeforeIt, ARepeatedUpdateRunsAgainOnceAnythingElseRan,
-    RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame);
+    RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame, GroupedRowsComeInTheOrderOfTheirGroups);
 
 }  // namespace pellora::testing
 

@@ -34,8 +34,9 @@ std::string ConvertToText(ItemSpan target_item, const std::vector<std::string>& 
 
 class Rewriter {
  public:
-  Rewriter(const TableScope& scope, const Emitter& emitter)
-      : scope_(scope), emitter_(emitter), typer_(scope) {}
+  // `statement`: the rewriter of a whole statement, not of a subquery inside one.
+  Rewriter(const TableScope& scope, const Emitter& emitter, bool statement)
+      : scope_(scope), emitter_(emitter), typer_(scope), statement_(statement) {}
 
   Items Level(ItemSpan items) const {
     Items out;
@@ -55,7 +56,10 @@ class Rewriter {
         out.push_back(item);
       }
     }
-    if (!items.empty() && IsWord(items.front(), "SELECT")) MoveTopToLimit(out);
+    if (!items.empty() && IsWord(items.front(), "SELECT")) {
+      if (statement_) OrderByGroups(out);
+      MoveTopToLimit(out);
+    }
     return out;
   }
 
@@ -79,7 +83,7 @@ class Rewriter {
     Item out = group;
     if (IsGroupStartingWith(group, "SELECT")) {
       TableScope subquery_scope(scope_.schema(), group.children, &scope_);
-      out.children = Rewriter(subquery_scope, emitter_).Level(group.children);
+      out.children = Rewriter(subquery_scope, emitter_, false).Level(group.children);
     } else {
       out.children = Level(group.children);
     }
@@ -99,6 +103,32 @@ class Rewriter {
     if (IsWord(name, "CONVERT")) return FromText(ConvertToText(parts[0], args, emitter_), space);
     if (parts.size() != 3) RaiseUnsupported("SUBSTRING sem o comprimento não é suportado");
     return FromText(emitter_.Substring(parts[1], parts[2], args), space);
+  }
+
+  // SELECT ... GROUP BY g [HAVING h] -> SELECT ... GROUP BY g [HAVING h] ORDER BY g. SQL Server
+  // and SQLite give a grouped query's rows in the order of its groups; a server that hashes the
+  // groups would give a document's lines in any order.
+  static void OrderByGroups(Items& select) {
+    size_t groups = 0;
+    size_t end = select.size();
+    for (size_t i = 0; i < select.size(); ++i) {
+      const Item& item = select[i];
+      if (IsWord(item, "ORDER") || IsWord(item, "UNION") || IsWord(item, "EXCEPT") ||
+          IsWord(item, "INTERSECT")) {
+        return;
+      }
+      if (IsWord(item, "GROUP") && i + 1 < select.size() && IsWord(select[i + 1], "BY")) {
+        groups = i + 2;
+      } else if (groups > 0 && IsWord(item, "HAVING")) {
+        end = i;
+      }
+    }
+    if (groups == 0) return;
+    const Items list(select.begin() + static_cast<std::ptrdiff_t>(groups),
+                     select.begin() + static_cast<std::ptrdiff_t>(end));
+    select.push_back(MakeToken(TokenKind::kWord, "ORDER", true));
+    select.push_back(MakeToken(TokenKind::kWord, "BY", true));
+    select.insert(select.end(), list.begin(), list.end());
   }
 
   // SELECT [DISTINCT] TOP (n) ... -> SELECT [DISTINCT] ... LIMIT n
@@ -122,12 +152,13 @@ class Rewriter {
   const TableScope& scope_;
   const Emitter& emitter_;
   ExpressionTyper typer_;
+  bool statement_;
 };
 
 }  // namespace
 
 Items RewriteStatement(ItemSpan statement, const TableScope& scope, const Emitter& emitter) {
-  return Rewriter(scope, emitter).Level(statement);
+  return Rewriter(scope, emitter, true).Level(statement);
 }
 
 }  // namespace pellora::tsql

@@ -58,8 +58,19 @@ std::string PlainCell(const std::string& cell) {
   return plain == "-0" ? "0" : plain;
 }
 
-// The columns that number a document's lines: the lines follow the order in which the readings'
-// groups come back, which the add-in's query leaves to the engine.
+// A row's cells joined by "|", each as PlainCell gives it.
+std::string PlainRow(const std::string& row) {
+  std::string plain;
+  size_t start = 0;
+  for (size_t end; (end = row.find('|', start)) != std::string::npos; start = end + 1) {
+    plain += PlainCell(row.substr(start, end - start)) + "|";
+  }
+  return plain + PlainCell(row.substr(start));
+}
+
+// The columns that number a document's lines. An adjustment's lines follow the order in which
+// its readings come back, which the add-in's query leaves to the engine; a count's line order is
+// compared on its own.
 const std::set<std::string> kLineOrderColumns = {"id", "idlindoc", "numlinha", "ordenaca"};
 
 // Every row of every table of the company but the moments work was done, table by table, the
@@ -86,12 +97,7 @@ Texts Snapshot(const std::string& database, const RowReader& rows, bool on_serve
     snapshot.push_back(table);
     Texts table_rows;
     for (const std::string& row : rows("SELECT " + list + " FROM " + table)) {
-      std::string plain;
-      size_t start = 0;
-      for (size_t end; (end = row.find('|', start)) != std::string::npos; start = end + 1) {
-        plain += PlainCell(row.substr(start, end - start)) + "|";
-      }
-      table_rows.push_back(plain + PlainCell(row.substr(start)));
+      table_rows.push_back(PlainRow(row));
     }
     std::sort(table_rows.begin(), table_rows.end());
     snapshot.insert(snapshot.end(), table_rows.begin(), table_rows.end());
@@ -195,6 +201,30 @@ TEST_F(CompanyOnTheServer, TheDemoOnTheServerReadsAndImportsAsTheFileDemo) {
       kCompany, [&](const std::string& sql) { return testing::RowsOnFile(file, sql); }, false);
   EXPECT_GT(on_server.size(), 500u);
   EXPECT_EQ(on_server, on_file);
+}
+
+// An inventory's lines are its readings' groups, in the order of the groups on both engines,
+// however the server chooses to group a count this large.
+TEST_F(CompanyOnTheServer, ACountsLinesComeInTheSameOrderAsOnAFile) {
+  ASSERT_EQ(OnServer("demo --readings 3000 --kind I --server " + Server()).status, 0);
+  ASSERT_EQ(OnFile("demo --readings 3000 --kind I").status, 0);
+  std::string import = "import --kind inventario";
+  for (const std::string& set : PendingOnServer("I")) import += " --set '" + set + "'";
+  const Outcome on_server = OnServer(import);
+  ASSERT_EQ(on_server.status, 0) << on_server.out;
+  ASSERT_EQ(OnFile(import).out, on_server.out);
+
+  const std::string lines =
+      "SELECT NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, UNIDADE, QUANT FROM DOCGCLIN "
+      "WHERE TPDOCUM = 'INV' ORDER BY NNUMDOC, NUMLINHA";
+  auto plain = [](Texts rows) {
+    std::transform(rows.begin(), rows.end(), rows.begin(), PlainRow);
+    return rows;
+  };
+  const Texts lines_on_server = plain(testing::PgRows(kCompany, lines));
+  EXPECT_GT(lines_on_server.size(), 100u);
+  EXPECT_EQ(lines_on_server,
+            plain(testing::RowsOnFile(folder_.File("ficheiros") + "/" + kCompany + ".db", lines)));
 }
 
 // Each takes the company's write lock before it reads the readings, so the second reads the

@@ -71,6 +71,30 @@ inline const std::vector<ShapeCase>& ShapeCases() {
        "(\"oru_arquivodigital_id\"=4)"},
       {"TopBecomesLimit", Lines({"SELECT TOP(1) * FROM oru_PARAMETROSEXP "}),
        "SELECT * FROM oru_PARAMETROSEXP LIMIT 1", "SELECT * FROM oru_PARAMETROSEXP LIMIT 1"},
+      {"GroupedRowsComeInTheOrderOfTheirGroups",
+       "SELECT TOP 5 MO.Artigo, SUM(MO.Quantidade) AS Q FROM oru_ARM_Picking_Movimentos AS MO "
+       "GROUP BY MO.Artigo, MO.[Armazem] HAVING SUM(MO.Quantidade) > (SELECT COUNT(*) FROM "
+       "ARTIGOS GROUP BY CODIGO)",
+       "SELECT MO.Artigo, SUM(MO.Quantidade) AS Q FROM oru_ARM_Picking_Movimentos AS MO GROUP BY "
+       "MO.Artigo, MO.\"Armazem\" HAVING SUM(MO.Quantidade) > (SELECT COUNT(*) FROM ARTIGOS "
+       "GROUP BY CODIGO) ORDER BY MO.Artigo, MO.\"Armazem\" LIMIT 5",
+       "SELECT MO.Artigo, SUM(MO.Quantidade) AS Q FROM oru_ARM_Picking_Movimentos AS MO GROUP BY "
+       "MO.Artigo, MO.\"armazem\" HAVING SUM(MO.Quantidade) > (SELECT COUNT(*) FROM ARTIGOS "
+       "GROUP BY CODIGO) ORDER BY MO.Artigo, MO.\"armazem\" LIMIT 5"},
+      {"GroupsAlreadyOrderedAreLeftAsWritten",
+       "SELECT Artigo, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY Artigo "
+       "ORDER BY COUNT(*) DESC",
+       "SELECT Artigo, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY Artigo "
+       "ORDER BY COUNT(*) DESC",
+       "SELECT Artigo, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY Artigo "
+       "ORDER BY COUNT(*) DESC"},
+      {"GroupsOfAUnionAreLeftAsWritten",
+       "SELECT Artigo FROM oru_ARM_Picking_Movimentos GROUP BY Artigo "
+       "UNION SELECT CODIGO FROM ARTIGOS GROUP BY CODIGO",
+       "SELECT Artigo FROM oru_ARM_Picking_Movimentos GROUP BY Artigo "
+       "UNION SELECT CODIGO FROM ARTIGOS GROUP BY CODIGO",
+       "SELECT Artigo FROM oru_ARM_Picking_Movimentos GROUP BY Artigo "
+       "UNION SELECT CODIGO FROM ARTIGOS GROUP BY CODIGO"},
       {"IsNullOfAColumn", "SELECT ISNULL(AM.[EXISTENC],0) AS StockArm FROM ARTARM AS AM",
        "SELECT ifnull(AM.\"EXISTENC\", 0) AS StockArm FROM ARTARM AS AM",
        "SELECT COALESCE(AM.\"existenc\", 0) AS StockArm FROM ARTARM AS AM"},
