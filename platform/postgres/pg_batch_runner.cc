@@ -5,7 +5,6 @@
 #include "platform/tsql/schema_change.h"
 #include "runtime/convert.h"
 #include "runtime/field_type.h"
-#include "runtime/text.h"
 
 namespace pellora::postgres {
 namespace {
@@ -71,10 +70,10 @@ void PgBatchRunner::RunStep(const tsql::Step& step) {
       break;
     }
     case tsql::Step::Kind::kDeclare:
-      variables_[UCase(step.variable)] = Variant::Null();
+      values_.Declare(step.variable, Variant::Null());
       break;
     case tsql::Step::Kind::kSetVariable:
-      if (auto value = Scalar(step)) VariableNamed(step.variable, step.sql) = std::move(*value);
+      if (auto value = Scalar(step)) values_.Variable(step.variable, step.sql) = std::move(*value);
       break;
     case tsql::Step::Kind::kIf:
       if (IsTrue(Scalar(step).value_or(Variant::Null()))) Run(step.body);
@@ -88,13 +87,12 @@ void PgBatchRunner::RunStep(const tsql::Step& step) {
 RecordsetPtr PgBatchRunner::Execute(const tsql::Step& step) {
   std::vector<Variant> values;
   values.reserve(step.parameters.size());
-  for (const std::string& name : step.parameters) values.push_back(VariableNamed(name, step.sql));
+  for (const std::string& name : step.parameters) {
+    values.push_back(values_.Variable(name, step.sql));
+  }
   size_t markers = 0;
   const std::string sql = NumberMarkers(step.sql, values.size() + 1, markers);
-  if (next_value_ + markers > values_.size()) {
-    RaiseDatabaseError("Faltam valores para os marcadores ?", step.sql);
-  }
-  for (size_t i = 0; i < markers; ++i) values.push_back(values_[next_value_++]);
+  for (size_t i = 0; i < markers; ++i) values.push_back(values_.NextMarker(step.sql));
   if (tsql::ChangesSchema(sql)) changed_schema_ = true;
   return connection_.Run(sql, values);
 }
@@ -104,20 +102,6 @@ std::optional<Variant> PgBatchRunner::Scalar(const tsql::Step& step) {
   if (rows->FieldCount() == 0 || rows->RecordCount() == 0) return std::nullopt;
   rows->MoveLast();
   return rows->Fields(size_t{0}).Value();
-}
-
-void PgBatchRunner::CheckEveryValueUsed(std::string_view batch) const {
-  if (next_value_ < values_.size()) {
-    RaiseDatabaseError("Há mais valores do que marcadores ?", batch);
-  }
-}
-
-Variant& PgBatchRunner::VariableNamed(const std::string& name, const std::string& statement) {
-  const auto found = variables_.find(UCase(name));
-  if (found == variables_.end()) {
-    RaiseDatabaseError("A variável " + name + " não foi declarada", statement);
-  }
-  return found->second;
 }
 
 }  // namespace pellora::postgres

@@ -1,13 +1,14 @@
 #ifndef PELLORA_PLATFORM_POSTGRES_PG_BATCH_RUNNER_H_
 #define PELLORA_PLATFORM_POSTGRES_PG_BATCH_RUNNER_H_
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/postgres/pg_connection.h"
+#include "platform/postgres/pg_error.h"
+#include "platform/tsql/batch_values.h"
 #include "platform/tsql/tsql_step.h"
 #include "runtime/recordset.h"
 
@@ -19,13 +20,13 @@ class PgBatchRunner {
  public:
   // `values` stand, in order, for the batch's "?" markers.
   PgBatchRunner(PgConnection& connection, std::vector<Variant> values = {})
-      : connection_(connection), values_(std::move(values)) {}
+      : connection_(connection), values_(std::move(values), kErrorSource) {}
 
   // The rows of the last statement that returned any, named and typed as SQL Server reports
   // them; nullptr when none did.
   RecordsetPtr Run(const std::vector<tsql::Step>& steps);
   // Raises when the batch had fewer "?" markers than values.
-  void CheckEveryValueUsed(std::string_view batch) const;
+  void CheckEveryValueUsed(std::string_view batch) const { values_.CheckEveryValueUsed(batch); }
   // True once a statement created, altered or dropped something.
   bool ChangedSchema() const { return changed_schema_; }
 
@@ -35,12 +36,9 @@ class PgBatchRunner {
   RecordsetPtr Execute(const tsql::Step& step);
   // The first column of the last row of `step`'s query; nothing without rows.
   std::optional<Variant> Scalar(const tsql::Step& step);
-  Variant& VariableNamed(const std::string& name, const std::string& statement);
 
   PgConnection& connection_;
-  std::map<std::string, Variant> variables_;  // by upper-case name, "@" included
-  std::vector<Variant> values_;
-  size_t next_value_ = 0;
+  tsql::BatchValues<Variant> values_;
   RecordsetPtr result_;
   bool changed_schema_ = false;
 };

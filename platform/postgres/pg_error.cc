@@ -1,14 +1,9 @@
 #include "platform/postgres/pg_error.h"
 
+#include "platform/tsql/tsql_error.h"
+
 namespace pellora::postgres {
 namespace {
-
-std::string_view FirstLine(std::string_view text) {
-  const size_t start = text.find_first_not_of(" \t\r\n");
-  if (start == std::string_view::npos) return {};
-  text = text.substr(start);
-  return text.substr(0, text.find_first_of("\r\n"));
-}
 
 std::string WithoutTrailingBlanks(std::string text) {
   text.erase(text.find_last_not_of(" \t\r\n") + 1);
@@ -29,13 +24,11 @@ void RaiseStatementError(const PGresult* result, const PGconn* connection,
   std::string message = primary != nullptr ? primary : PQerrorMessage(connection);
   message = WithoutTrailingBlanks(std::move(message));
   if (message.empty()) message = "A ligação ao servidor PostgreSQL foi perdida";
-  throw PgError(SqlState(result),
-                message + " (instrução: " + std::string(FirstLine(statement)) + ")");
+  throw PgError(SqlState(result), tsql::NamingStatement(message, statement));
 }
 
 void RaiseDatabaseError(std::string_view message, std::string_view statement) {
-  throw PgError("",
-                std::string(message) + " (instrução: " + std::string(FirstLine(statement)) + ")");
+  tsql::RaiseStatementError(kErrorSource, message, statement);
 }
 
 void RaiseBusy(const std::string& company, std::chrono::milliseconds waited) {
@@ -46,10 +39,9 @@ void RaiseBusy(const std::string& company, std::chrono::milliseconds waited) {
 }
 
 void RaiseConflict(const std::string& sqlstate, std::string_view statement) {
-  throw PgError(sqlstate,
-                "Outro posto alterou ao mesmo tempo os dados que este trabalho alterava; "
-                "repita-o (instrução: " +
-                    std::string(FirstLine(statement)) + ")");
+  throw PgError(sqlstate, tsql::NamingStatement("Outro posto alterou ao mesmo tempo os dados que "
+                                                "este trabalho alterava; repita-o",
+                                                statement));
 }
 
 std::string Masked(std::string text, const std::string& secret) {

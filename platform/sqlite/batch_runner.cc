@@ -2,7 +2,6 @@
 
 #include "platform/sqlite/recordset_loader.h"
 #include "platform/sqlite/table_rebuild.h"
-#include "runtime/text.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -26,10 +25,11 @@ void BatchRunner::RunStep(const Step& step) {
       RunSql(step);
       break;
     case Step::Kind::kDeclare:
-      variables_[UCase(step.variable)] = std::monostate();
+      values_.Declare(step.variable, std::monostate());
       break;
     case Step::Kind::kSetVariable:
-      if (auto value = Scalar(step.sql)) Variable(step.variable, step.sql) = std::move(*value);
+      if (auto value = Scalar(step.sql))
+        values_.Variable(step.variable, step.sql) = std::move(*value);
       break;
     case Step::Kind::kIf:
       if (IsTrue(Scalar(step.sql).value_or(std::monostate()))) Run(step.body);
@@ -69,27 +69,11 @@ void BatchRunner::Bind(const Statement& statement) {
   for (int index = 1; index <= sqlite3_bind_parameter_count(stmt); ++index) {
     const char* name = sqlite3_bind_parameter_name(stmt, index);
     if (name != nullptr) {
-      BindValue(stmt, index, Variable(name, std::string(statement.Text())));
-    } else if (next_value_ < values_.size()) {
-      BindValue(stmt, index, values_[next_value_++]);
+      BindValue(stmt, index, values_.Variable(name, statement.Text()));
     } else {
-      RaiseDatabaseError("Faltam valores para os marcadores ?", statement.Text());
+      BindValue(stmt, index, values_.NextMarker(statement.Text()));
     }
   }
-}
-
-void BatchRunner::CheckEveryValueUsed(std::string_view batch) const {
-  if (next_value_ < values_.size()) {
-    RaiseDatabaseError("Há mais valores do que marcadores ?", batch);
-  }
-}
-
-SqlValue& BatchRunner::Variable(const std::string& name, const std::string& statement) {
-  const auto found = variables_.find(UCase(name));
-  if (found == variables_.end()) {
-    RaiseDatabaseError("A variável " + name + " não foi declarada", statement);
-  }
-  return found->second;
 }
 
 }  // namespace pellora::sqlite

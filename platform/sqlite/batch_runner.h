@@ -1,7 +1,6 @@
 #ifndef PELLORA_PLATFORM_SQLITE_BATCH_RUNNER_H_
 #define PELLORA_PLATFORM_SQLITE_BATCH_RUNNER_H_
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "platform/sqlite/schema_cache.h"
 #include "platform/sqlite/sql_value.h"
 #include "platform/sqlite/tsql_translator.h"
+#include "platform/tsql/batch_values.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
@@ -19,12 +19,12 @@ class BatchRunner {
  public:
   // `values` stand, in order, for the batch's "?" markers.
   BatchRunner(Database& db, SchemaCache& schema, std::vector<SqlValue> values = {})
-      : db_(db), schema_(schema), values_(std::move(values)) {}
+      : db_(db), schema_(schema), values_(std::move(values), kErrorSource) {}
 
   // The rows of the last statement that returned any; nullptr when none did.
   RecordsetPtr Run(const std::vector<Step>& steps);
   // Raises when the batch had fewer "?" markers than values.
-  void CheckEveryValueUsed(std::string_view batch) const;
+  void CheckEveryValueUsed(std::string_view batch) const { values_.CheckEveryValueUsed(batch); }
   // True when every statement run so far only read rows and returned them.
   bool OnlyRead() const { return only_read_; }
 
@@ -34,13 +34,10 @@ class BatchRunner {
   // Runs the scalar query `sql`: the first column of its last row, or nothing without rows.
   std::optional<SqlValue> Scalar(const std::string& sql);
   void Bind(const Statement& statement);
-  SqlValue& Variable(const std::string& name, const std::string& statement);
 
   Database& db_;
   SchemaCache& schema_;
-  std::map<std::string, SqlValue> variables_;  // by upper-case name, "@" included
-  std::vector<SqlValue> values_;
-  size_t next_value_ = 0;
+  tsql::BatchValues<SqlValue> values_;
   RecordsetPtr result_;
   bool only_read_ = true;
 };

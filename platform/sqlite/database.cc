@@ -1,31 +1,12 @@
 #include "platform/sqlite/database.h"
 
 #include "platform/sqlite/crash_point.h"
+#include "platform/tsql/tsql_error.h"
 #include "runtime/error.h"
 
 namespace pellora::sqlite {
-namespace {
-
-std::string_view FirstLine(std::string_view text) {
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    const auto first = line.find_first_not_of(" \t\r");
-    if (first != std::string_view::npos) {
-      line = line.substr(first);
-      return line.substr(0, line.find_last_not_of(" \t\r") + 1);
-    }
-    if (end == std::string_view::npos) break;
-    text = text.substr(end + 1);
-  }
-  return {};
-}
-
-}  // namespace
-
 void RaiseDatabaseError(std::string_view message, std::string_view statement) {
-  throw Error(kDatabaseError, kErrorSource,
-              std::string(message) + " (instrução: " + std::string(FirstLine(statement)) + ")");
+  tsql::RaiseStatementError(kErrorSource, message, statement);
 }
 
 std::string QuoteIdentifier(std::string_view name) {

@@ -19,6 +19,12 @@ inline constexpr char kEngineLimitSource[] = "T-SQL (motor)";
 // is not supported, and the engine's name is added ("... não é suportado em SQLite").
 [[noreturn]] void RaiseUnsupportedByEngine(const std::string& description);
 
+// `message` followed by the statement it was met in, named by its first non-blank line.
+std::string NamingStatement(std::string_view message, std::string_view statement);
+// Raises the database error `message` of `source` met by `statement`, naming the statement.
+[[noreturn]] void RaiseStatementError(const char* source, std::string_view message,
+                                      std::string_view statement);
+
 // Raises `error` again with `engine` as its source when the reader raised it; as it is otherwise.
 // Call only while handling `error`.
 [[noreturn]] void RaiseForEngine(const Error& error, std::string_view engine);
