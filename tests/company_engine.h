@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "interfaces/data_access.h"
 
 namespace pellora::testing {
@@ -32,8 +34,10 @@ class CompanyEngine {
   std::string ConnectionString() const {
     return "Data Source=" + Server() + ";Initial Catalog=" + company_;
   }
-  // A data-access object opened on the company.
-  virtual std::shared_ptr<DataAccess> Connect() = 0;
+  // A data-access object of the engine, not opened yet.
+  virtual std::shared_ptr<DataAccess> NewDataAccess() const = 0;
+  // A data-access object opened on the company; a failure to open fails the test.
+  std::shared_ptr<DataAccess> Connect() const;
   // Every row of every table, table by table, each table's name before its rows; columns named
   // in `left_out` (lower case) are not shown.
   virtual std::vector<std::string> Snapshot(const std::set<std::string>& left_out = {}) = 0;
@@ -48,6 +52,12 @@ class CompanyEngine {
  private:
   std::string company_;
 };
+
+inline std::shared_ptr<DataAccess> CompanyEngine::Connect() const {
+  std::shared_ptr<DataAccess> data = NewDataAccess();
+  if (!data->OpenConnection(ConnectionString())) ADD_FAILURE() << "cannot open " << company_;
+  return data;
+}
 
 // Company `company` of the engine this test program links, its files (if any) in `folder`.
 std::unique_ptr<CompanyEngine> MakeCompanyEngine(const std::filesystem::path& folder,

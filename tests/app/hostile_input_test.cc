@@ -27,7 +27,7 @@ class HostileInput : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(Pellora(OnDemo(Dir()) + "demo").status, 0);
-    const Texts sets = PendingSets(Dir(), "I");
+    const Texts sets = PendingSets(OnDemo(Dir()), "I");
     ASSERT_FALSE(sets.empty());
     set_ = sets[0];
     fs::copy_file(Company(), Pristine());

@@ -50,17 +50,18 @@ class PostgresCompanyEngine : public CompanyEngine {
   }
   std::vector<std::string> Rows(const std::string& sql) override { return PgRows(company(), sql); }
   std::string Server() const override { return SharedCluster().Server(); }
-  std::shared_ptr<DataAccess> Connect() override {
-    auto data = std::make_shared<postgres::PostgresDataAccess>();
-    EXPECT_TRUE(data->OpenConnection(ConnectionString()));
-    return data;
+  std::shared_ptr<DataAccess> NewDataAccess() const override {
+    return std::make_shared<postgres::PostgresDataAccess>();
   }
-  // Rows sorted within each table: the server keeps no order of insertion.
+  // Rows sorted within each table: the server keeps no order of insertion. One connection reads
+  // every table.
   std::vector<std::string> Snapshot(const std::set<std::string>& left_out) override {
+    PGconn* connection = PgConnect(company());
     std::map<std::string, std::string> columns;  // the select list of each table
     for (const std::string& line :
-         Rows("SELECT table_name, column_name, data_type FROM information_schema.columns "
-              "WHERE table_schema = current_schema() ORDER BY table_name, ordinal_position")) {
+         PgRowsOf(connection,
+                  "SELECT table_name, column_name, data_type FROM information_schema.columns "
+                  "WHERE table_schema = current_schema() ORDER BY table_name, ordinal_position")) {
       const size_t first = line.find('|');
       const size_t second = line.find('|', first + 1);
       const std::string table = line.substr(0, first);
@@ -72,15 +73,18 @@ class PostgresCompanyEngine : public CompanyEngine {
     std::vector<std::string> snapshot;
     for (const auto& [table, list] : columns) {
       snapshot.push_back(table);
-      std::vector<std::string> rows = Rows("SELECT " + list + " FROM " + Quoted(table));
+      std::vector<std::string> rows =
+          PgRowsOf(connection, "SELECT " + list + " FROM " + Quoted(table));
       std::sort(rows.begin(), rows.end());
       snapshot.insert(snapshot.end(), rows.begin(), rows.end());
     }
+    PQfinish(connection);
     return snapshot;
   }
   void ReplaceWith(const CompanyEngine& source) override {
     postgres::DropCompanyDatabase(Address(), company());
-    Admin("CREATE DATABASE " + Quoted(company()) + " TEMPLATE " + Quoted(source.company()));
+    Admin("CREATE DATABASE " + Quoted(company()) + " TEMPLATE " + Quoted(source.company()) +
+          " STRATEGY FILE_COPY");
   }
   std::string DemoOptions() const override {
     return "--server postgresql://" + std::string(PostgresCluster::kUser) +

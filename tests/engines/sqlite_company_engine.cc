@@ -24,10 +24,8 @@ class SqliteCompanyEngine : public CompanyEngine {
   }
   std::vector<std::string> Rows(const std::string& sql) override { return RowsOnFile(File(), sql); }
   std::string Server() const override { return folder_.string(); }
-  std::shared_ptr<DataAccess> Connect() override {
-    auto data = std::make_shared<sqlite::SqliteDataAccess>();
-    EXPECT_TRUE(data->OpenConnection(ConnectionString()));
-    return data;
+  std::shared_ptr<DataAccess> NewDataAccess() const override {
+    return std::make_shared<sqlite::SqliteDataAccess>();
   }
   std::vector<std::string> Snapshot(const std::set<std::string>& left_out) override {
     return CompanySnapshot(File(), left_out);
