@@ -61,7 +61,9 @@ std::optional<std::string> QuantityFault(const Variant& value, bool zero_counts)
   if (value.IsNull() || value.IsEmpty()) return "a leitura não indica a quantidade.";
   const std::optional<double> number = value.NumberValue();
   if (!number || std::isnan(*number)) {
-    return "a quantidade " + Shown(CStr(value)) + " não é um número.";
+    // A server's float column holds NaN as a number, a file holds the text: both read "NaN".
+    return "a quantidade " + (number ? std::string("NaN") : Shown(CStr(value))) +
+           " não é um número.";
   }
   if (*number < 0 || (*number == 0 && !zero_counts)) {
     return "a quantidade " + CStr(value) + " não é válida: deve ser positiva.";

@@ -5,6 +5,7 @@
 #include "platform/postgres/pg_pipeline.h"
 #include "platform/postgres/pg_recordset_loader.h"
 #include "platform/postgres/pg_value.h"
+#include "platform/tsql/crash_point.h"
 
 namespace pellora::postgres {
 namespace {
@@ -79,6 +80,7 @@ void PgConnection::Fail(const PGresult* result, std::string_view statement) cons
 void PgConnection::Control(const std::string& sql) {
   const PgResult result(PQexec(Handle(), sql.c_str()));
   if (!Succeeded(result)) Fail(result.get(), sql);
+  tsql::StatementRan();
 }
 
 RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>& values) {
@@ -118,6 +120,7 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
     if (guarded) Control("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
     Fail(result.get(), text);
   }
+  tsql::StatementRan();
   return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
 }
 

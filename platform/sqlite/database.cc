@@ -1,6 +1,6 @@
 #include "platform/sqlite/database.h"
 
-#include "platform/sqlite/crash_point.h"
+#include "platform/tsql/crash_point.h"
 #include "platform/tsql/tsql_error.h"
 #include "runtime/error.h"
 
@@ -102,7 +102,7 @@ Statement::~Statement() {
   } else {
     sqlite3_finalize(stmt_);
   }
-  if (ran_) StatementRan();
+  if (ran_) tsql::StatementRan();
 }
 
 std::string_view Statement::Text() const {

@@ -1,7 +1,7 @@
 // Two workstations on one company: the second waits for the first and never imports what the
-// first imported; a company held busy beyond the wait is named in the message.
+// first imported; a company held busy beyond the wait is named in the message. On the test
+// program's engine.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <future>
@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "runtime/private_profile.h"
-#include "tests/app/pellora_process.h"
-#include "tests/company_database.h"
-#include "tests/company_snapshot.h"
+#include "tests/app/demo_on_engine.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::app {
@@ -22,24 +20,20 @@ constexpr char kNothingPending[] =
 
 class TwoWorkstations : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(Pellora(OnDemo(Dir()) + "demo").status, 0); }
+  void SetUp() override { ASSERT_EQ(demo_.Create().status, 0); }
 
-  std::string Dir() const { return folder_.path().string(); }
-  std::string Company() const { return folder_.File("DEMO.db"); }
-  std::string Value(const std::string& sql) const {
-    const std::vector<std::string> rows = testing::RowsOnFile(Company(), sql);
-    return rows.empty() ? "" : rows.front();
-  }
+  std::string Value(const std::string& sql) const { return demo_.Value(sql); }
 
   testing::TempFolder folder_;
+  DemoOnEngine demo_{folder_.path().string()};
 };
 
 TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
-  const std::vector<std::string> sets = PendingSets(Dir(), "I");
+  const std::vector<std::string> sets = demo_.Sets("I");
   ASSERT_FALSE(sets.empty());
-  const std::string import = OnDemo(Dir()) + "import --kind inventario --set '" + sets[0] + "'";
-  auto first = std::async(std::launch::async, [&] { return Pellora(import); });
-  auto second = std::async(std::launch::async, [&] { return Pellora(import); });
+  const std::string import = "import --kind inventario --set '" + sets[0] + "'";
+  auto first = std::async(std::launch::async, [&] { return demo_.Run(import); });
+  auto second = std::async(std::launch::async, [&] { return demo_.Run(import); });
   std::vector<Outcome> outcomes = {first.get(), second.get()};
   std::sort(outcomes.begin(), outcomes.end(),
             [](const Outcome& a, const Outcome& b) { return a.status < b.status; });
@@ -57,31 +51,31 @@ TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
 }
 
 TEST_F(TwoWorkstations, ACompanyHeldBeyondTheWaitIsNamed) {
-  const std::vector<std::string> sets = PendingSets(Dir(), "T");
+  const std::vector<std::string> sets = demo_.Sets("T");
   ASSERT_FALSE(sets.empty());
-  const std::vector<std::string> before = testing::CompanySnapshot(Company());
-  sqlite3* other = nullptr;
-  ASSERT_EQ(sqlite3_open(Company().c_str(), &other), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  const std::vector<std::string> before = demo_.Snapshot();
+  // Another workstation in the middle of its work holds the company as an import does.
+  std::shared_ptr<DataAccess> other = demo_.engine().Connect();
+  other->BeginTransaction();
 
   const std::string import = "import --kind transferencia --set '" + sets[0] + "'";
-  const Outcome waited = Pellora(OnDemo(Dir()) + "--busy-timeout 1 " + import);
+  const Outcome waited = demo_.Run("--busy-timeout 1 " + import);
   // The configuration file's wait, when the command line gives none.
   const std::string configuration = folder_.File("orudados/PICKING.DEMO");
   ASSERT_NE(WritePrivateProfileString("Ligação", "TempoEspera", "2", configuration), 0);
-  const Outcome configured = Pellora(OnDemo(Dir()) + import);
-  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-  sqlite3_close(other);
+  const Outcome configured = demo_.Run(import);
+  other->RollbackTransaction();
+  other->CloseConnection();
   EXPECT_EQ(waited.status, 1);
   EXPECT_EQ(waited.out,
             "Erro -2147217900 - A empresa DEMO está ocupada noutro posto há mais de 1 s. Tente "
             "de novo quando esse posto terminar.\n");
   EXPECT_EQ(configured.status, 1);
   EXPECT_NE(configured.out.find("há mais de 2 s."), std::string::npos) << configured.out;
-  EXPECT_EQ(testing::CompanySnapshot(Company()), before);
+  EXPECT_EQ(demo_.Snapshot(), before);
 
   // Free again, the same import goes through.
-  EXPECT_EQ(Pellora(OnDemo(Dir()) + import).status, 0);
+  EXPECT_EQ(demo_.Run(import).status, 0);
 }
 
 }  // namespace

@@ -1,51 +1,44 @@
 // The parameters editor's save and the archive's add, killed at every statement they run: the
-// company keeps either none of the change or all of it, never half a row.
+// company keeps either none of the change or all of it, never half a row. On the test program's
+// engine: a server rolls back the transaction of a connection that died.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "tests/app/pellora_process.h"
-#include "tests/company_snapshot.h"
+#include "tests/app/demo_on_engine.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::app {
 namespace {
 
 using Texts = std::vector<std::string>;
-namespace fs = std::filesystem;
 
 // The exit status the shell gives a process it saw killed by SIGKILL.
 constexpr int kKilled = 128 + 9;
 
 class CommandCrash : public ::testing::Test {
  protected:
-  // A demo company in "template" and one in "run" whose database is replaced before each run.
+  // A demo company MODELO in "template" and one in "run" whose database is replaced by a copy
+  // of MODELO's before each run.
   void SetUp() override {
-    ASSERT_EQ(Pellora(OnDemo(folder_.File("template")) + "demo").status, 0);
-    ASSERT_EQ(Pellora(OnDemo(folder_.File("run")) + "demo").status, 0);
+    ASSERT_EQ(template_.Create().status, 0);
+    ASSERT_EQ(run_.Create().status, 0);
     testing::TempFolder::Write(folder_.File("ficha.txt"), "Ficha técnica\n");
   }
 
-  fs::path RunCompany() const { return folder_.path() / "run" / "DEMO.db"; }
-  Texts Snapshot() const { return testing::CompanySnapshot(RunCompany(), testing::kMomentColumns); }
-  void ResetRunCompany() {
-    for (const char* suffix : {"", "-wal", "-shm"}) {
-      fs::remove(RunCompany().string() + suffix);
-    }
-    fs::copy_file(folder_.path() / "template" / "DEMO.db", RunCompany());
-  }
+  Texts Snapshot() const { return run_.Snapshot(); }
+  void ResetRunCompany() { run_.engine().ReplaceWith(template_.engine()); }
   Outcome RunKilledAfter(long statement, const std::string& args) {
     return RunShell("PELLORA_KILL_AFTER_STATEMENTS=" + std::to_string(statement) + " " +
-                    PELLORA_BINARY + " " + OnDemo(folder_.File("run")) + args);
+                    PELLORA_BINARY + " " + run_.Options() + args);
   }
 
   // Runs `args` killed after each of its statements in turn until it runs to its end.
   void ExpectAllOrNothingAtEveryStatement(const std::string& args) {
     ResetRunCompany();
     const Texts before = Snapshot();
-    ASSERT_EQ(Pellora(OnDemo(folder_.File("run")) + args).status, 0);
+    ASSERT_EQ(run_.Run(args).status, 0);
     const Texts after = Snapshot();
     ASSERT_NE(after, before);
 
@@ -67,6 +60,8 @@ class CommandCrash : public ::testing::Test {
   }
 
   testing::TempFolder folder_;
+  DemoOnEngine template_{folder_.File("template"), "MODELO"};
+  DemoOnEngine run_{folder_.File("run")};
 };
 
 TEST_F(CommandCrash, ParametersEditorSave) {

@@ -1,18 +1,14 @@
 // `pellora import --kind K` and the host operation of kind K, run on two equal demo companies
 // with the same sets, leave the same company: every table, row and column but the moments a
-// document was made, changed or is to be loaded.
+// document was made, changed or is to be loaded. On the test program's engine.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/app/pellora_process.h"
-#include "tests/company_database.h"
-#include "tests/company_snapshot.h"
-#include "tests/stock_agreement.h"
+#include "tests/app/demo_on_engine.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::app {
@@ -20,45 +16,38 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// The whole company but its moments, which differ by the seconds between the two runs.
-Texts Snapshot(const std::filesystem::path& company_file) {
-  return testing::CompanySnapshot(company_file, testing::kMomentColumns);
-}
-
 class ImportFidelity : public ::testing::Test {
  protected:
-  // The same demo company twice: the configuration file of each names its own folder.
+  // The same demo company twice, each in a folder and under a code of its own.
   void SetUp() override {
-    for (const char* copy : {"import", "host"}) {
+    for (const DemoOnEngine* copy : {&import_, &host_}) {
       // Enough readings that some customer and some supplier have two sets for the views.
-      ASSERT_EQ(Pellora(OnDemo(Folder(copy)) + "demo --readings 800").status, 0);
+      ASSERT_EQ(copy->Create("--readings 800").status, 0);
     }
-    before_ = Snapshot(Company("host"));
+    before_ = host_.Snapshot();
   }
 
-  std::string Folder(const char* copy) const { return folder_.File(copy); }
   Texts Sets(const std::string& kind, const std::string& third_party = "") const {
-    return PendingSets(Folder("import"), kind,
-                       third_party.empty() ? "" : "--third-party " + third_party);
+    return import_.Sets(kind, third_party.empty() ? "" : "--third-party " + third_party);
   }
 
   // Runs `import_args` on one copy and `host_args` on the other, both expected to succeed, and
   // compares the companies they leave.
   void ExpectSameCompany(const std::string& import_args, const std::string& host_args) {
-    const Outcome import = Pellora(OnDemo(Folder("import")) + import_args);
-    const Outcome host = Pellora(OnDemo(Folder("host")) + host_args);
+    const Outcome import = import_.Run(import_args);
+    const Outcome host = host_.Run(host_args);
     EXPECT_EQ(import.status, 0) << import.out;
     EXPECT_EQ(host.status, 0) << host.out;
     EXPECT_EQ(host.out.find("Erro"), std::string::npos) << host.out;
-    const Texts imported = Snapshot(Company("import"));
-    EXPECT_EQ(imported, Snapshot(Company("host")));
+    const Texts imported = import_.Snapshot();
+    EXPECT_EQ(imported, host_.Snapshot());
     EXPECT_NE(imported, before_) << "nothing was imported";
-    EXPECT_EQ(testing::StockDisagreements(Company("import")), Texts{});
+    EXPECT_EQ(import_.StockDisagreements(), Texts{});
   }
 
   // The third party with the most pending sets of `kind`, which the views list together.
   std::string BusiestParty(const std::string& kind) const {
-    std::istringstream lines(Pellora(OnDemo(Folder("import")) + "sets --kind " + kind).out);
+    std::istringstream lines(import_.Run("sets --kind " + kind).out);
     std::map<std::string, int> sets;
     std::string line;
     std::getline(lines, line);  // the header
@@ -75,11 +64,9 @@ class ImportFidelity : public ::testing::Test {
     return busiest;
   }
 
-  std::filesystem::path Company(const char* copy) const {
-    return folder_.path() / copy / "DEMO.db";
-  }
-
   testing::TempFolder folder_;
+  DemoOnEngine import_{folder_.File("import"), "DEMO"};
+  DemoOnEngine host_{folder_.File("host"), "HOST"};
   Texts before_;
 };
 
@@ -100,24 +87,22 @@ TEST_F(ImportFidelity, InventoryAsOperation2005) {
 TEST_F(ImportFidelity, InventoryRefusesAReadingWithoutPriceAsOperation2005) {
   const Texts sets = Sets("I");
   ASSERT_FALSE(sets.empty());
-  for (const char* copy : {"import", "host"}) {
-    ASSERT_EQ(testing::RunSqlOnFile(Company(copy),
-                                    "UPDATE oru_ARM_Picking_Movimentos SET PrecoUnitario = NULL "
-                                    "WHERE TerminalId || '|' || DataSync = '" +
-                                        sets[0] + "'"),
-              "");
+  for (const DemoOnEngine* copy : {&import_, &host_}) {
+    copy->Exec(
+        "UPDATE oru_ARM_Picking_Movimentos SET PrecoUnitario = NULL "
+        "WHERE TerminalId || '|' || DataSync = '" +
+        sets[0] + "'");
   }
-  const Texts before = Snapshot(Company("host"));
-  const Outcome import =
-      Pellora(OnDemo(Folder("import")) + "import --kind inventario" + Picks({sets[0]}, "set"));
-  const Outcome host = Pellora(OnDemo(Folder("host")) + "op 2005" + Picks({sets[0]}, "pick"));
+  const Texts before = host_.Snapshot();
+  const Outcome import = import_.Run("import --kind inventario" + Picks({sets[0]}, "set"));
+  const Outcome host = host_.Run("op 2005" + Picks({sets[0]}, "pick"));
   EXPECT_EQ(import.status, 1);
   EXPECT_NE(import.out.find("não tem Preço Unitário (ou está inválido)."), std::string::npos)
       << import.out;
   EXPECT_NE(host.out.find("não tem Preço Unitário (ou está inválido)."), std::string::npos)
       << host.out;
-  EXPECT_EQ(Snapshot(Company("import")), before);
-  EXPECT_EQ(Snapshot(Company("host")), before);
+  EXPECT_EQ(import_.Snapshot(), before);
+  EXPECT_EQ(host_.Snapshot(), before);
 }
 
 TEST_F(ImportFidelity, AdjustmentOfOneSetAsOperation2006) {

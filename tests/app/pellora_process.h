@@ -37,11 +37,11 @@ inline std::string OnDemo(const std::string& folder) {
   return "--dir '" + folder + "' --company DEMO ";
 }
 
-// The Ids of the pending sets of movement kind `kind` on company DEMO in `folder`, as
-// `pellora sets` lists them; `more` adds its options.
-inline std::vector<std::string> PendingSets(const std::string& folder, const std::string& kind,
+// The Ids of the pending sets of movement kind `kind` on the company that the options `company`
+// open, as `pellora sets` lists them; `more` adds its options.
+inline std::vector<std::string> PendingSets(const std::string& company, const std::string& kind,
                                             const std::string& more = "") {
-  std::istringstream lines(Pellora(OnDemo(folder) + "sets --kind " + kind + " " + more).out);
+  std::istringstream lines(Pellora(company + "sets --kind " + kind + " " + more).out);
   std::vector<std::string> sets;
   std::string line;
   std::getline(lines, line);  // the header

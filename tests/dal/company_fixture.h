@@ -2,32 +2,31 @@
 #define PELLORA_TESTS_DAL_COMPANY_FIXTURE_H_
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dal/definitions.h"
-#include "platform/sqlite/sqlite_data_access.h"
 #include "tests/company_database.h"
+#include "tests/company_engine.h"
 #include "tests/dal/recording_data_access.h"
+#include "tests/plain_number.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::testing {
 
-// A fresh company database in a temporary folder, built from schema/company.sql and opened
-// through the SQLite data-access object, which is installed as gDataAccess behind a recorder.
-// `Exec` and `Text` reach the file directly, for arranging rows and checking what changed.
+// A fresh company database built from schema/company.sql on the test program's engine, opened
+// through that engine's data-access object, which is installed as gDataAccess behind a recorder.
+// `Exec` and `Text` reach the company directly, for arranging rows and checking what changed.
 class CompanyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(sqlite3_open(folder_.File("EMPRESA.db").c_str(), &db_), SQLITE_OK);
-    Exec("BEGIN;" + CompanySchemaText() + ";COMMIT;");
-
-    auto sqlite = std::make_shared<sqlite::SqliteDataAccess>();
-    ASSERT_TRUE(sqlite->OpenConnection(ConnectionStringFor(folder_.path(), "EMPRESA")));
+    engine_ = MakeCompanyEngine(folder_.path(), "EMPRESA");
+    engine_->Create();
+    Exec(CompanySchemaText());
     recorder_ = std::make_shared<RecordingDataAccess>();
-    recorder_->inner = sqlite;
+    recorder_->inner = engine_->Connect();
     DataAccessPtr shared = recorder_;
     DataAccessSet(shared);
   }
@@ -36,27 +35,15 @@ class CompanyTest : public ::testing::Test {
     if (recorder_ && recorder_->inner) recorder_->inner->CloseConnection();
     gDataAccess.reset();
     recorder_.reset();
-    sqlite3_close(db_);
   }
 
-  void Exec(const std::string& sql) {
-    EXPECT_EQ(RunSqlOnFile(folder_.File("EMPRESA.db"), sql), "") << sql;
-  }
+  // Runs statements in the company schema's syntax, in one transaction.
+  void Exec(const std::string& sql) { engine_->Exec(sql); }
 
-  // The first column of the first row as text ("NULL" for NULL, "" for no row).
+  // The first column of the first row as text, numbers plain ("NULL" for NULL, "" for no row).
   std::string Text(const std::string& sql) {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-      ADD_FAILURE() << sqlite3_errmsg(db_) << "\n" << sql;
-      return "";
-    }
-    std::string value;
-    if (sqlite3_step(statement) == SQLITE_ROW) {
-      const unsigned char* text = sqlite3_column_text(statement, 0);
-      value = text ? reinterpret_cast<const char*>(text) : "NULL";
-    }
-    sqlite3_finalize(statement);
-    return value;
+    const std::vector<std::string> rows = engine_->Rows(sql);
+    return rows.empty() ? "" : PlainNumber(rows.front().substr(0, rows.front().find('|')));
   }
 
   // A pending reading of `terminal` / `sync` in warehouse W1 with own lot `lot` (SQL text);
@@ -79,7 +66,7 @@ class CompanyTest : public ::testing::Test {
 
  private:
   TempFolder folder_;
-  sqlite3* db_ = nullptr;
+  std::unique_ptr<CompanyEngine> engine_;
   std::shared_ptr<RecordingDataAccess> recorder_;
 };
 

@@ -1,4 +1,4 @@
-// The reading operations run on a real SQLite company.
+// The reading operations run on a real company.
 
 #include <gtest/gtest.h>
 

@@ -12,76 +12,23 @@
 
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
-#include "platform/sqlite/sqlite_data_access.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "tests/company_database.h"
+#include "tests/company_engine.h"
+#include "tests/plain_number.h"
 #include "tests/stock_agreement.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::testing {
 
-// Where the company of an end-to-end test lies: its rows are written and read outside the
-// objects under test, in SQL both engines read.
-class E2eEngine {
- public:
-  virtual ~E2eEngine() = default;
-  // Runs statements in the company schema's syntax, in one transaction.
-  virtual void Exec(const std::string& sql) = 0;
-  // The rows of a query, each row's columns joined by "|" (NULL as "NULL"), as the engine
-  // writes them.
-  virtual std::vector<std::string> Rows(const std::string& sql) = 0;
-  // A data-access object opened on the company.
-  virtual std::shared_ptr<DataAccess> Connect() = 0;
-};
-
-// The company file EMP1.db in `folder`.
-class SqliteE2eEngine : public E2eEngine {
- public:
-  explicit SqliteE2eEngine(std::filesystem::path folder) : folder_(std::move(folder)) {}
-
-  void Exec(const std::string& sql) override {
-    ASSERT_EQ(RunSqlOnFile(folder_ / "EMP1.db", "BEGIN;" + sql + ";COMMIT;"), "");
-  }
-  std::vector<std::string> Rows(const std::string& sql) override {
-    return RowsOnFile(folder_ / "EMP1.db", sql);
-  }
-  std::shared_ptr<DataAccess> Connect() override {
-    auto data = std::make_shared<sqlite::SqliteDataAccess>();
-    EXPECT_TRUE(data->OpenConnection(ConnectionStringFor(folder_, "EMP1")));
-    return data;
-  }
-
- private:
-  std::filesystem::path folder_;
-};
-
-using E2eEngineMaker = std::unique_ptr<E2eEngine> (*)(const std::filesystem::path& folder);
-
-inline std::unique_ptr<E2eEngine> MakeSqliteE2eEngine(const std::filesystem::path& folder) {
-  return std::make_unique<SqliteE2eEngine>(folder);
-}
-
-// A number as both engines agree to write it: without trailing zeros after the point ("14.0"
-// and "14.0000" are 14).
-inline std::string PlainNumber(std::string cell) {
-  const size_t point = cell.find('.');
-  if (point == std::string::npos || point == 0 ||
-      cell.find_first_not_of("-0123456789.") != std::string::npos) {
-    return cell;
-  }
-  cell.erase(cell.find_last_not_of('0') + 1);
-  if (cell.back() == '.') cell.pop_back();
-  return cell;
-}
-
 // The reading columns and values that name customer order ECL-A-1-2026 of C1.
 constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
 constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
 
-// A company database built from schema/company.sql in a temporary folder, opened through the
-// SQLite data access (installed as gDataAccess), with a logged-in host stand-in. Catalogue:
+// A company database built from schema/company.sql on the test program's engine, opened through
+// its data access (installed as gDataAccess), with a logged-in host stand-in. Catalogue:
 // types FAC (sale), NCR (credit note), VFA (purchase), TRA (transfer), INV (initial inventory),
 // QUE (breakage), SOB (surplus) and ECL (customer order), each with series A; customer C1,
 // supplier F1, warehouses A1 and A2, sector S1 in Braga; articles P1 (20 in A1, value 120) and
@@ -90,11 +37,9 @@ constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
 // The clock stands at 2026-12-05 10:00:00.
 class ImportCompanyTest : public ::testing::Test {
  protected:
-  // The engine of the company; SQLite unless a test says otherwise.
-  virtual E2eEngineMaker Engine() const { return MakeSqliteE2eEngine; }
-
   void SetUp() override {
-    engine_ = Engine()(folder_);
+    engine_ = MakeCompanyEngine(folder_, "EMP1");
+    engine_->Create();
     Exec(CompanySchemaText() + kCatalogue);
     data_ = engine_->Connect();
     DataAccessPtr shared = data_;
@@ -130,15 +75,7 @@ class ImportCompanyTest : public ::testing::Test {
   // The rows of a query, each row's columns joined by "|" (NULL as "NULL", numbers plain).
   std::vector<std::string> Rows(const std::string& sql) {
     std::vector<std::string> rows = engine_->Rows(sql);
-    for (std::string& row : rows) {
-      std::string plain;
-      for (size_t start = 0; start <= row.size();) {
-        const size_t end = std::min(row.find('|', start), row.size());
-        plain += (start == 0 ? "" : "|") + PlainNumber(row.substr(start, end - start));
-        start = end + 1;
-      }
-      row = plain;
-    }
+    for (std::string& row : rows) row = PlainRow(row);
     return rows;
   }
   std::string Value(const std::string& sql) {
@@ -220,7 +157,7 @@ class ImportCompanyTest : public ::testing::Test {
 
   TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();
-  std::unique_ptr<E2eEngine> engine_;
+  std::unique_ptr<CompanyEngine> engine_;
   std::shared_ptr<DataAccess> data_;
 };
 

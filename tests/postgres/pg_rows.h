@@ -12,15 +12,19 @@
 
 namespace pellora::testing {
 
-// The rows of `sql` on database `database` of the test program's cluster, read outside the
-// objects under test: each row's columns joined by "|" as the server writes them in text (NULL
-// as "NULL"). A failing query fails the test.
-inline std::vector<std::string> PgRows(const std::string& database, const std::string& sql) {
+// A connection to database `database` of the test program's cluster, outside the objects under
+// test, dates written as ISO does.
+inline PGconn* PgConnect(const std::string& database) {
   const std::string conninfo = "host=127.0.0.1 port=" + std::to_string(SharedCluster().port()) +
                                " user=" + PostgresCluster::kUser +
                                " password=" + PostgresCluster::kPassword + " dbname=" + database +
                                " options='-c DateStyle=ISO'";
-  PGconn* connection = PQconnectdb(conninfo.c_str());
+  return PQconnectdb(conninfo.c_str());
+}
+
+// The rows of `sql` on `connection`: each row's columns joined by "|" as the server writes them
+// in text (NULL as "NULL"). A failing query fails the test.
+inline std::vector<std::string> PgRowsOf(PGconn* connection, const std::string& sql) {
   std::vector<std::string> rows;
   PGresult* result = PQexec(connection, sql.c_str());
   if (PQresultStatus(result) != PGRES_TUPLES_OK) {
@@ -36,6 +40,13 @@ inline std::vector<std::string> PgRows(const std::string& database, const std::s
     }
   }
   PQclear(result);
+  return rows;
+}
+
+// The rows of `sql` on database `database` of the test program's cluster, as PgRowsOf gives them.
+inline std::vector<std::string> PgRows(const std::string& database, const std::string& sql) {
+  PGconn* connection = PgConnect(database);
+  std::vector<std::string> rows = PgRowsOf(connection, sql);
   PQfinish(connection);
   return rows;
 }

@@ -50,9 +50,10 @@ TEST_F(SolucaoOperations, ImportsAnInventoryEndToEnd) {
   EXPECT_EQ(Messages(), Texts{"[Importação de Movimentos de Inventário] Foi criado com sucesso o "
                               "documento INV-A-1-2026"});
   EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbInformation});
-  EXPECT_EQ(Rows("SELECT SECTOR, substr(DATA, 1, 10) FROM DOCGCCAB WHERE TPDOC='INV'"),
-            Texts{"S1|2026-12-05"});
-  EXPECT_EQ(Rows("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='INV'"), Texts{"7.0|2.5"});
+  EXPECT_EQ(
+      Rows("SELECT SECTOR, substr(CAST(DATA AS TEXT), 1, 10) FROM DOCGCCAB WHERE TPDOC='INV'"),
+      Texts{"S1|2026-12-05"});
+  EXPECT_EQ(Rows("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='INV'"), Texts{"7|2.5"});
   EXPECT_EQ(States(), Texts{"1"});
 }
 

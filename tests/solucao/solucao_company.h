@@ -14,6 +14,8 @@
 #include "runtime/date.h"
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
+#include "tests/company_engine.h"
+#include "tests/plain_number.h"
 #include "tests/solucao/solucao_fakes.h"
 #include "tests/stock_agreement.h"
 #include "tests/temp_folder.h"
@@ -22,7 +24,8 @@ namespace pellora::solucao_testing {
 
 using Texts = std::vector<std::string>;
 
-// A company EMP1 built from schema/company.sql in folder "dados", an add-in folder "addin" that
+// A company EMP1 built from schema/company.sql on the test program's engine (its file, on SQLite,
+// in folder "dados"), an add-in folder "addin" that
 // holds PICKING.EMP1, and the maker's common folder "comum" (without "orudados" until a test
 // makes it). The connection settings name the company; the clock stands at 2026-12-05 10:00.
 // Catalogue: types FAC (sales exit), VFA (purchase entry), INV (inventory) with series A; sector
@@ -34,9 +37,12 @@ class SolucaoCompanyTest : public ::testing::Test {
     std::filesystem::create_directories(Dados());
     std::filesystem::create_directories(Addin());
     std::filesystem::create_directories(folder_.File("comum"));
-    Exec("BEGIN;" + testing::CompanySchemaText() + kCatalogue + "COMMIT;");
+    engine_ = testing::MakeCompanyEngine(Dados(), "EMP1");
+    engine_->Create();
+    Exec(testing::CompanySchemaText() + kCatalogue);
     factory_.common_folder = folder_.File("comum");
-    factory_.settings->values = {Dados(), "EMP1", "sa", "segredo"};
+    factory_.settings->values = {engine_->Server(), "EMP1", "sa", "segredo"};
+    factory_.new_data_access = [engine = engine_.get()] { return engine->NewDataAccess(); };
     Configuracao("");
     SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
   }
@@ -44,7 +50,8 @@ class SolucaoCompanyTest : public ::testing::Test {
     SetClock(nullptr);
     solucao_.reset();
     gDataAccess.reset();
-    EXPECT_EQ(testing::StockDisagreements(std::filesystem::path(Dados()) / "EMP1.db"), Texts{});
+    EXPECT_EQ(testing::StockDisagreements([this](const std::string& sql) { return Rows(sql); }),
+              Texts{});
   }
 
   std::string Dados() const { return folder_.File("dados"); }
@@ -62,11 +69,14 @@ class SolucaoCompanyTest : public ::testing::Test {
   }
   const Texts& Messages() const { return factory_.dialogs->messages; }
 
-  void Exec(const std::string& sql) {
-    ASSERT_EQ(testing::RunSqlOnFile(Dados() + "/EMP1.db", sql), "");
+  // Runs statements in the company schema's syntax, in one transaction.
+  void Exec(const std::string& sql) { engine_->Exec(sql); }
+  // Rows of a query, columns joined by "|" (NULL as "NULL", numbers plain).
+  Texts Rows(const std::string& sql) {
+    Texts rows = engine_->Rows(sql);
+    for (std::string& row : rows) row = testing::PlainRow(row);
+    return rows;
   }
-  // Rows of a query, columns joined by "|" (NULL as "NULL").
-  Texts Rows(const std::string& sql) { return testing::RowsOnFile(Dados() + "/EMP1.db", sql); }
 
   // A pending reading of set T1 / 20261205093000.
   void Reading(int line, const std::string& kind, const std::string& article, double quantity,
@@ -81,17 +91,23 @@ class SolucaoCompanyTest : public ::testing::Test {
   }
   // The parameters row, inventory group INV / A / S1, every other parameter empty.
   void Parametros() {
-    std::string values = "NULL";
-    for (int column = 1; column <= 29; ++column) {
-      values += column == 18   ? ", 'INV'"
-                : column == 19 ? ", 'A'"
-                : column == 20 ? ", 'S1'"
-                               : ", ''";
+    std::string columns, values;
+    for (const char* column :
+         {"LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
+          "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
+          "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
+          "BRGTPDOCPART", "BRGSERIEPART", "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",
+          "SOBRADOC",     "SOBRASER",     "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",
+          "TRANSFSEC"}) {
+      columns += std::string(", ") + column;
+      values += ", ''";
     }
-    Exec("INSERT INTO oru_PARAMETROSEXP VALUES (" + values + ");");
+    Exec("INSERT INTO oru_PARAMETROSEXP (INVENTDOC, INVENTSER, INVENTSEC" + columns +
+         ") VALUES ('INV', 'A', 'S1'" + values + ");");
   }
 
   testing::TempFolder folder_;
+  std::unique_ptr<testing::CompanyEngine> engine_;
   FakeFactory factory_;
   std::unique_ptr<Solucao> solucao_;
 

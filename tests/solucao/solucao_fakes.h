@@ -142,20 +142,49 @@ class FakePickingApi : public vela::VelaPickingApi {
   }
 };
 
-// The SQLite data access, recording how it is opened and closed.
-class RecordingDataAccess : public sqlite::SqliteDataAccess {
+// A data-access object of the company's engine, recording how it is opened and closed.
+class RecordingDataAccess : public DataAccess {
  public:
+  explicit RecordingDataAccess(DataAccessPtr inner) : inner_(std::move(inner)) {}
+
   std::vector<std::string> opened;
   int closes = 0;
 
   bool OpenConnection(const std::string& connection_string) override {
     opened.push_back(connection_string);
-    return sqlite::SqliteDataAccess::OpenConnection(connection_string);
+    return inner_->OpenConnection(connection_string);
   }
   bool CloseConnection() override {
     ++closes;
-    return sqlite::SqliteDataAccess::CloseConnection();
+    return inner_->CloseConnection();
   }
+  void BeginTransaction() override { inner_->BeginTransaction(); }
+  void CommitTransaction() override { inner_->CommitTransaction(); }
+  void RollbackTransaction() override { inner_->RollbackTransaction(); }
+  bool InTransaction() override { return inner_->InTransaction(); }
+  bool ExecuteCommand(const std::string& context, const std::string& sql) override {
+    return inner_->ExecuteCommand(context, sql);
+  }
+  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
+                              int lock_type) override {
+    return inner_->OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);
+  }
+  bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
+                     bool client_cursor, int options) override {
+    return inner_->OpenRecordset(context, sql, recordset, client_cursor, options);
+  }
+  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
+    return inner_->SaveRecordset(context, recordset);
+  }
+  void GetConnection(std::shared_ptr<Connection>& connection) override {
+    inner_->GetConnection(connection);
+  }
+  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
+    return inner_->RunWithValues(sql, values);
+  }
+
+ private:
+  DataAccessPtr inner_;
 };
 
 class RecordingOrdersReport : public OrdersReport {
@@ -195,8 +224,13 @@ class FakeFactory : public ComponentFactory {
   std::istringstream grid_input;
   std::ostringstream grid_output;
 
+  // The engine's data-access objects, not opened yet.
+  std::function<DataAccessPtr()> new_data_access = [] {
+    return std::make_shared<sqlite::SqliteDataAccess>();
+  };
+
   DataAccessPtr CreateDataAccess() override {
-    return data_accesses.emplace_back(std::make_shared<RecordingDataAccess>());
+    return data_accesses.emplace_back(std::make_shared<RecordingDataAccess>(new_data_access()));
   }
   PickingApiPtr CreatePickingApi() override {
     auto api = apis.emplace_back(std::make_shared<FakePickingApi>());

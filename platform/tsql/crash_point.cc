@@ -1,10 +1,10 @@
-#include "platform/sqlite/crash_point.h"
+#include "platform/tsql/crash_point.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <string>
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 namespace {
 
 long kill_after = -1;  // not read from the environment yet
@@ -32,4 +32,4 @@ void KillAfterStatements(long n) {
   ran = 0;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
