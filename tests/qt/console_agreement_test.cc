@@ -45,7 +45,7 @@ std::vector<std::string> TransferOutcome(const std::filesystem::path& database) 
 TEST_F(DeskCompany, SameChoicesOnTheConsoleAndInTheWindowsMakeTheSameTransfer) {
   const std::filesystem::path console_dir = folder_.path() / "consola";
   app::CreateDemoCompany({.dir = console_dir.string()});
-  const std::vector<std::string> sets = app::PendingSets(console_dir.string(), "T");
+  const std::vector<std::string> sets = app::PendingSets(app::OnDemo(console_dir.string()), "T");
   ASSERT_GT(sets.size(), 2u);
   const std::string id = sets[2];
   const app::Outcome console = app::Pellora(app::OnDemo(console_dir.string()) + "op 2008 --pick '" +
