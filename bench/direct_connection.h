@@ -21,9 +21,10 @@ class DirectStatement {
   virtual DirectStatement& Bind(int index, long long value) = 0;
   // True while there is a row to read.
   virtual bool Step() = 0;
-  // Runs a statement that returns no rows and readies it for the next values; the rows it
-  // changed.
-  virtual long long Run() = 0;
+  // Runs a statement that returns no rows and readies it for the next values. An engine may
+  // send it on without waiting for its answer: a failure is raised by a later call at the
+  // latest by the next Step, Prepare or Exec.
+  virtual void Run() = 0;
   virtual std::string Text(int column) const = 0;
   virtual double Double(int column) const = 0;
   virtual long long Integer(int column) const = 0;

@@ -50,6 +50,7 @@ class DirectImport {
     const long long number = WriteHeader();
     const std::vector<DirectReading> lines = document_.grouped ? Grouped(readings) : readings;
     WriteLines(lines, number);
+    MoveStock(lines);
     Mark(readings);
     db_.Exec("COMMIT");
     return lines.size();
@@ -122,12 +123,6 @@ class DirectImport {
         "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, DESCR, "
         "ARMAZEM, UNIDADE, QUANT, QTDINTRO, PRUNIT, PRUNITINT, TAXAIVA, TOTLIQ) VALUES (?1, '1', " +
         db_.Year() + ", ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)");
-    const std::unique_ptr<DirectStatement> warehouse_stock = db_.Prepare(
-        "UPDATE ARTARM SET EXISTENC = EXISTENC + ?1 WHERE ARTIGO = ?2 AND ARMAZEM = ?3");
-    const std::unique_ptr<DirectStatement> new_warehouse_stock =
-        db_.Prepare("INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES (?2, ?3, ?1)");
-    const std::unique_ptr<DirectStatement> article_stock =
-        db_.Prepare("UPDATE ARTIGOS SET STDISP = STDISP + ?1 WHERE CODIGO = ?2");
     long long line_number = 0;
     for (const DirectReading& r : readings) {
       ++line_number;
@@ -135,11 +130,32 @@ class DirectImport {
       line->Bind(5, r.article).Bind(6, r.name).Bind(7, r.warehouse).Bind(8, r.unit);
       line->Bind(9, r.quantity).Bind(10, r.quantity).Bind(11, r.price).Bind(12, r.price);
       line->Bind(13, r.tax).Bind(14, std::round(r.quantity * r.price * 100) / 100).Run();
-      const double change = document_.stock_sign * r.quantity;
-      if (warehouse_stock->Bind(1, change).Bind(2, r.article).Bind(3, r.warehouse).Run() == 0) {
-        new_warehouse_stock->Bind(1, change).Bind(2, r.article).Bind(3, r.warehouse).Run();
-      }
-      article_stock->Bind(1, change).Bind(2, r.article).Run();
+    }
+  }
+
+  // The stock effect of the lines, summed per article and warehouse first: each stock row is
+  // written once, as a row written again and again in one transaction slows every later write
+  // of it on PostgreSQL (each leaves a version behind until the end).
+  void MoveStock(const std::vector<DirectReading>& lines) {
+    std::map<std::pair<std::string, std::string>, double> per_warehouse;
+    std::map<std::string, double> per_article;
+    for (const DirectReading& r : lines) {
+      per_warehouse[{r.article, r.warehouse}] += document_.stock_sign * r.quantity;
+      per_article[r.article] += document_.stock_sign * r.quantity;
+    }
+    // One statement whether or not the article was ever in the warehouse, so that no write
+    // waits for the answer of another.
+    const std::unique_ptr<DirectStatement> warehouse_stock = db_.Prepare(
+        "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES (?1, ?2, ?3) "
+        "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = ARTARM.EXISTENC + "
+        "excluded.EXISTENC");
+    for (const auto& [where, change] : per_warehouse) {
+      warehouse_stock->Bind(1, where.first).Bind(2, where.second).Bind(3, change).Run();
+    }
+    const std::unique_ptr<DirectStatement> article_stock =
+        db_.Prepare("UPDATE ARTIGOS SET STDISP = STDISP + ?1 WHERE CODIGO = ?2");
+    for (const auto& [article, change] : per_article) {
+      article_stock->Bind(1, change).Bind(2, article).Run();
     }
   }
 

@@ -1,5 +1,5 @@
 // The direct connection on a company database of a PostgreSQL server, through libpq: statements
-// prepared on the server, values sent as text, rows fetched whole.
+// prepared on the server, values sent as text, rows fetched whole, writes sent in batches.
 
 #ifndef PELLORA_BENCH_PG_DIRECT_H_
 #define PELLORA_BENCH_PG_DIRECT_H_
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/direct_connection.h"
+#include "bench/pg_write_queue.h"
 #include "platform/postgres/pg_address.h"
 #include "platform/postgres/pg_connection.h"
 #include "platform/postgres/pg_connection_parameters.h"
@@ -38,18 +39,16 @@ inline bool Succeeded(const PGresult* result) {
 
 class PgStatement : public DirectStatement {
  public:
-  PgStatement(PGconn* connection, std::string name, const std::string& sql)
-      : connection_(connection), name_(std::move(name)) {
+  // Statements live as long as their connection: names are not used again.
+  PgStatement(PGconn* connection, PgWriteQueue& writes, std::string name, const std::string& sql)
+      : connection_(connection), writes_(writes), name_(std::move(name)) {
     PGresult* prepared =
         PQprepare(connection, name_.c_str(), DollarMarkers(sql).c_str(), 0, nullptr);
     const bool ok = Succeeded(prepared);
     PQclear(prepared);
     if (!ok) throw std::runtime_error(PQerrorMessage(connection) + (" in: " + sql.substr(0, 200)));
   }
-  ~PgStatement() override {
-    PQclear(result_);
-    PQclear(PQexec(connection_, ("DEALLOCATE " + name_).c_str()));
-  }
+  ~PgStatement() override { PQclear(result_); }
   PgStatement(const PgStatement&) = delete;
   PgStatement& operator=(const PgStatement&) = delete;
 
@@ -70,13 +69,7 @@ class PgStatement : public DirectStatement {
     if (result_ == nullptr) Execute();
     return ++row_ < PQntuples(result_);
   }
-  long long Run() override {
-    Execute();
-    const long long changed = std::atoll(PQcmdTuples(result_));
-    PQclear(result_);
-    result_ = nullptr;
-    return changed;
-  }
+  void Run() override { writes_.Send(name_, Pointers()); }
   std::string Text(int column) const override {
     return PQgetisnull(result_, row_, column) ? "" : PQgetvalue(result_, row_, column);
   }
@@ -88,10 +81,17 @@ class PgStatement : public DirectStatement {
   }
 
  private:
-  void Execute() {
-    PQclear(result_);
+  std::vector<const char*> Pointers() const {
     std::vector<const char*> pointers;
     for (const auto& value : values_) pointers.push_back(value ? value->c_str() : nullptr);
+    return pointers;
+  }
+
+  // Runs the statement and waits for its rows, after the answers of the writes sent before.
+  void Execute() {
+    writes_.Finish();
+    PQclear(result_);
+    const std::vector<const char*> pointers = Pointers();
     result_ = PQexecPrepared(connection_, name_.c_str(), static_cast<int>(pointers.size()),
                              pointers.data(), nullptr, nullptr, 0);
     row_ = -1;
@@ -99,6 +99,7 @@ class PgStatement : public DirectStatement {
   }
 
   PGconn* connection_;
+  PgWriteQueue& writes_;
   std::string name_;
   std::vector<std::optional<std::string>> values_;
   PGresult* result_ = nullptr;
@@ -119,20 +120,23 @@ class PgDirect : public DirectConnection {
       PQfinish(connection_);
       throw std::runtime_error("cannot open " + database + ": " + reason);
     }
+    writes_ = std::make_unique<PgWriteQueue>(connection_);
   }
   ~PgDirect() override { PQfinish(connection_); }
   PgDirect(const PgDirect&) = delete;
   PgDirect& operator=(const PgDirect&) = delete;
 
   void Exec(const std::string& sql) override {
+    writes_->Finish();
     PGresult* result = PQexec(connection_, sql.c_str());
     const bool ok = Succeeded(result);
     PQclear(result);
     if (!ok) throw std::runtime_error(PQerrorMessage(connection_) + (" in: " + sql.substr(0, 200)));
   }
   std::unique_ptr<DirectStatement> Prepare(const std::string& sql) override {
-    return std::make_unique<PgStatement>(connection_, "direct_" + std::to_string(++statements_),
-                                         sql);
+    writes_->Finish();
+    return std::make_unique<PgStatement>(connection_, *writes_,
+                                         "direct_" + std::to_string(++statements_), sql);
   }
   // Read committed, the add-in's own level; rows are locked as they are written.
   void BeginWrite() override { Exec("BEGIN"); }
@@ -143,6 +147,7 @@ class PgDirect : public DirectConnection {
 
  private:
   PGconn* connection_ = nullptr;
+  std::unique_ptr<PgWriteQueue> writes_;
   int statements_ = 0;
 };
 

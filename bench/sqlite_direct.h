@@ -45,10 +45,9 @@ class SqliteStatement : public DirectStatement {
     if (code != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db_));
     return false;
   }
-  long long Run() override {
+  void Run() override {
     Step();
     sqlite3_reset(statement_);
-    return sqlite3_changes(db_);
   }
   std::string Text(int column) const override {
     const unsigned char* text = sqlite3_column_text(statement_, column);
