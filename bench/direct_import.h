@@ -1,16 +1,18 @@
 // The least work an import of reading sets can do, written straight on the company database
 // through a direct connection, the same algorithm on every engine: the readings of the chosen
-// sets joined to the article tables as the loaders join them, one document header, one document
-// line per reading (per article, unit, warehouse, serial number and lot for an inventory) with
-// its stock effect on ARTARM and ARTIGOS, and each reading marked imported; prepared statements
-// and one transaction, at the data access's durability.
+// sets joined to the article tables as the loaders join them, a document header per 32,767
+// lines, one document line per reading (per article, unit, warehouse, serial number and lot for
+// an inventory), the stock effect on ARTARM and ARTIGOS, and each reading marked imported;
+// prepared statements and one transaction, at the data access's durability.
 
 #ifndef PELLORA_BENCH_DIRECT_IMPORT_H_
 #define PELLORA_BENCH_DIRECT_IMPORT_H_
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -40,6 +42,8 @@ struct DirectReading {
 
 class DirectImport {
  public:
+  static constexpr size_t kLinesPerDocument = 32767;
+
   DirectImport(DirectConnection& db, const SetArrays& sets, DirectDocument document)
       : db_(db), sets_(sets), document_(std::move(document)) {}
 
@@ -47,9 +51,14 @@ class DirectImport {
   size_t Run() {
     db_.BeginWrite();
     const std::vector<DirectReading> readings = Read();
-    const long long number = WriteHeader();
     const std::vector<DirectReading> lines = document_.grouped ? Grouped(readings) : readings;
-    WriteLines(lines, number);
+    // The host numbers a document's lines in 16 bits: more lines make more documents.
+    size_t first = 0;
+    do {
+      const size_t count = std::min(kLinesPerDocument, lines.size() - first);
+      WriteLines(std::span(lines).subspan(first, count), WriteHeader());
+      first += count;
+    } while (first < lines.size());
     MoveStock(lines);
     Mark(readings);
     db_.Exec("COMMIT");
@@ -116,7 +125,7 @@ class DirectImport {
     return number;
   }
 
-  void WriteLines(const std::vector<DirectReading>& readings, long long number) {
+  void WriteLines(std::span<const DirectReading> readings, long long number) {
     // Each marker stands for one column: PostgreSQL gives a marker one type, and the columns
     // that take the same value (line number and order, quantities, prices) differ in type.
     const std::unique_ptr<DirectStatement> line = db_.Prepare(

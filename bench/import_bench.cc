@@ -227,6 +227,11 @@ void PrintRow(const std::string& name, int size, const Measure& m) {
                 e.floor_ms > 0 ? e.ms / e.floor_ms : 0.0, e.marked, TipoName(e.result.Tipo()));
   }
   std::printf("\n");
+  for (size_t engine = 1; engine < kEngineCount; ++engine) {
+    if (m.engines[engine].readings == m.engines[0].readings) continue;
+    std::printf("    readings differ: %s %lld, %s %lld\n", kEngines[0], m.engines[0].readings,
+                kEngines[engine], m.engines[engine].readings);
+  }
   for (size_t engine = 0; engine < kEngineCount; ++engine) {
     const Result& result = m.engines[engine].result;
     if (result.IsSucesso()) continue;
