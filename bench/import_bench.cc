@@ -1,6 +1,7 @@
 // Times whole imports as the host operations run them, on demo companies of growing size, each
 // import on a fresh copy of the company, and beside each the floor: the same reads and writes
-// done directly on SQLite (bench/direct_import.h) on another fresh copy.
+// done directly on the database (bench/direct_import.h) on another fresh copy. Every import runs
+// on a company file (SQLite) and on the same company on a throwaway PostgreSQL cluster.
 //   inventory:   an initial inventory of every pending inventory set;
 //   sale/orders: a sale (FA) of every pending exit set read against a customer order;
 //   sale/party:  a sale (FA) of every pending exit set of the customer with the most sets;
@@ -13,10 +14,13 @@
 // Usage: import_bench [READINGS...] (default 1000 10000 100000).
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +31,7 @@
 #include "importacao/mov_importacao.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
+#include "tests/postgres_cluster.h"
 
 namespace pellora::bench {
 namespace {
@@ -44,15 +49,30 @@ struct Scenario {
   size_t sets_per_import = 0;
 };
 
-struct Measure {
-  size_t sets = 0;
-  size_t left_out = 0;
+// The engines every import runs on, in the order of the table's columns.
+constexpr const char* kEngines[] = {"SQLite", "PostgreSQL"};
+constexpr size_t kEngineCount = std::size(kEngines);
+
+// One scenario on one engine.
+struct EngineMeasure {
   long long readings = 0;  // pending readings of the chosen sets
   long long marked = 0;    // of those, marked imported afterwards
   double ms = 0;
   Result result;
   size_t floor_lines = 0;
   double floor_ms = 0;
+};
+
+struct Measure {
+  size_t sets = 0;
+  size_t left_out = 0;
+  std::array<EngineMeasure, kEngineCount> engines;
+};
+
+// A scenario and the company it runs on, per engine (the same demo content on each).
+struct Case {
+  Scenario scenario;
+  std::array<Company, kEngineCount> companies;
 };
 
 std::vector<ReadingSet> Where(const std::vector<ReadingSet>& sets,
@@ -79,12 +99,12 @@ std::string CustomerWithMostSets(const std::vector<ReadingSet>& sets) {
 // The sets none of whose pending readings carries a serial number.
 std::vector<ReadingSet> WithoutSerials(const std::vector<ReadingSet>& sets,
                                        const Company& company) {
-  SqliteFile file(company.Database());
+  const std::unique_ptr<DirectConnection> db = OpenDirect(company);
   std::vector<ReadingSet> kept;
   for (const ReadingSet& set : sets) {
-    if (file.Integer("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE TerminalId = " +
-                     Quoted(set.terminal) + " AND DataSync = " + Quoted(set.sync) +
-                     " AND Estado = 0 AND COALESCE(NumeroSerie, '') <> ''") == 0) {
+    if (db->Integer("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE TerminalId = " +
+                    Quoted(set.terminal) + " AND DataSync = " + Quoted(set.sync) +
+                    " AND Estado = 0 AND COALESCE(NumeroSerie, '') <> ''") == 0) {
       kept.push_back(set);
     }
   }
@@ -124,12 +144,9 @@ std::vector<Scenario> Scenarios(const Company& company) {
 
 // One import as the pellora import command runs it: the company opened, the host logged in,
 // the parameters table made sure of, the header written and Execute called.
-void TimeImport(const Scenario& scenario, const Company& company, Measure& measure) {
+void TimeImport(const Scenario& scenario, const Company& company, EngineMeasure& measure) {
   SetArrays sets = Arrays(scenario.sets);
-  {
-    SqliteFile file(company.Database());
-    measure.readings = ReadingsInState(file, sets, 0);
-  }
+  measure.readings = ReadingsInState(*OpenDirect(company), sets, 0);
   DataAccessPtr data_access = OpenCompany(company);
   auto api = std::make_shared<vela::VelaPickingApi>();
   if (!api->Login(company.Configuration().string())) throw std::runtime_error("login failed");
@@ -163,13 +180,13 @@ void TimeImport(const Scenario& scenario, const Company& company, Measure& measu
 
   api->Logout();
   data_access->CloseConnection();
-  SqliteFile file(company.Database());
-  measure.marked = ReadingsInState(file, sets, 1);
+  measure.marked = ReadingsInState(*OpenDirect(company), sets, 1);
 }
 
-void TimeFloor(const Scenario& scenario, const Company& company, Measure& measure) {
+void TimeFloor(const Scenario& scenario, const Company& company, EngineMeasure& measure) {
   const SetArrays sets = Arrays(scenario.sets);
-  DirectImport direct(company, sets, scenario.floor);
+  const std::unique_ptr<DirectConnection> db = OpenDirect(company);
+  DirectImport direct(*db, sets, scenario.floor);
   const auto start = std::chrono::steady_clock::now();
   measure.floor_lines = direct.Run();
   measure.floor_ms = MillisecondsSince(start);
@@ -191,14 +208,36 @@ std::string FirstLine(const std::string& text) {
   return text.substr(0, text.find_first_of("\r\n"));
 }
 
+// The engine's name over its columns, then the columns' names.
+void PrintHeader() {
+  std::printf("%-13s %7s %5s %4s %8s", "", "", "", "", "");
+  for (const char* engine : kEngines) std::printf(" | %-41s", engine);
+  std::printf("\n%-13s %7s %5s %4s %8s", "import", "company", "sets", "left", "readings");
+  for (size_t engine = 0; engine < kEngineCount; ++engine) {
+    std::printf(" | %9s %9s %6s %7s %-7s", "ms", "floor ms", "ratio", "marked", "Tipo");
+  }
+  std::printf("\n");
+}
+
 void PrintRow(const std::string& name, int size, const Measure& m) {
-  const double per_reading = m.readings ? m.ms * 1000 / static_cast<double>(m.readings) : 0.0;
-  std::printf("%-13s %7d %5zu %4zu %8lld %7lld %10.1f %9.2f %-8s %9.1f %7.1fx\n", name.c_str(),
-              size, m.sets, m.left_out, m.readings, m.marked, m.ms, per_reading,
-              TipoName(m.result.Tipo()), m.floor_ms, m.floor_ms > 0 ? m.ms / m.floor_ms : 0.0);
-  if (!m.result.IsSucesso()) {
-    std::printf("    Mensagem: %s\n", std::getenv("FULL") ? m.result.Mensagem().c_str()
-                                                          : FirstLine(m.result.Mensagem()).c_str());
+  std::printf("%-13s %7d %5zu %4zu %8lld", name.c_str(), size, m.sets, m.left_out,
+              m.engines[0].readings);
+  for (const EngineMeasure& e : m.engines) {
+    std::printf(" | %9.1f %9.1f %5.1fx %7lld %-7s", e.ms, e.floor_ms,
+                e.floor_ms > 0 ? e.ms / e.floor_ms : 0.0, e.marked, TipoName(e.result.Tipo()));
+  }
+  std::printf("\n");
+  for (size_t engine = 1; engine < kEngineCount; ++engine) {
+    if (m.engines[engine].readings == m.engines[0].readings) continue;
+    std::printf("    readings differ: %s %lld, %s %lld\n", kEngines[0], m.engines[0].readings,
+                kEngines[engine], m.engines[engine].readings);
+  }
+  for (size_t engine = 0; engine < kEngineCount; ++engine) {
+    const Result& result = m.engines[engine].result;
+    if (result.IsSucesso()) continue;
+    std::printf(
+        "    Mensagem (%s): %s\n", kEngines[engine],
+        std::getenv("FULL") ? result.Mensagem().c_str() : FirstLine(result.Mensagem()).c_str());
   }
   std::fflush(stdout);
 }
@@ -211,59 +250,93 @@ Scenario Named(const Company& company, const std::string& name) {
   throw std::runtime_error("no scenario " + name);
 }
 
+// The same demo company on every engine: a file in `dir`, and a database `name` on `server`.
+// The scenarios are listed on the file; the content is the same on both.
+std::array<Company, kEngineCount> CreateDemos(const fs::path& dir, const std::string& name,
+                                              const std::string& server, int size,
+                                              std::optional<char> kind) {
+  return {CreateDemo(dir / name, size, kind),
+          CreateDemo(Company{dir / (name + "-pg"), name, server}, size, kind)};
+}
+
 // Every scenario of the mixed company, then one per single-kind company.
-std::vector<std::pair<Scenario, Company>> AllScenarios(const fs::path& dir, int size) {
-  std::vector<std::pair<Scenario, Company>> all;
-  const Company mixed = CreateDemo(dir / "master", size);
-  for (Scenario& scenario : Scenarios(mixed)) all.emplace_back(std::move(scenario), mixed);
+std::vector<Case> AllCases(const fs::path& dir, const std::string& server, int size) {
+  std::vector<Case> all;
+  const std::string master = "master" + std::to_string(size);
+  const auto mixed = CreateDemos(dir, master, server, size, std::nullopt);
+  for (Scenario& scenario : Scenarios(mixed[0])) all.push_back(Case{std::move(scenario), mixed});
   const std::pair<char, const char*> kinds[] = {
       {'I', "inventory"}, {'A', "adjustment"}, {'S', "sale/orders"}};
   for (const auto& [kind, name] : kinds) {
-    const Company company = CreateDemo(dir / ("master-" + std::string(1, kind)), size, kind);
-    Scenario scenario = Named(company, name);
+    const auto companies =
+        CreateDemos(dir, master + "_" + static_cast<char>(std::tolower(kind)), server, size, kind);
+    Scenario scenario = Named(companies[0], name);
     scenario.name = "count/" + std::string(1, kind);
     if (kind == 'S') scenario.sets_per_import = 2000;
-    all.emplace_back(std::move(scenario), company);
+    all.push_back(Case{std::move(scenario), companies});
   }
   return all;
+}
+
+// The import and its floor of one scenario on one engine, each on a fresh copy of the company.
+void TimeOnEngine(const Scenario& scenario, const Company& company, const fs::path& run,
+                  EngineMeasure& measure) {
+  const Company for_import = CopyCompany(company, run / "import");
+  TimeImport(scenario, for_import, measure);
+  RemoveCompany(for_import);
+  const Company for_floor = CopyCompany(company, run / "floor");
+  TimeFloor(scenario, for_floor, measure);
+  RemoveCompany(for_floor);
 }
 
 // Scenario rows keep their place across sizes (the customer's name may differ per company).
 void Run(const std::vector<int>& sizes) {
   TempFolder temp;
+  const testing::PostgresCluster cluster;
   std::map<size_t, std::map<int, Measure>> results;
   std::vector<std::string> names;
   std::printf(
       "imports, each on a fresh copy of a demo company (seed %u); floor: the same reads "
-      "and writes directly on SQLite\n",
+      "and writes directly on the database\n"
+      "PostgreSQL 15: a throwaway cluster on loopback (fsync off), the company copied from "
+      "the same demo\n",
       kSeed);
-  std::printf("%-13s %7s %5s %4s %8s %7s %10s %9s %-8s %9s %8s\n", "import", "company", "sets",
-              "left", "readings", "marked", "ms", "us/read", "Tipo", "floor ms", "ratio");
+  PrintHeader();
   for (int size : sizes) {
     const fs::path dir = temp.path() / std::to_string(size);
-    const std::vector<std::pair<Scenario, Company>> scenarios = AllScenarios(dir, size);
-    for (size_t i = 0; i < scenarios.size(); ++i) {
-      const auto& [scenario, company] = scenarios[i];
-      if (names.size() <= i) names.push_back(scenario.name);
+    const std::vector<Case> cases = AllCases(dir, cluster.Server(), size);
+    for (size_t i = 0; i < cases.size(); ++i) {
+      const Case& c = cases[i];
+      if (names.size() <= i) names.push_back(c.scenario.name);
       Measure& measure = results[i][size];
-      measure.sets = scenario.sets.size();
-      measure.left_out = scenario.left_out;
-      if (scenario.sets.empty()) continue;
-      const fs::path run = dir / ("run" + std::to_string(i));
-      TimeImport(scenario, CopyCompany(company, run / "import"), measure);
-      TimeFloor(scenario, CopyCompany(company, run / "floor"), measure);
-      fs::remove_all(run);
-      PrintRow(scenario.name, size, measure);
+      measure.sets = c.scenario.sets.size();
+      measure.left_out = c.scenario.left_out;
+      if (c.scenario.sets.empty()) continue;
+      for (size_t engine = 0; engine < kEngineCount; ++engine) {
+        TimeOnEngine(c.scenario, c.companies[engine], dir / ("run" + std::to_string(i)),
+                     measure.engines[engine]);
+      }
+      PrintRow(c.scenario.name, size, measure);
     }
   }
   if (results.empty() || !results[0].count(10000) || !results[0].count(100000)) return;
   std::printf("\ngrowth 10000 -> 100000 readings (near-linear: about 10x)\n");
-  std::printf("%-13s %8s %8s\n", "import", "import", "floor");
+  std::printf("%-13s", "");
+  for (const char* engine : kEngines) std::printf(" | %-17s", engine);
+  std::printf("\n%-13s", "import");
+  for (size_t engine = 0; engine < kEngineCount; ++engine) {
+    std::printf(" | %8s %8s", "import", "floor");
+  }
+  std::printf("\n");
   for (size_t i = 0; i < names.size(); ++i) {
-    const Measure& from = results[i][10000];
-    const Measure& to = results[i][100000];
-    std::printf("%-13s %8s %8s\n", names[i].c_str(), Growth(from.ms, to.ms).c_str(),
-                Growth(from.floor_ms, to.floor_ms).c_str());
+    std::printf("%-13s", names[i].c_str());
+    for (size_t engine = 0; engine < kEngineCount; ++engine) {
+      const EngineMeasure& from = results[i][10000].engines[engine];
+      const EngineMeasure& to = results[i][100000].engines[engine];
+      std::printf(" | %8s %8s", Growth(from.ms, to.ms).c_str(),
+                  Growth(from.floor_ms, to.floor_ms).c_str());
+    }
+    std::printf("\n");
   }
 }
 
