@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <future>
 #include <string>
 #include <vector>
@@ -76,6 +77,79 @@ TEST_F(TwoWorkstations, ACompanyHeldBeyondTheWaitIsNamed) {
 
   // Free again, the same import goes through.
   EXPECT_EQ(demo_.Run(import).status, 0);
+}
+
+// The terminals go on synchronising while an import runs: readings they add to a chosen set
+// are neither in the document nor marked imported with the rest; they stay pending, whole, and
+// the next import takes them.
+TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole) {
+  testing::TempFolder count_folder;
+  DemoOnEngine count(count_folder.path().string(), "CONTAGEM");
+  ASSERT_EQ(count.Create("--readings 3000 --kind I").status, 0);
+  const std::vector<std::string> sets = count.Sets("I");
+  ASSERT_FALSE(sets.empty());
+  // The values of a priced reading of the first set to copy, with no serial number a copy would
+  // repeat.
+  const std::string model = count.Value(
+      "SELECT TerminalId || ''', ''' || DataSync || ''', ''' || Data || ''', ''' || TipoMov || "
+      "''', ''' || Artigo || ''', ''' || Unidade || ''', ''' || Armazem || ''', ''' || "
+      "CAST(PrecoUnitario AS varchar(20)) "
+      "FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync = '" +
+      sets[0] +
+      "' AND COALESCE(NumeroSerie, '') = '' AND PrecoUnitario > 0 "
+      "ORDER BY NumeroLinha");
+  ASSERT_FALSE(model.empty());
+
+  std::shared_ptr<DataAccess> terminal = count.engine().Connect();
+  auto add_reading = [&](int line) {
+    terminal->ExecuteCommand(
+        "",
+        "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, TipoMov, Artigo, "
+        "Unidade, Armazem, PrecoUnitario, NumeroLinha, Ordenaca, Quantidade, Estado) VALUES ('" +
+            model + "', " + std::to_string(line) + ", " + std::to_string(line) + ", 1, 0)");
+  };
+  constexpr int kFirstAdded = 20000;
+  add_reading(kFirstAdded);
+  std::string import = "import --kind inventario";
+  std::string condition;
+  for (const std::string& set : sets) {
+    import += " --set '" + set + "'";
+    condition +=
+        (condition.empty() ? "" : " OR ") + ("TerminalId || '|' || DataSync = '" + set + "'");
+  }
+  auto imported = std::async(std::launch::async, [&] { return count.Run(import); });
+  int added = 1;
+  while (imported.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+    add_reading(kFirstAdded + added++);
+  }
+  const Outcome outcome = imported.get();
+  ASSERT_EQ(outcome.status, 0) << outcome.out;
+  terminal->CloseConnection();
+
+  const std::string chosen = " FROM oru_ARM_Picking_Movimentos WHERE (" + condition + ")";
+  // Sums of many quantities, which each engine adds in its own order.
+  auto quantity = [&](const std::string& sql) {
+    return std::stod(count.Value("SELECT SUM(" + sql));
+  };
+  constexpr double kRounding = 1e-6;
+  EXPECT_NEAR(quantity("QUANT) FROM DOCGCLIN WHERE TPDOCUM = 'INV' AND NNUMDOC = 1"),
+              quantity("Quantidade)" + chosen + " AND Estado = 1"), kRounding);
+  // Every reading left pending is one the terminal added while the import ran; the one added
+  // before it went into the document.
+  EXPECT_EQ(count.Value("SELECT COUNT(*)" + chosen +
+                        " AND Estado = 0 AND NumeroLinha <= " + std::to_string(kFirstAdded)),
+            "0");
+  const std::string pending = count.Value("SELECT COUNT(*)" + chosen + " AND Estado = 0");
+  EXPECT_LT(std::stoi(pending), added);
+
+  if (pending != "0") {
+    ASSERT_EQ(count.Run("import --kind inventario --set '" + sets[0] + "'").status, 0);
+    EXPECT_NEAR(quantity("QUANT) FROM DOCGCLIN WHERE TPDOCUM = 'INV' AND NNUMDOC = 2"),
+                std::stod(pending), kRounding);
+  }
+  EXPECT_EQ(count.Value("SELECT COUNT(*)" + chosen + " AND Estado = 0"), "0");
+  EXPECT_NEAR(quantity("QUANT) FROM DOCGCLIN WHERE TPDOCUM = 'INV'"),
+              quantity("Quantidade)" + chosen), kRounding);
 }
 
 }  // namespace
