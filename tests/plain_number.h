@@ -19,12 +19,14 @@ inline std::string PlainNumber(std::string cell) {
   return cell;
 }
 
-// A row of cells joined by "|" with each number plain.
-inline std::string PlainRow(const std::string& row) {
+// A row of cells joined by "|" with each cell as `plain` writes it: each number plain, unless
+// told otherwise.
+inline std::string PlainRow(const std::string& row,
+                            std::string (*plain_cell)(std::string) = PlainNumber) {
   std::string plain;
   for (size_t start = 0; start <= row.size();) {
     const size_t end = std::min(row.find('|', start), row.size());
-    plain += (start == 0 ? "" : "|") + PlainNumber(row.substr(start, end - start));
+    plain += (start == 0 ? "" : "|") + plain_cell(row.substr(start, end - start));
     start = end + 1;
   }
   return plain;

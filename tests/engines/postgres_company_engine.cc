@@ -58,17 +58,10 @@ class PostgresCompanyEngine : public CompanyEngine {
   std::vector<std::string> Snapshot(const std::set<std::string>& left_out) override {
     PGconn* connection = PgConnect(company());
     std::map<std::string, std::string> columns;  // the select list of each table
-    for (const std::string& line :
-         PgRowsOf(connection,
-                  "SELECT table_name, column_name, data_type FROM information_schema.columns "
-                  "WHERE table_schema = current_schema() ORDER BY table_name, ordinal_position")) {
-      const size_t first = line.find('|');
-      const size_t second = line.find('|', first + 1);
-      const std::string table = line.substr(0, first);
-      const std::string column = line.substr(first + 1, second - first - 1);
-      if (left_out.count(column)) continue;
-      std::string& list = columns[table];
-      list += (list.empty() ? "" : ", ") + Quoted(column);
+    for (const PgColumn& column : PgColumns(connection)) {
+      if (left_out.count(column.name)) continue;
+      std::string& list = columns[column.table];
+      list += (list.empty() ? "" : ", ") + Quoted(column.name);
     }
     std::vector<std::string> snapshot;
     for (const auto& [table, list] : columns) {

@@ -51,6 +51,27 @@ inline std::vector<std::string> PgRows(const std::string& database, const std::s
   return rows;
 }
 
+// A column of the company's tables as the server describes it.
+struct PgColumn {
+  std::string table, name, type;
+};
+
+// Every column of every table of the database `connection` is on, table by table, each table's
+// in their order.
+inline std::vector<PgColumn> PgColumns(PGconn* connection) {
+  std::vector<PgColumn> columns;
+  for (const std::string& line :
+       PgRowsOf(connection,
+                "SELECT table_name, column_name, data_type FROM information_schema.columns "
+                "WHERE table_schema = current_schema() ORDER BY table_name, ordinal_position")) {
+    const size_t first = line.find('|');
+    const size_t second = line.find('|', first + 1);
+    columns.push_back({line.substr(0, first), line.substr(first + 1, second - first - 1),
+                       line.substr(second + 1)});
+  }
+  return columns;
+}
+
 }  // namespace pellora::testing
 
 #endif  // PELLORA_TESTS_POSTGRES_PG_ROWS_H_

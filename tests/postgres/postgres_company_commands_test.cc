@@ -31,6 +31,7 @@
 #include "tests/app/pellora_process.h"
 #include "tests/company_database.h"
 #include "tests/company_snapshot.h"
+#include "tests/plain_number.h"
 #include "tests/postgres/pg_rows.h"
 #include "tests/shared_postgres_cluster.h"
 #include "tests/temp_folder.h"
@@ -45,7 +46,7 @@ using RowReader = std::function<Texts(const std::string&)>;
 
 // A value as both engines hold it: numbers to four decimals (money keeps four on the server, as
 // on SQL Server, where the file keeps what was computed), dates with their time.
-std::string PlainCell(const std::string& cell) {
+std::string PlainCell(std::string cell) {
   static const std::regex kNumber(R"(-?\d+(\.\d+)?)");
   static const std::regex kDay(R"(\d{4}-\d{2}-\d{2})");
   if (std::regex_match(cell, kDay)) return cell + " 00:00:00";
@@ -60,12 +61,7 @@ std::string PlainCell(const std::string& cell) {
 
 // A row's cells joined by "|", each as PlainCell gives it.
 std::string PlainRow(const std::string& row) {
-  std::string plain;
-  size_t start = 0;
-  for (size_t end; (end = row.find('|', start)) != std::string::npos; start = end + 1) {
-    plain += PlainCell(row.substr(start, end - start)) + "|";
-  }
-  return plain + PlainCell(row.substr(start));
+  return testing::PlainRow(row, PlainCell);
 }
 
 // The columns that number a document's lines. An adjustment's lines follow the order in which
@@ -79,19 +75,17 @@ const std::set<std::string> kLineOrderColumns = {"id", "idlindoc", "numlinha", "
 Texts Snapshot(const std::string& database, const RowReader& rows, bool on_server) {
   Texts snapshot;
   std::map<std::string, std::string> columns;  // the select list of each table
-  for (const std::string& line : testing::PgRows(
-           database,
-           "SELECT table_name, column_name, data_type FROM information_schema.columns "
-           "WHERE table_schema = current_schema() ORDER BY table_name, ordinal_position")) {
-    const size_t first = line.find('|');
-    const size_t second = line.find('|', first + 1);
-    const std::string table = line.substr(0, first);
-    const std::string column = line.substr(first + 1, second - first - 1);
-    if (testing::kMomentColumns.count(column) || kLineOrderColumns.count(column)) continue;
+  PGconn* connection = testing::PgConnect(database);
+  const std::vector<testing::PgColumn> described = testing::PgColumns(connection);
+  PQfinish(connection);
+  for (const testing::PgColumn& column : described) {
+    if (testing::kMomentColumns.count(column.name) || kLineOrderColumns.count(column.name)) {
+      continue;
+    }
     const std::string binary =
-        on_server ? "encode(" + column + ", 'hex')" : "lower(hex(" + column + "))";
-    columns[table] += (columns[table].empty() ? "" : ", ") +
-                      (line.substr(second + 1) == "bytea" ? binary : column);
+        on_server ? "encode(" + column.name + ", 'hex')" : "lower(hex(" + column.name + "))";
+    columns[column.table] += (columns[column.table].empty() ? "" : ", ") +
+                             (column.type == "bytea" ? binary : column.name);
   }
   for (const auto& [table, list] : columns) {
     snapshot.push_back(table);
