@@ -1,6 +1,7 @@
 #include "platform/vela/document_rows.h"
 
 #include "platform/vela/company_sql.h"
+#include "platform/vela/insert_batch.h"
 #include "platform/vela/member_values.h"
 #include "platform/vela/sql_literal.h"
 #include "runtime/clock.h"
@@ -73,8 +74,7 @@ double LineTotal(const LateBoundObject& line) {
   return gross * (1 - NumberOf(line.Get("TaxaDesconto")) / 100) - NumberOf(line.Get("Desconto"));
 }
 
-void InsertLine(DataAccess& data_access, const LateBoundObject& line, int number,
-                const DocumentKey& key) {
+InsertStatement LineRow(const LateBoundObject& line, int number, const DocumentKey& key) {
   InsertStatement insert("DOCGCLIN");
   insert.AddKey(key, "TPDOCUM");
   insert.AddNumber("NUMLINHA", number);
@@ -82,7 +82,7 @@ void InsertLine(DataAccess& data_access, const LateBoundObject& line, int number
   insert.AddNumber("LINANU", 0);
   insert.AddMembers(line, kLineColumns);
   insert.AddNumber("TOTLIQ", LineTotal(line));
-  insert.Run(data_access);
+  return insert;
 }
 
 void InsertHeader(DataAccess& data_access, const DocumentContent& document,
@@ -113,10 +113,12 @@ void InsertHeader(DataAccess& data_access, const DocumentContent& document,
 void InsertDocumentRows(DataAccess& data_access, const DocumentContent& document,
                         const DocumentType& type, const DocumentKey& key) {
   double lines_total = 0;
+  InsertBatch lines(data_access);
   for (size_t i = 0; i < document.lines.size(); ++i) {
-    InsertLine(data_access, *document.lines[i], static_cast<int>(i + 1), key);
+    lines.Add(LineRow(*document.lines[i], static_cast<int>(i + 1), key));
     lines_total += LineTotal(*document.lines[i]);
   }
+  lines.Flush();
   InsertHeader(data_access, document, type, key, lines_total);
 }
 

@@ -54,16 +54,20 @@ void InsertStatement::AddMembers(const LateBoundObject& object,
   }
 }
 
-std::string InsertStatement::Text() const {
+std::string InsertStatement::Text(size_t rows) const {
   std::string text = "INSERT INTO " + table_ + " (";
-  text.reserve(text.size() + 16 * columns_.size() + 10);
+  text.reserve(text.size() + 16 * columns_.size() + 10 + rows * (3 * columns_.size() + 4));
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (i > 0) text += ", ";
     text += columns_[i];
   }
-  text += ") VALUES (";
-  for (size_t i = 0; i < columns_.size(); ++i) text += i == 0 ? "?" : ", ?";
-  return text + ")";
+  text += ") VALUES ";
+  for (size_t row = 0; row < rows; ++row) {
+    text += row == 0 ? "(" : ", (";
+    for (size_t i = 0; i < columns_.size(); ++i) text += i == 0 ? "?" : ", ?";
+    text += ")";
+  }
+  return text;
 }
 
 void InsertStatement::Run(DataAccess& data_access) const {

@@ -45,8 +45,12 @@ class InsertStatement {
   // The members that hold a value; blank members leave their column to its default.
   void AddMembers(const LateBoundObject& object, std::span<const ColumnMember> members);
 
-  // "INSERT INTO table (columns) VALUES (?, ...)".
-  std::string Text() const;
+  // "INSERT INTO table (columns) VALUES (?, ...)", with a list of markers for each of `rows`
+  // rows that fill the same columns.
+  std::string Text(size_t rows = 1) const;
+  bool SameColumns(const InsertStatement& other) const {
+    return table_ == other.table_ && columns_ == other.columns_;
+  }
   const std::vector<Variant>& Values() const { return values_; }
   // Inserts the row; raises on failure.
   void Run(DataAccess& data_access) const;

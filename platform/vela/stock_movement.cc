@@ -1,10 +1,12 @@
 #include "platform/vela/stock_movement.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 
 #include "platform/vela/company_sql.h"
+#include "platform/vela/insert_batch.h"
 #include "platform/vela/member_values.h"
 #include "platform/vela/serial_stock.h"
 #include "platform/vela/sql_literal.h"
@@ -26,13 +28,33 @@ constexpr ColumnMember kLotColumns[] = {
     {"DATAVALIDADE", "DATAVAL", kDate},
 };
 
-// What one line's entries need to know about where their stock goes.
+// What one line's entries need to know about where their stock goes, and the rows they write,
+// sent together at the end.
 struct Movement {
+  Movement(DataAccess& data_access, const DocumentType& type, const DocumentKey& key,
+           std::string destination, std::string date)
+      : data_access(data_access),
+        type(type),
+        key(key),
+        destination(std::move(destination)),
+        date(std::move(date)) {}
+
   DataAccess& data_access;
   const DocumentType& type;
   const DocumentKey& key;
   std::string destination;  // transfers: the warehouse that receives
   std::string date;         // the document's date, as stored
+  InsertBatch lots{data_access};
+  InsertBatch serial_movements{data_access};
+  InsertBatch serials_in_stock{data_access};
+  // The serial numbers this document enters, which its held rows do not show the company yet.
+  std::set<std::pair<std::string, std::string>> entered;
+
+  void Flush() {
+    lots.Flush();
+    serial_movements.Flush();
+    serials_in_stock.Flush();
+  }
 };
 
 double Factor(const LateBoundObject& line) {
@@ -89,7 +111,7 @@ void ApplyStockChanges(DataAccess& data_access, const StockChanges& changes) {
   }
 }
 
-void InsertLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line,
+void InsertLot(Movement& movement, const LateBoundObject& lot, const LateBoundObject& line,
                const std::string& warehouse, double quantity) {
   InsertStatement insert("LOTESMOV");
   insert.AddKey(movement.key, "TPDOC");
@@ -98,10 +120,10 @@ void InsertLot(const Movement& movement, const LateBoundObject& lot, const LateB
   insert.AddText("ARMAZEM", warehouse);
   insert.AddMembers(lot.Object("campos"), kLotColumns);
   insert.AddNumber("QUANT", quantity);
-  insert.Run(movement.data_access);
+  movement.lots.Add(std::move(insert));
 }
 
-void MoveLot(const Movement& movement, const LateBoundObject& lot, const LateBoundObject& line) {
+void MoveLot(Movement& movement, const LateBoundObject& lot, const LateBoundObject& line) {
   const std::string warehouse = EntryField(lot, "Armazem", line, "Armazem");
   // The import already gives a lot's quantity in the article's base unit.
   const double quantity = NumberOf(lot.Get("QuantidadeMovimentada"));
@@ -114,9 +136,8 @@ void MoveLot(const Movement& movement, const LateBoundObject& lot, const LateBou
   }
 }
 
-void RecordSerial(const Movement& movement, const LateBoundObject& serial,
-                  const std::string& article, const std::string& warehouse,
-                  const std::string& number) {
+void RecordSerial(Movement& movement, const LateBoundObject& serial, const std::string& article,
+                  const std::string& warehouse, const std::string& number) {
   InsertStatement insert("NSERMOV");
   insert.AddKey(movement.key, "TPDOC");
   insert.AddNumber("NUMLINHA", NumberOf(serial.Get("NumeroLinhaDocComercial")));
@@ -124,11 +145,10 @@ void RecordSerial(const Movement& movement, const LateBoundObject& serial,
   insert.AddText("ARMAZEM", warehouse);
   insert.AddText("NUMSER", number);
   insert.AddNumber("TIPOLINHA", NumberOf(serial.Get("TipoDeLinha"), 1));
-  insert.Run(movement.data_access);
+  movement.serial_movements.Add(std::move(insert));
 }
 
-void MoveSerial(const Movement& movement, const LateBoundObject& serial,
-                const LateBoundObject& line) {
+void MoveSerial(Movement& movement, const LateBoundObject& serial, const LateBoundObject& line) {
   DataAccess& data_access = movement.data_access;
   const std::string article = EntryField(serial, "Artigo", line, "Artigo");
   const std::string warehouse = EntryField(serial, "Armazem", line, "Armazem");
@@ -138,7 +158,8 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
   constexpr char kWhere[] = " WHERE ARTIGO = ? AND NUMSER = ?";
   const std::vector<Variant> serial_key = {Variant(article), Variant(number)};
   if (movement.type.stock == Stock::kEntry) {
-    if (Exists(data_access, std::string("SELECT NUMSER FROM NSEREXIS") + kWhere, serial_key)) {
+    if (!movement.entered.emplace(article, number).second ||
+        Exists(data_access, std::string("SELECT NUMSER FROM NSEREXIS") + kWhere, serial_key)) {
       throw Error(kDatabaseError, kSource,
                   "O número de série " + number + " do artigo " + article + " já existe em stock.");
     }
@@ -147,7 +168,7 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
     stock.AddText("NUMSER", number);
     stock.AddText("ARMAZEM", warehouse);
     stock.AddText("DATAENT", movement.date);
-    stock.Run(data_access);
+    movement.serials_in_stock.Add(std::move(stock));
     return;
   }
   if (!movement.type.TakesStockOut()) return;
@@ -166,8 +187,8 @@ void MoveSerial(const Movement& movement, const LateBoundObject& serial,
 
 void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
                       const DocumentType& type, const DocumentKey& key) {
-  const Movement movement{data_access, type, key, TextMember(document.cab, "Terceiro"),
-                          IsoDateTimeText(*DateMember(document.cab, "Data"))};
+  Movement movement(data_access, type, key, TextMember(document.cab, "Terceiro"),
+                    IsoDateTimeText(*DateMember(document.cab, "Data")));
   StockChanges changes;
   for (const LateBoundPtr& line : document.lines) AddLineStock(movement, *line, changes);
   ApplyStockChanges(data_access, changes);
@@ -175,6 +196,7 @@ void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
   for (const LateBoundPtr& serial : document.serials) {
     MoveSerial(movement, *serial, *document.LineOf(*serial));
   }
+  movement.Flush();
 }
 
 }  // namespace pellora::vela

@@ -122,6 +122,38 @@ TEST_F(VelaInsertionTest, SerialNumbersEnterAndLeaveStock) {
   EXPECT_EQ(Value("SELECT COUNT(*) FROM NSERMOV"), "2");
 }
 
+// A long document goes to the company in few statements; its rows still come in the order of its
+// lines, whatever columns each fills, and a serial number it enters twice is refused as one
+// already in stock.
+TEST_F(VelaInsertionTest, ALongDocumentKeepsItsLinesInOrderAndItsSerialNumbersOnce) {
+  auto purchase = NewDocument("VFA", "F1");
+  constexpr int kLines = 250;
+  for (int i = 1; i <= kLines; ++i) {
+    if (i % 97 == 0) {
+      AddLine(*purchase, "", "", 0);  // a line of text: other columns
+    } else {
+      AddSerial(*purchase, AddLine(*purchase, "S1", "A2", 1), "S1", "A2",
+                "LOTE-" + std::to_string(i));
+    }
+  }
+  ASSERT_EQ(purchase->Inserir(), 0) << purchase->UltimaMensagem();
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCLIN"), std::to_string(kLines));
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCLIN AS L WHERE EXISTS (SELECT * FROM DOCGCLIN AS M "
+                  "WHERE M.NUMLINHA < L.NUMLINHA AND M.IDLINDOC > L.IDLINDOC)"),
+            "0");
+  EXPECT_EQ(Value("SELECT ARTIGO FROM DOCGCLIN WHERE NUMLINHA = 194"), "");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSEREXIS WHERE NUMSER LIKE 'LOTE-%'"), "248");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSERMOV"), "248");
+  EXPECT_EQ(Value("SELECT NUMLINHA FROM NSERMOV WHERE NUMSER = 'LOTE-250'"), "250");
+
+  auto twice = NewDocument("VFA", "F1");
+  for (int i = 0; i < 2; ++i) AddSerial(*twice, AddLine(*twice, "S1", "A2", 1), "S1", "A2", "X");
+  EXPECT_NE(twice->Inserir(), 0);
+  EXPECT_EQ(twice->UltimaMensagem(), "O número de série X do artigo S1 já existe em stock.");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSEREXIS WHERE NUMSER = 'X'"), "0");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCLIN"), std::to_string(kLines));
+}
+
 TEST_F(VelaInsertionTest, AFailingInsertLeavesNothingBehind) {
   // Each entry alone is valid; the second takes out a serial number the first already took.
   auto sale = NewDocument("FAC", "C1");
