@@ -94,6 +94,7 @@ RecordsetPtr PgBatchRunner::Execute(const tsql::Step& step) {
   const std::string sql = NumberMarkers(step.sql, values.size() + 1, markers);
   for (size_t i = 0; i < markers; ++i) values.push_back(values_.NextMarker(step.sql));
   if (tsql::ChangesSchema(sql)) changed_schema_ = true;
+  if (!tsql::OnlyReads(sql)) only_read_ = false;
   return connection_.Run(sql, values);
 }
 

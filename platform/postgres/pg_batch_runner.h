@@ -29,6 +29,8 @@ class PgBatchRunner {
   void CheckEveryValueUsed(std::string_view batch) const { values_.CheckEveryValueUsed(batch); }
   // True once a statement created, altered or dropped something.
   bool ChangedSchema() const { return changed_schema_; }
+  // True when every statement run so far only read rows.
+  bool OnlyRead() const { return only_read_; }
 
  private:
   void RunStep(const tsql::Step& step);
@@ -41,6 +43,7 @@ class PgBatchRunner {
   tsql::BatchValues<Variant> values_;
   RecordsetPtr result_;
   bool changed_schema_ = false;
+  bool only_read_ = true;
 };
 
 }  // namespace pellora::postgres

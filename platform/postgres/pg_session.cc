@@ -17,6 +17,12 @@ constexpr const char* kReleaseWriteLock = "SELECT pg_advisory_unlock(1349807212)
 }  // namespace
 
 RecordsetPtr PgSession::Run(std::string_view tsql) {
+  if (InTransaction()) {
+    if (RecordsetPtr kept = results_.Find(tsql)) {
+      last_repeatable_.clear();
+      return kept;
+    }
+  }
   const bool repeat = InTransaction() && !last_repeatable_.empty() && tsql == last_repeatable_;
   last_repeatable_.clear();
   const Steps translated = Translation(tsql);
@@ -26,28 +32,34 @@ RecordsetPtr PgSession::Run(std::string_view tsql) {
     empty->Open();
     return empty;
   }
-  RecordsetPtr rows = RunSteps(tsql, *translated, {});
+  RecordsetPtr rows = RunSteps(tsql, *translated, {}, true);
   if (InTransaction() && translated->repeatable_update) last_repeatable_ = tsql;
   return rows;
 }
 
 RecordsetPtr PgSession::Run(std::string_view tsql, const std::vector<Variant>& values) {
   last_repeatable_.clear();
-  return RunSteps(tsql, *Translation(tsql), values);
+  return RunSteps(tsql, *Translation(tsql), values, false);
 }
 
 RecordsetPtr PgSession::RunSteps(std::string_view tsql, const Translated& translated,
-                                 const std::vector<Variant>& values) {
+                                 const std::vector<Variant>& values, bool keep) {
   PgBatchRunner runner(*connection_, values);
   RecordsetPtr rows;
   try {
     rows = runner.Run(translated.steps);
   } catch (...) {
+    results_.Clear();  // what ran before the failure may have written
     if (runner.ChangedSchema()) ForgetSchema();
     throw;
   }
   if (runner.ChangedSchema()) ForgetSchema();
   runner.CheckEveryValueUsed(tsql);
+  if (!runner.OnlyRead()) {
+    results_.Clear();
+  } else if (keep && rows && InTransaction()) {
+    results_.Keep(tsql, *rows);
+  }
   if (rows) return rows;
   auto empty = std::make_shared<Recordset>();
   empty->Open();

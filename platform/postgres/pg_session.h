@@ -9,6 +9,7 @@
 
 #include "platform/postgres/pg_connection.h"
 #include "platform/postgres/pg_schema_info.h"
+#include "platform/tsql/result_cache.h"
 #include "platform/tsql/tsql_step.h"
 #include "runtime/recordset.h"
 
@@ -25,13 +26,17 @@ class PgSession {
 
   // Translates and runs the T-SQL batch `tsql`: the rows of its last statement that returned
   // any, or an empty open Recordset. Inside a transaction, a repeatable UPDATE sent again right
-  // after itself is not run again.
+  // after itself is not run again, and a query sent again while nothing was written gives a
+  // copy of the rows it gave before: each is a round trip to the server saved.
   RecordsetPtr Run(std::string_view tsql);
   // The same with each "?" of the batch standing for the next of `values`; never skipped as a
   // repeat, since the values may differ.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
   // Tells the session that rows were written other than through Run.
-  void NoteWrite() { last_repeatable_.clear(); }
+  void NoteWrite() {
+    last_repeatable_.clear();
+    results_.Clear();
+  }
 
   // Transactions nest as savepoints; see PgConnection. The outermost level first takes the
   // company's write lock, waiting while another workstation holds it, as SQLite's BEGIN
@@ -51,8 +56,10 @@ class PgSession {
   };
   using Steps = std::shared_ptr<const Translated>;
   Steps Translation(std::string_view tsql);
+  // Runs the steps; keeps the rows of a batch that only read when `keep` and in a transaction,
+  // and forgets every kept result when the batch wrote.
   RecordsetPtr RunSteps(std::string_view tsql, const Translated& translated,
-                        const std::vector<Variant>& values);
+                        const std::vector<Variant>& values, bool keep);
   void ForgetSchema();
   // Ends the outermost level by `end` (its commit or rollback), then lets the write lock go,
   // whether `end` succeeded or not.
@@ -65,6 +72,7 @@ class PgSession {
   static constexpr size_t kTranslationsKept = 256;
   std::map<std::string, Steps, std::less<>> translations_;
   std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
+  tsql::ResultCache results_;
 };
 
 }  // namespace pellora::postgres

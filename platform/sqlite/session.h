@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "platform/sqlite/database.h"
-#include "platform/sqlite/result_cache.h"
 #include "platform/sqlite/schema_cache.h"
 #include "platform/sqlite/translation_cache.h"
+#include "platform/tsql/result_cache.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
@@ -53,7 +53,7 @@ class Session {
   std::unique_ptr<Database> db_;
   SchemaCache schema_;
   TranslationCache translations_;
-  ResultCache results_;
+  tsql::ResultCache results_;
   int depth_ = 0;
   std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };

@@ -1,5 +1,6 @@
 #include "platform/vela/stock_movement.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -10,8 +11,10 @@
 #include "platform/vela/member_values.h"
 #include "platform/vela/serial_stock.h"
 #include "platform/vela/sql_literal.h"
+#include "runtime/convert.h"
 #include "runtime/date_text.h"
 #include "runtime/error.h"
+#include "runtime/text.h"
 
 namespace pellora::vela {
 
@@ -26,6 +29,11 @@ constexpr ColumnMember kLotColumns[] = {
     {"CodigoLote", "LOTE", kText},       {"VossoLote", "VOSSOLOTE", kText},
     {"Fornecedor", "FORNECEDOR", kText}, {"DataEntrada", "DATAENT", kDate},
     {"DATAVALIDADE", "DATAVAL", kDate},
+};
+
+// A serial number that enters the stock.
+struct SerialEntry {
+  std::string article, number, warehouse;
 };
 
 // What one line's entries need to know about where their stock goes, and the rows they write,
@@ -46,15 +54,9 @@ struct Movement {
   std::string date;         // the document's date, as stored
   InsertBatch lots{data_access};
   InsertBatch serial_movements{data_access};
-  InsertBatch serials_in_stock{data_access};
-  // The serial numbers this document enters, which its held rows do not show the company yet.
-  std::set<std::pair<std::string, std::string>> entered;
-
-  void Flush() {
-    lots.Flush();
-    serial_movements.Flush();
-    serials_in_stock.Flush();
-  }
+  // The serial numbers this document enters, in its order: each is checked against the stock
+  // before any is written.
+  std::vector<SerialEntry> entered;
 };
 
 double Factor(const LateBoundObject& line) {
@@ -155,23 +157,13 @@ void MoveSerial(Movement& movement, const LateBoundObject& serial, const LateBou
   const std::string number = TextMember(serial.Object("campos"), "Noserie");
   RecordSerial(movement, serial, article, warehouse, number);
 
-  constexpr char kWhere[] = " WHERE ARTIGO = ? AND NUMSER = ?";
-  const std::vector<Variant> serial_key = {Variant(article), Variant(number)};
   if (movement.type.stock == Stock::kEntry) {
-    if (!movement.entered.emplace(article, number).second ||
-        Exists(data_access, std::string("SELECT NUMSER FROM NSEREXIS") + kWhere, serial_key)) {
-      throw Error(kDatabaseError, kSource,
-                  "O número de série " + number + " do artigo " + article + " já existe em stock.");
-    }
-    InsertStatement stock("NSEREXIS");
-    stock.AddText("ARTIGO", article);
-    stock.AddText("NUMSER", number);
-    stock.AddText("ARMAZEM", warehouse);
-    stock.AddText("DATAENT", movement.date);
-    movement.serials_in_stock.Add(std::move(stock));
+    movement.entered.push_back({article, number, warehouse});
     return;
   }
   if (!movement.type.TakesStockOut()) return;
+  constexpr char kWhere[] = " WHERE ARTIGO = ? AND NUMSER = ?";
+  const std::vector<Variant> serial_key = {Variant(article), Variant(number)};
   if (!SerialInWarehouse(data_access, article, number, warehouse)) {
     throw Error(kDatabaseError, kSource, SerialNotInWarehouseMessage(article, number, warehouse));
   }
@@ -181,6 +173,52 @@ void MoveSerial(Movement& movement, const LateBoundObject& serial, const LateBou
     Execute(data_access, std::string("UPDATE NSEREXIS SET ARMAZEM = ?") + kWhere,
             {Variant(movement.destination), serial_key[0], serial_key[1]});
   }
+}
+
+// The serial numbers of `entered` that the stock holds already, in upper case: looked up a
+// hundred at a time, one round trip each.
+std::set<std::pair<std::string, std::string>> AlreadyInStock(
+    DataAccess& data_access, const std::vector<SerialEntry>& entered) {
+  constexpr size_t kPerQuery = 100;
+  std::set<std::pair<std::string, std::string>> found;
+  for (size_t first = 0; first < entered.size(); first += kPerQuery) {
+    std::string sql = "SELECT ARTIGO, NUMSER FROM NSEREXIS WHERE ";
+    std::vector<Variant> values;
+    for (size_t i = first; i < std::min(entered.size(), first + kPerQuery); ++i) {
+      sql += i == first ? "(ARTIGO = ? AND NUMSER = ?)" : " OR (ARTIGO = ? AND NUMSER = ?)";
+      values.emplace_back(entered[i].article);
+      values.emplace_back(entered[i].number);
+    }
+    for (RecordsetPtr rows = Query(data_access, sql, values); !rows->Eof(); rows->MoveNext()) {
+      found.emplace(UCase(CStr(rows->Fields("ARTIGO").Value())),
+                    UCase(CStr(rows->Fields("NUMSER").Value())));
+    }
+  }
+  return found;
+}
+
+// Enters the document's serial numbers into the stock, once none is there already: the first
+// the stock holds, or that the document entered before, is refused. Codes compare without case,
+// as the company's columns do.
+void EnterSerials(const Movement& movement) {
+  const auto in_stock = AlreadyInStock(movement.data_access, movement.entered);
+  std::set<std::pair<std::string, std::string>> seen;
+  InsertBatch rows(movement.data_access);
+  for (const SerialEntry& entry : movement.entered) {
+    const std::pair<std::string, std::string> key(UCase(entry.article), UCase(entry.number));
+    if (in_stock.count(key) != 0 || !seen.insert(key).second) {
+      throw Error(kDatabaseError, kSource,
+                  "O número de série " + entry.number + " do artigo " + entry.article +
+                      " já existe em stock.");
+    }
+    InsertStatement row("NSEREXIS");
+    row.AddText("ARTIGO", entry.article);
+    row.AddText("NUMSER", entry.number);
+    row.AddText("ARMAZEM", entry.warehouse);
+    row.AddText("DATAENT", movement.date);
+    rows.Add(std::move(row));
+  }
+  rows.Flush();
 }
 
 }  // namespace
@@ -196,7 +234,9 @@ void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
   for (const LateBoundPtr& serial : document.serials) {
     MoveSerial(movement, *serial, *document.LineOf(*serial));
   }
-  movement.Flush();
+  movement.lots.Flush();
+  movement.serial_movements.Flush();
+  EnterSerials(movement);
 }
 
 }  // namespace pellora::vela

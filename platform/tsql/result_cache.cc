@@ -1,8 +1,8 @@
-#include "platform/sqlite/result_cache.h"
+#include "platform/tsql/result_cache.h"
 
 #include <algorithm>
 
-namespace pellora::sqlite {
+namespace pellora::tsql {
 
 RecordsetPtr ResultCache::Find(std::string_view tsql) const {
   const auto found = results_.find(tsql);
@@ -22,4 +22,4 @@ void ResultCache::Clear() {
   values_ = 0;
 }
 
-}  // namespace pellora::sqlite
+}  // namespace pellora::tsql
