@@ -20,7 +20,12 @@ class PgSchemaInfo : public tsql::SchemaInfo {
   std::optional<tsql::ColumnType> ColumnTypeOf(std::string_view table,
                                                std::string_view column) const override;
   // Forgets what was read, after a batch that changed the schema.
-  void Forget() { tables_.clear(); }
+  void Forget() {
+    tables_.clear();
+    ++generation_;
+  }
+  // Changes at each Forget: what was worked out from the schema before is stale.
+  uint64_t generation() const { return generation_; }
 
  private:
   using Columns = std::map<std::string, tsql::ColumnType>;  // by upper-case name
@@ -29,6 +34,7 @@ class PgSchemaInfo : public tsql::SchemaInfo {
 
   PgConnection& connection_;
   mutable std::map<std::string, Columns> tables_;  // by upper-case name
+  uint64_t generation_ = 0;
 };
 
 }  // namespace pellora::postgres

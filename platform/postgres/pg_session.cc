@@ -3,7 +3,6 @@
 #include "platform/postgres/pg_batch_runner.h"
 #include "platform/postgres/pg_error.h"
 #include "platform/postgres/postgres_translator.h"
-#include "platform/tsql/repeatable_update.h"
 
 namespace pellora::postgres {
 namespace {
@@ -17,53 +16,36 @@ constexpr const char* kReleaseWriteLock = "SELECT pg_advisory_unlock(1349807212)
 }  // namespace
 
 RecordsetPtr PgSession::Run(std::string_view tsql) {
-  if (InTransaction()) {
-    if (RecordsetPtr kept = results_.Find(tsql)) {
-      last_repeatable_.clear();
-      return kept;
-    }
-  }
-  const bool repeat = InTransaction() && !last_repeatable_.empty() && tsql == last_repeatable_;
-  last_repeatable_.clear();
+  if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
   const Steps translated = Translation(tsql);
-  if (repeat) {
-    last_repeatable_ = tsql;
-    auto empty = std::make_shared<Recordset>();
-    empty->Open();
-    return empty;
-  }
-  RecordsetPtr rows = RunSteps(tsql, *translated, {}, true);
-  if (InTransaction() && translated->repeatable_update) last_repeatable_ = tsql;
-  return rows;
+  bool only_read = true;
+  RecordsetPtr rows = RunSteps(tsql, *translated, {}, only_read);
+  memory_.NoteRun(tsql, InTransaction(), translated->repeatable_update, only_read, rows);
+  return rows ? rows : tsql::EmptyRecordset();
 }
 
 RecordsetPtr PgSession::Run(std::string_view tsql, const std::vector<Variant>& values) {
-  last_repeatable_.clear();
-  return RunSteps(tsql, *Translation(tsql), values, false);
+  bool only_read = true;
+  RecordsetPtr rows = RunSteps(tsql, *Translation(tsql), values, only_read);
+  memory_.NoteRunWithValues(only_read);
+  return rows ? rows : tsql::EmptyRecordset();
 }
 
 RecordsetPtr PgSession::RunSteps(std::string_view tsql, const Translated& translated,
-                                 const std::vector<Variant>& values, bool keep) {
+                                 const std::vector<Variant>& values, bool& only_read) {
   PgBatchRunner runner(*connection_, values);
   RecordsetPtr rows;
   try {
     rows = runner.Run(translated.steps);
   } catch (...) {
-    results_.Clear();  // what ran before the failure may have written
+    memory_.Forget();  // what ran before the failure may have written
     if (runner.ChangedSchema()) ForgetSchema();
     throw;
   }
   if (runner.ChangedSchema()) ForgetSchema();
   runner.CheckEveryValueUsed(tsql);
-  if (!runner.OnlyRead()) {
-    results_.Clear();
-  } else if (keep && rows && InTransaction()) {
-    results_.Keep(tsql, *rows);
-  }
-  if (rows) return rows;
-  auto empty = std::make_shared<Recordset>();
-  empty->Open();
-  return empty;
+  only_read = runner.OnlyRead();
+  return rows;
 }
 
 void PgSession::Begin() {
@@ -112,21 +94,13 @@ void PgSession::ReleaseWriteLockQuietly() {
 }
 
 PgSession::Steps PgSession::Translation(std::string_view tsql) {
-  if (const auto found = translations_.find(tsql); found != translations_.end()) {
-    return found->second;
-  }
-  auto translated = std::make_shared<Translated>();
-  translated->steps = TranslateBatch(tsql, schema_);
-  translated->repeatable_update = tsql::IsRepeatableUpdate(tsql);
-  if (translations_.size() >= kTranslationsKept) translations_.clear();
-  translations_.emplace(std::string(tsql), translated);
-  return translated;
+  return translations_.Get(tsql, schema_.generation(),
+                           [this](std::string_view text) { return TranslateBatch(text, schema_); });
 }
 
 void PgSession::ForgetSchema() {
   connection_->ForgetSchema();
   schema_.Forget();
-  translations_.clear();
 }
 
 }  // namespace pellora::postgres

@@ -1,7 +1,6 @@
 #ifndef PELLORA_PLATFORM_POSTGRES_PG_SESSION_H_
 #define PELLORA_PLATFORM_POSTGRES_PG_SESSION_H_
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -9,7 +8,8 @@
 
 #include "platform/postgres/pg_connection.h"
 #include "platform/postgres/pg_schema_info.h"
-#include "platform/tsql/result_cache.h"
+#include "platform/tsql/transaction_memory.h"
+#include "platform/tsql/translation_cache.h"
 #include "platform/tsql/tsql_step.h"
 #include "runtime/recordset.h"
 
@@ -33,10 +33,7 @@ class PgSession {
   // repeat, since the values may differ.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
   // Tells the session that rows were written other than through Run.
-  void NoteWrite() {
-    last_repeatable_.clear();
-    results_.Clear();
-  }
+  void NoteWrite() { memory_.Forget(); }
 
   // Transactions nest as savepoints; see PgConnection. The outermost level first takes the
   // company's write lock, waiting while another workstation holds it, as SQLite's BEGIN
@@ -49,17 +46,13 @@ class PgSession {
   bool InTransaction() const { return connection_->InTransaction(); }
 
  private:
-  // What a T-SQL batch becomes on PostgreSQL, worked out once per text.
-  struct Translated {
-    std::vector<tsql::Step> steps;
-    bool repeatable_update = false;  // see tsql::IsRepeatableUpdate
-  };
+  using Translated = tsql::Translation;
   using Steps = std::shared_ptr<const Translated>;
   Steps Translation(std::string_view tsql);
-  // Runs the steps; keeps the rows of a batch that only read when `keep` and in a transaction,
-  // and forgets every kept result when the batch wrote.
+  // Runs the steps with `values` for the batch's "?" markers: the rows the batch gave (nullptr
+  // for none), and in `only_read` whether it wrote nothing.
   RecordsetPtr RunSteps(std::string_view tsql, const Translated& translated,
-                        const std::vector<Variant>& values, bool keep);
+                        const std::vector<Variant>& values, bool& only_read);
   void ForgetSchema();
   // Ends the outermost level by `end` (its commit or rollback), then lets the write lock go,
   // whether `end` succeeded or not.
@@ -68,11 +61,8 @@ class PgSession {
 
   std::unique_ptr<PgConnection> connection_;
   PgSchemaInfo schema_;
-  // Enough for every text an import repeats; texts that never repeat are let go when it fills.
-  static constexpr size_t kTranslationsKept = 256;
-  std::map<std::string, Steps, std::less<>> translations_;
-  std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
-  tsql::ResultCache results_;
+  tsql::TranslationCache translations_;
+  tsql::TransactionMemory memory_;
 };
 
 }  // namespace pellora::postgres

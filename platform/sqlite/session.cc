@@ -2,58 +2,44 @@
 
 #include "platform/sqlite/batch_runner.h"
 #include "platform/sqlite/savepoint.h"
+#include "platform/sqlite/tsql_translator.h"
 #include "runtime/error.h"
 
 namespace pellora::sqlite {
 
-namespace {
-
-RecordsetPtr RowsOrEmpty(RecordsetPtr rows) {
-  if (rows) return rows;
-  auto empty = std::make_shared<Recordset>();
-  empty->Open();
-  return empty;
-}
-
-}  // namespace
-
 RecordsetPtr Session::Run(std::string_view tsql) {
-  if (depth_ > 0) {
-    if (RecordsetPtr kept = results_.Find(tsql)) {
-      last_repeatable_.clear();
-      return kept;
-    }
-  }
-  RecordsetPtr rows;
-  if (depth_ == 0 || tsql != last_repeatable_) {
-    last_repeatable_.clear();
-    const std::shared_ptr<const Translation> translation = translations_.Get(tsql, schema_);
-    BatchRunner runner(*db_, schema_);
-    rows = runner.Run(translation->steps);
-    NoteRun(tsql, runner, rows);
-    if (depth_ > 0 && translation->repeatable_update) last_repeatable_ = tsql;
-  }
-  return RowsOrEmpty(std::move(rows));
+  if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
+  const std::shared_ptr<const tsql::Translation> translation = Translated(tsql);
+  BatchRunner runner(*db_, schema_);
+  RecordsetPtr rows = RunSteps(runner, translation->steps);
+  memory_.NoteRun(tsql, depth_ > 0, translation->repeatable_update, runner.OnlyRead(), rows);
+  return rows ? rows : tsql::EmptyRecordset();
 }
 
 RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& values) {
-  last_repeatable_.clear();
-  const std::shared_ptr<const Translation> translation = translations_.Get(tsql, schema_);
+  const std::shared_ptr<const tsql::Translation> translation = Translated(tsql);
   std::vector<SqlValue> stored;
   stored.reserve(values.size());
   for (const Variant& value : values) stored.push_back(FromVariant(value));
   BatchRunner runner(*db_, schema_, std::move(stored));
-  RecordsetPtr rows = runner.Run(translation->steps);
+  RecordsetPtr rows = RunSteps(runner, translation->steps);
   runner.CheckEveryValueUsed(tsql);
-  if (!runner.OnlyRead()) results_.Clear();
-  return RowsOrEmpty(std::move(rows));
+  memory_.NoteRunWithValues(runner.OnlyRead());
+  return rows ? rows : tsql::EmptyRecordset();
 }
 
-void Session::NoteRun(std::string_view tsql, const BatchRunner& runner, const RecordsetPtr& rows) {
-  if (!runner.OnlyRead()) {
-    results_.Clear();
-  } else if (depth_ > 0 && rows) {
-    results_.Keep(tsql, *rows);
+std::shared_ptr<const tsql::Translation> Session::Translated(std::string_view tsql) {
+  // Reading the schema while translating does not change it.
+  return translations_.Get(tsql, schema_.generation(),
+                           [this](std::string_view text) { return TranslateBatch(text, schema_); });
+}
+
+RecordsetPtr Session::RunSteps(BatchRunner& runner, const std::vector<Step>& steps) {
+  try {
+    return runner.Run(steps);
+  } catch (...) {
+    memory_.Forget();
+    throw;
   }
 }
 

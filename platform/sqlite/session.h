@@ -7,8 +7,8 @@
 
 #include "platform/sqlite/database.h"
 #include "platform/sqlite/schema_cache.h"
-#include "platform/sqlite/translation_cache.h"
-#include "platform/tsql/result_cache.h"
+#include "platform/tsql/transaction_memory.h"
+#include "platform/tsql/translation_cache.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
@@ -32,10 +32,7 @@ class Session {
   // repeat, since the values may differ.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
   // Tells the session that rows were written other than through Run.
-  void NoteWrite() {
-    last_repeatable_.clear();
-    results_.Clear();
-  }
+  void NoteWrite() { memory_.Forget(); }
 
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
   // rolling back a level undoes what was done since its Begin.
@@ -46,16 +43,15 @@ class Session {
 
  private:
   static std::string LevelName(int level);
-  // Keeps the rows of a batch that only read, inside a transaction; forgets every kept result
-  // when the batch wrote.
-  void NoteRun(std::string_view tsql, const BatchRunner& runner, const RecordsetPtr& rows);
+  std::shared_ptr<const tsql::Translation> Translated(std::string_view tsql);
+  // The rows `runner` gives for `steps`; a failure part way forgets what the transaction kept.
+  RecordsetPtr RunSteps(BatchRunner& runner, const std::vector<Step>& steps);
 
   std::unique_ptr<Database> db_;
   SchemaCache schema_;
-  TranslationCache translations_;
-  tsql::ResultCache results_;
+  tsql::TranslationCache translations_;
+  tsql::TransactionMemory memory_;
   int depth_ = 0;
-  std::string last_repeatable_;  // the repeatable UPDATE run last, while nothing else ran
 };
 
 }  // namespace pellora::sqlite
