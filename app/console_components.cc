@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "platform/common/native_path.h"
 #include "platform/console/console_connection_settings.h"
 #include "platform/console/console_dialogs.h"
 #include "platform/console/console_selection_dialog.h"
@@ -10,6 +11,7 @@
 #include "platform/console/form_surface.h"
 #include "platform/console/html_orders_report.h"
 #include "platform/console/property_grid_surface.h"
+#include "platform/postgres/pg_address.h"
 
 namespace pellora::app {
 
@@ -53,9 +55,13 @@ ConnectionSettingsPtr ConsoleComponents::CreateConnectionSettings() {
 }
 
 OrdersReportPtr ConsoleComponents::CreateOrdersReport() {
+  // A company on a database server has no folder of its own: its pages go beside its
+  // configuration.
   return std::make_shared<console::HtmlOrdersReport>(
       context().out, [this] { return context().NewDataAccess(); },
-      std::filesystem::absolute(context().Dir()));
+      [dir = std::filesystem::absolute(context().Dir())](const std::string& server) {
+        return postgres::SelectsPostgres(server) ? dir : common::NativePath(server);
+      });
 }
 
 ShellPtr ConsoleComponents::CreateShell() {

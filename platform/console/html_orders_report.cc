@@ -17,16 +17,14 @@ constexpr char kPagesFolder[] = "relatorios";
 
 HtmlOrdersReport::HtmlOrdersReport(std::ostream& out,
                                    std::function<DataAccessPtr()> make_data_access,
-                                   std::filesystem::path local_folder)
+                                   CompanyFolder company_folder)
     : OrdersReportPage(std::move(make_data_access)),
       out_(out),
-      local_folder_(std::move(local_folder)) {}
+      company_folder_(std::move(company_folder)) {}
 
 void HtmlOrdersReport::Generate(int32_t destination) {
   OrdersReportPage::Generate(destination);
-  const bool on_server = Server().find("://") != std::string::npos;
-  const std::filesystem::path folder =
-      (on_server ? local_folder_ : common::NativePath(Server())) / kPagesFolder;
+  const std::filesystem::path folder = company_folder_(Server()) / kPagesFolder;
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   file_ = folder / common::NativePath(ReportFile()).filename().replace_extension(".html");

@@ -4,26 +4,28 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <string>
 
 #include "platform/common/orders_report_page.h"
 
 namespace pellora::console {
 
 // The report component as an HTML file: Generate also writes the page to
-// <server>/relatorios/<report file's name>.html, the server being the folder of the company
-// databases; a company on a database server (an address such as postgresql://...) has its pages
-// in `local_folder` instead. Show prints that file's path on the output stream.
+// <folder>/relatorios/<report file's name>.html, `company_folder` giving the folder for the
+// company's server: the folder of the company files, or for a company on a database server a
+// folder of the workstation. Show prints that file's path on the output stream.
 class HtmlOrdersReport : public common::OrdersReportPage {
  public:
+  using CompanyFolder = std::function<std::filesystem::path(const std::string& server)>;
   HtmlOrdersReport(std::ostream& out, std::function<DataAccessPtr()> make_data_access,
-                   std::filesystem::path local_folder);
+                   CompanyFolder company_folder);
 
   void Generate(int32_t destination) override;
   int32_t Show() override;
 
  private:
   std::ostream& out_;
-  std::filesystem::path local_folder_;
+  CompanyFolder company_folder_;
   std::filesystem::path file_;
 };
 

@@ -45,7 +45,8 @@ class HtmlOrdersReportTest : public sqlite::SqliteCompanyTest {
   // The report component set up as the add-in does, on the test company.
   HtmlOrdersReport Report(const std::string& report_file) {
     HtmlOrdersReport report(
-        out_, [] { return std::make_shared<sqlite::SqliteDataAccess>(); }, "nao-usada");
+        out_, [] { return std::make_shared<sqlite::SqliteDataAccess>(); },
+        [](const std::string& server) { return std::filesystem::path(server); });
     report.SetReportFile(report_file);
     report.SetDatabaseKind(2);
     report.SetServer(folder_.string());
