@@ -1,6 +1,7 @@
 #include "app/command_context.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "app/company_check.h"
 #include "app/engine_data_access.h"
@@ -57,26 +58,27 @@ DataAccessPtr CommandContext::NewDataAccess() const {
   return data_access;
 }
 
-std::optional<std::string> CommandContext::ConfiguredServer() const {
-  const std::string file = ConfigurationFile().string();
-  const std::string server = GetPrivateProfileString("Ligação", "Servidor", "", 1024, file).text;
-  if (!postgres::SelectsPostgres(server)) return std::nullopt;
-  return server;
+common::CompanyConnection CommandContext::Connection() const {
+  const std::filesystem::path file = ConfigurationFile();
+  std::error_code error;
+  if (!std::filesystem::exists(file, error)) {
+    throw UsageError("A empresa " + Company() + " não existe em " + Dir() + ".");
+  }
+  return common::ReadCompanyConnection(file.string());
 }
 
-// The company's configuration file names the PostgreSQL server of a shared company; any other
-// company is the file DIR/<company>.db.
 DataAccessPtr CommandContext::OpenCompany() const {
-  const std::string dir = Dir();
+  const common::CompanyConnection connection = Connection();
+  if (const std::string lacking = connection.Lacking(); !lacking.empty()) {
+    throw UsageError(lacking);
+  }
   const std::string company = Company();
   DataAccessPtr data_access = NewDataAccess();
-  const std::optional<std::string> server = ConfiguredServer();
-  const std::string connection_string =
-      "Provider=MSDataShape;Data Provider=SQLOLEDB;Data Source=" + server.value_or(dir) +
-      ";Initial Catalog=" + company + ";Integrated Security=SSPI;";
-  if (!data_access->OpenConnection(connection_string)) {
-    if (!server) throw UsageError(UnopenableCompanyReason(dir, company));
-    const std::optional<postgres::PgAddress> address = postgres::ParsePgAddress(*server);
+  if (!data_access->OpenConnection(connection.ConnectionString())) {
+    if (!postgres::SelectsPostgres(connection.server)) {
+      throw UsageError(UnopenableCompanyReason(connection.server, connection.database, company));
+    }
+    const std::optional<postgres::PgAddress> address = postgres::ParsePgAddress(connection.server);
     throw UsageError("Não foi possível abrir a empresa " + company + " no servidor " +
                      (address ? address->Display() : std::string("indicado")) +
                      ": a base de dados não existe, o servidor não responde ou recusa o "
@@ -84,6 +86,10 @@ DataAccessPtr CommandContext::OpenCompany() const {
   }
   CheckCompanyTables(*data_access, company);
   return data_access;
+}
+
+void CommandContext::CheckCompanyOpens() const {
+  if (Connection().Lacking().empty()) OpenCompany()->CloseConnection();
 }
 
 }  // namespace pellora::app

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/command_line.h"
 #include "interfaces/data_access.h"
+#include "platform/common/company_connection.h"
 
 namespace pellora::app {
 
@@ -40,12 +40,15 @@ struct CommandContext {
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;
-  // The PostgreSQL server the company's configuration file names ([Ligação] Servidor); nullopt
-  // for a company kept in a file of `Dir()`.
-  std::optional<std::string> ConfiguredServer() const;
-  // The data-access object opened on company `Company()`, on its server or in folder `Dir()`;
-  // UsageError when the company does not exist there.
+  // Where the company's database is, as its configuration file names it: the one way every
+  // command and window finds it. UsageError when the company has no configuration file.
+  common::CompanyConnection Connection() const;
+  // The data-access object opened on the database the configuration file names; UsageError
+  // when it names none or the company cannot be opened there.
   DataAccessPtr OpenCompany() const;
+  // Before the host opens the company: UsageError when it cannot be opened. A configuration
+  // that names no database is left to the add-in, which asks the operator for it.
+  void CheckCompanyOpens() const;
 };
 
 }  // namespace pellora::app

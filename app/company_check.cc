@@ -25,11 +25,12 @@ const std::vector<std::string>& CompanyTables() {
   return kTables;
 }
 
-std::string UnopenableCompanyReason(const std::string& dir, const std::string& company) {
-  const std::filesystem::path file = std::filesystem::path(dir) / (company + ".db");
+std::string UnopenableCompanyReason(const std::string& folder, const std::string& database,
+                                    const std::string& company) {
+  const std::filesystem::path file = std::filesystem::path(folder) / (database + ".db");
   std::error_code error;
   if (!std::filesystem::exists(file, error)) {
-    return "A empresa " + company + " não existe em " + dir + ".";
+    return "A empresa " + company + " não existe: não há o ficheiro " + file.string() + ".";
   }
   if (access(file.c_str(), R_OK | W_OK) != 0) {
     return "O ficheiro " + file.string() + " da empresa " + company +

@@ -11,9 +11,10 @@ namespace pellora::app {
 // The tables of the company schema, in the order it creates them.
 const std::vector<std::string>& CompanyTables();
 
-// Why the database file DIR/<company>.db could not be opened, as a Portuguese sentence:
-// missing, read-only, or damaged or not a database at all.
-std::string UnopenableCompanyReason(const std::string& dir, const std::string& company);
+// Why company `company`'s database file FOLDER/<database>.db could not be opened, as a Portuguese
+// sentence: missing, read-only, or damaged or not a database at all.
+std::string UnopenableCompanyReason(const std::string& folder, const std::string& database,
+                                    const std::string& company);
 
 // UsageError naming the first table of the company schema that the open database lacks.
 void CheckCompanyTables(DataAccess& data_access, const std::string& company);

@@ -92,7 +92,9 @@ void CreateDemoCompany(const DemoOptions& options) {
     RemoveDatabaseFiles(building);
     Fail("Não foi possível criar a base de dados " + database.string() + ".");
   }
-  if (!ReplaceFileContents(config.string(), DemoConfigText(dir.string(), company))) {
+  // The database is named from the configuration's folder, so the company's folder copied whole
+  // is a company of its own.
+  if (!ReplaceFileContents(config.string(), DemoConfigText("..", company))) {
     RemoveDatabaseFiles(database);
     Fail("Não foi possível escrever o ficheiro de configuração " + config.string() + ".");
   }

@@ -2,7 +2,7 @@
 
 namespace pellora::app {
 
-std::string DemoConfigText(const std::string& data_folder, const std::string& company) {
+std::string DemoConfigText(const std::string& server, const std::string& company) {
   return "; Configuração do Pellora para a empresa " + company + "\n" +
          "[Api Vela]\n"
          "Empresa=" +
@@ -15,7 +15,7 @@ std::string DemoConfigText(const std::string& data_folder, const std::string& co
          "\n"
          "[Ligação]\n"
          "Servidor=" +
-         data_folder +
+         server +
          "\n"
          "BaseDados=" +
          company +

@@ -5,9 +5,10 @@
 
 namespace pellora::app {
 
-// Text of the configuration file PICKING.<company> of a demo company whose database lies in
-// `data_folder`: connection, picking API login and the add-in's switches.
-std::string DemoConfigText(const std::string& data_folder, const std::string& company);
+// Text of the configuration file PICKING.<company> of a demo company whose database `server`
+// names (a database server's address, or the folder of the company's files, relative to the
+// configuration file's folder): connection, picking API login and the add-in's switches.
+std::string DemoConfigText(const std::string& server, const std::string& company);
 
 }  // namespace pellora::app
 

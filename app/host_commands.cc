@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <ostream>
 #include <set>
@@ -51,21 +50,10 @@ double NumberOption(const CommandLine& line, const std::string& option) {
   return value;
 }
 
-// The company must be there before the host opens it: a missing one is the command's fault. A
-// company on a server is looked for when the host opens it.
-void CheckCompanyExists(const CommandContext& context) {
-  if (context.ConfiguredServer()) return;
-  const std::filesystem::path database =
-      std::filesystem::path(context.Dir()) / (context.Company() + ".db");
-  if (!std::filesystem::exists(database)) {
-    throw UsageError("A empresa " + context.Company() + " não existe em " + context.Dir() + ".");
-  }
-}
-
 // Runs `body` on a Solucao opened for the company, as the host does around its calls.
 template <typename Body>
 int WithSolucao(const CommandContext& context, Body body) {
-  CheckCompanyExists(context);
+  context.CheckCompanyOpens();  // a missing company is the command's fault
   ConsoleComponents components(context, OperatorScript::FromCommandLine(context.line));
   Solucao solucao(components, AddinFolder());
   if (!solucao.ConnectionOpen(context.Company(), context.User())) {

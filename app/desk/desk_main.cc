@@ -52,7 +52,7 @@ int RunDesk(int argc, char** argv) {
     const std::string company = ChooseCompany(given, dir);
     if (company.empty()) return 2;
     const app::CommandContext context = DeskContext(dir, company, given.Get("user").value_or(""));
-    context.OpenCompany()->CloseConnection();  // a missing company is told before the window
+    context.CheckCompanyOpens();  // a missing company is told before the window
     QtComponents components(context);
     Solucao solucao(components, app::AddinFolder());
     if (!solucao.ConnectionOpen(company, context.User())) {

@@ -20,13 +20,11 @@ IniConnectionSettings::Settings() {
   return kSettings;
 }
 
-std::string IniConnectionSettings::Read(const std::string& key) const {
-  return GetPrivateProfileString(kSection, key, "", kValueSize, file_).text;
-}
-
 IniConnectionSettings::Values IniConnectionSettings::Current() const {
   Values values;
-  for (size_t i = 0; i < kCount; ++i) values[i] = Read(Settings()[i].key);
+  for (size_t i = 0; i < kCount; ++i) {
+    values[i] = GetPrivateProfileString(kSection, Settings()[i].key, "", kValueSize, file_).text;
+  }
   return values;
 }
 

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "interfaces/connection_settings.h"
+#include "platform/common/company_connection.h"
 
 namespace pellora::common {
 
 // Connection settings kept in the section "Ligação" (keys Servidor, BaseDados, User, PassWord)
-// of the configuration file; every value is read from the file when asked for. How the operator
-// enters them in Configure is the subclass's.
+// of the configuration file; every value is read from the file when asked for, as every command
+// reads it (see ReadCompanyConnection): a relative Servidor is a folder beside the file. How the
+// operator enters them in Configure is the subclass's.
 class IniConnectionSettings : public ConnectionSettings {
  public:
   struct Setting {
@@ -24,16 +26,17 @@ class IniConnectionSettings : public ConnectionSettings {
   static constexpr char kTitle[] = "Configuração da Ligação";
 
   void SetConfigurationFile(const std::string& path) override { file_ = path; }
-  std::string Server() const override { return Read("Servidor"); }
-  std::string Database() const override { return Read("BaseDados"); }
-  std::string User() const override { return Read("User"); }
-  std::string Password() const override { return Read("PassWord"); }
+  std::string Server() const override { return Connection().server; }
+  std::string Database() const override { return Connection().database; }
+  std::string User() const override { return Connection().user; }
+  std::string Password() const override { return Connection().password; }
   void SetConfirmSave(bool confirm) override { confirm_save_ = confirm; }
 
  protected:
   const std::string& File() const { return file_; }
   bool ConfirmSave() const { return confirm_save_; }
-  std::string Read(const std::string& key) const;
+  CompanyConnection Connection() const { return ReadCompanyConnection(file_); }
+  // The four values as the file holds them, for the operator to change.
   Values Current() const;
   // Writes the four values to the file; raises an error when it cannot.
   void Store(const Values& values) const;

@@ -3,11 +3,17 @@
 #include <ostream>
 
 #include "platform/console/console_dialogs.h"
+#include "runtime/error.h"
 
 namespace pellora::console {
 
 void ConsoleConnectionSettings::Configure() {
-  if (!terminal_.interactive) return;
+  if (!terminal_.interactive) {
+    // Nobody can say where the database is: the company is not opened rather than guessed.
+    const std::string lacking = Connection().Lacking();
+    if (!lacking.empty()) throw Error(kInvalidProcedureCall, kTitle, lacking);
+    return;
+  }
   terminal_.out << "[" << kTitle << "] " << File() << "\n";
   Values values = Current();
   for (size_t i = 0; i < kCount; ++i) {

@@ -7,7 +7,8 @@
 namespace pellora::console {
 
 // Configure asks the operator for the four values on a terminal (an empty answer keeps the
-// value) and writes them to the file; when not interactive it does nothing.
+// value) and writes them to the file. When not interactive it changes nothing, and raises an
+// error naming what the file lacks when it names no database (Servidor or BaseDados).
 class ConsoleConnectionSettings : public common::IniConnectionSettings {
  public:
   explicit ConsoleConnectionSettings(ConsoleTerminal terminal) : terminal_(terminal) {}

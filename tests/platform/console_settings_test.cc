@@ -5,6 +5,8 @@
 #include "platform/common/data_folder_locator.h"
 #include "platform/console/console_connection_settings.h"
 #include "platform/console/console_shell.h"
+#include "runtime/error.h"
+#include "runtime/private_profile.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::console {
@@ -40,11 +42,43 @@ TEST_F(ConsoleSettingsTest, ConnectionValuesComeFromTheLigacaoSection) {
   EXPECT_EQ(settings.Server(), "");
 }
 
+// A folder is taken from the configuration file's own folder, never from the working directory;
+// a database server's address stays as written.
+TEST_F(ConsoleSettingsTest, ARelativeServerIsAFolderBesideTheConfigurationFile) {
+  const std::string here = folder_.path().string();
+  const std::string above = folder_.path().parent_path().string();
+  const struct {
+    const char* written;
+    std::string read;
+  } kServers[] = {{"..", above},
+                  {"dados/../empresas", here + "/empresas"},
+                  {"..\\empresas", above + "/empresas"},
+                  {"/dados", "/dados"},
+                  {"postgresql://pellora@servidor:5433", "postgresql://pellora@servidor:5433"},
+                  {"servidor:5432", "servidor:5432"},
+                  {"", ""}};
+  ConsoleConnectionSettings settings = Settings(false);
+  for (const auto& server : kServers) {
+    ASSERT_NE(WritePrivateProfileString("Ligação", "Servidor", server.written, file_), 0);
+    EXPECT_EQ(settings.Server(), server.read) << server.written;
+  }
+}
+
 TEST_F(ConsoleSettingsTest, ConfigureWithoutTerminalChangesNothing) {
   const std::string before = testing::TempFolder::Read(file_);
   Settings(false).Configure();
   EXPECT_EQ(testing::TempFolder::Read(file_), before);
   EXPECT_EQ(out_.str(), "");
+  // Nobody can say where the database is: an error names what the file lacks.
+  ASSERT_NE(WritePrivateProfileString("Ligação", "Servidor", std::nullopt, file_), 0);
+  ASSERT_NE(WritePrivateProfileString("Ligação", "BaseDados", "", file_), 0);
+  try {
+    Settings(false).Configure();
+    ADD_FAILURE() << "Configure devia falhar";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.description(), "O ficheiro de configuração " + file_ +
+                                       " não indica Servidor e BaseDados na secção [Ligação].");
+  }
 }
 
 TEST_F(ConsoleSettingsTest, ConfigureAsksAndWritesTheAnswers) {

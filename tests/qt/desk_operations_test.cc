@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QTableView>
 #include <QTest>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,42 @@ TEST_F(DeskCompany, TransferDialogClosedWithItsCloseBoxIsCancelled) {
   Operation(2008);
   EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
             std::vector<std::string>{"0"});
+}
+
+// A company's folder copied whole is a company of its own: the window on the copy shows the copy,
+// and its operations write there, never into the original.
+TEST_F(DeskCompany, TheWindowOnACopiedFolderWorksOnTheCopyOnly) {
+  namespace fs = std::filesystem;
+  const fs::path copy = folder_.path() / "copia";
+  fs::create_directories(copy);
+  fs::copy(folder_.path() / "DEMO.db", copy / "DEMO.db");
+  fs::copy(folder_.path() / "orudados", copy / "orudados", fs::copy_options::recursive);
+  const std::string states =
+      "SELECT Estado, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY Estado";
+  const std::vector<std::string> original = Rows(states);
+
+  const app::CommandContext context = desk::DeskContext(copy.string(), "DEMO", "");
+  desk::QtComponents components(context);
+  Solucao solucao(components, PELLORA_ADDIN_DIR);
+  ASSERT_TRUE(solucao.ConnectionOpen("DEMO", ""));
+  desk::MainWindow window(context, components, solucao);
+  const int pending_before = window.PendingSets()->model()->rowCount();
+  std::string id;
+  std::string message;
+  ModalScript script;
+  script.Then(ChooseFirstFiltered(id)).Then(ReadMessage(message));
+  ASSERT_TRUE(window.RunOperation(2010));
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && script.Done(); }));
+  solucao.ConnectionClose();
+
+  EXPECT_EQ(message.rfind("[Anulação de Picagens] ", 0), 0u) << message;
+  EXPECT_EQ(window.PendingSets()->model()->rowCount(), pending_before - 1);
+  EXPECT_EQ(RowsOnFile(copy / "DEMO.db",
+                       "SELECT DISTINCT Estado FROM oru_ARM_Picking_Movimentos "
+                       "WHERE TerminalId || '|' || DataSync = '" +
+                           id + "'"),
+            std::vector<std::string>{"5"});
+  EXPECT_EQ(Rows(states), original);
 }
 
 }  // namespace
