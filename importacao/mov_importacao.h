@@ -74,6 +74,8 @@ class MovImportacao {
   Result AcertoInventarioExecutar();
   Result TransferenciaExecutar();
   void LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int16_t estado);
+  // Whether the readings loaded are marked one by one, by their line in the set of element 1.
+  bool LeituraALeitura(bool bSoUm, const ChosenSets& conjuntos) const;
   // Fills the header properties from one group of the parameters row.
   void CabDeParametros(const std::string& sector, const std::string& serie,
                        const std::string& tipo_documento, int16_t tipo_preco);

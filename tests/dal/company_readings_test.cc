@@ -145,13 +145,15 @@ TEST_F(CompanyReadings, PriceReachesEveryReadingOfTheArticleInTheChosenSets) {
             "0.75");
 }
 
-TEST_F(CompanyReadings, StateOfOneReadingOrOfEverySetAndCrossPair) {
+// The list form marks the pending readings only: those already imported keep their state.
+TEST_F(CompanyReadings, StateOfOneReadingOrOfEveryPendingReadingOfTheSetsAndCrossPairs) {
   TwoSetsAndACrossPair();
   HlpDb_LeiturasEstadoSet(true, ChosenSets(terminals, syncs), 2, 1);
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"), "1");
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
   HlpDb_LeiturasEstadoSet(false, ChosenSets(terminals, syncs), 0, 5);
-  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "5");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "3");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId = 'T3'"), "0");
 }
 
