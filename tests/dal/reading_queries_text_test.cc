@@ -229,8 +229,10 @@ TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
       db->Sql(),
       (std::vector<std::string>{
           Lines({" SELECT ", "         SUM(CASE ",
-                 "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
-                 "                 ELSE                         DOCGCLIN.QUANT ",
+                 "                 WHEN DOCGCCAB.TPFSTC=2 THEN "
+                 "-DOCGCLIN.QUANT*ISNULL(NULLIF(DOCGCLIN.FACTOR,0),1) ",
+                 "                 ELSE                         "
+                 "DOCGCLIN.QUANT*ISNULL(NULLIF(DOCGCLIN.FACTOR,0),1) ",
                  "              END)        AS ENTRADASSAIDAS ", " FROM    DOCGCCAB ",
                  "              INNER JOIN DOCGCLIN ",
                  "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "
