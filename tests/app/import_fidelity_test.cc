@@ -3,6 +3,7 @@
 // document was made, changed or is to be loaded. On the test program's engine.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
@@ -43,6 +44,23 @@ class ImportFidelity : public ::testing::Test {
     EXPECT_EQ(imported, host_.Snapshot());
     EXPECT_NE(imported, before_) << "nothing was imported";
     EXPECT_EQ(import_.StockDisagreements(), Texts{});
+  }
+
+  // Every reading of the document was marked on both copies: no set of `sets` is still pending,
+  // and importing them again, either way, bills nothing and moves no stock a second time.
+  void ExpectImportedOnce(const std::string& kind, const Texts& sets,
+                          const std::string& import_args, const std::string& host_args) {
+    for (const DemoOnEngine* copy : {&import_, &host_}) {
+      const Texts pending = copy->Sets(kind);
+      for (const std::string& set : sets) {
+        EXPECT_EQ(std::count(pending.begin(), pending.end(), set), 0) << set;
+      }
+    }
+    const Texts imported = import_.Snapshot();
+    import_.Run(import_args);
+    host_.Run(host_args);
+    EXPECT_EQ(import_.Snapshot(), imported);
+    EXPECT_EQ(host_.Snapshot(), imported);
   }
 
   // The third party with the most pending sets of `kind`, which the views list together.
@@ -126,15 +144,18 @@ TEST_F(ImportFidelity, CancellingAsOperation2010) {
                     "op 2010" + Picks({sets[0]}, "pick"));
 }
 
-// The views list the sets of the document's third party only.
+// The views list the sets of the document's third party only. A document of two sets marks the
+// readings of both.
 TEST_F(ImportFidelity, SaleOfTwoSetsAsTheSalesView) {
   const std::string party = BusiestParty("S");
   const Texts sets = Sets("S", party);
   ASSERT_GE(sets.size(), 2u);
   const std::string header =
       " --doc-type FA --series 1 --third-party " + party + " --date 2026-12-05";
-  ExpectSameCompany("import --kind venda" + header + Picks({sets[0], sets[1]}, "set"),
-                    "view sales" + header + Picks({sets[0], sets[1]}, "pick"));
+  const std::string import_args = "import --kind venda" + header + Picks({sets[0], sets[1]}, "set");
+  const std::string host_args = "view sales" + header + Picks({sets[0], sets[1]}, "pick");
+  ExpectSameCompany(import_args, host_args);
+  ExpectImportedOnce("S", {sets[0], sets[1]}, import_args, host_args);
 }
 
 TEST_F(ImportFidelity, PurchaseOfTwoSetsAsThePurchasesView) {
@@ -143,8 +164,11 @@ TEST_F(ImportFidelity, PurchaseOfTwoSetsAsThePurchasesView) {
   ASSERT_GE(sets.size(), 2u);
   const std::string header =
       " --doc-type VFA --series 1 --third-party " + party + " --date 2026-12-05";
-  ExpectSameCompany("import --kind compra" + header + Picks({sets[0], sets[1]}, "set"),
-                    "view purchases" + header + Picks({sets[0], sets[1]}, "pick"));
+  const std::string import_args =
+      "import --kind compra" + header + Picks({sets[0], sets[1]}, "set");
+  const std::string host_args = "view purchases" + header + Picks({sets[0], sets[1]}, "pick");
+  ExpectSameCompany(import_args, host_args);
+  ExpectImportedOnce("E", {sets[0], sets[1]}, import_args, host_args);
 }
 
 }  // namespace
