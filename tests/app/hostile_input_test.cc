@@ -33,7 +33,6 @@ TEST_F(HostileInput, ReadingsWithoutSoundArticleWarehouseUnitOrQuantity) {
       {"Armazem = NULL", "a leitura não indica o armazém."},
       {"Armazem = 'ZZ'", "o armazém ZZ não existe."},
       {"Unidade = NULL", "a leitura não indica a unidade."},
-      {"Unidade = 'XPTO'", "a unidade XPTO não é do artigo"},
       {"Quantidade = 0", "a quantidade 0 não é válida: deve ser positiva."},
       {"Quantidade = -5", "a quantidade -5 não é válida: deve ser positiva."},
       {"Quantidade = 1e308", "a quantidade 1E+308 é demasiado grande."},

@@ -1,4 +1,4 @@
-#include "app/reading_checks.h"
+#include "importacao/reading_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include "runtime/recordset.h"
 #include "runtime/text.h"
 
-namespace pellora::app {
+namespace pellora {
 namespace {
 
 constexpr size_t kMostFaultsShown = 10;
@@ -177,13 +177,13 @@ std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const Ch
   std::string text;
   for (size_t i = 0; i < faults.size() && i < kMostFaultsShown; ++i) {
     const Fault& fault = faults[i];
-    text += "Conjunto " + fault.terminal + "|" + fault.sync + ", linha " + fault.line_text + ": " +
-            fault.text + "\n";
+    text += std::string(text.empty() ? "" : "\n") + "Conjunto " + fault.terminal + "|" +
+            fault.sync + ", linha " + fault.line_text + ": " + fault.text;
   }
   if (faults.size() > kMostFaultsShown) {
-    text += "E mais " + std::to_string(faults.size() - kMostFaultsShown) + " leituras com erros.\n";
+    text += "\nE mais " + std::to_string(faults.size() - kMostFaultsShown) + " leituras com erros.";
   }
   return text;
 }
 
-}  // namespace pellora::app
+}  // namespace pellora

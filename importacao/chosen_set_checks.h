@@ -1,0 +1,40 @@
+#ifndef PELLORA_IMPORTACAO_CHOSEN_SET_CHECKS_H_
+#define PELLORA_IMPORTACAO_CHOSEN_SET_CHECKS_H_
+
+#include <string>
+#include <vector>
+
+#include "dal/reading_lists.h"
+#include "importacao/enums.h"
+#include "interfaces/data_access.h"
+
+namespace pellora {
+
+// The reading sets that the lists of a choice reach, as the company holds them now.
+class ListedSets {
+ public:
+  // One query however many sets are chosen; in the caller's transaction, if any.
+  ListedSets(DataAccess& data_access, const ChosenSets& sets);
+
+  // Why the import of `kind` cannot take the choice: a chosen set that does not exist or holds
+  // readings of a movement kind the import does not take. "" when it can.
+  std::string KindFault(TipoImportacao kind) const;
+  // The pending readings of the chosen sets.
+  long ChosenPending() const;
+
+ private:
+  struct Listed {
+    std::string id;   // as the company holds it
+    std::string key;  // as the lists compare it
+    std::string movement;
+    long pending;
+    bool chosen;
+  };
+
+  const ChosenSets& sets_;
+  std::vector<Listed> listed_;
+};
+
+}  // namespace pellora
+
+#endif  // PELLORA_IMPORTACAO_CHOSEN_SET_CHECKS_H_
