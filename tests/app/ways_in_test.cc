@@ -16,14 +16,16 @@ namespace {
 using Texts = std::vector<std::string>;
 
 struct WayIn {
-  std::string import;    // `pellora import` but its sets; {party} is the sets' third party
-  std::string host;      // the host operation or view but its picks
-  std::string movement;  // the sets' movement kind, as `pellora sets --kind` takes it
-  size_t sets;           // how many sets are chosen: the views take two of one third party
-  std::string change;    // SQL both companies run first; {set} and {reading} select the first
-                         // chosen set and its first reading
-  int status;            // the exit status of `pellora import`
-  std::string says;      // what both say
+  std::string import;      // `pellora import` but its sets; {party} is the sets' third party
+  std::string host;        // the host operation or view but its picks
+  std::string movement;    // the sets' movement kind, as `pellora sets --kind` takes it
+  size_t sets;             // how many sets are chosen: the views take two of one third party
+  std::string change;      // SQL both companies run first; {set} and {reading} select the first
+                           // chosen set and its first reading
+  int status;              // the exit status of `pellora import`
+  std::string says;        // what both say
+  std::string query = "";  // afterwards both companies answer this ({set} as above)...
+  Texts rows = {};         // ...with these rows
 };
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
@@ -87,6 +89,9 @@ class WaysIn : public ::testing::Test {
     EXPECT_TRUE(left == host_.Snapshot()) << "the two ways left different companies";
     EXPECT_EQ(left == before, way.status != 0) << (way.status ? "a refusal wrote" : "no import");
     for (const DemoOnEngine* copy : {&import_, &host_}) {
+      if (!way.query.empty()) {
+        EXPECT_EQ(copy->Rows(Filled(way.query, sets, party)), way.rows);
+      }
       EXPECT_EQ(copy->StockDisagreements(), Texts{});
     }
   }
@@ -112,6 +117,9 @@ constexpr char kReadings[] = "UPDATE oru_ARM_Picking_Movimentos SET ";
 
 TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
   const std::string inventory = "import --kind inventario", op2005 = "op 2005";
+  const std::string only_zero = std::string(kReadings) +
+                                "Quantidade = 0 {reading}; DELETE FROM oru_ARM_Picking_Movimentos "
+                                "{set} AND Quantidade <> 0";
   const std::vector<WayIn> ways = {
       {inventory, op2005, "I", 1, "", 0, "Foi criado com sucesso o documento INV-"},
       {"import --kind acerto", "op 2006", "A", 1, "", 0, "Foi criado com sucesso o documento"},
@@ -123,10 +131,21 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
        "Foi criado com sucesso o documento FA-"},
       {std::string("import --kind compra") + kPurchase, std::string("view purchases") + kPurchase,
        "E", 2, "", 0, "Foi criado com sucesso o documento VFA-"},
+      // A counted zero: in an inventory it makes no line and is marked; in an adjustment the
+      // stock becomes what was counted.
+      {inventory, op2005, "I", 1, only_zero, 0, "Não foi necessário criar documento INV-1",
+       "SELECT Estado FROM oru_ARM_Picking_Movimentos {set}", Texts{"1"}},
+      {"import --kind acerto", "op 2006", "A", 1, only_zero, 0,
+       "Foi criado com sucesso o documento",
+       "SELECT COUNT(*) FROM ARTARM A JOIN oru_ARM_Picking_Movimentos M ON M.Artigo = A.ARTIGO "
+       "AND M.Armazem = A.ARMAZEM {set} AND A.EXISTENC = 0 AND M.Estado = 1",
+       Texts{"1"}},
       {inventory, op2005, "I", 1, std::string(kReadings) + "PrecoUnitario = NULL {set}", 1,
        "não tem Preço Unitário (ou está inválido)."},
       {inventory, op2005, "I", 1, std::string(kReadings) + "Unidade = 'XPTO' {reading}", 1,
        "a unidade XPTO não é do artigo"},
+      {inventory, op2005, "I", 1, std::string(kReadings) + "Quantidade = 0.00004 {reading}", 1,
+       "a quantidade 4E-05 é demasiado pequena: com quatro casas decimais fica 0."},
       {inventory, op2005, "I", 1, std::string(kReadings) + "TipoMov = 'A' {reading}", 2,
        "tem leituras do tipo A, não de inventário (I)."},
   };
