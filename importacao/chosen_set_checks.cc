@@ -78,12 +78,30 @@ std::string ListedSets::KindFault(TipoImportacao kind) const {
   return "";
 }
 
+std::vector<std::string> ListedSets::Unchosen(bool pending_only) const {
+  std::set<std::string> unchosen;
+  for (const Listed& listed : listed_) {
+    if (!listed.chosen && (listed.pending > 0 || !pending_only)) unchosen.insert(listed.id);
+  }
+  return {unchosen.begin(), unchosen.end()};
+}
+
 long ListedSets::ChosenPending() const {
   long pending = 0;
   for (const Listed& listed : listed_) {
     if (listed.chosen) pending += listed.pending;
   }
   return pending;
+}
+
+std::string UnchosenSetsText(const std::vector<std::string>& unchosen) {
+  std::string ids;
+  for (const std::string& id : unchosen) ids += (ids.empty() ? "" : ", ") + id;
+  const bool one = unchosen.size() == 1;
+  return std::string("os conjuntos escolhidos abrangem também as leituras ") +
+         (one ? "do conjunto " : "dos conjuntos ") + ids +
+         (one ? ", que não foi escolhido" : ", que não foram escolhidos") +
+         ". Escolha um conjunto de cada vez.";
 }
 
 }  // namespace pellora

@@ -84,15 +84,21 @@ void ImportRequest::WriteHeader(MovImportacao& import) const {
   }
 }
 
-// The choice first, then whether anything is left to import, then the readings themselves.
+// The choice first, then whether the lists reach sets nobody chose (their readings would be
+// imported too), then whether anything is left to import, then the readings themselves.
 std::optional<ImportRefusal> ImportRequest::Refusal(DataAccess& data_access) const {
   if (terminals_.size() < 2 || syncs_.size() < 2) return std::nullopt;
   const ChosenSets sets(terminals_, syncs_);
   const ListedSets listed(data_access, sets);
   const std::string kind_fault = listed.KindFault(header_.kind);
   if (!kind_fault.empty()) return Refused(ImportRefusal::Reason::kChoice, kind_fault);
-  if (listed.ChosenPending() == 0)
+  const std::vector<std::string> unchosen = listed.Unchosen(true);
+  if (!unchosen.empty()) {
+    return Refused(ImportRefusal::Reason::kReadings, kNothingImported + UnchosenSetsText(unchosen));
+  }
+  if (listed.ChosenPending() == 0) {
     return Refused(ImportRefusal::Reason::kReadings, kNothingPending);
+  }
   const std::string faults = ReadingFaults(data_access, header_.kind, sets);
   if (faults.empty()) return std::nullopt;
   return Refused(

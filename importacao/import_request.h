@@ -31,7 +31,7 @@ struct ImportHeader {
 struct ImportRefusal {
   enum class Reason {
     kChoice,    // a chosen set does not exist or holds readings the import does not take
-    kReadings,  // the readings as they stand: taken already or unsound
+    kReadings,  // the readings as they stand: taken already, unsound, or reaching unchosen sets
   };
   Reason reason;
   std::string message;

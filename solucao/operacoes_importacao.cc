@@ -2,6 +2,7 @@
 
 #include "forms/frm_edit_prc_custo.h"
 #include "forms/frm_edit_tranf.h"
+#include "importacao/chosen_set_checks.h"
 #include "importacao/enums.h"
 #include "importacao/import_request.h"
 #include "importacao/mov_importacao.h"
@@ -159,6 +160,14 @@ void Solucao::pPrcCustoEditar(const std::string& procedimento, const std::string
   RaiseAgainAs(procedimento, [&] {
     Conjuntos escolha = pEscolher("", movimento, kTipoTerceiroSemDocumento);
     if (escolha.cancelado) return;
+    // The editor prices every reading the lists reach, whatever its state.
+    const std::vector<std::string> outros =
+        ListedSets(*data_access_, ChosenSets(escolha.terminais, escolha.conjuntos)).Unchosen(false);
+    if (!outros.empty()) {
+      dialogs_->MsgBox("Nada foi gravado: " + UnchosenSetsText(outros), vbExclamation,
+                       "Preços de Custo");
+      return;
+    }
     frmEditPrcCusto editor(factory_.CreateFormSurface(), *dialogs_);
     editor.SetDataAccess(data_access_);
     editor.Editar(escolha.terminais, escolha.conjuntos);

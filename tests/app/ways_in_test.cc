@@ -4,6 +4,7 @@
 // the moments work was done). On the test program's engine.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,44 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
     Change(Filled(way.change, sets, party));
     ExpectOneWay(way, sets, party);
   }
+}
+
+// The lists "TerminalId in (…) AND DataSync in (…)" of X1|d1 and X2|d2 also select X1|d2 and
+// X2|d1: the choice is refused, naming them, by the imports and by the unit cost editor.
+TEST_F(WaysIn, ChosenSetsThatWouldTakeReadingsOfOthersAreRefused) {
+  // Two sets of other terminals and other syncs.
+  const Texts all = import_.Sets("I");
+  ASSERT_FALSE(all.empty());
+  const std::string first = all.front();
+  const std::string t1 = first.substr(0, first.find('|')), d1 = first.substr(t1.size() + 1);
+  const auto other = std::find_if(all.begin(), all.end(), [&](const std::string& set) {
+    return !set.starts_with(t1 + "|") && !set.ends_with("|" + d1);
+  });
+  ASSERT_NE(other, all.end());
+  const std::string second = *other;
+  const std::string t2 = second.substr(0, second.find('|')), d2 = second.substr(t2.size() + 1);
+  // The first reading of each set moves to the other's terminal.
+  const std::string move = std::string(kReadings) + "TerminalId = '" + t2 + "' {reading}; " +
+                           kReadings + "TerminalId = '" + t1 + "' " +
+                           Filled("{reading}", {second}, "");
+  const std::string crossed = Filled(move, {first}, "");
+  Change(crossed);
+  const std::string x1d2 = t1 + "|" + d2, x2d1 = t2 + "|" + d1;
+  ExpectOneWay({"import --kind inventario", "op 2005", "I", 2, "", 1,
+                std::min(x1d2, x2d1) + ", " + std::max(x1d2, x2d1) + ", que não foram escolhidos"},
+               {first, second});
+
+  Restore();
+  Change(crossed);
+  const Texts before = host_.Snapshot();
+  const std::string article =
+      host_.Value("SELECT MIN(Artigo) FROM oru_ARM_Picking_Movimentos WHERE " + InSet(first));
+  const Outcome editor =
+      host_.Run("op 2007" + Picks({first, second}, "pick") + " --price '" + article + "=987'");
+  EXPECT_NE(editor.out.find("[Preços de Custo] Nada foi gravado: os conjuntos escolhidos"),
+            std::string::npos)
+      << editor.out;
+  EXPECT_TRUE(host_.Snapshot() == before) << "the editor wrote";
 }
 
 }  // namespace
