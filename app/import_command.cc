@@ -8,14 +8,11 @@
 #include <unistd.h>
 
 #include "app/commands.h"
-#include "app/import_header.h"
-#include "app/import_sets.h"
 #include "app/progress_display.h"
-#include "app/reading_checks.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
+#include "importacao/import_request.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/unit_of_work.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
@@ -55,7 +52,8 @@ Date DocumentDate(const CommandLine& line) {
   return *date;
 }
 
-// The header options of the command line; sales and purchases must name their document.
+// The header options of the command line; sales and purchases must name their document. A
+// transfer without a destination goes to the set's warehouse.
 ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   ImportHeader header;
   header.kind = kind;
@@ -70,6 +68,7 @@ ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   }
   header.sector = line.Get("sector");
   header.third_party = line.Get("third-party");
+  if (header.third_party && header.third_party->empty()) header.third_party.reset();
   return header;
 }
 
@@ -118,32 +117,22 @@ int ImportCommand(const CommandContext& context) {
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
 
+  ImportRequest request(HeaderOptions(line, kind->second), terminals, syncs);
   MovImportacao import;
-  WriteImportHeader(HeaderOptions(line, kind->second), import, terminals, syncs);
+  request.WriteHeader(import);
   std::optional<ProgressDisplay> progress;
   ShowProgressOnTerminal(import, progress, context.err);
-
-  // Taken before anything is read: a second workstation waits here, then finds the readings the
-  // first one imported no longer pending.
-  UnitOfWork work;
-  const ChosenSets sets(terminals, syncs);
-  if (PendingReadings(*data_access, kind->second, sets) == 0) {
-    context.out << kNothingPending << '\n';
-    return 1;
-  }
-  const std::string faults = ReadingFaults(*data_access, kind->second, sets);
-  if (!faults.empty()) {
-    context.out << "Nada foi importado: há leituras que não se podem importar.\n" << faults;
-    return 1;
-  }
   PickingApiPtr picking = api;
-  const Result result =
-      import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
-  if (result.IsSucesso()) work.Commit();
+  const ImportOutcome outcome = request.Run(import, picking);
   progress.reset();
-  context.out << result.Mensagem() << '\n';
+  if (const std::optional<ImportRefusal>& refusal = outcome.refusal) {
+    if (refusal->reason == ImportRefusal::Reason::kChoice) throw UsageError(refusal->message);
+    context.out << refusal->message << '\n';
+    return 1;
+  }
+  context.out << outcome.result.Mensagem() << '\n';
   api->Logout();
-  return result.IsSucesso() ? 0 : 1;
+  return outcome.result.IsSucesso() ? 0 : 1;
 }
 
 }  // namespace pellora::app
