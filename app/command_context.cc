@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/company_check.h"
+#include "app/crash_harness.h"
 #include "app/engine_data_access.h"
 #include "app/tracing_data_access.h"
 #include "platform/postgres/pg_address.h"
@@ -53,7 +54,7 @@ std::chrono::milliseconds CommandContext::BusyTimeout() const {
 }
 
 DataAccessPtr CommandContext::NewDataAccess() const {
-  DataAccessPtr data_access = std::make_shared<EngineDataAccess>(BusyTimeout());
+  DataAccessPtr data_access = std::make_shared<EngineDataAccess>(BusyTimeout(), CrashHarness());
   if (trace) data_access = std::make_shared<TracingDataAccess>(data_access, trace);
   return data_access;
 }
