@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interfaces/data_access.h"
+#include "platform/postgres/postgres_data_access.h"
 
 namespace pellora::app {
 
@@ -45,11 +46,15 @@ class EngineDataAccess : public DataAccess {
     Engine().GetConnection(connection);
   }
 
+  // Why the last OpenConnection on a server answered False; null on a file company.
+  const postgres::PgConnectError* ServerRefusal() const;
+
  private:
   DataAccess& Engine();
 
   std::chrono::milliseconds busy_timeout_;
-  DataAccessPtr engine_;  // null until the first OpenConnection
+  DataAccessPtr engine_;                                  // null until the first OpenConnection
+  std::shared_ptr<postgres::PostgresDataAccess> server_;  // the engine, on a server
 };
 
 }  // namespace pellora::app
