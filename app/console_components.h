@@ -42,14 +42,18 @@ class ConsoleComponents : public HostComponents {
 
   // The operator's script named something a dialog does not offer: the command was wrong.
   bool ScriptRefused() const { return script_refused_; }
+  // A box with the exclamation or critical icon was shown: something was refused or failed.
+  bool WarningShown() const { return warning_shown_; }
 
  private:
   // The terminal the dialogs use: interactive only when nothing was scripted.
   console::ConsoleTerminal Terminal() const;
+  console::ScriptRefusal Refusal();
 
   OperatorScript script_;
   bool terminal_interactive_;
   bool script_refused_ = false;
+  bool warning_shown_ = false;
 };
 
 }  // namespace pellora::app

@@ -14,13 +14,16 @@
 #include "app/reading_checks.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
+#include "dal/reading_set_id.h"
 #include "importacao/mov_importacao.h"
 #include "importacao/unit_of_work.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/date_text.h"
+#include "runtime/error.h"
 #include "runtime/text.h"
+#include "solucao/tipo_documento.h"
 
 namespace pellora::app {
 namespace {
@@ -39,12 +42,12 @@ const std::map<std::string, TipoImportacao>& Kinds() {
 // "TERMINAL|SYNC" as the chooser gives a reading set's Id.
 void AddSet(const std::string& id, std::vector<std::string>& terminals,
             std::vector<std::string>& syncs) {
-  const size_t bar = id.find('|');
-  if (bar == std::string::npos || bar == 0 || bar + 1 == id.size()) {
+  const std::optional<ReadingSetId> set = SplitReadingSetId(id);
+  if (!set || set->terminal.empty() || set->sync.empty()) {
     throw UsageError("Conjunto inválido: " + id + " (use TERMINAL|SINCRONIZAÇÃO, como em sets).");
   }
-  terminals.push_back(id.substr(0, bar));
-  syncs.push_back(id.substr(bar + 1));
+  terminals.push_back(set->terminal);
+  syncs.push_back(set->sync);
 }
 
 Date DocumentDate(const CommandLine& line) {
@@ -73,13 +76,31 @@ ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   return header;
 }
 
+// A sale must go into a sales document and a purchase into a purchase document, as the document
+// views classify their types.
+void CheckDocumentType(TipoImportacao kind, std::string doc_type) {
+  if (kind != TI_Venda && kind != TI_Compra) return;
+  const int16_t side = pTipoDocumento(doc_type);
+  const bool sales = side == 2 || side == 3;
+  const bool purchases = side == 0 || side == 1;
+  if (kind == TI_Venda ? sales : purchases) return;
+  throw UsageError("O tipo de documento " + doc_type + " não serve para importar " +
+                   (kind == TI_Venda ? "vendas" : "compras") + ": indique um tipo de documento " +
+                   (kind == TI_Venda ? "de vendas" : "de compras") + " com --doc-type.");
+}
+
+// What the integrator is told when the server went away during the import: the transaction went
+// with the connection.
+constexpr char kLinkLostDuringImport[] =
+    "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a importação.";
+
 // On a terminal, the import shows how far it has gone.
 void ShowProgressOnTerminal(MovImportacao& import, std::optional<ProgressDisplay>& progress,
                             std::ostream& err) {
   if (!isatty(STDERR_FILENO)) return;
   progress.emplace(err);
-  import.SetProgresso(
-      [&progress](const char* stage, long done, long total) { progress->Show(stage, done, total);
+  import.SetProgresso([&progress](const char* stage, long done, long total) {
+    progress->Show(stage, done, total);
 });
 }  // namespace
 
@@ -118,29 +139,44 @@ int ImportCommand(const CommandContext& context) {
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
 
+  const ImportHeader header = HeaderOptions(line, kind->second);
+  CheckDocumentType(kind->second, header.doc_type.value_or(""));
   MovImportacao import;
-  WriteImportHeader(HeaderOptions(line, kind->second), import, terminals, syncs);
+  WriteImportHeader(header, import, terminals, syncs);
   std::optional<ProgressDisplay> progress;
   ShowProgressOnTerminal(import, progress, context.err);
 
-  // Taken before anything is read: a second workstation waits here, then finds the readings the
-  // first one imported no longer pending.
-  UnitOfWork work;
-  const ChosenSets sets(terminals, syncs);
-  if (PendingReadings(*data_access, kind->second, sets) == 0) {
-    context.out << kNothingPending << '\n';
-    return 1;
+  Result result;
+  bool committing = false;
+  try {
+    // Taken before anything is read: a second workstation waits here, then finds the readings
+    // the first one imported no longer pending.
+    UnitOfWork work;
+    const ChosenSets sets(terminals, syncs);
+    if (PendingReadings(*data_access, kind->second, sets) == 0) {
+      context.out << kNothingPending << '\n';
+      return 1;
+    }
+    const std::string faults = ReadingFaults(*data_access, kind->second, sets);
+    if (!faults.empty()) {
+      context.out << "Nada foi importado: há leituras que não se podem importar.\n" << faults;
+      return 1;
+    }
+    PickingApiPtr picking = api;
+    result = import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
+    committing = true;
+    if (result.IsSucesso()) work.Commit();
+  } catch (const Error& error) {
+    // Lost while committing, the import may have been kept: the engine's words say so.
+    if (committing || error.number() != kServerLinkFailed) throw;
+    result.SetTipo(Erro);
+    result.SetErroNum(kServerLinkFailed);
   }
-  const std::string faults = ReadingFaults(*data_access, kind->second, sets);
-  if (!faults.empty()) {
-    context.out << "Nada foi importado: há leituras que não se podem importar.\n" << faults;
-    return 1;
-  }
-  PickingApiPtr picking = api;
-  const Result result =
-      import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
-  if (result.IsSucesso()) work.Commit();
   progress.reset();
+  if (result.ErroNum() == kServerLinkFailed) {
+    context.out << kLinkLostDuringImport << '\n';
+    return 1;
+  }
   context.out << result.Mensagem() << '\n';
   api->Logout();
   return result.IsSucesso() ? 0 : 1;
