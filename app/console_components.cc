@@ -1,5 +1,6 @@
 #include "app/console_components.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -57,6 +58,16 @@ ConsoleComponents::ConsoleComponents(const CommandContext& context, OperatorScri
 
 console::ScriptRefusal ConsoleComponents::Refusal() {
   return [this](const std::string&) { script_refused_ = true; };
+}
+
+DataAccessPtr ConsoleComponents::CreateDataAccess() {
+  data_accesses_.push_back(std::make_shared<EngineDataAccess>(context().BusyTimeout()));
+  return context().Traced(data_accesses_.back());
+}
+
+bool ConsoleComponents::WorkUndone() const {
+  return std::any_of(data_accesses_.begin(), data_accesses_.end(),
+                     [](const auto& data_access) { return data_access->WorkUndone(); });
 }
 
 console::ConsoleTerminal ConsoleComponents::Terminal() const {

@@ -55,8 +55,8 @@ int32_t MenuOperation(const std::string& code) {
 }
 
 // Runs `body` on a Solucao opened for the company, as the host does around its calls. The exit
-// status: 2 when a dialog refused a scripted answer, 1 when a box told of a refusal or an error
-// (or `body` answers that it refused), 0 otherwise.
+// status: 2 when a dialog refused a scripted answer; 1 when a box told of a refusal or an error,
+// work was undone or `body` answers that it refused; 0 otherwise.
 template <typename Body>
 int WithSolucao(const CommandContext& context, Body body) {
   context.CheckCompanyOpens();  // a missing company is the command's fault
@@ -69,7 +69,7 @@ int WithSolucao(const CommandContext& context, Body body) {
   const bool refused = body(solucao);
   solucao.ConnectionClose();
   if (components.ScriptRefused()) return 2;
-  return refused || components.WarningShown() ? 1 : 0;
+  return refused || components.WarningShown() || components.WorkUndone() ? 1 : 0;
 }
 
 bool IsSalesView(const CommandContext& context) {

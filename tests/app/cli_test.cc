@@ -181,6 +181,8 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
        "[Importação] Esta operação não é permitida este tipo de documento .", ""},
       {"{pellora} validate sales --field ARTIGO --value CER001 --doc-type FA", 1, "vCancel=True",
        ""},
+      {"{pellora} view purchases --doc-type FA --series 1 --third-party F0001 --date 2026-12-01", 1,
+       "Erro ao Ler Conjunto de Leituras.", ""},
       {"{pellora} archive add --article NADA --language PT --file '{dir}/ficha.txt' --title T", 1,
        "O artigo NADA não existe.", ""},
       {"{pellora} archive add --article ARR001 --language XX --file '{dir}/ficha.txt' --title T", 1,

@@ -97,6 +97,7 @@ TEST_F(ImportFidelity, InventoryRefusesAReadingWithoutPriceAsOperation2005) {
   const Outcome import = import_.Run("import --kind inventario" + Picks({sets[0]}, "set"));
   const Outcome host = host_.Run("op 2005" + Picks({sets[0]}, "pick"));
   EXPECT_EQ(import.status, 1);
+  EXPECT_EQ(host.status, 1);
   EXPECT_NE(import.out.find("não tem Preço Unitário (ou está inválido)."), std::string::npos)
       << import.out;
   EXPECT_NE(host.out.find("não tem Preço Unitário (ou está inválido)."), std::string::npos)
