@@ -204,16 +204,19 @@ TEST_F(DeskCompany, ParametersEditorValuesChangeOnlyWhenTheOperatorChoosesThem) 
                       tree->visualRect(tree->indexFromItem(first, 0)).center());
     for (int stop = 0; stop < 4; ++stop) {
       Press(Qt::Key_Tab);
-      auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-      tab_stops << (button != nullptr ? button->text().remove('&') : "grade");
+      QWidget* focus = QApplication::focusWidget();
+      auto* button = qobject_cast<QPushButton*>(focus);
+      tab_stops << (button != nullptr ? button->text().remove('&')
+                    : focus == tree   ? "grade"
+                                      : "outro");
     }
     for (QTreeWidgetItem* item : Items(*tree)) {
       captions << item->text(0);
       tree->setFocus();
       tree->setCurrentItem(item, 0);
       Press(Qt::Key_F2);
-      if (QApplication::focusWidget() != tree)
-        names << QApplication::focusWidget()->accessibleName();
+      QWidget* editor = QApplication::focusWidget();
+      if (editor != nullptr && editor != tree) names << editor->accessibleName();
       Press(Qt::Key_Escape);
     }
     Click(dialog, "&Confirmar");
