@@ -272,6 +272,7 @@ TEST_F(DeskCompany, TheWindowOnACopiedFolderWorksOnTheCopyOnly) {
   Solucao solucao(components, PELLORA_ADDIN_DIR);
   ASSERT_TRUE(solucao.ConnectionOpen("DEMO", ""));
   desk::MainWindow window(context, components, solucao);
+  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
   const int pending_before = window.PendingSets()->model()->rowCount();
   std::string id;
   std::string message;
