@@ -279,7 +279,7 @@ TEST_F(DeskCompany, TheWindowOnACopiedFolderWorksOnTheCopyOnly) {
   ModalScript script;
   script.Then(ChooseFirstFiltered(id)).Then(ReadMessage(message));
   ASSERT_TRUE(window.RunOperation(2010));
-  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && script.Done(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && !window.Refreshing() && script.Done(); }));
   solucao.ConnectionClose();
 
   EXPECT_EQ(message.rfind("[Anulação de Picagens] ", 0), 0u) << message;
