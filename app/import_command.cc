@@ -3,20 +3,18 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
 
 #include "app/commands.h"
-#include "app/import_header.h"
-#include "app/import_sets.h"
 #include "app/progress_display.h"
-#include "app/reading_checks.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "dal/reading_set_id.h"
+#include "importacao/import_request.h"
 #include "importacao/mov_importacao.h"
-#include "importacao/unit_of_work.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
@@ -58,7 +56,8 @@ Date DocumentDate(const CommandLine& line) {
   return *date;
 }
 
-// The header options of the command line; sales and purchases must name their document.
+// The header options of the command line; sales and purchases must name their document. A
+// transfer without a destination goes to the set's warehouse.
 ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   ImportHeader header;
   header.kind = kind;
@@ -73,6 +72,7 @@ ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   }
   header.sector = line.Get("sector");
   header.third_party = line.Get("third-party");
+  if (header.third_party && header.third_party->empty()) header.third_party.reset();
   return header;
 }
 
@@ -99,12 +99,13 @@ void ShowProgressOnTerminal(MovImportacao& import, std::optional<ProgressDisplay
                             std::ostream& err) {
   if (!isatty(STDERR_FILENO)) return;
   progress.emplace(err);
-  import.SetProgresso([&progress](const char* stage, long done, long total) {
+  auto show = [&progress](const char* stage, long done, long total) {
     progress->Show(stage, done, total);
-});
-}  // namespace
+  };
+  import.SetProgresso(show);
+}
 
-}  // namespace pellora::app
+}  // namespace
 
 // pellora import --kind KIND --set ID [--set ID]... [header options]: one import, as the host
 // operation of that kind runs it, for integrators and benchmarks.
@@ -139,47 +140,29 @@ int ImportCommand(const CommandContext& context) {
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
 
-  const ImportHeader header = HeaderOptions(line, kind->second);
+  ImportHeader header = HeaderOptions(line, kind->second);
   CheckDocumentType(kind->second, header.doc_type.value_or(""));
+  ImportRequest request(std::move(header), terminals, syncs);
   MovImportacao import;
-  WriteImportHeader(header, import, terminals, syncs);
+  request.WriteHeader(import);
   std::optional<ProgressDisplay> progress;
   ShowProgressOnTerminal(import, progress, context.err);
-
-  Result result;
-  bool committing = false;
-  try {
-    // Taken before anything is read: a second workstation waits here, then finds the readings
-    // the first one imported no longer pending.
-    UnitOfWork work;
-    const ChosenSets sets(terminals, syncs);
-    if (PendingReadings(*data_access, kind->second, sets) == 0) {
-      context.out << kNothingPending << '\n';
-      return 1;
-    }
-    const std::string faults = ReadingFaults(*data_access, kind->second, sets);
-    if (!faults.empty()) {
-      context.out << "Nada foi importado: há leituras que não se podem importar.\n" << faults;
-      return 1;
-    }
-    PickingApiPtr picking = api;
-    result = import.Execute(picking, OperationPassesOneSet(kind->second), terminals, syncs);
-    committing = true;
-    if (result.IsSucesso()) work.Commit();
-  } catch (const Error& error) {
-    // Lost while committing, the import may have been kept: the engine's words say so.
-    if (committing || error.number() != kServerLinkFailed) throw;
-    result.SetTipo(Erro);
-    result.SetErroNum(kServerLinkFailed);
-  }
+  PickingApiPtr picking = api;
+  const ImportOutcome outcome = request.Run(import, picking);
   progress.reset();
-  if (result.ErroNum() == kServerLinkFailed) {
+  if (const std::optional<ImportRefusal>& refusal = outcome.refusal) {
+    if (refusal->reason == ImportRefusal::Reason::kChoice) throw UsageError(refusal->message);
+    context.out << refusal->message << '\n';
+    return 1;
+  }
+  // Lost before the import was confirmed (a loss while confirming is raised, in its own words).
+  if (outcome.result.ErroNum() == kServerLinkFailed) {
     context.out << kLinkLostDuringImport << '\n';
     return 1;
   }
-  context.out << result.Mensagem() << '\n';
+  context.out << outcome.result.Mensagem() << '\n';
   api->Logout();
-  return result.IsSucesso() ? 0 : 1;
+  return outcome.result.IsSucesso() ? 0 : 1;
 }
 
 }  // namespace pellora::app

@@ -24,10 +24,10 @@
 #include <string>
 #include <vector>
 
-#include "app/import_header.h"
 #include "bench/bench_support.h"
 #include "bench/direct_import.h"
 #include "dal/dal_comandos.h"
+#include "importacao/import_request.h"
 #include "importacao/mov_importacao.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
@@ -162,7 +162,7 @@ void TimeImport(const Scenario& scenario, const Company& company, EngineMeasure&
         from,
         from + static_cast<std::ptrdiff_t>(std::min(per_import, scenario.sets.size() - first))));
     MovImportacao import;
-    app::ImportHeader header;
+    ImportHeader header;
     header.kind = scenario.kind;
     header.date = Now();
     if (scenario.kind == TI_Venda) {
@@ -170,10 +170,10 @@ void TimeImport(const Scenario& scenario, const Company& company, EngineMeasure&
       header.doc_type = scenario.doc_type;
       header.third_party = scenario.third_party;
     }
-    app::WriteImportHeader(header, import, batch.terminals, batch.syncs);
+    ImportRequest request(header, batch.terminals, batch.syncs);
+    request.WriteHeader(import);
     PickingApiPtr picking = api;
-    measure.result = import.Execute(picking, app::OperationPassesOneSet(scenario.kind),
-                                    batch.terminals, batch.syncs);
+    measure.result = import.Execute(picking, request.OneSet(), batch.terminals, batch.syncs);
     if (!measure.result.IsSucesso()) break;
   }
   measure.ms = MillisecondsSince(start);

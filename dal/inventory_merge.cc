@@ -1,6 +1,8 @@
 #include "dal/inventory_merge.h"
 
+#include <set>
 #include <string>
+#include <utility>
 
 #include "dal/dal_comandos.h"
 #include "dal/dal_error.h"
@@ -43,13 +45,22 @@ Variant MovementSinceReading(Recordset& row) {
 
 }  // namespace
 
+// The movements since the count belong to the stock of an article in a warehouse, however many
+// rows its readings make (units, lots, serial numbers): the first row holds them, the others
+// none, so that the adjustment counts them once.
 RecordsetPtr MergeInventoryReadings(Recordset& readings) {
   RecordsetPtr merged = DetachedShape(readings);
+  std::set<std::pair<std::string, std::string>> places_with_movements;
   while (!readings.Eof()) {
     merged->SetFilter(KeyFilter(readings));
     if (merged->Eof()) {
       AddDetachedRow(readings, *merged);
-      merged->Fields("EntMaisSaidas").SetValue(MovementSinceReading(*merged));
+      const bool first_of_place = places_with_movements
+                                      .emplace(UCase(Concat((*merged)["Artigo"].Value(), "")),
+                                               UCase(Concat((*merged)["Armazem"].Value(), "")))
+                                      .second;
+      merged->Fields("EntMaisSaidas")
+          .SetValue(first_of_place ? MovementSinceReading(*merged) : Variant(int32_t{0}));
     } else {
       const Variant quantity = readings["Quantidade"].Value();
       Field total = merged->Fields("Quantidade");

@@ -1,7 +1,6 @@
 #ifndef PELLORA_DAL_READING_LISTS_H_
 #define PELLORA_DAL_READING_LISTS_H_
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -11,9 +10,8 @@ namespace pellora {
 std::string ReadingList(const std::vector<std::string>& values);
 
 // A choice of reading sets as the host passes it: two parallel arrays, terminals and sync
-// values, filled from element 1. A choice does not change while it is used, so the conditions
-// that select its readings, and the statements built on them, are made once however often an
-// import sends them (the marking sends one per reading).
+// values, filled from element 1. A choice does not change while it is used, so the condition
+// that selects its readings is made once however often an import sends it.
 class ChosenSets {
  public:
   ChosenSets(std::vector<std::string> terminals, std::vector<std::string> syncs)
@@ -29,20 +27,13 @@ class ChosenSets {
   // "TerminalId='<terminal 1>' AND DataSync='<sync 1>'": the one set of element 1; raises 5
   // when either array has no element 1.
   std::string First() const;
-
-  // The statement `name` over this choice, built by `build` the first time it is asked for.
-  template <typename Build>
-  const std::string& Statement(const std::string& name, Build build) const {
-    auto found = statements_.find(name);
-    if (found == statements_.end()) found = statements_.emplace(name, build()).first;
-    return found->second;
-  }
+  // Whether the choice names one set at most: neither array goes beyond element 1.
+  bool IsSingle() const { return terminals_.size() <= 2 && syncs_.size() <= 2; }
 
  private:
   std::vector<std::string> terminals_;
   std::vector<std::string> syncs_;
   mutable std::string in_lists_;
-  mutable std::map<std::string, std::string> statements_;
 };
 
 }  // namespace pellora

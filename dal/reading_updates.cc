@@ -20,18 +20,12 @@ void HlpDb_LeiturasPrcUnitSet(const ChosenSets& sets, std::string article, doubl
 
 void HlpDb_LeiturasEstadoSet(bool so_um, const ChosenSets& sets, int16_t line, int16_t state) {
   ComandosTrap("HlpDb_LeiturasEstadoSet", [&] {
-    auto statement = [&](const std::string& rows) {
-      return SqlLines({"UPDATE   oru_ARM_Picking_Movimentos  ",
-                       "SET      [Estado] = " + SqlNumber(state) + "  ", "WHERE    " + rows});
-    };
-    // One reading of the set of element 1, or every reading of the chosen sets: the same
-    // statement for each reading, built once.
-    if (so_um) {
-      RunCommand(statement(sets.First() + " AND NumeroLinha=" + SqlNumber(line) + " "));
-    } else {
-      RunCommand(sets.Statement("Estado=" + std::to_string(state),
-                                [&] { return statement(sets.InLists() + " "); }));
-    }
+    // One reading of the set of element 1, or every pending reading of the chosen sets: those
+    // an import of them loaded, which it marks in one statement.
+    const std::string rows = so_um ? sets.First() + " AND NumeroLinha=" + SqlNumber(line) + " "
+                                   : sets.InLists() + " AND Estado = 0 ";
+    RunCommand(SqlLines({"UPDATE   oru_ARM_Picking_Movimentos  ",
+                         "SET      [Estado] = " + SqlNumber(state) + "  ", "WHERE    " + rows}));
   });
 }
 

@@ -13,12 +13,15 @@ RecordsetPtr HlpDb_MovimentosEntreDatasGet(std::string& article, std::string& wa
     // The header's last change, "yyyyMMdd" + "HH:mm:ss", compared as text with the bounds.
     const std::string changed =
         "REPLACE(convert(varchar(10),docgccab.DateUpd,120),'-','')+docgccab.HourUpd";
+    // Each line's quantity in the article's base unit, as the host moves its stock: a factor of
+    // 0 or none counts as 1.
+    const std::string in_base_unit = "DOCGCLIN.QUANT*ISNULL(NULLIF(DOCGCLIN.FACTOR,0),1) ";
     const std::string indent(25, ' ');
     return OpenQuery(SqlLines({
         " SELECT ",
         "         SUM(CASE ",
-        "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
-        "                 ELSE                         DOCGCLIN.QUANT ",
+        "                 WHEN DOCGCCAB.TPFSTC=2 THEN -" + in_base_unit,
+        "                 ELSE                         " + in_base_unit,
         "              END)        AS ENTRADASSAIDAS ",
         " FROM    DOCGCCAB ",
         "              INNER JOIN DOCGCLIN ",

@@ -1,14 +1,17 @@
 // The lines of the three inventory adjustment documents: breakages write off positive stock,
 // surpluses bring negative stock back to zero, and the final document enters the counted
-// quantities less the stock movements since the count.
+// quantities plus the stock movements since the count. Every line is in the article's base unit,
+// whatever unit the readings counted in, so that the stock it moves is what was counted.
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
 #include "runtime/convert.h"
 #include "runtime/field_values.h"
+#include "runtime/text.h"
 
 namespace pellora {
 namespace {
@@ -46,23 +49,21 @@ void MovImportacao::AcertoLinhasCriar(const std::string& modo, Recordset& parame
   }
 }
 
-// The whole warehouse stock goes on one line per article and warehouse; further readings of it
-// add a line only when they carry neither serial number nor lot.
+// The whole warehouse stock of an article goes on one line, once, at the first of its readings
+// however many follow: in the base unit, at the computed price of one base unit.
 void MovImportacao::QuebraSobraAplicar(bool quebra, LinhasEstado& estado) {
   Recordset& leitura = *leituras_;
   estado.quantidade = std::fabs(FieldNumber(leitura, "StockArm"));
   if (estado.quantidade == 0) return;
   const std::string artigo = FieldText(leitura, "ARTIGO");
   const std::string armazem = FieldText(leitura, "ARMAZEM");
+  if (!estado.lugares_abatidos.emplace(UCase(artigo), UCase(armazem)).second) return;
   const std::string numero_serie = FieldText(leitura, "NUMEROSERIE");
   const std::string nosso_lote = FieldText(leitura, "NOSSOLOTE");
-  const bool repetido = artigo == estado.artigo_anterior && armazem == estado.armazem_anterior;
-  if (repetido && (!numero_serie.empty() || !nosso_lote.empty())) return;
 
-  LinhaAdd(artigo, armazem, FieldText(leitura, "UNIDADE"), estado.quantidade,
-           FieldNumber(leitura, "PrUnitCalculado"), estado.ultima_linha);
-  if (repetido) return;
-
+  const UnidadeBase& base = UnidadeDaLeitura(estado);
+  estado.ultima_linha = LinhaDeAcertoAdd(artigo, armazem, base.unidade, estado.quantidade,
+                                         FieldNumber(leitura, "PrUnitCalculado") / base.factor);
   if (!quebra) {
     const std::string sobras =
         "Não é possivel fazer sobras para o artigo " + NoArmazem(artigo, armazem) + ". Necessita ";
@@ -92,32 +93,57 @@ void MovImportacao::NumerosSerieQuebrar(const std::string& artigo, const std::st
   }
 }
 
+// The count in base units plus the movements since the count, which the loader gives the first
+// reading of each article and warehouse only. A reading with a serial number is the one unit its
+// number names: movements, which name no serial numbers, would make its line disagree with them.
+// Lines are in base units, so a lot entry moves the quantity of its line.
 void MovImportacao::AcertoFinalAplicar(LinhasEstado& estado) {
   Recordset& leitura = *leituras_;
-  const double movimentos = FieldNumber(leitura, "EntMaisSaidas");
-  estado.quantidade = std::fabs(FieldNumber(leitura, "QUANTIDADE") + movimentos);
+  const UnidadeBase& base = UnidadeDaLeitura(estado);
+  const double movimentos =
+      FieldText(leitura, "NUMEROSERIE").empty() ? FieldNumber(leitura, "EntMaisSaidas") : 0;
+  estado.quantidade = std::fabs(FieldNumber(leitura, "QUANTIDADE") * base.factor + movimentos);
   if (estado.quantidade == 0) return;
   if (ContinuaLinhaAnterior(estado)) {
     LinhaAnteriorSomar(estado);
   } else {
-    LinhaDeAcertoNova(estado);
+    LinhaDeAcertoNova(base, estado);
   }
   ItensDaLeitura(estado);
 }
 
-// Priced from the reading's own unit price, else the computed one, else the last purchase price.
-void MovImportacao::LinhaDeAcertoNova(LinhasEstado& estado) {
+// Priced per base unit: the reading's own unit price (a price per base unit, which the initial
+// inventory multiplies by the factor), else the computed price of the reading's unit brought to
+// the base unit, else the last purchase price.
+void MovImportacao::LinhaDeAcertoNova(const UnidadeBase& base, LinhasEstado& estado) {
   Recordset& leitura = *leituras_;
   double preco = FieldNumber(leitura, "PrecoUnitario");
-  if (preco == 0) preco = FieldNumber(leitura, "PrUnitCalculado");
+  if (preco == 0) preco = FieldNumber(leitura, "PrUnitCalculado") / base.factor;
   if (preco == 0) preco = FieldNumber(leitura, "UltPrCom");
+  estado.ultima_linha =
+      LinhaDeAcertoAdd(FieldText(leitura, "ARTIGO"), FieldText(leitura, "ARMAZEM"), base.unidade,
+                       estado.quantidade, preco);
+}
+
+// The article is looked up once per unit in a run.
+const MovImportacao::UnidadeBase& MovImportacao::UnidadeDaLeitura(LinhasEstado& estado) {
+  Recordset& leitura = *leituras_;
   const std::string artigo = FieldText(leitura, "ARTIGO");
   const std::string unidade = FieldText(leitura, "UNIDADE");
-  estado.factor_linha = FactorUnidade(artigo, unidade);
-  LateBoundPtr linha =
-      LinhaNova(artigo, FieldText(leitura, "ARMAZEM"), unidade, estado.quantidade, preco);
-  linha->Set("Factor", estado.factor_linha);
-  estado.ultima_linha = LinhaAdicionar(linha);
+  const auto chave = std::make_pair(UCase(artigo), UCase(unidade));
+  auto encontrada = estado.unidades.find(chave);
+  if (encontrada == estado.unidades.end()) {
+    encontrada = estado.unidades.emplace(chave, UnidadeBaseDe(artigo, unidade)).first;
+  }
+  return encontrada->second;
+}
+
+int16_t MovImportacao::LinhaDeAcertoAdd(const std::string& artigo, const std::string& armazem,
+                                        const std::string& unidade_base, double quantidade,
+                                        double preco) {
+  LateBoundPtr linha = LinhaNova(artigo, armazem, unidade_base, quantidade, preco);
+  linha->Set("Factor", 1.0);
+  return LinhaAdicionar(linha);
 }
 
 }  // namespace pellora

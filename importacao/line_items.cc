@@ -1,5 +1,5 @@
 // The single items the lines builders add to the host document: an article line, a lot entry
-// and a serial-number entry, and the unit factor of a line.
+// and a serial-number entry, and the unit factor of a line against the article's base unit.
 
 #include <string>
 
@@ -12,12 +12,18 @@
 #include "runtime/text.h"
 
 namespace pellora {
+namespace {
 
-void MovImportacao::LinhaAdd(const std::string& artigo, const std::string& armazem,
-                             const std::string& unidade, double quantidade, double preco,
-                             int16_t& numero_linha) {
-  numero_linha = LinhaAdicionar(LinhaNova(artigo, armazem, unidade, quantidade, preco));
+RecordsetPtr FichaDoArtigo(const std::string& artigo) {
+  return HlpDb_ArtigosGet("CODIGO='" + QuoteEscape(artigo) + "'", "");
 }
+
+double FactorNaFicha(Recordset& ficha, const std::string& unidade) {
+  return UnitFactor(unidade, ficha["UNEMB"].Value(), ficha["FACTEMB"].Value(),
+                    ficha["UNTRANS"].Value(), ficha["FACTTRA"].Value());
+}
+
+}  // namespace
 
 LateBoundPtr MovImportacao::LinhaNova(const std::string& artigo, const std::string& armazem,
                                       const std::string& unidade, double quantidade, double preco) {
@@ -83,11 +89,16 @@ void MovImportacao::NumeroSerieAdd(const std::string& numero_serie, int16_t nume
 }
 
 double MovImportacao::FactorUnidade(const std::string& artigo, const std::string& unidade) {
-  RecordsetPtr artigos = HlpDb_ArtigosGet("CODIGO='" + QuoteEscape(artigo) + "'", "");
-  if (!HasRows(artigos)) return 1;
-  Recordset& ficha = *artigos;
-  return UnitFactor(unidade, ficha["UNEMB"].Value(), ficha["FACTEMB"].Value(),
-                    ficha["UNTRANS"].Value(), ficha["FACTTRA"].Value());
+  RecordsetPtr ficha = FichaDoArtigo(artigo);
+  return HasRows(ficha) ? FactorNaFicha(*ficha, unidade) : 1;
+}
+
+MovImportacao::UnidadeBase MovImportacao::UnidadeBaseDe(const std::string& artigo,
+                                                        const std::string& unidade) {
+  RecordsetPtr ficha = FichaDoArtigo(artigo);
+  if (!HasRows(ficha)) return {unidade, 1};
+  const std::string base = FieldText(*ficha, "UNIDADE");
+  return {base.empty() ? unidade : base, FactorNaFicha(*ficha, unidade)};
 }
 
 }  // namespace pellora

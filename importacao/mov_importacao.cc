@@ -149,21 +149,37 @@ Result MovImportacao::TransferenciaExecutar() {
   return result;
 }
 
-// One transaction for the whole marking: either every reading of the import changes state or
-// none does, and the rows are written with a single commit.
+// Every reading the import loaded is marked, once. The one set of a bSoUm import is marked
+// reading by reading, in one transaction; any other choice is marked in one statement over the
+// pending readings of the chosen sets, which inside the import's transaction are exactly those
+// the loader gave.
 void MovImportacao::LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int16_t estado) {
   if (!HasRows(leituras_)) return;
+  if (!LeituraALeitura(bSoUm, conjuntos)) {
+    const long total = leituras_->RecordCount();
+    if (progresso_) progresso_("Marcação", 0, total);
+    HlpDb_LeiturasEstadoSet(false, conjuntos, 0, estado);
+    if (progresso_) progresso_("Marcação", total, total);
+    return;
+  }
   gDataAccess->BeginTransaction();
   try {
     for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
       ProgressoInformar("Marcação");
-      HlpDb_LeiturasEstadoSet(bSoUm, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
+      HlpDb_LeiturasEstadoSet(true, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
     }
     gDataAccess->CommitTransaction();
   } catch (...) {
     gDataAccess->RollbackTransaction();
     throw;
   }
+}
+
+// The inventory and adjustment loaders read the set of element 1 only under bSoUm, whatever the
+// choice holds; the document loader reads every chosen set.
+bool MovImportacao::LeituraALeitura(bool bSoUm, const ChosenSets& conjuntos) const {
+  return bSoUm && (conjuntos.IsSingle() || cab_tipo_importacao_ == TI_InventarioInicial ||
+                   cab_tipo_importacao_ == TI_AcertoInventario);
 }
 
 void MovImportacao::ProgressoInformar(const char* etapa) const {

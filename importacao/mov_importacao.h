@@ -3,7 +3,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dal/reading_lists.h"
@@ -47,6 +50,13 @@ class MovImportacao {
   void SetProgresso(Progresso progresso) { progresso_ = std::move(progresso); }
 
  private:
+  // A unit of an article against the article's base unit (ARTIGOS.UNIDADE): the base unit and
+  // the factor that brings a quantity in the unit to it.
+  struct UnidadeBase {
+    std::string unidade;
+    double factor = 1;
+  };
+
   // Working state of one run of the lines builder.
   struct LinhasEstado {
     std::string artigo_anterior = "-1";
@@ -60,6 +70,10 @@ class MovImportacao {
     double quantidade = 0;
     double factor_linha = 1;
     Result result;
+    // Adjustments: the articles and warehouses whose stock is written off, and the base unit of
+    // each article and unit met.
+    std::set<std::pair<std::string, std::string>> lugares_abatidos;
+    std::map<std::pair<std::string, std::string>, UnidadeBase> unidades;
   };
 
   // ---- Execute and its steps (mov_importacao.cc)
@@ -74,6 +88,8 @@ class MovImportacao {
   Result AcertoInventarioExecutar();
   Result TransferenciaExecutar();
   void LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int16_t estado);
+  // Whether the readings loaded are marked one by one, by their line in the set of element 1.
+  bool LeituraALeitura(bool bSoUm, const ChosenSets& conjuntos) const;
   // Fills the header properties from one group of the parameters row.
   void CabDeParametros(const std::string& sector, const std::string& serie,
                        const std::string& tipo_documento, int16_t tipo_preco);
@@ -92,14 +108,15 @@ class MovImportacao {
 
   // ---- Document lines (document_lines.cc, original_lines.cc, line_items.cc, adjustment_lines.cc)
   Result DocLinhasCriar(std::string& modo);
-  void LinhaAdd(const std::string& artigo, const std::string& armazem, const std::string& unidade,
-                double quantidade, double preco, int16_t& numero_linha);
   void LoteAdd(const std::string& nosso_lote, const std::string& vosso_lote,
                const std::string& artigo, const std::string& armazem, int16_t numero_linha,
                double quantidade, const std::string& validade);
   void NumeroSerieAdd(const std::string& numero_serie, int16_t numero_linha,
                       const std::string& artigo, const std::string& armazem);
   double FactorUnidade(const std::string& artigo, const std::string& unidade);
+  // The article's base unit and the factor of `unidade` (a reading's own unit and factor 1 for
+  // an article the host does not know).
+  UnidadeBase UnidadeBaseDe(const std::string& artigo, const std::string& unidade);
   // A line filled up to its unit, not yet added; LinhaAdicionar adds it and gives its number.
   LateBoundPtr LinhaNova(const std::string& artigo, const std::string& armazem,
                          const std::string& unidade, double quantidade, double preco);
@@ -126,7 +143,11 @@ class MovImportacao {
   void NumerosSerieQuebrar(const std::string& artigo, const std::string& armazem,
                            LinhasEstado& estado);
   void AcertoFinalAplicar(LinhasEstado& estado);
-  void LinhaDeAcertoNova(LinhasEstado& estado);
+  void LinhaDeAcertoNova(const UnidadeBase& base, LinhasEstado& estado);
+  const UnidadeBase& UnidadeDaLeitura(LinhasEstado& estado);
+  // Adds a line in the base unit `unidade_base`, Factor 1, and gives its number.
+  int16_t LinhaDeAcertoAdd(const std::string& artigo, const std::string& armazem,
+                           const std::string& unidade_base, double quantidade, double preco);
 
   // ---- Document creation (document_creation.cc)
   Result DocumentoGravar();

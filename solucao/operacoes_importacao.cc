@@ -2,7 +2,9 @@
 
 #include "forms/frm_edit_prc_custo.h"
 #include "forms/frm_edit_tranf.h"
+#include "importacao/chosen_set_checks.h"
 #include "importacao/enums.h"
+#include "importacao/import_request.h"
 #include "importacao/mov_importacao.h"
 #include "importacao/result.h"
 #include "runtime/clock.h"
@@ -24,13 +26,11 @@ struct Solucao::ImportacaoVista {
   const char* titulo;
 };
 
-// An import with no host document: the header is fixed here and completed by the import.
+// An import with no host document: the header is fixed and completed by the import.
 struct Solucao::ImportacaoFixa {
   const char* procedimento;
   const char* movimento;
   TipoImportacao tipo;
-  bool escreve_iva;
-  bool escreve_tipo_preco;
   const char* titulo;
 };
 
@@ -66,8 +66,6 @@ void Solucao::pImportMovimentosInventario() {
   static constexpr ImportacaoFixa kInventario{.procedimento = "pImportMovimentosInventario",
                                               .movimento = "I",
                                               .tipo = TI_InventarioInicial,
-                                              .escreve_iva = true,
-                                              .escreve_tipo_preco = false,
                                               .titulo = "Importação de Movimentos de Inventário"};
   pImportarSemDocumento(kInventario);
 }
@@ -77,8 +75,6 @@ void Solucao::pImportMovimentosAcertoInventario() {
       .procedimento = "pImportMovimentosAcertoInventario",
       .movimento = "A",
       .tipo = TI_AcertoInventario,
-      .escreve_iva = false,
-      .escreve_tipo_preco = true,
       .titulo = "Importação de Movimentos de Acerto de Inventário"};
   pImportarSemDocumento(kAcerto);
 }
@@ -87,8 +83,6 @@ void Solucao::pAnularPicagens() {
   static constexpr ImportacaoFixa kAnular{.procedimento = "pAnularPicagens",
                                           .movimento = "X",
                                           .tipo = TI_AnularPicagens,
-                                          .escreve_iva = false,
-                                          .escreve_tipo_preco = true,
                                           .titulo = "Anulação de Picagens"};
   pImportarSemDocumento(kAnular);
 }
@@ -110,17 +104,16 @@ void Solucao::pImportarDaVista(HostViewPtr& oApi, const ImportacaoVista& vista) 
       escolha = pEscolher(terceiro, classe == vista.entrada ? "E" : "S", vista.tipo_terceiro);
       if (escolha.cancelado) return;
     }
+    ImportRequest pedido({.kind = vista.tipo,
+                          .date = CDate(cab.Get("Data")),
+                          .currency = CStr(cab.Get("Moeda")),
+                          .sector = CStr(cab.Get("Sector")),
+                          .series = CStr(cab.Get("Serie")),
+                          .third_party = CStr(cab.Get("Terceiro")),
+                          .doc_type = tipo_documento},
+                         escolha.terminais, escolha.conjuntos);
     MovImportacao importacao;
-    importacao.SetCabTipoImportacao(vista.tipo);
-    importacao.SetCabData(CDate(cab.Get("Data")));
-    importacao.SetCabIvaIncluido(false);
-    importacao.SetCabMoeda(CStr(cab.Get("Moeda")));
-    importacao.SetCabSector(CStr(cab.Get("Sector")));
-    importacao.SetCabSerie(CStr(cab.Get("Serie")));
-    importacao.SetCabTerceiro(CStr(cab.Get("Terceiro")));
-    importacao.SetCabTipoDocumento(tipo_documento);
-    importacao.SetCabTipoPreco(tpDefault);
-    pExecutarEMostrar(importacao, true, escolha, vista.titulo);
+    pExecutarEMostrar(pedido, importacao, vista.titulo);
   });
 }
 
@@ -128,17 +121,9 @@ void Solucao::pImportarSemDocumento(const ImportacaoFixa& fixa) {
   RaiseAgainAs(fixa.procedimento, [&] {
     Conjuntos escolha = pEscolher("", fixa.movimento, kTipoTerceiroSemDocumento);
     if (escolha.cancelado) return;
+    ImportRequest pedido({.kind = fixa.tipo, .date = Now()}, escolha.terminais, escolha.conjuntos);
     MovImportacao importacao;
-    importacao.SetCabTipoImportacao(fixa.tipo);
-    importacao.SetCabData(Now());
-    if (fixa.escreve_iva) importacao.SetCabIvaIncluido(false);
-    importacao.SetCabMoeda("EUR");
-    importacao.SetCabSector("");
-    importacao.SetCabSerie("1");
-    importacao.SetCabTerceiro("");
-    importacao.SetCabTipoDocumento("");
-    if (fixa.escreve_tipo_preco) importacao.SetCabTipoPreco(tpDefault);
-    pExecutarEMostrar(importacao, false, escolha, fixa.titulo);
+    pExecutarEMostrar(pedido, importacao, fixa.titulo);
   });
 }
 
@@ -152,15 +137,14 @@ void Solucao::pImportTransferenciaArmazens() {
     dialogo.SetDataAccess(data_access_);
     dialogo.Editar();
     if (dialogo.Cancelou()) return;
-    importacao.SetCabTipoImportacao(TI_TransferenciasArm);
-    importacao.SetCabData(Now());
-    importacao.SetCabMoeda("EUR");
-    importacao.SetCabSector(dialogo.Sector());
-    importacao.SetCabSerie(dialogo.Serie());
-    importacao.SetCabTerceiro(dialogo.Terceiro());
-    importacao.SetCabTipoDocumento(dialogo.TipoDocumento());
-    importacao.SetCabTipoPreco(tpManual);
-    pExecutarEMostrar(importacao, false, escolha, "Importação de Transferências de Armazens");
+    ImportRequest pedido({.kind = TI_TransferenciasArm,
+                          .date = Now(),
+                          .sector = dialogo.Sector(),
+                          .series = dialogo.Serie(),
+                          .third_party = dialogo.Terceiro(),
+                          .doc_type = dialogo.TipoDocumento()},
+                         escolha.terminais, escolha.conjuntos);
+    pExecutarEMostrar(pedido, importacao, "Importação de Transferências de Armazens");
   });
 }
 
@@ -176,6 +160,14 @@ void Solucao::pPrcCustoEditar(const std::string& procedimento, const std::string
   RaiseAgainAs(procedimento, [&] {
     Conjuntos escolha = pEscolher("", movimento, kTipoTerceiroSemDocumento);
     if (escolha.cancelado) return;
+    // The editor prices every reading the lists reach, whatever its state.
+    const std::vector<std::string> outros =
+        ListedSets(*data_access_, ChosenSets(escolha.terminais, escolha.conjuntos)).Unchosen(false);
+    if (!outros.empty()) {
+      dialogs_->MsgBox("Nada foi gravado: " + UnchosenSetsText(outros), vbExclamation,
+                       "Preços de Custo");
+      return;
+    }
     frmEditPrcCusto editor(factory_.CreateFormSurface(), *dialogs_);
     editor.SetDataAccess(data_access_);
     editor.Editar(escolha.terminais, escolha.conjuntos);
@@ -190,11 +182,15 @@ Solucao::Conjuntos Solucao::pEscolher(const std::string& terceiro, const std::st
   return escolha;
 }
 
-void Solucao::pExecutarEMostrar(MovImportacao& importacao, bool bSoUm, Conjuntos& escolha,
+void Solucao::pExecutarEMostrar(ImportRequest& pedido, MovImportacao& importacao,
                                 const std::string& titulo) {
-  const Result resultado =
-      importacao.Execute(picking_api_, bSoUm, escolha.terminais, escolha.conjuntos);
-  dialogs_->MsgBox(resultado.Mensagem(), vbInformation, titulo);
+  pedido.WriteHeader(importacao);
+  const ImportOutcome desfecho = pedido.Run(importacao, picking_api_);
+  if (desfecho.refusal) {
+    dialogs_->MsgBox(desfecho.refusal->message, vbExclamation, titulo);
+  } else {
+    dialogs_->MsgBox(desfecho.result.Mensagem(), vbInformation, titulo);
+  }
 }
 
 }  // namespace pellora

@@ -15,6 +15,7 @@
 
 namespace pellora {
 
+class ImportRequest;
 class MovImportacao;
 
 // The add-in object the host creates: opened for one company and user, it turns the readings of
@@ -81,8 +82,9 @@ class Solucao {
   void pImportarSemDocumento(const ImportacaoFixa& fixa);
   void pPrcCustoEditar(const std::string& procedimento, const std::string& movimento);
   Conjuntos pEscolher(const std::string& terceiro, const std::string& movimento, int16_t tipo);
-  // Runs the import over the chosen sets and shows its message, whatever its outcome.
-  void pExecutarEMostrar(MovImportacao& importacao, bool bSoUm, Conjuntos& escolha,
+  // Writes the request's header on `importacao`, runs the import and shows its message whatever
+  // its outcome, or why it was refused.
+  void pExecutarEMostrar(ImportRequest& pedido, MovImportacao& importacao,
                          const std::string& titulo);
 
   // ---- Line validation (validacao_linhas.cc, preco_minimo.cc)

@@ -13,6 +13,7 @@
 #include "app/desk/main_window.h"
 #include "app/desk/qt_components.h"
 #include "app/host_components.h"
+#include "platform/qt/application_setup.h"
 #include "platform/qt/qt_text.h"
 #include "solucao/solucao.h"
 
@@ -88,6 +89,7 @@ int RunDesk(int argc, char** argv) {
     return 2;
   }
   QApplication application(argc, argv);
+  qt::PrepareApplication(application);
   try {
     const std::string dir = given.Get("dir").value_or(".");
     const std::string company = ChooseCompany(given, dir);

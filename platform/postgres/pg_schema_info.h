@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/postgres/pg_connection.h"
 #include "platform/tsql/tsql_step.h"
@@ -19,6 +20,7 @@ class PgSchemaInfo : public tsql::SchemaInfo {
 
   std::optional<tsql::ColumnType> ColumnTypeOf(std::string_view table,
                                                std::string_view column) const override;
+  std::vector<std::string> KeyOf(std::string_view table) const override;
   // Forgets what was read, after a batch that changed the schema.
   void Forget() {
     tables_.clear();
@@ -28,12 +30,15 @@ class PgSchemaInfo : public tsql::SchemaInfo {
   uint64_t generation() const { return generation_; }
 
  private:
-  using Columns = std::map<std::string, tsql::ColumnType>;  // by upper-case name
+  struct TableInfo {
+    std::map<std::string, tsql::ColumnType> columns;  // by upper-case name
+    std::vector<std::string> key;                     // the primary key's columns, in key order
+  };
 
-  const Columns& Table(std::string_view table) const;
+  const TableInfo& Table(std::string_view table) const;
 
   PgConnection& connection_;
-  mutable std::map<std::string, Columns> tables_;  // by upper-case name
+  mutable std::map<std::string, TableInfo> tables_;  // by upper-case name
   uint64_t generation_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/sqlite/schema_cache.h"
 
+#include <map>
+
 #include "platform/tsql/tsql_declared_types.h"
 #include "runtime/text.h"
 
@@ -17,12 +19,15 @@ std::optional<TableInfo> ReadTable(const Database& db, const std::string& name) 
   Statement statement(db, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?)");
   sqlite3_bind_text(statement.handle(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
   TableInfo info;
+  std::map<int, std::string> key;  // by place in the key, from 1
   while (statement.Step()) {
     TableColumn column;
     column.name = ColumnText(statement.handle(), 0);
     column.declared_type = ColumnText(statement.handle(), 1);
     column.not_null = sqlite3_column_int(statement.handle(), 2) != 0;
-    column.primary_key = sqlite3_column_int(statement.handle(), 3) != 0;
+    const int key_place = sqlite3_column_int(statement.handle(), 3);
+    column.primary_key = key_place != 0;
+    if (column.primary_key) key[key_place] = column.name;
     if (column.primary_key) {
       int autoincrement = 0;
       sqlite3_table_column_metadata(db.handle(), "main", name.c_str(), column.name.c_str(), nullptr,
@@ -32,6 +37,7 @@ std::optional<TableInfo> ReadTable(const Database& db, const std::string& name) 
     info.columns.push_back(std::move(column));
   }
   if (info.columns.empty()) return std::nullopt;
+  for (auto& [place, name] : key) info.key.push_back(std::move(name));
   return info;
 }
 
@@ -61,6 +67,11 @@ std::optional<ColumnType> SchemaCache::ColumnTypeOf(std::string_view table,
   const ColumnType type = ColumnTypeFromDeclared(found->declared_type);
   if (type.ado_type == adEmpty) return std::nullopt;
   return type;
+}
+
+std::vector<std::string> SchemaCache::KeyOf(std::string_view table) const {
+  const TableInfo* info = Table(table);
+  return info == nullptr ? std::vector<std::string>() : info->key;
 }
 
 FieldSetPtr SchemaCache::ResultColumns(std::string_view sql) const {

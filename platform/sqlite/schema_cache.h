@@ -24,6 +24,7 @@ struct TableColumn {
 
 struct TableInfo {
   std::vector<TableColumn> columns;
+  std::vector<std::string> key;  // the primary key's columns, in key order
   // The column named `name` (case-insensitive), or nullptr.
   const TableColumn* Find(std::string_view name) const;
 };
@@ -48,6 +49,7 @@ class SchemaCache : public SchemaInfo {
 
   std::optional<ColumnType> ColumnTypeOf(std::string_view table,
                                          std::string_view column) const override;
+  std::vector<std::string> KeyOf(std::string_view table) const override;
 
   // The result columns of the query `sql` as described before, or nullptr: a query sent for
   // every line of a document is described once.

@@ -57,7 +57,7 @@ class Rewriter {
       }
     }
     if (!items.empty() && IsWord(items.front(), "SELECT")) {
-      if (statement_) OrderByGroups(out);
+      if (statement_) OrderAsSqlServerReads(out);
       MoveTopToLimit(out);
     }
     return out;
@@ -105,12 +105,16 @@ class Rewriter {
     return FromText(emitter_.Substring(parts[1], parts[2], args), space);
   }
 
-  // SELECT ... GROUP BY g [HAVING h] -> SELECT ... GROUP BY g [HAVING h] ORDER BY g. SQL Server
-  // and SQLite give a grouped query's rows in the order of its groups; a server that hashes the
-  // groups would give a document's lines in any order.
-  static void OrderByGroups(Items& select) {
+  // A SELECT that names no order is given the one SQL Server reads it in, so that the rows come
+  // back alike on every engine however it keeps or hashes them: a grouped query is ordered by its
+  // groups (SELECT ... GROUP BY g [HAVING h] ORDER BY g), a plain one by the primary key of the
+  // table its FROM starts with, qualified by the name the statement gives that table, as a
+  // clustered scan reads it. A union, an aggregate, DISTINCT or a table without a key has no row
+  // order of its own to keep.
+  void OrderAsSqlServerReads(Items& select) const {
     size_t groups = 0;
     size_t end = select.size();
+    size_t from = select.size();
     for (size_t i = 0; i < select.size(); ++i) {
       const Item& item = select[i];
       if (IsWord(item, "ORDER") || IsWord(item, "UNION") || IsWord(item, "EXCEPT") ||
@@ -119,16 +123,60 @@ class Rewriter {
       }
       if (IsWord(item, "GROUP") && i + 1 < select.size() && IsWord(select[i + 1], "BY")) {
         groups = i + 2;
-      } else if (groups > 0 && IsWord(item, "HAVING")) {
+      } else if (IsWord(item, "HAVING")) {
+        if (groups == 0) return;
         end = i;
+      } else if (IsWord(item, "FROM") && from == select.size()) {
+        from = i;
       }
     }
-    if (groups == 0) return;
-    const Items list(select.begin() + static_cast<std::ptrdiff_t>(groups),
-                     select.begin() + static_cast<std::ptrdiff_t>(end));
+    Items order;
+    if (groups > 0) {
+      order.assign(select.begin() + static_cast<std::ptrdiff_t>(groups),
+                   select.begin() + static_cast<std::ptrdiff_t>(end));
+    } else if (from < select.size() && !IsWord(select[1], "DISTINCT") &&
+               !HasAggregate(ItemSpan(select).subspan(1, from - 1))) {
+      order = KeyOfFirstTable();
+    }
+    if (order.empty()) return;
     select.push_back(MakeToken(TokenKind::kWord, "ORDER", true));
     select.push_back(MakeToken(TokenKind::kWord, "BY", true));
-    select.insert(select.end(), list.begin(), list.end());
+    select.insert(select.end(), order.begin(), order.end());
+  }
+
+  // "t.k1, t.k2" for the key of the table the FROM starts with; nothing when it has none.
+  Items KeyOfFirstTable() const {
+    Items order;
+    const std::optional<TableScope::NamedTable>& table = scope_.first_table();
+    if (!table) return order;
+    for (const std::string& column : scope_.schema().KeyOf(table->name)) {
+      if (!order.empty()) order.push_back(MakeToken(TokenKind::kSymbol, ","));
+      Item reference = table->reference;
+      reference.token.space_before = true;
+      order.push_back(std::move(reference));
+      order.push_back(MakeToken(TokenKind::kSymbol, "."));
+      order.push_back(MakeToken(TokenKind::kQuotedName, column));
+    }
+    return order;
+  }
+
+  // An aggregate call among `items`, outside subqueries: COUNT(*), ifnull(SUM(q), 0), ...
+  static bool HasAggregate(ItemSpan items) {
+    static constexpr std::string_view kAggregates[] = {"AVG", "COUNT", "COUNT_BIG", "MAX",
+                                                       "MIN", "STDEV", "SUM",       "VAR"};
+    for (size_t i = 0; i < items.size(); ++i) {
+      const Item& item = items[i];
+      if (item.is_group) {
+        if (!IsGroupStartingWith(item, "SELECT") && HasAggregate(item.children)) return true;
+        continue;
+      }
+      if (i + 1 < items.size() && items[i + 1].is_group) {
+        for (std::string_view aggregate : kAggregates) {
+          if (IsWord(item, aggregate)) return true;
+        }
+      }
+    }
+    return false;
   }
 
   // SELECT [DISTINCT] TOP (n) ... -> SELECT [DISTINCT] ... LIMIT n

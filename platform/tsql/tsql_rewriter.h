@@ -9,8 +9,9 @@ namespace pellora::tsql {
 
 // Rewrites the T-SQL expressions of one statement (subqueries included) into the engine's, as
 // its emitter spells them: ISNULL, SUBSTRING, CONVERT to text, LIKE, `+` between texts -> ||,
-// and TOP n of a SELECT -> LIMIT n. A grouped SELECT without ORDER BY is ordered by its groups.
-// Everything else is kept as written.
+// and TOP n of a SELECT -> LIMIT n. A SELECT without ORDER BY is given the order SQL Server
+// reads it in: a grouped one its groups', a plain one its first table's key order. Everything
+// else is kept as written.
 Items RewriteStatement(ItemSpan statement, const TableScope& scope, const Emitter& emitter);
 
 }  // namespace pellora::tsql

@@ -15,11 +15,16 @@ bool EndsTableList(const Item& item) {
 TableScope::TableScope(const SchemaInfo& schema, ItemSpan statement, const TableScope* outer)
     : schema_(schema), outer_(outer) {
   bool in_table_list = false;
+  bool from_seen = false;
   for (size_t i = 0; i < statement.size(); ++i) {
     const Item& item = statement[i];
     if (IsWord(item, "FROM") || IsWord(item, "JOIN") || (i == 0 && IsWord(item, "UPDATE"))) {
       in_table_list = true;
-      ReadTableReference(statement, i + 1);
+      const Item* reference = ReadTableReference(statement, i + 1);
+      if (IsWord(item, "FROM") && !from_seen && reference != nullptr) {
+        first_table_ = NamedTable{tables_.back().name, *reference};
+      }
+      from_seen = from_seen || IsWord(item, "FROM");
     } else if (in_table_list && IsSymbol(item, ",")) {
       ReadTableReference(statement, i + 1);
     } else if (EndsTableList(item)) {
@@ -28,16 +33,19 @@ TableScope::TableScope(const SchemaInfo& schema, ItemSpan statement, const Table
   }
 }
 
-void TableScope::ReadTableReference(ItemSpan statement, size_t pos) {
+const Item* TableScope::ReadTableReference(ItemSpan statement, size_t pos) {
   std::vector<std::string> parts = ReadDottedName(statement, pos);
-  if (parts.empty()) return;
+  if (parts.empty()) return nullptr;
+  const Item* reference = &statement[pos - 1];
   Table table{parts.back(), parts.back()};
   if (pos < statement.size() && IsWord(statement[pos], "AS")) ++pos;
   if (pos < statement.size() && IsName(statement[pos]) && !IsReservedWord(statement[pos]) &&
       !EndsTableList(statement[pos])) {
     table.alias = statement[pos].token.text;
+    reference = &statement[pos];
   }
   tables_.push_back(std::move(table));
+  return reference;
 }
 
 std::optional<ColumnType> TableScope::TypeOfColumn(

@@ -22,17 +22,28 @@ class TableScope {
   // table in scope knows it.
   std::optional<ColumnType> TypeOfColumn(const std::vector<std::string>& dotted_name) const;
 
+  // The table a statement's FROM clause starts with, and the item that names it in the
+  // statement: its alias, or the last part of its name.
+  struct NamedTable {
+    std::string name;
+    Item reference;
+  };
+  // nullopt when the statement has no FROM or its FROM starts with a derived table.
+  const std::optional<NamedTable>& first_table() const { return first_table_; }
+
  private:
   struct Table {
     std::string name;
     std::string alias;  // the name itself when no alias is given
   };
 
-  void ReadTableReference(ItemSpan statement, size_t pos);
+  // Reads the table named at `pos`; answers the item that names it, nullptr for none.
+  const Item* ReadTableReference(ItemSpan statement, size_t pos);
 
   const SchemaInfo& schema_;
   const TableScope* outer_;
   std::vector<Table> tables_;
+  std::optional<NamedTable> first_table_;
 };
 
 }  // namespace pellora::tsql

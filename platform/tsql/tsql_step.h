@@ -25,6 +25,8 @@ class SchemaInfo {
   // The declared type of table.column as SQL Server would report it; nullopt when unknown.
   virtual std::optional<ColumnType> ColumnTypeOf(std::string_view table,
                                                  std::string_view column) const = 0;
+  // The columns of the table's primary key, in key order; empty when it has none or is unknown.
+  virtual std::vector<std::string> KeyOf(std::string_view table) const = 0;
 };
 
 // One step of a translated T-SQL batch, run in order by the engine's backend.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,62 @@ TEST_F(PelloraCommandTest, TheHostOperationsRunWithScriptedAnswers) {
             "[Artigos Inativos] Não é permitido movimentar artigos inativos.\nvCancel=True\n");
   EXPECT_EQ(OnCompany("validate purchases --field ARTIGO --value ARR001 --doc-type VFA").out,
             "vCancel=False\n");
+}
+
+// A sale serves half of one line of a customer order and the whole of another: the report tells
+// each line's ordered, delivered and pending quantities. The order stays open, and with it the
+// line delivered whole, with nothing pending.
+TEST_F(PelloraCommandTest, TheOrdersReportTellsOrderedDeliveredAndPending) {
+  // Order lines of articles without lots or serial numbers: NNUMDOC, ANO, TERCEIRO, NUMLINHA,
+  // ARTIGO, UNIDADE, ARMAZEM, QUANT.
+  std::vector<std::vector<std::string>> lines;
+  for (const std::string& row : demo_.Rows(
+           "SELECT C.NNUMDOC, C.ANO, C.TERCEIRO, L.NUMLINHA, L.ARTIGO, L.UNIDADE, L.ARMAZEM, "
+           "L.QUANT FROM DOCGCLIN AS L INNER JOIN DOCGCCAB AS C ON C.TPDOC = L.TPDOCUM AND "
+           "C.SERIE = L.SERIE AND C.ANO = L.ANO AND C.NNUMDOC = L.NNUMDOC INNER JOIN ARTIGOS AS A "
+           "ON A.CODIGO = L.ARTIGO WHERE L.TPDOCUM = 'ECL' AND L.QUANT >= 2 AND A.CTLOTES = 0 "
+           "AND A.CTNSERIE = 0 ORDER BY C.NNUMDOC, L.NUMLINHA")) {
+    std::vector<std::string> line;
+    std::istringstream cells(row);
+    for (std::string cell; std::getline(cells, cell, '|');) line.push_back(cell);
+    if (lines.size() == 1 && lines[0][0] != line[0]) lines.clear();  // an order of one line
+    if (lines.size() < 2) lines.push_back(line);
+  }
+  ASSERT_EQ(lines.size(), 2u);
+  const std::string order = lines[0][0], year = lines[0][1], customer = lines[0][2];
+  // The terminal reads half of the first line and the whole of the second.
+  const int sold[] = {std::stoi(lines[0][7]) / 2, std::stoi(lines[1][7])};
+  for (int i = 0; i < 2; ++i) {
+    const std::vector<std::string>& line = lines[i];
+    demo_.Exec(
+        "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, TpDoc, "
+        "Serie, Numero, Ano, TipoMov, Tpterc, Terceiro, Artigo, Unidade, Armazem, Quantidade, "
+        "Estado, Ordenaca) VALUES ('PDA09', '20261204100000', '20261204093000', " +
+        line[3] + ", 'ECL', '1', " + order + ", " + year + ", 'S', 2, '" + customer + "', '" +
+        line[4] + "', '" + line[5] + "', '" + line[6] + "', " + std::to_string(sold[i]) + ", 0, " +
+        line[3] + ")");
+  }
+  const Outcome sale = OnCompany(
+      "import --kind venda --set 'PDA09|20261204100000' --doc-type FA --series 1 --third-party " +
+      customer + " --date 2026-12-05");
+  ASSERT_EQ(sale.status, 0) << sale.out;
+
+  const Outcome report = OnCompany("op 2001");
+  const std::string shown = "Relatório: ";  // the page's file follows, then a line feed
+  ASSERT_EQ(report.out.rfind(shown, 0), 0u) << report.out;
+  const std::string page = testing::TempFolder::Read(
+      report.out.substr(shown.size(), report.out.size() - shown.size() - 1));
+  for (int i = 0; i < 2; ++i) {
+    const size_t article = page.find("<td>" + lines[i][4] + "</td>",
+                                     page.find("<td>ECL-1-" + order + "-" + year + "</td>"));
+    ASSERT_NE(article, std::string::npos) << page;
+    const std::string row = page.substr(article, page.find("</tr>", article) - article);
+    const int ordered = std::stoi(lines[i][7]);
+    EXPECT_TRUE(row.ends_with("<td>" + lines[i][6] + "</td><td>" + std::to_string(ordered) +
+                              "</td><td>" + std::to_string(sold[i]) + "</td><td>" +
+                              std::to_string(ordered - sold[i]) + "</td>"))
+        << row;
+  }
 }
 
 TEST_F(PelloraCommandTest, CommandsThatCannotRunSayWhyAndExitWithTwo) {

@@ -87,7 +87,8 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
   Reading("T2", "S2", 1, "A1", 3, ", DataValidade", ", '20260101'");
   Reading("T1", "S1", 2, "A'Q", 1, "", "", "NULL");
   Reading("T2", "S2", 2, "A'Q", 4, "", "", "NULL");
-  // A sale of 6 A1 after the reading, a purchase of 1 before it, a cancelled one.
+  // A sale of 6 A1 and of 2 packs of 6 A'Q after the reading, a purchase of 1 before it, a
+  // cancelled one.
   Exec(
       "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, AREAG, TPOPER, TPFSTC, NVIAS, "
       "HOURNEW, DateUpd, HourUpd) VALUES "
@@ -98,13 +99,15 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
       "('FAC', 'A', 2024, 2, '2024-01-05 00:00:00', 4, 2, 2, -1, '09:00:00', "
       "'2024-01-05 00:00:00', '09:00:00');"
       "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, ARMAZEM, "
-      "QUANT) VALUES ('FAC', 'A', 2024, 1, 1, 1, 'A1', 'W1', 6), "
-      "('VFA', 'A', 2024, 1, 1, 1, 'A1', 'W1', 1), ('FAC', 'A', 2024, 2, 1, 1, 'A1', 'W1', 50);");
+      "QUANT, FACTOR) VALUES ('FAC', 'A', 2024, 1, 1, 1, 'A1', 'W1', 6, 0), "
+      "('FAC', 'A', 2024, 1, 2, 2, 'A''Q', 'W1', 2, 6), ('VFA', 'A', 2024, 1, 1, 1, 'A1', 'W1', 1, "
+      "1), ('FAC', 'A', 2024, 2, 1, 1, 'A1', 'W1', 50, 1);");
   SetClock([] { return Date{45500.5}; });  // 2024-07-27 12:00:00
   RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
   SetClock({});
-  // The loader, then one movement query per new key: from the first reading until now.
-  ASSERT_EQ(recorder().calls.size(), 4u);
+  // The loader, then one movement query per article and warehouse, from its first reading until
+  // now, in base units: the rows that follow get none.
+  ASSERT_EQ(recorder().calls.size(), 3u);
   const std::string& movements = recorder().calls[1].sql;
   EXPECT_NE(movements.find("(DOCGCLIN.ARTIGO ='A1') AND "), std::string::npos);
   EXPECT_NE(movements.find(">='2024010210:30:15') AND "), std::string::npos);
@@ -120,9 +123,10 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
   EXPECT_EQ((*rs)["DataValidade"].Value(), Variant("20250101"));
   rs->MoveNext();
   EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(1)));
-  EXPECT_EQ((*rs)["EntMaisSaidas"].Value(), Variant(Currency{0}));
+  EXPECT_EQ((*rs)["EntMaisSaidas"].Value(), Variant(Currency::FromDouble(-12)));
   rs->MoveNext();
   EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(4)));
+  EXPECT_EQ((*rs)["EntMaisSaidas"].Value(), Variant(Currency{0}));
 }
 
 TEST_F(CompanyReadings, AdjustmentLoaderOfASetWithNothingPendingIsEmpty) {
@@ -145,13 +149,15 @@ TEST_F(CompanyReadings, PriceReachesEveryReadingOfTheArticleInTheChosenSets) {
             "0.75");
 }
 
-TEST_F(CompanyReadings, StateOfOneReadingOrOfEverySetAndCrossPair) {
+// The list form marks the pending readings only: those already imported keep their state.
+TEST_F(CompanyReadings, StateOfOneReadingOrOfEveryPendingReadingOfTheSetsAndCrossPairs) {
   TwoSetsAndACrossPair();
   HlpDb_LeiturasEstadoSet(true, ChosenSets(terminals, syncs), 2, 1);
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"), "1");
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
   HlpDb_LeiturasEstadoSet(false, ChosenSets(terminals, syncs), 0, 5);
-  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "5");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "3");
+  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId = 'T3'"), "0");
 }
 

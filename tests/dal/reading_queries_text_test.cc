@@ -204,32 +204,20 @@ TEST_F(ReadingQueriesText, PriceIsWrittenWithAPointAndQuotesAreDoubled) {
                                           "('S1','S2') AND Artigo='A''1' "})}}));
 }
 
-// One choice of sets is marked reading by reading: each call sends its statement, built for
-// that state and, for one set, that line.
-TEST_F(ReadingQueriesText, StateOfOneReadingOrOfEveryChosenSet) {
+// One reading of the set of element 1, or every pending reading of the chosen sets at once.
+TEST_F(ReadingQueriesText, StateOfOneReadingOrOfEveryPendingReadingOfTheChosenSets) {
   const ChosenSets sets(terminals, syncs);
   HlpDb_LeiturasEstadoSet(true, sets, 7, 1);
-  HlpDb_LeiturasEstadoSet(true, sets, 8, 1);
   HlpDb_LeiturasEstadoSet(false, sets, 7, 5);
-  HlpDb_LeiturasEstadoSet(false, sets, 8, 5);
-  HlpDb_LeiturasEstadoSet(false, sets, 8, 1);
-  const auto every = [](const char* state) {
-    return Call{"ExecuteCommand",
-                Lines({"UPDATE   oru_ARM_Picking_Movimentos  ",
-                       std::string("SET      [Estado] = ") + state + "  ",
-                       "WHERE    TerminalId in('T1','T2') AND DataSync in ('S1','S2') "})};
-  };
   EXPECT_EQ(
       db->calls,
       (std::vector<Call>{{"ExecuteCommand",
                           Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 1  ",
                                  "WHERE    TerminalId='T1' AND DataSync='S1' AND NumeroLinha=7 "})},
                          {"ExecuteCommand",
-                          Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 1  ",
-                                 "WHERE    TerminalId='T1' AND DataSync='S1' AND NumeroLinha=8 "})},
-                         every("5"),
-                         every("5"),
-                         every("1")}));
+                          Lines({"UPDATE   oru_ARM_Picking_Movimentos  ", "SET      [Estado] = 5  ",
+                                 "WHERE    TerminalId in('T1','T2') AND DataSync in "
+                                 "('S1','S2') AND Estado = 0 "})}}));
 }
 
 TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
@@ -241,8 +229,10 @@ TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
       db->Sql(),
       (std::vector<std::string>{
           Lines({" SELECT ", "         SUM(CASE ",
-                 "                 WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ",
-                 "                 ELSE                         DOCGCLIN.QUANT ",
+                 "                 WHEN DOCGCCAB.TPFSTC=2 THEN "
+                 "-DOCGCLIN.QUANT*ISNULL(NULLIF(DOCGCLIN.FACTOR,0),1) ",
+                 "                 ELSE                         "
+                 "DOCGCLIN.QUANT*ISNULL(NULLIF(DOCGCLIN.FACTOR,0),1) ",
                  "              END)        AS ENTRADASSAIDAS ", " FROM    DOCGCCAB ",
                  "              INNER JOIN DOCGCLIN ",
                  "                 ON DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC AND DOCGCCAB.TPDOC = "

@@ -55,17 +55,21 @@ TEST_F(AdjustmentLinesTest, BreakageWritesOffTheFirstSerialsInStock) {
   EXPECT_EQ(Texto(documento(0).serials[1]->Object("campos"), "Noserie"), "N2");
 }
 
-TEST_F(AdjustmentLinesTest, RepeatedArticleAddsALineOnlyWithoutSerialOrLot) {
+// However its readings follow one another, with or without lot, an article's stock in a
+// warehouse is written off once, with the lot of its first reading.
+TEST_F(AdjustmentLinesTest, BreakageWritesOffEachArticleAndWarehouseOnce) {
   bench.Readings({Leitura{.stock_arm = 2}, Leitura{.stock_arm = 2},
-                  Leitura{.stock_arm = 2, .nosso_lote = "L1"},
-                  Leitura{.artigo = "A2", .stock_arm = 1, .nosso_lote = "L2"}});
+                  Leitura{.artigo = "A2", .stock_arm = 1, .nosso_lote = "L2"},
+                  Leitura{.stock_arm = 2, .nosso_lote = "L1"}, Leitura{.stock_arm = 2}});
   ASSERT_EQ(Run().Tipo(), Sucesso);
-  ASSERT_EQ(documento(0).lines.size(), 3u);
+  ASSERT_EQ(documento(0).lines.size(), 2u);
+  EXPECT_EQ(Texto(linha(0, 1), "Artigo"), "A1");
+  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
   ASSERT_EQ(documento(0).lots.size(), 1u);
   const LateBoundObject& lote = *documento(0).lots[0];
   EXPECT_EQ(Texto(lote.Object("campos"), "CodigoLote"), "L2");
   EXPECT_EQ(Texto(lote.Object("campos"), "VossoLote"), "VL");
-  EXPECT_EQ(Numero(lote, "NumeroLinhaDocComercial"), 3);
+  EXPECT_EQ(Numero(lote, "NumeroLinhaDocComercial"), 2);
 }
 
 TEST_F(AdjustmentLinesTest, SurplusOfSerialsOrLotsIsRefusedWithTheLastMessage) {
@@ -116,12 +120,13 @@ TEST_F(AdjustmentLinesTest, FinalPriceIsTheReadingsThenTheComputedThenTheLastPur
 }
 
 // A serial reading joins the line before when its NumeroLinha is the Ordenaca of the reading
-// before.
+// before. Each serial reading is one unit: the movements since the count, which name no serial
+// number, are not added to it.
 TEST_F(AdjustmentLinesTest, FinalSerialReadingsJoinTheLineOfThePreviousOrder) {
   ReadingsWith(bench,
                {Leitura{.numero_serie = "S1"}, Leitura{.numero_serie = "S2"},
                 Leitura{.numero_linha = 3, .numero_serie = "S3"}},
-               {{1, "EntMaisSaidas", 0.0}, {2, "EntMaisSaidas", 0.0}, {3, "EntMaisSaidas", 0.0}});
+               {{1, "EntMaisSaidas", 4.0}, {2, "EntMaisSaidas", 0.0}, {3, "EntMaisSaidas", 0.0}});
   ASSERT_EQ(Run().Tipo(), Sucesso);
   ASSERT_EQ(documento(0).lines.size(), 2u);
   EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);

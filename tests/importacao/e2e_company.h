@@ -85,14 +85,15 @@ class ImportCompanyTest : public ::testing::Test {
 
   // A pending reading of set T1 / 20261205093000 (`columns` and `values` start with ", ").
   void Reading(int line, const std::string& kind, const std::string& article, double quantity,
-               const std::string& columns = "", const std::string& values = "") {
+               const std::string& columns = "", const std::string& values = "",
+               const std::string& unit = "UN") {
     Exec(
         "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, "
         "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, "
         "Ordenaca" +
         columns + ") VALUES ('T1', '20261205093000', '20261205091500', " + std::to_string(line) +
-        ", '" + kind + "', '" + article + "', 'UN', 'A1', '', '', " + std::to_string(quantity) +
-        ", " + std::to_string(line) + values + ")");
+        ", '" + kind + "', '" + article + "', '" + unit + "', 'A1', '', '', " +
+        std::to_string(quantity) + ", " + std::to_string(line) + values + ")");
   }
   std::vector<std::string> States() {
     return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY NumeroLinha");

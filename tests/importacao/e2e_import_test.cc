@@ -146,7 +146,8 @@ TEST_F(E2eImport, CancellingMarksTheReadingsFive) {
 }
 
 // Lot entries carry the line's quantity in the base unit: a box of 12 and a pallet of 720 move
-// as many units of lot stock as of article stock, whatever the document.
+// as many units of lot stock as of article stock, whatever the document; an adjustment's lines
+// are in the base unit themselves.
 TEST_F(E2eImport, LotsInPackingAndTransportUnitsMoveTheStockOfTheirLines) {
   Exec(
       "UPDATE ARTIGOS SET UNEMB='CX', FACTEMB=12, UNTRANS='PAL', FACTTRA=720 "
@@ -171,12 +172,36 @@ TEST_F(E2eImport, LotsInPackingAndTransportUnitsMoveTheStockOfTheirLines) {
   EXPECT_EQ(Rows("SELECT TPDOCUM, QUANT, UNIDADE, FACTOR FROM DOCGCLIN WHERE TPDOCUM<>'ECL' "
                  "ORDER BY CASE TPDOCUM WHEN 'VFA' THEN 1 WHEN 'INV' THEN 2 WHEN 'QUE' THEN 3 "
                  "ELSE 4 END"),
-            (Texts{"VFA|2|CX|12", "INV|1|PAL|720", "QUE|754|CX|1", "SOB|3|CX|12"}));
+            (Texts{"VFA|2|CX|12", "INV|1|PAL|720", "QUE|754|UN|1", "SOB|36|UN|1"}));
   EXPECT_EQ(Rows("SELECT TPDOC, LOTE, QUANT FROM LOTESMOV ORDER BY ID"),
             (Texts{"VFA|LA|24", "INV|LB|720", "QUE|LA|-754", "SOB|LA|36"}));
   // 10 units were in stock before any lot was recorded.
   EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "36");
   EXPECT_EQ(Value("SELECT SUM(QUANT) FROM LOTESMOV WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "26");
+}
+
+// An adjustment counts in the article's base unit. Five boxes of 12 counted, with two boxes and
+// 24 units entered since, leave 108 units; a later reading of the article in the same warehouse
+// adds its own count and nothing more; the breakage writes the warehouse's stock off once, in
+// units at the unit's price.
+TEST_F(E2eImport, AdjustmentCountsInTheArticlesBaseUnit) {
+  Exec("UPDATE ARTIGOS SET UNEMB='CX', FACTEMB=12, VLREXIST=312 WHERE CODIGO='P1';");
+  Reading(1, "I", "P1", 2, ", PrecoUnitario", ", 2.5", "CX");
+  Reading(2, "I", "P1", 24, ", PrecoUnitario", ", 2.5");
+  MovImportacao inventory = Import(TI_InventarioInicial, "", "");
+  ASSERT_EQ(Run(inventory, false).Tipo(), Sucesso);
+  // Counted at 09:15, before the inventory was entered.
+  Reading(3, "A", "P1", 5, ", PrecoUnitario", ", 3", "CX");  // a price per unit
+  Reading(4, "A", "L1", 10, ", NossoLote", ", 'LA'");
+  Reading(5, "A", "P1", 24);
+  MovImportacao adjustment = Import(TI_AcertoInventario, "", "");
+  const Result result = Run(adjustment, false);
+  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
+  EXPECT_EQ(Rows("SELECT TPDOCUM, ARTIGO, QUANT, UNIDADE, FACTOR, PRUNIT FROM DOCGCLIN "
+                 "WHERE TPDOCUM IN ('QUE', 'SOB') ORDER BY TPDOCUM, NUMLINHA"),
+            (Texts{"QUE|P1|68|UN|1|4", "QUE|L1|10|UN|1|3", "SOB|P1|108|UN|1|3", "SOB|L1|10|UN|1|3",
+                   "SOB|P1|24|UN|1|4"}));
+  EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='P1' AND ARMAZEM='A1'"), "132");
 }
 
 // A surplus that cannot be made undoes the breakage document made before it: the company is as

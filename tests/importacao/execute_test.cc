@@ -90,6 +90,23 @@ TEST(ExecuteMarking, SuccessfulSaleMarksEveryReadingInOneTransaction) {
                                       "CommitTransaction"}));
 }
 
+// A document of several sets marks every reading it loaded, those of each set, in one statement.
+TEST(ExecuteMarking, SaleOfSeveralSetsMarksThePendingReadingsOfEveryChosenSet) {
+  ImportBench bench;
+  bench.terminais = {"", "T1", "T2"};
+  bench.conjuntos = {"", "S1", "S2"};
+  bench.Readings({Leitura{}, Leitura{.numero_linha = 2, .artigo = "A2"}});
+  MovImportacao import;
+  import.SetCabTipoImportacao(TI_Venda);
+  import.SetCabTipoDocumento("FAC");
+  ASSERT_EQ(bench.Run(import).Tipo(), Sucesso);
+  EXPECT_EQ(bench.Marks(),
+            std::vector<std::string>{
+                "ExecuteCommand: UPDATE   oru_ARM_Picking_Movimentos  \r\nSET      [Estado] = 1  "
+                "\r\nWHERE    TerminalId in('T1','T2') AND DataSync in ('S1','S2') AND Estado = 0 "
+                "\r\n"});
+}
+
 TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
   ImportBench bench;
   bench.Readings({Leitura{}});

@@ -11,8 +11,8 @@
 namespace pellora::console {
 namespace {
 
-// The company's open orders: ECL 1 has a pending line and a satisfied one, EFO 1 a pending
-// line; the delivered order ECL 2 and the invoice FA 1 are not listed.
+// The company's open orders: ECL 1 has a line partly delivered and one delivered, EFO 1 a line
+// not delivered yet; the delivered order ECL 2 and the invoice FA 1 are not listed.
 constexpr char kOrders[] = R"sql(
 INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE) VALUES
   ('ECL', 'Encomenda de Cliente', 3, 2, 2), ('EFO', 'Encomenda a Fornecedor', 3, 1, 1),
@@ -26,12 +26,12 @@ INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, TPTERC, TERCEIRO, AREAG,
   ('EFO', '1', 2026, 1, '2026-03-01 00:00:00', 1, 'F0001', 3, 1, 0),
   ('FA', '1', 2026, 1, '2026-03-04 00:00:00', 2, 'C0001', 4, 2, 0);
 INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, DESCR, ARMAZEM,
-                      QUANT, QTDORIG) VALUES
-  ('ECL', '1', 2026, 1, 1, 1, 'PAR-001', 'Parafuso "M8"', 'A01', 10, 4),
-  ('ECL', '1', 2026, 1, 2, 2, 'POR-002', 'Porca', 'A01', 5, 5),
+                      QTDINTRO, QUANT) VALUES
+  ('ECL', '1', 2026, 1, 1, 1, 'PAR-001', 'Parafuso "M8"', 'A01', 10, 6),
+  ('ECL', '1', 2026, 1, 2, 2, 'POR-002', 'Porca', 'A01', 5, 0),
   ('ECL', '1', 2026, 2, 1, 1, 'ANI-003', 'Anilha', 'A01', 8, 0),
-  ('EFO', '1', 2026, 1, 1, 1, 'BUC-004', 'Bucha', 'A01', 20, 0),
-  ('FA', '1', 2026, 1, 1, 1, 'CAV-005', 'Cavilha', 'A01', 3, 0);
+  ('EFO', '1', 2026, 1, 1, 1, 'BUC-004', 'Bucha', 'A01', 20, 20),
+  ('FA', '1', 2026, 1, 1, 1, 'CAV-005', 'Cavilha', 'A01', 3, 3);
 )sql";
 
 class HtmlOrdersReportTest : public sqlite::SqliteCompanyTest {
@@ -59,10 +59,10 @@ class HtmlOrdersReportTest : public sqlite::SqliteCompanyTest {
   std::ostringstream out_;
 };
 
-TEST_F(HtmlOrdersReportTest, ListsPendingOrderLinesAsAnEscapedHtmlTable) {
+TEST_F(HtmlOrdersReportTest, ListsOpenOrderLinesAsAnEscapedHtmlTable) {
   HtmlOrdersReport report = Report(PELLORA_SOURCE_DIR "/reports\\oru_BC_Encomendas.rpt");
   report.Generate(0);
-  EXPECT_EQ(report.Show(), 2);
+  EXPECT_EQ(report.Show(), 3);
   const std::string page_file = (folder_ / "relatorios" / "oru_BC_Encomendas.html").string();
   EXPECT_EQ(out_.str(), "Relatório: " + page_file + "\n");
 
@@ -70,14 +70,18 @@ TEST_F(HtmlOrdersReportTest, ListsPendingOrderLinesAsAnEscapedHtmlTable) {
   EXPECT_NE(page.find("<h1>Encomendas em Aberto de Clientes e Fornecedores</h1>"),
             std::string::npos);
   EXPECT_NE(page.find("<th>Tipo</th><th>Encomenda</th><th>Data</th>"), std::string::npos);
-  EXPECT_NE(page.find("<tr><td>Cliente</td><td>ECL-1-1-2026</td><td>2026-03-02</td>"
+  EXPECT_NE(page.find("<tr><td>Cliente</td><td>ECL-1-1-2026</td><td>02-03-2026</td>"
                       "<td>C0001</td><td>Sousa &amp; Filhos &lt;Lda&gt;</td><td>PAR-001</td>"
                       "<td>Parafuso &quot;M8&quot;</td><td>A01</td><td>10</td><td>4</td>"
                       "<td>6</td></tr>"),
             std::string::npos)
       << page;
+  EXPECT_NE(page.find("<td>POR-002</td><td>Porca</td><td>A01</td><td>5</td><td>5</td>"
+                      "<td>0</td></tr>"),
+            std::string::npos)
+      << page;
   EXPECT_NE(page.find("<td>Fornecedor</td><td>EFO-1-1-2026</td>"), std::string::npos) << page;
-  for (const char* absent : {"POR-002", "ANI-003", "CAV-005"}) {
+  for (const char* absent : {"ANI-003", "CAV-005"}) {
     EXPECT_EQ(page.find(absent), std::string::npos) << absent;
   }
 }

@@ -71,16 +71,16 @@ class SqliteStockDocumentsTest : public SqliteCompanyTest {
         "HOURNEW nvarchar(8), DateUpd datetime, HourUpd nvarchar(8), [CONVERT] smallint);"
         "CREATE TABLE DOCGCLIN (TPDOCUM nvarchar(3) COLLATE NOCASE, SERIE nvarchar(10) COLLATE "
         "NOCASE, NNUMDOC int, Ano smallint, NUMLINHA int, ARTIGO nvarchar(15) COLLATE NOCASE, "
-        "ARMAZEM nvarchar(6) COLLATE NOCASE, QUANT float);"
+        "ARMAZEM nvarchar(6) COLLATE NOCASE, QUANT float, FACTOR float);"
         "INSERT INTO DOCGCCAB VALUES "
         "('ENT', 'A', 1, 2024, 0, 4, 1, '10:00:00', '2024-03-09 00:00:00', '10:00:00', 0),"
         "('SAI', 'A', 2, 2024, 0, 4, 2, '12:00:00', '2024-03-09 00:00:00', '12:00:00', 0),"
         "('SAI', 'A', 3, 2024, 0, 4, 2, '08:00:00', '2024-03-10 00:00:00', '08:00:00', 0),"
         "('ECL', 'A', 7, 2024, 0, 1, 0, '08:00:00', '2024-03-01 00:00:00', '08:00:00', 0);"
         "INSERT INTO DOCGCLIN VALUES "
-        "('ENT', 'A', 1, 2024, 1, 'A1', 'M1', 5), ('SAI', 'A', 2, 2024, 1, 'A1', 'M1', 2),"
-        "('SAI', 'A', 3, 2024, 1, 'A1', 'M1', 7), ('ECL', 'A', 7, 2024, 1, 'A1', 'M1', 0),"
-        "('ECL', 'A', 7, 2024, 2, 'A2', 'M1', 4);");
+        "('ENT', 'A', 1, 2024, 1, 'A1', 'M1', 5, 2), ('SAI', 'A', 2, 2024, 1, 'A1', 'M1', 2, 0),"
+        "('SAI', 'A', 3, 2024, 1, 'A1', 'M1', 7, NULL), ('ECL', 'A', 7, 2024, 1, 'A1', 'M1', 0, 1),"
+        "('ECL', 'A', 7, 2024, 2, 'A2', 'M1', 4, 1);");
   }
 
   // The add-in's own movements query, sent through this data access.
@@ -119,12 +119,13 @@ class SqliteStockDocumentsTest : public SqliteCompanyTest {
   }
 };
 
+// In the article's base unit: an entry of 5 packs of 2, exits whose factor 0 or NULL counts as 1.
 TEST_F(SqliteStockDocumentsTest, MovementsSumWithTheStockSignInsideTheWindow) {
   RecordsetPtr window = Movements("2024030909:00:00", "2024030912:00:00");
   ASSERT_EQ(window->RecordCount(), 1);
   EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Type(), adDouble);
-  EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Value(), Variant(3.0));
-  EXPECT_EQ(Movements("2024030909:00:00", "2024031008:00:00")->Fields(0).Value(), Variant(-4.0));
+  EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Value(), Variant(8.0));
+  EXPECT_EQ(Movements("2024030909:00:00", "2024031008:00:00")->Fields(0).Value(), Variant(1.0));
 
   RecordsetPtr empty = Movements("2025010100:00:00", "2025123123:59:59");
   ASSERT_EQ(empty->RecordCount(), 1);

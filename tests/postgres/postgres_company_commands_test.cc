@@ -64,9 +64,14 @@ std::string PlainRow(const std::string& row) {
   return testing::PlainRow(row, PlainCell);
 }
 
-// The columns that number a document's lines. An adjustment's lines follow the order in which
-// its readings come back, which the add-in's query leaves to the engine; a count's line order is
-// compared on its own.
+// Each row as PlainRow gives it.
+Texts PlainRows(Texts rows) {
+  std::transform(rows.begin(), rows.end(), rows.begin(), PlainRow);
+  return rows;
+}
+
+// The columns that number rows and a document's lines: the order of a document's lines is
+// compared on its own, for a count and for an adjustment.
 const std::set<std::string> kLineOrderColumns = {"id", "idlindoc", "numlinha", "ordenaca"};
 
 // Every row of every table of the company but the moments work was done, table by table, the
@@ -211,14 +216,39 @@ TEST_F(CompanyOnTheServer, ACountsLinesComeInTheSameOrderAsOnAFile) {
   const std::string lines =
       "SELECT NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, UNIDADE, QUANT FROM DOCGCLIN "
       "WHERE TPDOCUM = 'INV' ORDER BY NNUMDOC, NUMLINHA";
-  auto plain = [](Texts rows) {
-    std::transform(rows.begin(), rows.end(), rows.begin(), PlainRow);
-    return rows;
-  };
-  const Texts lines_on_server = plain(testing::PgRows(kCompany, lines));
+  const Texts lines_on_server = PlainRows(testing::PgRows(kCompany, lines));
   EXPECT_GT(lines_on_server.size(), 100u);
-  EXPECT_EQ(lines_on_server,
-            plain(testing::RowsOnFile(folder_.File("ficheiros") + "/" + kCompany + ".db", lines)));
+  EXPECT_EQ(lines_on_server, PlainRows(testing::RowsOnFile(
+                                 folder_.File("ficheiros") + "/" + kCompany + ".db", lines)));
+}
+
+// An adjustment of several sets merges its readings per article key in the order they are read,
+// the first reading of a key giving the price and the moment movements are counted from: the key
+// order of the readings on both engines, wherever the server happens to keep their rows.
+TEST_F(CompanyOnTheServer, AnAdjustmentOfEverySetMakesTheSameDocumentsAsOnAFile) {
+  ASSERT_EQ(OnServer("demo --readings 2000 --kind A --server " + Server()).status, 0);
+  ASSERT_EQ(OnFile("demo --readings 2000 --kind A").status, 0);
+  // An update that changes no value moves the rows it touches to the end of the server's table.
+  ASSERT_EQ(OnServer("sql --exec \"UPDATE oru_ARM_Picking_Movimentos SET Localizacao=Localizacao "
+                     "WHERE TipoMov='A' AND Id % 7 = 0\"")
+                .status,
+            0);
+  std::string import = "import --kind acerto";
+  for (const std::string& set : PendingOnServer("A")) import += " --set '" + set + "'";
+  const Outcome on_server = OnServer(import);
+  ASSERT_EQ(on_server.status, 0) << on_server.out;
+  ASSERT_EQ(OnFile(import).out, on_server.out);
+
+  const std::string file = folder_.File("ficheiros") + "/" + kCompany + ".db";
+  for (const char* rows :
+       {"SELECT TPDOCUM, NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, UNIDADE, FACTOR, QUANT, PRUNIT "
+        "FROM DOCGCLIN ORDER BY TPDOCUM, NNUMDOC, NUMLINHA",
+        "SELECT TPDOC, NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, NUMSER FROM NSERMOV "
+        "ORDER BY TPDOC, NNUMDOC, NUMLINHA, NUMSER"}) {
+    const Texts on_server_rows = PlainRows(testing::PgRows(kCompany, rows));
+    EXPECT_GT(on_server_rows.size(), 10u) << rows;
+    EXPECT_EQ(on_server_rows, PlainRows(testing::RowsOnFile(file, rows))) << rows;
+  }
 }
 
 // Each takes the company's write lock before it reads the readings, so the second reads the

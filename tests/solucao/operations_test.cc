@@ -57,15 +57,24 @@ TEST_F(SolucaoOperations, ImportsAnInventoryEndToEnd) {
   EXPECT_EQ(States(), Texts{"1"});
 }
 
-TEST_F(SolucaoOperations, ShowsAFailedImportAsInformation) {
+// A failed import is an outcome like any other; refused readings are not tried at all. Neither
+// message waits inside the company's transaction.
+TEST_F(SolucaoOperations, ShowsAFailedImportAsInformationAndRefusedReadingsAsExclamation) {
   Reading(1, "I", "P1", 7, 0);
   factory_.selection = {kSet, {kSet}};
   Operacao(2005);
-  ASSERT_EQ(Messages().size(), 1u);
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Unidade = 'CX'");
+  Operacao(2005);
+  ASSERT_EQ(Messages().size(), 2u);
   EXPECT_TRUE(Messages()[0].starts_with(
       "[Importação de Movimentos de Inventário] Erro na Validação do Conjunto de Leituras."))
       << Messages()[0];
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbInformation});
+  EXPECT_EQ(Messages()[1],
+            "[Importação de Movimentos de Inventário] Nada foi importado: há leituras que não se "
+            "podem importar.\nConjunto T1|20261205093000, linha 1: a unidade CX não é do artigo "
+            "P1 (UN).");
+  EXPECT_EQ(factory_.dialogs->styles, (std::vector<int>{vbInformation, vbExclamation}));
+  EXPECT_EQ(factory_.dialogs->shown_in_transaction, 0);
   EXPECT_EQ(States(), Texts{"0"});
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dal/definitions.h"
 #include "interfaces/component_factory.h"
 #include "platform/console/property_grid_surface.h"
 #include "platform/sqlite/sqlite_data_access.h"
@@ -18,15 +19,22 @@
 
 namespace pellora::solucao_testing {
 
-// Every message box as "[title] text", with its buttons and icon; answers OK.
+// Every message box as "[title] text", with its buttons and icon; answers OK. Counts the boxes
+// shown while the company's transaction was open, which would hold other workstations waiting.
 class RecordingDialogs : public Dialogs {
  public:
   std::vector<std::string> messages;
   std::vector<int> styles;
+  int shown_in_transaction = 0;
 
   int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
     messages.push_back("[" + title + "] " + prompt);
     styles.push_back(buttons);
+    try {
+      if (gDataAccess && gDataAccess->InTransaction()) ++shown_in_transaction;
+    } catch (const Error&) {
+      // A closed connection holds no transaction.
+    }
     return vbOK;
   }
   std::string InputBox(const std::string&, const std::string&, const std::string&) override {

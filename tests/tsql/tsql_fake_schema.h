@@ -49,6 +49,9 @@ class FakeSchema : public SchemaInfo {
                                {"oru_ArquivoDigital_Titulo", {adVarWChar, 100}},
                                {"oru_ArquivoDigital_NomeFicheiro", {adVarChar, 50}}});
     Add("IDIOMAS", {{"CODIGO", {adVarWChar, 5}}, {"DESCR", {adVarWChar, 40}}});
+    Add("NSEREXIS",
+        {{"ARTIGO", {adVarWChar, 30}}, {"NUMSER", {adVarWChar, 30}}, {"ARMAZEM", {adVarWChar, 6}}});
+    keys_[Key("NSEREXIS", "")] = {"ARTIGO", "NUMSER"};
   }
 
   std::optional<ColumnType> ColumnTypeOf(std::string_view table,
@@ -56,6 +59,11 @@ class FakeSchema : public SchemaInfo {
     auto found = columns_.find(Key(table, column));
     if (found == columns_.end()) return std::nullopt;
     return found->second;
+  }
+  // Only NSEREXIS has a key here: the other tables' rows keep the order their statements give.
+  std::vector<std::string> KeyOf(std::string_view table) const override {
+    const auto found = keys_.find(Key(table, ""));
+    return found == keys_.end() ? std::vector<std::string>() : found->second;
   }
 
  private:
@@ -71,6 +79,7 @@ class FakeSchema : public SchemaInfo {
   }
 
   std::map<std::string, ColumnType> columns_;
+  std::map<std::string, std::vector<std::string>> keys_;  // by Key(table, "")
 };
 
 // Lines joined as the system sends them: each ended by CR LF.

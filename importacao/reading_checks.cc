@@ -1,4 +1,4 @@
-#include "app/reading_checks.h"
+#include "importacao/reading_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include "runtime/recordset.h"
 #include "runtime/text.h"
 
-namespace pellora::app {
+namespace pellora {
 namespace {
 
 constexpr size_t kMostFaultsShown = 10;
@@ -57,7 +57,11 @@ std::optional<std::string> TextFault(const Field& field) {
   return std::nullopt;
 }
 
-std::optional<std::string> QuantityFault(const Variant& value, bool zero_counts) {
+// A counted zero is a reading like any other: an inventory makes no line of it, an adjustment
+// counts it, the other imports place nothing. A positive quantity must survive the four decimals
+// (Currency) that the imports keep a reading's quantity in, or the reading would be marked with
+// nothing in any document.
+std::optional<std::string> QuantityFault(const Variant& value) {
   if (value.IsNull() || value.IsEmpty()) return "a leitura não indica a quantidade.";
   const std::optional<double> number = value.NumberValue();
   if (!number || std::isnan(*number)) {
@@ -65,11 +69,13 @@ std::optional<std::string> QuantityFault(const Variant& value, bool zero_counts)
     return "a quantidade " + (number ? std::string("NaN") : Shown(CStr(value))) +
            " não é um número.";
   }
-  if (*number < 0 || (*number == 0 && !zero_counts)) {
-    return "a quantidade " + CStr(value) + " não é válida: deve ser positiva.";
-  }
+  if (*number < 0) return "a quantidade " + CStr(value) + " não é válida: não pode ser negativa.";
   if (!std::isfinite(*number) || *number > kLargestQuantity) {
     return "a quantidade " + CStr(value) + " é demasiado grande.";
+  }
+  if (*number > 0 && Currency::FromDouble(*number).scaled == 0) {
+    return "a quantidade " + CStr(value) +
+           " é demasiado pequena: com quatro casas decimais fica 0.";
   }
   return std::nullopt;
 }
@@ -135,13 +141,13 @@ std::string PendingReadingsSql(const ChosenSets& sets) {
          sets.InLists() + " AND M.[Estado] = 0";
 }
 
-std::optional<std::string> ReadingFault(const ReadingFields& reading, TipoImportacao kind) {
+std::optional<std::string> ReadingFault(const ReadingFields& reading) {
   std::optional<std::string> fault;
   for (const Field& text : reading.texts) {
     if (!fault) fault = TextFault(text);
   }
   if (!fault) fault = ArticleFault(reading);
-  if (!fault) fault = QuantityFault(reading.quantity.Value(), kind == TI_AcertoInventario);
+  if (!fault) fault = QuantityFault(reading.quantity.Value());
   return fault;
 }
 
@@ -166,7 +172,7 @@ std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const Ch
   data_access.OpenRecordset("ReadingFaults", PendingReadingsSql(sets), readings, true, 0);
   const ReadingFields reading(*readings);
   for (MoveToFirstRow(*readings); !readings->Eof(); readings->MoveNext()) {
-    if (std::optional<std::string> fault = ReadingFault(reading, kind)) {
+    if (std::optional<std::string> fault = ReadingFault(reading)) {
       const Variant line = reading.line.Value();
       faults.push_back(Fault{Text(reading.sync), Text(reading.terminal),
                              line.IsNull() ? 0.0 : CDbl(line), Text(reading.line),
@@ -177,13 +183,13 @@ std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const Ch
   std::string text;
   for (size_t i = 0; i < faults.size() && i < kMostFaultsShown; ++i) {
     const Fault& fault = faults[i];
-    text += "Conjunto " + fault.terminal + "|" + fault.sync + ", linha " + fault.line_text + ": " +
-            fault.text + "\n";
+    text += std::string(text.empty() ? "" : "\n") + "Conjunto " + fault.terminal + "|" +
+            fault.sync + ", linha " + fault.line_text + ": " + fault.text;
   }
   if (faults.size() > kMostFaultsShown) {
-    text += "E mais " + std::to_string(faults.size() - kMostFaultsShown) + " leituras com erros.\n";
+    text += "\nE mais " + std::to_string(faults.size() - kMostFaultsShown) + " leituras com erros.";
   }
   return text;
 }
 
-}  // namespace pellora::app
+}  // namespace pellora
