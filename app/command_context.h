@@ -13,6 +13,7 @@
 
 namespace pellora::app {
 
+class EngineDataAccess;
 class SqlTrace;
 
 // What every command is given: its words, the output streams and the options that belong to
@@ -37,9 +38,13 @@ struct CommandContext {
   // How long statements wait while another workstation writes: --busy-timeout SECONDS, else
   // the company configuration file's [Ligação] TempoEspera, else 30 s.
   std::chrono::milliseconds BusyTimeout() const;
+  // The engine's data-access object, closed, its statements watched by the crash harness.
+  std::shared_ptr<EngineDataAccess> NewEngine() const;
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;
+  // `data_access` traced when asked.
+  DataAccessPtr Traced(DataAccessPtr data_access) const;
   // Where the company's database is, as its configuration file names it: the one way every
   // command and window finds it. UsageError when the company has no configuration file.
   common::CompanyConnection Connection() const;

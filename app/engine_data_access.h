@@ -2,9 +2,11 @@
 #define PELLORA_APP_ENGINE_DATA_ACCESS_H_
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "interfaces/forwarding_data_access.h"
+#include "platform/postgres/postgres_data_access.h"
 #include "platform/session/statement_observer.h"
 
 namespace pellora::app {
@@ -21,10 +23,22 @@ class EngineDataAccess : public ForwardingDataAccess {
       : busy_timeout_(busy_timeout), observer_(std::move(observer)) {}
 
   bool OpenConnection(const std::string& connection_string) override;
+  void RollbackTransaction() override {
+    work_undone_ = true;
+    ForwardingDataAccess::RollbackTransaction();
+  }
+
+  // Why the last OpenConnection on a server answered False; null on a file company.
+  const postgres::PgConnectError* ServerRefusal() const;
+  // Whether work was rolled back since this object was made: the add-in and the host undo work
+  // only when it failed.
+  bool WorkUndone() const { return work_undone_; }
 
  private:
   std::chrono::milliseconds busy_timeout_;
   session::StatementObserverPtr observer_;
+  std::shared_ptr<postgres::PostgresDataAccess> server_;  // the engine, on a server
+  bool work_undone_ = false;
 };
 
 }  // namespace pellora::app

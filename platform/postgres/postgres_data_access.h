@@ -2,8 +2,12 @@
 #define PELLORA_PLATFORM_POSTGRES_POSTGRES_DATA_ACCESS_H_
 
 #include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/postgres/pg_connection.h"
+#include "platform/postgres/pg_failure.h"
 #include "platform/session/session_data_access.h"
 #include "platform/session/statement_observer.h"
 
@@ -16,7 +20,18 @@ namespace pellora::postgres {
 class PostgresDataAccess : public session::SessionDataAccess {
  public:
   explicit PostgresDataAccess(std::chrono::milliseconds lock_timeout = kDefaultLockTimeout,
-                              session::StatementObserverPtr observer = nullptr);
+                              session::StatementObserverPtr observer = nullptr)
+      : SessionDataAccess(kErrorSource, std::move(observer)), lock_timeout_(lock_timeout) {}
+
+  // Why the last OpenConnection answered False when the server was asked; null otherwise.
+  const PgConnectError* OpenFailure() const { return open_failure_ ? &*open_failure_ : nullptr; }
+
+ private:
+  std::unique_ptr<session::EngineBackend> OpenBackend(
+      const std::string& connection_string, const session::StatementObserverPtr& observer) override;
+
+  std::chrono::milliseconds lock_timeout_;
+  std::optional<PgConnectError> open_failure_;
 };
 
 }  // namespace pellora::postgres

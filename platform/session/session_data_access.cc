@@ -86,7 +86,7 @@ bool SessionDataAccess::InTransaction() {
 
 bool SessionDataAccess::OpenConnection(const std::string& connection_string) {
   session_.reset();
-  std::unique_ptr<EngineBackend> backend = open_(connection_string);
+  std::unique_ptr<EngineBackend> backend = OpenBackend(connection_string, observer_);
   if (!backend) return false;
   session_ = std::make_shared<Session>(std::move(backend));
   return true;

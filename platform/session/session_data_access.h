@@ -1,7 +1,6 @@
 #ifndef PELLORA_PLATFORM_SESSION_SESSION_DATA_ACCESS_H_
 #define PELLORA_PLATFORM_SESSION_SESSION_DATA_ACCESS_H_
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "interfaces/data_access.h"
 #include "platform/session/engine_backend.h"
 #include "platform/session/session.h"
+#include "platform/session/statement_observer.h"
 
 namespace pellora::session {
 
@@ -17,14 +17,6 @@ namespace pellora::session {
 // the failing statement. An engine gives only how its backend opens.
 class SessionDataAccess : public DataAccess {
  public:
-  // The backend on the company a connection string names, or nullptr, creating nothing, when it
-  // cannot be opened.
-  using BackendOpener = std::function<std::unique_ptr<EngineBackend>(const std::string&)>;
-
-  // `source` names the engine in the errors.
-  SessionDataAccess(const char* source, BackendOpener open)
-      : source_(source), open_(std::move(open)) {}
-
   void BeginTransaction() override;
   bool CloseConnection() override;
   void CommitTransaction() override;
@@ -40,11 +32,22 @@ class SessionDataAccess : public DataAccess {
   void RollbackTransaction() override;
   void GetConnection(std::shared_ptr<Connection>& connection) override;
 
+ protected:
+  // `source` names the engine in the errors; `observer`, when given, watches every statement of
+  // the backends this object opens.
+  SessionDataAccess(const char* source, StatementObserverPtr observer)
+      : source_(source), observer_(std::move(observer)) {}
+
+  // The backend on the company `connection_string` names, its statements watched by
+  // `observer` (nullptr: none); nullptr, creating nothing, when it cannot be opened.
+  virtual std::unique_ptr<EngineBackend> OpenBackend(const std::string& connection_string,
+                                                     const StatementObserverPtr& observer) = 0;
+
  private:
   Session& Open();
 
   const char* source_;
-  BackendOpener open_;
+  StatementObserverPtr observer_;
   std::shared_ptr<Session> session_;
 };
 

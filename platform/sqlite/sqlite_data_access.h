@@ -2,6 +2,8 @@
 #define PELLORA_PLATFORM_SQLITE_SQLITE_DATA_ACCESS_H_
 
 #include <chrono>
+#include <memory>
+#include <string>
 
 #include "platform/session/session_data_access.h"
 #include "platform/session/statement_observer.h"
@@ -15,7 +17,14 @@ namespace pellora::sqlite {
 class SqliteDataAccess : public session::SessionDataAccess {
  public:
   explicit SqliteDataAccess(std::chrono::milliseconds busy_timeout = kDefaultBusyTimeout,
-                            session::StatementObserverPtr observer = nullptr);
+                            session::StatementObserverPtr observer = nullptr)
+      : SessionDataAccess(kErrorSource, std::move(observer)), busy_timeout_(busy_timeout) {}
+
+ private:
+  std::unique_ptr<session::EngineBackend> OpenBackend(
+      const std::string& connection_string, const session::StatementObserverPtr& observer) override;
+
+  std::chrono::milliseconds busy_timeout_;
 };
 
 }  // namespace pellora::sqlite
