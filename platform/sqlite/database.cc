@@ -1,5 +1,6 @@
 #include "platform/sqlite/database.h"
 
+#include "platform/sqlite/text_comparison.h"
 #include "platform/tsql/crash_point.h"
 #include "platform/tsql/tsql_error.h"
 #include "runtime/error.h"
@@ -31,6 +32,7 @@ std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& fi
   std::unique_ptr<Database> database(new Database(db, company, busy_timeout));
   if (rc != SQLITE_OK) return nullptr;
   sqlite3_extended_result_codes(db, 1);
+  RegisterTextComparison(db);
   sqlite3_busy_timeout(db, static_cast<int>(busy_timeout.count()));
   if (sqlite3_exec(db, std::string(kConnectionSettings).c_str(), nullptr, nullptr, nullptr) !=
       SQLITE_OK) {
