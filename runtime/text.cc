@@ -1,6 +1,7 @@
 #include "runtime/text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -89,6 +90,12 @@ std::string MapText(std::string_view text, Map map) {
   std::string result;
   result.reserve(text.size());
   for (size_t at = 0; at < text.size();) {
+    const unsigned char byte = text[at];
+    if (byte < 0x80) {
+      result += static_cast<char>(map(byte));
+      ++at;
+      continue;
+    }
     const CodePoint c = DecodeAt(text, at);
     Append(map(c.value), result);
     at += c.length;
@@ -126,11 +133,16 @@ std::string Mid(std::string_view text, long start, long count) {
 }
 
 std::string UCase(std::string_view text) {
-  return MapText(text, [](char32_t c) { return Mapped(c, kUpperRanges, kUpperRangesSize); });
+  return MapText(text, [](char32_t c) -> char32_t {
+    if (c < 0x80) return c - U'a' < 26 ? c - (U'a' - U'A') : c;
+    return Mapped(c, kUpperRanges, kUpperRangesSize);
+  });
 }
 
 std::string LCase(std::string_view text) {
-  return MapText(text, [](char32_t c) { return Mapped(c, kLowerRanges, kLowerRangesSize); });
+  return MapText(text, [](char32_t c) {
+    return c < 0x80 ? FoldCase(c) : Mapped(c, kLowerRanges, kLowerRangesSize);
+  });
 }
 
 std::string LTrim(std::string_view text) {
@@ -179,29 +191,6 @@ std::string FoldCase(std::string_view text) {
   return MapText(text, [](char32_t c) { return FoldCase(c); });
 }
 
-int CompareTextNoCase(std::string_view a, std::string_view b) {
-  size_t i = 0;
-  size_t j = 0;
-  while (i < a.size() && j < b.size()) {
-    char32_t fa;
-    char32_t fb;
-    if (static_cast<unsigned char>(a[i] | b[j]) < 0x80) {
-      fa = FoldCase(static_cast<char32_t>(a[i++]));
-      fb = FoldCase(static_cast<char32_t>(b[j++]));
-    } else {
-      const CodePoint ca = DecodeAt(a, i);
-      const CodePoint cb = DecodeAt(b, j);
-      fa = FoldCase(ca.value);
-      fb = FoldCase(cb.value);
-      i += ca.length;
-      j += cb.length;
-    }
-    if (fa != fb) return fa < fb ? -1 : 1;
-  }
-  if (i < a.size()) return 1;
-  return j < b.size() ? -1 : 0;
-}
-
 namespace {
 
 constexpr uint64_t kEveryByte = 0x0101010101010101ull;
@@ -247,7 +236,53 @@ size_t WordSize(std::string_view text, size_t at) {
   return std::min<size_t>(8, text.size() - at);
 }
 
+bool HasNonAscii(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; });
+}
+
+// CompareTextNoCase from byte `at` of both texts, a code point at a time.
+int CompareFrom(std::string_view a, std::string_view b, size_t at) {
+  size_t i = at;
+  size_t j = at;
+  while (i < a.size() && j < b.size()) {
+    char32_t fa;
+    char32_t fb;
+    if (static_cast<unsigned char>(a[i] | b[j]) < 0x80) {
+      fa = FoldCase(static_cast<char32_t>(a[i++]));
+      fb = FoldCase(static_cast<char32_t>(b[j++]));
+    } else {
+      const CodePoint ca = DecodeAt(a, i);
+      const CodePoint cb = DecodeAt(b, j);
+      fa = FoldCase(ca.value);
+      fb = FoldCase(cb.value);
+      i += ca.length;
+      j += cb.length;
+    }
+    if (fa != fb) return fa < fb ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  return j < b.size() ? -1 : 0;
+}
+
 }  // namespace
+
+// Every text column's index compares by this: eight bytes at a time while both texts are ASCII.
+int CompareTextNoCase(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  size_t at = 0;
+  for (; at + 8 <= common; at += 8) {
+    const uint64_t wa = WordAt(a, at, 8);
+    const uint64_t wb = WordAt(b, at, 8);
+    if ((wa | wb) & kHighBits) break;
+    const uint64_t fa = FoldAsciiWord(wa);
+    const uint64_t fb = FoldAsciiWord(wb);
+    if (fa != fb) {
+      const int first_difference = std::countr_zero(fa ^ fb) & ~7;
+      return (fa >> first_difference & 0xFF) < (fb >> first_difference & 0xFF) ? -1 : 1;
+    }
+  }
+  return CompareFrom(a, b, at);
+}
 
 // Member and field names are looked up by the million during an import: eight bytes at a time,
 // folded together while they are ASCII. From the first word that is not, the rest of the text is
@@ -268,7 +303,13 @@ size_t HashTextNoCase(std::string_view text) {
 }
 
 bool EqualTextNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return CompareTextNoCase(a, b) == 0;
+  if (a.size() != b.size()) {
+    // Folding keeps ASCII to one byte a letter: only other letters can change the length. Most
+    // keywords a token is held against differ from its first letter.
+    if (a.empty() || b.empty()) return false;
+    if (((a[0] | b[0]) & 0x80) == 0 && FoldCase(a[0]) != FoldCase(b[0])) return false;
+    return (HasNonAscii(a) || HasNonAscii(b)) && CompareTextNoCase(a, b) == 0;
+  }
   for (size_t at = 0; at < a.size(); at += 8) {
     const uint64_t wa = WordAt(a, at, WordSize(a, at));
     const uint64_t wb = WordAt(b, at, WordSize(b, at));
