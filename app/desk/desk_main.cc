@@ -11,6 +11,7 @@
 #include "app/desk/main_window.h"
 #include "app/desk/qt_components.h"
 #include "app/host_components.h"
+#include "platform/qt/application_setup.h"
 #include "platform/qt/qt_text.h"
 #include "solucao/solucao.h"
 
@@ -44,6 +45,7 @@ app::CommandContext DeskContext(const std::string& dir, const std::string& compa
 
 int RunDesk(int argc, char** argv) {
   QApplication application(argc, argv);
+  qt::PrepareApplication(application);
   try {
     const app::CommandLine given =
         app::CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), {});
