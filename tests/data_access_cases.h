@@ -147,7 +147,8 @@ TYPED_TEST_P(DataAccessCases, TextsCompareByTheCompanysRule) {
     const auto same_key = [&] {
       data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'" + other + "')");
     };
-    EXPECT_EQ(this->ErrorNumberOf(same_key), equal ? kDatabaseError : 0) << other;
+    EXPECT_EQ(this->ErrorNumberOf(same_key), equal ? static_cast<long>(kDatabaseError) : 0L)
+        << other;
   }
 }
 
