@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/company_check.h"
+#include "app/crash_harness.h"
 #include "app/engine_data_access.h"
 #include "app/tracing_data_access.h"
 #include "app/typed_number.h"
@@ -42,8 +43,12 @@ std::chrono::milliseconds CommandContext::BusyTimeout() const {
   return sqlite::kDefaultBusyTimeout;
 }
 
+std::shared_ptr<EngineDataAccess> CommandContext::NewEngine() const {
+  return std::make_shared<EngineDataAccess>(BusyTimeout(), CrashHarness());
+}
+
 DataAccessPtr CommandContext::NewDataAccess() const {
-  return Traced(std::make_shared<EngineDataAccess>(BusyTimeout()));
+  return Traced(NewEngine());
 }
 
 DataAccessPtr CommandContext::Traced(DataAccessPtr data_access) const {
@@ -66,7 +71,7 @@ DataAccessPtr CommandContext::OpenCompany() const {
     throw UsageError(lacking);
   }
   const std::string company = Company();
-  const auto engine = std::make_shared<EngineDataAccess>(BusyTimeout());
+  const std::shared_ptr<EngineDataAccess> engine = NewEngine();
   DataAccessPtr data_access = Traced(engine);
   if (!data_access->OpenConnection(connection.ConnectionString())) {
     if (const postgres::PgConnectError* refusal = engine->ServerRefusal()) {

@@ -13,6 +13,7 @@
 
 namespace pellora::app {
 
+class EngineDataAccess;
 class SqlTrace;
 
 // What every command is given: its words, the output streams and the options that belong to
@@ -37,6 +38,8 @@ struct CommandContext {
   // How long statements wait while another workstation writes: --busy-timeout SECONDS, else
   // the company configuration file's [Ligação] TempoEspera, else 30 s.
   std::chrono::milliseconds BusyTimeout() const;
+  // The engine's data-access object, closed, its statements watched by the crash harness.
+  std::shared_ptr<EngineDataAccess> NewEngine() const;
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;

@@ -4,49 +4,28 @@
 #include <chrono>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "interfaces/data_access.h"
+#include "interfaces/forwarding_data_access.h"
 #include "platform/postgres/postgres_data_access.h"
+#include "platform/session/statement_observer.h"
 
 namespace pellora::app {
 
 // The data-access object the program hands out: it becomes the engine the connection string's
 // server names as it opens, a PostgreSQL server for a postgresql:// address and the SQLite
 // folder of company files otherwise, and passes every call on to it.
-class EngineDataAccess : public DataAccess {
+class EngineDataAccess : public ForwardingDataAccess {
  public:
-  // Statements wait up to `busy_timeout` while another workstation writes to the company.
-  explicit EngineDataAccess(std::chrono::milliseconds busy_timeout) : busy_timeout_(busy_timeout) {}
+  // Statements wait up to `busy_timeout` while another workstation writes to the company;
+  // `observer`, when given, watches every statement.
+  explicit EngineDataAccess(std::chrono::milliseconds busy_timeout,
+                            session::StatementObserverPtr observer = nullptr)
+      : busy_timeout_(busy_timeout), observer_(std::move(observer)) {}
 
-  void BeginTransaction() override { Engine().BeginTransaction(); }
-  bool CloseConnection() override { return !engine_ || engine_->CloseConnection(); }
-  void CommitTransaction() override { Engine().CommitTransaction(); }
-  bool ExecuteCommand(const std::string& context, const std::string& sql) override {
-    return Engine().ExecuteCommand(context, sql);
-  }
-  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
-    return Engine().RunWithValues(sql, values);
-  }
-  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
-                              int lock_type) override {
-    return Engine().OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);
-  }
-  bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
-                     bool client_cursor, int options) override {
-    return Engine().OpenRecordset(context, sql, recordset, client_cursor, options);
-  }
-  bool InTransaction() override { return Engine().InTransaction(); }
   bool OpenConnection(const std::string& connection_string) override;
-  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
-    return Engine().SaveRecordset(context, recordset);
-  }
   void RollbackTransaction() override {
     work_undone_ = true;
-    Engine().RollbackTransaction();
-  }
-  void GetConnection(std::shared_ptr<Connection>& connection) override {
-    Engine().GetConnection(connection);
+    ForwardingDataAccess::RollbackTransaction();
   }
 
   // Why the last OpenConnection on a server answered False; null on a file company.
@@ -56,10 +35,8 @@ class EngineDataAccess : public DataAccess {
   bool WorkUndone() const { return work_undone_; }
 
  private:
-  DataAccess& Engine();
-
   std::chrono::milliseconds busy_timeout_;
-  DataAccessPtr engine_;                                  // null until the first OpenConnection
+  session::StatementObserverPtr observer_;
   std::shared_ptr<postgres::PostgresDataAccess> server_;  // the engine, on a server
   bool work_undone_ = false;
 };

@@ -88,29 +88,29 @@ void SqlTrace::Append(const std::string& members) {
 RecordsetPtr TracingDataAccess::RunWithValues(const std::string& sql,
                                               const std::vector<Variant>& values) {
   trace_->Record("RunWithValues", sql, &values);
-  return inner_->RunWithValues(sql, values);
+  return ForwardingDataAccess::RunWithValues(sql, values);
 }
 
 bool TracingDataAccess::ExecuteCommand(const std::string& context, const std::string& sql) {
   trace_->Record("ExecuteCommand", sql);
-  return inner_->ExecuteCommand(context, sql);
+  return ForwardingDataAccess::ExecuteCommand(context, sql);
 }
 
 bool TracingDataAccess::OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset,
                                                int cursor_type, int lock_type) {
   trace_->Record("OpenRecordsetForUpdate", sql);
-  return inner_->OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);
+  return ForwardingDataAccess::OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);
 }
 
 bool TracingDataAccess::OpenRecordset(const std::string& context, const std::string& sql,
                                       RecordsetPtr& recordset, bool client_cursor, int options) {
   trace_->Record("OpenRecordset", sql);
-  return inner_->OpenRecordset(context, sql, recordset, client_cursor, options);
+  return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
 }
 
 void TracingDataAccess::GetConnection(std::shared_ptr<Connection>& connection) {
   std::shared_ptr<Connection> inner;
-  inner_->GetConnection(inner);
+  ForwardingDataAccess::GetConnection(inner);
   connection = std::make_shared<TracingConnection>(std::move(inner), trace_);
 }
 

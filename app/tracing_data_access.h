@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "interfaces/data_access.h"
+#include "interfaces/forwarding_data_access.h"
 
 namespace pellora::app {
 
@@ -27,32 +27,20 @@ class SqlTrace {
 
 // A data-access object that records every SQL text it is given, and every text run on a
 // connection obtained from it, before passing the call on.
-class TracingDataAccess : public DataAccess {
+class TracingDataAccess : public ForwardingDataAccess {
  public:
   TracingDataAccess(DataAccessPtr inner, std::shared_ptr<SqlTrace> trace)
-      : inner_(std::move(inner)), trace_(std::move(trace)) {}
+      : ForwardingDataAccess(std::move(inner)), trace_(std::move(trace)) {}
 
-  void BeginTransaction() override { inner_->BeginTransaction(); }
-  bool CloseConnection() override { return inner_->CloseConnection(); }
-  void CommitTransaction() override { inner_->CommitTransaction(); }
   bool ExecuteCommand(const std::string& context, const std::string& sql) override;
   RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override;
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
                               int lock_type) override;
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
                      bool client_cursor, int options) override;
-  bool InTransaction() override { return inner_->InTransaction(); }
-  bool OpenConnection(const std::string& connection_string) override {
-    return inner_->OpenConnection(connection_string);
-  }
-  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
-    return inner_->SaveRecordset(context, recordset);
-  }
-  void RollbackTransaction() override { inner_->RollbackTransaction(); }
   void GetConnection(std::shared_ptr<Connection>& connection) override;
 
  private:
-  DataAccessPtr inner_;
   std::shared_ptr<SqlTrace> trace_;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interfaces/connection.h"
+#include "runtime/error.h"
 #include "runtime/recordset.h"
 
 namespace pellora {
@@ -45,6 +46,11 @@ class DataAccess {
 };
 
 using DataAccessPtr = std::shared_ptr<DataAccess>;
+
+// The error of work asked of a company that is not open; `source` names who was asked.
+[[noreturn]] inline void RaiseNotOpen(const char* source) {
+  throw Error(kObjectNotSet, source, "A ligação à base de dados não está aberta");
+}
 
 }  // namespace pellora
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "interfaces/data_access.h"
+#include "platform/session/statement_observer.h"
 
 namespace pellora::testing {
 
@@ -34,10 +35,12 @@ class CompanyEngine {
   std::string ConnectionString() const {
     return "Data Source=" + Server() + ";Initial Catalog=" + company_;
   }
-  // A data-access object of the engine, not opened yet.
-  virtual std::shared_ptr<DataAccess> NewDataAccess() const = 0;
+  // A data-access object of the engine, not opened yet; `observer`, when given, watches its
+  // statements.
+  virtual std::shared_ptr<DataAccess> NewDataAccess(
+      session::StatementObserverPtr observer = nullptr) const = 0;
   // A data-access object opened on the company; a failure to open fails the test.
-  std::shared_ptr<DataAccess> Connect() const;
+  std::shared_ptr<DataAccess> Connect(session::StatementObserverPtr observer = nullptr) const;
   // Every row of every table, table by table, each table's name before its rows; columns named
   // in `left_out` (lower case) are not shown.
   virtual std::vector<std::string> Snapshot(const std::set<std::string>& left_out = {}) = 0;
@@ -53,8 +56,9 @@ class CompanyEngine {
   std::string company_;
 };
 
-inline std::shared_ptr<DataAccess> CompanyEngine::Connect() const {
-  std::shared_ptr<DataAccess> data = NewDataAccess();
+inline std::shared_ptr<DataAccess> CompanyEngine::Connect(
+    session::StatementObserverPtr observer) const {
+  std::shared_ptr<DataAccess> data = NewDataAccess(std::move(observer));
   if (!data->OpenConnection(ConnectionString())) ADD_FAILURE() << "cannot open " << company_;
   return data;
 }

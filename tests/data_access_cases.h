@@ -3,7 +3,8 @@
 
 // The behaviour every engine's data-access object owes the add-in, as one list of cases. Each
 // engine's test program instantiates it with an Engine that offers:
-//   std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait);
+//   std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait,
+//                                              session::StatementObserverPtr watch = nullptr);
 //   void CreateCompany();                 // a fresh, empty company database
 //   std::string ConnectionText();         // the add-in's connection string for it
 //   std::vector<std::string> UnopenableConnectionTexts();  // each must answer False
@@ -27,6 +28,7 @@
 #include "runtime/date.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "tests/failing_statements.h"
 #include "tests/text_rule_cases.h"
 
 namespace pellora::testing {
@@ -207,6 +209,31 @@ TYPED_TEST_P(DataAccessCases, NestedTransactionsCommitOnlyWithTheOutermost) {
   EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("B1"));
 
   EXPECT_EQ(this->ErrorNumberOf([&] { data.CommitTransaction(); }), kDatabaseError);
+}
+
+// A commit that fails, the disk full, undoes its level's work and nothing more, and the outermost
+// one lets the company go at once. The Rollback the caller's error handler sends next is quiet.
+TYPED_TEST_P(DataAccessCases, AFailedCommitUndoesItsLevelAndLetsTheCompanyGo) {
+  this->engine_.Prepare(this->kArticles);
+  for (const std::string refused : {"COMMIT", "RELEASE"}) {
+    const bool outermost = refused == "COMMIT";
+    auto data =
+        this->engine_.MakeDataAccess(this->kWait, std::make_shared<FailingStatements>(refused));
+    ASSERT_TRUE(data->OpenConnection(this->engine_.ConnectionText()));
+    data->BeginTransaction();
+    data->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+    data->BeginTransaction();
+    data->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A2')");
+    if (outermost) data->CommitTransaction();
+    EXPECT_EQ(this->ErrorNumberOf([&] { data->CommitTransaction(); }), kDatabaseError);
+    EXPECT_EQ(this->ErrorNumberOf([&] { data->RollbackTransaction(); }), 0) << refused;
+    EXPECT_EQ(data->InTransaction(), !outermost);
+    if (!outermost) data->CommitTransaction();
+    auto other = this->engine_.MakeDataAccess(std::chrono::milliseconds(200));
+    ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+    EXPECT_EQ(this->ErrorNumberOf([&] { other->BeginTransaction(); }), 0) << refused;
+    EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), outermost ? 0 : 1);
+  }
 }
 
 TYPED_TEST_P(DataAccessCases, SaveRecordsetWritesChangedAndNewRowsOrNothing) {
@@ -535,7 +562,8 @@ REGISTER_TYPED_TEST_SUITE_P(
     MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
     QuotesDoubledInsideALiteralReachTheTable, TextsCompareByTheCompanysRule,
     FieldsReportTypesKeysNamesAndValuesAsTheServer, NestedTransactionsCommitOnlyWithTheOutermost,
-    SaveRecordsetWritesChangedAndNewRowsOrNothing, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
+    AFailedCommitUndoesItsLevelAndLetsTheCompanyGo, SaveRecordsetWritesChangedAndNewRowsOrNothing,
+    OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
     ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
     BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
     ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,

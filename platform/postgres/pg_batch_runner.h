@@ -8,7 +8,7 @@
 
 #include "platform/postgres/pg_connection.h"
 #include "platform/postgres/pg_error.h"
-#include "platform/tsql/batch_values.h"
+#include "platform/session/batch_values.h"
 #include "platform/tsql/tsql_step.h"
 #include "runtime/recordset.h"
 
@@ -40,7 +40,7 @@ class PgBatchRunner {
   std::optional<Variant> Scalar(const tsql::Step& step);
 
   PgConnection& connection_;
-  tsql::BatchValues<Variant> values_;
+  session::BatchValues<Variant> values_;
   RecordsetPtr result_;
   bool changed_schema_ = false;
   bool only_read_ = true;

@@ -5,13 +5,13 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "interfaces/data_access.h"
 #include "platform/postgres/pg_connection_parameters.h"
 #include "platform/postgres/pg_error.h"
 #include "platform/postgres/pg_failure.h"
 #include "platform/postgres/pg_pipeline.h"
 #include "platform/postgres/pg_recordset_loader.h"
 #include "platform/postgres/pg_value.h"
-#include "platform/tsql/crash_point.h"
 
 namespace pellora::postgres {
 namespace {
@@ -91,7 +91,7 @@ void PgConnection::Close() {
 
 PGconn* PgConnection::Handle() const {
   if (connection_ == nullptr) {
-    throw Error(kObjectNotSet, kErrorSource, "A ligação à base de dados não está aberta");
+    RaiseNotOpen(kErrorSource);
   }
   return connection_;
 }
@@ -107,15 +107,24 @@ void PgConnection::Fail(const PGresult* result, std::string_view statement) cons
   RaiseStatementError(result, connection_, statement);
 }
 
+bool PgConnection::ServerInTransaction() const {
+  if (connection_ == nullptr) return false;
+  const PGTransactionStatusType status = PQtransactionStatus(connection_);
+  return status == PQTRANS_INTRANS || status == PQTRANS_INERROR || status == PQTRANS_ACTIVE;
+}
+
 void PgConnection::Control(const std::string& sql) {
-  const PgResult result(PQexec(Handle(), sql.c_str()));
+  PGconn* connection = Handle();
+  if (observer_) observer_->Starting(sql);
+  const PgResult result(PQexec(connection, sql.c_str()));
   if (!Succeeded(result)) Fail(result.get(), sql);
-  tsql::StatementRan();
+  if (observer_) observer_->Ran(sql);
 }
 
 RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>& values) {
   PGconn* connection = Handle();
   const std::string text(sql);
+  if (observer_) observer_->Starting(text);
   std::vector<std::optional<std::string>> parameters;
   parameters.reserve(values.size());
   for (const Variant& value : values) parameters.push_back(ParameterText(value));
@@ -152,7 +161,7 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
     }
     Fail(result.get(), text);
   }
-  tsql::StatementRan();
+  if (observer_) observer_->Ran(text);
   return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
 }
 
@@ -169,14 +178,21 @@ void PgConnection::Commit() {
   if (depth_ == 0) {
     throw Error(kDatabaseError, kErrorSource, "Não há nenhuma transação aberta para confirmar");
   }
-  // A failed COMMIT still ends the transaction: the server has rolled it back.
-  const int level = depth_--;
   // The server answers COMMIT of a failed transaction by rolling it back, without an error.
-  if (level == 1 && PQtransactionStatus(Handle()) == PQTRANS_INERROR) {
+  if (depth_ == 1 && PQtransactionStatus(Handle()) == PQTRANS_INERROR) {
+    depth_ = 0;
     Control("ROLLBACK");
     throw PgError("", "A transação falhou e foi anulada; nada foi gravado");
   }
-  Control(level == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + LevelName(level));
+  try {
+    Control(depth_ == 1 ? std::string("COMMIT") : "RELEASE SAVEPOINT " + LevelName(depth_));
+  } catch (...) {
+    // A COMMIT the server refused has rolled the transaction back; one that never reached it
+    // has not, and Rollback ends it.
+    if (depth_ == 1 && !ServerInTransaction()) depth_ = 0;
+    throw;
+  }
+  --depth_;
 }
 
 void PgConnection::Rollback() {

@@ -13,6 +13,7 @@
 #include "platform/postgres/pg_result.h"
 #include "platform/postgres/pg_statement_cache.h"
 #include "platform/postgres/pg_table_catalog.h"
+#include "platform/session/statement_observer.h"
 #include "runtime/recordset.h"
 
 namespace pellora::postgres {
@@ -49,7 +50,7 @@ class PgConnection {
 
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
   // rolling back a level undoes what was done since its Begin. `isolation` applies to the
-  // outermost level.
+  // outermost level. A Commit that fails leaves its level open unless the server ended it.
   void Begin(Isolation isolation = Isolation::kReadCommitted);
   void Commit();
   void Rollback();
@@ -63,10 +64,15 @@ class PgConnection {
 
   const std::string& company() const { return company_; }
 
+  // Lets `observer` watch every statement from now on (nullptr: none).
+  void Watch(session::StatementObserverPtr observer) { observer_ = std::move(observer); }
+
  private:
   PgConnection(PGconn* connection, std::string company, std::chrono::milliseconds lock_timeout);
 
   PGconn* Handle() const;
+  // Whether the server still holds a transaction of this session open.
+  bool ServerInTransaction() const;
   // Runs a statement of the backend's own (transaction control), raising on failure.
   void Control(const std::string& sql);
   [[noreturn]] void Fail(const PGresult* result, std::string_view statement) const;
@@ -77,6 +83,7 @@ class PgConnection {
   PgStatementCache statements_;
   PgTableCatalog catalog_;
   int depth_ = 0;
+  session::StatementObserverPtr observer_;
 };
 
 }  // namespace pellora::postgres

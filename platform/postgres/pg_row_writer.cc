@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/postgres/pg_error.h"
-#include "platform/tsql/row_change.h"
 #include "platform/tsql/tsql_lexer.h"
 
 namespace pellora::postgres {
@@ -31,8 +30,10 @@ std::string Equalities(const Recordset& recordset, size_t row, const std::vector
   return text;
 }
 
+}  // namespace
+
 void InsertRow(PgConnection& connection, Recordset& recordset, size_t row,
-               const tsql::RowChange& change) {
+               const session::RowChange& change) {
   std::string columns;
   std::string markers;
   std::vector<Variant> values;
@@ -55,7 +56,7 @@ void InsertRow(PgConnection& connection, Recordset& recordset, size_t row,
 }
 
 void UpdateRow(PgConnection& connection, Recordset& recordset, size_t row,
-               const tsql::RowChange& change) {
+               const session::RowChange& change) {
   std::vector<Variant> values;
   const std::string assignments = Equalities(recordset, row, change.written, ", ", false, values);
   const std::string condition = Equalities(recordset, row, change.key, " AND ", true, values);
@@ -63,22 +64,6 @@ void UpdateRow(PgConnection& connection, Recordset& recordset, size_t row,
                           condition + " RETURNING 1";
   if (connection.Run(sql, values)->RecordCount() != 1) {
     RaiseDatabaseError("A linha a atualizar já não existe na tabela " + change.table, sql);
-  }
-}
-
-}  // namespace
-
-void WriteRecordsetRow(PgConnection& connection, Recordset& recordset, size_t row) {
-  const tsql::RowChange change = tsql::PlanRowChange(recordset, row, kErrorSource);
-  switch (change.kind) {
-    case tsql::RowChange::Kind::kInsert:
-      InsertRow(connection, recordset, row, change);
-      break;
-    case tsql::RowChange::Kind::kUpdate:
-      UpdateRow(connection, recordset, row, change);
-      break;
-    case tsql::RowChange::Kind::kNone:
-      break;
   }
 }
 

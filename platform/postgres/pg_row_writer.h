@@ -4,14 +4,19 @@
 #include <cstddef>
 
 #include "platform/postgres/pg_connection.h"
+#include "platform/session/row_change.h"
 #include "runtime/recordset.h"
 
 namespace pellora::postgres {
 
-// Writes row `row` of `recordset` to the base table of its fields: a new row as an INSERT whose
-// identity the server returns into the row, any other as an UPDATE of its changed columns,
-// located by the original key values, that must find its row.
-void WriteRecordsetRow(PgConnection& connection, Recordset& recordset, size_t row);
+// Inserts row `row` of `recordset` as `change` says; the server returns the identity into the
+// row.
+void InsertRow(PgConnection& connection, Recordset& recordset, size_t row,
+               const session::RowChange& change);
+// Updates the columns `change` names in the row its original key values locate, which must be
+// there.
+void UpdateRow(PgConnection& connection, Recordset& recordset, size_t row,
+               const session::RowChange& change);
 
 }  // namespace pellora::postgres
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/session/batch_values.h"
 #include "platform/sqlite/database.h"
 #include "platform/sqlite/schema_cache.h"
 #include "platform/sqlite/sql_value.h"
 #include "platform/sqlite/tsql_translator.h"
-#include "platform/tsql/batch_values.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
@@ -37,7 +37,7 @@ class BatchRunner {
 
   Database& db_;
   SchemaCache& schema_;
-  tsql::BatchValues<SqlValue> values_;
+  session::BatchValues<SqlValue> values_;
   RecordsetPtr result_;
   bool only_read_ = true;
 };

@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <string_view>
 
-#include "platform/tsql/connection_string.h"
+#include "platform/session/connection_string.h"
 
 namespace pellora::sqlite {
 
 // The connection string as SQLite reads it: Data Source is a folder of company databases.
-class ConnectionString : public tsql::ConnectionString {
+class ConnectionString : public session::ConnectionString {
  public:
-  explicit ConnectionString(std::string_view text) : tsql::ConnectionString(text) {}
+  explicit ConnectionString(std::string_view text) : session::ConnectionString(text) {}
 
   // The company database: the file <Data Source>/<Initial Catalog>.db. Empty when either
   // part is missing.

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "platform/sqlite/text_comparison.h"
-#include "platform/tsql/crash_point.h"
 #include "platform/tsql/tsql_error.h"
 #include "runtime/error.h"
 #include "runtime/lock_wait.h"
@@ -136,7 +135,6 @@ Statement::~Statement() {
   } else {
     sqlite3_finalize(stmt_);
   }
-  if (ran_) tsql::StatementRan();
 }
 
 std::string_view Statement::Text() const {
@@ -144,16 +142,15 @@ std::string_view Statement::Text() const {
   return text == nullptr ? std::string_view() : std::string_view(text);
 }
 
+// The observer hears of the statement once, around its first step: the one that writes.
 bool Statement::Step() {
-  ran_ = true;
-  switch (sqlite3_step(stmt_)) {
-    case SQLITE_ROW:
-      return true;
-    case SQLITE_DONE:
-      return false;
-    default:
-      Fail();
-  }
+  const bool first = !stepped_;
+  if (first && db_.observer_) db_.observer_->Starting(Text());
+  stepped_ = true;
+  const int result = sqlite3_step(stmt_);
+  if (result != SQLITE_ROW && result != SQLITE_DONE) Fail();
+  if (first && db_.observer_) db_.observer_->Ran(Text());
+  return result == SQLITE_ROW;
 }
 
 void Statement::Fail() const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/session/statement_observer.h"
 #include "platform/sqlite/statement_cache.h"
 
 namespace pellora::sqlite {
@@ -53,6 +54,9 @@ class Database {
   // their columns as they were.
   void ForgetPreparedStatements() const { statements_.Clear(); }
 
+  // Lets `observer` watch every statement from now on (nullptr: none).
+  void Watch(session::StatementObserverPtr observer) { observer_ = std::move(observer); }
+
   // Raises the database error for `statement` with SQLite's current message; a lock that
   // stayed taken beyond the wait says which company is busy.
   [[noreturn]] void Fail(std::string_view statement) const;
@@ -72,6 +76,7 @@ class Database {
   std::chrono::steady_clock::time_point waiting_since_;
   mutable bool gave_up_ = false;  // the last wait ended by the watcher; told once, by Fail
   mutable StatementCache statements_;
+  session::StatementObserverPtr observer_;
 };
 
 // Raises the database error: `message` followed by the first non-blank line of `statement`.
@@ -105,7 +110,7 @@ class Statement {
   const Database& db_;
   sqlite3_stmt* stmt_ = nullptr;
   std::string_view kept_as_;  // the whole text, when the statement goes back to the cache
-  bool ran_ = false;
+  bool stepped_ = false;
 };
 
 }  // namespace pellora::sqlite

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/sqlite/sql_value.h"
-#include "platform/tsql/row_change.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -38,7 +37,9 @@ void AddValues(const Recordset& recordset, size_t row, const std::vector<size_t>
   }
 }
 
-void InsertRow(Database& db, Recordset& recordset, size_t row, const tsql::RowChange& change) {
+}  // namespace
+
+void InsertRow(Database& db, Recordset& recordset, size_t row, const session::RowChange& change) {
   std::string columns;
   std::string markers;
   for (size_t field : change.written) {
@@ -59,7 +60,7 @@ void InsertRow(Database& db, Recordset& recordset, size_t row, const tsql::RowCh
   }
 }
 
-void UpdateRow(Database& db, Recordset& recordset, size_t row, const tsql::RowChange& change) {
+void UpdateRow(Database& db, Recordset& recordset, size_t row, const session::RowChange& change) {
   const std::string assignments = Assignments(recordset, change.written, ", ");
   const std::string condition = Assignments(recordset, change.key, " AND ");
   std::vector<SqlValue> values;
@@ -69,22 +70,6 @@ void UpdateRow(Database& db, Recordset& recordset, size_t row, const tsql::RowCh
       "UPDATE " + QuoteIdentifier(change.table) + " SET " + assignments + " WHERE " + condition;
   if (Run(db, sql, values) != 1) {
     RaiseDatabaseError("A linha a atualizar já não existe na tabela " + change.table, sql);
-  }
-}
-
-}  // namespace
-
-void WriteRecordsetRow(Database& db, Recordset& recordset, size_t row) {
-  const tsql::RowChange change = tsql::PlanRowChange(recordset, row, kErrorSource);
-  switch (change.kind) {
-    case tsql::RowChange::Kind::kInsert:
-      InsertRow(db, recordset, row, change);
-      break;
-    case tsql::RowChange::Kind::kUpdate:
-      UpdateRow(db, recordset, row, change);
-      break;
-    case tsql::RowChange::Kind::kNone:
-      break;
   }
 }
 

@@ -3,16 +3,17 @@
 
 #include <cstddef>
 
+#include "platform/session/row_change.h"
 #include "platform/sqlite/database.h"
 #include "runtime/recordset.h"
 
 namespace pellora::sqlite {
 
-// Writes row `row` of `recordset` to the base table of its fields: a new row as an INSERT
-// (identity columns and fields left Null out, the identity read back into the row), any other
-// row as an UPDATE of the columns whose value differs from the original, located by the
-// original key values (nothing when no column changed).
-void WriteRecordsetRow(Database& db, Recordset& recordset, size_t row);
+// Inserts row `row` of `recordset` as `change` says, reading the identity back into the row.
+void InsertRow(Database& db, Recordset& recordset, size_t row, const session::RowChange& change);
+// Updates the columns `change` names in the row its original key values locate; raises when
+// that row is gone.
+void UpdateRow(Database& db, Recordset& recordset, size_t row, const session::RowChange& change);
 
 }  // namespace pellora::sqlite
 

@@ -5,40 +5,26 @@
 #include <memory>
 #include <string>
 
-#include "interfaces/data_access.h"
-#include "platform/sqlite/session.h"
+#include "platform/session/session_data_access.h"
+#include "platform/session/statement_observer.h"
+#include "platform/sqlite/database.h"
 
 namespace pellora::sqlite {
 
 // The data-access object on a SQLite company database: the file <Data Source>/<Initial
-// Catalog>.db of the connection string. The add-in's T-SQL text is translated and run;
-// failures raise kDatabaseError with SQLite's message and the failing statement.
-class SqliteDataAccess : public DataAccess {
+// Catalog>.db of the connection string. Statements wait up to `busy_timeout` while another
+// workstation writes to the company; `observer`, when given, watches every statement.
+class SqliteDataAccess : public session::SessionDataAccess {
  public:
-  // Statements wait up to `busy_timeout` while another workstation writes to the company.
-  explicit SqliteDataAccess(std::chrono::milliseconds busy_timeout = kDefaultBusyTimeout)
-      : busy_timeout_(busy_timeout) {}
-
-  void BeginTransaction() override;
-  bool CloseConnection() override;
-  void CommitTransaction() override;
-  bool ExecuteCommand(const std::string& context, const std::string& sql) override;
-  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override;
-  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
-                              int lock_type) override;
-  bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
-                     bool client_cursor, int options) override;
-  bool InTransaction() override;
-  bool OpenConnection(const std::string& connection_string) override;
-  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override;
-  void RollbackTransaction() override;
-  void GetConnection(std::shared_ptr<Connection>& connection) override;
+  explicit SqliteDataAccess(std::chrono::milliseconds busy_timeout = kDefaultBusyTimeout,
+                            session::StatementObserverPtr observer = nullptr)
+      : SessionDataAccess(kErrorSource, std::move(observer)), busy_timeout_(busy_timeout) {}
 
  private:
-  Session& Open();
+  std::unique_ptr<session::EngineBackend> OpenBackend(
+      const std::string& connection_string, const session::StatementObserverPtr& observer) override;
 
   std::chrono::milliseconds busy_timeout_;
-  std::shared_ptr<Session> session_;
 };
 
 }  // namespace pellora::sqlite

@@ -26,13 +26,13 @@ class CompanyTest : public ::testing::Test {
     engine_->Create();
     Exec(CompanySchemaText());
     recorder_ = std::make_shared<RecordingDataAccess>();
-    recorder_->inner = engine_->Connect();
+    recorder_->SetTarget(engine_->Connect());
     DataAccessPtr shared = recorder_;
     DataAccessSet(shared);
   }
 
   void TearDown() override {
-    if (recorder_ && recorder_->inner) recorder_->inner->CloseConnection();
+    if (recorder_ && recorder_->target()) recorder_->target()->CloseConnection();
     gDataAccess.reset();
     recorder_.reset();
   }

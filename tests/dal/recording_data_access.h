@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "dal/definitions.h"
-#include "interfaces/data_access.h"
+#include "interfaces/forwarding_data_access.h"
 #include "runtime/error.h"
 #include "runtime/recordset.h"
 
 namespace pellora::testing {
 
-// Records every call as (member, sql). With `inner` set it passes every call on to it; without,
-// it answers OpenRecordset with canned recordsets, in the order they were queued (an empty, open
-// recordset once the queue is empty). `fail_with` makes
-// the next call raise that error (the next call of member `fail_on`, when set).
-class RecordingDataAccess : public DataAccess {
+// Records every call as (member, sql). With a target set it passes the calls that read and write
+// rows on to it; without, it answers OpenRecordset with canned recordsets, in the order they were
+// queued (an empty, open recordset once the queue is empty). `fail_with` makes the next call raise
+// that error (the next call of member `fail_on`, when set).
+class RecordingDataAccess : public ForwardingDataAccess {
  public:
   struct Call {
     std::string member;
@@ -32,7 +32,6 @@ class RecordingDataAccess : public DataAccess {
   std::optional<Error> fail_with;
   std::string fail_on;
   RecordsetPtr saved;  // the recordset last handed to SaveRecordset
-  DataAccessPtr inner;
 
   std::vector<std::string> Sql() const {
     std::vector<std::string> sql;
@@ -45,14 +44,14 @@ class RecordingDataAccess : public DataAccess {
   void CommitTransaction() override { Record("CommitTransaction", ""); }
   bool ExecuteCommand(const std::string& context, const std::string& sql) override {
     Record("ExecuteCommand" + Context(context), sql);
-    return inner ? inner->ExecuteCommand(context, sql) : true;
+    return target() ? ForwardingDataAccess::ExecuteCommand(context, sql) : true;
   }
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr&, int, int) override {
     return Record("OpenRecordsetForUpdate", sql);
   }
   RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
     Record("RunWithValues", sql);
-    if (inner) return inner->RunWithValues(sql, values);
+    if (target()) return ForwardingDataAccess::RunWithValues(sql, values);
     auto rows = std::make_shared<Recordset>();
     rows->Open();
     return rows;
@@ -64,7 +63,9 @@ class RecordingDataAccess : public DataAccess {
     Record(std::string(expected_call ? "OpenRecordset" : "OpenRecordset(unexpected)") +
                Context(context),
            sql);
-    if (inner) return inner->OpenRecordset(context, sql, recordset, client_cursor, options);
+    if (target()) {
+      return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
+    }
     if (answers.empty()) {
       recordset = std::make_shared<Recordset>();
       recordset->AppendField("Nada", adInteger);
@@ -80,7 +81,7 @@ class RecordingDataAccess : public DataAccess {
   bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
     Record("SaveRecordset" + Context(context), "");
     saved = recordset;
-    return inner ? inner->SaveRecordset(context, recordset) : true;
+    return target() ? ForwardingDataAccess::SaveRecordset(context, recordset) : true;
   }
   void RollbackTransaction() override { Record("RollbackTransaction", ""); }
   void GetConnection(std::shared_ptr<Connection>&) override { Record("GetConnection", ""); }

@@ -24,8 +24,9 @@ class SqliteCompanyEngine : public CompanyEngine {
   }
   std::vector<std::string> Rows(const std::string& sql) override { return RowsOnFile(File(), sql); }
   std::string Server() const override { return folder_.string(); }
-  std::shared_ptr<DataAccess> NewDataAccess() const override {
-    return std::make_shared<sqlite::SqliteDataAccess>();
+  std::shared_ptr<DataAccess> NewDataAccess(session::StatementObserverPtr observer) const override {
+    return std::make_shared<sqlite::SqliteDataAccess>(sqlite::kDefaultBusyTimeout,
+                                                      std::move(observer));
   }
   std::vector<std::string> Snapshot(const std::set<std::string>& left_out) override {
     return CompanySnapshot(File(), left_out);

@@ -16,8 +16,8 @@
 
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
+#include "platform/session/crash_point.h"
 #include "platform/sqlite/sqlite_data_access.h"
-#include "platform/tsql/crash_point.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/date.h"
 #include "tests/company_snapshot.h"
@@ -99,8 +99,8 @@ class ImportCrash : public ImportCompanyTest {
 
  private:
   int ImportHere(const fs::path& folder, long kill_after) {
-    tsql::KillAfterStatements(kill_after);
-    auto data = std::make_shared<sqlite::SqliteDataAccess>();
+    auto data = std::make_shared<sqlite::SqliteDataAccess>(
+        sqlite::kDefaultBusyTimeout, std::make_shared<session::CrashPoint>(kill_after));
     if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) return 3;
     DataAccessPtr shared = data;
     DataAccessSet(shared);

@@ -41,15 +41,12 @@ class ImportCompanyTest : public ::testing::Test {
     engine_ = MakeCompanyEngine(folder_, "EMP1");
     engine_->Create();
     Exec(CompanySchemaText() + kCatalogue);
-    data_ = engine_->Connect();
-    DataAccessPtr shared = data_;
-    DataAccessSet(shared);
     std::ofstream(folder_ / "PICKING.EMP1") << "[Api Vela]\nLogin=picking\nEmpresa=EMP1\n";
-    auto api = std::make_shared<vela::VelaPickingApi>();
-    api->SetIdentificadorAplicacao("Pellora");
-    ASSERT_TRUE(api->Login((folder_ / "PICKING.EMP1").string()));
-    api->SetDataAccess(data_);
-    api_ = api;
+    vela_ = std::make_shared<vela::VelaPickingApi>();
+    vela_->SetIdentificadorAplicacao("Pellora");
+    ASSERT_TRUE(vela_->Login((folder_ / "PICKING.EMP1").string()));
+    Connect(nullptr);
+    api_ = vela_;
     SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
   }
 
@@ -59,6 +56,16 @@ class ImportCompanyTest : public ::testing::Test {
     data_->CloseConnection();
     EXPECT_EQ(StockDisagreements([&](const std::string& sql) { return engine_->Rows(sql); }),
               std::vector<std::string>{});
+  }
+
+  // Opens the data access that gDataAccess and the host share, its statements watched by
+  // `observer` (none: nullptr).
+  void Connect(session::StatementObserverPtr observer) {
+    if (data_) data_->CloseConnection();
+    data_ = engine_->Connect(std::move(observer));
+    DataAccessPtr shared = data_;
+    DataAccessSet(shared);
+    vela_->SetDataAccess(data_);
   }
 
   // Closes the fixture's own connection, leaving the company file whole (no journal beside it)
@@ -159,6 +166,7 @@ class ImportCompanyTest : public ::testing::Test {
   TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();
   std::unique_ptr<CompanyEngine> engine_;
+  std::shared_ptr<vela::VelaPickingApi> vela_;
   std::shared_ptr<DataAccess> data_;
 };
 

@@ -9,6 +9,7 @@
 
 #include "importacao/mov_importacao.h"
 #include "runtime/date.h"
+#include "tests/failing_statements.h"
 #include "tests/importacao/e2e_company.h"
 
 namespace pellora::testing {
@@ -16,6 +17,28 @@ namespace pellora::testing {
 using Texts = std::vector<std::string>;
 
 using E2eImport = ImportCompanyTest;
+
+// The end of the transaction decides what the operator hears: a COMMIT that fails undoes the
+// import and lets the company go at once, though the window that ran it stays open, and what
+// committed is done even when the connection is lost right after.
+TEST_F(E2eImport, TheCommitDecidesTheOutcomeAndNeverKeepsTheCompany) {
+  Reading(1, "I", "P1", 7, ", PrecoUnitario", ", 2.5");
+  Connect(std::make_shared<FailingStatements>("COMMIT"));
+  MovImportacao failed = Import(TI_InventarioInicial, "", "");
+  EXPECT_EQ(Run(failed, false).Tipo(), Erro);
+  EXPECT_EQ(States(), Texts{"0"});
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Ordenaca = 2;");  // another workstation writes
+  MovImportacao again = Import(TI_InventarioInicial, "", "");
+  EXPECT_TRUE(Run(again, false).IsSucesso());
+  EXPECT_EQ(States(), Texts{"1"});
+
+  Reading(2, "I", "P1", 3, ", PrecoUnitario", ", 2.5");
+  Connect(std::make_shared<FailingStatements>());
+  MovImportacao lost = Import(TI_InventarioInicial, "", "");
+  const Result result = Run(lost, false);
+  EXPECT_TRUE(result.IsSucesso()) << result.Mensagem();
+  EXPECT_EQ(States(), (Texts{"1", "1"}));
+}
 
 TEST_F(E2eImport, SaleServesAnOrderWithALargerReading) {
   Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);

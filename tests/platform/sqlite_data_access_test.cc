@@ -20,8 +20,9 @@ class SqliteEngine {
   static constexpr const char* kMissingTable = "no such table: ARTIGOX";
   static constexpr const char* kDuplicateKey = "UNIQUE constraint failed";
 
-  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait) {
-    return std::make_unique<SqliteDataAccess>(wait);
+  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait,
+                                             session::StatementObserverPtr watch = nullptr) {
+    return std::make_unique<SqliteDataAccess>(wait, std::move(watch));
   }
   void CreateCompany() { ASSERT_EQ(testing::RunSqlOnFile(folder_ / "EMP1.db", ""), ""); }
   void DropCompany() {}

@@ -25,8 +25,9 @@ class PostgresEngine {
   static constexpr const char* kMissingTable = "relation \"artigox\" does not exist";
   static constexpr const char* kDuplicateKey = "duplicate key value";
 
-  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait) {
-    return std::make_unique<PostgresDataAccess>(wait);
+  std::unique_ptr<DataAccess> MakeDataAccess(std::chrono::milliseconds wait,
+                                             session::StatementObserverPtr watch = nullptr) {
+    return std::make_unique<PostgresDataAccess>(wait, std::move(watch));
   }
   void CreateCompany() { database_ = SharedCluster().CreateDatabase(); }
   void DropCompany() { SharedCluster().DropDatabase(database_); }

@@ -11,6 +11,7 @@
 
 #include "dal/definitions.h"
 #include "interfaces/component_factory.h"
+#include "interfaces/forwarding_data_access.h"
 #include "platform/console/property_grid_surface.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "platform/vela/picking_api.h"
@@ -151,48 +152,21 @@ class FakePickingApi : public vela::VelaPickingApi {
 };
 
 // A data-access object of the company's engine, recording how it is opened and closed.
-class RecordingDataAccess : public DataAccess {
+class RecordingDataAccess : public ForwardingDataAccess {
  public:
-  explicit RecordingDataAccess(DataAccessPtr inner) : inner_(std::move(inner)) {}
+  using ForwardingDataAccess::ForwardingDataAccess;
 
   std::vector<std::string> opened;
   int closes = 0;
 
   bool OpenConnection(const std::string& connection_string) override {
     opened.push_back(connection_string);
-    return inner_->OpenConnection(connection_string);
+    return ForwardingDataAccess::OpenConnection(connection_string);
   }
   bool CloseConnection() override {
     ++closes;
-    return inner_->CloseConnection();
+    return ForwardingDataAccess::CloseConnection();
   }
-  void BeginTransaction() override { inner_->BeginTransaction(); }
-  void CommitTransaction() override { inner_->CommitTransaction(); }
-  void RollbackTransaction() override { inner_->RollbackTransaction(); }
-  bool InTransaction() override { return inner_->InTransaction(); }
-  bool ExecuteCommand(const std::string& context, const std::string& sql) override {
-    return inner_->ExecuteCommand(context, sql);
-  }
-  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
-                              int lock_type) override {
-    return inner_->OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);
-  }
-  bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
-                     bool client_cursor, int options) override {
-    return inner_->OpenRecordset(context, sql, recordset, client_cursor, options);
-  }
-  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
-    return inner_->SaveRecordset(context, recordset);
-  }
-  void GetConnection(std::shared_ptr<Connection>& connection) override {
-    inner_->GetConnection(connection);
-  }
-  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
-    return inner_->RunWithValues(sql, values);
-  }
-
- private:
-  DataAccessPtr inner_;
 };
 
 class RecordingOrdersReport : public OrdersReport {

@@ -1,5 +1,5 @@
-#ifndef PELLORA_PLATFORM_TSQL_BATCH_VALUES_H_
-#define PELLORA_PLATFORM_TSQL_BATCH_VALUES_H_
+#ifndef PELLORA_PLATFORM_SESSION_BATCH_VALUES_H_
+#define PELLORA_PLATFORM_SESSION_BATCH_VALUES_H_
 
 #include <map>
 #include <string>
@@ -9,7 +9,7 @@
 #include "platform/tsql/tsql_error.h"
 #include "runtime/text.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 // What a batch works with besides its text: the variables it declares, and the values that
 // stand, in order, for its "?" markers. `Value` is the engine's value; `source` names the engine
@@ -26,7 +26,7 @@ class BatchValues {
   Value& Variable(const std::string& name, std::string_view statement) {
     const auto found = variables_.find(UCase(name));
     if (found == variables_.end()) {
-      RaiseStatementError(source_, "A variável " + name + " não foi declarada", statement);
+      tsql::RaiseStatementError(source_, "A variável " + name + " não foi declarada", statement);
     }
     return found->second;
   }
@@ -34,7 +34,7 @@ class BatchValues {
   // The value of the next marker, met in `statement`.
   const Value& NextMarker(std::string_view statement) {
     if (next_ == markers_.size()) {
-      RaiseStatementError(source_, "Faltam valores para os marcadores ?", statement);
+      tsql::RaiseStatementError(source_, "Faltam valores para os marcadores ?", statement);
     }
     return markers_[next_++];
   }
@@ -42,7 +42,7 @@ class BatchValues {
   // Raises when the batch had fewer "?" markers than values.
   void CheckEveryValueUsed(std::string_view batch) const {
     if (next_ < markers_.size()) {
-      RaiseStatementError(source_, "Há mais valores do que marcadores ?", batch);
+      tsql::RaiseStatementError(source_, "Há mais valores do que marcadores ?", batch);
     }
   }
 
@@ -53,6 +53,6 @@ class BatchValues {
   const char* source_;
 };
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session
 
-#endif  // PELLORA_PLATFORM_TSQL_BATCH_VALUES_H_
+#endif  // PELLORA_PLATFORM_SESSION_BATCH_VALUES_H_

@@ -1,5 +1,5 @@
-#ifndef PELLORA_PLATFORM_TSQL_RESULT_CACHE_H_
-#define PELLORA_PLATFORM_TSQL_RESULT_CACHE_H_
+#ifndef PELLORA_PLATFORM_SESSION_RESULT_CACHE_H_
+#define PELLORA_PLATFORM_SESSION_RESULT_CACHE_H_
 
 #include <map>
 #include <string>
@@ -7,7 +7,7 @@
 
 #include "runtime/recordset.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 // The rows of queries already run in the current write transaction, by their T-SQL text. While
 // the transaction holds the write lock and this connection writes nothing, a query sent again
@@ -31,6 +31,6 @@ class ResultCache {
   size_t values_ = 0;
 };
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session
 
-#endif  // PELLORA_PLATFORM_TSQL_RESULT_CACHE_H_
+#endif  // PELLORA_PLATFORM_SESSION_RESULT_CACHE_H_

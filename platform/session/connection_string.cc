@@ -1,8 +1,8 @@
-#include "platform/tsql/connection_string.h"
+#include "platform/session/connection_string.h"
 
 #include "runtime/text.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n";
@@ -64,4 +64,4 @@ std::string ConnectionString::Value(std::string_view key) const {
   return found == values_.end() ? std::string() : found->second;
 }
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session

@@ -1,9 +1,9 @@
-#include "platform/tsql/row_change.h"
+#include "platform/session/row_change.h"
 
 #include "runtime/error.h"
 #include "runtime/text.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 namespace {
 
 [[noreturn]] void Refuse(std::string_view source, const std::string& message) {
@@ -59,4 +59,4 @@ RowChange PlanRowChange(const Recordset& recordset, size_t row, std::string_view
   return change;
 }
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session

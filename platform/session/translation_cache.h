@@ -1,5 +1,5 @@
-#ifndef PELLORA_PLATFORM_TSQL_TRANSLATION_CACHE_H_
-#define PELLORA_PLATFORM_TSQL_TRANSLATION_CACHE_H_
+#ifndef PELLORA_PLATFORM_SESSION_TRANSLATION_CACHE_H_
+#define PELLORA_PLATFORM_SESSION_TRANSLATION_CACHE_H_
 
 #include <cstdint>
 #include <map>
@@ -11,12 +11,12 @@
 #include "platform/tsql/repeatable_update.h"
 #include "platform/tsql/tsql_step.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 // What a T-SQL batch becomes on an engine, worked out once per text.
 struct Translation {
-  std::vector<Step> steps;
-  bool repeatable_update = false;  // see IsRepeatableUpdate
+  std::vector<tsql::Step> steps;
+  bool repeatable_update = false;  // see tsql::IsRepeatableUpdate
 };
 
 // The translations of the texts sent lately, kept while the schema they were worked out from
@@ -35,7 +35,7 @@ class TranslationCache {
     if (const auto found = entries_.find(tsql); found != entries_.end()) return found->second;
     auto translation = std::make_shared<Translation>();
     translation->steps = translate(tsql);
-    translation->repeatable_update = IsRepeatableUpdate(tsql);
+    translation->repeatable_update = tsql::IsRepeatableUpdate(tsql);
     if (entries_.size() >= kCapacity) entries_.clear();
     entries_.emplace(std::string(tsql), translation);
     return translation;
@@ -48,6 +48,6 @@ class TranslationCache {
   std::map<std::string, std::shared_ptr<const Translation>, std::less<>> entries_;
 };
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session
 
-#endif  // PELLORA_PLATFORM_TSQL_TRANSLATION_CACHE_H_
+#endif  // PELLORA_PLATFORM_SESSION_TRANSLATION_CACHE_H_

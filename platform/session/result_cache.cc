@@ -1,8 +1,8 @@
-#include "platform/tsql/result_cache.h"
+#include "platform/session/result_cache.h"
 
 #include <algorithm>
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 RecordsetPtr ResultCache::Find(std::string_view tsql) const {
   const auto found = results_.find(tsql);
@@ -22,4 +22,4 @@ void ResultCache::Clear() {
   values_ = 0;
 }
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session

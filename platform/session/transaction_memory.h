@@ -1,13 +1,13 @@
-#ifndef PELLORA_PLATFORM_TSQL_TRANSACTION_MEMORY_H_
-#define PELLORA_PLATFORM_TSQL_TRANSACTION_MEMORY_H_
+#ifndef PELLORA_PLATFORM_SESSION_TRANSACTION_MEMORY_H_
+#define PELLORA_PLATFORM_SESSION_TRANSACTION_MEMORY_H_
 
 #include <string>
 #include <string_view>
 
-#include "platform/tsql/result_cache.h"
+#include "platform/session/result_cache.h"
 #include "runtime/recordset.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 // What a session remembers of the batches its write transaction ran, to spare the engine work
 // done already: while the transaction holds the company and nothing is written, a query sent
@@ -36,6 +36,6 @@ class TransactionMemory {
 // An open Recordset without fields or rows: the answer of a batch that returned none.
 RecordsetPtr EmptyRecordset();
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session
 
-#endif  // PELLORA_PLATFORM_TSQL_TRANSACTION_MEMORY_H_
+#endif  // PELLORA_PLATFORM_SESSION_TRANSACTION_MEMORY_H_

@@ -1,5 +1,5 @@
-#ifndef PELLORA_PLATFORM_TSQL_ROW_CHANGE_H_
-#define PELLORA_PLATFORM_TSQL_ROW_CHANGE_H_
+#ifndef PELLORA_PLATFORM_SESSION_ROW_CHANGE_H_
+#define PELLORA_PLATFORM_SESSION_ROW_CHANGE_H_
 
 #include <cstddef>
 #include <string>
@@ -8,7 +8,7 @@
 
 #include "runtime/recordset.h"
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 // What writing one row of a recordset to its base table takes, whatever the engine spells it
 // in. Fields are positions in the recordset.
@@ -30,6 +30,6 @@ struct RowChange {
 // from several tables or none, or an update has no key to find its row by.
 RowChange PlanRowChange(const Recordset& recordset, size_t row, std::string_view source);
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session
 
-#endif  // PELLORA_PLATFORM_TSQL_ROW_CHANGE_H_
+#endif  // PELLORA_PLATFORM_SESSION_ROW_CHANGE_H_

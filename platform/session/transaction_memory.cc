@@ -1,8 +1,8 @@
-#include "platform/tsql/transaction_memory.h"
+#include "platform/session/transaction_memory.h"
 
 #include <memory>
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 RecordsetPtr TransactionMemory::Recall(std::string_view tsql) {
   if (RecordsetPtr kept = results_.Find(tsql)) {
@@ -40,4 +40,4 @@ RecordsetPtr EmptyRecordset() {
   return empty;
 }
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session

@@ -1,11 +1,11 @@
-#ifndef PELLORA_PLATFORM_TSQL_CONNECTION_STRING_H_
-#define PELLORA_PLATFORM_TSQL_CONNECTION_STRING_H_
+#ifndef PELLORA_PLATFORM_SESSION_CONNECTION_STRING_H_
+#define PELLORA_PLATFORM_SESSION_CONNECTION_STRING_H_
 
 #include <map>
 #include <string>
 #include <string_view>
 
-namespace pellora::tsql {
+namespace pellora::session {
 
 // The "Key=Value;..." pairs of an ADO connection string, as every engine reads them. Keys are
 // case-insensitive and trimmed; values are trimmed and lose one pair of enclosing quotes.
@@ -20,6 +20,6 @@ class ConnectionString {
   std::map<std::string, std::string> values_;  // by upper-case key
 };
 
-}  // namespace pellora::tsql
+}  // namespace pellora::session
 
-#endif  // PELLORA_PLATFORM_TSQL_CONNECTION_STRING_H_
+#endif  // PELLORA_PLATFORM_SESSION_CONNECTION_STRING_H_

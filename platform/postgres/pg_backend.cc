@@ -1,0 +1,90 @@
+#include "platform/postgres/pg_backend.h"
+
+#include "platform/postgres/pg_batch_runner.h"
+#include "platform/postgres/pg_row_writer.h"
+#include "platform/postgres/postgres_translator.h"
+
+namespace pellora::postgres {
+namespace {
+
+// Advisory locks belong to one database: one key serves every company. The lock is the
+// session's, taken before the transaction begins so that the transaction's snapshot holds the
+// work of the workstation that had the lock before; it goes with the session if this one dies.
+constexpr const char* kTakeWriteLock = "SELECT pg_advisory_lock(1349807212)";
+constexpr const char* kReleaseWriteLock = "SELECT pg_advisory_unlock(1349807212)";
+
+}  // namespace
+
+std::vector<tsql::Step> PgBackend::Translate(std::string_view tsql) {
+  return TranslateBatch(tsql, schema_);
+}
+
+session::BatchResult PgBackend::Run(std::string_view tsql, const std::vector<tsql::Step>& steps,
+                                    const std::vector<Variant>& values) {
+  PgBatchRunner runner(*connection_, values);
+  RecordsetPtr rows;
+  try {
+    rows = runner.Run(steps);
+  } catch (...) {
+    if (runner.ChangedSchema()) ForgetSchema();
+    throw;
+  }
+  if (runner.ChangedSchema()) ForgetSchema();
+  runner.CheckEveryValueUsed(tsql);
+  return {std::move(rows), runner.OnlyRead()};
+}
+
+void PgBackend::Begin(int level) {
+  if (level > 1) return connection_->Begin();
+  connection_->Run(kTakeWriteLock);  // busy beyond the wait: raises, no transaction begun
+  try {
+    connection_->Begin(Isolation::kSnapshot);
+  } catch (...) {
+    LetTheCompanyGo();
+    throw;
+  }
+}
+
+// Once COMMIT succeeded the work is durable, whatever becomes of the lock after it.
+void PgBackend::Commit(int level) {
+  connection_->Commit();
+  if (level == 1) LetTheCompanyGo();
+}
+
+void PgBackend::Rollback(int level) {
+  if (level > 1) {
+    connection_->Rollback();
+  } else {
+    try {
+      if (connection_->InTransaction()) connection_->Rollback();
+    } catch (...) {
+      LetTheCompanyGo();
+      throw;
+    }
+    LetTheCompanyGo();
+  }
+  ForgetSchema();
+}
+
+void PgBackend::Insert(Recordset& recordset, size_t row, const session::RowChange& change) {
+  InsertRow(*connection_, recordset, row, change);
+}
+
+void PgBackend::Update(Recordset& recordset, size_t row, const session::RowChange& change) {
+  UpdateRow(*connection_, recordset, row, change);
+}
+
+void PgBackend::ForgetSchema() {
+  connection_->ForgetSchema();
+  schema_.Forget();
+}
+
+void PgBackend::LetTheCompanyGo() {
+  try {
+    connection_->Run(kReleaseWriteLock);
+  } catch (...) {
+    connection_->Close();
+  }
+}
+
+}  // namespace pellora::postgres

@@ -1,0 +1,111 @@
+#include "platform/session/session.h"
+
+#include <utility>
+
+#include "runtime/error.h"
+
+namespace pellora::session {
+
+RecordsetPtr Session::Run(std::string_view tsql) {
+  if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
+  const std::shared_ptr<const Translation> translation = Translated(tsql);
+  BatchResult result = RunSteps(tsql, *translation, {});
+  memory_.NoteRun(tsql, InTransaction(), translation->repeatable_update, result.only_read,
+                  result.rows);
+  return result.rows ? std::move(result.rows) : EmptyRecordset();
+}
+
+RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& values) {
+  BatchResult result = RunSteps(tsql, *Translated(tsql), values);
+  memory_.NoteRunWithValues(result.only_read);
+  return result.rows ? std::move(result.rows) : EmptyRecordset();
+}
+
+std::shared_ptr<const Translation> Session::Translated(std::string_view tsql) {
+  // Reading the schema while translating does not change it.
+  return translations_.Get(tsql, backend_->SchemaGeneration(),
+                           [this](std::string_view text) { return backend_->Translate(text); });
+}
+
+BatchResult Session::RunSteps(std::string_view tsql, const Translation& translation,
+                              const std::vector<Variant>& values) {
+  try {
+    return backend_->Run(tsql, translation.steps, values);
+  } catch (...) {
+    memory_.Forget();  // what ran before the failure may have written
+    throw;
+  }
+}
+
+void Session::WriteRow(Recordset& recordset, size_t row) {
+  memory_.Forget();
+  const RowChange change = PlanRowChange(recordset, row, backend_->ErrorSource());
+  switch (change.kind) {
+    case RowChange::Kind::kInsert:
+      backend_->Insert(recordset, row, change);
+      break;
+    case RowChange::Kind::kUpdate:
+      backend_->Update(recordset, row, change);
+      break;
+    case RowChange::Kind::kNone:
+      break;
+  }
+}
+
+void Session::WriteRows(Recordset& recordset) {
+  // Every row or none: a level of its own, undone when a row fails.
+  Begin();
+  try {
+    for (size_t row = 0; row < recordset.RowCountAll(); ++row) WriteRow(recordset, row);
+  } catch (...) {
+    AbandonLevel();
+    throw;
+  }
+  Commit();
+  recordset.AcceptChanges();
+}
+
+void Session::Begin() {
+  commit_failed_ = false;
+  backend_->Begin(depth_ + 1);
+  ++depth_;
+}
+
+void Session::Commit() {
+  commit_failed_ = false;
+  RequireLevel("confirmar");
+  memory_.Forget();
+  try {
+    backend_->Commit(depth_);
+  } catch (...) {
+    AbandonLevel();
+    commit_failed_ = true;
+    throw;
+  }
+  --depth_;
+}
+
+void Session::Rollback() {
+  if (std::exchange(commit_failed_, false)) return;
+  RequireLevel("anular");
+  memory_.Forget();
+  backend_->Rollback(depth_--);
+}
+
+void Session::RequireLevel(const char* verb) const {
+  if (depth_ == 0) {
+    throw Error(kDatabaseError, backend_->ErrorSource(),
+                std::string("Não há nenhuma transação aberta para ") + verb);
+  }
+}
+
+void Session::AbandonLevel() {
+  memory_.Forget();
+  try {
+    backend_->Rollback(depth_--);
+  } catch (...) {
+    // The engine has ended the level or the connection, and the lock with it.
+  }
+}
+
+}  // namespace pellora::session
