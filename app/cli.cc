@@ -6,6 +6,7 @@
 #include <map>
 
 #include "app/commands.h"
+#include "app/program_context.h"
 #include "app/tracing_data_access.h"
 #include "platform/postgres/pg_address.h"
 #include "runtime/error.h"
@@ -62,6 +63,7 @@ void HidePasswords(int argc, char** argv) {
 }  // namespace
 
 int RunCli(int argc, char** argv) {
+  const ContextScope program(ProgramContext());
   try {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     HidePasswords(argc, argv);

@@ -162,15 +162,15 @@ void MovImportacao::LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int1
     if (progresso_) progresso_("Marcação", total, total);
     return;
   }
-  gDataAccess->BeginTransaction();
+  gDataAccess()->BeginTransaction();
   try {
     for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
       ProgressoInformar("Marcação");
       HlpDb_LeiturasEstadoSet(true, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
     }
-    gDataAccess->CommitTransaction();
+    gDataAccess()->CommitTransaction();
   } catch (...) {
-    gDataAccess->RollbackTransaction();
+    gDataAccess()->RollbackTransaction();
     throw;
   }
 }

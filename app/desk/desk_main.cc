@@ -11,6 +11,7 @@
 #include "app/desk/main_window.h"
 #include "app/desk/qt_components.h"
 #include "app/host_components.h"
+#include "app/program_context.h"
 #include "platform/qt/qt_text.h"
 #include "solucao/solucao.h"
 
@@ -43,6 +44,7 @@ app::CommandContext DeskContext(const std::string& dir, const std::string& compa
 }
 
 int RunDesk(int argc, char** argv) {
+  const ContextScope program(app::ProgramContext());
   QApplication application(argc, argv);
   try {
     const app::CommandLine given =

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "dal/context.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "tests/dal/recording_data_access.h"
@@ -191,7 +192,7 @@ TEST(ComandosErrors, DdlFailureCarriesTheCreateOperationsName) {
 }
 
 TEST(ComandosErrors, WithoutDataAccessOperationsRaise91UnderTheirName) {
-  gDataAccess.reset();
+  const ContextScope before_the_connection;
   try {
     HlpDb_ArmazensGet("", "");
     FAIL() << "no error";
@@ -208,14 +209,17 @@ TEST(ComandosErrors, WithoutDataAccessOperationsRaise91UnderTheirName) {
   }
 }
 
-TEST(Definitions, DataAccessSetSharesTheObjectAndExecuteAnswersItsResult) {
+// The object set is the context's: it goes with the context's scope.
+TEST(Definitions, DataAccessSetSharesTheObjectForTheContextsScope) {
   auto recorder = std::make_shared<RecordingDataAccess>();
-  DataAccessPtr data_access = recorder;
-  DataAccessSet(data_access);
-  EXPECT_EQ(gDataAccess.get(), recorder.get());
-  EXPECT_TRUE(DataAccessExecute("DELETE FROM X"));
+  {
+    const ContextScope company;
+    DataAccessSet(recorder);
+    EXPECT_EQ(gDataAccess().get(), recorder.get());
+    EXPECT_TRUE(DataAccessExecute("DELETE FROM X"));
+  }
+  EXPECT_EQ(gDataAccess(), nullptr);
   EXPECT_EQ(recorder->calls, (std::vector<Call>{{"ExecuteCommand", "DELETE FROM X"}}));
-  gDataAccess.reset();
 }
 
 }  // namespace

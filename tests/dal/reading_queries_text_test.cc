@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "dal/dal_comandos.h"
-#include "runtime/locale.h"
 #include "tests/dal/recording_data_access.h"
 
 namespace pellora {
@@ -194,7 +193,6 @@ TEST_F(ReadingQueriesText, EmptyListsAndMissingFirstSetFailBeforeAnySql) {
 }
 
 TEST_F(ReadingQueriesText, PriceIsWrittenWithAPointAndQuotesAreDoubled) {
-  SetLocale(Locale{});  // decimal comma
   HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A'1", 12.5);
   EXPECT_EQ(db->calls,
             (std::vector<Call>{
@@ -254,7 +252,6 @@ TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
 }
 
 TEST_F(ReadingQueriesText, OrderSettlementSendsOneBatchPerLineThenChecksTheFirstOrder) {
-  SetLocale(Locale{});
   RecordsetPtr headers;
   RecordsetPtr lines =
       MakeRecordset({{"TPDOCUM", adVarWChar, 3},
