@@ -152,7 +152,8 @@ class MovImportacao {
   // ---- Document creation (document_creation.cc)
   Result DocumentoGravar();
   // Writes the original's free header fields under the new document's key.
-  void CamposLivresCopiar(std::string& tipo, int32_t& numero, std::string& serie, int16_t& ano);
+  void CamposLivresCopiar(const std::string& tipo, int32_t numero, const std::string& serie,
+                          int16_t ano);
 
   void ProgressoInformar(const char* etapa) const;
 

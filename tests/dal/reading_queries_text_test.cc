@@ -219,8 +219,7 @@ TEST_F(ReadingQueriesText, StateOfOneReadingOrOfEveryPendingReadingOfTheChosenSe
 }
 
 TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
-  std::string article = "A1", warehouse = "A'", from = "2024010212:30:00", to = "2024010312:00:00";
-  HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  HlpDb_MovimentosEntreDatasGet("A1", "A'", "2024010212:30:00", "2024010312:00:00");
   HlpDb_NumerosSerieGet("A1", "W1");
   const std::string indent(25, ' ');
   EXPECT_EQ(

@@ -84,11 +84,10 @@ class SqliteStockDocumentsTest : public SqliteCompanyTest {
   }
 
   // The add-in's own movements query, sent through this data access.
-  RecordsetPtr Movements(std::string from, std::string to) {
+  RecordsetPtr Movements(const std::string& from, const std::string& to) {
     const ContextScope company(
         {.data_access = DataAccessPtr(&data_, [](DataAccess*) {})});  // the fixture owns it
-    std::string article = "A1", warehouse = "M1";
-    return HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+    return HlpDb_MovimentosEntreDatasGet("A1", "M1", from, to);
   }
 
   std::string SettleCheck() {

@@ -182,9 +182,8 @@ TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
 
   // The import engine's own movements query, sent through this company's data access.
   const ContextScope company({.data_access = data_});
-  auto movements = [](std::string from, std::string to) {
-    std::string article = "P1", warehouse = "A1";
-    return HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  auto movements = [](const std::string& from, const std::string& to) {
+    return HlpDb_MovimentosEntreDatasGet("P1", "A1", from, to);
   };
   EXPECT_EQ(CDbl(movements("2026120509:59:00", "2026120510:01:00")->Fields(0).Value()), 4);
   EXPECT_EQ(CDbl(movements("2026120510:00:00", "2026120510:00:00")->Fields(0).Value()), 4);
