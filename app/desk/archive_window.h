@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -11,15 +12,19 @@
 #include "support/cl_arquivo_digital.h"
 
 class QComboBox;
-class QStandardItemModel;
 class QTableView;
+
+namespace pellora::qt {
+class SelectionGridModel;
+}
 
 namespace pellora::desk {
 
 // The digital archive of one article's technical sheets: its documents in a table, and the
 // archive's own members behind the buttons: "Adicionar..." (a file picker, then the language and
 // the title), "Renomear", "Remover", "Abrir" (the document written to a folder of its own and
-// handed to the desktop).
+// handed to the desktop). What reads or writes the company runs off the interface thread; an
+// error it ends with is shown, and the window stays.
 class ArchiveWindow : public QDialog {
  public:
   ArchiveWindow(const app::CommandContext& context, ComponentFactory& components);
@@ -39,12 +44,14 @@ class ArchiveWindow : public QDialog {
 
  private:
   void AskAndAdd();
+  // Runs `work` off the interface thread; false, the error shown, when it failed.
+  bool Work(const std::function<void()>& work);
 
   std::shared_ptr<Dialogs> dialogs_;
   Cl_ArquivoDigital arquivo_;
   QTemporaryDir opened_;
   QComboBox* article_;
-  QStandardItemModel* documents_;
+  qt::SelectionGridModel* documents_;
   QTableView* table_;
 };
 

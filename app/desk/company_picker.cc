@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/screen_size.h"
 
 namespace pellora::desk {
 
@@ -22,10 +23,12 @@ CompanyPicker::CompanyPicker(const std::vector<std::string>& companies)
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel("Escolha a empresa:", this));
+  auto* label = new QLabel("&Escolha a empresa:", this);
+  label->setBuddy(list_);
+  layout->addWidget(label);
   layout->addWidget(list_);
   layout->addWidget(buttons);
-  resize(360, 300);
+  resize(qt::TextSize(*this, 50, 18));
 }
 
 std::string CompanyPicker::Chosen() const {

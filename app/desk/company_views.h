@@ -8,7 +8,8 @@ namespace pellora::desk {
 
 // What the host's window shows of the company, read on a connection of its own.
 struct CompanyViews {
-  // Every pending reading set, as the chooser lists the sets of all movement kinds.
+  // Every pending reading set, as the chooser lists the sets of all movement kinds, with the
+  // kind of its readings ("Movimento") after the Id.
   common::SelectionGrid pending_sets;
   // The documents of the types the add-in's imports write (the parameters' inventory,
   // breakage, surplus and transfer types) and those made from an order, newest first.

@@ -6,7 +6,8 @@
 
 namespace pellora::desk {
 
-// One entry of the host's menu of the add-in's operations.
+// One entry of the host's menu of the add-in's operations; "&" marks the letter that chooses it
+// from the keyboard, unique in the menu.
 struct HostOperation {
   int32_t code;
   const char* name;

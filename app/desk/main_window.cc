@@ -7,19 +7,22 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 #include "app/desk/archive_window.h"
 #include "app/desk/company_views.h"
 #include "app/desk/document_header_dialog.h"
 #include "app/desk/host_menu.h"
-#include "platform/qt/grid_model.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/screen_size.h"
+#include "platform/qt/selection_grid_model.h"
 #include "runtime/error.h"
 
 namespace pellora::desk {
@@ -27,11 +30,13 @@ namespace {
 
 constexpr int kProgressRefreshMs = 200;
 
-QTableView* TableIn(QSplitter* splitter, const QString& title, QStandardItemModel* model) {
+QTableView* TableIn(QSplitter* splitter, const QString& title, qt::SelectionGridModel* model) {
   auto* box = new QGroupBox(title, splitter);
   auto* view = new QTableView(box);
-  view->setModel(model);
-  view->setSortingEnabled(true);
+  auto* sorted = new QSortFilterProxyModel(view);
+  sorted->setSourceModel(model);
+  view->setModel(sorted);
+  qt::SortOnHeadingClick(*view);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->verticalHeader()->hide();
@@ -43,6 +48,12 @@ QTableView* TableIn(QSplitter* splitter, const QString& title, QStandardItemMode
   return view;
 }
 
+void SizeColumns(QTableView& view) {
+  for (int column = 0; column < view.model()->columnCount(); ++column) {
+    view.setColumnWidth(column, qt::SampledColumnWidth(view, column));
+  }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const app::CommandContext& context, QtComponents& components,
@@ -50,9 +61,11 @@ MainWindow::MainWindow(const app::CommandContext& context, QtComponents& compone
     : context_(context),
       components_(components),
       solucao_(solucao),
-      pending_(new QStandardItemModel(this)),
-      documents_(new QStandardItemModel(this)),
+      refresher_(this),
+      pending_(new qt::SelectionGridModel(this)),
+      documents_(new qt::SelectionGridModel(this)),
       status_(new QLabel(this)),
+      reading_(new QLabel("A ler a empresa...", this)),
       progress_(new QProgressBar(this)),
       progress_timer_(new QTimer(this)) {
   setWindowTitle(qt::ToQ("Pellora - Empresa " + context.Company()));
@@ -61,16 +74,18 @@ MainWindow::MainWindow(const app::CommandContext& context, QtComponents& compone
   documents_view_ = TableIn(splitter, "Documentos criados pela solução", documents_);
   setCentralWidget(splitter);
   progress_->setRange(0, 0);  // the number of lines to build is not known beforehand
-  progress_->setMaximumWidth(200);
+  progress_->setMaximumWidth(qt::TextSize(*progress_, 25, 1).width());
   progress_->hide();
+  reading_->hide();
   statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(reading_);
   statusBar()->addPermanentWidget(progress_);
   progress_timer_->setInterval(kProgressRefreshMs);
   connect(progress_timer_, &QTimer::timeout, this, [this] { ShowLines(); });
   components_.SetLineProgress([this] { ++lines_; });
   BuildMenus();
   Refresh();
-  resize(1000, 640);
+  resize(qt::TextSize(*this, 150, 42));
 }
 
 void MainWindow::BuildMenus() {
@@ -84,18 +99,23 @@ void MainWindow::BuildMenus() {
   }
   QMenu* views = menuBar()->addMenu("&Vistas");
   for (const bool sales : {true, false}) {
-    QAction* action = views->addAction(sales ? "2003 - Importação de Movimentos de Vendas..."
-                                             : "2004 - Importação de Movimentos de Compras...");
+    QAction* action = views->addAction(sales ? "2003 - Importação de Movimentos de &Vendas..."
+                                             : "2004 - Importação de Movimentos de &Compras...");
     connect(action, &QAction::triggered, this, [this, sales] { AskAndRunView(sales); });
     actions_[sales ? 2003 : 2004] = action;
   }
   QMenu* company = menuBar()->addMenu("&Empresa");
-  // Both read the company: while an import writes they would wait for it.
-  company_actions_ = {company->addAction("Arquivo Digital..."), company->addAction("Actualizar")};
-  connect(company_actions_[0], &QAction::triggered, this, [this] { OpenArchive(); });
-  connect(company_actions_[1], &QAction::triggered, this, [this] { Refresh(); });
+  QAction* archive = company->addAction("&Arquivo Digital...");
+  QAction* refresh = company->addAction("A&ctualizar");
+  refresh->setShortcut(QKeySequence::Refresh);
+  connect(archive, &QAction::triggered, this, [this] { OpenArchive(); });
+  connect(refresh, &QAction::triggered, this, [this] { Refresh(); });
   company->addSeparator();
-  connect(company->addAction("Sair"), &QAction::triggered, this, &QWidget::close);
+  quit_ = company->addAction("&Sair");
+  connect(quit_, &QAction::triggered, this, &QWidget::close);
+  // The archive and the lists would wait for an import's writes; the window is not left while
+  // one runs.
+  company_actions_ = {archive, refresh, quit_};
 }
 
 QAction* MainWindow::OperationAction(int32_t code) const {
@@ -156,18 +176,40 @@ void MainWindow::ShowLines() {
 }
 
 void MainWindow::Refresh() {
-  try {
-    const CompanyViews views = ReadCompanyViews(context_);
-    qt::FillModel(*pending_, views.pending_sets);
-    qt::FillModel(*documents_, views.documents);
-    pending_view_->setColumnHidden(0, true);  // the set's Id
-    pending_view_->resizeColumnsToContents();
-    documents_view_->resizeColumnsToContents();
-  } catch (const Error& error) {
-    status_->setText(qt::ToQ("Erro " + error.description()));
-  } catch (const std::exception& error) {
-    status_->setText(qt::ToQ(std::string("Erro ") + error.what()));
+  if (Refreshing()) {
+    refresh_again_ = true;  // what is being read may be older than what was asked for
+    return;
   }
+  auto views = std::make_shared<std::optional<CompanyViews>>();
+  auto failure = std::make_shared<std::string>();
+  refresher_.Start(
+      [this, views, failure] {
+        try {
+          *views = ReadCompanyViews(context_);
+        } catch (const Error& error) {
+          *failure = "Erro " + error.description();
+        } catch (const std::exception& error) {
+          *failure = std::string("Erro ") + error.what();
+        }
+      },
+      [this, views, failure] {
+        reading_->hide();
+        if (*views) ShowViews(std::move(**views));
+        if (!failure->empty()) status_->setText(qt::ToQ(*failure));
+        if (refresh_again_) {
+          refresh_again_ = false;
+          Refresh();
+        }
+      });
+  reading_->show();
+}
+
+void MainWindow::ShowViews(CompanyViews views) {
+  pending_->Keep(std::move(views.pending_sets));
+  documents_->Keep(std::move(views.documents));
+  pending_view_->setColumnHidden(0, true);  // the set's Id
+  SizeColumns(*pending_view_);
+  SizeColumns(*documents_view_);
 }
 
 void MainWindow::OpenArchive() {

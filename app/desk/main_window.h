@@ -17,15 +17,22 @@
 class QAction;
 class QLabel;
 class QProgressBar;
-class QStandardItemModel;
 class QTableView;
 class QTimer;
 
+namespace pellora::qt {
+class SelectionGridModel;
+}
+
 namespace pellora::desk {
+
+struct CompanyViews;
 
 // The host's window on one company: its menu of the add-in's operations, the pending reading
 // sets and the documents the add-in made. Operations run one at a time off the interface thread
-// (see OperationRunner); meanwhile a progress bar counts the document lines being built.
+// (see OperationRunner); meanwhile a progress bar counts the document lines being built and the
+// window cannot be left. The lists are read off the interface thread too, however large the
+// company: the window is there at once and fills them when they arrive.
 class MainWindow : public QMainWindow {
  public:
   MainWindow(const app::CommandContext& context, QtComponents& components, Solucao& solucao);
@@ -36,12 +43,15 @@ class MainWindow : public QMainWindow {
   // Runs the import of a sales (2003) or purchase (2004) view on a document with that header.
   bool RunView(bool sales, const app::DocumentHeader& header);
   bool Busy() const { return runner_.Running(); }
-  // Reads the pending sets and the documents again.
+  // Reads the pending sets and the documents again, off the interface thread.
   void Refresh();
+  // The lists are being read.
+  bool Refreshing() const { return refresher_.Running(); }
 
   QTableView* PendingSets() const { return pending_view_; }
   QTableView* Documents() const { return documents_view_; }
   QAction* OperationAction(int32_t code) const;
+  QAction* QuitAction() const { return quit_; }
   QProgressBar* Progress() const { return progress_; }
   // Document lines the last operation asked the host for.
   long LinesBuilt() const { return lines_; }
@@ -56,19 +66,24 @@ class MainWindow : public QMainWindow {
   void AskAndRunView(bool sales);
   void SetOperationsEnabled(bool enabled);
   void ShowLines();
+  void ShowViews(CompanyViews views);
   void OpenArchive();
 
   const app::CommandContext& context_;
   QtComponents& components_;
   Solucao& solucao_;
   OperationRunner runner_;
+  OperationRunner refresher_;
+  bool refresh_again_ = false;
   std::map<int32_t, QAction*> actions_;  // by operation code, the views' 2003 and 2004 too
   std::vector<QAction*> company_actions_;
-  QStandardItemModel* pending_;
-  QStandardItemModel* documents_;
+  QAction* quit_ = nullptr;
+  qt::SelectionGridModel* pending_;
+  qt::SelectionGridModel* documents_;
   QTableView* pending_view_;
   QTableView* documents_view_;
   QLabel* status_;
+  QLabel* reading_;
   QProgressBar* progress_;
   QTimer* progress_timer_;
   std::atomic<long> lines_ = 0;

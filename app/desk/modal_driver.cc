@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 
 namespace pellora::desk {
 
@@ -21,8 +22,10 @@ ModalDriver& ModalDriver::Then(Step step) {
 
 void ModalDriver::Poll() {
   QWidget* modal = QApplication::activeModalWidget();
-  if (modal == nullptr || modal == last_ || steps_.empty() || !modal->isVisible()) return;
-  last_ = modal;
+  if (modal == nullptr || steps_.empty() || !modal->isVisible()) return;
+  if (std::find(seen_.begin(), seen_.end(), modal) != seen_.end()) return;
+  std::erase_if(seen_, [](const QPointer<QWidget>& window) { return window.isNull(); });
+  seen_.emplace_back(modal);
   // From a timer of its own, so that a window the step opens is polled in turn.
   QTimer::singleShot(0, modal, [modal, step = std::move(steps_.front())] { step(*modal); });
   steps_.pop_front();

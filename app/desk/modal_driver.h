@@ -6,12 +6,14 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace pellora::desk {
 
 // Plays the operator on modal windows, for demonstrations and tests: each step acts on the next
-// modal window that opens, in order. A timer looks for a new modal window, so windows shown with
-// exec(), on this thread or for a worker, are driven without deadlock.
+// modal window that opens, in order; a window that is modal again once another one has closed
+// over it is not a new one. A timer looks for a new modal window, so windows shown with exec(),
+// on this thread or for a worker, are driven without deadlock.
 class ModalDriver {
  public:
   using Step = std::function<void(QWidget& window)>;
@@ -27,7 +29,7 @@ class ModalDriver {
 
   QTimer timer_;
   std::deque<Step> steps_;
-  QPointer<QWidget> last_;
+  std::vector<QPointer<QWidget>> seen_;
 };
 
 // Processes events until `done` holds or about `seconds` have passed; answers `done()`.

@@ -15,7 +15,7 @@ bool OperationRunner::Start(std::function<void()> work, std::function<void()> do
   worker_ = std::thread([this, work = std::move(work), done = std::move(done)] {
     work();  // the add-in's entry points trap their own errors
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
+        owner_ != nullptr ? owner_ : QCoreApplication::instance(),
         [this, done] {
           running_ = false;
           if (done) done();

@@ -5,14 +5,17 @@
 #include <functional>
 #include <thread>
 
+class QObject;
+
 namespace pellora::desk {
 
-// Runs one host operation at a time on a worker thread, so that the window keeps drawing and
-// answering while an import works; the add-in's dialogs reach the interface thread through
-// qt::OnGui. `done` runs on the interface thread once the operation has returned.
+// Runs one piece of work at a time on a worker thread, a host operation or a reading of the
+// company, so that the window keeps drawing and answering meanwhile; the add-in's dialogs reach
+// the interface thread through qt::OnGui. `done` runs on the interface thread once the work has
+// returned, unless `owner` (the application when none is given) is gone by then.
 class OperationRunner {
  public:
-  OperationRunner() = default;
+  explicit OperationRunner(QObject* owner = nullptr) : owner_(owner) {}
   OperationRunner(const OperationRunner&) = delete;
   OperationRunner& operator=(const OperationRunner&) = delete;
   ~OperationRunner();
@@ -22,6 +25,7 @@ class OperationRunner {
   bool Running() const { return running_; }
 
  private:
+  QObject* owner_;
   std::thread worker_;
   std::atomic<bool> running_ = false;
 };

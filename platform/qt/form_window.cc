@@ -1,5 +1,6 @@
 #include "platform/qt/form_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include "platform/qt/screen_size.h"
 
 namespace pellora::qt {
 namespace {
@@ -25,6 +28,14 @@ QString WithoutMnemonic(QString caption) {
   return caption.remove('&');
 }
 
+// The grid `widget` is, or whose cell it edits; nullptr when none.
+QTableView* GridOf(QWidget* widget) {
+  for (; widget != nullptr && !widget->isWindow(); widget = widget->parentWidget()) {
+    if (auto* grid = qobject_cast<QTableView*>(widget)) return grid;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 FormWindow::FormWindow()
@@ -38,14 +49,15 @@ FormWindow::FormWindow()
   layout->addWidget(fields_);
   layout->addLayout(wide_layout_, 1);
   layout->addLayout(button_layout_);
+  // Before any control's own filters, such as a cell editor's.
+  QCoreApplication::instance()->installEventFilter(this);
 }
 
 QComboBox* FormWindow::AddCombo(const QString& label) {
   auto* combo = new QComboBox(fields_);
-  combo->setMinimumWidth(320);
+  combo->setMinimumWidth(TextSize(*combo, 45, 1).width());
   field_layout_->addRow(new QLabel(label, fields_), combo);
   fields_->show();
-  Watch(combo);
   return combo;
 }
 
@@ -53,14 +65,25 @@ QPushButton* FormWindow::AddButton(const QString& caption) {
   auto* button = new QPushButton(caption, this);
   button->setAutoDefault(false);  // Enter belongs to the key preview, not to a button
   button_layout_->addWidget(button);
-  Watch(button);
   return button;
 }
 
 void FormWindow::AddWide(QWidget* widget) {
   widget->setParent(this);
   wide_layout_->addWidget(widget);
-  Watch(widget);
+}
+
+void FormWindow::MoveFocusNext() {
+  if (QTableView* grid = GridOf(QApplication::focusWidget())) {
+    grid->setFocus();  // closes the cell being typed, keeping what was typed
+    const QModelIndex current = grid->currentIndex();
+    const QModelIndex below = current.sibling(current.row() + 1, current.column());
+    if (below.isValid()) {
+      grid->setCurrentIndex(below);
+      return;
+    }
+  }
+  focusNextChild();
 }
 
 QComboBox* FormWindow::Combo(const QString& label) const {
@@ -85,12 +108,10 @@ QTableView* FormWindow::Grid() const {
   return findChild<QTableView*>();
 }
 
-void FormWindow::Watch(QWidget* widget) {
-  widget->installEventFilter(this);
-}
-
+// Keys go to the focused control first; the preview takes them there, once each.
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && key_preview_) {
+  if (event->type() == QEvent::KeyPress && key_preview_ && watched == QApplication::focusWidget() &&
+      static_cast<QWidget*>(watched)->window() == this) {
     int key = KeyAscii(*static_cast<QKeyEvent*>(event));
     if (key != 0) {
       key_preview_(key);

@@ -18,7 +18,8 @@ namespace pellora::qt {
 
 // The window of one of the add-in's forms: the combo boxes framed with their labels, then any
 // grid or other wide control, then the push buttons in a row. With a key preview set it sees
-// every key press of its controls first.
+// every key press of its controls first, before the control that has the focus, a grid's cell
+// being typed in included.
 class FormWindow : public QDialog {
  public:
   FormWindow();
@@ -28,7 +29,9 @@ class FormWindow : public QDialog {
   // A wide control below the fields, such as a grid.
   void AddWide(QWidget* widget);
   void SetKeyPreview(FormSurface::KeyPress handler) { key_preview_ = std::move(handler); }
-  void MoveFocusNext() { focusNextChild(); }
+  // To the following field in tab order; in a grid, the cell being typed keeps what was typed
+  // and the same column of the next row is the following field, until the last row.
+  void MoveFocusNext();
 
   // The controls, found as the operator finds them: by label or caption (without "&").
   QComboBox* Combo(const QString& label) const;
@@ -39,8 +42,6 @@ class FormWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Watch(QWidget* widget);
-
   QGroupBox* fields_;
   QFormLayout* field_layout_;
   QVBoxLayout* wide_layout_;

@@ -20,6 +20,13 @@ auto OnGuiValue(Work work) -> decltype(work()) {
   return std::move(*result);
 }
 
+// The other way round: work that reads or writes the company, asked for on the interface thread
+// (a button, a choice in a list), runs on a thread of its own and this returns when it is done,
+// handing back its error. Meanwhile the interface thread goes on drawing and carries the work's
+// calls on windows (OnGui), windows it opens take input, and the windows already open ignore the
+// operator's input. From any other thread the work runs at once.
+void RunOffGui(const std::function<void()>& work);
+
 }  // namespace pellora::qt
 
 #endif  // PELLORA_PLATFORM_QT_GUI_THREAD_H_

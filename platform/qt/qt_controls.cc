@@ -47,7 +47,7 @@ void QtComboBox::OnClick(std::function<void()> handler) {
     on_click_ = std::move(handler);
     if (first) {
       QObject::connect(combo_, &QComboBox::activated, combo_, [this] {
-        if (on_click_) on_click_();
+        if (on_click_) RunOffGui(on_click_);
       });
     }
   });
@@ -55,7 +55,7 @@ void QtComboBox::OnClick(std::function<void()> handler) {
 
 QtPushButton::QtPushButton(QPushButton* button) {
   QObject::connect(button, &QPushButton::clicked, button, [this] {
-    if (on_click_) on_click_();
+    if (on_click_) RunOffGui(on_click_);
   });
 }
 

@@ -11,7 +11,8 @@ class QPushButton;
 
 namespace pellora::qt {
 
-// A QComboBox; only the operator's choice raises the click.
+// A QComboBox; only the operator's choice raises the click, whose handler runs off the interface
+// thread (see RunOffGui).
 class QtComboBox : public ComboBox {
  public:
   explicit QtComboBox(QComboBox* combo) : combo_(combo) {}
@@ -30,6 +31,8 @@ class QtComboBox : public ComboBox {
   std::function<void()> on_click_;
 };
 
+// A QPushButton whose click handler runs off the interface thread (see RunOffGui): what the
+// add-in does then with the company never stops the window from drawing.
 class QtPushButton : public PushButton {
  public:
   explicit QtPushButton(QPushButton* button);

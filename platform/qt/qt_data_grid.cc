@@ -7,6 +7,7 @@
 #include "platform/common/cell_text.h"
 #include "platform/qt/gui_thread.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/screen_size.h"
 
 namespace pellora::qt {
 
@@ -28,10 +29,18 @@ QVariant BoundGridModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::EditRole) {
     return ToQ(common::CellText(grid_.CellValue(index.row(), FieldAt(index.column()))));
   }
+  if (role == Qt::TextAlignmentRole) return Alignment(index.column());
   return {};
 }
 
+// Columns with a number format hold numbers: they stand to the right.
+QVariant BoundGridModel::Alignment(int column) const {
+  const bool number = !grid_.ColumnOf(FieldAt(column)).number_format.empty();
+  return QVariant::fromValue((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
 QVariant BoundGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole) return Alignment(section);
   if (role != Qt::DisplayRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
   return ToQ(grid_.VisibleColumns()[static_cast<size_t>(section)]->second.caption);
@@ -100,12 +109,25 @@ void QtDataGrid::SetColumn(const std::string& field, const GridColumn& column) {
   });
 }
 
+long QtDataGrid::RowCount() {
+  return OnGuiValue([this] { return BoundGrid::RowCount(); });
+}
+
+Variant QtDataGrid::CellValue(long row, const std::string& field) {
+  return OnGuiValue([&] { return BoundGrid::CellValue(row, field); });
+}
+
+Variant QtDataGrid::CellLoadedValue(long row, const std::string& field) {
+  return OnGuiValue([&] { return BoundGrid::CellLoadedValue(row, field); });
+}
+
 void QtDataGrid::Refresh() {
   model_->Reset();
   const auto visible = VisibleColumns();
   for (size_t column = 0; column < visible.size(); ++column) {
     if (visible[column]->second.width > 0) {
-      view_->setColumnWidth(static_cast<int>(column), TwipsToPixels(visible[column]->second.width));
+      view_->setColumnWidth(static_cast<int>(column),
+                            TwipsToPixels(visible[column]->second.width, *view_));
     }
   }
 }

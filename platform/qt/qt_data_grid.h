@@ -28,11 +28,13 @@ class BoundGridModel : public QAbstractTableModel {
 
  private:
   std::string FieldAt(int column) const;
+  QVariant Alignment(int column) const;
 
   common::BoundGrid& grid_;
 };
 
-// A data grid as a table view.
+// A data grid as a table view. The add-in may read its cells off the interface thread while the
+// view draws them: both go through the interface thread, one at a time.
 class QtDataGrid : public common::BoundGrid {
  public:
   explicit QtDataGrid(QTableView* view);
@@ -41,6 +43,9 @@ class QtDataGrid : public common::BoundGrid {
   void SetRedraw(bool on) override;
   void Bind(RecordsetPtr recordset) override;
   void SetColumn(const std::string& field, const GridColumn& column) override;
+  long RowCount() override;
+  Variant CellValue(long row, const std::string& field) override;
+  Variant CellLoadedValue(long row, const std::string& field) override;
 
  private:
   void Refresh();

@@ -7,6 +7,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/gui_thread.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/screen_size.h"
 
 namespace pellora::qt {
 
@@ -42,7 +43,7 @@ DataGrid& QtFormSurface::AddDataGrid() {
   return *OnGuiValue([&] {
     auto* view = new QTableView;
     window_->AddWide(view);
-    window_->resize(900, 500);
+    window_->resize(TextSize(*window_, 130, 32));
     return grids_.emplace_back(std::make_unique<QtDataGrid>(view)).get();
   });
 }

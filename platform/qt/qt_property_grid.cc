@@ -1,44 +1,64 @@
 #include "platform/qt/qt_property_grid.h"
 
-#include <QComboBox>
 #include <QFont>
 #include <QHeaderView>
 #include <QTreeWidget>
 
 #include "platform/qt/gui_thread.h"
+#include "platform/qt/property_value_delegate.h"
 #include "platform/qt/qt_text.h"
-#include "runtime/convert.h"
+#include "platform/qt/screen_size.h"
 
 namespace pellora::qt {
+namespace {
 
-QtPropertyItem::QtPropertyItem(QtPropertyGrid& grid, QTreeWidgetItem* row,
-                               const std::string& caption, const Variant& value)
-    : ListPropertyItem(caption, value), row_(row), combo_(new QComboBox) {
-  row_->setText(0, ToQ(caption));
-  grid.Tree()->setItemWidget(row_, 1, combo_);
-  QObject::connect(combo_, &QComboBox::activated, combo_,
-                   [this, &grid](int index) { grid.Chosen(*this, index); });
+constexpr int kCaption = 0;
+constexpr int kValue = 1;
+
+// The tree edits a row's value wherever on the row the operator asks to.
+class PropertyTree : public QTreeWidget {
+ public:
+  using QTreeWidget::edit;
+
+ protected:
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+    return QTreeWidget::edit(index.sibling(index.row(), kValue), trigger, event);
+  }
+};
+
+void Describe(QTreeWidgetItem& row, const std::string& description) {
+  row.setToolTip(kCaption, ToQ(description));
+  row.setStatusTip(kCaption, ToQ(description));
+}
+
+}  // namespace
+
+QtPropertyItem::QtPropertyItem(QTreeWidgetItem* row, const std::string& caption,
+                               const Variant& value)
+    : ListPropertyItem(caption, value), row_(row) {
+  row_->setText(kCaption, ToQ(caption));
+  row_->setData(kValue, Qt::AccessibleTextRole, ToQ(caption));
+  row_->setFlags(row_->flags() | Qt::ItemIsEditable);
 }
 
 void QtPropertyItem::SetDescription(const std::string& description) {
   OnGui([&] {
     ListPropertyItem::SetDescription(description);
-    row_->setToolTip(0, ToQ(description));
-    row_->setStatusTip(0, ToQ(description));
+    Describe(*row_, description);
+    row_->setData(kValue, Qt::AccessibleDescriptionRole, ToQ(description));
   });
 }
 
 void QtPropertyItem::ClearEntries() {
   OnGui([this] {
     ListPropertyItem::ClearEntries();
-    combo_->clear();
+    ShowValue();
   });
 }
 
 void QtPropertyItem::AddEntry(const PropertyEntry& entry) {
   OnGui([&] {
     ListPropertyItem::AddEntry(entry);
-    combo_->addItem(ToQ(entry.text));
     ShowValue();
   });
 }
@@ -50,16 +70,23 @@ void QtPropertyItem::SetValue(const Variant& value) {
   });
 }
 
+void QtPropertyItem::Choose(size_t index) {
+  ListPropertyItem::SetValue(Variant(Entries()[index].data));
+  ShowValue();
+}
+
+int QtPropertyItem::ChosenIndex() const {
+  const PropertyEntry* chosen = Chosen();
+  return chosen == nullptr ? -1 : static_cast<int>(chosen - Entries().data());
+}
+
 void QtPropertyItem::ShowValue() {
   const PropertyEntry* chosen = Chosen();
-  combo_->setCurrentIndex(chosen == nullptr ? -1 : static_cast<int>(chosen - Entries().data()));
+  row_->setText(kValue, chosen == nullptr ? QString() : ToQ(chosen->text));
 }
 
 void QtPropertyCategory::SetDescription(const std::string& description) {
-  OnGui([&] {
-    row_->setToolTip(0, ToQ(description));
-    row_->setStatusTip(0, ToQ(description));
-  });
+  OnGui([&] { Describe(*row_, description); });
 }
 
 PropertyItem& QtPropertyCategory::AddChildItem(PropertyItemKind, const std::string& caption,
@@ -69,11 +96,18 @@ PropertyItem& QtPropertyCategory::AddChildItem(PropertyItemKind, const std::stri
 
 QtPropertyGrid::QtPropertyGrid() {
   OnGui([this] {
-    tree_ = new QTreeWidget;
+    tree_ = new PropertyTree;
     tree_->setColumnCount(2);
     tree_->setHeaderLabels({"Propriedade", "Valor"});
-    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    tree_->setMinimumSize(720, 520);
+    tree_->header()->setSectionResizeMode(kCaption, QHeaderView::ResizeToContents);
+    tree_->setItemDelegateForColumn(kValue, new PropertyValueDelegate(*this, tree_));
+    // Moving between rows opens nothing: a value is edited only when asked for, by a click on it
+    // (below), F2 or typing.
+    tree_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    QObject::connect(tree_, &QTreeWidget::clicked, tree_, [this](const QModelIndex& index) {
+      if (index.column() == kValue) tree_->edit(index);
+    });
+    tree_->setMinimumSize(TextSize(*tree_, 110, 30));
   });
 }
 
@@ -83,9 +117,9 @@ QtPropertyGrid::~QtPropertyGrid() = default;
 PropertyCategory& QtPropertyGrid::AddCategory(const std::string& caption) {
   return *OnGuiValue([&] {
     auto* row = new QTreeWidgetItem(tree_, {ToQ(caption)});
-    QFont bold = row->font(0);
+    QFont bold = row->font(kCaption);
     bold.setBold(true);
-    row->setFont(0, bold);
+    row->setFont(kCaption, bold);
     row->setFirstColumnSpanned(true);
     row->setExpanded(true);
     return categories_.emplace_back(std::make_unique<QtPropertyCategory>(*this, row)).get();
@@ -96,7 +130,8 @@ QtPropertyItem& QtPropertyGrid::AddItem(QTreeWidgetItem* category, const std::st
                                         const Variant& value) {
   auto* row = new QTreeWidgetItem(category);
   category->setExpanded(true);
-  return *items_.emplace_back(std::make_unique<QtPropertyItem>(*this, row, caption, value));
+  rows_.push_back(row);
+  return *items_.emplace_back(std::make_unique<QtPropertyItem>(row, caption, value));
 }
 
 PropertyItem* QtPropertyGrid::FindItem(long id) {
@@ -106,27 +141,18 @@ PropertyItem* QtPropertyGrid::FindItem(long id) {
   return nullptr;
 }
 
-void QtPropertyGrid::Chosen(QtPropertyItem& item, int index) {
-  if (index < 0 || static_cast<size_t>(index) >= item.Entries().size()) return;
-  item.ListPropertyItem::SetValue(Variant(item.Entries()[static_cast<size_t>(index)].data));
-  if (on_value_changed_) on_value_changed_(item);
-}
-
-QtPropertyItem* QtPropertyGrid::ItemCaptioned(const std::string& category,
-                                              const std::string& caption) const {
-  for (const auto& item : items_) {
-    for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
-      QTreeWidgetItem* top = tree_->topLevelItem(i);
-      if (top->text(0) != ToQ(category)) continue;
-      for (int child = 0; child < top->childCount(); ++child) {
-        if (top->child(child)->text(0) == ToQ(caption) &&
-            tree_->itemWidget(top->child(child), 1) == item->Combo()) {
-          return item.get();
-        }
-      }
-    }
+QtPropertyItem* QtPropertyGrid::ItemAt(const QModelIndex& index) const {
+  const QTreeWidgetItem* row = tree_->itemFromIndex(index);
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i] == row) return items_[i].get();
   }
   return nullptr;
+}
+
+void QtPropertyGrid::Chosen(QtPropertyItem& item, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= item.Entries().size()) return;
+  item.Choose(static_cast<size_t>(index));
+  if (on_value_changed_) RunOffGui([&] { on_value_changed_(item); });
 }
 
 }  // namespace pellora::qt

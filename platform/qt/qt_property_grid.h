@@ -8,7 +8,7 @@
 #include "interfaces/property_grid.h"
 #include "platform/common/list_property_item.h"
 
-class QComboBox;
+class QModelIndex;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -16,25 +16,26 @@ namespace pellora::qt {
 
 class QtPropertyGrid;
 
-// An item shown as a row of the tree: its caption and a drop-down of its entries, blank when
-// its value is no entry's datum.
+// An item shown as a row of the tree: its caption, then the text of its chosen entry, blank
+// when its value is no entry's datum. The value is named, for assistive tools, by the caption.
 class QtPropertyItem : public common::ListPropertyItem {
  public:
-  QtPropertyItem(QtPropertyGrid& grid, QTreeWidgetItem* row, const std::string& caption,
-                 const Variant& value);
+  QtPropertyItem(QTreeWidgetItem* row, const std::string& caption, const Variant& value);
 
   void SetDescription(const std::string& description) override;
   void ClearEntries() override;
   void AddEntry(const PropertyEntry& entry) override;
   void SetValue(const Variant& value) override;
 
-  QComboBox* Combo() const { return combo_; }
+  // The operator chose entry `index`.
+  void Choose(size_t index);
+  // The position of the chosen entry; -1 when the item is blank.
+  int ChosenIndex() const;
 
  private:
   void ShowValue();
 
   QTreeWidgetItem* row_;
-  QComboBox* combo_;
 };
 
 class QtPropertyCategory : public PropertyCategory {
@@ -50,7 +51,10 @@ class QtPropertyCategory : public PropertyCategory {
   QTreeWidgetItem* row_;
 };
 
-// A property grid as a two-column tree: categories, expanded, and under each its items.
+// A property grid as a two-column tree: categories, expanded, and under each its items. One
+// value at a time is edited, in a drop-down opened by a click on it, by typing on its row or by
+// F2 (see PropertyValueDelegate); the wheel only scrolls. The tree is one stop of the window's
+// Tab order; the arrows move between its rows.
 class QtPropertyGrid : public PropertyGrid {
  public:
   QtPropertyGrid();
@@ -61,16 +65,18 @@ class QtPropertyGrid : public PropertyGrid {
   void OnValueChanged(ValueChanged handler) override { on_value_changed_ = std::move(handler); }
 
   QTreeWidget* Tree() const { return tree_; }
-  // The operator chose entry `index` of `item`.
-  void Chosen(QtPropertyItem& item, int index);
   QtPropertyItem& AddItem(QTreeWidgetItem* category, const std::string& caption,
                           const Variant& value);
-  QtPropertyItem* ItemCaptioned(const std::string& category, const std::string& caption) const;
+  // The item of a row of the tree; nullptr for a category's row.
+  QtPropertyItem* ItemAt(const QModelIndex& index) const;
+  // The operator chose entry `index` of `item`: the add-in hears of it off the interface thread.
+  void Chosen(QtPropertyItem& item, int index);
 
  private:
   QTreeWidget* tree_;
   std::vector<std::unique_ptr<QtPropertyCategory>> categories_;
   std::vector<std::unique_ptr<QtPropertyItem>> items_;
+  std::vector<const QTreeWidgetItem*> rows_;  // of items_, in the same order
   ValueChanged on_value_changed_;
 };
 

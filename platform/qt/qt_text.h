@@ -15,11 +15,6 @@ inline std::string FromQ(const QString& text) {
   return text.toUtf8().toStdString();
 }
 
-// Widths the add-in gives in twips (15 to a pixel at 96 dots per inch).
-inline int TwipsToPixels(double twips) {
-  return static_cast<int>(twips / 15.0);
-}
-
 }  // namespace pellora::qt
 
 #endif  // PELLORA_PLATFORM_QT_QT_TEXT_H_

@@ -10,7 +10,10 @@ class QTextBrowser;
 namespace pellora::qt {
 
 // An HTML report on screen with "Imprimir" (when printing is available), "Gravar" (as an HTML
-// file chosen by the operator) and "Fechar".
+// file chosen by the operator) and "Fechar", the button Enter presses. The page is laid out at
+// the width its lines need, never breaking a word or a number, with the columns of numbers
+// standing to the right and days written dd-mm-yyyy; the window opens as wide as the page, as far
+// as the screen allows. "Gravar" writes the page as the report made it.
 class ReportWindow : public QDialog {
  public:
   ReportWindow(const QString& title, const QString& html);

@@ -1,10 +1,20 @@
 #include "platform/sqlite/database.h"
 
+#include <utility>
+
 #include "platform/tsql/crash_point.h"
 #include "platform/tsql/tsql_error.h"
 #include "runtime/error.h"
+#include "runtime/lock_wait.h"
 
 namespace pellora::sqlite {
+namespace {
+
+// Short pauses, so that a watcher's answer is heard at once.
+constexpr int kLockPauseMs = 20;
+
+}  // namespace
+
 void RaiseDatabaseError(std::string_view message, std::string_view statement) {
   tsql::RaiseStatementError(kErrorSource, message, statement);
 }
@@ -31,12 +41,30 @@ std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& fi
   std::unique_ptr<Database> database(new Database(db, company, busy_timeout));
   if (rc != SQLITE_OK) return nullptr;
   sqlite3_extended_result_codes(db, 1);
-  sqlite3_busy_timeout(db, static_cast<int>(busy_timeout.count()));
+  sqlite3_busy_handler(db, &Database::WaitForLock, database.get());
   if (sqlite3_exec(db, std::string(kConnectionSettings).c_str(), nullptr, nullptr, nullptr) !=
       SQLITE_OK) {
     return nullptr;
   }
   return database;
+}
+
+int Database::WaitForLock(void* database, int attempt) {
+  auto& db = *static_cast<Database*>(database);
+  const auto now = std::chrono::steady_clock::now();
+  if (attempt == 0) {
+    db.waiting_since_ = now;
+    db.gave_up_ = false;
+  }
+  const auto waited =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now - db.waiting_since_);
+  if (waited >= db.busy_timeout_) return 0;
+  if (!KeepWaitingForLock(db.company_, waited)) {
+    db.gave_up_ = true;
+    return 0;
+  }
+  sqlite3_sleep(kLockPauseMs);
+  return 1;
 }
 
 Database::~Database() {
@@ -67,6 +95,10 @@ void Database::Fail(std::string_view statement) const {
     throw Error(kDatabaseError, kErrorSource,
                 "A base de dados da empresa " + company_ +
                     " está danificada ou não é uma base de dados (" + sqlite3_errmsg(db_) + ").");
+  }
+  if (code == SQLITE_BUSY && std::exchange(gave_up_, false)) {
+    throw Error(kDatabaseError, kErrorSource,
+                "Desistiu de esperar pela empresa " + company_ + ", ocupada noutro posto.");
   }
   if (code == SQLITE_BUSY) {
     throw Error(kDatabaseError, kErrorSource,

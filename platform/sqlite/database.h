@@ -62,9 +62,15 @@ class Database {
       : db_(db), company_(std::move(company)), busy_timeout_(busy_timeout) {}
   friend class Statement;
 
+  // SQLite's busy handler: pauses while the lock is taken, up to the busy timeout or until the
+  // lock-wait watcher gives up; `attempt` counts the pauses of one wait from 0.
+  static int WaitForLock(void* database, int attempt);
+
   sqlite3* db_;
   std::string company_;
   std::chrono::milliseconds busy_timeout_;
+  std::chrono::steady_clock::time_point waiting_since_;
+  mutable bool gave_up_ = false;  // the last wait ended by the watcher; told once, by Fail
   mutable StatementCache statements_;
 };
 

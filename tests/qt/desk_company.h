@@ -4,10 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -23,6 +25,11 @@
 #include "tests/company_database.h"
 #include "tests/qt/modal_script.h"
 #include "tests/temp_folder.h"
+
+// Qt's texts as they read, in a failed expectation.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace pellora::testing {
 
@@ -58,6 +65,26 @@ class DeskCompany : public ::testing::Test {
   std::unique_ptr<Solucao> solucao_;
 };
 
+// Another workstation in the middle of its work: it holds the company's write lock, on a
+// connection of its own, until released.
+class CompanyHeld {
+ public:
+  explicit CompanyHeld(const std::filesystem::path& database) {
+    EXPECT_EQ(sqlite3_open(database.c_str(), &db_), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  }
+  ~CompanyHeld() { Release(); }
+  void Release() {
+    if (db_ == nullptr) return;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db_);
+    db_ = nullptr;
+  }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
 // The button of a window by its caption, "&" left out.
 inline QAbstractButton* ButtonOf(QWidget& window, const QString& caption) {
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
@@ -83,6 +110,23 @@ inline void Type(QWidget* widget, const QString& text) {
   }
 }
 
+// A key pressed on the keyboard: it goes to the widget that has the focus.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr) << "no widget has the focus";
+  QTest::keyClick(focus, key, modifiers);
+}
+
+// A notch of the mouse wheel at `point` of `widget`: the widget under the pointer takes it
+// first, and what it leaves goes to the widgets around it.
+inline void Wheel(QWidget* widget, QPoint point, int delta = -120) {
+  QWidget* under = widget->childAt(point) != nullptr ? widget->childAt(point) : widget;
+  const QPoint local = under->mapFrom(widget, point);
+  QWheelEvent notch(local, under->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(under, &notch);
+}
+
 // A message box as the operator reads it: "[title] text".
 inline std::string Shown(QWidget& window) {
   auto* box = qobject_cast<QMessageBox*>(&window);
@@ -95,6 +139,14 @@ inline ModalScript::Step ReadMessage(std::string& message) {
   return [&message](QWidget& box) {
     message = Shown(box);
     Click(box, "OK");
+  };
+}
+
+// The operator reads the notice of a busy company into `notice` and gives up waiting.
+inline ModalScript::Step GiveUpWaiting(QString& notice) {
+  return [&notice](QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) notice += label->text();
+    Click(window, "Desistir");
   };
 }
 

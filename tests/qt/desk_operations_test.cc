@@ -2,7 +2,9 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
 #include <filesystem>
@@ -57,6 +59,10 @@ ModalScript::Step ChooseFirstFiltered(std::string& id, std::string avoid = "") {
 
 TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceThread) {
   desk::MainWindow window(*context_, *components_, *solucao_);
+  // The window is there before its lists: they are read off the interface thread.
+  EXPECT_TRUE(window.Refreshing());
+  EXPECT_EQ(window.PendingSets()->model()->rowCount(), 0);
+  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
   const int pending_before = window.PendingSets()->model()->rowCount();
   const int documents_before = window.Documents()->model()->rowCount();
   std::string id;
@@ -76,10 +82,11 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
       })
       .Then(ReadMessage(message));
   ASSERT_TRUE(window.RunOperation(2005));
-  // One operation at a time: the menu is off and a second start is refused.
+  // One operation at a time: the menu is off, a second start is refused and the window stays.
   EXPECT_FALSE(window.OperationAction(2006)->isEnabled());
+  EXPECT_FALSE(window.QuitAction()->isEnabled());
   EXPECT_FALSE(window.RunOperation(2006));
-  ASSERT_TRUE(WaitUntil([&] { return !window.Busy(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && !window.Refreshing(); }));
 
   EXPECT_EQ(title, "Selecção de Documentos a Importar");
   EXPECT_EQ(headings, QStringList({"Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
@@ -96,9 +103,46 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
   EXPECT_TRUE(window.OperationAction(2006)->isEnabled());
   EXPECT_EQ(window.PendingSets()->model()->rowCount(), pending_before - 1);
   EXPECT_EQ(window.Documents()->model()->rowCount(), documents_before + 1);
+  // The new document, first: its day as dd-mm-yyyy, its number to the right.
+  const QAbstractItemModel& documents = *window.Documents()->model();
+  EXPECT_TRUE(QRegularExpression("^\\d\\d-\\d\\d-\\d{4}$")
+                  .match(documents.index(0, 4).data().toString())
+                  .hasMatch())
+      << qt::FromQ(documents.index(0, 4).data().toString());
+  EXPECT_TRUE(documents.index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+              Qt::AlignRight);
   EXPECT_FALSE(window.Progress()->isVisible());
   EXPECT_EQ(std::to_string(window.LinesBuilt()),
             Rows("SELECT COUNT(*) FROM DOCGCLIN WHERE TPDOCUM = 'INV'").front());
+}
+
+// The pending sets say their movement kind; every menu item has a letter of its own to be chosen
+// with from the keyboard.
+TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndOffersItsMenusToTheKeyboard) {
+  desk::MainWindow window(*context_, *components_, *solucao_);
+  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
+  QTableView& pending = *window.PendingSets();
+  EXPECT_EQ(Headings(pending),
+            QStringList({"Movimento", "Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
+  QStringList kinds;  // of the sets, in the list's order
+  for (int row = 0; row < pending.model()->rowCount(); ++row) {
+    kinds << pending.model()->index(row, 1).data().toString();
+  }
+  kinds.removeDuplicates();
+  kinds.sort();
+  EXPECT_EQ(kinds, QStringList({"Acerto de inventário", "Entrada", "Inventário", "Saída",
+                                "Transferência"}));
+  for (QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+    QString letters;
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      const qsizetype mark = action->text().indexOf('&');
+      ASSERT_GE(mark, 0) << qt::FromQ(action->text());
+      const QChar letter = action->text().at(mark + 1).toLower();
+      EXPECT_FALSE(letters.contains(letter)) << qt::FromQ(action->text());
+      letters += letter;
+    }
+  }
 }
 
 TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
@@ -228,13 +272,14 @@ TEST_F(DeskCompany, TheWindowOnACopiedFolderWorksOnTheCopyOnly) {
   Solucao solucao(components, PELLORA_ADDIN_DIR);
   ASSERT_TRUE(solucao.ConnectionOpen("DEMO", ""));
   desk::MainWindow window(context, components, solucao);
+  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
   const int pending_before = window.PendingSets()->model()->rowCount();
   std::string id;
   std::string message;
   ModalScript script;
   script.Then(ChooseFirstFiltered(id)).Then(ReadMessage(message));
   ASSERT_TRUE(window.RunOperation(2010));
-  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && script.Done(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && !window.Refreshing() && script.Done(); }));
   solucao.ConnectionClose();
 
   EXPECT_EQ(message.rfind("[Anulação de Picagens] ", 0), 0u) << message;

@@ -1,11 +1,21 @@
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
+#include <QTimer>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -60,6 +70,116 @@ TEST_F(DeskCompany, OrdersReportWindowShowsAndSavesWhatTheConsoleWrites) {
   EXPECT_NE(page.find("<td>ECL-1-" + first_order + "-"), std::string::npos) << page;
 }
 
+// The texts of a window's buttons and labels, "&" left out.
+QStringList Texts(const QWidget& window) {
+  QStringList texts;
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    texts << button->text().remove('&');
+  }
+  for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text().remove('&');
+  return texts;
+}
+
+// The page's table as laid out: columns by heading, each cell's text and lines.
+struct LaidOutCell {
+  QString text;
+  int lines;
+  Qt::Alignment alignment;
+};
+std::map<QString, std::vector<LaidOutCell>> LaidOutColumns(QTextDocument& page) {
+  std::map<QString, std::vector<LaidOutCell>> columns;
+  for (QTextFrame* frame : page.rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    for (int column = 0; table != nullptr && column < table->columns(); ++column) {
+      std::vector<LaidOutCell>& cells =
+          columns[table->cellAt(0, column).firstCursorPosition().block().text()];
+      for (int row = 1; row < table->rows(); ++row) {
+        const QTextBlock block = table->cellAt(row, column).firstCursorPosition().block();
+        cells.push_back(
+            {block.text(), block.layout()->lineCount(), block.blockFormat().alignment()});
+      }
+    }
+  }
+  return columns;
+}
+
+// The report reads as the other windows do: no word or number broken over two lines, days as
+// dd-mm-yyyy, numbers to the right; and Enter closes it, as Fechar does, saving nothing.
+TEST_F(DeskCompany, OrdersReportWindowReadsLikeTheOtherWindowsAndEnterClosesIt) {
+  std::map<QString, std::vector<LaidOutCell>> columns;
+  bool still_open = true;
+  bool save_asked = false;
+  QTimer no_save;  // Enter must not open the save dialog; were it open, it is closed
+  QObject::connect(&no_save, &QTimer::timeout, [&] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      save_asked = true;
+      dialog->reject();
+    }
+  });
+  ModalScript script;
+  script.Then([&](QWidget& window) {
+    auto& report = dynamic_cast<qt::ReportWindow&>(window);
+    columns = LaidOutColumns(*report.Page()->document());
+    no_save.start(50);
+    report.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&report));
+    Press(Qt::Key_Return);
+    still_open = report.isVisible();
+    report.close();
+  });
+  Operation(2001);
+  EXPECT_TRUE(script.Done());
+  EXPECT_FALSE(still_open);
+  EXPECT_FALSE(save_asked);
+  ASSERT_EQ(columns.size(), 11u);
+  ASSERT_FALSE(columns["Data"].empty());
+  for (const auto& [heading, cells] : columns) {
+    for (const LaidOutCell& cell : cells) {
+      EXPECT_EQ(cell.lines, 1) << qt::FromQ(heading) << ": " << qt::FromQ(cell.text);
+    }
+  }
+  const QRegularExpression day("^\\d\\d-\\d\\d-\\d{4}$");
+  for (const LaidOutCell& cell : columns["Data"]) {
+    EXPECT_TRUE(day.match(cell.text).hasMatch()) << qt::FromQ(cell.text);
+  }
+  for (const QString number : {"Encomendado", "Satisfeito", "Pendente"}) {
+    EXPECT_EQ(columns[number].front().alignment & Qt::AlignHorizontal_Mask, Qt::AlignRight)
+        << qt::FromQ(number);
+  }
+  EXPECT_EQ(columns["Nome"].front().alignment & Qt::AlignRight, 0);
+}
+
+// Qt's own windows, such as the file dialog and the list of languages of the archive, speak
+// Portuguese.
+TEST_F(DeskCompany, QtsOwnDialogsSpeakPortuguese) {
+  desk::ArchiveWindow archive(*context_, *components_);
+  const std::string file = folder_.File("ficha.pdf");
+  TempFolder::Write(file, "%PDF ficha");
+  QStringList file_dialog;
+  QStringList languages;
+  ModalScript script;
+  script
+      .Then([&](QWidget& dialog) {
+        file_dialog = Texts(dialog);
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(qt::ToQ(file));
+        QTest::keyClick(name, Qt::Key_Return);
+      })
+      .Then([&](QWidget& dialog) {
+        languages = Texts(dialog);
+        Press(Qt::Key_Escape);
+      });
+  Click(archive, "Adicionar...");
+  EXPECT_TRUE(script.Done());
+  for (const QStringList& texts : {file_dialog, languages}) {
+    EXPECT_TRUE(texts.contains("Cancelar")) << qt::FromQ(texts.join(" | "));
+    for (const QString english : {"Cancel", "Look in:", "File name:", "Files of type:"}) {
+      EXPECT_FALSE(texts.contains(english)) << qt::FromQ(english);
+    }
+  }
+}
+
 TEST_F(DeskCompany, ConnectionSettingsWindowWritesTheFileOnlyWhenConfirmed) {
   const std::string file = folder_.File("PICKING.OUTRA");
   TempFolder::Write(file, "[Ligação]\nServidor=/antigo\nBaseDados=OUTRA\n");
@@ -91,6 +211,7 @@ TEST_F(DeskCompany, ConnectionSettingsWindowWritesTheFileOnlyWhenConfirmed) {
   EXPECT_TRUE(script.Done());
 }
 
+// Renaming waits for a company another workstation holds without stopping the window.
 TEST_F(DeskCompany, ArchiveWindowAddsRenamesAndRemovesAnArticlesDocument) {
   desk::ArchiveWindow archive(*context_, *components_);
   ASSERT_GT(archive.Article()->count(), 1);
@@ -109,21 +230,34 @@ TEST_F(DeskCompany, ArchiveWindowAddsRenamesAndRemovesAnArticlesDocument) {
                     archive.Table()->visualRect(archive.Table()->model()->index(row, 1)).center());
   const int32_t number = archive.SelectedNumber();
   ASSERT_GT(number, 0);
+  const auto rename_to_manual = [](QWidget& input) {
+    EXPECT_EQ(input.windowTitle(), "Renomear Documentos");
+    Type(input.findChild<QLineEdit*>(), "Manual");
+    Click(input, "OK");
+  };
+  QString notice;
+  std::string message;
   ModalScript script;
-  script
-      .Then([](QWidget& input) {
-        EXPECT_EQ(input.windowTitle(), "Renomear Documentos");
-        Type(input.findChild<QLineEdit*>(), "Manual");
-        Click(input, "OK");
-      })
-      .Then([&](QWidget& box) {
-        EXPECT_EQ(Shown(box),
-                  "[Arquivo Digital] Remover o documento " + std::to_string(number) + "?");
-        Click(box, "Sim");
-      });
-  archive.Rename();
+  // Another workstation holds the company: the operator hears so, gives up, and nothing changes.
+  script.Then(rename_to_manual).Then(GiveUpWaiting(notice)).Then(ReadMessage(message));
   const std::string where =
       " FROM oru_ArquivoDigital WHERE oru_ArquivoDigital_Id = " + std::to_string(number);
+  {
+    CompanyHeld held(folder_.path() / "DEMO.db");
+    Click(archive, "Renomear");
+  }
+  EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto")) << qt::FromQ(notice);
+  EXPECT_EQ(message,
+            "[Arquivo Digital] Erro -2147217900 - Desistiu de esperar pela empresa DEMO, ocupada "
+            "noutro posto.");
+  EXPECT_EQ(Rows("SELECT oru_ArquivoDigital_Titulo" + where),
+            std::vector<std::string>{"Ficha técnica"});
+  script.Then(rename_to_manual).Then([&](QWidget& box) {
+    EXPECT_EQ(Shown(box), "[Arquivo Digital] Remover o documento " + std::to_string(number) + "?");
+    Click(box, "Sim");
+  });
+  archive.Table()->selectRow(row);
+  Click(archive, "Renomear");
   EXPECT_EQ(Rows("SELECT oru_ArquivoDigital_Titulo, oru_ArquivoDigital_NomeFicheiro" + where),
             std::vector<std::string>{"Manual |ficha.pdf"});
   archive.Table()->selectRow(row);

@@ -1,8 +1,12 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <functional>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +94,27 @@ TEST_F(DeskCompany, UnitCostGridTakesDecimalCommaRefusesBadPricesAndSavesOnGrava
             std::vector<std::string>{"12.5"});
 }
 
+// Clicks the value of an item of the parameters grid: its one editor opens there, with the focus.
+QComboBox* OpenValue(QTreeWidget& tree, QTreeWidgetItem* row) {
+  tree.scrollToItem(row);
+  QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier,
+                    tree.visualRect(tree.indexFromItem(row, 1)).center());
+  auto* editor = qobject_cast<QComboBox*>(QApplication::focusWidget());
+  EXPECT_NE(editor, nullptr) << row->text(0).toStdString();
+  return editor;
+}
+
+// Every item of the parameters grid, category by category.
+std::vector<QTreeWidgetItem*> Items(QTreeWidget& tree) {
+  std::vector<QTreeWidgetItem*> items;
+  for (int category = 0; category < tree.topLevelItemCount(); ++category) {
+    for (int item = 0; item < tree.topLevelItem(category)->childCount(); ++item) {
+      items.push_back(tree.topLevelItem(category)->child(item));
+    }
+  }
+  return items;
+}
+
 TEST_F(DeskCompany, ParametersEditorChoosesACodedItemAndConfirmarSavesIt) {
   QStringList categories;
   std::string chosen;
@@ -108,13 +133,13 @@ TEST_F(DeskCompany, ParametersEditorChoosesACodedItemAndConfirmarSavesIt) {
     }
     ASSERT_NE(transfers, nullptr);
     ASSERT_EQ(transfers->child(0)->text(0), "Tipo de Documento");
-    auto* type = qobject_cast<QComboBox*>(tree->itemWidget(transfers->child(0), 1));
-    auto* series = qobject_cast<QComboBox*>(tree->itemWidget(transfers->child(1), 1));
-    ASSERT_TRUE(type && series);
-    EXPECT_EQ(type->currentText(), "[TRF] Transferência entre Armazéns");
-    type->setFocus();
+    EXPECT_EQ(transfers->child(0)->text(1), "[TRF] Transferência entre Armazéns");
+    QComboBox* type = OpenValue(*tree, transfers->child(0));
+    ASSERT_NE(type, nullptr);
     QTest::keyClick(type, Qt::Key_Up);
     chosen = CodeOfItem(qt::FromQ(type->currentText()));
+    QComboBox* series = OpenValue(*tree, transfers->child(1));
+    ASSERT_NE(series, nullptr);
     for (int i = 0; i < series->count(); ++i) series_offered << series->itemText(i);
     Click(dialog, "&Confirmar");
   });
@@ -143,13 +168,13 @@ TEST_F(DeskCompany, ParametersEditorCancelarShowsTheStoredValuesAndSairSavesNoth
     auto* tree = dialog.findChild<QTreeWidget*>();
     QTreeWidgetItem* inventory = tree->topLevelItem(2);
     ASSERT_EQ(inventory->text(0), "Parametros Importação - Inventário");
-    auto* type = qobject_cast<QComboBox*>(tree->itemWidget(inventory->child(0), 1));
-    type->setFocus();
+    QComboBox* type = OpenValue(*tree, inventory->child(0));
+    ASSERT_NE(type, nullptr);
     QTest::keyClick(type, Qt::Key_Down);
-    EXPECT_NE(type->currentText(), "[INV] Inventário Inicial");
+    EXPECT_NE(inventory->child(0)->text(1), "[INV] Inventário Inicial");
     Click(dialog, "C&ancelar");
-    after_cancel = type->currentText();
-    QTest::keyClick(type, Qt::Key_Down);
+    after_cancel = inventory->child(0)->text(1);
+    QTest::keyClick(OpenValue(*tree, inventory->child(0)), Qt::Key_Down);
     Click(dialog, "&Sair");
   });
   Operation(2000);
@@ -157,6 +182,174 @@ TEST_F(DeskCompany, ParametersEditorCancelarShowsTheStoredValuesAndSairSavesNoth
   EXPECT_EQ(after_cancel, "[INV] Inventário Inicial");
   EXPECT_EQ(Rows("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), std::vector<std::string>{"INV"});
 }
+
+// Scrolling with the wheel over the values to reach the last categories changes none of them;
+// Tab goes from the grid to the buttons, in their order; each value, opened with F2, is named
+// after its item.
+TEST_F(DeskCompany, ParametersEditorValuesChangeOnlyWhenTheOperatorChoosesThem) {
+  const std::vector<std::string> stored = Rows("SELECT * FROM oru_PARAMETROSEXP");
+  QStringList tab_stops;
+  QStringList captions;
+  QStringList names;
+  ModalScript script;
+  script.Then([&](QWidget& dialog) {
+    auto* tree = dialog.findChild<QTreeWidget*>();
+    for (QTreeWidgetItem* item : Items(*tree)) {
+      tree->scrollToItem(item);
+      Wheel(tree->viewport(), tree->visualRect(tree->indexFromItem(item, 1)).center());
+    }
+    QTreeWidgetItem* first = tree->topLevelItem(0)->child(0);
+    tree->scrollToItem(first);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      tree->visualRect(tree->indexFromItem(first, 0)).center());
+    for (int stop = 0; stop < 4; ++stop) {
+      Press(Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      auto* button = qobject_cast<QPushButton*>(focus);
+      tab_stops << (button != nullptr ? button->text().remove('&')
+                    : focus == tree   ? "grade"
+                                      : "outro");
+    }
+    for (QTreeWidgetItem* item : Items(*tree)) {
+      captions << item->text(0);
+      tree->setFocus();
+      tree->setCurrentItem(item, 0);
+      Press(Qt::Key_F2);
+      QWidget* editor = QApplication::focusWidget();
+      if (editor != nullptr && editor != tree) names << editor->accessibleName();
+      Press(Qt::Key_Escape);
+    }
+    Click(dialog, "&Confirmar");
+  });
+  Operation(2000);
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(Rows("SELECT * FROM oru_PARAMETROSEXP"), stored);
+  EXPECT_EQ(tab_stops, QStringList({"Confirmar", "Cancelar", "Sair", "grade"}));
+  EXPECT_EQ(captions.size(), 29);
+  EXPECT_EQ(names, captions);
+}
+
+// Enter keeps the price typed and moves to the next row's price: typed 8, Enter, 9, Down, 5,
+// the three prices are saved.
+TEST_F(DeskCompany, EnterInTheUnitCostGridKeepsEachPriceAndMovesToTheNext) {
+  std::string terminal_and_sync;
+  std::map<std::string, std::string> typed;  // by article, the last typed
+  QStringList warnings;
+  const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+  static QStringList* heard = nullptr;
+  heard = &warnings;
+  qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& message) { *heard << message; });
+  ModalScript script;
+  script
+      .Then([&](QWidget& window) {
+        QTableView& table = *dynamic_cast<qt::SelectionWindow&>(window).Table();
+        terminal_and_sync = qt::FromQ(table.model()->index(0, 0).data().toString());
+        ChooseFirstSet()(window);
+      })
+      .Then([&](QWidget& dialog) {
+        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        QTableView& grid = *form.Grid();
+        const QStringList headings = VisibleHeadings(grid);
+        const int price = static_cast<int>(headings.indexOf("Preço Unitário"));
+        const int code = static_cast<int>(headings.indexOf("Artigo"));
+        ASSERT_GE(grid.model()->rowCount(), 3);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid.visualRect(grid.model()->index(0, price)).center());
+        const std::vector<std::pair<QString, Qt::Key>> strokes = {
+            {"8", Qt::Key_Return}, {"9", Qt::Key_Down}, {"5", Qt::Key_unknown}};
+        for (size_t row = 0; row < strokes.size(); ++row) {
+          Type(QApplication::focusWidget(), strokes[row].first);
+          if (strokes[row].second != Qt::Key_unknown) Press(strokes[row].second);
+          typed[qt::FromQ(grid.model()->index(static_cast<int>(row), code).data().toString())] =
+              qt::FromQ(strokes[row].first);
+        }
+        Click(form, "&Gravar");
+        Click(form, "&Sair");
+      });
+  Operation(2007);
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(script.Done());
+  for (const auto& [article, price] : typed) {
+    EXPECT_EQ(Rows("SELECT DISTINCT printf('%g', PrecoUnitario) FROM oru_ARM_Picking_Movimentos "
+                   "WHERE "
+                   "TerminalId || '|' || DataSync = '" +
+                   terminal_and_sync + "' AND Artigo = '" + article + "'"),
+              std::vector<std::string>{price})
+        << article;
+  }
+  EXPECT_TRUE(warnings.filter("commitData").isEmpty()) << warnings.join("\n").toStdString();
+}
+
+// A form whose button writes to the company, pressed while another workstation holds it.
+struct BusyCase {
+  const char* name;
+  int32_t operation;
+  ModalScript::Step before;  // the windows before the form
+  std::function<void(qt::FormWindow& form)> change;
+  QString button;
+  std::string written;  // what the company shows of the change
+};
+
+void PrintTo(const BusyCase& given, std::ostream* out) {
+  *out << given.name;
+}
+
+class BusyCompanyTest : public DeskCompany, public ::testing::WithParamInterface<BusyCase> {};
+
+// The window keeps drawing and says the company is busy; the operator gives up and hears so,
+// nothing is written; pressed again once the company is free, the button writes.
+TEST_P(BusyCompanyTest, TheFormTellsTheCompanyIsBusyAndLetsTheOperatorGiveUp) {
+  const BusyCase& given = GetParam();
+  const std::vector<std::string> before = Rows(given.written);
+  std::vector<std::string> after_giving_up;
+  QString notice;
+  std::string message;
+  ModalScript script;
+  if (given.before) script.Then(given.before);
+  script
+      .Then([&](QWidget& dialog) {
+        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        given.change(form);
+        CompanyHeld held(folder_.path() / "DEMO.db");
+        Click(form, given.button);
+        held.Release();
+        after_giving_up = Rows(given.written);
+        Click(form, given.button);
+        if (form.isVisible()) Click(form, "&Sair");
+      })
+      .Then(GiveUpWaiting(notice))
+      .Then(ReadMessage(message));
+  Operation(given.operation);
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
+      << qt::FromQ(notice);
+  EXPECT_NE(message.find("Desistiu de esperar pela empresa DEMO, ocupada noutro posto."),
+            std::string::npos)
+      << message;
+  EXPECT_EQ(after_giving_up, before);
+  EXPECT_NE(Rows(given.written), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, BusyCompanyTest,
+    ::testing::Values(
+        BusyCase{"UnitCostGravar", 2007, ChooseFirstSet(),
+                 [](qt::FormWindow& form) {
+                   QTableView& grid = *form.Grid();
+                   TypeInCell(grid, 0,
+                              static_cast<int>(VisibleHeadings(grid).indexOf("Preço Unitário")),
+                              "7,25");
+                 },
+                 "&Gravar",
+                 "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 7.25"},
+        BusyCase{"ParametersConfirmar", 2000, nullptr,
+                 [](qt::FormWindow& form) {
+                   auto* tree = form.findChild<QTreeWidget*>();
+                   QTest::keyClick(OpenValue(*tree, tree->topLevelItem(2)->child(0)), Qt::Key_Down);
+                 },
+                 "&Confirmar", "SELECT INVENTDOC FROM oru_PARAMETROSEXP"}),
+    [](const ::testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace pellora::testing

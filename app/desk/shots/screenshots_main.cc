@@ -23,6 +23,7 @@
 #include "app/desk/modal_driver.h"
 #include "app/desk/qt_components.h"
 #include "app/host_components.h"
+#include "platform/qt/application_setup.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/selection_window.h"
 #include "solucao/solucao.h"
@@ -94,7 +95,8 @@ ModalDriver::Step Choose(Screenshots& shots, int rows, const QString& name = "")
 }
 
 bool RunOperation(MainWindow& window, int32_t code, ModalDriver& driver) {
-  return window.RunOperation(code) && WaitUntil([&] { return !window.Busy(); }) && driver.Done();
+  return window.RunOperation(code) &&
+         WaitUntil([&] { return !window.Busy() && !window.Refreshing(); }) && driver.Done();
 }
 
 int Run(const QString& folder) {
@@ -160,5 +162,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication application(argc, argv);
+  pellora::qt::PrepareApplication(application);
   return pellora::desk::Run(QString::fromLocal8Bit(argv[1]));
 }
