@@ -92,11 +92,11 @@ std::string Lacking(DataAccess& data_access, const CommandLine& line, const std:
     const std::string article = line.Require("article");
     const std::string language = line.Require("language");
     if (!Finds(data_access,
-               "SELECT CODIGO FROM ARTIGOS WHERE CODIGO = N'" + SqlText(article) + "'")) {
+               "SELECT CODIGO FROM ARTIGOS WHERE CODIGO = N'" + QuotesDoubled(article) + "'")) {
       return "O artigo " + article + " não existe.";
     }
     if (!Finds(data_access,
-               "SELECT CODIGO FROM IDIOMAS WHERE CODIGO = N'" + SqlText(language) + "'")) {
+               "SELECT CODIGO FROM IDIOMAS WHERE CODIGO = N'" + QuotesDoubled(language) + "'")) {
       return "O idioma " + language + " não existe (pellora archive languages lista-os).";
     }
   } else if (!number.empty() && !Finds(data_access,

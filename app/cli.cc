@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/command_help.h"
+#include "app/program_context.h"
 #include "app/tracing_data_access.h"
 #include "platform/postgres/pg_address.h"
 #include "runtime/error.h"
@@ -51,6 +52,7 @@ bool WordedForTheOperator(const Error& error) {
 }  // namespace
 
 int RunCli(int argc, char** argv) {
+  const ContextScope program(ProgramContext());
   try {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     HidePasswords(argc, argv);

@@ -8,7 +8,7 @@
 
 namespace pellora::app {
 
-// What the host gives the add-in whatever draws its dialogs: the company database on SQLite,
+// What the host gives the add-in whatever draws its dialogs: the company database on its engine,
 // the host stand-in and the folder of the company's data. The dialogs are the subclass's.
 class HostComponents : public ComponentFactory {
  public:

@@ -23,6 +23,7 @@
 #include "app/demo_config.h"
 #include "app/demo_server.h"
 #include "app/engine_data_access.h"
+#include "app/program_context.h"
 #include "bench/direct_connection.h"
 #include "bench/pg_direct.h"
 #include "bench/sqlite_direct.h"

@@ -344,6 +344,7 @@ void Run(const std::vector<int>& sizes) {
 }  // namespace pellora::bench
 
 int main(int argc, char** argv) {
+  const pellora::ContextScope program(pellora::app::ProgramContext());
   std::vector<int> sizes;
   for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
   if (sizes.empty()) sizes = {1000, 10000, 100000};

@@ -90,6 +90,7 @@ void Run() {
 }  // namespace pellora::bench
 
 int main() {
+  const pellora::ContextScope program(pellora::app::ProgramContext());
   try {
     pellora::bench::Run();
     return 0;

@@ -7,12 +7,12 @@
 
 namespace pellora {
 
-// The add-in's one data-access object, shared by every query of DalComandos. Empty until the
-// connection is opened.
-extern DataAccessPtr gDataAccess;
+// The add-in's one data-access object, shared by every query of DalComandos: the one of the
+// context in force (dal/context.h). Empty until the connection is opened.
+const DataAccessPtr& gDataAccess();
 
-// Stores a second reference to the caller's data-access object.
-void DataAccessSet(DataAccessPtr& data_access);
+// Stores a second reference to the caller's data-access object in the context in force.
+void DataAccessSet(const DataAccessPtr& data_access);
 
 // Runs a command text through gDataAccess and gives back its answer. No trap: a failure
 // (also an empty gDataAccess, 91) reaches the caller unchanged.

@@ -14,15 +14,15 @@ namespace {
 std::string KeyCondition(std::string_view type_column, std::string_view number_column,
                          const std::string& type, int32_t number, const std::string& series,
                          int16_t year) {
-  return std::string(type_column) + "='" + SqlText(type) + "' AND " + std::string(number_column) +
-         "=" + SqlNumber(number) + " AND SERIE ='" + SqlText(series) +
-         "' AND ANO =" + SqlNumber(year) + " ";
+  return std::string(type_column) + "='" + QuotesDoubled(type) + "' AND " +
+         std::string(number_column) + "=" + SqlNumber(number) + " AND SERIE ='" +
+         QuotesDoubled(series) + "' AND ANO =" + SqlNumber(year) + " ";
 }
 
 }  // namespace
 
-RecordsetPtr HlpDb_DocGcCab(std::string& type, int32_t& number, std::string& series,
-                            int16_t& year) {
+RecordsetPtr HlpDb_DocGcCab(const std::string& type, int32_t number, const std::string& series,
+                            int16_t year) {
   return ComandosTrap("HlpDb_DocGcCab", [&] {
     return OpenQuery(
         SqlLines({"SELECT     * ", "FROM       [DOCGCCAB] ",
@@ -30,8 +30,8 @@ RecordsetPtr HlpDb_DocGcCab(std::string& type, int32_t& number, std::string& ser
   });
 }
 
-RecordsetPtr HlpDb_DocGcCabCpLivresGet(std::string& type, int32_t& number, std::string& series,
-                                       int16_t& year) {
+RecordsetPtr HlpDb_DocGcCabCpLivresGet(const std::string& type, int32_t number,
+                                       const std::string& series, int16_t year) {
   return ComandosTrap("HlpDb_DocGcCabCpLivresGet", [&] {
     return OpenQuery(
         SqlLines({"SELECT     * ", "FROM       [CLDOCGC] ",
@@ -39,8 +39,8 @@ RecordsetPtr HlpDb_DocGcCabCpLivresGet(std::string& type, int32_t& number, std::
   });
 }
 
-RecordsetPtr HlpDb_DocGcLin(std::string& type, int32_t& number, std::string& series,
-                            int16_t& year) {
+RecordsetPtr HlpDb_DocGcLin(const std::string& type, int32_t number, const std::string& series,
+                            int16_t year) {
   return ComandosTrap("HlpDb_DocGcLin", [&] {
     return OpenQuery(
         SqlLines({"SELECT     * ", "FROM       [DOCGCLIN] ",

@@ -23,7 +23,7 @@ std::string KeyFilter(Recordset& reading) {
   for (const char* name :
        {"Artigo", "Unidade", "Armazem", "NumeroSerie", "NossoLote", "VossoLote"}) {
     if (!filter.empty()) filter += " AND ";
-    filter += std::string(name) + "='" + SqlFieldText(reading[name].Value()) + "'";
+    filter += std::string(name) + "='" + FieldQuotesDoubled(reading[name].Value()) + "'";
   }
   return filter + " ";
 }
@@ -32,11 +32,10 @@ std::string KeyFilter(Recordset& reading) {
 // ("yyyyMMddHHmmss" becomes "yyyyMMddHH:mm:ss") until now; 0 when there is none.
 Variant MovementSinceReading(Recordset& row) {
   const std::string data = Concat(row["Data"].Value(), "");
-  std::string from = Left(data, 10) + ":" + Mid(data, 11, 2) + ":" + Mid(data, 13, 2);
-  std::string to = Format(Variant(Now()), "yyyyMMddHH:mm:ss");
-  std::string article = Concat(row["Artigo"].Value(), "");
-  std::string warehouse = Concat(row["Armazem"].Value(), "");
-  RecordsetPtr result = HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  const std::string from = Left(data, 10) + ":" + Mid(data, 11, 2) + ":" + Mid(data, 13, 2);
+  RecordsetPtr result = HlpDb_MovimentosEntreDatasGet(Concat(row["Artigo"].Value(), ""),
+                                                      Concat(row["Armazem"].Value(), ""), from,
+                                                      Format(Variant(Now()), "yyyyMMddHH:mm:ss"));
   Recordset& movements = ObjectOf(result);
   if (movements.Eof()) return Variant(int32_t{0});
   const Variant net = movements.Fields("EntradasSaidas").Value();

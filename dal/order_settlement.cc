@@ -9,7 +9,7 @@ namespace pellora {
 namespace {
 
 std::string Text(Recordset& row, const char* name) {
-  return SqlFieldText(row[name].Value());
+  return FieldQuotesDoubled(row[name].Value());
 }
 std::string Number(Recordset& row, const char* name) {
   return SqlNumber(row[name].Value());
@@ -48,7 +48,7 @@ std::string CloseOrderSql(Recordset& line) {
 
 }  // namespace
 
-void HlpDb_DocOrigQuantidadesSet(RecordsetPtr& /*headers*/, RecordsetPtr& lines) {
+void HlpDb_DocOrigQuantidadesSet(const RecordsetPtr& /*headers*/, const RecordsetPtr& lines) {
   ComandosTrap("HlpDb_DocOrigQuantidadesSet", [&] {
     Recordset& order_lines = ObjectOf(lines);
     if (order_lines.RecordCount() == 0) return;

@@ -7,16 +7,16 @@ namespace pellora {
 
 RecordsetPtr OpenQuery(const std::string& sql) {
   RecordsetPtr recordset;
-  ObjectOf(gDataAccess).OpenRecordset("", sql, recordset, true, 0);
+  ObjectOf(gDataAccess()).OpenRecordset("", sql, recordset, true, 0);
   return recordset;
 }
 
 void RunCommand(const std::string& sql) {
-  ObjectOf(gDataAccess).ExecuteCommand("", sql);
+  ObjectOf(gDataAccess()).ExecuteCommand("", sql);
 }
 
 void SaveChanges(RecordsetPtr& recordset) {
-  ObjectOf(gDataAccess).SaveRecordset("", recordset);
+  ObjectOf(gDataAccess()).SaveRecordset("", recordset);
 }
 
 }  // namespace pellora

@@ -18,7 +18,7 @@ std::string ReadingList(const std::vector<std::string>& values) {
   if (values.size() < 2) RaiseRuntimeError(kInvalidProcedureCall);
   std::string list;
   for (size_t i = 1; i < values.size(); ++i)
-    list.append("'").append(SqlText(values[i])).append("',");
+    list.append("'").append(QuotesDoubled(values[i])).append("',");
   list.pop_back();
   return list;
 }
@@ -34,8 +34,8 @@ const std::string& ChosenSets::InLists() const {
 
 std::string ChosenSets::First() const {
   const std::string& terminal = FirstElement(terminals_);
-  return "TerminalId='" + SqlText(terminal) + "' AND DataSync='" + SqlText(FirstElement(syncs_)) +
-         "'";
+  return "TerminalId='" + QuotesDoubled(terminal) + "' AND DataSync='" +
+         QuotesDoubled(FirstElement(syncs_)) + "'";
 }
 
 }  // namespace pellora

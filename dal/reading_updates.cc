@@ -14,7 +14,7 @@ void HlpDb_LeiturasPrcUnitSet(const ChosenSets& sets, std::string article, doubl
     RunCommand(
         SqlLines({"UPDATE   oru_ARM_Picking_Movimentos  ",
                   "SET      [PrecoUnitario] = '" + SqlNumber(price) + "'  ",
-                  "WHERE    " + sets.InLists() + " AND Artigo='" + SqlText(article) + "' "}));
+                  "WHERE    " + sets.InLists() + " AND Artigo='" + QuotesDoubled(article) + "' "}));
   });
 }
 

@@ -5,12 +5,12 @@
 
 namespace pellora {
 
-std::string SqlText(std::string_view value) {
+std::string QuotesDoubled(std::string_view value) {
   return QuoteEscape(value);
 }
 
-std::string SqlFieldText(const Variant& value) {
-  return SqlText(Concat(value, ""));
+std::string FieldQuotesDoubled(const Variant& value) {
+  return QuotesDoubled(Concat(value, ""));
 }
 
 std::string SqlNumber(const Variant& value) {

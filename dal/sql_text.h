@@ -9,11 +9,11 @@
 
 namespace pellora {
 
-// A text value for a place between single quotes (SQL text or a Recordset filter): its quotes
-// doubled, otherwise unchanged.
-std::string SqlText(std::string_view value);
+// A text value for a place between single quotes that the add-in's own text writes (SQL text or
+// a Recordset filter): its quotes doubled, otherwise unchanged. It adds no quotes of its own.
+std::string QuotesDoubled(std::string_view value);
 // The same for a field value; Null and Empty give the empty text.
-std::string SqlFieldText(const Variant& value);
+std::string FieldQuotesDoubled(const Variant& value);
 
 // A number in plain decimal with a point, whatever the workstation's decimal separator.
 std::string SqlNumber(const Variant& value);

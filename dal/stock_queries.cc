@@ -7,8 +7,8 @@
 
 namespace pellora {
 
-RecordsetPtr HlpDb_MovimentosEntreDatasGet(std::string& article, std::string& warehouse,
-                                           std::string& from, std::string& to) {
+RecordsetPtr HlpDb_MovimentosEntreDatasGet(const std::string& article, const std::string& warehouse,
+                                           const std::string& from, const std::string& to) {
   return ComandosTrap("HlpDb_MovimentosEntreDatasGet", [&] {
     // The header's last change, "yyyyMMdd" + "HH:mm:ss", compared as text with the bounds.
     const std::string changed =
@@ -32,10 +32,10 @@ RecordsetPtr HlpDb_MovimentosEntreDatasGet(std::string& article, std::string& wa
         indent + "(DOCGCCAB.TPDOC <> 'zzz') AND ",
         indent + "(DOCGCCAB.AREAG = 4) AND ",
         indent + "(DOCGCCAB.HOURNEW <> '') AND ",
-        indent + "(DOCGCLIN.ARTIGO ='" + SqlText(article) + "') AND ",
-        indent + "(DOCGCLIN.ARMAZEM ='" + SqlText(warehouse) + "') AND ",
-        indent + "(" + changed + " >='" + SqlText(from) + "') AND ",
-        indent + "(" + changed + " <='" + SqlText(to) + "') ",
+        indent + "(DOCGCLIN.ARTIGO ='" + QuotesDoubled(article) + "') AND ",
+        indent + "(DOCGCLIN.ARMAZEM ='" + QuotesDoubled(warehouse) + "') AND ",
+        indent + "(" + changed + " >='" + QuotesDoubled(from) + "') AND ",
+        indent + "(" + changed + " <='" + QuotesDoubled(to) + "') ",
         std::string(11, ' '),
     }));
   });
@@ -45,7 +45,7 @@ RecordsetPtr HlpDb_NumerosSerieGet(std::string article, std::string warehouse) {
   return ComandosTrap("HlpDb_NumerosSerieGet", [&] {
     return OpenQuery(
         SqlLines({"SELECT [ARMAZEM],[ARTIGO],[NUMSER] FROM [NSEREXIS] WHERE ARTIGO ='" +
-                  SqlText(article) + "' AND ARMAZEM = '" + SqlText(warehouse) + "' "}));
+                  QuotesDoubled(article) + "' AND ARMAZEM = '" + QuotesDoubled(warehouse) + "' "}));
   });
 }
 

@@ -1,5 +1,6 @@
 #include "forms/frm_configuracao.h"
 
+#include <exception>
 #include <utility>
 
 #include "dal/dal_comandos.h"
@@ -46,6 +47,8 @@ void FrmConfiguracao::Unload() {
   pParametrosClose();
 }
 
+// No failure leaves a button, whoever raised it: the system's errors show their chain of
+// procedures, any other failure (the toolkit's, the library's) its own text.
 template <typename Body>
 void FrmConfiguracao::ButtonTrap(Body&& body) {
   try {
@@ -53,6 +56,8 @@ void FrmConfiguracao::ButtonTrap(Body&& body) {
   } catch (const Error& error) {
     dialogs_.MsgBox(error.source() + "\r\n\r\n" + error.description(), vbExclamation,
                     kButtonErrorTitle);
+  } catch (const std::exception& failure) {
+    dialogs_.MsgBox(failure.what(), vbExclamation, kButtonErrorTitle);
   }
 }
 
@@ -186,7 +191,7 @@ void FrmConfiguracao::pFrmPropSetConstraintsSeries(PropertyItem& item, Recordset
   ProcedureTrap("pFrmPropSetConstraintsSeries", [&] {
     item.ClearEntries();
     series = HlpDb_SeriesGet(
-        document_type.empty() ? "" : "TIPODOC='" + SqlText(document_type) + "'", "");
+        document_type.empty() ? "" : "TIPODOC='" + QuotesDoubled(document_type) + "'", "");
     AddCatalogueEntries(item, ObjectOf(series), RulesOf(Catalogue::kSeries));
   });
 }

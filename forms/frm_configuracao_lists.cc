@@ -33,7 +33,8 @@ int32_t CatalogueConstraintValue(Recordset& catalogue, const CatalogueRules& rul
   return ProcedureTrap(rules.lookup_procedure, [&]() -> int32_t {
     if (rules.empty_list_is_blank && catalogue.RecordCount() == 0) return 0;
     catalogue.MoveFirst();
-    catalogue.Find(std::string(rules.code_field) + "='" + SqlText(code) + "'" + rules.key_end);
+    catalogue.Find(std::string(rules.code_field) + "='" + QuotesDoubled(code) + "'" +
+                   rules.key_end);
     return catalogue.Eof() ? 0 : static_cast<int32_t>(catalogue.AbsolutePosition());
   });
 }

@@ -102,7 +102,8 @@ void FrmEditTranf::TiposDocumentosFill() {
 
 void FrmEditTranf::SeriesFill() {
   const std::string selected = ParametroUpper("TRANSFSER");
-  FillCodedList(cmb_series_, HlpDb_SeriesGet("TIPODOC='" + SqlText(TipoDocumento()) + "'", "SERIE"),
+  FillCodedList(cmb_series_,
+                HlpDb_SeriesGet("TIPODOC='" + QuotesDoubled(TipoDocumento()) + "'", "SERIE"),
                 "SERIE", "DESCR", selected);
 }
 

@@ -11,6 +11,7 @@
 #include "runtime/date.h"
 #include "runtime/format.h"
 #include "runtime/locale.h"
+#include "runtime/workstation.h"
 
 namespace pellora {
 namespace {
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace pellora;
   const std::vector<std::string> parts = fuzz::SplitInput(data, size, 2);
   for (const Locale& locale : {kPortuguese, kEnglish}) {
-    SetLocale(locale);
+    const WorkstationScope workstation({.locale = locale});
     ConvertText(parts[0], parts[1]);
   }
   return 0;

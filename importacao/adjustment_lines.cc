@@ -28,9 +28,7 @@ std::string NoArmazem(const std::string& artigo, const std::string& armazem) {
 // the breakage or surplus document type of the parameters.
 void MovImportacao::AcertoLinhasCriar(const std::string& modo, Recordset& parametros,
                                       LinhasEstado& estado) {
-  estado.artigo_anterior.clear();
-  estado.armazem_anterior.clear();
-  estado.linha_anterior = 0;
+  estado.anterior.Esquecer();
   const std::string tipo_documento = CStr(documento_->cab().Get("TipoDocumento"));
   const bool quebra = FieldText(parametros, "QUEBRADOC") == tipo_documento;
   const bool sobra = FieldText(parametros, "SOBRADOC") == tipo_documento;
@@ -43,9 +41,7 @@ void MovImportacao::AcertoLinhasCriar(const std::string& modo, Recordset& parame
       if (quebra) QuebraSobraAplicar(true, estado);
       if (sobra) QuebraSobraAplicar(false, estado);
     }
-    estado.artigo_anterior = FieldText(leitura, "ARTIGO");
-    estado.armazem_anterior = FieldText(leitura, "ARMAZEM");
-    estado.linha_anterior = CInt(FieldNumber(leitura, "Ordenaca"));
+    estado.anterior.Lembrar(leitura, CInt(FieldNumber(leitura, "Ordenaca")));
   }
 }
 
@@ -94,17 +90,13 @@ void MovImportacao::NumerosSerieQuebrar(const std::string& artigo, const std::st
 }
 
 // The count in base units plus the movements since the count, which the loader gives the first
-// reading of each article and warehouse only. A reading with a serial number is the one unit its
-// number names: movements, which name no serial numbers, would make its line disagree with them.
-// Lines are in base units, so a lot entry moves the quantity of its line.
+// reading of each article and warehouse only. Lines are in base units, so a lot entry moves the
+// quantity of its line.
 void MovImportacao::AcertoFinalAplicar(LinhasEstado& estado) {
-  Recordset& leitura = *leituras_;
   const UnidadeBase& base = UnidadeDaLeitura(estado);
-  const double movimentos =
-      FieldText(leitura, "NUMEROSERIE").empty() ? FieldNumber(leitura, "EntMaisSaidas") : 0;
-  estado.quantidade = std::fabs(FieldNumber(leitura, "QUANTIDADE") * base.factor + movimentos);
+  estado.quantidade = QuantidadeDeAcerto(*leituras_, base.factor);
   if (estado.quantidade == 0) return;
-  if (ContinuaLinhaAnterior(estado)) {
+  if (estado.anterior.Continua(*leituras_)) {
     LinhaAnteriorSomar(estado);
   } else {
     LinhaDeAcertoNova(base, estado);

@@ -27,10 +27,10 @@ Result MovImportacao::DocumentoGravar() {
     if (documento_->Validar() != 0) return Result::Failure(documento_->UltimaMensagem());
     if (documento_->Inserir() != 0) return Result::Failure(documento_->UltimaMensagem());
 
-    std::string novo_tipo = CStr(cab.Get("TipoDocumento"));
-    std::string nova_serie = CStr(cab.Get("Serie"));
-    int32_t novo_numero = CLng(cab.Get("NossoNoDocumento"));
-    int16_t novo_ano = CInt(cab.Get("Ano"));
+    const std::string novo_tipo = CStr(cab.Get("TipoDocumento"));
+    const std::string nova_serie = CStr(cab.Get("Serie"));
+    const int32_t novo_numero = CLng(cab.Get("NossoNoDocumento"));
+    const int16_t novo_ano = CInt(cab.Get("Ano"));
     result.SetMensagem("Foi criado com sucesso o documento " + novo_tipo + "-" + nova_serie + "-" +
                        std::to_string(novo_numero) + "-" + std::to_string(novo_ano));
     if (documento_->IsNotaCredito()) {
@@ -45,8 +45,8 @@ Result MovImportacao::DocumentoGravar() {
   });
 }
 
-void MovImportacao::CamposLivresCopiar(std::string& tipo, int32_t& numero, std::string& serie,
-                                       int16_t& ano) {
+void MovImportacao::CamposLivresCopiar(const std::string& tipo, int32_t numero,
+                                       const std::string& serie, int16_t ano) {
   RecordsetPtr novos = HlpDb_DocGcCabCpLivresGet(tipo, numero, serie, ano);
   Recordset& origem = *cp_livres_orig_;
   novos->AddNew();

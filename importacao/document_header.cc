@@ -108,11 +108,9 @@ void MovImportacao::CabecalhoDoOriginal(LateBoundObject& cab) {
     cab.Set("DocRefNumberOriginal", original["VNUMDOC"].Value());
     cab.Set("DocRefNumberCodeOriginal", static_cast<int16_t>(1));
   }
-  std::string tipo = FieldText(original, "TPDOC");
-  int32_t numero = CLng(original["NNUMDOC"].Value());
-  std::string serie = FieldText(original, "SERIE");
-  int16_t ano = CInt(original["ANO"].Value());
-  cp_livres_orig_ = HlpDb_DocGcCabCpLivresGet(tipo, numero, serie, ano);
+  cp_livres_orig_ =
+      HlpDb_DocGcCabCpLivresGet(FieldText(original, "TPDOC"), CLng(original["NNUMDOC"].Value()),
+                                FieldText(original, "SERIE"), CInt(original["ANO"].Value()));
 }
 
 bool MovImportacao::SerieOrigemGet(const std::string& tipo, const std::string& serie) {

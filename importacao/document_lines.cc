@@ -50,8 +50,7 @@ void MovImportacao::LeiturasPercorrer(LinhasEstado& estado) {
   while (!leitura.Eof()) {
     ProgressoInformar("Linhas");
     if (leitura["QUANTIDADE"].Value().IsNull() || leitura["ARTIGO"].Value().IsNull()) {
-      estado.artigo_anterior.clear();
-      estado.armazem_anterior.clear();
+      estado.anterior.Esquecer();
       leitura.MoveNext();
       continue;
     }
@@ -60,36 +59,19 @@ void MovImportacao::LeiturasPercorrer(LinhasEstado& estado) {
     if (FieldNumber(leitura, "QUANTIDADE") != 0 || FieldText(leitura, "ARTIGO").empty()) {
       LeituraColocar(estado);
     }
-    estado.artigo_anterior = FieldText(leitura, "ARTIGO");
-    estado.armazem_anterior = FieldText(leitura, "ARMAZEM");
-    estado.linha_anterior = CInt(leitura["NumeroLinha"].Value());
+    estado.anterior.Lembrar(leitura, CInt(leitura["NumeroLinha"].Value()));
     if (FieldNumber(leitura, "QUANTIDADE") <= 0) leitura.MoveNext();
   }
 }
 
 void MovImportacao::LeituraColocar(LinhasEstado& estado) {
   estado.quantidade = FieldNumber(*leituras_, "QUANTIDADE");
-  if (ContinuaLinhaAnterior(estado)) {
+  if (estado.anterior.Continua(*leituras_)) {
     LinhaAnteriorSomar(estado);
   } else {
     LinhaDeLeituraNova(estado);
   }
   ItensDaLeitura(estado);
-}
-
-// Readings with a serial number or lot of the same article, warehouse and line as the reading
-// before go onto one line. The line compared is NumeroLinha against what the loop remembered:
-// NumeroLinha in the reading loop, Ordenaca in the adjustment loop.
-bool MovImportacao::ContinuaLinhaAnterior(const LinhasEstado& estado) {
-  Recordset& leitura = *leituras_;
-  if (FieldText(leitura, "ARTIGO") != estado.artigo_anterior ||
-      FieldText(leitura, "ARMAZEM") != estado.armazem_anterior) {
-    return false;
-  }
-  if (FieldText(leitura, "NUMEROSERIE").empty() && FieldText(leitura, "NOSSOLOTE").empty()) {
-    return false;
-  }
-  return CInt(leitura["NumeroLinha"].Value()) == estado.linha_anterior;
 }
 
 void MovImportacao::LinhaAnteriorSomar(LinhasEstado& estado) {

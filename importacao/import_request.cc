@@ -108,7 +108,7 @@ std::optional<ImportRefusal> ImportRequest::Refusal(DataAccess& data_access) con
 
 ImportOutcome ImportRequest::Run(MovImportacao& import, PickingApiPtr& api) {
   UnitOfWork work;
-  if (std::optional<ImportRefusal> refusal = Refusal(*gDataAccess)) return {refusal, Result()};
+  if (std::optional<ImportRefusal> refusal = Refusal(*gDataAccess())) return {refusal, Result()};
   Result result = import.Execute(api, OneSet(), terminals_, syncs_);
   if (result.IsSucesso()) work.Commit();
   return {std::nullopt, result};

@@ -1,8 +1,11 @@
 // The lines a document may hold: the host numbers them as 16-bit integers. An import that would
 // need more is refused before any document is begun, in words that say what to do.
 
+#include <map>
+#include <optional>
 #include <string>
 
+#include "importacao/line_plan.h"
 #include "importacao/mov_importacao.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
@@ -12,64 +15,98 @@ namespace pellora {
 namespace {
 
 constexpr long kMaximoLinhas = 32767;
+constexpr long kLinhasPorLeitura = 4;
 
 std::string LimiteMensagem(const std::string& linhas) {
   return "O documento teria " + linhas + " linhas; o máximo é " + std::to_string(kMaximoLinhas) +
          ". Importe menos conjuntos de cada vez.";
 }
 
+// What each line of an original document still has to serve, by its line number.
+std::optional<std::map<int32_t, double>> PendentesDe(const RecordsetPtr& linhas) {
+  if (!linhas) return std::nullopt;
+  std::map<int32_t, double> pendentes;
+  for (MoveToFirstRow(*linhas); !linhas->Eof(); linhas->MoveNext()) {
+    pendentes.emplace(CLng((*linhas)["NUMLINHA"].Value()), FieldNumber(*linhas, "QUANT"));
+  }
+  return pendentes;
+}
+
 }  // namespace
 
-// At least as many lines as the builders will add: one per reading that does not join the line
-// before (same article and warehouse, with a serial number or lot, and for documents the same
-// line number), and for documents a description and a separator line per original document.
-// The builders' own test (ContinuaLinhaAnterior) keeps line numbers in 16 bits: the count must
-// go on past them to say how many lines there would be.
+// The lines the builders will add, found by walking the readings by the builders' own rules
+// (line_plan.h) without a document: a reading joins the line before or takes lines of its own,
+// as many as its original lines' pending quantities split it into, after its original's
+// separator and description lines. The builders stop at the 16-bit line numbers; the count goes
+// on past them to say how many lines there would be.
 long MovImportacao::LinhasPrevistas() {
-  const bool acerto = cab_tipo_importacao_ == TI_AcertoInventario;
+  return cab_tipo_importacao_ == TI_AcertoInventario ? LinhasDeAcertoPrevistas()
+                                                     : LinhasDeLeiturasPrevistas();
+}
+
+long MovImportacao::LinhasDeLeiturasPrevistas() {
   Recordset& leitura = *leituras_;
   long linhas = 0;
-  std::string artigo_anterior = "-1", armazem_anterior = "-1", original_anterior;
-  int32_t linha_anterior = -1;
+  LinhaAnterior anterior;
+  ChaveDoOriginal original;
+  std::optional<std::map<int32_t, double>> pendentes;  // of the original's lines, when loaded
   for (MoveToFirstRow(leitura); !leitura.Eof(); leitura.MoveNext()) {
     if (leitura["QUANTIDADE"].Value().IsNull() || leitura["ARTIGO"].Value().IsNull()) {
-      artigo_anterior = armazem_anterior = "-1";
+      anterior.Esquecer();
       continue;
     }
-    const std::string artigo = FieldText(leitura, "ARTIGO");
-    const std::string armazem = FieldText(leitura, "ARMAZEM");
     const int32_t numero_linha = CLng(leitura["NumeroLinha"].Value());
     double quantidade = FieldNumber(leitura, "QUANTIDADE");
-    if (acerto) quantidade += FieldNumber(leitura, "EntMaisSaidas");
-    if (quantidade != 0 || artigo.empty()) {
-      if (!acerto) {
-        const std::string original =
-            FieldText(leitura, "DocOrigTipo") + "-" + FieldText(leitura, "DocOrigSerie") + "-" +
-            FieldText(leitura, "DocOrigNumero") + "-" + FieldText(leitura, "DocOrigAno");
-        if (original != original_anterior) {
-          if (linhas > 1) ++linhas;
-          if (!FieldText(leitura, "DocOrigSerie").empty()) ++linhas;
-          original_anterior = original;
+    const bool coloca = quantidade != 0 || FieldText(leitura, "ARTIGO").empty();
+    while (coloca) {
+      double tomada = quantidade;
+      if (!anterior.Continua(leitura)) {
+        const ChaveDoOriginal chave = ChaveDoOriginal::DaLeitura(leitura);
+        if (!(chave == original)) {
+          if (SeparadorAntesDoOriginal(linhas)) ++linhas;
+          original = chave;
+          const Original carregado = OriginalCarregar(chave);
+          pendentes = PendentesDe(carregado.linhas);
+          if (HasRows(carregado.cabecalho)) ++linhas;
+        }
+        ++linhas;
+        if (pendentes && pendentes->contains(numero_linha)) {
+          double& pendente = pendentes->at(numero_linha);
+          tomada = QuantidadeTomada(quantidade, pendente);
+          if (pendente > 0) pendente -= tomada;
         }
       }
-      const bool junta = artigo == artigo_anterior && armazem == armazem_anterior &&
-                         (!FieldText(leitura, "NUMEROSERIE").empty() ||
-                          !FieldText(leitura, "NOSSOLOTE").empty()) &&
-                         (acerto || numero_linha == linha_anterior);
-      if (!junta) ++linhas;
+      quantidade -= tomada;
+      anterior.Lembrar(leitura, numero_linha);
+      if (quantidade <= 0) break;
     }
-    artigo_anterior = artigo;
-    armazem_anterior = armazem;
-    linha_anterior = numero_linha;
+    if (!coloca) anterior.Lembrar(leitura, numero_linha);
+  }
+  return linhas;
+}
+
+// The final document has the most lines that depend on the readings: the breakage and surplus
+// documents take one line per article and warehouse.
+long MovImportacao::LinhasDeAcertoPrevistas() {
+  Recordset& leitura = *leituras_;
+  LinhasEstado estado;
+  long linhas = 0;
+  for (MoveToFirstRow(leitura); !leitura.Eof(); leitura.MoveNext()) {
+    const UnidadeBase& base = UnidadeDaLeitura(estado);
+    if (QuantidadeDeAcerto(leitura, base.factor) != 0 && !estado.anterior.Continua(leitura)) {
+      ++linhas;
+    }
+    estado.anterior.Lembrar(leitura, CLng(FieldNumber(leitura, "Ordenaca")));
   }
   return linhas;
 }
 
 Result MovImportacao::LinhasLimiteVerificar() {
   if (cab_tipo_importacao_ == TI_AnularPicagens || !HasRows(leituras_)) return Result();
-  // The count gives a reading at most a line of its own and two of its original document's:
-  // small imports need no pass over their readings.
-  if (leituras_->RecordCount() * 3 <= kMaximoLinhas) return Result();
+  // A reading takes at most two lines of its own (a line against its original line takes what
+  // is pending, and the rest goes on one more line) and two of its original document's: small
+  // imports need no pass over their readings.
+  if (leituras_->RecordCount() * kLinhasPorLeitura <= kMaximoLinhas) return Result();
   const long linhas = LinhasPrevistas();
   if (linhas <= kMaximoLinhas) return Result();
   return Result::Failure(LimiteMensagem(std::to_string(linhas)));

@@ -136,11 +136,7 @@ Result MovImportacao::DocumentoCriarSequencia(std::string modo) {
 }
 
 Result MovImportacao::TransferenciaExecutar() {
-  std::string tipo = "-1";
-  int32_t numero = -1;
-  std::string serie = "-1";
-  int16_t ano = -1;
-  doc_orig_lin_consumidas_ = HlpDb_DocGcLin(tipo, numero, serie, ano);
+  doc_orig_lin_consumidas_ = HlpDb_DocGcLin("-1", -1, "-1", -1);
   cab_tipo_preco_ = tpCustoMedioFlutuante;
   Result result = DocumentoCriarSequencia("");
   if (result.IsSucesso() && doc_orig_lin_consumidas_) {
@@ -162,15 +158,15 @@ void MovImportacao::LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int1
     if (progresso_) progresso_("Marcação", total, total);
     return;
   }
-  gDataAccess->BeginTransaction();
+  gDataAccess()->BeginTransaction();
   try {
     for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
       ProgressoInformar("Marcação");
       HlpDb_LeiturasEstadoSet(true, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
     }
-    gDataAccess->CommitTransaction();
+    gDataAccess()->CommitTransaction();
   } catch (...) {
-    gDataAccess->RollbackTransaction();
+    gDataAccess()->RollbackTransaction();
     throw;
   }
 }

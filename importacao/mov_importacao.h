@@ -11,6 +11,7 @@
 
 #include "dal/reading_lists.h"
 #include "importacao/enums.h"
+#include "importacao/line_plan.h"
 #include "importacao/result.h"
 #include "interfaces/vela.h"
 #include "runtime/recordset.h"
@@ -59,13 +60,8 @@ class MovImportacao {
 
   // Working state of one run of the lines builder.
   struct LinhasEstado {
-    std::string artigo_anterior = "-1";
-    std::string armazem_anterior = "-1";
-    int16_t linha_anterior = -1;  // NumeroLinha (reading loop) or Ordenaca (adjustment loop)
-    std::string orig_tipo;
-    std::string orig_serie;
-    int32_t orig_numero = -1;
-    int16_t orig_ano = -1;
+    LinhaAnterior anterior;
+    ChaveDoOriginal original;
     int16_t ultima_linha = 0;
     double quantidade = 0;
     double factor_linha = 1;
@@ -82,6 +78,8 @@ class MovImportacao {
   Result LeiturasValidar();
   // ---- The document's line limit (line_limit.cc)
   long LinhasPrevistas();
+  long LinhasDeLeiturasPrevistas();
+  long LinhasDeAcertoPrevistas();
   Result LinhasLimiteVerificar();
   static void LinhaNumeroVerificar(const LateBoundObject& linha);
   Result DocumentoCriarSequencia(std::string modo);
@@ -128,7 +126,6 @@ class MovImportacao {
   // Steps of one run over the readings (document_lines.cc, original_lines.cc).
   void LeiturasPercorrer(LinhasEstado& estado);
   void LeituraColocar(LinhasEstado& estado);
-  bool ContinuaLinhaAnterior(const LinhasEstado& estado);
   void LinhaAnteriorSomar(LinhasEstado& estado);
   void ItensDaLeitura(LinhasEstado& estado);
   void LeituraConsumir(double quantidade);
@@ -152,7 +149,8 @@ class MovImportacao {
   // ---- Document creation (document_creation.cc)
   Result DocumentoGravar();
   // Writes the original's free header fields under the new document's key.
-  void CamposLivresCopiar(std::string& tipo, int32_t& numero, std::string& serie, int16_t& ano);
+  void CamposLivresCopiar(const std::string& tipo, int32_t numero, const std::string& serie,
+                          int16_t ano);
 
   void ProgressoInformar(const char* etapa) const;
 

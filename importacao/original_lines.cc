@@ -2,10 +2,9 @@
 // description lines when the original changes), its prices, and the quantity it takes from the
 // original document's line; and, for transfers, the original lines the document consumed.
 
-#include <algorithm>
 #include <string>
+#include <utility>
 
-#include "dal/dal_comandos.h"
 #include "importacao/mov_importacao.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
@@ -19,11 +18,6 @@ namespace {
 void PrecosDefinir(LateBoundObject& linha, double preco) {
   linha.Set("PrecoUnitario", preco);
   linha.Set("PrecoUnitarioIntroduzido", preco);
-}
-
-std::string ChaveTexto(const std::string& tipo, const std::string& serie, int32_t numero,
-                       int16_t ano) {
-  return tipo + "-" + serie + "-" + std::to_string(numero) + "-" + std::to_string(ano);
 }
 
 }  // namespace
@@ -63,39 +57,24 @@ void MovImportacao::LinhaDeLeituraNova(LinhasEstado& estado) {
 // document's lines and header are loaded, and the document gets an empty separator line (from
 // its third line on) and a line describing the original.
 void MovImportacao::OriginalMudar(LinhasEstado& estado) {
-  Recordset& leitura = *leituras_;
-  std::string tipo = FieldText(leitura, "DocOrigTipo");
-  std::string serie = FieldText(leitura, "DocOrigSerie");
-  int32_t numero = CLng(FieldNumber(leitura, "DocOrigNumero"));
-  int16_t ano = CInt(FieldNumber(leitura, "DocOrigAno"));
-  if (tipo == estado.orig_tipo && serie == estado.orig_serie && numero == estado.orig_numero &&
-      ano == estado.orig_ano) {
-    return;
-  }
-  if (estado.ultima_linha > 1) LinhaDeTextoAdd("", estado);
-  estado.orig_tipo = tipo;
-  estado.orig_serie = serie;
-  estado.orig_numero = numero;
-  estado.orig_ano = ano;
+  const ChaveDoOriginal chave = ChaveDoOriginal::DaLeitura(*leituras_);
+  if (chave == estado.original) return;
+  if (SeparadorAntesDoOriginal(estado.ultima_linha)) LinhaDeTextoAdd("", estado);
+  estado.original = chave;
   if (estado.ultima_linha > 0) LinhasConsumidasCopiar();
 
-  if (!serie.empty() && numero > 0 && ano > 0) {
-    doc_orig_lin_ = HlpDb_DocGcLin(tipo, numero, serie, ano);
-    doc_orig_cab_ = HlpDb_DocGcCab(tipo, numero, serie, ano);
-    if (cab_tipo_importacao_ == TI_TransferenciasArm) {
-      Recordset& originais = *doc_orig_lin_;
-      for (MoveToFirstRow(originais); !originais.Eof(); originais.MoveNext()) {
-        originais["QTDORIG"].SetValue(0.0);
-        originais.Update();
-      }
+  Original original = OriginalCarregar(chave);
+  doc_orig_lin_ = std::move(original.linhas);
+  doc_orig_cab_ = std::move(original.cabecalho);
+  if (doc_orig_lin_ && cab_tipo_importacao_ == TI_TransferenciasArm) {
+    Recordset& originais = *doc_orig_lin_;
+    for (MoveToFirstRow(originais); !originais.Eof(); originais.MoveNext()) {
+      originais["QTDORIG"].SetValue(0.0);
+      originais.Update();
     }
-  } else {
-    doc_orig_lin_.reset();
-    doc_orig_cab_.reset();
   }
   if (HasRows(doc_orig_cab_)) {
-    LinhaDeTextoAdd(ChaveTexto(tipo, serie, numero, ano) + " em " +
-                        Format((*doc_orig_cab_)["DATA"].Value(), "dd-MM-yyyy"),
+    LinhaDeTextoAdd(chave.Texto() + " em " + Format((*doc_orig_cab_)["DATA"].Value(), "dd-MM-yyyy"),
                     estado);
   }
 }
@@ -125,11 +104,10 @@ void MovImportacao::QuantidadeDoOriginal(LateBoundObject& linha, LinhasEstado& e
     // Sales and purchases must carry the original's prices: a line priced otherwise would
     // go unnoticed, so the import stops and says which line is missing.
     if (!transferencia) {
-      throw Error(
-          kAdoNoCurrentRecord, "MovImportacao::DocLinhasCriar",
-          "A linha " + std::to_string(numero_linha) + " do documento original " +
-              ChaveTexto(estado.orig_tipo, estado.orig_serie, estado.orig_numero, estado.orig_ano) +
-              " não existe (leitura do artigo " + FieldText(leitura, "ARTIGO") + ").");
+      throw Error(kAdoNoCurrentRecord, "MovImportacao::DocLinhasCriar",
+                  "A linha " + std::to_string(numero_linha) + " do documento original " +
+                      estado.original.Texto() + " não existe (leitura do artigo " +
+                      FieldText(leitura, "ARTIGO") + ").");
     }
     LeituraConsumir(estado.quantidade);
     return;
@@ -147,10 +125,8 @@ void MovImportacao::QuantidadeDoOriginal(LateBoundObject& linha, LinhasEstado& e
     }
     linha.Set("Vendedor", originais["VENDEDOR"].Value());
     linha.Set("Descricao", originais["DESCR"].Value());
-    if (pendente > 0) {
-      estado.quantidade = std::min(estado.quantidade, pendente);
-      originais["QUANT"].SetValue(pendente - estado.quantidade);
-    }
+    estado.quantidade = QuantidadeTomada(estado.quantidade, pendente);
+    if (pendente > 0) originais["QUANT"].SetValue(pendente - estado.quantidade);
     if (transferencia) {
       originais["QTDORIG"].SetValue(FieldNumber(originais, "QTDORIG") + estado.quantidade);
     }

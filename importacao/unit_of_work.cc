@@ -6,15 +6,15 @@
 namespace pellora {
 
 UnitOfWork::UnitOfWork() {
-  if (!gDataAccess) RaiseRuntimeError(kObjectNotSet);
-  gDataAccess->BeginTransaction();
+  if (!gDataAccess()) RaiseRuntimeError(kObjectNotSet);
+  gDataAccess()->BeginTransaction();
   open_ = true;
 }
 
 UnitOfWork::~UnitOfWork() {
   if (!open_) return;
   try {
-    gDataAccess->RollbackTransaction();
+    gDataAccess()->RollbackTransaction();
   } catch (...) {
     // The failure that brought us here is the one the caller reports.
   }
@@ -22,7 +22,7 @@ UnitOfWork::~UnitOfWork() {
 
 void UnitOfWork::Commit() {
   open_ = false;
-  gDataAccess->CommitTransaction();
+  gDataAccess()->CommitTransaction();
 }
 
 }  // namespace pellora

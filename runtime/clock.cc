@@ -1,9 +1,9 @@
 #include "runtime/clock.h"
 
 #include <ctime>
-#include <utility>
 
 #include "runtime/date.h"
+#include "runtime/workstation.h"
 
 namespace pellora {
 
@@ -17,23 +17,15 @@ Date SystemNow() {
                         local.tm_min, local.tm_sec});
 }
 
-std::function<Date()>& InjectedClock() {
-  static std::function<Date()> clock;
-  return clock;
-}
-
 }  // namespace
 
 Date Now() {
-  return InjectedClock() ? InjectedClock()() : SystemNow();
+  const Workstation& workstation = CurrentWorkstation();
+  return workstation.clock ? workstation.clock() : SystemNow();
 }
 
 Date Today() {
   return DateOnly(Now());
-}
-
-void SetClock(std::function<Date()> clock) {
-  InjectedClock() = std::move(clock);
 }
 
 }  // namespace pellora

@@ -1,22 +1,11 @@
 #include "runtime/locale.h"
 
+#include "runtime/workstation.h"
+
 namespace pellora {
 
-namespace {
-
-Locale& MutableLocale() {
-  static Locale locale;
-  return locale;
-}
-
-}  // namespace
-
 const Locale& CurrentLocale() {
-  return MutableLocale();
-}
-
-void SetLocale(const Locale& locale) {
-  MutableLocale() = locale;
+  return CurrentWorkstation().locale;
 }
 
 }  // namespace pellora

@@ -13,9 +13,8 @@ struct Locale {
   std::string time_separator = ":";
 };
 
+// The regional settings of the workstation in force (runtime/workstation.h).
 const Locale& CurrentLocale();
-// Injected by the program (and by tests) before anything converts numbers.
-void SetLocale(const Locale& locale);
 
 }  // namespace pellora
 

@@ -36,9 +36,9 @@ void pImporMovimentosDlgSelecao(ComponentFactory& factory, std::string terceiro,
                                 std::vector<std::string>& conjuntos, bool& cancelado) {
   RaiseAgainAs("pImporMovimentosDlgSelecao", [&] {
     const std::string filtro = ChooserMovementFilter(movimento);
-    if (!gDataAccess) RaiseRuntimeError(kObjectNotSet);
+    if (!gDataAccess()) RaiseRuntimeError(kObjectNotSet);
     std::shared_ptr<Connection> ligacao;
-    gDataAccess->GetConnection(ligacao);
+    gDataAccess()->GetConnection(ligacao);
 
     const SelectionDialogPtr dialogo = factory.CreateSelectionDialog();
     dialogo->SetConnection(ligacao);

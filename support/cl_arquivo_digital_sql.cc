@@ -18,7 +18,7 @@ std::string Documentos(const std::string& artigo, int16_t tipo_entidade) {
       "                                      AD.oru_ArquivoDigital_TipoEntidade =" +
           std::to_string(tipo_entidade) + " INNER JOIN ",
       "                 IDIOMAS  AS ID ON ID.CODIGO = FT.IDIOMA ",
-      "WHERE     FT.ARTIGO='" + SqlText(artigo) + "' ",
+      "WHERE     FT.ARTIGO='" + QuotesDoubled(artigo) + "' ",
   });
 }
 
@@ -39,7 +39,7 @@ std::string Documento(int32_t numero) {
 }
 
 std::string TituloMudar(int32_t numero, const std::string& titulo) {
-  return "UPDATE    oru_ArquivoDigital Set oru_ArquivoDigital_Titulo = N'" + SqlText(titulo) +
+  return "UPDATE    oru_ArquivoDigital Set oru_ArquivoDigital_Titulo = N'" + QuotesDoubled(titulo) +
          " ' Where (oru_ArquivoDigital_Id =" + std::to_string(numero) + ")";
 }
 

@@ -13,6 +13,7 @@
 #include "app/desk/main_window.h"
 #include "app/desk/qt_components.h"
 #include "app/host_components.h"
+#include "app/program_context.h"
 #include "platform/qt/application_setup.h"
 #include "platform/qt/qt_text.h"
 #include "solucao/solucao.h"
@@ -71,6 +72,7 @@ app::CommandContext DeskContext(const std::string& dir, const std::string& compa
 }
 
 int RunDesk(int argc, char** argv) {
+  const ContextScope program(app::ProgramContext());
   app::CommandLine given;
   try {
     given = app::CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), {"help"});

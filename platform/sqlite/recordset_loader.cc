@@ -1,6 +1,7 @@
 #include "platform/sqlite/recordset_loader.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "platform/sqlite/sql_value.h"
 #include "platform/tsql/tsql_declared_types.h"
@@ -48,19 +49,14 @@ FieldDef DescribeColumn(sqlite3_stmt* stmt, int column, const std::vector<Column
 // The type of a column that nothing typed, from its first non-NULL value (text when all are
 // NULL).
 ColumnType TypeFromValues(size_t column, const std::vector<std::vector<SqlValue>>& rows) {
+  static_assert(std::variant_size_v<SqlValue> == 5, "each kind of stored value needs its type");
   for (const auto& row : rows) {
-    switch (row[column].index()) {
-      case 0:
-        continue;
-      case 1:
-        return {adInteger, 4};
-      case 2:
-        return {adDouble, 8};
-      case 4:
-        return {adLongVarBinary, kLongTextSize};
-      default:
-        return {adVarWChar, kUntypedTextSize};
-    }
+    const SqlValue& value = row[column];
+    if (std::holds_alternative<std::monostate>(value)) continue;
+    if (std::holds_alternative<int64_t>(value)) return {adInteger, 4};
+    if (std::holds_alternative<double>(value)) return {adDouble, 8};
+    if (std::holds_alternative<Bytes>(value)) return {adLongVarBinary, kLongTextSize};
+    return {adVarWChar, kUntypedTextSize};
   }
   return {adVarWChar, kUntypedTextSize};
 }

@@ -20,8 +20,8 @@ int32_t LastNumber(DataAccess& data_access, const std::string& sql) {
 }  // namespace
 
 int32_t TakeNextNumber(DataAccess& data_access, const DocumentKey& key) {
-  const std::string where = "WHERE TPDOC = " + SqlText(key.type) +
-                            " AND SERIE = " + SqlText(key.series) +
+  const std::string where = "WHERE TPDOC = " + UnicodeLiteral(key.type) +
+                            " AND SERIE = " + UnicodeLiteral(key.series) +
                             " AND ANO = " + SqlNumber(key.year);
   const RecordsetPtr counter = Query(data_access, "SELECT ULTNUM FROM NUMERADOR " + where);
   const int32_t counted = counter->Eof() ? 0 : CLng(counter->Fields("ULTNUM").Value());

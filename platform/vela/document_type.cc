@@ -20,7 +20,7 @@ int DocumentType::StockSign() const {
 std::optional<DocumentType> FindDocumentType(DataAccess& data_access, const std::string& code) {
   const RecordsetPtr row = Query(
       data_access, "SELECT AREAG, TPOPER, ENTIDADE, TPFSTC, NOTACRED FROM TPDOC WHERE CODIGO = " +
-                       SqlText(code));
+                       UnicodeLiteral(code));
   if (row->Eof()) return std::nullopt;
   DocumentType type;
   type.code = code;

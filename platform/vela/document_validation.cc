@@ -24,7 +24,7 @@ class CodeLookup {
     auto [known, first_time] = known_.try_emplace(std::string(table) + '\n' + code, false);
     if (first_time) {
       known->second = vela::Exists(data_access_, std::string("SELECT CODIGO FROM ") + table +
-                                                     " WHERE CODIGO = " + SqlText(code));
+                                                     " WHERE CODIGO = " + UnicodeLiteral(code));
     }
     return known->second;
   }
@@ -90,8 +90,9 @@ std::string RefusalOf(DataAccess& data_access, const DocumentContent& document) 
   if (!type) return "O tipo de documento " + type_code + " não existe.";
   if (!DateMember(cab, "Data")) return "A data do documento não é válida.";
   const std::string series = TextMember(cab, "Serie");
-  if (!Exists(data_access, "SELECT SERIE FROM NOMSERIE WHERE TIPODOC = " + SqlText(type_code) +
-                               " AND SERIE = " + SqlText(series))) {
+  if (!Exists(data_access,
+              "SELECT SERIE FROM NOMSERIE WHERE TIPODOC = " + UnicodeLiteral(type_code) +
+                  " AND SERIE = " + UnicodeLiteral(series))) {
     return "A série " + series + " não existe para o tipo de documento " + type_code + ".";
   }
   CodeLookup codes(data_access);

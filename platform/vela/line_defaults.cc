@@ -21,7 +21,7 @@ const std::optional<LineDefaults::Article>& LineDefaults::Find(const std::string
   if (first_time) {
     const RecordsetPtr row =
         Query(data_access_, "SELECT NOME, UNIDADE, TAXAIVA, " + std::string(price_column) +
-                                " AS PRECO FROM ARTIGOS WHERE CODIGO = " + SqlText(code));
+                                " AS PRECO FROM ARTIGOS WHERE CODIGO = " + UnicodeLiteral(code));
     if (!row->Eof()) {
       article->second = Article{row->Fields("NOME").Value(), row->Fields("UNIDADE").Value(),
                                 row->Fields("TAXAIVA").Value(), CDbl(row->Fields("PRECO").Value())};

@@ -22,8 +22,8 @@ struct OrderKey {
   double year = 0;
 
   std::string Where(const char* type_column) const {
-    return std::string(" WHERE ") + type_column + " = " + SqlText(type) +
-           " AND SERIE = " + SqlText(series) + " AND NNUMDOC = " + SqlNumber(number) +
+    return std::string(" WHERE ") + type_column + " = " + UnicodeLiteral(type) +
+           " AND SERIE = " + UnicodeLiteral(series) + " AND NNUMDOC = " + SqlNumber(number) +
            " AND ANO = " + SqlNumber(year);
   }
   friend bool operator<(const OrderKey& a, const OrderKey& b) {
@@ -68,10 +68,11 @@ double ServeLine(DataAccess& data_access, const OrderKey& order, double line_num
     const std::string warehouse = TextOf(line->Fields("ARMAZEM").Value());
     Execute(data_access, std::string("UPDATE ARTIGOS SET ") + columns->article + " = " +
                              columns->article + " - " + SqlNumber(served) +
-                             " WHERE CODIGO = " + SqlText(article));
+                             " WHERE CODIGO = " + UnicodeLiteral(article));
     Execute(data_access, std::string("UPDATE ARTARM SET ") + columns->warehouse + " = " +
-                             columns->warehouse + " - " + SqlNumber(served) + " WHERE ARTIGO = " +
-                             SqlText(article) + " AND ARMAZEM = " + SqlText(warehouse));
+                             columns->warehouse + " - " + SqlNumber(served) +
+                             " WHERE ARTIGO = " + UnicodeLiteral(article) +
+                             " AND ARMAZEM = " + UnicodeLiteral(warehouse));
   }
   return served;
 }

@@ -11,7 +11,7 @@
 
 namespace pellora::vela {
 
-std::string SqlText(std::string_view text) {
+std::string UnicodeLiteral(std::string_view text) {
   return "N'" + QuoteEscape(text) + "'";
 }
 

@@ -10,8 +10,8 @@ namespace pellora::vela {
 
 // Literals of the SQL Server text the host stand-in sends.
 
-// N'...' with every single quote doubled.
-std::string SqlText(std::string_view text);
+// The text as a whole Unicode literal of SQL Server, N'...', every single quote in it doubled.
+std::string UnicodeLiteral(std::string_view text);
 // Plain decimal with a point, as short as keeps the value ("2.5", "-3", "0.1").
 std::string SqlNumber(double value);
 // 'yyyy-MM-dd HH:mm:ss'.

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/sqlite/text_comparison.h"
-#include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/error.h"
 #include "runtime/profile_file.h"
+#include "runtime/workstation.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::app {
@@ -58,16 +58,12 @@ class Company {
 
 class DemoCompanyTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetClock([] { return DateFromParts({2025, 3, 14, 10, 30, 0}); });
-  }
-  void TearDown() override { SetClock({}); }
-
   DemoOptions Options(int readings = 300, unsigned seed = 1) const {
     return {.dir = folder_.path().string(), .readings = readings, .seed = seed};
   }
   std::string DatabasePath() const { return folder_.File("DEMO.db"); }
 
+  const WorkstationScope clock_{{.clock = [] { return DateFromParts({2025, 3, 14, 10, 30, 0}); }}};
   testing::TempFolder folder_;
 };
 

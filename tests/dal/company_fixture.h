@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dal/context.h"
 #include "dal/definitions.h"
 #include "tests/company_database.h"
 #include "tests/company_engine.h"
@@ -17,7 +18,8 @@
 namespace pellora::testing {
 
 // A fresh company database built from schema/company.sql on the test program's engine, opened
-// through that engine's data-access object, which is installed as gDataAccess behind a recorder.
+// through that engine's data-access object, which is the test's context's gDataAccess behind a
+// recorder.
 // `Exec` and `Text` reach the company directly, for arranging rows and checking what changed.
 class CompanyTest : public ::testing::Test {
  protected:
@@ -27,14 +29,11 @@ class CompanyTest : public ::testing::Test {
     Exec(CompanySchemaText());
     recorder_ = std::make_shared<RecordingDataAccess>();
     recorder_->SetTarget(engine_->Connect());
-    DataAccessPtr shared = recorder_;
-    DataAccessSet(shared);
+    DataAccessSet(recorder_);
   }
 
   void TearDown() override {
     if (recorder_ && recorder_->target()) recorder_->target()->CloseConnection();
-    gDataAccess.reset();
-    recorder_.reset();
   }
 
   // Runs statements in the company schema's syntax, in one transaction.
@@ -65,6 +64,7 @@ class CompanyTest : public ::testing::Test {
   RecordingDataAccess& recorder() { return *recorder_; }
 
  private:
+  ContextScope context_;
   TempFolder folder_;
   std::unique_ptr<CompanyEngine> engine_;
   std::shared_ptr<RecordingDataAccess> recorder_;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "dal/dal_comandos.h"
-#include "runtime/locale.h"
 #include "tests/dal/company_fixture.h"
 
 namespace pellora {
@@ -131,7 +130,6 @@ class CompanySettlement : public testing::CompanyTest {
  protected:
   void SetUp() override {
     CompanyTest::SetUp();
-    SetLocale(Locale{});
     Exec(
         "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, AREAG, TPOPER) VALUES "
         "('ECL', 'A', 2024, 12, '2024-03-01 00:00:00', 4, 2);"

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "dal/dal_comandos.h"
-#include "runtime/clock.h"
 #include "runtime/convert.h"
-#include "runtime/locale.h"
+#include "runtime/workstation.h"
 #include "tests/dal/company_fixture.h"
 
 namespace pellora {
@@ -102,9 +101,8 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
       "QUANT, FACTOR) VALUES ('FAC', 'A', 2024, 1, 1, 1, 'A1', 'W1', 6, 0), "
       "('FAC', 'A', 2024, 1, 2, 2, 'A''Q', 'W1', 2, 6), ('VFA', 'A', 2024, 1, 1, 1, 'A1', 'W1', 1, "
       "1), ('FAC', 'A', 2024, 2, 1, 1, 'A1', 'W1', 50, 1);");
-  SetClock([] { return Date{45500.5}; });  // 2024-07-27 12:00:00
+  const WorkstationScope noon({.clock = [] { return Date{45500.5}; }});  // 2024-07-27 12:00:00
   RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
-  SetClock({});
   // The loader, then one movement query per article and warehouse, from its first reading until
   // now, in base units: the rows that follow get none.
   ASSERT_EQ(recorder().calls.size(), 3u);
@@ -139,7 +137,6 @@ TEST_F(CompanyReadings, AdjustmentLoaderOfASetWithNothingPendingIsEmpty) {
 }
 
 TEST_F(CompanyReadings, PriceReachesEveryReadingOfTheArticleInTheChosenSets) {
-  SetLocale(Locale{});
   TwoSetsAndACrossPair();
   HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A1", 12.5);
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 12.5"),

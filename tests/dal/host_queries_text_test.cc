@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "dal/context.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
 #include "tests/dal/recording_data_access.h"
@@ -18,13 +19,9 @@ using Call = RecordingDataAccess::Call;
 
 TEST(DocumentQueriesText, HeaderFreeFieldsAndLines) {
   RecordingScope db;
-  std::string type = "ECL";
-  int32_t number = 1503;
-  std::string series = "2022";
-  int16_t year = 2022;
-  HlpDb_DocGcCab(type, number, series, year);
-  HlpDb_DocGcCabCpLivresGet(type, number, series, year);
-  HlpDb_DocGcLin(type, number, series, year);
+  HlpDb_DocGcCab("ECL", 1503, "2022", 2022);
+  HlpDb_DocGcCabCpLivresGet("ECL", 1503, "2022", 2022);
+  HlpDb_DocGcLin("ECL", 1503, "2022", 2022);
   EXPECT_EQ(db->calls,
             (std::vector<Call>{
                 {"OpenRecordset",
@@ -41,11 +38,7 @@ TEST(DocumentQueriesText, HeaderFreeFieldsAndLines) {
 
 TEST(DocumentQueriesText, NegativeNumberAndQuotedTextValues) {
   RecordingScope db;
-  std::string type = "E'C";
-  int32_t number = -7;
-  std::string series = "A'";
-  int16_t year = 999;
-  HlpDb_DocGcCab(type, number, series, year);
+  HlpDb_DocGcCab("E'C", -7, "A'", 999);
   EXPECT_EQ(db->Sql().at(0),
             "SELECT     * \r\nFROM       [DOCGCCAB] \r\nWHERE      TPDOC='E''C' AND NNUMDOC=-7 "
             "AND SERIE ='A''' AND ANO =999 \r\n");
@@ -163,11 +156,8 @@ TEST(ParametersText, GetReadsTheFirstRow) {
 TEST(ComandosErrors, AFailingCallIsRaisedAgainUnderTheOperationsName) {
   RecordingScope db;
   db->fail_with = Error(kDatabaseError, "SQLite", "no such table: DOCGCCAB");
-  std::string type = "ECL", series = "A";
-  int32_t number = 1;
-  int16_t year = 2022;
   try {
-    HlpDb_DocGcCab(type, number, series, year);
+    HlpDb_DocGcCab("ECL", 1, "A", 2022);
     FAIL() << "no error";
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), kDatabaseError);
@@ -191,7 +181,7 @@ TEST(ComandosErrors, DdlFailureCarriesTheCreateOperationsName) {
 }
 
 TEST(ComandosErrors, WithoutDataAccessOperationsRaise91UnderTheirName) {
-  gDataAccess.reset();
+  const ContextScope before_the_connection;
   try {
     HlpDb_ArmazensGet("", "");
     FAIL() << "no error";
@@ -208,14 +198,17 @@ TEST(ComandosErrors, WithoutDataAccessOperationsRaise91UnderTheirName) {
   }
 }
 
-TEST(Definitions, DataAccessSetSharesTheObjectAndExecuteAnswersItsResult) {
+// The object set is the context's: it goes with the context's scope.
+TEST(Definitions, DataAccessSetSharesTheObjectForTheContextsScope) {
   auto recorder = std::make_shared<RecordingDataAccess>();
-  DataAccessPtr data_access = recorder;
-  DataAccessSet(data_access);
-  EXPECT_EQ(gDataAccess.get(), recorder.get());
-  EXPECT_TRUE(DataAccessExecute("DELETE FROM X"));
+  {
+    const ContextScope company;
+    DataAccessSet(recorder);
+    EXPECT_EQ(gDataAccess().get(), recorder.get());
+    EXPECT_TRUE(DataAccessExecute("DELETE FROM X"));
+  }
+  EXPECT_EQ(gDataAccess(), nullptr);
   EXPECT_EQ(recorder->calls, (std::vector<Call>{{"ExecuteCommand", "DELETE FROM X"}}));
-  gDataAccess.reset();
 }
 
 }  // namespace

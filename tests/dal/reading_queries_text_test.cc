@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "dal/dal_comandos.h"
-#include "runtime/locale.h"
 #include "tests/dal/recording_data_access.h"
 
 namespace pellora {
@@ -194,7 +193,6 @@ TEST_F(ReadingQueriesText, EmptyListsAndMissingFirstSetFailBeforeAnySql) {
 }
 
 TEST_F(ReadingQueriesText, PriceIsWrittenWithAPointAndQuotesAreDoubled) {
-  SetLocale(Locale{});  // decimal comma
   HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A'1", 12.5);
   EXPECT_EQ(db->calls,
             (std::vector<Call>{
@@ -221,8 +219,7 @@ TEST_F(ReadingQueriesText, StateOfOneReadingOrOfEveryPendingReadingOfTheChosenSe
 }
 
 TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
-  std::string article = "A1", warehouse = "A'", from = "2024010212:30:00", to = "2024010312:00:00";
-  HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  HlpDb_MovimentosEntreDatasGet("A1", "A'", "2024010212:30:00", "2024010312:00:00");
   HlpDb_NumerosSerieGet("A1", "W1");
   const std::string indent(25, ' ');
   EXPECT_EQ(
@@ -254,7 +251,6 @@ TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
 }
 
 TEST_F(ReadingQueriesText, OrderSettlementSendsOneBatchPerLineThenChecksTheFirstOrder) {
-  SetLocale(Locale{});
   RecordsetPtr headers;
   RecordsetPtr lines =
       MakeRecordset({{"TPDOCUM", adVarWChar, 3},

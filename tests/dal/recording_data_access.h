@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "dal/context.h"
 #include "dal/definitions.h"
 #include "interfaces/forwarding_data_access.h"
 #include "runtime/error.h"
@@ -102,19 +103,15 @@ class RecordingDataAccess : public ForwardingDataAccess {
   }
 };
 
-// Installs a fresh RecordingDataAccess as gDataAccess for one test; empties it afterwards.
+// A context whose data access is a fresh RecordingDataAccess, for one test.
 class RecordingScope {
  public:
-  RecordingScope() : recorder_(std::make_shared<RecordingDataAccess>()) {
-    DataAccessPtr shared = recorder_;
-    DataAccessSet(shared);
-  }
-  ~RecordingScope() { gDataAccess.reset(); }
   RecordingDataAccess& operator*() { return *recorder_; }
   RecordingDataAccess* operator->() { return recorder_.get(); }
 
  private:
-  std::shared_ptr<RecordingDataAccess> recorder_;
+  std::shared_ptr<RecordingDataAccess> recorder_ = std::make_shared<RecordingDataAccess>();
+  ContextScope context_{{.data_access = recorder_}};
 };
 
 struct TestField {

@@ -109,11 +109,13 @@ class ScriptedPropertyGrid : public PropertyGrid {
   void OnValueChanged(ValueChanged handler) override { value_changed = std::move(handler); }
 };
 
-// The scripted form with a property grid; its modal run is the test's scenario.
+// The scripted form with a property grid; its modal run is the test's scenario. With
+// `hide_fails` the toolkit fails to hide it, with a failure of its own.
 class ScriptedGridSurface : public PropertyGridSurface {
  public:
   ScriptedFormSurface form;
   ScriptedPropertyGrid grid;
+  bool hide_fails = false;
 
   void SetCaption(const std::string& caption) override { form.SetCaption(caption); }
   ComboBox& AddComboBox(const std::string& label) override { return form.AddComboBox(label); }
@@ -123,7 +125,10 @@ class ScriptedGridSurface : public PropertyGridSurface {
   DataGrid& AddDataGrid() override { return form.AddDataGrid(); }
   PropertyGrid& AddPropertyGrid() override { return grid; }
   void ShowModal() override { form.ShowModal(); }
-  void Hide() override { form.Hide(); }
+  void Hide() override {
+    if (hide_fails) throw std::runtime_error("a janela não respondeu");
+    form.Hide();
+  }
   void SetKeyPreview(KeyPress handler) override { form.SetKeyPreview(std::move(handler)); }
   void MoveFocusNext() override { form.MoveFocusNext(); }
 };
@@ -348,8 +353,11 @@ TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
     Exec("DROP TABLE oru_PARAMETROSEXP");
     window.Press(kConfirmar);
     EXPECT_TRUE(window.visible);
+    surface->hide_fails = true;
+    window.Press(kSair);
+    EXPECT_TRUE(window.visible);
   });
-  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  ASSERT_EQ(dialogs.boxes.size(), 3u);
   EXPECT_EQ(dialogs.boxes[0].title, "Configuração");
   EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
   EXPECT_EQ(
@@ -362,6 +370,8 @@ TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
       dialogs.boxes[1].prompt.rfind("pParametrosSave\r\n\r\nComandos::HlpDb_ParametrosSave\r\n", 0),
       0u)
       << dialogs.boxes[1].prompt;
+  EXPECT_EQ(dialogs.boxes[2].title, "Configuração");
+  EXPECT_EQ(dialogs.boxes[2].prompt, "a janela não respondeu");
 }
 
 }  // namespace

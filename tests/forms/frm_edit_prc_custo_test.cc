@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "runtime/locale.h"
 #include "tests/dal/company_fixture.h"
 #include "tests/forms/scripted_controls.h"
 
@@ -20,7 +19,6 @@ class FrmEditPrcCustoTest : public CompanyTest {
  protected:
   void SetUp() override {
     CompanyTest::SetUp();
-    SetLocale(Locale{});  // decimal comma
     Exec(
         "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE) VALUES ('A1', 'Parafuso', 'UN'), "
         "('A2', 'Porca', 'UN'), ('A3', 'Anilha', 'UN')");

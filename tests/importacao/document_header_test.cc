@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "importacao/mov_importacao.h"
-#include "runtime/clock.h"
 #include "runtime/convert.h"
 #include "runtime/date.h"
+#include "runtime/workstation.h"
 #include "tests/importacao/import_fixtures.h"
 
 namespace pellora::testing {
@@ -13,11 +13,7 @@ namespace {
 
 class HeaderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetClock([] { return DateFromParts({2025, 5, 6, 23, 45, 10}); });
-    bench.Readings({Leitura{.terceiro = "C'1"}});
-  }
-  void TearDown() override { SetClock({}); }
+  void SetUp() override { bench.Readings({Leitura{.terceiro = "C'1"}}); }
   Result Run(int32_t tipo) {
     import.SetCabTipoImportacao(tipo);
     import.SetCabTipoDocumento("FAC");
@@ -77,6 +73,9 @@ class HeaderTest : public ::testing::Test {
   }
 
   ImportBench bench;
+  const WorkstationScope late_evening{{.clock = [] {
+    return DateFromParts({2025, 5, 6, 23, 45, 10});
+  }}};
   MovImportacao import;
 };
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "dal/context.h"
 #include "dal/definitions.h"
 #include "importacao/mov_importacao.h"
 #include "platform/vela/picking_api.h"
-#include "runtime/clock.h"
 #include "runtime/date.h"
 #include "tests/company_database.h"
 #include "tests/company_engine.h"
@@ -28,7 +28,7 @@ constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
 constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
 
 // A company database built from schema/company.sql on the test program's engine, opened through
-// its data access (installed as gDataAccess), with a logged-in host stand-in. Catalogue:
+// its data access (the test's context's gDataAccess), with a logged-in host stand-in. Catalogue:
 // types FAC (sale), NCR (credit note), VFA (purchase), TRA (transfer), INV (initial inventory),
 // QUE (breakage), SOB (surplus) and ECL (customer order), each with series A; customer C1,
 // supplier F1, warehouses A1 and A2, sector S1 in Braga; articles P1 (20 in A1, value 120) and
@@ -47,12 +47,10 @@ class ImportCompanyTest : public ::testing::Test {
     ASSERT_TRUE(vela_->Login((folder_ / "PICKING.EMP1").string()));
     Connect(nullptr);
     api_ = vela_;
-    SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
   }
 
   void TearDown() override {
-    SetClock(nullptr);
-    gDataAccess.reset();
+    DataAccessSet(nullptr);
     data_->CloseConnection();
     EXPECT_EQ(StockDisagreements([&](const std::string& sql) { return engine_->Rows(sql); }),
               std::vector<std::string>{});
@@ -71,7 +69,7 @@ class ImportCompanyTest : public ::testing::Test {
   // Closes the fixture's own connection, leaving the company file whole (no journal beside it)
   // for other processes to open.
   void ReleaseCompany() {
-    gDataAccess.reset();
+    DataAccessSet(nullptr);
     data_->CloseConnection();
   }
   const std::filesystem::path& folder() const { return folder_; }
@@ -131,6 +129,9 @@ class ImportCompanyTest : public ::testing::Test {
   PickingApiPtr api_;
 
  private:
+  ContextScope context_{{.workstation = {.clock = [] {
+                           return DateFromParts({2026, 12, 5, 10, 0, 0});
+                         }}}};
   static constexpr const char* kCatalogue =
       "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT, TPFSTC, NOTACRED) "
       "VALUES ('FAC', 'Fatura', 4, 2, 2, 1, 2, 0), ('NCR', 'Nota de crédito', 4, 2, 2, 2, 1, 1),"

@@ -266,6 +266,35 @@ TEST_F(E2eImport, ADocumentBeyondTheLineLimitIsRefusedUpFront) {
   EXPECT_EQ(Value("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"), "0");
 }
 
+// The count follows the builders: a sale reading larger than what its order line has pending
+// takes two lines, after its order's separator and description lines. 8,193 readings, each of
+// its own order, three of them not larger, need one line more than a document may hold.
+TEST_F(E2eImport, ReadingsThatSplitAcrossOrderLinesAreCountedUpFront) {
+  auto each = [this](const std::string& insert, const std::string& select) {
+    Exec(insert + " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE " +
+         "i < 8193) " + select + " FROM n;");
+  };
+  each("INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA, TPTERC, TERCEIRO, AREAG, TPOPER)",
+       "SELECT 'ECL', 'A', 2026, i + 1, '2026-12-01', 2, 'C1', 4, 2");
+  each(
+      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, ARMAZEM, "
+      "UNIDADE, QUANT, QTDORIG, PRUNIT)",
+      "SELECT 'ECL', 'A', 2026, i + 1, i, i, 'P1', 'A1', 'UN', 1, 1, 9");
+  each(
+      "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, TipoMov, "
+      "Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, Ordenaca, TpDoc, Serie, "
+      "Numero, Ano, Tpterc, Terceiro)",
+      "SELECT 'T1', '20261205093000', '20261205091500', i, 'S', 'P1', 'UN', 'A1', '', '', "
+      "CASE WHEN i <= 3 THEN 1 ELSE 2 END, i, 'ECL', 'A', i + 1, 2026, 2, 'C1'");
+  MovImportacao import = Import(TI_Venda, "FAC", "");
+  const Result result = Run(import, false);
+  EXPECT_EQ(result.Mensagem(),
+            "O documento teria 32768 linhas; o máximo é 32767. Importe menos conjuntos de cada "
+            "vez.");
+  EXPECT_EQ(Value("SELECT COUNT(*), SUM(QUANT) FROM DOCGCLIN"), "8194|8197");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"), "0");
+}
+
 // Another workstation imported the chosen readings after the operator chose them: the import
 // finds nothing pending and makes no document.
 TEST_F(E2eImport, ReadingsImportedElsewhereMakeNoDocument) {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "dal/definitions.h"
+#include "dal/context.h"
 #include "interfaces/data_access.h"
 #include "runtime/error.h"
 #include "runtime/recordset.h"
@@ -97,19 +97,15 @@ class ScriptedDataAccess : public DataAccess {
   }
 };
 
-// Installs a fresh ScriptedDataAccess as gDataAccess for one test; empties it afterwards.
+// A context whose data access is a fresh ScriptedDataAccess, for one test.
 class ScriptedScope {
  public:
-  ScriptedScope() : data_(std::make_shared<ScriptedDataAccess>()) {
-    DataAccessPtr shared = data_;
-    DataAccessSet(shared);
-  }
-  ~ScriptedScope() { gDataAccess.reset(); }
   ScriptedDataAccess* operator->() { return data_.get(); }
   ScriptedDataAccess& operator*() { return *data_; }
 
  private:
-  std::shared_ptr<ScriptedDataAccess> data_;
+  std::shared_ptr<ScriptedDataAccess> data_ = std::make_shared<ScriptedDataAccess>();
+  ContextScope context_{{.data_access = data_}};
 };
 
 }  // namespace pellora::testing

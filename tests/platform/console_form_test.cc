@@ -6,7 +6,6 @@
 
 #include "platform/console/form_surface.h"
 #include "runtime/convert.h"
-#include "runtime/locale.h"
 
 namespace pellora::console {
 namespace {
@@ -15,8 +14,6 @@ namespace {
 // wire them: Enter moves the focus, the type list refills the series, the buttons hide.
 class ConsoleFormTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetLocale(Locale{}); }
-
   ConsoleFormSurface& Form(bool interactive, FormScripts scripts = {}) {
     form_ = std::make_unique<ConsoleFormSurface>(
         ConsoleTerminal{in_, out_, interactive}, std::move(scripts),

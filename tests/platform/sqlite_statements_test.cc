@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "dal/context.h"
 #include "dal/dal_comandos.h"
-#include "dal/definitions.h"
 #include "solucao/chooser_query.h"
 #include "tests/platform/sqlite_test_company.h"
 
@@ -84,13 +84,10 @@ class SqliteStockDocumentsTest : public SqliteCompanyTest {
   }
 
   // The add-in's own movements query, sent through this data access.
-  RecordsetPtr Movements(std::string from, std::string to) {
-    DataAccessPtr shared(&data_, [](DataAccess*) {});  // the fixture owns the object
-    DataAccessSet(shared);
-    std::string article = "A1", warehouse = "M1";
-    RecordsetPtr movements = HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
-    gDataAccess.reset();
-    return movements;
+  RecordsetPtr Movements(const std::string& from, const std::string& to) {
+    const ContextScope company(
+        {.data_access = DataAccessPtr(&data_, [](DataAccess*) {})});  // the fixture owns it
+    return HlpDb_MovimentosEntreDatasGet("A1", "M1", from, to);
   }
 
   std::string SettleCheck() {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "dal/context.h"
 #include "dal/dal_comandos.h"
-#include "dal/definitions.h"
 #include "tests/platform/vela_test_company.h"
 
 namespace pellora::vela {
@@ -181,16 +181,13 @@ TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
   ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
 
   // The import engine's own movements query, sent through this company's data access.
-  DataAccessPtr shared = data_;
-  DataAccessSet(shared);
-  auto movements = [](std::string from, std::string to) {
-    std::string article = "P1", warehouse = "A1";
-    return HlpDb_MovimentosEntreDatasGet(article, warehouse, from, to);
+  const ContextScope company({.data_access = data_});
+  auto movements = [](const std::string& from, const std::string& to) {
+    return HlpDb_MovimentosEntreDatasGet("P1", "A1", from, to);
   };
   EXPECT_EQ(CDbl(movements("2026120509:59:00", "2026120510:01:00")->Fields(0).Value()), 4);
   EXPECT_EQ(CDbl(movements("2026120510:00:00", "2026120510:00:00")->Fields(0).Value()), 4);
   const RecordsetPtr before = movements("2026120509:00:00", "2026120509:59:59");
-  gDataAccess.reset();
   ASSERT_FALSE(before->Eof());
   EXPECT_TRUE(before->Fields(0).Value().IsNull());
 }

@@ -10,9 +10,9 @@
 #include "platform/sqlite/sqlite_data_access.h"
 #include "platform/vela/document.h"
 #include "platform/vela/host_members.h"
-#include "runtime/clock.h"
 #include "runtime/convert.h"
 #include "runtime/date.h"
+#include "runtime/workstation.h"
 #include "tests/company_database.h"
 #include "tests/temp_folder.h"
 
@@ -44,13 +44,9 @@ class VelaCompanyTest : public ::testing::Test {
         "COMMIT;");
     data_ = std::make_shared<sqlite::SqliteDataAccess>();
     ASSERT_TRUE(data_->OpenConnection(testing::ConnectionStringFor(folder_, "EMP1")));
-    SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
   }
 
-  void TearDown() override {
-    SetClock(nullptr);
-    data_->CloseConnection();
-  }
+  void TearDown() override { data_->CloseConnection(); }
 
   // Runs SQLite text on the company file, outside the objects under test.
   void Prepare(const std::string& sql) {
@@ -127,6 +123,7 @@ class VelaCompanyTest : public ::testing::Test {
                   warehouse + "'");
   }
 
+  const WorkstationScope clock_{{.clock = [] { return DateFromParts({2026, 12, 5, 10, 0, 0}); }}};
   testing::TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();
   std::shared_ptr<sqlite::SqliteDataAccess> data_;

@@ -19,6 +19,7 @@
 #include "app/demo_company.h"
 #include "app/desk/desk_main.h"
 #include "app/desk/qt_components.h"
+#include "app/program_context.h"
 #include "platform/qt/qt_text.h"
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
@@ -33,7 +34,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace pellora::testing {
 
 // A demo company in a fresh folder, opened by the add-in with the Qt components, as
-// pellora-desk opens it.
+// pellora-desk opens it, in a context of the test's own.
 class DeskCompany : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -57,6 +58,7 @@ class DeskCompany : public ::testing::Test {
   }
   std::string Folder() const { return folder_.path().string(); }
 
+  const ContextScope program_{app::ProgramContext()};
   TempFolder folder_;
   std::unique_ptr<app::CommandContext> context_;
   std::unique_ptr<desk::QtComponents> components_;

@@ -4,16 +4,13 @@
 
 #include "runtime/date.h"
 #include "runtime/error.h"
-#include "runtime/locale.h"
+#include "runtime/workstation.h"
 #include "tests/runtime/error_number_of.h"
 
 namespace pellora {
 namespace {
 
-class ConvertTest : public ::testing::Test {
- protected:
-  void TearDown() override { SetLocale(Locale{}); }
-};
+using ConvertTest = ::testing::Test;
 
 TEST_F(ConvertTest, CStrOfNumbersUsesTheLocaleDecimalSeparatorWithoutGrouping) {
   EXPECT_EQ(CStr(12.5), "12,5");
@@ -27,7 +24,7 @@ TEST_F(ConvertTest, CStrOfNumbersUsesTheLocaleDecimalSeparatorWithoutGrouping) {
   EXPECT_EQ(CStr(Currency{125000}), "12,5");
   EXPECT_EQ(CStr(Currency{-5}), "-0,0005");
   EXPECT_EQ(CStr(Currency{30000}), "3");
-  SetLocale({.decimal_separator = ".", .group_separator = ","});
+  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
   EXPECT_EQ(CStr(12.5), "12.5");
 }
 
@@ -50,7 +47,7 @@ TEST_F(ConvertTest, CDblReadsTextWithTheLocaleSeparators) {
   EXPECT_EQ(CDbl(Variant()), 0);
   EXPECT_EQ(CDbl(true), -1);
   EXPECT_EQ(CDbl(Currency{12345}), 1.2345);
-  SetLocale({.decimal_separator = ".", .group_separator = ","});
+  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
   EXPECT_EQ(CDbl("1,234.5"), 1234.5);
 }
 

@@ -4,7 +4,7 @@
 
 #include "runtime/date.h"
 #include "runtime/error.h"
-#include "runtime/locale.h"
+#include "runtime/workstation.h"
 #include "tests/runtime/error_number_of.h"
 
 namespace pellora {
@@ -12,8 +12,6 @@ namespace {
 
 class FormatTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetLocale(Locale{}); }
-
   const Date birthday_ = DateFromParts({1958, 12, 7, 20, 50, 35});
 };
 
@@ -28,7 +26,7 @@ TEST_F(FormatTest, DatePatternsTellMinutesFromMonthsByTheHourBeforeThem) {
 }
 
 TEST_F(FormatTest, DatePatternsUseTheLocaleSeparators) {
-  SetLocale({.date_separator = "/", .time_separator = "."});
+  const WorkstationScope slashes({.locale = {.date_separator = "/", .time_separator = "."}});
   EXPECT_EQ(Format(birthday_, "dd/mm/yyyy hh:nn"), "07/12/1958 20.50");
   EXPECT_EQ(Format(birthday_, "dd-mm-yyyy"), "07-12-1958");
 }
@@ -93,7 +91,7 @@ TEST_F(FormatTest, NumberPatternsAcceptNumericTextAndOtherTypes) {
   EXPECT_EQ(Format(Currency{123456}, "0.00"), "12,35");
   EXPECT_EQ(Format(int16_t{18}, "###,##0.#0"), "18,00");
   EXPECT_EQ(Format(Variant::Null(), "###,##0.#0"), "");
-  SetLocale({.decimal_separator = ".", .group_separator = ","});
+  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
   EXPECT_EQ(Format(1234.5, "###,##0.#0"), "1,234.50");
 }
 

@@ -5,6 +5,7 @@
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/error.h"
+#include "runtime/workstation.h"
 #include "tests/runtime/error_number_of.h"
 
 namespace pellora {
@@ -92,11 +93,15 @@ TEST(DateTest, AddDaysAndDateOnlyKeepTheTimeOfDayMeaning) {
   EXPECT_EQ(std::tie(crossed.day, crossed.hour), std::make_tuple(31, 6));
 }
 
-TEST(ClockTest, NowAndTodayFollowTheInjectedClock) {
-  SetClock([] { return DateFromParts({2024, 5, 17, 10, 30, 0}); });
-  EXPECT_EQ(Now(), DateFromParts({2024, 5, 17, 10, 30, 0}));
-  EXPECT_EQ(Today(), DateFromParts({2024, 5, 17}));
-  SetClock(nullptr);
+// A pinned clock lasts as long as its scope; the one before it, here the system's, comes back.
+TEST(ClockTest, NowAndTodayFollowTheClockOfTheScopeInForce) {
+  {
+    const WorkstationScope pinned({.clock = [] {
+      return DateFromParts({2024, 5, 17, 10, 30, 0});
+    }});
+    EXPECT_EQ(Now(), DateFromParts({2024, 5, 17, 10, 30, 0}));
+    EXPECT_EQ(Today(), DateFromParts({2024, 5, 17}));
+  }
   EXPECT_GT(Now().serial, DateFromParts({2020, 1, 1}).serial);
 }
 

@@ -18,7 +18,7 @@ TEST_F(SolucaoConnection, OpensTheCompanyWithTheAddinFolderConfiguration) {
   EXPECT_EQ(factory_.apis[0]->logins, Texts{file});
   EXPECT_EQ(factory_.apis[0]->identifier(), "Pellora");
   EXPECT_TRUE(factory_.apis[0]->given_data_access);
-  EXPECT_EQ(gDataAccess, factory_.data_accesses.back());
+  EXPECT_EQ(gDataAccess(), factory_.data_accesses.back());
   EXPECT_EQ(factory_.settings->configure_calls, 0);
   EXPECT_TRUE(solucao.CanViewUltimaVenda());
   EXPECT_FALSE(solucao.CanMovArtigosInativos());
@@ -62,7 +62,7 @@ TEST_F(SolucaoConnection, AFailingPickingLoginClosesTheDatabase) {
   EXPECT_EQ(Messages(), Texts{"[Ligação ao Servidor/Vela] Erro. Não foi possivel ligar ao Vela"});
   EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbExclamation});
   EXPECT_EQ(factory_.data_accesses.back()->closes, 1);
-  EXPECT_EQ(gDataAccess, nullptr);
+  EXPECT_EQ(gDataAccess(), nullptr);
   EXPECT_TRUE(Rows("SELECT name FROM sqlite_master WHERE name='oru_PARAMETROSEXP'").empty());
 }
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "dal/context.h"
 #include "dal/definitions.h"
 #include "platform/vela/host_view.h"
-#include "runtime/clock.h"
 #include "runtime/date.h"
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
@@ -44,12 +44,9 @@ class SolucaoCompanyTest : public ::testing::Test {
     factory_.settings->values = {engine_->Server(), "EMP1", "sa", "segredo"};
     factory_.new_data_access = [engine = engine_.get()] { return engine->NewDataAccess(); };
     Configuracao("");
-    SetClock([] { return DateFromParts({2026, 12, 5, 10, 0, 0}); });
   }
   void TearDown() override {
-    SetClock(nullptr);
     solucao_.reset();
-    gDataAccess.reset();
     EXPECT_EQ(testing::StockDisagreements([this](const std::string& sql) { return Rows(sql); }),
               Texts{});
   }
@@ -106,6 +103,9 @@ class SolucaoCompanyTest : public ::testing::Test {
          ") VALUES ('INV', 'A', 'S1'" + values + ");");
   }
 
+  const ContextScope context_{{.workstation = {.clock = [] {
+                                 return DateFromParts({2026, 12, 5, 10, 0, 0});
+                               }}}};
   testing::TempFolder folder_;
   std::unique_ptr<testing::CompanyEngine> engine_;
   FakeFactory factory_;

@@ -32,7 +32,7 @@ class RecordingDialogs : public Dialogs {
     messages.push_back("[" + title + "] " + prompt);
     styles.push_back(buttons);
     try {
-      if (gDataAccess && gDataAccess->InTransaction()) ++shown_in_transaction;
+      if (gDataAccess() && gDataAccess()->InTransaction()) ++shown_in_transaction;
     } catch (const Error&) {
       // A closed connection holds no transaction.
     }
