@@ -14,6 +14,7 @@
 #include "runtime/convert.h"
 #include "tests/dal/company_fixture.h"
 #include "tests/forms/scripted_controls.h"
+#include "tests/parameter_columns.h"
 
 namespace pellora::testing {
 namespace {
@@ -74,11 +75,7 @@ class ScriptedPropertyGrid : public PropertyGrid {
   ValueChanged value_changed;
 
   ScriptedPropertyItem& Item(long id) {
-    for (const auto& category : categories) {
-      for (const auto& item : category->items) {
-        if (item->id == id) return *item;
-      }
-    }
+    if (PropertyItem* item = FindItem(id)) return static_cast<ScriptedPropertyItem&>(*item);
     throw std::out_of_range("item " + std::to_string(id));
   }
   // The operator chooses the entry of host code `code` in item `id`.
@@ -151,14 +148,10 @@ class FrmConfiguracaoTest : public CompanyTest {
 
   // A stored row: the given columns, every other parameter empty.
   void Store(const std::map<std::string, std::string>& values) {
-    std::string columns = "ID";
-    std::string texts = "1";
-    for (const char* column : kColumns) {
-      columns += std::string(", ") + column;
+    Exec(ParametersInsert([&](const std::string& column) {
       const auto value = values.find(column);
-      texts += ", '" + (value == values.end() ? std::string() : value->second) + "'";
-    }
-    Exec("INSERT INTO oru_PARAMETROSEXP (" + columns + ") VALUES (" + texts + ")");
+      return "'" + (value == values.end() ? std::string() : value->second) + "'";
+    }));
   }
 
   std::string Stored(const std::string& column) {
@@ -176,14 +169,6 @@ class FrmConfiguracaoTest : public CompanyTest {
     for (const auto& call : recorder().calls) saves += call.member == "SaveRecordset";
     return saves;
   }
-
-  static constexpr const char* kColumns[] = {
-      "LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
-      "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
-      "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
-      "BRGTPDOCPART", "BRGSERIEPART", "INVENTDOC",    "INVENTSER",    "INVENTSEC",
-      "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",    "SOBRADOC",     "SOBRASER",
-      "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",    "TRANSFSEC"};
 
   RecordingDialogs dialogs;
   ScriptedGridSurface* surface = new ScriptedGridSurface;
