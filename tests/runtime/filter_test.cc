@@ -7,6 +7,7 @@
 #include "runtime/date.h"
 #include "runtime/recordset.h"
 #include "tests/runtime/recordset_testing.h"
+#include "tests/text_rule_cases.h"
 
 namespace pellora {
 namespace {
@@ -125,6 +126,22 @@ TEST_F(FilterTest, EachCriteriaShowsItsRows) {
       {"Quantidade = 2.5 OR Artigo = 'c3' OR Data > #1/1/2024#", {"A1", "a1", "B2", "C3"}},
   };
   for (const auto& given : cases) EXPECT_EQ(Shown(given.criteria), given.shown) << given.criteria;
+}
+
+TEST(FilterRuleTest, FiltersAndFindsFollowTheCompanysTextRule) {
+  for (const auto& [stored, sought, equal] : testing::kTextRule) {
+    Recordset rs;
+    rs.AppendField("Artigo", adVarWChar, 20, adFldIsNullable);
+    LoadAndOpen(rs, {{stored}, {"outro"}});
+    const std::string criteria = std::string("Artigo = '") + sought + "'";
+    for (const std::string& filter : {criteria, std::string("Artigo LIKE '") + sought + "*'"}) {
+      rs.SetFilter(filter);
+      EXPECT_EQ(rs.RecordCount(), equal ? 1 : 0) << filter;
+    }
+    rs.SetFilter("");
+    rs.Find(criteria);
+    EXPECT_EQ(rs.Eof(), !equal) << criteria;
+  }
 }
 
 TEST_F(FilterTest, SettingAFilterMovesToTheFirstMatchAndClearingToTheFirstRow) {
