@@ -302,25 +302,27 @@ TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListReb
 }
 
 // The procedures' error chain: each private procedure names itself and carries the previous
-// source and description; Editar shows the description under the source, a button shows
-// source and description under "Configuração".
+// source and description; Editar shows the description under the source (a lookup in an empty
+// catalogue fails under its own name), a button shows source and description under
+// "Configuração".
 TEST_F(FrmConfiguracaoTest, FailuresCarryTheChainOfProceduresToTheMessage) {
-  Exec("DROP TABLE ARMAZENS");
-  Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "pForeignKeyTablesOpenLoad");
-  EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
-  EXPECT_EQ(dialogs.boxes[0].prompt.rfind("Comandos::HlpDb_ArmazensGet\r\n", 0), 0u)
-      << dialogs.boxes[0].prompt;
-}
-
-TEST_F(FrmConfiguracaoTest, ALookupInAnEmptyCatalogueFailsUnderItsOwnName) {
-  Exec("DELETE FROM SECTORES");
-  Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "pFrmPropSetValues");
-  EXPECT_EQ(dialogs.boxes[0].prompt.rfind("pFrmPropSetConstraintsSectorValue\r\n", 0), 0u)
-      << dialogs.boxes[0].prompt;
+  const struct {
+    const char* sql;
+    const char* title;
+    const char* prompt;
+  } cases[] = {
+      // in this order: the second case keeps the first one's empty catalogue
+      {"DELETE FROM SECTORES", "pFrmPropSetValues", "pFrmPropSetConstraintsSectorValue\r\n"},
+      {"DROP TABLE ARMAZENS", "pForeignKeyTablesOpenLoad", "Comandos::HlpDb_ArmazensGet\r\n"}};
+  for (const auto& given : cases) {
+    Exec(given.sql);
+    dialogs.boxes.clear();
+    Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << given.sql;
+    EXPECT_EQ(dialogs.boxes[0].title, given.title);
+    EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
+    EXPECT_EQ(dialogs.boxes[0].prompt.rfind(given.prompt, 0), 0u) << dialogs.boxes[0].prompt;
+  }
 }
 
 TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
