@@ -4,6 +4,7 @@
 
 #include "dal/dal_comandos.h"
 #include "tests/dal/company_fixture.h"
+#include "tests/parameter_columns.h"
 
 namespace pellora {
 namespace {
@@ -81,14 +82,7 @@ TEST_F(CompanyHost, ParametersTableIsCreatedOnceAndReadEmpty) {
 
 TEST_F(CompanyHost, ParametersRowIsSavedBack) {
   HlpDb_ParametrosCreate();
-  Exec(
-      "INSERT INTO oru_PARAMETROSEXP (LBXFORNBRAGA, LBXARMAZEM, LBXENCFORDOC, LBXENCFORSER, "
-      "LBXENCFORSEC, LBXCOMFORDOC, LBXCOMFORSER, LBXCOMFORSEC, LBXTPDOCPART, LBXSERIEPART, "
-      "BRGCLILISBOA, BRGARMAZEM, BRGENCCLIDOC, BRGENCCLISER, BRGENCCLISEC, BRGTPDOCPART, "
-      "BRGSERIEPART, INVENTDOC, INVENTSER, INVENTSEC, QUEBRADOC, QUEBRASER, QUEBRASEC, "
-      "SOBRADOC, SOBRASER, SOBRASEC, TRANSFDOC, TRANSFSER, TRANSFSEC) VALUES ('', '', '', '', "
-      "'', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', "
-      "'', '', '')");
+  Exec(testing::ParametersInsert([](const std::string&) { return "''"; }));
   RecordsetPtr parameters = HlpDb_ParametrosGet();
   (*parameters)["INVENTDOC"].SetValue(Variant("INV"));
   parameters->Update();
@@ -98,28 +92,19 @@ TEST_F(CompanyHost, ParametersRowIsSavedBack) {
 
 TEST_F(CompanyHost, IntegerSeriesColumnsAreConvertedKeepingTheirValues) {
   std::string create = "CREATE TABLE oru_PARAMETROSEXP (ID INTEGER PRIMARY KEY AUTOINCREMENT";
-  std::string insert_columns, insert_values;
-  for (const char* column :
-       {"LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
-        "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
-        "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
-        "BRGTPDOCPART", "BRGSERIEPART", "INVENTDOC",    "INVENTSER",    "INVENTSEC",
-        "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",    "SOBRADOC",     "SOBRASER",
-        "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",    "TRANSFSEC"}) {
-    const bool series = std::string(column).find("SER") != std::string::npos &&
-                        std::string(column) != "LBXFORNBRAGA";
-    create += std::string(", ") + column + (series ? " int NOT NULL" : " nvarchar(15) NOT NULL");
-    insert_columns += std::string(insert_columns.empty() ? "" : ", ") + column;
-    insert_values += std::string(insert_values.empty() ? "" : ", ") + (series ? "1" : "'x'");
+  for (const char* column : testing::kParameterColumns) {
+    create += std::string(", ") + column +
+              (testing::IsSeriesColumn(column) ? " int NOT NULL" : " nvarchar(15) NOT NULL");
   }
-  Exec(create + ");INSERT INTO oru_PARAMETROSEXP (" + insert_columns + ") VALUES (" +
-       insert_values + ")");
+  Exec(create + ");" + testing::ParametersInsert([](const std::string& column) {
+         return testing::IsSeriesColumn(column) ? "1" : "'x'";
+       }));
   ASSERT_EQ(HlpDb_ParametrosGet()->Fields("LBXENCFORSER").Type(), adInteger);
 
   HlpDb_ParametrosConvert2022S();
   RecordsetPtr parameters = HlpDb_ParametrosGet();
-  for (const char* column : {"LBXENCFORSER", "LBXCOMFORSER", "LBXSERIEPART", "BRGENCCLISER",
-                             "BRGSERIEPART", "INVENTSER", "QUEBRASER", "SOBRASER", "TRANSFSER"}) {
+  for (const char* column : testing::kParameterColumns) {
+    if (!testing::IsSeriesColumn(column)) continue;
     EXPECT_EQ((*parameters)[column].Type(), adVarWChar) << column;
     EXPECT_EQ((*parameters)[column].Value(), Variant("1")) << column;
   }

@@ -44,15 +44,6 @@ TEST(DocumentQueriesText, NegativeNumberAndQuotedTextValues) {
             "AND SERIE ='A''' AND ANO =999 \r\n");
 }
 
-TEST(DocumentQueriesText, SavesHandOverTheRecordset) {
-  RecordingScope db;
-  RecordsetPtr row = MakeRecordset({{"CAMPO", adInteger}}, {});
-  HlpDb_DocGcCabCpLivresSave(row);
-  HlpDb_ParametrosSave(row);
-  EXPECT_EQ(db->calls, (std::vector<Call>{{"SaveRecordset", ""}, {"SaveRecordset", ""}}));
-  EXPECT_EQ(db->saved, row);
-}
-
 TEST(CatalogueQueriesText, FilterAndOrderAreAppendedOnlyWhenGiven) {
   RecordingScope db;
   HlpDb_ArmazensGet("", "");

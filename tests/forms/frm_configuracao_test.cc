@@ -14,6 +14,7 @@
 #include "runtime/convert.h"
 #include "tests/dal/company_fixture.h"
 #include "tests/forms/scripted_controls.h"
+#include "tests/parameter_columns.h"
 
 namespace pellora::testing {
 namespace {
@@ -74,11 +75,7 @@ class ScriptedPropertyGrid : public PropertyGrid {
   ValueChanged value_changed;
 
   ScriptedPropertyItem& Item(long id) {
-    for (const auto& category : categories) {
-      for (const auto& item : category->items) {
-        if (item->id == id) return *item;
-      }
-    }
+    if (PropertyItem* item = FindItem(id)) return static_cast<ScriptedPropertyItem&>(*item);
     throw std::out_of_range("item " + std::to_string(id));
   }
   // The operator chooses the entry of host code `code` in item `id`.
@@ -156,14 +153,10 @@ class FrmConfiguracaoTest : public CompanyTest {
 
   // A stored row: the given columns, every other parameter empty.
   void Store(const std::map<std::string, std::string>& values) {
-    std::string columns = "ID";
-    std::string texts = "1";
-    for (const char* column : kColumns) {
-      columns += std::string(", ") + column;
+    Exec(ParametersInsert([&](const std::string& column) {
       const auto value = values.find(column);
-      texts += ", '" + (value == values.end() ? std::string() : value->second) + "'";
-    }
-    Exec("INSERT INTO oru_PARAMETROSEXP (" + columns + ") VALUES (" + texts + ")");
+      return "'" + (value == values.end() ? std::string() : value->second) + "'";
+    }));
   }
 
   std::string Stored(const std::string& column) {
@@ -181,14 +174,6 @@ class FrmConfiguracaoTest : public CompanyTest {
     for (const auto& call : recorder().calls) saves += call.member == "SaveRecordset";
     return saves;
   }
-
-  static constexpr const char* kColumns[] = {
-      "LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
-      "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
-      "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
-      "BRGTPDOCPART", "BRGSERIEPART", "INVENTDOC",    "INVENTSER",    "INVENTSEC",
-      "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",    "SOBRADOC",     "SOBRASER",
-      "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",    "TRANSFSEC"};
 
   RecordingDialogs dialogs;
   ScriptedGridSurface* surface = new ScriptedGridSurface;
@@ -322,25 +307,27 @@ TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListReb
 }
 
 // The procedures' error chain: each private procedure names itself and carries the previous
-// source and description; Editar shows the description under the source, a button shows
-// source and description under "Configuração".
+// source and description; Editar shows the description under the source (a lookup in an empty
+// catalogue fails under its own name), a button shows source and description under
+// "Configuração".
 TEST_F(FrmConfiguracaoTest, FailuresCarryTheChainOfProceduresToTheMessage) {
-  Exec("DROP TABLE ARMAZENS");
-  Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "pForeignKeyTablesOpenLoad");
-  EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
-  EXPECT_EQ(dialogs.boxes[0].prompt.rfind("Comandos::HlpDb_ArmazensGet\r\n", 0), 0u)
-      << dialogs.boxes[0].prompt;
-}
-
-TEST_F(FrmConfiguracaoTest, ALookupInAnEmptyCatalogueFailsUnderItsOwnName) {
-  Exec("DELETE FROM SECTORES");
-  Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].title, "pFrmPropSetValues");
-  EXPECT_EQ(dialogs.boxes[0].prompt.rfind("pFrmPropSetConstraintsSectorValue\r\n", 0), 0u)
-      << dialogs.boxes[0].prompt;
+  const struct {
+    const char* sql;
+    const char* title;
+    const char* prompt;
+  } cases[] = {
+      // in this order: the second case keeps the first one's empty catalogue
+      {"DELETE FROM SECTORES", "pFrmPropSetValues", "pFrmPropSetConstraintsSectorValue\r\n"},
+      {"DROP TABLE ARMAZENS", "pForeignKeyTablesOpenLoad", "Comandos::HlpDb_ArmazensGet\r\n"}};
+  for (const auto& given : cases) {
+    Exec(given.sql);
+    dialogs.boxes.clear();
+    Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
+    ASSERT_EQ(dialogs.boxes.size(), 1u) << given.sql;
+    EXPECT_EQ(dialogs.boxes[0].title, given.title);
+    EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
+    EXPECT_EQ(dialogs.boxes[0].prompt.rfind(given.prompt, 0), 0u) << dialogs.boxes[0].prompt;
+  }
 }
 
 TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {

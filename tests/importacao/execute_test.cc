@@ -16,26 +16,25 @@ Date Dia(int year, int month, int day) {
   return DateFromParts({year, month, day});
 }
 
-TEST(ExecuteFailures, LoadFailureIsPrefixedAndKeepsItsNumber) {
-  ImportBench bench;
-  bench.data->failure = Error(kDatabaseError, "SQLite", "no such table");
-  bench.data->fail_on = "Picking_Movimentos";
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Venda);
-  const Result result = bench.Run(import);
-  EXPECT_EQ(result.Tipo(), Erro);
-  EXPECT_EQ(result.Mensagem(), "Erro ao Ler Conjunto de Leituras.\r\nno such table");
-  EXPECT_EQ(result.ErroNum(), kDatabaseError);
-}
-
-TEST(ExecuteFailures, ErrorOutsideTheStepsCarriesTheExecutePrefix) {
-  ImportBench bench;
-  bench.data->failure = Error(kDatabaseError, "SQLite", "locked");
-  bench.data->fail_on = "oru_PARAMETROSEXP";
-  MovImportacao import;
-  const Result result = bench.Run(import);
-  EXPECT_EQ(result.Mensagem(), "Execute::locked");
-  EXPECT_EQ(result.ErroNum(), kDatabaseError);
+// A failure while the readings load carries the step's prefix; one before the steps, Execute's.
+TEST(ExecuteFailures, FailuresCarryTheirStepsPrefixAndKeepTheirNumber) {
+  const struct {
+    const char* fail_on;
+    const char* message;
+  } cases[] = {{"Picking_Movimentos", "Erro ao Ler Conjunto de Leituras.\r\nfalhou"},
+               {"oru_PARAMETROSEXP", "Execute::falhou"}};
+  for (const auto& given : cases) {
+    SCOPED_TRACE(given.fail_on);
+    ImportBench bench;
+    bench.data->failure = Error(kDatabaseError, "SQLite", "falhou");
+    bench.data->fail_on = given.fail_on;
+    MovImportacao import;
+    import.SetCabTipoImportacao(TI_Venda);
+    const Result result = bench.Run(import);
+    EXPECT_EQ(result.Tipo(), Erro);
+    EXPECT_EQ(result.Mensagem(), given.message);
+    EXPECT_EQ(result.ErroNum(), kDatabaseError);
+  }
 }
 
 TEST(ExecuteFailures, MissingOriginalIsAPreparationFailureAndMarksNothing) {
@@ -124,30 +123,25 @@ TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
             (std::vector<std::string>{"BeginTransaction", "RollbackTransaction"}));
 }
 
+// Cancelling marks state 5 and makes no document; with nothing pending it still succeeds.
 TEST(ExecuteMarking, CancellingMarksStateFiveAndMakesNoDocument) {
-  ImportBench bench;
-  bench.Readings({Leitura{}, Leitura{.numero_linha = 7}});
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_AnularPicagens);
-  const Result result = bench.Run(import);
-  EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
-  EXPECT_TRUE(bench.host->documents.empty());
-  const std::vector<std::string> marks = bench.Marks();
-  ASSERT_EQ(marks.size(), 2u);
-  EXPECT_NE(marks[1].find("[Estado] = 5"), std::string::npos);
-  EXPECT_NE(marks[1].find("NumeroLinha=7 "), std::string::npos);
-}
-
-TEST(ExecuteMarking, CancellingWithoutPendingReadingsStillSucceeds) {
-  ImportBench bench;
-  bench.Readings({});
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_AnularPicagens);
-  const Result result = bench.Run(import);
-  EXPECT_EQ(result.Tipo(), Sucesso);
-  EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
-  EXPECT_EQ(bench.data->CallsWith("Transaction"),
-            (std::vector<std::string>{"BeginTransaction", "CommitTransaction"}));
+  for (const std::vector<Leitura>& leituras :
+       {std::vector<Leitura>{Leitura{}, Leitura{.numero_linha = 7}}, std::vector<Leitura>{}}) {
+    ImportBench bench;
+    bench.Readings(leituras);
+    MovImportacao import;
+    import.SetCabTipoImportacao(TI_AnularPicagens);
+    const Result result = bench.Run(import);
+    EXPECT_EQ(result.Tipo(), Sucesso);
+    EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
+    EXPECT_TRUE(bench.host->documents.empty());
+    const std::vector<std::string> marks = bench.Marks();
+    ASSERT_EQ(marks.size(), leituras.size());
+    if (!marks.empty()) {
+      EXPECT_NE(marks[1].find("[Estado] = 5"), std::string::npos);
+      EXPECT_NE(marks[1].find("NumeroLinha=7 "), std::string::npos);
+    }
+  }
 }
 
 TEST(ExecuteHeaders, InitialInventoryTakesItsHeaderFromTheParameters) {
@@ -248,13 +242,7 @@ TEST_F(AdjustmentTest, FailedBreakageStopsTheLaterDocumentsAndMarksNothing) {
 
 TEST_F(AdjustmentTest, NegativePriceIsRefusedButZeroPasses) {
   EXPECT_EQ(Run({Leitura{.preco_unitario = 0.0}}).Tipo(), Sucesso);
-  MovImportacao other;
-  other.SetCabTipoImportacao(TI_AcertoInventario);
-  bench.data->rules.clear();
-  bench.data->Answer("oru_PARAMETROSEXP", Parametros());
-  bench.Readings({Leitura{.artigo = "NEG", .preco_unitario = -1.0}});
-  const Result result = bench.Run(other);
-  EXPECT_EQ(result.Mensagem(),
+  EXPECT_EQ(Run({Leitura{.artigo = "NEG", .preco_unitario = -1.0}}).Mensagem(),
             "Artigo: NEG na linha: 1 não tem Preço Unitário (ou está inválido).\r\n");
 }
 

@@ -93,22 +93,40 @@ inline RecordsetPtr Leituras(const std::vector<Leitura>& leituras) {
   return rs;
 }
 
-// A recordset with the given columns (typed after the values) holding the values as its one
-// row, or no row at all when `with_row` is false.
-inline RecordsetPtr Linha(const std::vector<std::pair<std::string, Variant>>& values,
-                          bool with_row = true) {
+// A recordset of the given columns and rows, each column typed after the value in `modelo`.
+inline RecordsetPtr Tabela(const std::vector<std::string>& colunas,
+                           const std::vector<std::vector<Variant>>& linhas,
+                           const std::vector<Variant>& modelo) {
   auto rs = std::make_shared<Recordset>();
-  std::vector<Variant> row;
-  for (const auto& [name, value] : values) {
-    const int type = value.type() == VarType::kDate       ? adDate
-                     : value.IsString() || value.IsNull() ? adVarWChar
-                                                          : adDouble;
-    rs->AppendField(name, type, 60, adFldIsNullable);
-    row.push_back(value);
+  for (size_t i = 0; i < colunas.size(); ++i) {
+    const int tipo = modelo[i].type() == VarType::kDate           ? adDate
+                     : modelo[i].IsString() || modelo[i].IsNull() ? adVarWChar
+                                                                  : adDouble;
+    rs->AppendField(colunas[i], tipo, 60, adFldIsNullable);
   }
-  if (with_row) rs->LoadRow(row);
+  for (const auto& linha : linhas) rs->LoadRow(linha);
   rs->Open();
   return rs;
+}
+inline RecordsetPtr Tabela(const std::vector<std::string>& colunas,
+                           const std::vector<std::vector<Variant>>& linhas) {
+  return Tabela(colunas, linhas, linhas.at(0));
+}
+
+// A recordset with the given columns holding the values as its one row, or no row at all when
+// `with_row` is false.
+inline RecordsetPtr Linha(const std::vector<std::pair<std::string, Variant>>& values,
+                          bool with_row = true) {
+  std::vector<std::string> colunas;
+  std::vector<Variant> valores;
+  for (const auto& [name, value] : values) {
+    colunas.push_back(name);
+    valores.push_back(value);
+  }
+  return Tabela(
+      colunas,
+      with_row ? std::vector<std::vector<Variant>>{valores} : std::vector<std::vector<Variant>>{},
+      valores);
 }
 
 // The parameters row of the import documents.

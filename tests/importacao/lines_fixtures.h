@@ -31,26 +31,6 @@ inline void ReadingsWith(ImportBench& bench, const std::vector<Leitura>& leitura
   bench.data->Answer("oru_ARM_Picking_Movimentos] AS MO", rs);
 }
 
-// A recordset of the given columns and rows, each column typed after the value in `modelo`.
-inline RecordsetPtr Tabela(const std::vector<std::string>& colunas,
-                           const std::vector<std::vector<Variant>>& linhas,
-                           const std::vector<Variant>& modelo) {
-  auto rs = std::make_shared<Recordset>();
-  for (size_t i = 0; i < colunas.size(); ++i) {
-    const int tipo = modelo[i].type() == VarType::kDate ? adDate
-                     : modelo[i].IsString()             ? adVarWChar
-                                                        : adDouble;
-    rs->AppendField(colunas[i], tipo, 60, adFldIsNullable);
-  }
-  for (const auto& linha : linhas) rs->LoadRow(linha);
-  rs->Open();
-  return rs;
-}
-inline RecordsetPtr Tabela(const std::vector<std::string>& colunas,
-                           const std::vector<std::vector<Variant>>& linhas) {
-  return Tabela(colunas, linhas, linhas.at(0));
-}
-
 // Lines of the original document ECL-A-5-2025 (article A1, warehouse 1, discount 1.5).
 struct LinhaOriginal {
   double numlinha = 1;

@@ -32,25 +32,26 @@ Result InitialInventory(ImportBench& bench, int faulty) {
   return bench.Run(import);
 }
 
-TEST(UnitPriceCheck, FifteenFaultsListTenAndCountTheRest) {
-  ImportBench bench;
-  const Result result = InitialInventory(bench, 15);
-  EXPECT_EQ(result.Tipo(), Erro);
-  EXPECT_EQ(result.Mensagem(),
-            "Erro na Validação do Conjunto de Leituras.\r\n\r\n" + FaultLines(10) +
-                "\r\n\r\nExistem mais 5 artigos sem Preço Unitário (ou inválido)!");
-  EXPECT_TRUE(bench.host->documents.empty());
-}
-
-TEST(UnitPriceCheck, TenFaultsHaveNoClosingSentence) {
-  ImportBench bench;
-  EXPECT_EQ(InitialInventory(bench, 10).Mensagem(),
-            "Erro na Validação do Conjunto de Leituras.\r\n\r\n" + FaultLines(10));
-}
-
-TEST(UnitPriceCheck, NullPricePasses) {
-  ImportBench bench;
-  EXPECT_EQ(InitialInventory(bench, 0).Tipo(), Sucesso);
+// Ten faults are listed; beyond ten a closing sentence counts the rest; a Null price passes.
+TEST(UnitPriceCheck, TenFaultsAreListedAndTheRestCounted) {
+  const std::string heading = "Erro na Validação do Conjunto de Leituras.\r\n\r\n";
+  const struct {
+    int faulty;
+    std::string message;
+  } cases[] = {{15, heading + FaultLines(10) +
+                        "\r\n\r\nExistem mais 5 artigos sem Preço Unitário (ou inválido)!"},
+               {10, heading + FaultLines(10)},
+               {0, ""}};
+  for (const auto& given : cases) {
+    SCOPED_TRACE(given.faulty);
+    ImportBench bench;
+    const Result result = InitialInventory(bench, given.faulty);
+    EXPECT_EQ(result.Tipo(), given.faulty == 0 ? Sucesso : Erro);
+    if (given.faulty != 0) {
+      EXPECT_EQ(result.Mensagem(), given.message);
+    }
+    EXPECT_EQ(bench.host->documents.empty(), given.faulty != 0);
+  }
 }
 
 class PreparationTest : public ::testing::Test {
@@ -69,40 +70,38 @@ class PreparationTest : public ::testing::Test {
   ImportBench bench;
 };
 
-TEST_F(PreparationTest, PurchasePriceInThePackingUnit) {
-  EXPECT_DOUBLE_EQ(
-      ComputedPrice(
-          TI_Compra,
-          Leitura{.unidade = "cx", .ultprcbr = 2.5, .un_embalagem = "CX", .factor_embalagem = 6.0}),
-      15);
-}
-
-TEST_F(PreparationTest, TransportUnitWinsAndFactorZeroCountsAsOne) {
-  EXPECT_DOUBLE_EQ(ComputedPrice(TI_Venda, Leitura{.unidade = "PAL",
-                                                   .pr_venda = 3.0,
-                                                   .un_embalagem = "PAL",
-                                                   .factor_embalagem = 6.0,
-                                                   .un_transporte = "pal",
-                                                   .factor_transporte = 0.0}),
-                   3);
-}
-
-TEST_F(PreparationTest, AdjustmentPriceIsStockValuePerUnit) {
-  EXPECT_DOUBLE_EQ(
-      ComputedPrice(TI_AcertoInventario, Leitura{.stock_tot = 40.0, .val_existencia = 100.0}), 2.5);
-  EXPECT_DOUBLE_EQ(
-      ComputedPrice(TI_AcertoInventario, Leitura{.stock_tot = 0.0, .val_existencia = 100.0}), 0);
-}
-
-TEST_F(PreparationTest, TransferTestsWarehouseStockButDividesByTotalStock) {
-  EXPECT_DOUBLE_EQ(
-      ComputedPrice(TI_TransferenciasArm,
-                    Leitura{.stock_arm = 2, .stock_tot = 50.0, .val_existencia = 100.0}),
-      2);
-  EXPECT_DOUBLE_EQ(
-      ComputedPrice(TI_TransferenciasArm,
-                    Leitura{.stock_arm = 0, .stock_tot = 50.0, .val_existencia = 100.0}),
-      0);
+// The computed price of each kind: a purchase's last price and a sale's price in the unit read
+// (the transport unit wins over the packing unit, a factor of zero counting as one); an
+// adjustment's and a transfer's stock value per unit of total stock, zero without stock (for a
+// transfer, without stock in the warehouse).
+TEST_F(PreparationTest, ComputedPriceOfEachKind) {
+  const struct {
+    int32_t tipo;
+    Leitura leitura;
+    double price;
+  } cases[] = {
+      {TI_Compra,
+       Leitura{.unidade = "cx", .ultprcbr = 2.5, .un_embalagem = "CX", .factor_embalagem = 6.0},
+       15},
+      {TI_Venda,
+       Leitura{.unidade = "PAL",
+               .pr_venda = 3.0,
+               .un_embalagem = "PAL",
+               .factor_embalagem = 6.0,
+               .un_transporte = "pal",
+               .factor_transporte = 0.0},
+       3},
+      {TI_AcertoInventario, Leitura{.stock_tot = 40.0, .val_existencia = 100.0}, 2.5},
+      {TI_AcertoInventario, Leitura{.stock_tot = 0.0, .val_existencia = 100.0}, 0},
+      {TI_TransferenciasArm, Leitura{.stock_arm = 2, .stock_tot = 50.0, .val_existencia = 100.0},
+       2},
+      {TI_TransferenciasArm, Leitura{.stock_arm = 0, .stock_tot = 50.0, .val_existencia = 100.0},
+       0},
+  };
+  for (const auto& given : cases) {
+    SCOPED_TRACE(given.tipo);
+    EXPECT_DOUBLE_EQ(ComputedPrice(given.tipo, given.leitura), given.price);
+  }
 }
 
 TEST_F(PreparationTest, TwoOriginalsLoadTheFirstAndListBothKeysOnce) {
@@ -122,18 +121,6 @@ TEST_F(PreparationTest, TwoOriginalsLoadTheFirstAndListBothKeysOnce) {
                                    "2025"),
             std::string::npos);
   EXPECT_EQ(bench.data->CallsWith("[DOCGCCAB]").size(), 1u);
-}
-
-TEST(OriginalKeys, NewListHasTheFourKeyFields) {
-  MovImportacao import;
-  RecordsetPtr chaves = import.LeitDocOriginaisBuid();
-  ASSERT_EQ(chaves->FieldCount(), 4u);
-  EXPECT_EQ(chaves->FieldDefAt(0).name, "Tipo");
-  EXPECT_EQ(chaves->FieldDefAt(0).defined_size, 3);
-  EXPECT_EQ(chaves->FieldDefAt(1).defined_size, 10);
-  EXPECT_EQ(chaves->FieldDefAt(3).type, adInteger);
-  EXPECT_TRUE(chaves->IsOpen());
-  EXPECT_EQ(chaves->RecordCount(), 0);
 }
 
 TEST_F(PreparationTest, OriginalWithoutLinesFails) {
@@ -156,6 +143,7 @@ TEST_F(PreparationTest, ThirdPartyComesFromTheFirstReadingAsIs) {
   EXPECT_EQ(bench.host->last().header.Get("Terceiro"), Variant("forn1"));
 }
 
+// The first reading's third party in upper case; none for a Null or no reading.
 TEST(TerceiroGet, UpperCasesTheFirstReadingsThirdParty) {
   ImportBench bench;
   bench.Readings({Leitura{.terceiro = "cliénte"}});
@@ -163,12 +151,7 @@ TEST(TerceiroGet, UpperCasesTheFirstReadingsThirdParty) {
   import.SetCabTipoImportacao(TI_Venda);
   EXPECT_EQ(import.TerceiroGet("T9", "2025"), "CLIÉNTE");
   EXPECT_EQ(bench.data->CallsWith("'T9'").size(), 1u);
-}
-
-TEST(TerceiroGet, NullOrNoReadingGivesEmptyText) {
-  ImportBench bench;
   bench.Readings({Leitura{.terceiro = Variant::Null()}});
-  MovImportacao import;
   EXPECT_EQ(import.TerceiroGet("T1", "1"), "");
   bench.Readings({});
   EXPECT_EQ(import.TerceiroGet("T1", "1"), "");

@@ -158,14 +158,6 @@ TEST_F(ConsoleFormTest, OnATerminalTheOperatorTypesCellsByRowAndColumn) {
   EXPECT_TRUE(pressed_.empty());
 }
 
-TEST_F(ConsoleFormTest, TheEndOfInputClosesTheForm) {
-  ConsoleFormSurface& form = Form(true);
-  TransferLists(form);
-  form.ShowModal();
-  EXPECT_FALSE(form.Visible());
-  EXPECT_TRUE(pressed_.empty());
-}
-
 TEST_F(ConsoleFormTest, ATransferScriptChoosesByCodeThroughTheOperatorsPath) {
   ConsoleFormSurface& form = Form(false, {TransferHeaderScript({"a2", "TR2", "TR2-S", "", false}),
                                           FormScript{"Outra", {FormAction::Press("&Cancelar")}}});
@@ -233,12 +225,15 @@ TEST_F(ConsoleFormTest, ACostScriptTheGridRefusesSavesNothing) {
   }
 }
 
-TEST_F(ConsoleFormTest, AFormWithoutScriptIsClosedAsWithItsCloseBox) {
-  ConsoleFormSurface& form = Form(false);
-  TransferLists(form);
-  form.ShowModal();
-  EXPECT_FALSE(form.Visible());
-  EXPECT_TRUE(pressed_.empty());
+// The end of a terminal's input, or no script for the form, closes it as its close box does.
+TEST_F(ConsoleFormTest, AFormWithoutInputOrScriptIsClosedAsWithItsCloseBox) {
+  for (bool interactive : {true, false}) {
+    ConsoleFormSurface& form = Form(interactive);
+    TransferLists(form);
+    form.ShowModal();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_TRUE(pressed_.empty());
+  }
   EXPECT_NE(out_.str().find("[Transferências de Armazens] sem resposta: a janela foi fechada.\n"),
             std::string::npos);
 }

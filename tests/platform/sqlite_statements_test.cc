@@ -8,22 +8,20 @@
 #include "dal/context.h"
 #include "dal/dal_comandos.h"
 #include "solucao/chooser_query.h"
+#include "tests/parameter_columns.h"
 #include "tests/platform/sqlite_test_company.h"
 
 namespace pellora::sqlite {
 namespace {
 
 using SqliteStatementsTest = SqliteCompanyTest;
+using testing::IsSeriesColumn;
+using testing::kParameterColumns;
 
 // Joins `lines`, each ended by CR LF, as the add-in sends its SQL.
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
-std::string Padded(std::string text, size_t width) {
-  text.resize(std::max(text.size(), width), ' ');
   return text;
 }
 
@@ -89,31 +87,6 @@ class SqliteStockDocumentsTest : public SqliteCompanyTest {
         {.data_access = DataAccessPtr(&data_, [](DataAccess*) {})});  // the fixture owns it
     return HlpDb_MovimentosEntreDatasGet("A1", "M1", from, to);
   }
-
-  std::string SettleCheck() {
-    const std::string blanks(33, ' ');
-    return Lines({
-        "DECLARE   @QTT FLOAT             ",
-        blanks,
-        "SELECT    @QTT=SUM(QUANT)        ",
-        "FROM      DOCGCLIN               ",
-        "WHERE     TPDOCUM='ECL' AND NNUMDOC=7 AND SERIE ='A' AND ANO =2024 ",
-        blanks,
-        "SELECT    @QTT=COALESCE(@QTT,0)  ",
-        blanks,
-        "IF (@QTT=0)                      ",
-        "BEGIN                            ",
-        " UPDATE  DOCGCCAB                ",
-        " SET [CONVERT] = -1              ",
-        "WHERE    TPDOC ='ECL' AND SERIE ='A' AND ANO =2024 AND NNUMDOC=7 ",
-        "END                              ",
-        blanks,
-    });
-  }
-
-  Variant Converted() {
-    return Query("SELECT [CONVERT] FROM DOCGCCAB WHERE TPDOC = 'ECL'")->Fields(0).Value();
-  }
 };
 
 // In the article's base unit: an entry of 5 packs of 2, exits whose factor 0 or NULL counts as 1.
@@ -130,93 +103,7 @@ TEST_F(SqliteStockDocumentsTest, MovementsSumWithTheStockSignInsideTheWindow) {
   EXPECT_TRUE(empty->Fields("ENTRADASSAIDAS").Value().IsNull());
 }
 
-TEST_F(SqliteStockDocumentsTest, OrderIsMarkedConvertedOnlyWhenNoLineKeepsQuantity) {
-  data_.ExecuteCommand("", SettleCheck());
-  EXPECT_EQ(Converted(), Variant(int16_t{0}));
-
-  data_.ExecuteCommand("", Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = 0  ",
-                                  "WHERE    TPDOCUM='ECL' AND NNUMDOC=7 AND SERIE ='A' AND ANO "
-                                  "=2024 AND NUMLINHA =2 ",
-                                  ";  ", "UPDATE   DOCGCLIN  ", "SET      QUANT = 0  ",
-                                  "WHERE    TPDOCUM='ECL' AND NNUMDOC=7 AND NUMLINHA =1 "}));
-  data_.ExecuteCommand("", SettleCheck());
-  EXPECT_EQ(Converted(), Variant(int16_t{-1}));
-}
-
-// The parameters table: its columns in table order, with their types.
-struct ParameterColumn {
-  const char* name;
-  const char* type;
-};
-constexpr ParameterColumn kParameters[] = {
-    {"LBXFORNBRAGA", "[nvarchar](15)"}, {"LBXARMAZEM", "[nvarchar](6)"},
-    {"LBXENCFORDOC", "[nvarchar](3)"},  {"LBXENCFORSER", "[nvarchar](10)"},
-    {"LBXENCFORSEC", "[nvarchar](3)"},  {"LBXCOMFORDOC", "[nvarchar](3)"},
-    {"LBXCOMFORSER", "[nvarchar](10)"}, {"LBXCOMFORSEC", "[nvarchar](3)"},
-    {"LBXTPDOCPART", "[nvarchar](3)"},  {"LBXSERIEPART", "[nvarchar](10)"},
-    {"BRGCLILISBOA", "[nvarchar](15)"}, {"BRGARMAZEM", "[nvarchar](6)"},
-    {"BRGENCCLIDOC", "[nvarchar](3)"},  {"BRGENCCLISER", "[nvarchar](10)"},
-    {"BRGENCCLISEC", "[nvarchar](3)"},  {"BRGTPDOCPART", "[nvarchar](3)"},
-    {"BRGSERIEPART", "[nvarchar](10)"}, {"INVENTDOC", "[nvarchar](3)"},
-    {"INVENTSER", "[nvarchar](10)"},    {"INVENTSEC", "[nvarchar](3)"},
-    {"QUEBRADOC", "[nvarchar](3)"},     {"QUEBRASER", "[nvarchar](10)"},
-    {"QUEBRASEC", "[nvarchar](3)"},     {"SOBRADOC", "[nvarchar](3)"},
-    {"SOBRASER", "[nvarchar](10)"},     {"SOBRASEC", "[nvarchar](3)"},
-    {"TRANSFDOC", "[nvarchar](3)"},     {"TRANSFSER", "[nvarchar](10)"},
-    {"TRANSFSEC", "[nvarchar](3)"},
-};
-const std::vector<std::string> kSeriesColumns = {"LBXENCFORSER", "LBXCOMFORSER", "LBXSERIEPART",
-                                                 "BRGENCCLISER", "BRGSERIEPART", "INVENTSER",
-                                                 "QUEBRASER",    "SOBRASER",     "TRANSFSER"};
-
-std::string ParametersCreateTable() {
-  std::vector<std::string> lines = {"CREATE TABLE [oru_PARAMETROSEXP]", " (   ",
-                                    "    " + Padded("[ID]", 25) + "[int] IDENTITY(1,1) NOT NULL, "};
-  for (const ParameterColumn& column : kParameters) {
-    lines.push_back("    " + Padded(std::string("[") + column.name + "]", 25) +
-                    Padded(column.type, 20) + "NOT NULL, ");
-  }
-  lines.insert(
-      lines.end(),
-      {" CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED ", "     ( ", "         [ID] Asc ",
-       "     )WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = "
-       "OFF, ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ",
-       " ) ON [PRIMARY] "});
-  return Lines(lines);
-}
-
-const std::string kParametersExist =
-    "SELECT * FROM sys.objects WHERE object_id = OBJECT_ID(N'[dbo].[oru_PARAMETROSEXP]') AND "
-    "type in (N'U')\r\n";
 const std::string kParametersGet = "SELECT TOP(1) * FROM oru_PARAMETROSEXP \r\n";
-
-TEST_F(SqliteStatementsTest, ParametersTableIsCreatedFoundAndSaved) {
-  EXPECT_EQ(Query(kParametersExist)->RecordCount(), 0);
-  data_.ExecuteCommand("", ParametersCreateTable());
-  EXPECT_EQ(Query(kParametersExist)->RecordCount(), 1);
-
-  RecordsetPtr params = Query(kParametersGet);
-  ASSERT_TRUE(params->Eof());
-  ASSERT_EQ(params->FieldCount(), 30u);
-  EXPECT_EQ(params->Fields("LBXENCFORSER").Type(), adVarWChar);
-  EXPECT_EQ(params->Fields("LBXENCFORSER").DefinedSize(), 10);
-  params->AddNew();
-  for (const ParameterColumn& column : kParameters) {
-    params->Fields(column.name).SetValue(Variant(""));
-  }
-  params->Fields("INVENTDOC").SetValue(Variant("INV"));
-  params->Update();
-  data_.SaveRecordset("", params);
-  EXPECT_EQ(params->Fields("ID").Value(), Variant(int32_t{1}));
-  params->Fields("INVENTSER").SetValue(Variant("2024"));
-  params->Update();
-  data_.SaveRecordset("", params);
-
-  RecordsetPtr stored = Query(kParametersGet);
-  ASSERT_EQ(stored->RecordCount(), 1);
-  EXPECT_EQ(stored->Fields("INVENTDOC").Value(), Variant("INV"));
-  EXPECT_EQ(stored->Fields("INVENTSER").Value(), Variant("2024"));
-}
 
 class SqliteParametersUpgradeTest : public SqliteCompanyTest {
  protected:
@@ -225,9 +112,9 @@ class SqliteParametersUpgradeTest : public SqliteCompanyTest {
   void CreateOldTable(const std::string& series) {
     std::string columns = "ID INTEGER PRIMARY KEY AUTOINCREMENT";
     std::string values = "1";
-    for (const ParameterColumn& column : kParameters) {
-      const bool is_series = std::string(column.type) == "[nvarchar](10)";
-      columns += std::string(", ") + column.name +
+    for (const char* column : kParameterColumns) {
+      const bool is_series = IsSeriesColumn(column);
+      columns += std::string(", ") + column +
                  (is_series ? " int NOT NULL" : " nvarchar(15) NOT NULL COLLATE NOCASE");
       values += is_series ? ", " + series : ", ''";
     }
@@ -238,7 +125,8 @@ class SqliteParametersUpgradeTest : public SqliteCompanyTest {
 
   static std::string Convert2022() {
     std::vector<std::string> lines;
-    for (const std::string& column : kSeriesColumns) {
+    for (const std::string column : kParameterColumns) {
+      if (!IsSeriesColumn(column)) continue;
       if (!lines.empty()) lines.push_back(";   ");
       lines.push_back("ALTER TABLE oru_PARAMETROSEXP   ");
       lines.push_back("ALTER COLUMN [" + column + "] [nvarchar](10) NOT NULL   ");
@@ -254,7 +142,8 @@ TEST_F(SqliteParametersUpgradeTest, IntegerSeriesBecomeTextOfTenCharacters) {
 
   RecordsetPtr params = Query(kParametersGet);
   ASSERT_EQ(params->RecordCount(), 1);
-  for (const std::string& column : kSeriesColumns) {
+  for (const std::string column : kParameterColumns) {
+    if (!IsSeriesColumn(column)) continue;
     EXPECT_EQ(params->Fields(column).Type(), adVarWChar) << column;
     EXPECT_EQ(params->Fields(column).DefinedSize(), 10) << column;
     EXPECT_EQ(params->Fields(column).Value(), Variant("1")) << column;
@@ -269,7 +158,7 @@ TEST_F(SqliteParametersUpgradeTest, IntegerSeriesBecomeTextOfTenCharacters) {
   data_.ExecuteCommand("", "DELETE FROM oru_PARAMETROSEXP");
   RecordsetPtr again = Query(kParametersGet);
   again->AddNew();
-  for (const ParameterColumn& column : kParameters) again->Fields(column.name).SetValue("");
+  for (const char* column : kParameterColumns) again->Fields(column).SetValue("");
   again->Update();
   data_.SaveRecordset("", again);
   EXPECT_EQ(again->Fields("ID").Value(), Variant(int32_t{2}));  // identities are not reused

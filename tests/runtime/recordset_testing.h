@@ -1,7 +1,6 @@
 #ifndef PELLORA_TESTS_RUNTIME_RECORDSET_TESTING_H_
 #define PELLORA_TESTS_RUNTIME_RECORDSET_TESTING_H_
 
-#include <functional>
 #include <initializer_list>
 #include <ostream>
 #include <vector>
@@ -9,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "runtime/convert.h"
-#include "runtime/error.h"
 #include "runtime/recordset.h"
+#include "tests/runtime/error_number_of.h"
 
 namespace pellora {
 
@@ -24,15 +23,7 @@ inline void PrintTo(const Variant& value, std::ostream* out) {
 
 namespace pellora::testing {
 
-// The number of the error `action` raises; 0 when it raises none.
-inline long ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using ::pellora::ErrorNumberOf;
 
 // Loads `rows` into a closed recordset whose fields are already appended, and opens it.
 inline void LoadAndOpen(Recordset& recordset, std::initializer_list<std::vector<Variant>> rows) {

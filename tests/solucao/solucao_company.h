@@ -15,6 +15,7 @@
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
 #include "tests/company_engine.h"
+#include "tests/parameter_columns.h"
 #include "tests/plain_number.h"
 #include "tests/solucao/solucao_fakes.h"
 #include "tests/stock_agreement.h"
@@ -88,19 +89,11 @@ class SolucaoCompanyTest : public ::testing::Test {
   }
   // The parameters row, inventory group INV / A / S1, every other parameter empty.
   void Parametros() {
-    std::string columns, values;
-    for (const char* column :
-         {"LBXFORNBRAGA", "LBXARMAZEM",   "LBXENCFORDOC", "LBXENCFORSER", "LBXENCFORSEC",
-          "LBXCOMFORDOC", "LBXCOMFORSER", "LBXCOMFORSEC", "LBXTPDOCPART", "LBXSERIEPART",
-          "BRGCLILISBOA", "BRGARMAZEM",   "BRGENCCLIDOC", "BRGENCCLISER", "BRGENCCLISEC",
-          "BRGTPDOCPART", "BRGSERIEPART", "QUEBRADOC",    "QUEBRASER",    "QUEBRASEC",
-          "SOBRADOC",     "SOBRASER",     "SOBRASEC",     "TRANSFDOC",    "TRANSFSER",
-          "TRANSFSEC"}) {
-      columns += std::string(", ") + column;
-      values += ", ''";
-    }
-    Exec("INSERT INTO oru_PARAMETROSEXP (INVENTDOC, INVENTSER, INVENTSEC" + columns +
-         ") VALUES ('INV', 'A', 'S1'" + values + ");");
+    Exec(testing::ParametersInsert([](const std::string& column) -> std::string {
+      if (column == "INVENTDOC") return "'INV'";
+      if (column == "INVENTSER") return "'A'";
+      return column == "INVENTSEC" ? "'S1'" : "''";
+    }));
   }
 
   const ContextScope context_{{.workstation = {.clock = [] {
