@@ -38,13 +38,17 @@ constexpr char kUsage[] =
     "         [--quantity Q] [--line-discount D] [--header-discount H]\n"
     "                                       valida um campo de uma linha de documento\n"
     "  archive languages|list|add|rename|remove|open ...\n"
-    "                                       arquivo digital das fichas técnicas dos artigos\n";
+    "                                       arquivo digital das fichas técnicas dos artigos\n"
+    "  terminal add ID | list | remove ID   regista os terminais que enviam leituras\n"
+    "  serve [--listen MÁQUINA:PORTA] [--tls-cert FICHEIRO --tls-key FICHEIRO]\n"
+    "                                       serve a página e a API dos terminais\n";
 
 const std::map<std::string, std::function<int(const CommandContext&)>>& Commands() {
   static const std::map<std::string, std::function<int(const CommandContext&)>> kCommands = {
       {"sql", SqlCommand},           {"demo", DemoCommand},       {"sets", SetsCommand},
       {"import", ImportCommand},     {"op", OpCommand},           {"view", ViewCommand},
-      {"validate", ValidateCommand}, {"archive", ArchiveCommand},
+      {"validate", ValidateCommand}, {"archive", ArchiveCommand}, {"terminal", TerminalCommand},
+      {"serve", ServeCommand},
   };
   return kCommands;
 }
