@@ -8,7 +8,10 @@
 
 #include "app/commands.h"
 #include "app/recordset_text.h"
+#include "app/typed_number.h"
+#include "dal/sql_text.h"
 #include "platform/console/console_dialogs.h"
+#include "runtime/field_values.h"
 #include "support/cl_arquivo_digital.h"
 
 namespace pellora::app {
@@ -38,21 +41,6 @@ class PathShell : public Shell {
   bool opened_ = false;
 };
 
-// A whole number from the command line, within [lowest, highest].
-int32_t WholeNumber(const std::string& text, const std::string& what, long lowest, long highest) {
-  size_t used = 0;
-  long value = 0;
-  try {
-    value = std::stol(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size() || value < lowest || value > highest) {
-    throw UsageError(what + " deve ser um número inteiro: " + text);
-  }
-  return static_cast<int32_t>(value);
-}
-
 int16_t Kind(const CommandLine& line) {
   const auto text = line.Get("kind");
   if (!text) return kDefaultKind;
@@ -61,8 +49,9 @@ int16_t Kind(const CommandLine& line) {
 }
 
 int32_t DocumentNumber(const std::string& text) {
-  return WholeNumber(text, "O número do documento", std::numeric_limits<int32_t>::min(),
-                     std::numeric_limits<int32_t>::max());
+  return static_cast<int32_t>(WholeNumber(text, "O número do documento",
+                                          std::numeric_limits<int32_t>::min(),
+                                          std::numeric_limits<int32_t>::max()));
 }
 
 int PrintList(const RecordsetPtr& rows, std::ostream& out) {
@@ -84,8 +73,39 @@ int OpenDocument(const CommandContext& context, Cl_ArquivoDigital& arquivo, Path
   if (!folder.ends_with('/')) folder += '/';
   arquivo.VisalizarDocumento(DocumentNumber(number), 0, folder);
   if (shell.opened()) return 0;
-  context.err << "O documento " << number << " não existe.\n";
+  context.err << "Não foi possível escrever o documento " << number << " em " << folder << ".\n";
   return 1;
+}
+
+bool Finds(DataAccess& data_access, const std::string& sql) {
+  RecordsetPtr rows;
+  data_access.OpenRecordset("ArchiveCommand", sql, rows, true, 0);
+  return HasRows(rows);
+}
+
+// What the company lacks for the action, which the archive itself would not check: the article
+// and the language an added document hangs on, the document a numbered action works on. Empty
+// when nothing is lacking.
+std::string Lacking(DataAccess& data_access, const CommandLine& line, const std::string& action,
+                    const std::string& number) {
+  if (action == "add") {
+    const std::string article = line.Require("article");
+    const std::string language = line.Require("language");
+    if (!Finds(data_access,
+               "SELECT CODIGO FROM ARTIGOS WHERE CODIGO = N'" + SqlText(article) + "'")) {
+      return "O artigo " + article + " não existe.";
+    }
+    if (!Finds(data_access,
+               "SELECT CODIGO FROM IDIOMAS WHERE CODIGO = N'" + SqlText(language) + "'")) {
+      return "O idioma " + language + " não existe (pellora archive languages lista-os).";
+    }
+  } else if (!number.empty() && !Finds(data_access,
+                                       "SELECT oru_ArquivoDigital_Id FROM oru_ArquivoDigital WHERE "
+                                       "oru_ArquivoDigital_Id = " +
+                                           std::to_string(DocumentNumber(number)))) {
+    return "O documento " + number + " não existe.";
+  }
+  return "";
 }
 
 // The action `action` of the archive on the open company, with `number` its document number
@@ -135,7 +155,13 @@ int ArchiveCommand(const CommandContext& context) {
   auto shell = std::make_shared<PathShell>(context.out);
   Cl_ArquivoDigital arquivo(dialogs, shell);
   arquivo.Setbd(context.OpenCompany());
-  const int status = RunAction(context, arquivo, *shell, action, numbered ? words[1] : "");
+  const std::string number = numbered ? words[1] : "";
+  if (const std::string lacking = Lacking(*arquivo.bd(), line, action, number); !lacking.empty()) {
+    context.err << lacking << '\n';
+    arquivo.bd()->CloseConnection();
+    return 1;
+  }
+  const int status = RunAction(context, arquivo, *shell, action, number);
   arquivo.bd()->CloseConnection();
   return status;
 }

@@ -1,57 +1,16 @@
 #include "app/cli.h"
 
 #include <algorithm>
-#include <functional>
 #include <iostream>
-#include <map>
 
-#include "app/commands.h"
+#include "app/command_help.h"
 #include "app/tracing_data_access.h"
 #include "platform/postgres/pg_address.h"
 #include "runtime/error.h"
+#include "runtime/technical_detail.h"
 
 namespace pellora::app {
 namespace {
-
-constexpr char kUsage[] =
-    "Utilização: pellora [--dir PASTA] [--company EMPRESA] [--user UTILIZADOR] "
-    "[--trace-sql FICHEIRO] [--busy-timeout SEGUNDOS] COMANDO ...\n"
-    "Comandos:\n"
-    "  sql [--db FICHEIRO] [--exec] \"SQL\"  executa um texto SQL na empresa ou num ficheiro\n"
-    "  demo --dir PASTA [--company DEMO] [--readings N] [--seed S] [--kind I|A|T|E|S]\n"
-    "       [--server postgresql://[UTILIZADOR@]MÁQUINA[:PORTA]]\n"
-    "                                       cria uma empresa de demonstração (num servidor\n"
-    "                                       PostgreSQL com --server; a palavra-passe em\n"
-    "                                       PGPASSWORD ou ~/.pgpass)\n"
-    "  sets [--kind E|S|I|A|T|X|P]          lista os conjuntos de leituras pendentes\n"
-    "  import --kind inventario|venda|compra|acerto|transferencia|anular --set ID...\n"
-    "         [--doc-type T] [--series S] [--sector S] [--third-party X] [--date AAAA-MM-DD]\n"
-    "                                       importa conjuntos de leituras\n"
-    "  op CÓDIGO [--pick ID]... [--pick-all] [--price ARTIGO=VALOR]... [--warehouse W]\n"
-    "         [--doc-type T] [--series S] [--sector S] [--cancel]\n"
-    "         [--set COLUNA=CÓDIGO]... [--button confirmar|cancelar|sair]\n"
-    "                                       corre uma operação do menu (2000 a 2010)\n"
-    "  view sales|purchases --doc-type T --series S --third-party X --date AAAA-MM-DD\n"
-    "         [--currency EUR] [--sector S] [--pick ID]...\n"
-    "                                       importa leituras para um documento aberto\n"
-    "  validate sales|purchases --field F --value V --doc-type T [--article A] [--price P]\n"
-    "         [--quantity Q] [--line-discount D] [--header-discount H]\n"
-    "                                       valida um campo de uma linha de documento\n"
-    "  archive languages|list|add|rename|remove|open ...\n"
-    "                                       arquivo digital das fichas técnicas dos artigos\n"
-    "  terminal add ID | list | remove ID   regista os terminais que enviam leituras\n"
-    "  serve [--listen MÁQUINA:PORTA] [--tls-cert FICHEIRO --tls-key FICHEIRO]\n"
-    "                                       serve a página e a API dos terminais\n";
-
-const std::map<std::string, std::function<int(const CommandContext&)>>& Commands() {
-  static const std::map<std::string, std::function<int(const CommandContext&)>> kCommands = {
-      {"sql", SqlCommand},           {"demo", DemoCommand},       {"sets", SetsCommand},
-      {"import", ImportCommand},     {"op", OpCommand},           {"view", ViewCommand},
-      {"validate", ValidateCommand}, {"archive", ArchiveCommand}, {"terminal", TerminalCommand},
-      {"serve", ServeCommand},
-  };
-  return kCommands;
-}
 
 // A password written in a server address is overwritten where the process list shows the
 // arguments, once they are copied: the other users of the machine never read it there.
@@ -63,6 +22,32 @@ void HidePasswords(int argc, char** argv) {
   }
 }
 
+// `pellora help [COMMAND]`, `pellora -h`, `pellora --help` and `pellora COMMAND --help` (or -h):
+// the usage asked for, on standard output.
+bool AsksForHelp(const CommandLine& line) {
+  const auto& words = line.positionals();
+  return line.command() == "help" || line.command() == "-h" || line.Has("help") ||
+         std::find(words.begin(), words.end(), "-h") != words.end();
+}
+
+int ShowHelp(const CommandLine& line) {
+  std::string topic = line.command() == "help" || line.command() == "-h" ? "" : line.command();
+  if (line.command() == "help" && !line.positionals().empty()) topic = line.positionals().front();
+  if (topic.empty()) {
+    std::cout << ProgramUsage();
+    return 0;
+  }
+  const CommandEntry* command = FindCommand(topic);
+  if (command == nullptr) throw UsageError("Comando desconhecido: " + topic + ".");
+  std::cout << CommandUsage(*command);
+  return 0;
+}
+
+// Errors the engines word for the operator, cause and remedy: shown without a number.
+bool WordedForTheOperator(const Error& error) {
+  return error.number() == kServerLinkFailed || error.number() == kPermissionDenied;
+}
+
 }  // namespace
 
 int RunCli(int argc, char** argv) {
@@ -70,24 +55,35 @@ int RunCli(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     HidePasswords(argc, argv);
     CommandLine line =
-        CommandLine::Parse(std::move(arguments), {"exec", "pick-all", "cancel", "help"});
-    if (line.command().empty() || line.Has("help")) {
-      (line.Has("help") ? std::cout : std::cerr) << kUsage;
-      return line.Has("help") ? 0 : 2;
+        CommandLine::Parse(std::move(arguments), {"exec", "pick-all", "cancel", "help", "verbose"});
+    if (AsksForHelp(line)) return ShowHelp(line);
+    if (line.command().empty()) {
+      std::cerr << ProgramUsage();
+      return 2;
     }
-    auto command = Commands().find(line.command());
-    if (command == Commands().end()) {
-      throw UsageError("Comando desconhecido: " + line.command() + ".");
+    const CommandEntry* command = FindCommand(line.command());
+    if (command == nullptr) {
+      throw UsageError("Comando desconhecido: " + line.command() +
+                       " (pellora help lista os comandos).");
     }
     std::shared_ptr<SqlTrace> trace;
     if (auto path = line.Get("trace-sql")) trace = std::make_shared<SqlTrace>(*path);
+    const bool verbose = line.Has("verbose");
+    SetTechnicalDetailSink([trace, verbose](const std::string& detail) {
+      if (verbose) std::cerr << "Pormenor técnico: " << detail << '\n';
+      if (trace) trace->RecordDetail(detail);
+    });
     CommandContext context{std::move(line), std::cout, std::cerr, trace};
-    return command->second(context);
+    return command->run(context);
   } catch (const UsageError& e) {
     std::cerr << e.what() << '\n';
     return 2;
   } catch (const Error& e) {
-    std::cerr << "Erro " << e.number() << " - " << e.description() << '\n';
+    if (WordedForTheOperator(e)) {
+      std::cerr << e.description() << '\n';
+    } else {
+      std::cerr << "Erro " << e.number() << " - " << e.description() << '\n';
+    }
     return 1;
   } catch (const std::exception& e) {
     std::cerr << "Erro - " << e.what() << '\n';

@@ -1,11 +1,11 @@
 #include "app/command_context.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "app/company_check.h"
 #include "app/engine_data_access.h"
 #include "app/tracing_data_access.h"
+#include "app/typed_number.h"
 #include "platform/postgres/pg_address.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "runtime/private_profile.h"
@@ -15,17 +15,7 @@ namespace {
 
 // Whole seconds, 0 (do not wait) to a day.
 std::chrono::milliseconds Seconds(const std::string& text, const std::string& origin) {
-  long seconds = -1;
-  try {
-    size_t end = 0;
-    seconds = std::stol(text, &end);
-    if (end != text.size()) seconds = -1;
-  } catch (const std::exception&) {
-  }
-  if (seconds < 0 || seconds > 86400) {
-    throw UsageError(origin + " deve ser um número de segundos entre 0 e 86400: " + text + ".");
-  }
-  return std::chrono::seconds(seconds);
+  return std::chrono::seconds(WholeNumber(text, origin, 0, 86400));
 }
 
 }  // namespace
@@ -43,17 +33,20 @@ std::filesystem::path CommandContext::ConfigurationFile() const {
 }
 
 std::chrono::milliseconds CommandContext::BusyTimeout() const {
-  if (auto text = line.Get("busy-timeout")) return Seconds(*text, "--busy-timeout");
+  if (auto text = line.Get("busy-timeout")) return Seconds(*text, "--busy-timeout, em segundos,");
   if (line.Has("dir") && line.Has("company")) {
     const std::string file = ConfigurationFile().string();
     const std::string text = GetPrivateProfileString("Ligação", "TempoEspera", "", 32, file).text;
-    if (!text.empty()) return Seconds(text, "TempoEspera em " + file);
+    if (!text.empty()) return Seconds(text, "TempoEspera, em segundos, em " + file);
   }
   return sqlite::kDefaultBusyTimeout;
 }
 
 DataAccessPtr CommandContext::NewDataAccess() const {
-  DataAccessPtr data_access = std::make_shared<EngineDataAccess>(BusyTimeout());
+  return Traced(std::make_shared<EngineDataAccess>(BusyTimeout()));
+}
+
+DataAccessPtr CommandContext::Traced(DataAccessPtr data_access) const {
   if (trace) data_access = std::make_shared<TracingDataAccess>(data_access, trace);
   return data_access;
 }
@@ -73,16 +66,18 @@ DataAccessPtr CommandContext::OpenCompany() const {
     throw UsageError(lacking);
   }
   const std::string company = Company();
-  DataAccessPtr data_access = NewDataAccess();
+  const auto engine = std::make_shared<EngineDataAccess>(BusyTimeout());
+  DataAccessPtr data_access = Traced(engine);
   if (!data_access->OpenConnection(connection.ConnectionString())) {
-    if (!postgres::SelectsPostgres(connection.server)) {
-      throw UsageError(UnopenableCompanyReason(connection.server, connection.database, company));
+    if (const postgres::PgConnectError* refusal = engine->ServerRefusal()) {
+      RaiseServerRefusal(*refusal);
     }
-    const std::optional<postgres::PgAddress> address = postgres::ParsePgAddress(connection.server);
-    throw UsageError("Não foi possível abrir a empresa " + company + " no servidor " +
-                     (address ? address->Display() : std::string("indicado")) +
-                     ": a base de dados não existe, o servidor não responde ou recusa o "
-                     "utilizador ou a palavra-passe.");
+    if (postgres::SelectsPostgres(connection.server)) {
+      throw UsageError("O servidor que " + ConfigurationFile().string() +
+                       " indica não é um endereço válido: use "
+                       "postgresql://[utilizador@]máquina[:porta].");
+    }
+    throw UsageError(UnopenableCompanyReason(connection.server, connection.database, company));
   }
   CheckCompanyTables(*data_access, company);
   return data_access;

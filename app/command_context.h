@@ -40,6 +40,8 @@ struct CommandContext {
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;
+  // `data_access` traced when asked.
+  DataAccessPtr Traced(DataAccessPtr data_access) const;
   // Where the company's database is, as its configuration file names it: the one way every
   // command and window finds it. UsageError when the company has no configuration file.
   common::CompanyConnection Connection() const;

@@ -49,8 +49,8 @@ std::vector<std::string> CommandLine::GetAll(const std::string& option) const {
 
 void CommandLine::CheckKnown(const std::set<std::string>& known) const {
   for (const auto& [name, value] : options_) {
-    static const std::set<std::string> kProgramOptions = {"dir", "company", "user", "trace-sql",
-                                                          "busy-timeout"};
+    static const std::set<std::string> kProgramOptions = {"dir",       "company", "user",
+                                                          "trace-sql", "verbose", "busy-timeout"};
     if (!known.count(name) && !kProgramOptions.count(name))
       throw UsageError("Opção desconhecida: --" + name + ".");
   }

@@ -35,7 +35,7 @@ class CommandLine {
   std::string Require(const std::string& option) const;
   std::vector<std::string> GetAll(const std::string& option) const;
   // UsageError for any option neither in `known` nor one of the whole program's (--dir,
-  // --company, --user, --trace-sql, --busy-timeout).
+  // --company, --user, --trace-sql, --verbose, --busy-timeout).
   void CheckKnown(const std::set<std::string>& known) const;
 
  private:

@@ -40,6 +40,11 @@ std::string UnopenableCompanyReason(const std::string& folder, const std::string
          " está danificado ou não é uma base de dados.";
 }
 
+void RaiseServerRefusal(const postgres::PgConnectError& refusal) {
+  if (postgres::ServerUnavailable(refusal.sqlstate())) throw refusal;
+  throw UsageError(refusal.description());
+}
+
 void CheckCompanyTables(DataAccess& data_access, const std::string& company) {
   for (const std::string& table : CompanyTables()) {
     RecordsetPtr found;

@@ -1,8 +1,10 @@
 #include "app/console_components.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
+#include "app/typed_number.h"
 #include "platform/common/native_path.h"
 #include "platform/console/console_connection_settings.h"
 #include "platform/console/console_dialogs.h"
@@ -14,6 +16,19 @@
 #include "platform/postgres/pg_address.h"
 
 namespace pellora::app {
+namespace {
+
+// "ARTIGO=VALOR" with the price as the operator types it in the grid.
+std::string PriceEntry(const std::string& entry) {
+  const size_t equals = entry.rfind('=');
+  if (equals == std::string::npos || equals == 0) {
+    throw UsageError("--price deve ter a forma ARTIGO=VALOR: " + entry + ".");
+  }
+  const std::string article = entry.substr(0, equals);
+  return article + "=" + AsWorkstationTypes(entry.substr(equals + 1), "O preço de " + article);
+}
+
+}  // namespace
 
 OperatorScript OperatorScript::FromCommandLine(const CommandLine& line) {
   OperatorScript script;
@@ -25,7 +40,7 @@ OperatorScript OperatorScript::FromCommandLine(const CommandLine& line) {
   script.transfer = {line.Get("warehouse").value_or(""), line.Get("doc-type").value_or(""),
                      line.Get("series").value_or(""), line.Get("sector").value_or(""),
                      line.Has("cancel")};
-  script.prices = line.GetAll("price");
+  for (const std::string& entry : line.GetAll("price")) script.prices.push_back(PriceEntry(entry));
   script.parameters = {line.GetAll("set"), line.Get("button").value_or("")};
   for (const char* option : {"pick", "pick-all", "warehouse", "doc-type", "series", "sector",
                              "cancel", "price", "set", "button"}) {
@@ -38,7 +53,21 @@ ConsoleComponents::ConsoleComponents(const CommandContext& context, OperatorScri
     : HostComponents(context),
       script_(std::move(script)),
       terminal_interactive_(console::ConsoleTerminal::Standard().interactive && !script_.given) {
-  script_.parameters.refused = [this](const std::string&) { script_refused_ = true; };
+  script_.parameters.refused = Refusal();
+}
+
+console::ScriptRefusal ConsoleComponents::Refusal() {
+  return [this](const std::string&) { script_refused_ = true; };
+}
+
+DataAccessPtr ConsoleComponents::CreateDataAccess() {
+  data_accesses_.push_back(std::make_shared<EngineDataAccess>(context().BusyTimeout()));
+  return context().Traced(data_accesses_.back());
+}
+
+bool ConsoleComponents::WorkUndone() const {
+  return std::any_of(data_accesses_.begin(), data_accesses_.end(),
+                     [](const auto& data_access) { return data_access->WorkUndone(); });
 }
 
 console::ConsoleTerminal ConsoleComponents::Terminal() const {
@@ -47,7 +76,7 @@ console::ConsoleTerminal ConsoleComponents::Terminal() const {
 
 SelectionDialogPtr ConsoleComponents::CreateSelectionDialog() {
   return std::make_shared<console::ConsoleSelectionDialog>(
-      Terminal(), terminal_interactive_ ? std::nullopt : script_.chooser);
+      Terminal(), terminal_interactive_ ? std::nullopt : script_.chooser, Refusal());
 }
 
 ConnectionSettingsPtr ConsoleComponents::CreateConnectionSettings() {
@@ -75,7 +104,7 @@ FormSurfacePtr ConsoleComponents::CreateFormSurface() {
     scripts = {console::TransferHeaderScript(script_.transfer),
                console::UnitCostScript(script_.prices)};
   }
-  return std::make_unique<console::ConsoleFormSurface>(Terminal(), std::move(scripts));
+  return std::make_unique<console::ConsoleFormSurface>(Terminal(), std::move(scripts), Refusal());
 }
 
 PropertyGridSurfacePtr ConsoleComponents::CreatePropertyGridSurface() {
@@ -83,7 +112,8 @@ PropertyGridSurfacePtr ConsoleComponents::CreatePropertyGridSurface() {
 }
 
 std::shared_ptr<Dialogs> ConsoleComponents::CreateDialogs() {
-  return std::make_shared<console::ConsoleDialogs>(Terminal());
+  return std::make_shared<console::ConsoleDialogs>(Terminal(), std::deque<std::string>{},
+                                                   [this] { warning_shown_ = true; });
 }
 
 }  // namespace pellora::app

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/command_context.h"
+#include "app/engine_data_access.h"
 #include "app/host_components.h"
 #include "platform/console/console_terminal.h"
 #include "platform/console/form_script.h"
@@ -32,6 +33,7 @@ class ConsoleComponents : public HostComponents {
  public:
   ConsoleComponents(const CommandContext& context, OperatorScript script);
 
+  DataAccessPtr CreateDataAccess() override;
   SelectionDialogPtr CreateSelectionDialog() override;
   ConnectionSettingsPtr CreateConnectionSettings() override;
   OrdersReportPtr CreateOrdersReport() override;
@@ -42,14 +44,22 @@ class ConsoleComponents : public HostComponents {
 
   // The operator's script named something a dialog does not offer: the command was wrong.
   bool ScriptRefused() const { return script_refused_; }
+  // A box with the exclamation or critical icon was shown: something was refused or failed.
+  bool WarningShown() const { return warning_shown_; }
+  // Work on the company was rolled back: an import (shown with the information icon whatever
+  // its outcome) or another task failed.
+  bool WorkUndone() const;
 
  private:
   // The terminal the dialogs use: interactive only when nothing was scripted.
   console::ConsoleTerminal Terminal() const;
+  console::ScriptRefusal Refusal();
 
   OperatorScript script_;
   bool terminal_interactive_;
   bool script_refused_ = false;
+  bool warning_shown_ = false;
+  std::vector<std::shared_ptr<EngineDataAccess>> data_accesses_;  // those the add-in made
 };
 
 }  // namespace pellora::app

@@ -1,25 +1,18 @@
+#include <limits>
 #include <ostream>
 #include <string>
 
 #include "app/commands.h"
 #include "app/demo_company.h"
 #include "app/demo_server.h"
+#include "app/typed_number.h"
 #include "platform/postgres/pg_address.h"
 
 namespace pellora::app {
 namespace {
 
 int PositiveNumber(const std::string& option, const std::string& text) {
-  size_t used = 0;
-  int value = -1;
-  try {
-    value = std::stoi(text, &used);
-  } catch (const std::exception&) {
-  }
-  if (used != text.size() || value < 0) {
-    throw UsageError("--" + option + " deve ser um número inteiro positivo: " + text);
-  }
-  return value;
+  return static_cast<int>(WholeNumber(text, "--" + option, 0, std::numeric_limits<int>::max()));
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/command_line.h"
 #include "app/company_schema.h"
 #include "app/demo_config.h"
 #include "app/demo_content.h"
+#include "app/new_folders.h"
 #include "runtime/atomic_file.h"
 #include "runtime/clock.h"
 #include "runtime/error.h"
@@ -18,6 +20,11 @@ namespace fs = std::filesystem;
 
 [[noreturn]] void Fail(const std::string& description) {
   throw Error(kInvalidProcedureCall, "CreateDemoCompany", description);
+}
+
+// What the command was given cannot make a company: the integrator's to mend.
+[[noreturn]] void Refuse(const std::string& description) {
+  throw UsageError(description);
 }
 
 // A company code names files, so it is kept to letters, digits, "_" and "-".
@@ -56,10 +63,10 @@ void BuildDemoDatabase(const fs::path& path, const DemoOptions& options) {
 void CheckDemoOptions(const DemoOptions& options) {
   const std::string& company = options.company;
   if (!IsPlainCode(company)) {
-    Fail("O código da empresa \"" + company + "\" não é válido: use letras, algarismos, _ ou -.");
+    Refuse("O código da empresa \"" + company + "\" não é válido: use letras, algarismos, _ ou -.");
   }
-  if (options.dir.empty()) Fail("Indique a pasta onde criar a empresa " + company + ".");
-  if (options.readings < 0) Fail("O número de leituras não pode ser negativo.");
+  if (options.dir.empty()) Refuse("Indique a pasta onde criar a empresa " + company + ".");
+  if (options.readings < 0) Refuse("O número de leituras não pode ser negativo.");
 }
 
 void CreateDemoCompany(const DemoOptions& options) {
@@ -72,10 +79,9 @@ void CreateDemoCompany(const DemoOptions& options) {
   const fs::path database = dir / (company + ".db");
   const fs::path config = config_dir / ("PICKING." + company);
   if (fs::exists(database, error) || fs::exists(config, error)) {
-    Fail("A empresa " + company + " já existe em " + dir.string() + ".");
+    Refuse("A empresa " + company + " já existe em " + dir.string() + ".");
   }
-  fs::create_directories(config_dir, error);
-  if (error) Fail("Não foi possível criar a pasta " + config_dir.string() + ".");
+  NewFolders folders(config_dir);
 
   // Built under another name and renamed when complete, so a failure never leaves a company
   // that looks usable.
@@ -98,6 +104,7 @@ void CreateDemoCompany(const DemoOptions& options) {
     RemoveDatabaseFiles(database);
     Fail("Não foi possível escrever o ficheiro de configuração " + config.string() + ".");
   }
+  folders.Keep();
 }
 
 }  // namespace pellora::app

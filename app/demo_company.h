@@ -20,11 +20,12 @@ struct DemoOptions {
 // Creates a demo company of a Portuguese wholesaler: the configuration file
 // DIR/orudados/PICKING.<company> and the company database DIR/<company>.db, with catalogues,
 // stock, open orders, the add-in's parameters and pending reading sets of every movement kind.
-// Dates are relative to today's date from the injected clock. Raises pellora::Error when the
-// company already exists or a file cannot be written; nothing is left behind then.
+// Dates are relative to today's date from the injected clock. Raises UsageError when the
+// options cannot make a company or it exists already, pellora::Error when a file cannot be
+// written; nothing is left behind then.
 void CreateDemoCompany(const DemoOptions& options);
 
-// Raises pellora::Error when `options` cannot make a company: a company code that is not plain
+// Raises UsageError when `options` cannot make a company: a company code that is not plain
 // letters, digits, "_" or "-", no folder, a negative number of readings.
 void CheckDemoOptions(const DemoOptions& options);
 

@@ -3,12 +3,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/command_line.h"
 #include "app/company_check.h"
 #include "app/company_copy.h"
 #include "app/company_schema.h"
 #include "app/demo_config.h"
 #include "app/demo_content.h"
+#include "app/new_folders.h"
 #include "platform/postgres/pg_company.h"
+#include "platform/postgres/pg_failure.h"
 #include "platform/postgres/postgres_data_access.h"
 #include "platform/postgres/postgres_schema.h"
 #include "platform/sqlite/sqlite_data_access.h"
@@ -52,19 +55,25 @@ void CreateDemoCompanyOnServer(const DemoOptions& options, const std::string& se
   const std::string& company = options.company;
   const std::optional<postgres::PgAddress> address = postgres::ParsePgAddress(server);
   if (!address) {
-    Fail("--server deve ser um endereço postgresql://[utilizador@]máquina[:porta].");
+    throw UsageError("--server deve ser um endereço postgresql://[utilizador@]máquina[:porta].");
   }
   std::error_code error;
   const fs::path dir = fs::absolute(options.dir, error);
   const fs::path config_dir = dir / "orudados";
   const fs::path config = config_dir / ("PICKING." + company);
-  if (fs::exists(config, error))
-    Fail("A empresa " + company + " já existe em " + dir.string() + ".");
-  fs::create_directories(config_dir, error);
-  if (error) Fail("Não foi possível criar a pasta " + config_dir.string() + ".");
-
-  postgres::CreateCompanyDatabase(*address, company,
-                                  postgres::PostgresSchema(kCompanySchema + ParametersTableDdl()));
+  if (fs::exists(config, error)) {
+    throw UsageError("A empresa " + company + " já existe em " + dir.string() + ".");
+  }
+  NewFolders folders(config_dir);
+  try {
+    postgres::CreateCompanyDatabase(
+        *address, company, postgres::PostgresSchema(kCompanySchema + ParametersTableDdl()));
+  } catch (const postgres::PgConnectError& refusal) {
+    RaiseServerRefusal(refusal);
+  } catch (const postgres::PgError& failure) {
+    if (failure.sqlstate() != postgres::kDuplicateDatabase) throw;
+    throw UsageError(failure.description());
+  }
   const fs::path scratch = dir / ("." + company + ".demo");
   try {
     fs::remove_all(scratch, error);
@@ -80,6 +89,7 @@ void CreateDemoCompanyOnServer(const DemoOptions& options, const std::string& se
     throw;
   }
   fs::remove_all(scratch, error);
+  folders.Keep();
 }
 
 }  // namespace pellora::app

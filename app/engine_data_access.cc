@@ -1,7 +1,6 @@
 #include "app/engine_data_access.h"
 
 #include "platform/postgres/pg_address.h"
-#include "platform/postgres/postgres_data_access.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "platform/tsql/connection_string.h"
 #include "runtime/error.h"
@@ -11,12 +10,17 @@ namespace pellora::app {
 bool EngineDataAccess::OpenConnection(const std::string& connection_string) {
   if (engine_) engine_->CloseConnection();
   const std::string server = tsql::ConnectionString(connection_string).Value("Data Source");
+  server_.reset();
   if (postgres::SelectsPostgres(server)) {
-    engine_ = std::make_shared<postgres::PostgresDataAccess>(busy_timeout_);
+    engine_ = server_ = std::make_shared<postgres::PostgresDataAccess>(busy_timeout_);
   } else {
     engine_ = std::make_shared<sqlite::SqliteDataAccess>(busy_timeout_);
   }
   return engine_->OpenConnection(connection_string);
+}
+
+const postgres::PgConnectError* EngineDataAccess::ServerRefusal() const {
+  return server_ ? server_->OpenFailure() : nullptr;
 }
 
 DataAccess& EngineDataAccess::Engine() {

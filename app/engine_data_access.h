@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interfaces/data_access.h"
+#include "platform/postgres/postgres_data_access.h"
 
 namespace pellora::app {
 
@@ -40,16 +41,27 @@ class EngineDataAccess : public DataAccess {
   bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
     return Engine().SaveRecordset(context, recordset);
   }
-  void RollbackTransaction() override { Engine().RollbackTransaction(); }
+  void RollbackTransaction() override {
+    work_undone_ = true;
+    Engine().RollbackTransaction();
+  }
   void GetConnection(std::shared_ptr<Connection>& connection) override {
     Engine().GetConnection(connection);
   }
+
+  // Why the last OpenConnection on a server answered False; null on a file company.
+  const postgres::PgConnectError* ServerRefusal() const;
+  // Whether work was rolled back since this object was made: the add-in and the host undo work
+  // only when it failed.
+  bool WorkUndone() const { return work_undone_; }
 
  private:
   DataAccess& Engine();
 
   std::chrono::milliseconds busy_timeout_;
-  DataAccessPtr engine_;  // null until the first OpenConnection
+  DataAccessPtr engine_;                                  // null until the first OpenConnection
+  std::shared_ptr<postgres::PostgresDataAccess> server_;  // the engine, on a server
+  bool work_undone_ = false;
 };
 
 }  // namespace pellora::app

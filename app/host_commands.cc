@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <iostream>
 #include <ostream>
 #include <set>
@@ -9,6 +8,7 @@
 #include "app/commands.h"
 #include "app/console_components.h"
 #include "app/document_view.h"
+#include "app/typed_number.h"
 #include "platform/vela/host_view.h"
 #include "runtime/date_text.h"
 #include "solucao/solucao.h"
@@ -41,16 +41,22 @@ std::string RequireOrAsk(const CommandContext& context, const std::string& optio
 }
 
 double NumberOption(const CommandLine& line, const std::string& option) {
-  const std::string text = line.Get(option).value_or("0");
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0') {
-    throw UsageError("--" + option + " deve ser um número (com ponto decimal): " + text);
-  }
-  return value;
+  return TypedNumber(line.Get(option).value_or("0"), "--" + option);
 }
 
-// Runs `body` on a Solucao opened for the company, as the host does around its calls.
+// The menu operations Operacoes runs; 2003 and 2004 belong to the document views.
+int32_t MenuOperation(const std::string& code) {
+  for (int32_t operation : {2000, 2001, 2005, 2006, 2007, 2008, 2009, 2010}) {
+    if (code == std::to_string(operation)) return operation;
+  }
+  throw UsageError("Operação desconhecida: " + code +
+                   " (use 2000, 2001 ou 2005 a 2010; as operações 2003 e 2004 são das vistas: "
+                   "pellora view sales|purchases).");
+}
+
+// Runs `body` on a Solucao opened for the company, as the host does around its calls. The exit
+// status: 2 when a dialog refused a scripted answer; 1 when a box told of a refusal or an error,
+// work was undone or `body` answers that it refused; 0 otherwise.
 template <typename Body>
 int WithSolucao(const CommandContext& context, Body body) {
   context.CheckCompanyOpens();  // a missing company is the command's fault
@@ -60,9 +66,10 @@ int WithSolucao(const CommandContext& context, Body body) {
     context.err << "Não foi possível abrir a empresa " << context.Company() << ".\n";
     return 2;
   }
-  body(solucao);
+  const bool refused = body(solucao);
   solucao.ConnectionClose();
-  return components.ScriptRefused() ? 2 : 0;
+  if (components.ScriptRefused()) return 2;
+  return refused || components.WarningShown() || components.WorkUndone() ? 1 : 0;
 }
 
 bool IsSalesView(const CommandContext& context) {
@@ -82,13 +89,11 @@ bool IsSalesView(const CommandContext& context) {
 int OpCommand(const CommandContext& context) {
   context.line.CheckKnown(kHostOptions);
   if (context.line.positionals().size() != 1) throw UsageError("Indique o código da operação.");
-  const std::string& code = context.line.positionals().front();
-  if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) {
-    throw UsageError("Código de operação inválido: " + code + ".");
-  }
+  const int32_t code = MenuOperation(context.line.positionals().front());
   return WithSolucao(context, [&](Solucao& solucao) {
-    Variant pai, operacao(static_cast<int32_t>(std::stol(code))), utilizador(context.User());
+    Variant pai, operacao(code), utilizador(context.User());
     solucao.Operacoes(pai, operacao, utilizador);
+    return false;
   });
 }
 
@@ -108,6 +113,7 @@ int ViewCommand(const CommandContext& context) {
   header.sector = context.line.Get("sector").value_or("");
   return WithSolucao(context, [&](Solucao& solucao) {
     RunViewOperation(solucao, DocumentView(header), sales, context.Company(), context.User());
+    return false;
   });
 }
 
@@ -124,8 +130,12 @@ int ValidateCommand(const CommandContext& context) {
   line.Set("PrecoUnitario", NumberOption(context.line, "price"));
   line.Set("Quantidade", NumberOption(context.line, "quantity"));
   line.Set("DescontoValor", NumberOption(context.line, "line-discount"));
-  Variant campo(RequireOrAsk(context, "field", "Campo"));
-  Variant valor(RequireOrAsk(context, "value", "Valor"));
+  const std::string field = RequireOrAsk(context, "field", "Campo");
+  const std::string value = RequireOrAsk(context, "value", "Valor");
+  // The price fields' value is a number the operator types with the workstation's separator.
+  const bool price = field == "PRUNIT" || field == "DESCON";
+  Variant campo(field);
+  Variant valor(price ? AsWorkstationTypes(value, "--value") : value);
   return WithSolucao(context, [&](Solucao& solucao) {
     HostViewPtr api = view;
     Variant cancel(false);
@@ -136,6 +146,7 @@ int ValidateCommand(const CommandContext& context) {
     }
     const bool cancelled = cancel.type() == VarType::kBoolean && cancel.AsBoolean();
     context.out << "vCancel=" << (cancelled ? "True" : "False") << '\n';
+    return cancelled;
   });
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -11,13 +12,16 @@
 #include "app/progress_display.h"
 #include "dal/dal_comandos.h"
 #include "dal/definitions.h"
+#include "dal/reading_set_id.h"
 #include "importacao/import_request.h"
 #include "importacao/mov_importacao.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/date_text.h"
+#include "runtime/error.h"
 #include "runtime/text.h"
+#include "solucao/tipo_documento.h"
 
 namespace pellora::app {
 namespace {
@@ -36,12 +40,12 @@ const std::map<std::string, TipoImportacao>& Kinds() {
 // "TERMINAL|SYNC" as the chooser gives a reading set's Id.
 void AddSet(const std::string& id, std::vector<std::string>& terminals,
             std::vector<std::string>& syncs) {
-  const size_t bar = id.find('|');
-  if (bar == std::string::npos || bar == 0 || bar + 1 == id.size()) {
+  const std::optional<ReadingSetId> set = SplitReadingSetId(id);
+  if (!set || set->terminal.empty() || set->sync.empty()) {
     throw UsageError("Conjunto inválido: " + id + " (use TERMINAL|SINCRONIZAÇÃO, como em sets).");
   }
-  terminals.push_back(id.substr(0, bar));
-  syncs.push_back(id.substr(bar + 1));
+  terminals.push_back(set->terminal);
+  syncs.push_back(set->sync);
 }
 
 Date DocumentDate(const CommandLine& line) {
@@ -72,17 +76,36 @@ ImportHeader HeaderOptions(const CommandLine& line, TipoImportacao kind) {
   return header;
 }
 
+// A sale must go into a sales document and a purchase into a purchase document, as the document
+// views classify their types.
+void CheckDocumentType(TipoImportacao kind, std::string doc_type) {
+  if (kind != TI_Venda && kind != TI_Compra) return;
+  const int16_t side = pTipoDocumento(doc_type);
+  const bool sales = side == 2 || side == 3;
+  const bool purchases = side == 0 || side == 1;
+  if (kind == TI_Venda ? sales : purchases) return;
+  throw UsageError("O tipo de documento " + doc_type + " não serve para importar " +
+                   (kind == TI_Venda ? "vendas" : "compras") + ": indique um tipo de documento " +
+                   (kind == TI_Venda ? "de vendas" : "de compras") + " com --doc-type.");
+}
+
+// What the integrator is told when the server went away during the import: the transaction went
+// with the connection.
+constexpr char kLinkLostDuringImport[] =
+    "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a importação.";
+
 // On a terminal, the import shows how far it has gone.
 void ShowProgressOnTerminal(MovImportacao& import, std::optional<ProgressDisplay>& progress,
                             std::ostream& err) {
   if (!isatty(STDERR_FILENO)) return;
   progress.emplace(err);
-  import.SetProgresso(
-      [&progress](const char* stage, long done, long total) { progress->Show(stage, done, total);
-});
-}  // namespace
+  auto show = [&progress](const char* stage, long done, long total) {
+    progress->Show(stage, done, total);
+  };
+  import.SetProgresso(show);
+}
 
-}  // namespace pellora::app
+}  // namespace
 
 // pellora import --kind KIND --set ID [--set ID]... [header options]: one import, as the host
 // operation of that kind runs it, for integrators and benchmarks.
@@ -117,7 +140,9 @@ int ImportCommand(const CommandContext& context) {
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
 
-  ImportRequest request(HeaderOptions(line, kind->second), terminals, syncs);
+  ImportHeader header = HeaderOptions(line, kind->second);
+  CheckDocumentType(kind->second, header.doc_type.value_or(""));
+  ImportRequest request(std::move(header), terminals, syncs);
   MovImportacao import;
   request.WriteHeader(import);
   std::optional<ProgressDisplay> progress;
@@ -128,6 +153,11 @@ int ImportCommand(const CommandContext& context) {
   if (const std::optional<ImportRefusal>& refusal = outcome.refusal) {
     if (refusal->reason == ImportRefusal::Reason::kChoice) throw UsageError(refusal->message);
     context.out << refusal->message << '\n';
+    return 1;
+  }
+  // Lost before the import was confirmed (a loss while confirming is raised, in its own words).
+  if (outcome.result.ErroNum() == kServerLinkFailed) {
+    context.out << kLinkLostDuringImport << '\n';
     return 1;
   }
   context.out << outcome.result.Mensagem() << '\n';

@@ -1,9 +1,11 @@
+#include <limits>
 #include <map>
 #include <memory>
 #include <ostream>
 
 #include "app/commands.h"
 #include "app/recordset_text.h"
+#include "app/typed_number.h"
 #include "solucao/chooser_query.h"
 
 namespace pellora::app {
@@ -32,11 +34,9 @@ int SetsCommand(const CommandContext& context) {
   const std::string code = line.Get("kind").value_or("X");
   int16_t kind = DefaultThirdPartyKind(code);
   if (auto text = line.Get("third-party-kind")) {
-    try {
-      kind = static_cast<int16_t>(std::stoi(*text));
-    } catch (const std::exception&) {
-      throw UsageError("--third-party-kind deve ser um número: " + *text);
-    }
+    kind = static_cast<int16_t>(WholeNumber(*text, "--third-party-kind",
+                                            std::numeric_limits<int16_t>::min(),
+                                            std::numeric_limits<int16_t>::max()));
   }
   DataAccessPtr data_access = context.OpenCompany();
   std::shared_ptr<Connection> connection;

@@ -3,6 +3,7 @@
 
 #include "app/commands.h"
 #include "app/recordset_text.h"
+#include "runtime/error.h"
 
 namespace pellora::app {
 namespace {
@@ -38,13 +39,21 @@ int SqlCommand(const CommandContext& context) {
   const auto file = line.Get("db");
   DataAccessPtr data_access = file ? OpenFile(context, *file) : context.OpenCompany();
   const std::string& sql = line.positionals().front();
-  if (line.Has("exec")) {
-    context.out << (data_access->ExecuteCommand("", sql) ? "True" : "False") << '\n';
-  } else {
-    RecordsetPtr recordset;
-    data_access->OpenRecordset("", sql, recordset, true, 0);
-    PrintTypedHeader(*recordset, context.out);
-    PrintRows(*recordset, context.out);
+  try {
+    if (line.Has("exec")) {
+      context.out << (data_access->ExecuteCommand("", sql) ? "True" : "False") << '\n';
+    } else {
+      RecordsetPtr recordset;
+      data_access->OpenRecordset("", sql, recordset, true, 0);
+      PrintTypedHeader(*recordset, context.out);
+      PrintRows(*recordset, context.out);
+    }
+  } catch (const Error& error) {
+    // The engine's own words name what it could not run; an integrator writing SQL reads them.
+    if (error.number() != kDatabaseError) throw;
+    context.err << "A base de dados recusou o texto SQL. Resposta do motor:\nErro "
+                << error.number() << " - " << error.description() << '\n';
+    return 1;
   }
   data_access->CloseConnection();
   return 0;

@@ -60,17 +60,25 @@ class TracingConnection : public Connection {
 
 void SqlTrace::Record(const std::string& member, const std::string& sql,
                       const std::vector<Variant>* values) {
-  std::ofstream out(path_, std::ios::app | std::ios::binary);
-  out << "{\"member\": " << JsonString(member) << ", \"sql\": " << JsonString(sql);
+  std::string members = "\"member\": " + JsonString(member) + ", \"sql\": " + JsonString(sql);
   if (values != nullptr) {
-    out << ", \"values\": [";
+    members += ", \"values\": [";
     for (size_t i = 0; i < values->size(); ++i) {
       const Variant& value = (*values)[i];
-      out << (i == 0 ? "" : ", ") << (value.IsNull() ? "null" : JsonString(CStr(value)));
+      members += (i == 0 ? "" : ", ") + (value.IsNull() ? "null" : JsonString(CStr(value)));
     }
-    out << "]";
+    members += "]";
   }
-  out << "}\n";
+  Append(members);
+}
+
+void SqlTrace::RecordDetail(const std::string& detail) {
+  Append("\"detail\": " + JsonString(detail));
+}
+
+void SqlTrace::Append(const std::string& members) {
+  std::ofstream out(path_, std::ios::app | std::ios::binary);
+  out << "{" << members << "}\n";
   if (!out) {
     throw Error(kDatabaseError, "TracingDataAccess",
                 "Não foi possível escrever o registo de SQL em " + path_ + ".");

@@ -15,8 +15,13 @@ class SqlTrace {
   // One line of JSON: the member, the SQL text and, when given, the values of its "?" markers.
   void Record(const std::string& member, const std::string& sql,
               const std::vector<Variant>* values = nullptr);
+  // One line of JSON {"detail": ...}: the technical detail of a failure the operator was told of.
+  void RecordDetail(const std::string& detail);
 
  private:
+  // Appends the object whose members are `members` as one line.
+  void Append(const std::string& members);
+
   std::string path_;
 };
 

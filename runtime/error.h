@@ -26,6 +26,10 @@ enum ErrorNumber : long {
   // Every failure the database reports travels with this number (DB_E_ERRORSINCOMMAND as VB
   // sees it) and the database's own message.
   kDatabaseError = -2147217900,
+  // The database refused the user a right a statement needs (DB_SEC_E_PERMISSIONDENIED).
+  kPermissionDenied = -2147217911,
+  // The link to the database server could not be made or broke (E_FAIL, as ADO reports it).
+  kServerLinkFailed = -2147467259,
 };
 
 // The one error type of the system: what VB's Err object carries.

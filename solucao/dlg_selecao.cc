@@ -1,8 +1,10 @@
 #include "solucao/dlg_selecao.h"
 
 #include <memory>
+#include <optional>
 
 #include "dal/definitions.h"
+#include "dal/reading_set_id.h"
 #include "interfaces/connection.h"
 #include "interfaces/selection_dialog.h"
 #include "runtime/error.h"
@@ -16,14 +18,14 @@ namespace {
 constexpr float kLarguras[] = {1500, 1500, 1000, 3500, 1500};
 constexpr int32_t kLarguraDialogo = 10000;
 
-// Element `n` (from 1) of both arrays from an Id "terminal|sync".
+// Element `n` (from 1) of both arrays from an Id "terminal|sync"; a terminal whose name holds a
+// bar keeps it.
 void ConjuntoColocar(const std::string& id, size_t n, std::vector<std::string>& terminais,
                      std::vector<std::string>& conjuntos) {
-  const size_t barra = id.find('|');
-  if (barra == std::string::npos) RaiseRuntimeError(kSubscriptOutOfRange);
-  const size_t fim = id.find('|', barra + 1);
-  terminais[n] = id.substr(0, barra);
-  conjuntos[n] = id.substr(barra + 1, fim == std::string::npos ? fim : fim - barra - 1);
+  const std::optional<ReadingSetId> conjunto = SplitReadingSetId(id);
+  if (!conjunto) RaiseRuntimeError(kSubscriptOutOfRange);
+  terminais[n] = conjunto->terminal;
+  conjuntos[n] = conjunto->sync;
 }
 
 }  // namespace

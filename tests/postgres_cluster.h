@@ -31,9 +31,10 @@ class PostgresCluster {
   std::string CreateDatabase();
   // Drops `name`, ending the sessions still connected to it.
   void DropDatabase(const std::string& name);
+  // Stops the server at once, as a power cut would, and removes its files.
+  void Stop();
 
  private:
-  void Stop();
   // Runs `sql` as the superuser on the maintenance database; raises on failure.
   void Admin(const std::string& sql);
 

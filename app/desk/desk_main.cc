@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include "app/command_line.h"
@@ -19,6 +21,31 @@ namespace pellora::desk {
 namespace {
 
 constexpr char kTitle[] = "Pellora";
+
+constexpr char kUsage[] =
+    "Utilização: pellora-desk [--dir PASTA] [--company EMPRESA] [--user UTILIZADOR]\n"
+    "A janela do Vela com as operações do Pellora, sobre a empresa EMPRESA de PASTA (a pasta\n"
+    "atual por omissão); sem --company, escolhe-se uma das empresas configuradas em\n"
+    "PASTA/orudados. Precisa de um ecrã (DISPLAY ou WAYLAND_DISPLAY), ou de\n"
+    "QT_QPA_PLATFORM=offscreen para desenhar as janelas sem ecrã.\n"
+    "Saída: 0 a janela foi fechada; 2 a empresa não abre ou o comando está errado.\n";
+
+bool Set(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+// Whether Qt will find somewhere to draw: a platform that needs no display (offscreen, vnc...),
+// or the display the chosen platform needs.
+bool HasDisplay(int argc, char** argv) {
+  std::string platform = Set("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::string(argv[i]) == "-platform") platform = argv[i + 1];
+  }
+  if (platform.starts_with("xcb")) return Set("DISPLAY");
+  if (platform.starts_with("wayland")) return Set("WAYLAND_DISPLAY");
+  return !platform.empty() || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+}
 
 // The company the operator works on: --company, else the one chosen in the picker; empty when
 // the operator gives up.
@@ -44,12 +71,26 @@ app::CommandContext DeskContext(const std::string& dir, const std::string& compa
 }
 
 int RunDesk(int argc, char** argv) {
+  app::CommandLine given;
+  try {
+    given = app::CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), {"help"});
+    given.CheckKnown({"help"});
+  } catch (const app::UsageError& error) {
+    std::cerr << error.what() << '\n' << kUsage;
+    return 2;
+  }
+  if (given.Has("help") || given.command() == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (!HasDisplay(argc, argv)) {
+    std::cerr << "Não há ecrã onde abrir a janela: DISPLAY (ou WAYLAND_DISPLAY) não está "
+                 "definido. Corra o pellora-desk numa sessão gráfica.\n";
+    return 2;
+  }
   QApplication application(argc, argv);
   qt::PrepareApplication(application);
   try {
-    const app::CommandLine given =
-        app::CommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), {});
-    given.CheckKnown({});
     const std::string dir = given.Get("dir").value_or(".");
     const std::string company = ChooseCompany(given, dir);
     if (company.empty()) return 2;

@@ -7,11 +7,22 @@
 
 namespace pellora::console {
 
-ConsoleDialogs::ConsoleDialogs(ConsoleTerminal terminal, std::deque<std::string> input_answers)
-    : terminal_(terminal), input_answers_(std::move(input_answers)) {}
+namespace {
+
+constexpr int kIconFlags = 0x70;
+
+}  // namespace
+
+ConsoleDialogs::ConsoleDialogs(ConsoleTerminal terminal, std::deque<std::string> input_answers,
+                               std::function<void()> on_warning)
+    : terminal_(terminal),
+      input_answers_(std::move(input_answers)),
+      on_warning_(std::move(on_warning)) {}
 
 int ConsoleDialogs::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   terminal_.out << "[" << title << "] " << prompt << "\n";
+  const int icon = buttons & kIconFlags;
+  if (on_warning_ && (icon == vbExclamation || icon == vbCritical)) on_warning_();
   const std::vector<common::MessageButton> choices = common::ButtonsOf(buttons);
   const int default_result = choices.front().result;
   if (!terminal_.interactive || choices.size() == 1) return default_result;

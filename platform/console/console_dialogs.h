@@ -2,6 +2,7 @@
 #define PELLORA_PLATFORM_CONSOLE_CONSOLE_DIALOGS_H_
 
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "interfaces/dialogs.h"
@@ -19,9 +20,13 @@ namespace pellora::console {
 //
 // InputBox: on a terminal, an empty line takes the default text and the end of input cancels.
 // When not interactive it answers the next scripted answer, or "" (cancel) when none is left.
+//
+// `on_warning` is told of every box with the exclamation or the critical icon: what the operator
+// is shown when something was refused or failed.
 class ConsoleDialogs : public Dialogs {
  public:
-  explicit ConsoleDialogs(ConsoleTerminal terminal, std::deque<std::string> input_answers = {});
+  explicit ConsoleDialogs(ConsoleTerminal terminal, std::deque<std::string> input_answers = {},
+                          std::function<void()> on_warning = {});
 
   int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
@@ -30,6 +35,7 @@ class ConsoleDialogs : public Dialogs {
  private:
   ConsoleTerminal terminal_;
   std::deque<std::string> input_answers_;
+  std::function<void()> on_warning_;
 };
 
 }  // namespace pellora::console

@@ -6,8 +6,9 @@
 namespace pellora::console {
 
 ConsoleSelectionDialog::ConsoleSelectionDialog(ConsoleTerminal terminal,
-                                               std::optional<SelectionScript> script)
-    : terminal_(terminal), script_(std::move(script)) {}
+                                               std::optional<SelectionScript> script,
+                                               ScriptRefusal refused)
+    : terminal_(terminal), script_(std::move(script)), refused_(std::move(refused)) {}
 
 std::string ConsoleSelectionDialog::Show() {
   terminal_.out << "[" << Title() << "]\n";
@@ -15,7 +16,12 @@ std::string ConsoleSelectionDialog::Show() {
   if (terminal_.interactive) {
     rows = AskRows();
   } else if (script_) {
-    rows = ScriptedRows(*script_, Grid());
+    const RowChoice choice = ScriptedRows(*script_, Grid());
+    if (!choice.error.empty()) {
+      terminal_.out << "[" << Title() << "] erro: " << choice.error << " Nada foi escolhido.\n";
+      if (refused_) refused_(choice.error);
+    }
+    rows = choice.rows;
   }
   std::vector<std::string> ids;
   for (size_t row : rows) ids.push_back(Grid().IdOf(row));

@@ -7,6 +7,7 @@
 
 #include "platform/common/selection_dialog_base.h"
 #include "platform/console/console_terminal.h"
+#include "platform/console/script_refusal.h"
 #include "platform/console/selection_choice.h"
 #include "platform/console/selection_grid.h"
 
@@ -14,11 +15,13 @@ namespace pellora::console {
 
 // The selection dialog on the console. On a terminal Show prints the visible columns as a
 // numbered list and the operator types the row numbers ("1,3", "todos"; an empty line cancels).
-// When not interactive the script picks the rows, and without a script Show cancels. With
-// multiple selection off only the first row chosen counts.
+// When not interactive the script picks the rows, and without a script Show cancels; a script
+// naming a row that is not listed is told to `refused`, and Show cancels. With multiple
+// selection off only the first row chosen counts.
 class ConsoleSelectionDialog : public common::SelectionDialogBase {
  public:
-  ConsoleSelectionDialog(ConsoleTerminal terminal, std::optional<SelectionScript> script);
+  ConsoleSelectionDialog(ConsoleTerminal terminal, std::optional<SelectionScript> script,
+                         ScriptRefusal refused = {});
 
   std::string Show() override;
 
@@ -27,6 +30,7 @@ class ConsoleSelectionDialog : public common::SelectionDialogBase {
 
   ConsoleTerminal terminal_;
   std::optional<SelectionScript> script_;
+  ScriptRefusal refused_;
 };
 
 }  // namespace pellora::console

@@ -8,8 +8,9 @@
 
 namespace pellora::console {
 
-ConsoleFormSurface::ConsoleFormSurface(ConsoleTerminal terminal, FormScripts scripts)
-    : terminal_(terminal), scripts_(std::move(scripts)) {}
+ConsoleFormSurface::ConsoleFormSurface(ConsoleTerminal terminal, FormScripts scripts,
+                                       ScriptRefusal refused)
+    : terminal_(terminal), scripts_(std::move(scripts)), refused_(std::move(refused)) {}
 
 ComboBox& ConsoleFormSurface::AddComboBox(const std::string& label) {
   combos_.push_back(std::make_unique<ConsoleComboBox>(label));
@@ -101,7 +102,12 @@ void ConsoleFormSurface::RunTerminal() {
 void ConsoleFormSurface::RunScript() {
   Render(terminal_.out);
   for (const FormScript& script : scripts_) {
-    if (script.form_caption == caption_) RunFormScript(script, *this);
+    if (script.form_caption != caption_) continue;
+    if (const std::optional<std::string> refused = RunFormScript(script, *this)) {
+      Note("erro: " + *refused + " A janela foi fechada; nada foi gravado.");
+      if (refused_) refused_(*refused);
+      return Close();
+    }
   }
   if (!visible_) return;
   Note("sem resposta: a janela foi fechada.");

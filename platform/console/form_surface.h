@@ -12,6 +12,7 @@
 #include "platform/console/form_data_grid.h"
 #include "platform/console/form_push_button.h"
 #include "platform/console/form_script.h"
+#include "platform/console/script_refusal.h"
 
 namespace pellora::console {
 
@@ -20,10 +21,12 @@ namespace pellora::console {
 // (an item number, "row column value" in a grid), an empty line for the Enter key, a button's
 // caption to press it, or "fechar" for the close box; the end of input closes it too. When the
 // console is not interactive, the script for its caption acts instead, and a form the script
-// leaves open is closed as with the close box.
+// leaves open is closed as with the close box. A script the form refuses is told to `refused`,
+// and the form is closed as with the close box at once.
 class ConsoleFormSurface : public FormSurface {
  public:
-  explicit ConsoleFormSurface(ConsoleTerminal terminal, FormScripts scripts = {});
+  explicit ConsoleFormSurface(ConsoleTerminal terminal, FormScripts scripts = {},
+                              ScriptRefusal refused = {});
 
   void SetCaption(const std::string& caption) override { caption_ = caption; }
   ComboBox& AddComboBox(const std::string& label) override;
@@ -53,6 +56,7 @@ class ConsoleFormSurface : public FormSurface {
 
   ConsoleTerminal terminal_;
   FormScripts scripts_;
+  ScriptRefusal refused_;
   std::string caption_;
   std::vector<std::unique_ptr<ConsoleComboBox>> combos_;
   std::vector<std::unique_ptr<ConsoleDataGrid>> grids_;

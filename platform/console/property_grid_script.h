@@ -1,12 +1,12 @@
 #ifndef PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_SCRIPT_H_
 #define PELLORA_PLATFORM_CONSOLE_PROPERTY_GRID_SCRIPT_H_
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/console/property_grid.h"
+#include "platform/console/script_refusal.h"
 
 namespace pellora::console {
 
@@ -17,7 +17,7 @@ struct PropertyGridScript {
   std::vector<std::string> choices;
   std::string button;
   // Told why, when the script could not be followed (and nothing was saved).
-  std::function<void(const std::string& reason)> refused = {};
+  ScriptRefusal refused = {};
 };
 
 // Makes the choices as the operator would, each one raising the grid's change. Stops at the

@@ -4,7 +4,6 @@
 #include <numeric>
 #include <sstream>
 
-#include "runtime/error.h"
 #include "runtime/text.h"
 
 namespace pellora::console {
@@ -45,18 +44,19 @@ SelectionScript ParseSelectionScript(const std::string& text) {
   return script;
 }
 
-std::vector<size_t> ScriptedRows(const SelectionScript& script, const SelectionGrid& grid) {
-  if (script.all) return AllRows(grid.rows.size());
-  std::vector<size_t> rows;
+RowChoice ScriptedRows(const SelectionScript& script, const SelectionGrid& grid) {
+  RowChoice choice;
+  if (script.all) {
+    choice.rows = AllRows(grid.rows.size());
+    return choice;
+  }
   for (const std::string& id : script.ids) {
     size_t row = 0;
     while (row < grid.rows.size() && grid.IdOf(row) != id) ++row;
-    if (row == grid.rows.size()) {
-      throw Error(kInvalidProcedureCall, "Selecção", "A linha '" + id + "' não está na lista.");
-    }
-    rows.push_back(row);
+    if (row == grid.rows.size()) return {{}, "a linha '" + id + "' não está na lista."};
+    choice.rows.push_back(row);
   }
-  return rows;
+  return choice;
 }
 
 RowChoice ParseRowChoice(const std::string& answer, size_t row_count) {

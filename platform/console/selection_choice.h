@@ -18,16 +18,18 @@ struct SelectionScript {
 // "todos" (or "all") picks every row; any other text lists Ids separated by commas.
 SelectionScript ParseSelectionScript(const std::string& text);
 
-// The rows a script picks, in its order (an Id listed twice is picked twice). An Id that no row
-// carries raises error 5 naming it.
-std::vector<size_t> ScriptedRows(const SelectionScript& script, const SelectionGrid& grid);
-
-// The operator's answer on a terminal: row numbers from 1 separated by commas or blanks, or
-// "todos". `error` says what is wrong with an answer that cannot be taken.
+// Rows chosen, or what is wrong with a choice that cannot be taken (and then no row).
 struct RowChoice {
   std::vector<size_t> rows;  // 0-based, in the order given
   std::string error;
 };
+
+// The rows a script picks, in its order (an Id listed twice is picked twice); an Id that no row
+// carries is an error naming it.
+RowChoice ScriptedRows(const SelectionScript& script, const SelectionGrid& grid);
+
+// The operator's answer on a terminal: row numbers from 1 separated by commas or blanks, or
+// "todos".
 RowChoice ParseRowChoice(const std::string& answer, size_t row_count);
 
 }  // namespace pellora::console

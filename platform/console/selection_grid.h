@@ -13,7 +13,8 @@ using common::SelectionGrid;
 using common::SelectionGridColumn;
 
 // A numbered list of the rows under a header of the visible columns' names and a rule as wide as
-// the dialog; widths are in the grid's unit, 100 to a character.
+// the dialog; widths are in the grid's unit, 100 to a character, and a column is widened to its
+// longest text rather than cut.
 void PrintSelectionGrid(const SelectionGrid& grid, int32_t dialog_width, std::ostream& out);
 
 }  // namespace pellora::console

@@ -9,7 +9,6 @@ namespace {
 
 // The database every server has, to create and drop the others from.
 constexpr const char* kMaintenanceDatabase = "postgres";
-constexpr std::string_view kDuplicateDatabase = "42P04";
 
 std::string QuotedName(const std::string& name) {
   return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, name});
@@ -28,8 +27,8 @@ void CreateCompanyDatabase(const PgAddress& address, const std::string& company,
         ->Run("CREATE DATABASE " + QuotedName(company) + " TEMPLATE template0 ENCODING 'UTF8'");
   } catch (const PgError& error) {
     if (error.sqlstate() != kDuplicateDatabase) throw;
-    throw Error(kDatabaseError, kErrorSource,
-                "A empresa " + company + " já existe no servidor " + address.Display() + ".");
+    throw PgError(std::string(kDuplicateDatabase),
+                  "A empresa " + company + " já existe no servidor " + address.Display() + ".");
   }
   try {
     RunSchema(*PgConnection::Open(address, company), schema_ddl);

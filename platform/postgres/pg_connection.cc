@@ -1,7 +1,13 @@
 #include "platform/postgres/pg_connection.h"
 
+#include <poll.h>
+
+#include <cerrno>
+#include <cstdlib>
+
 #include "platform/postgres/pg_connection_parameters.h"
 #include "platform/postgres/pg_error.h"
+#include "platform/postgres/pg_failure.h"
 #include "platform/postgres/pg_pipeline.h"
 #include "platform/postgres/pg_recordset_loader.h"
 #include "platform/postgres/pg_value.h"
@@ -21,23 +27,45 @@ std::string LevelName(int level) {
 // The server's notices (a table that did not exist, skipped) are no concern of the operator.
 void IgnoreNotice(void*, const char*) {}
 
+// Connects as PQconnectdbParams does, but with the server's errors in their verbose form, which
+// names their SQLSTATE: the cause of a refusal is told without reading the server's words.
+PGconn* Connect(const ConnectionParameters& parameters) {
+  PGconn* connection = PQconnectStartParams(parameters.keywords(), parameters.values(), 0);
+  if (connection == nullptr || PQstatus(connection) == CONNECTION_BAD) return connection;
+  PQsetNoticeProcessor(connection, IgnoreNotice, nullptr);
+  PQsetErrorVerbosity(connection, PQERRORS_VERBOSE);
+  // libpq leaves the connect_timeout of a connection made step by step to its caller.
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::seconds(std::atoi(parameters.ValueOf("connect_timeout")));
+  PostgresPollingStatusType status = PGRES_POLLING_WRITING;
+  while (status != PGRES_POLLING_OK && status != PGRES_POLLING_FAILED) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) break;
+    const short wanted = status == PGRES_POLLING_READING ? POLLIN : POLLOUT;
+    pollfd socket{PQsocket(connection), wanted, 0};
+    if (poll(&socket, 1, static_cast<int>(left.count())) < 0 && errno != EINTR) break;
+    status = PQconnectPoll(connection);
+  }
+  PQsetErrorVerbosity(connection, PQERRORS_DEFAULT);
+  return connection;
+}
+
 }  // namespace
 
 std::unique_ptr<PgConnection> PgConnection::Open(const PgAddress& address,
                                                  const std::string& company,
                                                  std::chrono::milliseconds lock_timeout) {
   const ConnectionParameters parameters(address, company, lock_timeout);
-  PGconn* connection = PQconnectdbParams(parameters.keywords(), parameters.values(), 0);
+  PGconn* connection = Connect(parameters);
   if (PQstatus(connection) != CONNECTION_OK) {
-    std::string reason = connection == nullptr ? "sem memória" : PQerrorMessage(connection);
-    PQfinish(connection);
-    reason.erase(reason.find_last_not_of(" \t\r\n") + 1);
-    throw Error(kDatabaseError, kErrorSource,
-                Masked("Não foi possível ligar à base de dados " + company + " no servidor " +
-                           address.Display() + ": " + reason,
-                       address.password.value_or("")));
+    try {
+      RaiseConnectFailure(connection, company);
+    } catch (...) {
+      PQfinish(connection);
+      throw;
+    }
   }
-  PQsetNoticeProcessor(connection, IgnoreNotice, nullptr);
   return std::unique_ptr<PgConnection>(new PgConnection(connection, company, lock_timeout));
 }
 
@@ -69,7 +97,9 @@ PGconn* PgConnection::Handle() const {
 }
 
 void PgConnection::Fail(const PGresult* result, std::string_view statement) const {
+  if (ConnectionLost(connection_)) RaiseConnectionLost(connection_, result, statement);
   const std::string sqlstate = SqlState(result);
+  if (sqlstate == kInsufficientPrivilege) RaisePermissionDenied(connection_, result, statement);
   if (sqlstate == kLockNotAvailable) RaiseBusy(company_, lock_timeout_);
   if (sqlstate == kSerializationFailure || sqlstate == kDeadlockDetected) {
     RaiseConflict(sqlstate, statement);
@@ -117,7 +147,9 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
   for (const PgResult& result : results) {
     if (Succeeded(result)) continue;
     if (!fresh.empty() && !Succeeded(results[prepared])) statements_.Forget(text);
-    if (guarded) Control("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
+    if (guarded && !ConnectionLost(connection)) {
+      Control("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
+    }
     Fail(result.get(), text);
   }
   tsql::StatementRan();

@@ -44,12 +44,4 @@ void RaiseConflict(const std::string& sqlstate, std::string_view statement) {
                                                 statement));
 }
 
-std::string Masked(std::string text, const std::string& secret) {
-  if (secret.empty()) return text;
-  for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3)) {
-    text.replace(at, secret.size(), "***");
-  }
-  return text;
-}
-
 }  // namespace pellora::postgres

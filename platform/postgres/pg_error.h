@@ -18,13 +18,14 @@ inline constexpr const char* kErrorSource = "PostgreSQL";
 inline constexpr std::string_view kSerializationFailure = "40001";
 inline constexpr std::string_view kDeadlockDetected = "40P01";
 inline constexpr std::string_view kLockNotAvailable = "55P03";
+inline constexpr std::string_view kInsufficientPrivilege = "42501";
+inline constexpr std::string_view kDuplicateDatabase = "42P04";
 
-// The database error (kDatabaseError) with the server's SQLSTATE.
+// A database error with the server's SQLSTATE: kDatabaseError unless a number is given.
 class PgError : public Error {
  public:
-  PgError(std::string sqlstate, std::string description)
-      : Error(kDatabaseError, kErrorSource, std::move(description)),
-        sqlstate_(std::move(sqlstate)) {}
+  PgError(std::string sqlstate, std::string description, long number = kDatabaseError)
+      : Error(number, kErrorSource, std::move(description)), sqlstate_(std::move(sqlstate)) {}
 
   const std::string& sqlstate() const { return sqlstate_; }
 
@@ -49,9 +50,6 @@ class PgError : public Error {
 
 // The SQLSTATE of a failed `result`; empty when the server gave none.
 std::string SqlState(const PGresult* result);
-
-// `text` with every occurrence of `secret` masked, for messages that may echo what was given.
-std::string Masked(std::string text, const std::string& secret);
 
 }  // namespace pellora::postgres
 

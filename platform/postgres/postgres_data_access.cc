@@ -85,12 +85,16 @@ bool PostgresDataAccess::InTransaction() {
 // created on the server.
 bool PostgresDataAccess::OpenConnection(const std::string& connection_string) {
   session_.reset();
+  open_failure_.reset();
   const tsql::ConnectionString connection(connection_string);
   const std::optional<PgAddress> address = ParsePgAddress(connection.Value("Data Source"));
   const std::string company = connection.Value("Initial Catalog");
   if (!address || company.empty()) return false;
   try {
     session_ = std::make_shared<PgSession>(PgConnection::Open(*address, company, lock_timeout_));
+  } catch (const PgConnectError& failure) {
+    open_failure_ = failure;
+    return false;
   } catch (const Error&) {
     return false;
   }

@@ -3,10 +3,12 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "interfaces/data_access.h"
 #include "platform/postgres/pg_connection.h"
+#include "platform/postgres/pg_failure.h"
 #include "platform/postgres/pg_session.h"
 
 namespace pellora::postgres {
@@ -36,11 +38,15 @@ class PostgresDataAccess : public DataAccess {
   void RollbackTransaction() override;
   void GetConnection(std::shared_ptr<Connection>& connection) override;
 
+  // Why the last OpenConnection answered False when the server was asked; null otherwise.
+  const PgConnectError* OpenFailure() const { return open_failure_ ? &*open_failure_ : nullptr; }
+
  private:
   PgSession& Open();
 
   std::chrono::milliseconds lock_timeout_;
   std::shared_ptr<PgSession> session_;
+  std::optional<PgConnectError> open_failure_;
 };
 
 }  // namespace pellora::postgres

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -35,10 +36,14 @@ class PelloraCommandTest : public ::testing::Test {
 TEST_F(PelloraCommandTest, SqlPrintsTypedHeaderRowsAndFailures) {
   EXPECT_EQ(Sql("SELECT CODIGO, FACTEMB, INACTIVO FROM ARTIGOS WHERE CODIGO = N'CER001'"),
             "CODIGO:202\tFACTEMB:5\tINACTIVO:11\nCER001\t24\tTrue\n");
-  // The engine's own words, which name the table, follow the error's number.
+  // The engine's own words, which name the table, follow a Portuguese line and the number.
   const Outcome failure = OnCompany("sql \"SELECT * FROM NADA\"");
   EXPECT_EQ(failure.status, 1);
-  EXPECT_EQ(failure.out.rfind("Erro -2147217900 - ", 0), 0u) << failure.out;
+  EXPECT_EQ(failure.out.rfind("A base de dados recusou o texto SQL. Resposta do motor:\nErro "
+                              "-2147217900 - ",
+                              0),
+            0u)
+      << failure.out;
   std::string lower = failure.out;
   std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
   EXPECT_NE(lower.find("nada"), std::string::npos) << failure.out;
@@ -158,6 +163,137 @@ TEST_F(PelloraCommandTest, CommandsThatCannotRunSayWhyAndExitWithTwo) {
   EXPECT_EQ(OnCompany("sets --kind Z").status, 2);
   EXPECT_EQ(OnCompany("sets --nada 1").status, 2);
   EXPECT_EQ(Pellora("nada").status, 2);
+}
+
+// What an integrator types is what happens: each command line gives its exit status and says
+// why, and the company holds what it should (`holds`: "SQL => rows", or unchanged when empty).
+struct CommandCase {
+  std::string line;  // a shell line: {pellora} is the program on the company, {desk} the desk's
+  int status;
+  std::string says;
+  std::string holds;
+};
+
+TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
+  std::map<std::string, std::string> words = {
+      {"{pellora}", std::string(PELLORA_BINARY) + " " + demo_.Options()},
+      {"{demo}", demo_.engine().DemoOptions()},
+      {"{dir}", folder_.path().string()},
+      {"{P}", FirstSet("P")},
+      {"{T}", FirstSet("T")},
+      {"{E}", FirstSet("E")}};
+  const std::string in_p =
+      "FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync = '" + words["{P}"] +
+      "'";
+  words["{PA}"] = demo_.Value("SELECT MIN(Artigo) " + in_p);
+  // Two inventory sets whose terminals hold a bar, as `sets` lists them (the first is {P}), every
+  // reading priced.
+  const std::vector<std::string> inventories = demo_.Sets("I");
+  ASSERT_GE(inventories.size(), 3u);
+  demo_.Exec("UPDATE oru_ARM_Picking_Movimentos SET PrecoUnitario = 1 WHERE PrecoUnitario = 0");
+  for (const std::string key : {"1", "2"}) {
+    const std::string id = inventories[std::stoi(key)];
+    const std::string terminal = id.substr(0, id.find('|')), sync = id.substr(id.find('|') + 1);
+    demo_.Exec("UPDATE oru_ARM_Picking_Movimentos SET TerminalId = 'X|" + terminal +
+               "' WHERE TerminalId = '" + terminal + "' AND DataSync = '" + sync + "'");
+    words["{IB" + key + "}"] = "X|" + id;
+    // The reading moment as the chooser shows it: dd-mm-yyyy hh:mm.
+    words["{moment" + key + "}"] = sync.substr(6, 2) + "-" + sync.substr(4, 2) + "-" +
+                                   sync.substr(0, 4) + " " + sync.substr(8, 2) + ":" +
+                                   sync.substr(10, 2);
+  }
+  testing::TempFolder::Write(folder_.File("ficha.txt"), "ficha");
+  const std::string price =
+      "SELECT DISTINCT PrecoUnitario " + in_p + " AND Artigo = '" + words["{PA}"] + "' => ";
+  const std::string pending =
+      "SELECT COUNT(DISTINCT DataSync) FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND "
+      "TerminalId || '|' || DataSync IN ('{IB1}', '{IB2}') => ";
+  const std::vector<CommandCase> cases = {
+      // Numbers are read with a comma or a point, and nothing else is taken for one.
+      {"{pellora} validate sales --field PRUNIT --value 0.01 --doc-type FA --article ARR001 "
+       "--quantity 1",
+       1, "Valor do Preço Unitário (0,01) é inferior", ""},
+      {"{pellora} validate sales --field PRUNIT --value 100 --doc-type FA --article ARR001 "
+       "--quantity 1,5",
+       0, "vCancel=False", ""},
+      {"{pellora} validate sales --field PRUNIT --value abc --doc-type FA --article ARR001", 2,
+       "--value deve ser um número, com vírgula ou ponto decimal", ""},
+      {"{pellora} op 2007 --pick '{P}' --price '{PA}=1.234,5'", 2, "O preço de {PA} deve ser", ""},
+      {"{pellora} op 2007 --pick '{P}' --price '{PA}=1,2,3'", 2, "O preço de {PA} deve ser", ""},
+      // A value a dialog refuses stops the command: nothing is made, nothing is saved.
+      {"{pellora} op 2007 --pick '{P}' --price '{PA}=2' --price 'NADA=1'", 2,
+       "Artigo NADA: não há linhas. A janela foi fechada; nada foi gravado.", ""},
+      {"{pellora} op 2008 --pick '{T}' --warehouse ZZZ", 2,
+       "Armazém Destino: o código ZZZ não existe.", ""},
+      {"{pellora} op 2008 --pick '{T}' --doc-type GTR --series N", 2, "o código N não existe.", ""},
+      {"{pellora} op 2006 --pick 'PDA09|20990101000000'", 2,
+       "a linha 'PDA09|20990101000000' não está na lista.", ""},
+      // Operation codes are read exactly.
+      {"{pellora} op 4294969296", 2, "Operação desconhecida: 4294969296", ""},
+      {"{pellora} op 99999999999999999999", 2, "Operação desconhecida", ""},
+      {"{pellora} op 2002", 2, "Operação desconhecida: 2002", ""},
+      {"{pellora} op 2011", 2, "Operação desconhecida: 2011", ""},
+      // A refusal or an error shown is an exit status of 1.
+      {"{pellora} view sales --doc-type ZZ --series 1 --third-party C0001 --date 2026-12-01", 1,
+       "[Importação] Esta operação não é permitida este tipo de documento .", ""},
+      {"{pellora} validate sales --field ARTIGO --value CER001 --doc-type FA", 1, "vCancel=True",
+       ""},
+      {"{pellora} view purchases --doc-type FA --series 1 --third-party F0001 --date 2026-12-01", 1,
+       "Erro ao Ler Conjunto de Leituras.", ""},
+      {"{pellora} archive add --article NADA --language PT --file '{dir}/ficha.txt' --title T", 1,
+       "O artigo NADA não existe.", ""},
+      {"{pellora} archive add --article ARR001 --language XX --file '{dir}/ficha.txt' --title T", 1,
+       "O idioma XX não existe", ""},
+      {"{pellora} archive rename 999999 --title T", 1, "O documento 999999 não existe.", ""},
+      {"{pellora} archive remove 999999", 1, "O documento 999999 não existe.", ""},
+      {"{pellora} demo {demo}", 2, "A empresa DEMO já existe", ""},
+      {"{pellora} demo --company 'a/b'", 2, "O código da empresa \"a/b\" não é válido", ""},
+      {"{pellora} demo --dir '{dir}/outra' --server postgres:/x", 2,
+       "--server deve ser um endereço postgresql://", ""},
+      // Help where it is looked for.
+      {"{pellora} help", 0, "pellora help COMANDO", ""},
+      {"{pellora} -h", 0, "Saída: 0 feito; 1 recusado", ""},
+      {"{pellora} import --help", 0,
+       "import --kind venda|compra --set ID... --doc-type T --series S", ""},
+      {"{pellora} import --kind compra --set '{E}' --doc-type FA --series 1", 2,
+       "O tipo de documento FA não serve para importar compras", ""},
+      {"{desk} --help", 0, "Utilização: pellora-desk", ""},
+      {"env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM {desk} --dir '{dir}'", 2,
+       "Não há ecrã", ""},
+      // The console chooser shows the whole reading moment.
+      {"(printf '\\n' | script -qec \"{pellora} op 2005\" /dev/null)", 0, "{moment1}", ""},
+      // Work that is done, with what it leaves.
+      {"{pellora} op 2007 --pick '{P}' --price '{PA}=1.25'", 0, "Valores de Inventário",
+       price + "1.25"},
+      {"{pellora} import --kind inventario --set '{IB1}'", 0, "Foi criado com sucesso",
+       pending + "1"},
+      {"{pellora} op 2005 --pick '{IB2}'", 0, "Foi criado com sucesso", pending + "0"},
+  };
+  auto expand = [&](std::string text) {
+    for (const auto& [word, value] : words) {
+      for (size_t at; (at = text.find(word)) != std::string::npos;)
+        text.replace(at, word.size(), value);
+    }
+    return text;
+  };
+#ifdef PELLORA_DESK_BINARY  // the desk is built with Qt, and its cases run once
+  words["{desk}"] = PELLORA_DESK_BINARY;
+#endif
+  for (const CommandCase& test : cases) {
+    if (test.line.find("{desk}") != std::string::npos && !words.count("{desk}")) continue;
+    const std::vector<std::string> before = demo_.Snapshot();
+    const Outcome run = RunShell(expand(test.line));
+    EXPECT_EQ(run.status, test.status) << expand(test.line) << "\n" << run.out;
+    EXPECT_NE(run.out.find(expand(test.says)), std::string::npos) << expand(test.line) << "\n"
+                                                                  << run.out;
+    if (test.holds.empty()) {
+      EXPECT_EQ(demo_.Snapshot(), before) << expand(test.line);
+    } else {
+      const size_t arrow = test.holds.find(" => ");
+      EXPECT_EQ(demo_.Value(expand(test.holds.substr(0, arrow))), test.holds.substr(arrow + 4))
+          << expand(test.line);
+    }
+  }
 }
 
 }  // namespace

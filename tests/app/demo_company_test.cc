@@ -1,4 +1,5 @@
 #include "app/demo_company.h"
+#include "app/command_line.h"
 
 #include <sqlite3.h>
 
@@ -255,14 +256,15 @@ TEST_F(DemoCompanyTest, RefusesToOverwriteAnExistingCompany) {
   try {
     CreateDemoCompany(Options(500));
     FAIL() << "a segunda criação devia falhar";
-  } catch (const Error& e) {
-    EXPECT_NE(e.description().find("já existe"), std::string::npos) << e.description();
+  } catch (const UsageError& e) {
+    EXPECT_NE(std::string(e.what()).find("já existe"), std::string::npos) << e.what();
   }
   EXPECT_EQ(Company(DatabasePath()).Number("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos"), 20);
 }
 
 TEST_F(DemoCompanyTest, RefusesACompanyCodeThatIsNoPlainName) {
-  EXPECT_THROW(CreateDemoCompany({.dir = folder_.path().string(), .company = "../DEMO"}), Error);
+  EXPECT_THROW(CreateDemoCompany({.dir = folder_.path().string(), .company = "../DEMO"}),
+               UsageError);
   EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 

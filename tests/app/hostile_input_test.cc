@@ -77,7 +77,7 @@ TEST_F(HostileInput, ConfigurationFilesWithMissingKeysOrAnotherCompany) {
   testing::TempFolder::Write(configuration, text);
   ExpectRefused("--company NADA " + Import(), 2, "A empresa NADA não existe em " + Dir() + ".");
   ExpectRefused("--busy-timeout abc " + Import(), 2,
-                "--busy-timeout deve ser um número de segundos entre 0 e 86400: abc.");
+                "--busy-timeout, em segundos, deve ser um número inteiro de 0 a 86400: abc.");
 }
 
 }  // namespace

@@ -18,7 +18,11 @@ TEST(SqlOnAFile, RunsOnTheFileAndReportsSQLitesWords) {
       "CODIGO:202\tINACTIVO:11\nCER001\tTrue\n");
   const Outcome failure = Pellora(on_file + "\"SELECT * FROM NADA\"");
   EXPECT_EQ(failure.status, 1);
-  EXPECT_EQ(failure.out.rfind("Erro -2147217900 - no such table: NADA", 0), 0u) << failure.out;
+  EXPECT_EQ(failure.out.rfind("A base de dados recusou o texto SQL. Resposta do motor:\nErro "
+                              "-2147217900 - no such table: NADA",
+                              0),
+            0u)
+      << failure.out;
   EXPECT_EQ(Pellora("sql --db '" + folder.File("NADA.db") + "' \"SELECT 1\"").status, 2);
 }
 

@@ -86,6 +86,7 @@ class WaysIn : public ::testing::Test {
     const Outcome import = import_.Run(Filled(way.import, sets, party) + Picks(sets, "set"));
     const Outcome host = host_.Run(Filled(way.host, sets, party) + Picks(sets, "pick"));
     EXPECT_EQ(import.status, way.status) << import.out;
+    EXPECT_EQ(host.status, std::min(way.status, 1)) << host.out;  // a box of refusal is 1
     EXPECT_NE(import.out.find(way.says), std::string::npos) << import.out;
     // The operation's message box says what the command prints.
     EXPECT_TRUE(host.out.ends_with("] " + import.out)) << host.out << "\n" << import.out;

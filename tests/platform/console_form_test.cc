@@ -18,8 +18,9 @@ class ConsoleFormTest : public ::testing::Test {
   void SetUp() override { SetLocale(Locale{}); }
 
   ConsoleFormSurface& Form(bool interactive, FormScripts scripts = {}) {
-    form_ = std::make_unique<ConsoleFormSurface>(ConsoleTerminal{in_, out_, interactive},
-                                                 std::move(scripts));
+    form_ = std::make_unique<ConsoleFormSurface>(
+        ConsoleTerminal{in_, out_, interactive}, std::move(scripts),
+        [this](const std::string& reason) { refusals_.push_back(reason); });
     form_->SetKeyPreview([this](int& key) {
       if (key != 13) return;
       key = 0;
@@ -89,6 +90,7 @@ class ConsoleFormTest : public ::testing::Test {
   RecordsetPtr readings_;
   std::vector<std::string> pressed_;
   std::vector<std::string> saved_;
+  std::vector<std::string> refusals_;
 };
 
 TEST_F(ConsoleFormTest, RendersListsWithTheSelectionAndTheFocus) {
@@ -179,30 +181,59 @@ TEST_F(ConsoleFormTest, ATransferScriptChoosesByCodeThroughTheOperatorsPath) {
   EXPECT_EQ(out_.str().find("[Transferências de Armazens]"), std::string::npos) << out_.str();
 }
 
-TEST_F(ConsoleFormTest, ATransferScriptNotesUnknownCodesAndCanCancel) {
-  ConsoleFormSurface& form = Form(false, {TransferHeaderScript({"ZZ", "", "", "S1", true})});
+TEST_F(ConsoleFormTest, ATransferScriptCanCancel) {
+  ConsoleFormSurface& form = Form(false, {TransferHeaderScript({"A2", "", "", "", true})});
   TransferLists(form);
   form.ShowModal();
-  EXPECT_EQ(warehouses_->Text(), "[A1] Central");
+  EXPECT_EQ(warehouses_->Text(), "[A2] Norte");
   EXPECT_EQ(pressed_, std::vector<std::string>{"Cancelar"});
-  EXPECT_NE(out_.str().find("[Transferências de Armazens] Armazém Destino: o código ZZ não "
-                            "existe.\n[Transferências de Armazens] não há o campo Sector.\n"),
-            std::string::npos)
-      << out_.str();
+  EXPECT_TRUE(refusals_.empty());
+}
+
+// A script the form refuses closes it at once, as its close box does: nothing pressed after.
+TEST_F(ConsoleFormTest, ATransferScriptStopsAtACodeOrFieldTheFormHasNot) {
+  const std::vector<std::pair<TransferHeaderChoice, std::string>> refused = {
+      {{"ZZ", "TR2", "", "", false}, "Armazém Destino: o código ZZ não existe."},
+      {{"", "", "", "S1", false}, "não há o campo Sector."}};
+  for (const auto& [choice, reason] : refused) {
+    pressed_.clear();
+    refusals_.clear();
+    ConsoleFormSurface& form = Form(false, {TransferHeaderScript(choice)});
+    TransferLists(form);
+    form.ShowModal();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ(types_->Text(), "");
+    EXPECT_TRUE(pressed_.empty());
+    EXPECT_EQ(refusals_, std::vector<std::string>{reason});
+    EXPECT_NE(out_.str().find("[Transferências de Armazens] erro: " + reason +
+                              " A janela foi fechada; nada foi gravado.\n"),
+              std::string::npos)
+        << out_.str();
+  }
 }
 
 TEST_F(ConsoleFormTest, ACostScriptTypesEachArticlesRowsThenSavesAndLeaves) {
-  ConsoleFormSurface& form = Form(false, {UnitCostScript({"a1=2,5", "A2=-1", "ZZ=1", "A2"})});
+  ConsoleFormSurface& form = Form(false, {UnitCostScript({"a1=2,5"})});
   CostGrid(form);
   form.ShowModal();
   EXPECT_EQ(pressed_, (std::vector<std::string>{"Gravar", "Sair"}));
   EXPECT_EQ(saved_, (std::vector<std::string>{"2,5", "1,25", "2,5"}));
-  const std::string output = out_.str();
-  EXPECT_NE(output.find("[Valores de Inventário] Artigo A2: o valor -1 foi recusado.\n"
-                        "[Valores de Inventário] Artigo ZZ: não há linhas.\n"
-                        "[Valores de Inventário] Artigo A2: o valor  foi recusado.\n"),
-            std::string::npos)
-      << output;
+}
+
+TEST_F(ConsoleFormTest, ACostScriptTheGridRefusesSavesNothing) {
+  for (const auto& [price, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"A2=-1", "Artigo A2: o valor -1 foi recusado."},
+           {"ZZ=1", "Artigo ZZ: não há linhas."},
+           {"A2", "Artigo A2: o valor  foi recusado."}}) {
+    pressed_.clear();
+    refusals_.clear();
+    ConsoleFormSurface& form = Form(false, {UnitCostScript({"A1=2,5", price})});
+    CostGrid(form);
+    form.ShowModal();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_TRUE(pressed_.empty()) << price;
+    EXPECT_EQ(refusals_, std::vector<std::string>{reason});
+  }
 }
 
 TEST_F(ConsoleFormTest, AFormWithoutScriptIsClosedAsWithItsCloseBox) {

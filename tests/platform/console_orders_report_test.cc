@@ -70,7 +70,7 @@ TEST_F(HtmlOrdersReportTest, ListsOpenOrderLinesAsAnEscapedHtmlTable) {
   EXPECT_NE(page.find("<h1>Encomendas em Aberto de Clientes e Fornecedores</h1>"),
             std::string::npos);
   EXPECT_NE(page.find("<th>Tipo</th><th>Encomenda</th><th>Data</th>"), std::string::npos);
-  EXPECT_NE(page.find("<tr><td>Cliente</td><td>ECL-1-1-2026</td><td>2026-03-02</td>"
+  EXPECT_NE(page.find("<tr><td>Cliente</td><td>ECL-1-1-2026</td><td>02-03-2026</td>"
                       "<td>C0001</td><td>Sousa &amp; Filhos &lt;Lda&gt;</td><td>PAR-001</td>"
                       "<td>Parafuso &quot;M8&quot;</td><td>A01</td><td>10</td><td>4</td>"
                       "<td>6</td></tr>"),

@@ -22,8 +22,9 @@ class ConsoleSelectionDialogTest : public sqlite::SqliteCompanyTest {
   }
 
   // A dialog loaded as the chooser drives it.
-  ConsoleSelectionDialog Loaded(bool interactive, std::optional<SelectionScript> script) {
-    ConsoleSelectionDialog dialog({in_, out_, interactive}, std::move(script));
+  ConsoleSelectionDialog Loaded(bool interactive, std::optional<SelectionScript> script,
+                                ScriptRefusal refused = {}) {
+    ConsoleSelectionDialog dialog({in_, out_, interactive}, std::move(script), std::move(refused));
     std::shared_ptr<Connection> connection;
     data_.GetConnection(connection);
     dialog.SetConnection(connection);
@@ -59,15 +60,13 @@ TEST_F(ConsoleSelectionDialogTest, WithoutScriptShowCancels) {
   EXPECT_TRUE(dialog.SelectedIds().empty());
 }
 
-TEST_F(ConsoleSelectionDialogTest, ScriptedIdNotListedIsAnError) {
-  ConsoleSelectionDialog dialog = Loaded(false, ParseSelectionScript("T9|Z"));
-  try {
-    dialog.Show();
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kInvalidProcedureCall);
-    EXPECT_EQ(error.description(), "A linha 'T9|Z' não está na lista.");
-  }
+TEST_F(ConsoleSelectionDialogTest, ScriptedIdNotListedIsRefusedAndNothingIsChosen) {
+  std::string refusal;
+  ConsoleSelectionDialog dialog = Loaded(false, ParseSelectionScript("T1|A,T9|Z"),
+                                         [&](const std::string& reason) { refusal = reason; });
+  EXPECT_EQ(dialog.Show(), "");
+  EXPECT_TRUE(dialog.SelectedIds().empty());
+  EXPECT_EQ(refusal, "a linha 'T9|Z' não está na lista.");
 }
 
 TEST_F(ConsoleSelectionDialogTest, SingleSelectionKeepsTheFirstRowChosen) {

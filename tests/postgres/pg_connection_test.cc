@@ -13,13 +13,14 @@ namespace {
 
 using postgres::PgConnection;
 
-// The description of the error `run` raises; fails the test when it raises none.
+// The description of the error `run` raises, whose number must be `number`; fails the test when
+// it raises none.
 template <typename Run>
-std::string ErrorOf(Run run) {
+std::string ErrorOf(Run run, long number = kDatabaseError) {
   try {
     run();
   } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kDatabaseError);
+    EXPECT_EQ(error.number(), number);
     return error.description();
   }
   ADD_FAILURE() << "no error raised";
@@ -86,16 +87,17 @@ TEST_F(PgConnectionTest, PasswordNeverAppearsInConnectionErrors) {
   postgres::PgAddress wrong = address_;
   wrong.password = "Errada-91x";
   const std::string message =
-      ErrorOf([&] { PgConnection::Open(wrong, database_, postgres::kDefaultLockTimeout); });
-  EXPECT_NE(message.find("password authentication failed"), std::string::npos) << message;
+      ErrorOf([&] { PgConnection::Open(wrong, database_, postgres::kDefaultLockTimeout); },
+              kServerLinkFailed);
+  EXPECT_NE(message.find("recusou o utilizador"), std::string::npos) << message;
   EXPECT_NE(message.find("127.0.0.1:" + std::to_string(wrong.port)), std::string::npos);
   EXPECT_EQ(message.find("Errada-91x"), std::string::npos) << message;
 
   // The database name is what the operator typed: it cannot smuggle options in either.
-  const std::string odd = ErrorOf([&] {
-    PgConnection::Open(address_, "x password=Errada-91x", postgres::kDefaultLockTimeout);
-  });
-  EXPECT_NE(odd.find("does not exist"), std::string::npos) << odd;
+  const std::string odd = ErrorOf(
+      [&] { PgConnection::Open(address_, "x password=Errada-91x", postgres::kDefaultLockTimeout); },
+      kServerLinkFailed);
+  EXPECT_NE(odd.find("não existe no servidor"), std::string::npos) << odd;
 }
 
 TEST_F(PgConnectionTest, PasswordFromTheEnvironmentWhenTheAddressHasNone) {

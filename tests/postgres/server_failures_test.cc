@@ -1,0 +1,193 @@
+// The server failing the operator: down, full, refusing the user or a right, gone in the middle
+// of an import. Each cause is told in Portuguese with what to do, with its exit status; the
+// server's own words only with --verbose; the company is left whole.
+#include <gtest/gtest.h>
+
+#include <libpq-fe.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <future>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/app/pellora_process.h"
+#include "tests/postgres/pg_rows.h"
+#include "tests/shared_postgres_cluster.h"
+#include "tests/temp_folder.h"
+
+namespace pellora::app {
+namespace {
+
+using testing::PostgresCluster;
+
+constexpr char kCompany[] = "pgfalhas";
+
+std::string Address(const std::string& user, int port) {
+  return "postgresql://" + user + "@127.0.0.1:" + std::to_string(port);
+}
+
+// Runs `sql` as the cluster's superuser on `database`.
+void Admin(PGconn* connection, const std::string& sql) {
+  PGresult* result = PQexec(connection, sql.c_str());
+  EXPECT_EQ(PQresultStatus(result), PGRES_COMMAND_OK) << sql << PQerrorMessage(connection);
+  PQclear(result);
+}
+
+// Runs `pellora ARGS` while a transaction of this test holds every reading of the company that
+// `conninfo` reaches locked, and `interrupt`s the command, with the server process it waits in,
+// once its import waits to mark them: in the middle of its transaction, its documents written.
+// `interrupt` is given a second connection, which watched for the wait.
+Outcome Interrupted(const std::string& args, const std::string& conninfo,
+                    const std::function<void(PGconn* watcher, const std::string& pid)>& interrupt) {
+  PGconn* holder = PQconnectdb(conninfo.c_str());
+  PGconn* watcher = PQconnectdb(conninfo.c_str());
+  Admin(holder, "BEGIN");
+  testing::PgRowsOf(holder, "SELECT 1 FROM oru_ARM_Picking_Movimentos FOR UPDATE");
+  std::future<Outcome> run = std::async(std::launch::async, [&] { return Pellora(args); });
+  std::vector<std::string> waiting;
+  for (int tries = 0; tries < 3000 && waiting.empty(); ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    waiting = testing::PgRowsOf(watcher,
+                                "SELECT pid FROM pg_stat_activity WHERE application_name = "
+                                "'Pellora' AND wait_event_type = 'Lock'");
+  }
+  EXPECT_FALSE(waiting.empty()) << "the command never waited for the readings";
+  if (!waiting.empty()) interrupt(watcher, waiting.front());
+  Outcome outcome = run.get();
+  PQfinish(watcher);
+  PQfinish(holder);
+  return outcome;
+}
+
+// The connection string of database `database` on the server listening on `port`.
+std::string Conninfo(int port, const std::string& database) {
+  return "host=127.0.0.1 port=" + std::to_string(port) + " user=" + PostgresCluster::kUser +
+         " password=" + PostgresCluster::kPassword + " dbname=" + database;
+}
+
+class ServerFailures : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("PGPASSWORD", PostgresCluster::kPassword, 1);
+    port_ = testing::SharedCluster().port();
+    ASSERT_EQ(Pellora(Options(kCompany) + "demo --server " + Address(PostgresCluster::kUser, port_))
+                  .status,
+              0);
+    PGconn* admin = testing::PgConnect(kCompany);
+    for (const char* role : {"leitor", "cheio"}) {
+      Admin(admin, std::string("DO $$ BEGIN CREATE ROLE ") + role + " LOGIN PASSWORD '" +
+                       PostgresCluster::kPassword +
+                       "'; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+    }
+    Admin(admin, "ALTER ROLE cheio CONNECTION LIMIT 0");
+    Admin(admin, "GRANT SELECT ON ALL TABLES IN SCHEMA public TO leitor");
+    PQfinish(admin);
+    // Companies whose configuration names the same database in another way; nothing listens
+    // on port 1 of the loopback.
+    Configure("PARADO", "Servidor=" + Address(PostgresCluster::kUser, 1));
+    Configure("SEMBASE", "BaseDados=nada");
+    Configure("LEITOR", "Servidor=" + Address("leitor", port_));
+    Configure("CHEIO", "Servidor=" + Address("cheio", port_));
+    const std::vector<std::string> sets = PendingSets(Options(kCompany), "I");
+    ASSERT_FALSE(sets.empty());
+    set_ = sets.front();
+  }
+  void TearDown() override { testing::SharedCluster().DropDatabase(kCompany); }
+
+  std::string Options(const std::string& company) const {
+    return "--dir '" + folder_.path().string() + "' --company " + company + " ";
+  }
+  // PICKING.<company>: the demo's configuration with `line` in place of its key's.
+  void Configure(const std::string& company, const std::string& line) const {
+    std::string text =
+        testing::TempFolder::Read(folder_.File(std::string("orudados/PICKING.") + kCompany));
+    const std::string key = line.substr(0, line.find('=') + 1);
+    text = std::regex_replace(text, std::regex("\n" + key + "[^\n]*"), "\n" + line);
+    text = std::regex_replace(text, std::regex("Empresa=[^\n]*"), "Empresa=" + company);
+    testing::TempFolder::Write(folder_.File("orudados/PICKING." + company), text);
+  }
+  std::vector<std::string> Pending() const {
+    return testing::PgRows(kCompany,
+                           "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 0");
+  }
+
+  testing::TempFolder folder_;
+  int port_ = 0;
+  std::string set_;
+};
+
+struct FailureCase {
+  std::string line;  // after the program: an environment, the options, the command
+  int status;
+  std::string says;
+};
+
+TEST_F(ServerFailures, EachCauseIsToldWithWhatToDo) {
+  const std::string server = "127.0.0.1:" + std::to_string(port_);
+  const std::string pellora = std::string(" ") + PELLORA_BINARY + " ";
+  const std::vector<FailureCase> cases = {
+      {pellora + Options("PARADO") + "sets", 1,
+       "O servidor 127.0.0.1:1 não responde: verifique se está a funcionar"},
+      {pellora + Options("SEMBASE") + "sets", 2,
+       "A base de dados nada não existe no servidor " + server},
+      {pellora + Options("CHEIO") + "sets", 1,
+       "O servidor " + server + " tem todas as ligações ocupadas"},
+      {"PGPASSWORD=mau" + pellora + Options(kCompany) + "sets", 2,
+       "O servidor " + server + " recusou o utilizador pellora ou a sua palavra-passe"},
+      {pellora + Options("LEITOR") + "import --kind inventario --set '" + set_ + "'", 1,
+       "O utilizador leitor não tem, na base de dados pgfalhas do servidor " + server +
+           ", as permissões de que este trabalho precisa: peça-as ao administrador do servidor."},
+      {pellora + Options("NOVA") + "--dir '" + folder_.File("nova") + "' demo --server " +
+           Address("leitor", port_),
+       1, "O utilizador leitor não tem, na base de dados postgres do servidor " + server},
+      // The server's own words come with --verbose only.
+      {"PGPASSWORD=mau" + pellora + "--verbose " + Options(kCompany) + "sets", 2,
+       "Pormenor técnico: connection to server at"},
+  };
+  const std::vector<std::string> pending = Pending();
+  for (const FailureCase& test : cases) {
+    const Outcome run = RunShell(test.line);
+    EXPECT_EQ(run.status, test.status) << test.line << "\n" << run.out;
+    EXPECT_NE(run.out.find(test.says), std::string::npos) << test.line << "\n" << run.out;
+    EXPECT_EQ(run.out.find("NOTICE"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("Pormenor") != std::string::npos,
+              test.line.find("--verbose") != std::string::npos)
+        << run.out;
+  }
+  EXPECT_EQ(Pending(), pending);
+  EXPECT_FALSE(std::filesystem::exists(folder_.File("nova")));  // no empty folders left behind
+}
+
+// The import's session ended by the server's administrator, and the server stopped.
+TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
+  testing::PostgresCluster stopping;
+  const std::string options = "--dir '" + folder_.File("parado") + "' --company pgparado ";
+  ASSERT_EQ(
+      Pellora(options + "demo --server " + Address(PostgresCluster::kUser, stopping.port())).status,
+      0);
+  const std::vector<std::string> pending = Pending();
+  const std::vector<Outcome> runs = {
+      Interrupted(Options(kCompany) + "import --kind inventario --set '" + set_ + "'",
+                  Conninfo(port_, kCompany),
+                  [](PGconn* watcher, const std::string& pid) {
+                    testing::PgRowsOf(watcher, "SELECT pg_terminate_backend(" + pid + ")");
+                  }),
+      Interrupted(
+          options + "import --kind inventario --set '" + PendingSets(options, "I").front() + "'",
+          Conninfo(stopping.port(), "pgparado"),
+          [&](PGconn*, const std::string&) { stopping.Stop(); })};
+  for (const Outcome& run : runs) {
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_EQ(run.out,
+              "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
+              "importação.\n");
+  }
+  EXPECT_EQ(Pending(), pending);
+}
+
+}  // namespace
+}  // namespace pellora::app
