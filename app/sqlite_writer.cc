@@ -1,5 +1,6 @@
 #include "app/sqlite_writer.h"
 
+#include "platform/sqlite/text_comparison.h"
 #include "runtime/error.h"
 
 namespace pellora::app {
@@ -69,6 +70,7 @@ SqliteWriter::SqliteWriter(const std::string& path) {
     sqlite3_close(db_);
     throw error;
   }
+  sqlite::RegisterTextComparison(db_);
 }
 
 SqliteWriter::~SqliteWriter() {

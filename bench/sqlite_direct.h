@@ -12,6 +12,7 @@
 
 #include "bench/direct_connection.h"
 #include "platform/sqlite/database.h"
+#include "platform/sqlite/text_comparison.h"
 
 namespace pellora::bench {
 
@@ -70,6 +71,7 @@ class SqliteFile : public DirectConnection {
       sqlite3_close(db_);
       throw std::runtime_error("cannot open " + path.string());
     }
+    sqlite::RegisterTextComparison(db_);
     Exec(std::string(sqlite::kConnectionSettings));
   }
   ~SqliteFile() override { sqlite3_close(db_); }

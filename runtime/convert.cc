@@ -12,6 +12,7 @@
 #include "runtime/error.h"
 #include "runtime/locale.h"
 #include "runtime/number_text.h"
+#include "runtime/text.h"
 
 namespace pellora {
 
@@ -101,15 +102,6 @@ std::string DateText(Date date) {
   return std::string(buffer, length);
 }
 
-bool EqualsNoCase(std::string_view text, std::string_view word) {
-  if (text.size() != word.size()) return false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i] >= 'A' && text[i] <= 'Z' ? text[i] - 'A' + 'a' : text[i];
-    if (c != word[i]) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 double BankersRound(double value) {
@@ -173,8 +165,8 @@ int16_t CInt(const Variant& value) {
 bool CBool(const Variant& value) {
   if (value.type() == VarType::kBoolean) return value.AsBoolean();
   if (value.IsString()) {
-    if (EqualsNoCase(value.AsString(), "true")) return true;
-    if (EqualsNoCase(value.AsString(), "false")) return false;
+    if (EqualTextNoCase(value.AsString(), "true")) return true;
+    if (EqualTextNoCase(value.AsString(), "false")) return false;
   }
   return CDbl(value) != 0;
 }

@@ -14,7 +14,7 @@ struct CriteriaLiteral {
   enum class Kind { kText, kNumber, kDate, kNull };
   Kind kind = Kind::kText;
   std::string text;                   // the text between the quotes, or the token as written
-  std::string folded;                 // `text` in upper case, for case-insensitive keys and LIKE
+  std::string folded;                 // `text` folded (FoldCase), for keys and LIKE
   std::optional<double> number;       // a number literal, or a text that reads as one
   std::optional<double> date_serial;  // a date literal, or a text that reads as one
 };

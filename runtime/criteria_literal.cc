@@ -39,7 +39,7 @@ class DateReader {
     return value;
   }
   bool AcceptWord(std::string_view word) {
-    if (UCase(text_.substr(pos_, word.size())) != word) return false;
+    if (!EqualTextNoCase(text_.substr(pos_, word.size()), word)) return false;
     pos_ += word.size();
     return true;
   }
@@ -146,7 +146,7 @@ CriteriaLiteral TextLiteral(std::string text) {
   literal.kind = CriteriaLiteral::Kind::kText;
   literal.number = ParseCriteriaNumber(text);
   literal.date_serial = ParseCriteriaDate(text);
-  literal.folded = UCase(text);
+  literal.folded = FoldCase(text);
   literal.text = std::move(text);
   return literal;
 }
@@ -155,7 +155,7 @@ CriteriaLiteral NumberLiteral(std::string token, double value) {
   CriteriaLiteral literal;
   literal.kind = CriteriaLiteral::Kind::kNumber;
   literal.number = value;
-  literal.folded = token;
+  literal.folded = FoldCase(token);
   literal.text = std::move(token);
   return literal;
 }
@@ -164,7 +164,7 @@ CriteriaLiteral DateLiteral(std::string token, double serial) {
   CriteriaLiteral literal;
   literal.kind = CriteriaLiteral::Kind::kDate;
   literal.date_serial = serial;
-  literal.folded = UCase(token);
+  literal.folded = FoldCase(token);
   literal.text = std::move(token);
   return literal;
 }
@@ -173,7 +173,7 @@ CriteriaLiteral NullLiteral() {
   CriteriaLiteral literal;
   literal.kind = CriteriaLiteral::Kind::kNull;
   literal.text = "NULL";
-  literal.folded = "NULL";
+  literal.folded = FoldCase(literal.text);
   return literal;
 }
 

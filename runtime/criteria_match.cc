@@ -30,7 +30,7 @@ std::optional<int> Compare(const Variant& value, const CriteriaLiteral& literal)
 
 bool Like(const CriteriaClause& clause, const Variant& value) {
   if (value.type() == VarType::kByteArray) return false;
-  std::string text = UCase(value.IsString() ? value.AsString() : CStr(value));
+  const std::string text = FoldCase(value.IsString() ? value.AsString() : CStr(value));
   const std::string& part = clause.value.folded;
   switch (clause.like) {
     case LikeForm::kWhole:
@@ -73,7 +73,7 @@ bool ClauseMatches(const CriteriaClause& clause, const Variant& value) {
 }
 
 std::optional<MatchKey> MatchKeyOf(const Variant& value) {
-  if (value.IsString()) return UCase(value.AsString());
+  if (value.IsString()) return FoldCase(value.AsString());
   if (value.IsEmpty()) return std::string();
   if (value.type() == VarType::kDate) return value.AsDate().serial;
   if (std::optional<double> number = value.NumberValue()) return *number;

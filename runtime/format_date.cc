@@ -4,14 +4,11 @@
 
 #include "runtime/date.h"
 #include "runtime/format_patterns.h"
+#include "runtime/text.h"
 
 namespace pellora {
 
 namespace {
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 void AppendNumber(int value, int width, std::string* out) {
   char buffer[16];
@@ -61,10 +58,10 @@ std::string FormatDate(Date date, std::string_view pattern, const Locale& locale
   size_t i = 0;
   while (i < pattern.size()) {
     const char c = pattern[i];
-    const char letter = Lower(c);
+    const char letter = FoldCase(c);
     if (std::string_view("dmyhns").find(letter) != std::string_view::npos) {
       size_t run = 1;
-      while (i + run < pattern.size() && Lower(pattern[i + run]) == letter) ++run;
+      while (i + run < pattern.size() && FoldCase(pattern[i + run]) == letter) ++run;
       const size_t length = TokenLength(letter, run);
       AppendToken(letter, length, after_hour, parts, &out);
       after_hour = letter == 'h';

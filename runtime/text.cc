@@ -1,9 +1,11 @@
 #include "runtime/text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
+#include "runtime/case_tables.h"
 #include "runtime/error.h"
 
 namespace pellora {
@@ -23,41 +25,82 @@ size_t ByteOffset(std::string_view text, size_t count) {
   return pos;
 }
 
-// Latin-1 letters from U+00C0 to U+00FE are two UTF-8 bytes led by 0xC3; the second byte of a
-// capital differs from its small letter's by 0x20 (× and ÷ have no case).
-constexpr unsigned char kLatin1Lead = 0xC3;
-bool IsLatin1Capital(unsigned char second) {
-  return second >= 0x80 && second <= 0x9E && second != 0x97;
-}
-bool IsLatin1Small(unsigned char second) {
-  return second >= 0xA0 && second <= 0xBE && second != 0xB7;
-}
-bool IsAsciiCapital(unsigned char c) {
-  return c >= 'A' && c <= 'Z';
-}
-bool IsAsciiSmall(unsigned char c) {
-  return c >= 'a' && c <= 'z';
+// A code point of UTF-8 text and the bytes it takes. A byte that does not start valid UTF-8
+// (a stray continuation, an overlong form, a surrogate) is a code point of its own beyond
+// Unicode, so that no two different texts fold to the same.
+struct CodePoint {
+  char32_t value;
+  size_t length;
+};
+constexpr char32_t kStrayByte = 0x110000;
+
+CodePoint DecodeAt(std::string_view text, size_t at) {
+  const unsigned char lead = text[at];
+  const CodePoint stray{kStrayByte + lead, 1};
+  if (lead < 0x80) return {lead, 1};
+  const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  if (lead < 0xC2 || lead > 0xF4 || at + length > text.size()) return stray;
+  char32_t value = lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    const unsigned char next = text[at + i];
+    if (!IsContinuationByte(next)) return stray;
+    value = value << 6 | (next & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    return stray;
+  }
+  return {value, length};
 }
 
-std::string ChangeCase(std::string_view text, bool (*ascii_from)(unsigned char),
-                       bool (*latin1_from)(unsigned char)) {
-  std::string result(text);
-  for (size_t i = 0; i < result.size(); ++i) {
-    const unsigned char c = result[i];
-    if (ascii_from(c)) {
-      result[i] = static_cast<char>(c ^ 0x20);
-    } else if (c == kLatin1Lead && i + 1 < result.size()) {
-      const unsigned char second = result[++i];
-      if (latin1_from(second)) result[i] = static_cast<char>(second ^ 0x20);
+void Append(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c >= kStrayByte) {
+    out += static_cast<char>(c - kStrayByte);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | c >> 18);
+    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// `c` as one of the case tables maps it.
+char32_t Mapped(char32_t c, const CaseRange* ranges, size_t size) {
+  const CaseRange* end = ranges + size;
+  const CaseRange* range =
+      std::upper_bound(ranges, end, c, [](char32_t c, const CaseRange& r) { return c < r.first; });
+  if (range == ranges) return c;
+  --range;
+  if (c > range->last || (c - range->first) % range->stride != 0) return c;
+  return static_cast<char32_t>(static_cast<int32_t>(c) + range->delta);
+}
+
+// The text with every code point mapped by `map`; ASCII stays on a byte-wide road.
+template <typename Map>
+std::string MapText(std::string_view text, Map map) {
+  std::string result;
+  result.reserve(text.size());
+  for (size_t at = 0; at < text.size();) {
+    const unsigned char byte = text[at];
+    if (byte < 0x80) {
+      result += static_cast<char>(map(byte));
+      ++at;
+      continue;
     }
+    const CodePoint c = DecodeAt(text, at);
+    Append(map(c.value), result);
+    at += c.length;
   }
   return result;
-}
-
-// Folds one byte to small letters; `after_latin1_lead` says the byte follows a 0xC3 lead.
-unsigned char FoldByte(unsigned char c, bool after_latin1_lead) {
-  const bool capital = after_latin1_lead ? IsLatin1Capital(c) : IsAsciiCapital(c);
-  return capital ? c | 0x20 : c;
 }
 
 void CheckCount(long count) {
@@ -90,11 +133,16 @@ std::string Mid(std::string_view text, long start, long count) {
 }
 
 std::string UCase(std::string_view text) {
-  return ChangeCase(text, IsAsciiSmall, IsLatin1Small);
+  return MapText(text, [](char32_t c) -> char32_t {
+    if (c < 0x80) return c - U'a' < 26 ? c - (U'a' - U'A') : c;
+    return Mapped(c, kUpperRanges, kUpperRangesSize);
+  });
 }
 
 std::string LCase(std::string_view text) {
-  return ChangeCase(text, IsAsciiCapital, IsLatin1Capital);
+  return MapText(text, [](char32_t c) {
+    return c < 0x80 ? FoldCase(c) : Mapped(c, kLowerRanges, kLowerRangesSize);
+  });
 }
 
 std::string LTrim(std::string_view text) {
@@ -135,19 +183,12 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
   return result;
 }
 
-int CompareTextNoCase(std::string_view a, std::string_view b) {
-  // Folding keeps every byte's length, so both texts are walked together; until they differ,
-  // a 0xC3 lead is at the same place in both.
-  const size_t common = std::min(a.size(), b.size());
-  bool after_latin1_lead = false;
-  for (size_t i = 0; i < common; ++i) {
-    const unsigned char fa = FoldByte(a[i], after_latin1_lead);
-    const unsigned char fb = FoldByte(b[i], after_latin1_lead);
-    if (fa != fb) return fa < fb ? -1 : 1;
-    after_latin1_lead = static_cast<unsigned char>(a[i]) == kLatin1Lead;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+char32_t FoldCaseBeyondAscii(char32_t c) {
+  return Mapped(c, kFoldRanges, kFoldRangesSize);
+}
+
+std::string FoldCase(std::string_view text) {
+  return MapText(text, [](char32_t c) { return FoldCase(c); });
 }
 
 namespace {
@@ -191,44 +232,89 @@ uint64_t WordAt(std::string_view text, size_t at, size_t count) {
   return word;
 }
 
-// The `count` bytes of `text` from `at`, folded as CompareTextNoCase folds them, in one word;
-// `after_latin1_lead` carries a 0xC3 lead from one word to the next.
-uint64_t FoldedWordAt(std::string_view text, size_t at, size_t count, bool& after_latin1_lead) {
-  const uint64_t word = WordAt(text, at, count);
-  if ((word & kHighBits) == 0 && !after_latin1_lead) return FoldAsciiWord(word);
-  uint64_t folded = 0;
-  for (size_t i = 0; i < count; ++i) {
-    const unsigned char c = text[at + i];
-    folded |= static_cast<uint64_t>(FoldByte(c, after_latin1_lead)) << (8 * i);
-    after_latin1_lead = c == kLatin1Lead;
+size_t WordSize(std::string_view text, size_t at) {
+  return std::min<size_t>(8, text.size() - at);
+}
+
+bool HasNonAscii(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; });
+}
+
+// CompareTextNoCase from byte `at` of both texts, a code point at a time.
+int CompareFrom(std::string_view a, std::string_view b, size_t at) {
+  size_t i = at;
+  size_t j = at;
+  while (i < a.size() && j < b.size()) {
+    char32_t fa;
+    char32_t fb;
+    if (static_cast<unsigned char>(a[i] | b[j]) < 0x80) {
+      fa = FoldCase(static_cast<char32_t>(a[i++]));
+      fb = FoldCase(static_cast<char32_t>(b[j++]));
+    } else {
+      const CodePoint ca = DecodeAt(a, i);
+      const CodePoint cb = DecodeAt(b, j);
+      fa = FoldCase(ca.value);
+      fb = FoldCase(cb.value);
+      i += ca.length;
+      j += cb.length;
+    }
+    if (fa != fb) return fa < fb ? -1 : 1;
   }
-  return folded;
+  if (i < a.size()) return 1;
+  return j < b.size() ? -1 : 0;
 }
 
 }  // namespace
 
-// Member and field names are looked up by the million during an import: eight bytes at a time,
-// folded together while they are ASCII, byte by byte otherwise. Texts equal under
-// CompareTextNoCase have their non-ASCII bytes at the same places, so both take the same road.
-size_t HashTextNoCase(std::string_view text) {
-  uint64_t hash = text.size();
-  bool after_latin1_lead = false;
-  for (size_t at = 0; at < text.size(); at += 8) {
-    const size_t count = std::min<size_t>(8, text.size() - at);
-    hash = Mix(hash, FoldedWordAt(text, at, count, after_latin1_lead));
+// Every text column's index compares by this: eight bytes at a time while both texts are ASCII.
+int CompareTextNoCase(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  size_t at = 0;
+  for (; at + 8 <= common; at += 8) {
+    const uint64_t wa = WordAt(a, at, 8);
+    const uint64_t wb = WordAt(b, at, 8);
+    if ((wa | wb) & kHighBits) break;
+    const uint64_t fa = FoldAsciiWord(wa);
+    const uint64_t fb = FoldAsciiWord(wb);
+    if (fa != fb) {
+      const int first_difference = std::countr_zero(fa ^ fb) & ~7;
+      return (fa >> first_difference & 0xFF) < (fb >> first_difference & 0xFF) ? -1 : 1;
+    }
   }
-  return hash;
+  return CompareFrom(a, b, at);
+}
+
+// Member and field names are looked up by the million during an import: eight bytes at a time,
+// folded together while they are ASCII. From the first word that is not, the rest of the text is
+// folded whole and hashed as bytes, which is what the ASCII words are once folded.
+size_t HashTextNoCase(std::string_view text) {
+  uint64_t hash = 0;
+  for (size_t at = 0; at < text.size(); at += 8) {
+    const uint64_t word = WordAt(text, at, WordSize(text, at));
+    if (word & kHighBits) {
+      const std::string rest = FoldCase(text.substr(at));
+      for (size_t i = 0; i < rest.size(); i += 8)
+        hash = Mix(hash, WordAt(rest, i, WordSize(rest, i)));
+      return Mix(hash, at + rest.size());
+    }
+    hash = Mix(hash, FoldAsciiWord(word));
+  }
+  return Mix(hash, text.size());
 }
 
 bool EqualTextNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  bool a_after_lead = false;
-  bool b_after_lead = false;
+  if (a.size() != b.size()) {
+    // Folding keeps ASCII to one byte a letter: only other letters can change the length. Most
+    // keywords a token is held against differ from its first letter.
+    if (a.empty() || b.empty()) return false;
+    if (((a[0] | b[0]) & 0x80) == 0 && FoldCase(a[0]) != FoldCase(b[0])) return false;
+    return (HasNonAscii(a) || HasNonAscii(b)) && CompareTextNoCase(a, b) == 0;
+  }
   for (size_t at = 0; at < a.size(); at += 8) {
-    const size_t count = std::min<size_t>(8, a.size() - at);
-    if (FoldedWordAt(a, at, count, a_after_lead) != FoldedWordAt(b, at, count, b_after_lead)) {
-      return false;
-    }
+    const uint64_t wa = WordAt(a, at, WordSize(a, at));
+    const uint64_t wb = WordAt(b, at, WordSize(b, at));
+    if ((wa | wb) & kHighBits) return CompareTextNoCase(a.substr(at), b.substr(at)) == 0;
+    if (FoldAsciiWord(wa) != FoldAsciiWord(wb)) return false;
   }
   return true;
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/sqlite/text_comparison.h"
+
 // Pieces the test fixtures share to build and inspect a company database file directly.
 namespace pellora::testing {
 
@@ -32,6 +34,7 @@ inline std::string RunSqlOnFile(const std::filesystem::path& file, const std::st
     sqlite3_close(db);
     return error;
   }
+  sqlite::RegisterTextComparison(db);
   char* message = nullptr;
   const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
   std::string error;
@@ -71,6 +74,7 @@ inline auto ReadFile(const std::filesystem::path& file, Read read) -> decltype(r
     sqlite3_close(db);
     return {};
   }
+  sqlite::RegisterTextComparison(db);
   auto result = read(db);
   sqlite3_close(db);
   return result;

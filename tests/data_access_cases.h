@@ -27,6 +27,7 @@
 #include "runtime/date.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "tests/text_rule_cases.h"
 
 namespace pellora::testing {
 
@@ -34,8 +35,8 @@ template <typename Engine>
 class DataAccessCases : public ::testing::Test {
  protected:
   static constexpr const char* kArticles =
-      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE NOCASE NOT NULL PRIMARY KEY, "
-      "NOME nvarchar(60) COLLATE NOCASE, PVPSIVA money, STDISP float, ATIVO bit, "
+      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE pellora_ci NOT NULL PRIMARY KEY, "
+      "NOME nvarchar(60) COLLATE pellora_ci, PVPSIVA money, STDISP float, ATIVO bit, "
       "DATAINI datetime);";
 
   static constexpr std::chrono::milliseconds kWait{30000};
@@ -125,6 +126,30 @@ TYPED_TEST_P(DataAccessCases, QuotesDoubledInsideALiteralReachTheTable) {
   EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("A'1"));
   EXPECT_EQ(rows->Fields("NOME").Value(), Variant("Caixa d'água"));
   EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 1);
+}
+
+// Keys, comparisons and LIKE on text columns, without case and with accents.
+TYPED_TEST_P(DataAccessCases, TextsCompareByTheCompanysRule) {
+  this->engine_.Prepare(this->kArticles);
+  DataAccess& data = *this->data_;
+  for (const auto& [stored, sought, equal] : kTextRule) {
+    const std::string code = stored;
+    const std::string other = sought;
+    data.ExecuteCommand("", "DELETE FROM ARTIGOS");
+    data.ExecuteCommand(
+        "", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'" + code + "', N'" + code + "')");
+    for (const std::string& where :
+         {"CODIGO = N'" + other + "'", "NOME = N'" + other + "'", "NOME LIKE N'" + other + "%'"}) {
+      EXPECT_EQ(this->Query("SELECT CODIGO FROM ARTIGOS WHERE " + where)->RecordCount(),
+                equal ? 1 : 0)
+          << where;
+    }
+    const auto same_key = [&] {
+      data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'" + other + "')");
+    };
+    EXPECT_EQ(this->ErrorNumberOf(same_key), equal ? static_cast<long>(kDatabaseError) : 0L)
+        << other;
+  }
 }
 
 TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
@@ -508,9 +533,9 @@ TYPED_TEST_P(DataAccessCases, RowsComeInTheOrderOfTheirGroupsOrOfTheirKey) {
 REGISTER_TYPED_TEST_SUITE_P(
     DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
     MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
-    QuotesDoubledInsideALiteralReachTheTable, FieldsReportTypesKeysNamesAndValuesAsTheServer,
-    NestedTransactionsCommitOnlyWithTheOutermost, SaveRecordsetWritesChangedAndNewRowsOrNothing,
-    OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
+    QuotesDoubledInsideALiteralReachTheTable, TextsCompareByTheCompanysRule,
+    FieldsReportTypesKeysNamesAndValuesAsTheServer, NestedTransactionsCommitOnlyWithTheOutermost,
+    SaveRecordsetWritesChangedAndNewRowsOrNothing, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
     ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
     BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
     ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,

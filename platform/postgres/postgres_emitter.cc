@@ -68,8 +68,10 @@ std::string PostgresEmitter::ConvertToText(tsql::ColumnType target, const std::s
   return "CAST(" + text + " AS " + type + ")";
 }
 
+// ILIKE folds case as its collation's locale does; ICU's root locale folds every letter, where
+// the database's default may be C, which folds ASCII only.
 std::optional<std::string> PostgresEmitter::Like(bool negated) const {
-  return negated ? "COLLATE \"default\" NOT ILIKE" : "COLLATE \"default\" ILIKE";
+  return negated ? "COLLATE \"und-x-icu\" NOT ILIKE" : "COLLATE \"und-x-icu\" ILIKE";
 }
 
 // Tables are created with folded names, in the connection's schema.

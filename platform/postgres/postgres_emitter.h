@@ -9,7 +9,7 @@ namespace pellora::postgres {
 // tables are created; a bracketed one stays quoted, so that reserved words still serve as names.
 // Variables become numbered parameters ($1, ...) cast to their declared type. Texts compare
 // without case through the pellora_ci collation, and LIKE, which PostgreSQL refuses on it, is
-// made an ILIKE under the default collation.
+// made an ILIKE under ICU's root collation.
 class PostgresEmitter : public tsql::Emitter {
  public:
   std::string_view Engine() const override { return "PostgreSQL"; }

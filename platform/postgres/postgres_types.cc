@@ -7,6 +7,7 @@
 #include "platform/tsql/tsql_column_types.h"
 #include "platform/tsql/tsql_lexer.h"
 #include "runtime/error.h"
+#include "runtime/text.h"
 
 namespace pellora::postgres {
 namespace {
@@ -80,9 +81,7 @@ bool IsTextTypeName(const std::string& type_name) {
 
 std::string FoldedName(const std::string& name) {
   std::string folded = name;
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : folded) c = FoldCase(c);
   return folded;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/sqlite/text_comparison.h"
 #include "platform/tsql/crash_point.h"
 #include "platform/tsql/tsql_error.h"
 #include "runtime/error.h"
@@ -41,6 +42,7 @@ std::unique_ptr<Database> Database::OpenExisting(const std::filesystem::path& fi
   std::unique_ptr<Database> database(new Database(db, company, busy_timeout));
   if (rc != SQLITE_OK) return nullptr;
   sqlite3_extended_result_codes(db, 1);
+  RegisterTextComparison(db);
   sqlite3_busy_handler(db, &Database::WaitForLock, database.get());
   if (sqlite3_exec(db, std::string(kConnectionSettings).c_str(), nullptr, nullptr, nullptr) !=
       SQLITE_OK) {

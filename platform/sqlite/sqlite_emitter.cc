@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/sqlite/text_comparison.h"
 #include "platform/tsql/tsql_column_types.h"
 
 namespace pellora::sqlite {
@@ -56,7 +57,7 @@ std::string SqliteEmitter::ConvertToText(tsql::ColumnType target, const std::str
   return "substr(" + text + ", 1, " + std::to_string(target.defined_size) + ")";
 }
 
-// SQLite's LIKE already ignores the case of ASCII letters.
+// The connection's LIKE already folds case by the company's text rule.
 std::optional<std::string> SqliteEmitter::Like(bool) const {
   return std::nullopt;
 }
@@ -68,7 +69,7 @@ std::string SqliteEmitter::TableExists(const std::string& table) const {
 
 // Columns keep their SQL Server type text as declared type, so the backend reports it; an
 // IDENTITY column becomes the rowid, and a primary key on it alone is dropped as the rowid is
-// one already; text columns compare without case.
+// one already; text columns compare by the company's text rule.
 std::vector<tsql::Step> SqliteEmitter::CreateTable(const tsql::TableShape& table) const {
   std::string identity;
   std::string definitions;
@@ -80,7 +81,7 @@ std::vector<tsql::Step> SqliteEmitter::CreateTable(const tsql::TableShape& table
     const bool text = tsql::IsTextType(tsql::TypeFromName(column.type_name).ado_type);
     add(Name(column.name) + " " +
         (column.identity ? "INTEGER PRIMARY KEY AUTOINCREMENT" : column.declared_type) +
-        TextAfterBlank(column.options) + (text ? " COLLATE NOCASE" : ""));
+        TextAfterBlank(column.options) + (text ? std::string(" COLLATE ") + kTextCollation : ""));
   }
   for (const tsql::Items& constraint : table.constraints) {
     if (!tsql::IsKeyOfColumn(constraint, identity)) add(Text(constraint));

@@ -6,9 +6,9 @@
 namespace pellora::sqlite {
 
 // SQLite's spelling of the add-in's T-SQL: ifnull, substr with T-SQL's start rule, CAST or
-// strftime cut to the length, sqlite_master, text columns COLLATE NOCASE, the IDENTITY column as
-// the rowid, and ALTER COLUMN as a table rebuild. Variables keep their T-SQL name, which SQLite
-// takes as a parameter name.
+// strftime cut to the length, sqlite_master, text columns in the company's collation, the IDENTITY
+// column as the rowid, and ALTER COLUMN as a table rebuild. Variables keep their T-SQL name, which
+// SQLite takes as a parameter name.
 class SqliteEmitter : public tsql::Emitter {
  public:
   std::string_view Engine() const override { return "SQLite"; }

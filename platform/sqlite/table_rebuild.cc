@@ -5,6 +5,7 @@
 
 #include "platform/sqlite/savepoint.h"
 #include "platform/sqlite/sql_tokens.h"
+#include "platform/sqlite/text_comparison.h"
 #include "platform/tsql/tsql_column_types.h"
 #include "platform/tsql/tsql_declared_types.h"
 #include "runtime/text.h"
@@ -62,7 +63,7 @@ std::vector<std::string_view> Tokens(std::string_view definition) {
 }
 
 // The new definition of the column: its name and the new type; a text column keeps the
-// collation it had, or compares without regard to case as the server's text does.
+// collation it had, or takes the company's.
 std::string NewDefinition(std::string_view old_definition, std::string_view column_type,
                           int ado_type) {
   const std::vector<std::string_view> tokens = Tokens(old_definition);
@@ -71,7 +72,7 @@ std::string NewDefinition(std::string_view old_definition, std::string_view colu
     if (c != '[' && c != ']') definition += c;
   }
   if (!IsTextType(ado_type)) return definition;
-  std::string_view collation = "NOCASE";
+  std::string_view collation = kTextCollation;
   for (size_t i = 1; i + 1 < tokens.size(); ++i) {
     if (UCase(tokens[i]) == "COLLATE") collation = tokens[i + 1];
   }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/tsql/tsql_error.h"
+#include "runtime/text.h"
 
 namespace pellora::tsql {
 namespace {
@@ -176,14 +177,7 @@ std::optional<long> IntLiteral(const Token& token) {
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
+  return EqualTextNoCase(a, b);
 }
 
 bool IsKeyword(const Token& token, std::string_view keyword) {

@@ -35,7 +35,7 @@ std::string TokenText(const Token& token);
 // for any other token, a decimal or a larger number.
 std::optional<long> IntLiteral(const Token& token);
 
-// ASCII case-insensitive equality, as names and keywords compare in T-SQL.
+// Equality without case, as names and keywords compare in T-SQL: the company's one text rule.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // A word equal to `keyword`, whatever its case.
 bool IsKeyword(const Token& token, std::string_view keyword);

@@ -11,6 +11,7 @@
 #include "platform/tsql/tsql_scope.h"
 #include "platform/tsql/tsql_select_list.h"
 #include "platform/tsql/tsql_table_shape.h"
+#include "runtime/text.h"
 
 namespace pellora::tsql {
 namespace {
@@ -22,11 +23,6 @@ bool AssignsVariable(ItemSpan statement) {
 
 bool Starts(ItemSpan items, std::string_view first, std::string_view second) {
   return items.size() > 1 && IsWord(items[0], first) && IsWord(items[1], second);
-}
-
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
 }
 
 class Translator {
@@ -110,7 +106,7 @@ class Translator {
       step.variable = declaration[0].token.text;
       step.variable_type =
           Render(WithLeadingSpace(Items(declaration.begin() + 1, declaration.end()), false));
-      declared_[UpperCase(step.variable)] = step;
+      declared_[FoldCase(step.variable)] = step;
       steps.push_back(std::move(step));
     }
   }
@@ -120,7 +116,7 @@ class Translator {
     return Render(items, [&](const Token& token) {
       if (token.kind == TokenKind::kQuotedName) return emitter_.Name(token.text);
       if (token.kind != TokenKind::kVariable) return TokenText(token);
-      auto declared = declared_.find(UpperCase(token.text));
+      auto declared = declared_.find(FoldCase(token.text));
       return emitter_.Variable(
           token.text, declared == declared_.end() ? nullptr : &declared->second, step.parameters);
     });
@@ -128,7 +124,7 @@ class Translator {
 
   const SchemaInfo& schema_;
   const Emitter& emitter_;
-  std::map<std::string, Step> declared_;  // upper-case variable name -> its declaration
+  std::map<std::string, Step> declared_;  // folded variable name -> its declaration
 };
 
 }  // namespace

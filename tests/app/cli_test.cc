@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/app/demo_on_engine.h"
@@ -90,6 +91,21 @@ TEST_F(PelloraCommandTest, TheHostOperationsRunWithScriptedAnswers) {
             "[Artigos Inativos] Não é permitido movimentar artigos inativos.\nvCancel=True\n");
   EXPECT_EQ(OnCompany("validate purchases --field ARTIGO --value ARR001 --doc-type VFA").out,
             "vCancel=False\n");
+}
+
+// An article code typed in another case is the article, on either engine; one that differs in an
+// accent is another article.
+TEST_F(PelloraCommandTest, ArticleCodesCompareWithoutCaseButWithTheirAccents) {
+  EXPECT_EQ(OnCompany("sql --exec \"INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, INACTIVO) VALUES "
+                      "(N'ÁGUA-Ç', N'Água', N'UN', 1)\"")
+                .out,
+            "True\n");
+  for (const auto& [typed, inactive] : {std::pair{"água-ç", true}, {"AGUA-Ç", false}}) {
+    const Outcome outcome = OnCompany(std::string("validate sales --field ARTIGO --value '") +
+                                      typed + "' --doc-type FA");
+    EXPECT_TRUE(outcome.out.ends_with(inactive ? "vCancel=True\n" : "vCancel=False\n"))
+        << typed << ": " << outcome.out;
+  }
 }
 
 // A sale serves half of one line of a customer order and the whole of another: the report tells

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/sqlite/text_comparison.h"
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/error.h"
@@ -22,6 +23,7 @@ class Company {
  public:
   explicit Company(const std::string& path) {
     EXPECT_EQ(sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite::RegisterTextComparison(db_);
   }
   ~Company() { sqlite3_close(db_); }
 

@@ -191,8 +191,8 @@ TEST_F(TsqlTranslatorTest, ParametersTableIsCreatedWithItsSqlServerTypes) {
   }));
   EXPECT_EQ(sql,
             "CREATE TABLE \"oru_PARAMETROSEXP\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT NOT "
-            "NULL, \"LBXFORNBRAGA\" nvarchar(15) NOT NULL COLLATE NOCASE, \"TRANSFSEC\" "
-            "nvarchar(3) NOT NULL COLLATE NOCASE)");
+            "NULL, \"LBXFORNBRAGA\" nvarchar(15) NOT NULL COLLATE pellora_ci, \"TRANSFSEC\" "
+            "nvarchar(3) NOT NULL COLLATE pellora_ci)");
   EXPECT_EQ(Sql("CREATE TABLE t (a int NOT NULL, b float, CONSTRAINT [PK_t] PRIMARY KEY "
                 "NONCLUSTERED (a ASC) WITH (PAD_INDEX = OFF))"),
             "CREATE TABLE \"t\" (\"a\" int NOT NULL, \"b\" float, CONSTRAINT \"PK_t\" PRIMARY KEY "

@@ -54,7 +54,7 @@ TEST_F(PostgresTranslatorTest, LikeInsideASubqueryIsCaseBlindToo) {
   ASSERT_EQ(steps.size(), 1u);
   EXPECT_EQ(steps[0].sql,
             "DELETE FROM DOCGCLIN WHERE ARTIGO IN (SELECT CODIGO FROM ARTIGOS WHERE NOME COLLATE "
-            "\"default\" ILIKE 'a%')");
+            "\"und-x-icu\" ILIKE 'a%')");
 }
 
 TEST_F(PostgresTranslatorTest, ResultColumnsKeepTheNamesAndTypesSqlServerReports) {

@@ -7,6 +7,7 @@
 #include "runtime/date.h"
 #include "runtime/recordset.h"
 #include "tests/runtime/recordset_testing.h"
+#include "tests/text_rule_cases.h"
 
 namespace pellora {
 namespace {
@@ -91,6 +92,22 @@ TEST_F(FilterTest, TextsCompareWithoutCaseAndAccentedCapitals) {
   EXPECT_EQ(Shown("[Nome Longo] = 'o''malley'"), (Texts{"a1"}));
   EXPECT_EQ(Shown("Artigo > 'b2'"), (Texts{"B20", "C3"}));
   EXPECT_EQ(Shown("Artigo <> 'A1'"), (Texts{"B2", "B20", "C3"}));
+}
+
+TEST(FilterRuleTest, FiltersAndFindsFollowTheCompanysTextRule) {
+  for (const auto& [stored, sought, equal] : testing::kTextRule) {
+    Recordset rs;
+    rs.AppendField("Artigo", adVarWChar, 20, adFldIsNullable);
+    LoadAndOpen(rs, {{stored}, {"outro"}});
+    const std::string criteria = std::string("Artigo = '") + sought + "'";
+    for (const std::string& filter : {criteria, std::string("Artigo LIKE '") + sought + "*'"}) {
+      rs.SetFilter(filter);
+      EXPECT_EQ(rs.RecordCount(), equal ? 1 : 0) << filter;
+    }
+    rs.SetFilter("");
+    rs.Find(criteria);
+    EXPECT_EQ(rs.Eof(), !equal) << criteria;
+  }
 }
 
 TEST_F(FilterTest, NullMatchesOnlyTheNullTest) {

@@ -159,8 +159,8 @@ inline const std::vector<ShapeCase>& ShapeCases() {
       {"LikeComparesWithoutCase",
        "SELECT CODIGO FROM ARTIGOS WHERE NOME LIKE N'%parafuso%' AND CODIGO NOT LIKE 'X%'",
        "SELECT CODIGO FROM ARTIGOS WHERE NOME LIKE '%parafuso%' AND CODIGO NOT LIKE 'X%'",
-       "SELECT CODIGO FROM ARTIGOS WHERE NOME COLLATE \"default\" ILIKE '%parafuso%' AND CODIGO "
-       "COLLATE \"default\" NOT ILIKE 'X%'"},
+       "SELECT CODIGO FROM ARTIGOS WHERE NOME COLLATE \"und-x-icu\" ILIKE '%parafuso%' AND CODIGO "
+       "COLLATE \"und-x-icu\" NOT ILIKE 'X%'"},
       {"TableExistence",
        Lines({"SELECT * FROM sys.objects WHERE object_id = "
               "OBJECT_ID(N'[dbo].[oru_PARAMETROSEXP]') AND type in (N'U')"}),
@@ -183,7 +183,7 @@ inline const std::vector<ShapeCase>& ShapeCases() {
            " ) ON [PRIMARY] ",
        }),
        "CREATE TABLE \"oru_PARAMETROSEXP\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, "
-       "\"LBXFORNBRAGA\" nvarchar(15) NOT NULL COLLATE NOCASE, \"PRECO\" money NULL, "
+       "\"LBXFORNBRAGA\" nvarchar(15) NOT NULL COLLATE pellora_ci, \"PRECO\" money NULL, "
        "\"ACTIVO\" bit NOT NULL)",
        "CREATE COLLATION IF NOT EXISTS pellora_ci (provider = icu, locale = 'und-u-ks-level2', "
        "deterministic = false)\n"
