@@ -54,6 +54,12 @@ constexpr CommandEntry kCommands[] = {
      "        --file FICHEIRO --title T [--kind N] [--number NUM] | rename NUM --title T |\n"
      "        remove NUM | open NUM --to PASTA/",
      "Trabalha o arquivo digital das fichas técnicas dos artigos.", ArchiveCommand},
+    {"terminal", "terminal add ID | list | remove ID",
+     "Regista os terminais que enviam leituras: add escreve o PIN do terminal uma só vez.",
+     TerminalCommand},
+    {"serve", "serve [--listen MÁQUINA:PORTA] [--tls-cert FICHEIRO --tls-key FICHEIRO]",
+     "Serve a página e a API dos terminais (por omissão em 0.0.0.0:8080) até SIGTERM ou Ctrl+C.",
+     ServeCommand},
 };
 
 constexpr char kProgramOptions[] =

@@ -14,6 +14,8 @@ int OpCommand(const CommandContext& context);
 int ViewCommand(const CommandContext& context);
 int ValidateCommand(const CommandContext& context);
 int ArchiveCommand(const CommandContext& context);
+int TerminalCommand(const CommandContext& context);
+int ServeCommand(const CommandContext& context);
 
 }  // namespace pellora::app
 

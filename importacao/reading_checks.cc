@@ -46,15 +46,7 @@ std::string Shown(const std::string& text) {
 std::optional<std::string> TextFault(const Field& field) {
   const Variant value = field.Value();
   if (!value.IsString()) return std::nullopt;
-  const std::string text = CStr(value);
-  if (HasControlCharacters(text)) {
-    return "o campo " + field.Name() + " tem caracteres de controlo.";
-  }
-  if (field.DefinedSize() > 0 && Utf16Length(text) > static_cast<size_t>(field.DefinedSize())) {
-    return "o campo " + field.Name() + " tem mais de " + std::to_string(field.DefinedSize()) +
-           " caracteres: " + text + ".";
-  }
-  return std::nullopt;
+  return ReadingTextFault(field.Name(), CStr(value), field.DefinedSize());
 }
 
 // A counted zero is a reading like any other: an inventory makes no line of it, an adjustment
@@ -86,6 +78,7 @@ struct ReadingFields {
       : terminal(readings["TerminalId"]),
         sync(readings["DataSync"]),
         line(readings["NumeroLinha"]),
+        order(readings["Ordenaca"]),
         quantity(readings["Quantidade"]),
         article(readings["Artigo"]),
         warehouse(readings["Armazem"]),
@@ -96,7 +89,8 @@ struct ReadingFields {
     for (const char* column : kReadingTexts) texts.push_back(readings[column]);
   }
 
-  Field terminal, sync, line, quantity, article, warehouse, unit, article_record, warehouse_record;
+  Field terminal, sync, line, order, quantity, article, warehouse, unit, article_record,
+      warehouse_record;
   Field units[3];
   std::vector<Field> texts;
 };
@@ -131,7 +125,8 @@ std::optional<std::string> ArticleFault(const ReadingFields& reading) {
 std::string PendingReadingsSql(const ChosenSets& sets) {
   std::string columns;
   for (const char* column : kReadingTexts) columns += std::string(", M.[") + column + "]";
-  return "SELECT M.[TerminalId], M.[DataSync], M.[NumeroLinha], M.[Quantidade]" + columns +
+  return "SELECT M.[TerminalId], M.[DataSync], M.[NumeroLinha], M.[Ordenaca], M.[Quantidade]" +
+         columns +
          ", A.[CODIGO] AS ArtigoFicha, A.[UNIDADE] AS UnBase, A.[UNEMB] AS UnEmbalagem, "
          "A.[UNTRANS] AS UnTransporte, W.[CODIGO] AS ArmazemFicha "
          "FROM oru_ARM_Picking_Movimentos AS M "
@@ -141,7 +136,7 @@ std::string PendingReadingsSql(const ChosenSets& sets) {
          sets.InLists() + " AND M.[Estado] = 0";
 }
 
-std::optional<std::string> ReadingFault(const ReadingFields& reading) {
+std::optional<std::string> FaultOf(const ReadingFields& reading) {
   std::optional<std::string> fault;
   for (const Field& text : reading.texts) {
     if (!fault) fault = TextFault(text);
@@ -151,38 +146,45 @@ std::optional<std::string> ReadingFault(const ReadingFields& reading) {
   return fault;
 }
 
-// A fault and where it is, to list faults set by set in line order.
-struct Fault {
-  std::string sync, terminal;
-  double line;
-  std::string line_text;
-  std::string text;
-
-  bool operator<(const Fault& other) const {
-    return std::tie(sync, terminal, line) < std::tie(other.sync, other.terminal, other.line);
-  }
-};
-
 }  // namespace
 
-std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets) {
-  if (kind == TI_AnularPicagens) return "";
-  std::vector<Fault> faults;
+std::optional<std::string> ReadingTextFault(const std::string& column, const std::string& text,
+                                            long defined_size) {
+  if (HasControlCharacters(text)) return "o campo " + column + " tem caracteres de controlo.";
+  if (defined_size > 0 && Utf16Length(text) > static_cast<size_t>(defined_size)) {
+    return "o campo " + column + " tem mais de " + std::to_string(defined_size) +
+           " caracteres: " + text + ".";
+  }
+  return std::nullopt;
+}
+
+std::vector<ReadingFault> ReadingFaultList(DataAccess& data_access, TipoImportacao kind,
+                                           const ChosenSets& sets) {
+  std::vector<ReadingFault> faults;
+  if (kind == TI_AnularPicagens) return faults;
   RecordsetPtr readings;
   data_access.OpenRecordset("ReadingFaults", PendingReadingsSql(sets), readings, true, 0);
   const ReadingFields reading(*readings);
   for (MoveToFirstRow(*readings); !readings->Eof(); readings->MoveNext()) {
-    if (std::optional<std::string> fault = ReadingFault(reading)) {
+    if (std::optional<std::string> fault = FaultOf(reading)) {
       const Variant line = reading.line.Value();
-      faults.push_back(Fault{Text(reading.sync), Text(reading.terminal),
-                             line.IsNull() ? 0.0 : CDbl(line), Text(reading.line),
-                             std::move(*fault)});
+      const Variant order = reading.order.Value();
+      faults.push_back(ReadingFault{Text(reading.sync), Text(reading.terminal),
+                                    line.IsNull() ? 0.0 : CDbl(line), Text(reading.line),
+                                    order.IsNull() ? 0.0 : CDbl(order), std::move(*fault)});
     }
   }
-  std::sort(faults.begin(), faults.end());
+  std::sort(faults.begin(), faults.end(), [](const ReadingFault& a, const ReadingFault& b) {
+    return std::tie(a.sync, a.terminal, a.line) < std::tie(b.sync, b.terminal, b.line);
+  });
+  return faults;
+}
+
+std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets) {
+  const std::vector<ReadingFault> faults = ReadingFaultList(data_access, kind, sets);
   std::string text;
   for (size_t i = 0; i < faults.size() && i < kMostFaultsShown; ++i) {
-    const Fault& fault = faults[i];
+    const ReadingFault& fault = faults[i];
     text += std::string(text.empty() ? "" : "\n") + "Conjunto " + fault.terminal + "|" +
             fault.sync + ", linha " + fault.line_text + ": " + fault.text;
   }

@@ -1,6 +1,7 @@
 #ifndef PELLORA_IMPORTACAO_READING_CHECKS_H_
 #define PELLORA_IMPORTACAO_READING_CHECKS_H_
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,23 @@ namespace pellora {
 // are read through `data_access`, in its open transaction if any: a set written but not yet
 // committed is checked as it will be.
 std::string ReadingFaults(DataAccess& data_access, TipoImportacao kind, const ChosenSets& sets);
+
+// One reading's fault, and where the reading is.
+struct ReadingFault {
+  std::string sync, terminal;
+  double line;            // NumeroLinha
+  std::string line_text;  // NumeroLinha as the table gives it
+  double order;           // Ordenaca
+  std::string text;
+};
+// Every fault of those readings, set by set in line order.
+std::vector<ReadingFault> ReadingFaultList(DataAccess& data_access, TipoImportacao kind,
+                                           const ChosenSets& sets);
+// The fault of a reading's text `text` in column `column` of `defined_size` characters (0: no
+// limit), as the checks above find it, or nothing: for callers that check a text before it is
+// written.
+std::optional<std::string> ReadingTextFault(const std::string& column, const std::string& text,
+                                            long defined_size);
 
 }  // namespace pellora
 

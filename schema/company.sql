@@ -316,6 +316,7 @@ CREATE TABLE oru_ARM_Picking_Movimentos (
 CREATE INDEX IX_PICKING_CONJUNTO ON oru_ARM_Picking_Movimentos (TerminalId, DataSync, Estado);
 CREATE INDEX IX_PICKING_PENDENTES ON oru_ARM_Picking_Movimentos (Estado, TipoMov);
 CREATE INDEX IX_PICKING_ARTIGO ON oru_ARM_Picking_Movimentos (Artigo);
+CREATE INDEX IX_PICKING_SYNC ON oru_ARM_Picking_Movimentos (DataSync);
 
 -- Technical sheets of articles and the documents attached to them.
 CREATE TABLE oru_ARTIGOS_FICHATECNICA (
@@ -334,3 +335,34 @@ CREATE TABLE oru_ArquivoDigital (
   oru_ArquivoDigital_Titulo       nvarchar(100) COLLATE pellora_ci
 );
 CREATE INDEX IX_ARQUIVODIGITAL_ENTIDADE ON oru_ArquivoDigital (oru_ArquivoDigital_Entidade);
+
+-- Terminals ------------------------------------------------------------------------------------
+
+-- Hand-held terminals allowed to send reading sets. PinHash is a salted slow hash of the PIN;
+-- Falhas counts wrong PINs in a row and BloqueadoAte ("yyyyMMddHHmmss") ends a lock.
+CREATE TABLE oru_Terminais (
+  TerminalId    nvarchar(20) COLLATE pellora_ci NOT NULL PRIMARY KEY,
+  PinHash       nvarchar(128) COLLATE pellora_ci NOT NULL,
+  Falhas        int NOT NULL DEFAULT 0,
+  BloqueadoAte  nvarchar(14) COLLATE pellora_ci,
+  Criado        nvarchar(14) COLLATE pellora_ci NOT NULL
+);
+
+-- Sessions of signed-in terminals, by a digest of their token; Expira "yyyyMMddHHmmss".
+CREATE TABLE oru_TerminaisSessoes (
+  TokenHash     nvarchar(64) COLLATE pellora_ci NOT NULL PRIMARY KEY,
+  TerminalId    nvarchar(20) COLLATE pellora_ci NOT NULL,
+  Expira        nvarchar(14) COLLATE pellora_ci NOT NULL
+);
+CREATE INDEX IX_TERMINAISSESSOES_TERMINAL ON oru_TerminaisSessoes (TerminalId);
+
+-- Reading sets received from terminals, by the id the device made: a set sent again is found
+-- here and never written twice. No two sets share a DataSync.
+CREATE TABLE oru_TerminaisConjuntos (
+  TerminalId    nvarchar(20) COLLATE pellora_ci NOT NULL,
+  IdEnvio       nvarchar(64) COLLATE pellora_ci NOT NULL,
+  DataSync      nvarchar(14) COLLATE pellora_ci NOT NULL,
+  Leituras      int NOT NULL,
+  PRIMARY KEY (TerminalId, IdEnvio)
+);
+CREATE UNIQUE INDEX UX_TERMINAISCONJUNTOS_SYNC ON oru_TerminaisConjuntos (DataSync);

@@ -26,6 +26,12 @@ constexpr char kKindsSql[] =
     "WHERE (LT.[Estado]=0) AND (COALESCE(LT.Dest_TpDoc,'')='') AND "
     "(COALESCE(LT.Dest_Serie,'')='') ORDER BY Id, TipoMov";
 
+// The newest reading ever written and how many are pending: an arrival raises the first, an
+// import or a cancelling lowers the second.
+constexpr char kNewestReadingSql[] = "SELECT MAX(Id) FROM [oru_ARM_Picking_Movimentos]";
+constexpr char kPendingCountSql[] =
+    "SELECT COUNT(*) FROM [oru_ARM_Picking_Movimentos] WHERE [Estado]=0";
+
 std::string KindName(const std::string& code) {
   static const std::map<std::string, std::string> kNames = {
       {"E", "Entrada"},       {"S", "Saída"}, {"I", "Inventário"}, {"A", "Acerto de inventário"},
@@ -48,11 +54,21 @@ void AddKinds(Connection& connection, common::SelectionGrid& sets) {
 
 }  // namespace
 
+std::string ReadPendingStamp(Connection& connection) {
+  std::string stamp;
+  for (const char* sql : {kNewestReadingSql, kPendingCountSql}) {
+    stamp += common::ReadSelectionGrid(*connection.Execute(sql)).rows.at(0).at(0) + "/";
+  }
+  return stamp;
+}
+
 CompanyViews ReadCompanyViews(const app::CommandContext& context) {
   DataAccessPtr data_access = context.OpenCompany();
   std::shared_ptr<Connection> connection;
   data_access->GetConnection(connection);
   CompanyViews views;
+  // Before the lists: a set arriving meanwhile makes the next look read them again.
+  views.pending_stamp = ReadPendingStamp(*connection);
   views.pending_sets = common::ReadSelectionGrid(
       *connection->Execute(ChooserSql("", ChooserMovementFilter("X"), kEveryThirdParty)));
   AddKinds(*connection, views.pending_sets);

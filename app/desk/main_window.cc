@@ -23,12 +23,14 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/screen_size.h"
 #include "platform/qt/selection_grid_model.h"
+#include "platform/qt/table_place.h"
 #include "runtime/error.h"
 
 namespace pellora::desk {
 namespace {
 
 constexpr int kProgressRefreshMs = 200;
+constexpr int kWatchPendingMs = 3000;
 
 QTableView* TableIn(QSplitter* splitter, const QString& title, qt::SelectionGridModel* model) {
   auto* box = new QGroupBox(title, splitter);
@@ -67,7 +69,9 @@ MainWindow::MainWindow(const app::CommandContext& context, QtComponents& compone
       status_(new QLabel(this)),
       reading_(new QLabel("A ler a empresa...", this)),
       progress_(new QProgressBar(this)),
-      progress_timer_(new QTimer(this)) {
+      progress_timer_(new QTimer(this)),
+      watcher_(this),
+      watch_timer_(new QTimer(this)) {
   setWindowTitle(qt::ToQ("Pellora - Empresa " + context.Company()));
   auto* splitter = new QSplitter(Qt::Vertical, this);
   pending_view_ = TableIn(splitter, "Conjuntos de leituras pendentes", pending_);
@@ -83,6 +87,9 @@ MainWindow::MainWindow(const app::CommandContext& context, QtComponents& compone
   progress_timer_->setInterval(kProgressRefreshMs);
   connect(progress_timer_, &QTimer::timeout, this, [this] { ShowLines(); });
   components_.SetLineProgress([this] { ++lines_; });
+  watch_timer_->setInterval(kWatchPendingMs);
+  connect(watch_timer_, &QTimer::timeout, this, [this] { WatchPending(); });
+  watch_timer_->start();
   BuildMenus();
   Refresh();
   resize(qt::TextSize(*this, 150, 42));
@@ -205,11 +212,42 @@ void MainWindow::Refresh() {
 }
 
 void MainWindow::ShowViews(CompanyViews views) {
+  // A pending set is known by its Id, a document by its type, series, number and year.
+  constexpr int kSetKey = 1, kDocumentKey = 4;
+  const qt::TablePlace set_place = qt::PlaceIn(*pending_view_, kSetKey);
+  const qt::TablePlace document_place = qt::PlaceIn(*documents_view_, kDocumentKey);
+  shown_stamp_ = std::move(views.pending_stamp);
   pending_->Keep(std::move(views.pending_sets));
   documents_->Keep(std::move(views.documents));
   pending_view_->setColumnHidden(0, true);  // the set's Id
   SizeColumns(*pending_view_);
   SizeColumns(*documents_view_);
+  qt::ReturnTo(*pending_view_, set_place, kSetKey);
+  qt::ReturnTo(*documents_view_, document_place, kDocumentKey);
+}
+
+void MainWindow::WatchPending() {
+  // An operation ends by reading the lists, and a reading under way sees what has arrived.
+  if (Busy() || Refreshing()) return;
+  auto stamp = std::make_shared<std::string>();
+  watcher_.Start(
+      [this, stamp] {
+        try {
+          if (!watched_) {
+            watched_ = context_.OpenCompany();
+            watched_->GetConnection(watched_connection_);
+          }
+          *stamp = ReadPendingStamp(*watched_connection_);
+        } catch (const std::exception&) {
+          // A company that cannot be read now is opened again at the next look; reading the
+          // lists says why, if it lasts.
+          watched_connection_.reset();
+          watched_.reset();
+        }
+      },
+      [this, stamp] {
+        if (!stamp->empty() && *stamp != shown_stamp_ && !Busy()) Refresh();
+      });
 }
 
 void MainWindow::OpenArchive() {

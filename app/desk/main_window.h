@@ -32,7 +32,9 @@ struct CompanyViews;
 // sets and the documents the add-in made. Operations run one at a time off the interface thread
 // (see OperationRunner); meanwhile a progress bar counts the document lines being built and the
 // window cannot be left. The lists are read off the interface thread too, however large the
-// company: the window is there at once and fills them when they arrive.
+// company: the window is there at once and fills them when they arrive. Every few seconds a
+// cheap look, off the interface thread too, reads them again when sets have arrived (from the
+// terminals or any other writer), been imported or cancelled, keeping the operator's place.
 class MainWindow : public QMainWindow {
  public:
   MainWindow(const app::CommandContext& context, QtComponents& components, Solucao& solucao);
@@ -67,6 +69,8 @@ class MainWindow : public QMainWindow {
   void SetOperationsEnabled(bool enabled);
   void ShowLines();
   void ShowViews(CompanyViews views);
+  // Reads the lists again if the pending readings changed since they were shown.
+  void WatchPending();
   void OpenArchive();
 
   const app::CommandContext& context_;
@@ -87,6 +91,12 @@ class MainWindow : public QMainWindow {
   QProgressBar* progress_;
   QTimer* progress_timer_;
   std::atomic<long> lines_ = 0;
+  std::string shown_stamp_;  // of the pending readings the lists show
+  // The watcher's own connection, used only by its worker.
+  DataAccessPtr watched_;
+  std::shared_ptr<Connection> watched_connection_;
+  OperationRunner watcher_;
+  QTimer* watch_timer_;
 };
 
 }  // namespace pellora::desk

@@ -145,6 +145,32 @@ TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndOffersItsMenusToTheKeyboard) {
   }
 }
 
+// A set written by another workstation appears without the operator asking, and the set the
+// operator chose stays chosen, and the row at the top stays there.
+TEST_F(DeskCompany, MainWindowShowsSetsOthersWriteAndKeepsTheOperatorsPlace) {
+  desk::MainWindow window(*context_, *components_, *solucao_);
+  window.resize(window.width(), window.height() / 2);  // the pending list scrolls
+  window.show();
+  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
+  QTableView& pending = *window.PendingSets();
+  const int before = pending.model()->rowCount();
+  const QString chosen = pending.model()->index(before - 2, 0).data().toString();
+  ASSERT_TRUE(ClickRow(pending, 0, chosen));
+  ASSERT_GT(pending.rowAt(0), 0);
+  const QString top = pending.model()->index(pending.rowAt(0), 0).data().toString();
+
+  ASSERT_EQ(RunSqlOnFile(folder_.path() / "DEMO.db",
+                         "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, "
+                         "NumeroLinha, TipoMov, Artigo, Unidade, Armazem, Quantidade) VALUES "
+                         "('PDA99', '20200101000000', 1, 'I', 'ARR001', 'UN', 'A01', 3)"),
+            "");
+  ASSERT_TRUE(WaitUntil([&] { return pending.model()->rowCount() == before + 1; }, 10));
+  const QModelIndexList selected = pending.selectionModel()->selectedRows();
+  ASSERT_EQ(selected.size(), 1);
+  EXPECT_EQ(selected.front().data().toString(), chosen);
+  EXPECT_EQ(pending.model()->index(pending.rowAt(0), 0).data().toString(), top);
+}
+
 TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
   desk::MainWindow window(*context_, *components_, *solucao_);
   QStringList customers;

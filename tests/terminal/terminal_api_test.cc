@@ -1,0 +1,274 @@
+// The terminals' API driven as terminal software drives it: a real `pellora serve` on a demo
+// company, requests through an HTTP client, and the company's rows checked afterwards. On the
+// test program's engine.
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <future>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <regex>
+
+#include "tests/app/demo_on_engine.h"
+#include "tests/temp_folder.h"
+#include "tests/terminal/serve_process.h"
+
+namespace pellora::terminal {
+namespace {
+
+using app::DemoOnEngine;
+using nlohmann::json;
+
+constexpr char kReadings[] = "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos";
+constexpr char kSentSets[] = "SELECT COUNT(*) FROM oru_TerminaisConjuntos";
+
+struct Reply {
+  int status;
+  json body;
+};
+
+json Set(const std::string& id, const std::string& kind, json readings) {
+  return {{"id", id}, {"kind", kind}, {"warehouse", "A01"}, {"readings", std::move(readings)}};
+}
+
+class TerminalApi : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(demo_.Create().status, 0);
+    for (const char* id : {"PDA01", "PDA02"}) {
+      const app::Outcome added = demo_.Run(std::string("terminal add ") + id);
+      std::smatch pin;
+      ASSERT_TRUE(std::regex_search(added.out, pin, std::regex(R"(PIN: (\d{6}))"))) << added.out;
+      pins_[id] = pin[1];
+    }
+    Start();
+  }
+  void TearDown() override {
+    if (server_) {
+      EXPECT_EQ(server_->Stop(), 0) << server_->said();
+    }
+  }
+
+  void Start() {
+    server_ = std::make_unique<ServeProcess>(PELLORA_BINARY, demo_.Options());
+    ASSERT_GT(server_->port(), 0) << server_->said();
+  }
+  void Restart() {
+    EXPECT_EQ(server_->Stop(), 0) << server_->said();
+    EXPECT_NE(server_->said().find("Servidor parado."), std::string::npos);
+    Start();
+  }
+
+  Reply Send(const std::string& method, const std::string& path, const std::string& body,
+             const std::string& token) {
+    httplib::Client client("127.0.0.1", server_->port());
+    client.set_read_timeout(120);
+    httplib::Headers headers;
+    if (!token.empty()) headers.emplace("Authorization", "Bearer " + token);
+    httplib::Result result = method == "GET" ? client.Get(path, headers)
+                             : method == "DELETE"
+                                 ? client.Delete(path, headers)
+                                 : client.Post(path, headers, body, "application/json");
+    if (!result) return {-1, {}};
+    return {result->status, json::parse(result->body, nullptr, false)};
+  }
+  Reply SendSet(const json& set, const std::string& token) {
+    return Send("POST", "/api/v1/sets", set.dump(), token);
+  }
+  Reply SignIn(const std::string& terminal, const std::string& pin) {
+    return Send("POST", "/api/v1/sessions", json{{"terminal", terminal}, {"pin", pin}}.dump(), "");
+  }
+  std::string Token(const std::string& terminal) {
+    const Reply reply = SignIn(terminal, pins_[terminal]);
+    EXPECT_EQ(reply.status, 201) << reply.body;
+    return reply.body.value("token", "");
+  }
+  std::string Value(const std::string& sql) const { return demo_.Value(sql); }
+  std::string SetReadings(const std::string& set, const std::string& condition = "1 = 1") const {
+    return Value(std::string(kReadings) + " WHERE TerminalId || '|' || DataSync = '" + set +
+                 "' AND " + condition);
+  }
+
+  testing::TempFolder folder_;
+  DemoOnEngine demo_{folder_.path().string()};
+  std::map<std::string, std::string> pins_;
+  std::unique_ptr<ServeProcess> server_;
+};
+
+TEST_F(TerminalApi, RegistrationKeepsOnlyASlowHashAndTellsTheTruthInItsExitCodes) {
+  const struct {
+    std::string args;
+    int status;
+    std::string says;
+  } cases[] = {
+      {"terminal add PDA01", 1, "O terminal PDA01 já está registado.\n"},
+      {"terminal add 'PDA 03'", 2, "só pode ter letras"},
+      {"terminal remove PDA09", 1, "O terminal PDA09 não está registado.\n"},
+      {"terminal list", 0, "PDA01\t"},
+      {"terminal", 2, "Utilização: pellora terminal"},
+      {"terminal remove PDA02", 0, "Terminal PDA02 removido.\n"},
+  };
+  for (const auto& c : cases) {
+    const app::Outcome outcome = demo_.Run(c.args);
+    EXPECT_EQ(outcome.status, c.status) << c.args << ": " << outcome.out;
+    EXPECT_NE(outcome.out.find(c.says), std::string::npos) << c.args << ": " << outcome.out;
+  }
+  const std::string hash = Value("SELECT PinHash FROM oru_Terminais WHERE TerminalId = 'PDA01'");
+  EXPECT_EQ(hash.rfind("$argon2id$", 0), 0u) << hash;
+  EXPECT_EQ(hash.find(pins_["PDA01"]), std::string::npos) << hash;
+  EXPECT_EQ(SignIn("PDA02", pins_["PDA02"]).status, 401);  // removed
+}
+
+// Sets of each kind go from the API to a document: `pellora sets` lists them and `pellora
+// import` imports them unchanged.
+TEST_F(TerminalApi, SetsArriveWholeAndImportAsTheyAre) {
+  const std::string token = Token("PDA01");
+  // An exit against the first open customer order, on its lines of untracked articles.
+  const Reply orders = Send("GET", "/api/v1/orders?kind=S", "", token);
+  ASSERT_EQ(orders.status, 200);
+  json exit_set, order_readings = json::array();
+  for (const json& order : orders.body) {
+    for (const json& line : order["lines"]) {
+      const Reply article =
+          Send("GET", "/api/v1/articles/" + line["article"].get<std::string>(), "", token);
+      if (article.body["lots"] || article.body["serials"] || line["pending"] == 0) continue;
+      order_readings.push_back(
+          {{"article", line["article"]}, {"quantity", 1}, {"line", line["line"]}});
+    }
+    if (order_readings.empty()) continue;
+    exit_set = Set("s-1", "S", order_readings);
+    exit_set["third_party"] = order["third_party"];
+    exit_set["order"] = {{"tpdoc", order["tpdoc"]},
+                         {"serie", order["serie"]},
+                         {"numero", order["numero"]},
+                         {"ano", order["ano"]}};
+    break;
+  }
+  ASSERT_FALSE(order_readings.empty());
+
+  const struct {
+    json set;
+    std::string kind;    // as `pellora sets` takes it
+    std::string before;  // a command run before the import, {set} the set
+    std::string import;  // `pellora import` but --set
+  } cases[] = {
+      {Set("i-1", "I",
+           {{{"article", "ARR001"}, {"quantity", 3}},
+            {{"article", "ARR001"}, {"quantity", 1}, {"unit", "FD"}}}),
+       "I", "op 2007 --pick '{set}' --price ARR001=1,25", "import --kind inventario"},
+      {exit_set, "S", "",
+       "import --kind venda --doc-type FA --series 1 --third-party " +
+           exit_set["third_party"].get<std::string>()},
+  };
+  for (const auto& c : cases) {
+    const Reply sent = SendSet(c.set, token);
+    ASSERT_EQ(sent.status, 201) << sent.body;
+    const std::string set = sent.body["set"];
+    EXPECT_EQ(sent.body["readings"], c.set["readings"].size());
+    EXPECT_EQ(SetReadings(set, "Estado = 0"), std::to_string(c.set["readings"].size()));
+    const std::vector<std::string> pending = demo_.Sets(c.kind);
+    EXPECT_NE(std::find(pending.begin(), pending.end(), set), pending.end()) << set;
+    if (!c.before.empty()) {
+      const std::string before = std::regex_replace(c.before, std::regex("\\{set\\}"), set);
+      EXPECT_EQ(demo_.Run(before).status, 0);
+    }
+    const app::Outcome imported = demo_.Run(c.import + " --set '" + set + "'");
+    EXPECT_EQ(imported.status, 0) << imported.out;
+    EXPECT_EQ(SetReadings(set, "Estado = 1"), std::to_string(c.set["readings"].size()));
+  }
+}
+
+TEST_F(TerminalApi, AnIdIsOneSetOfItsTerminalWhateverIsSentAgain) {
+  const std::string first = Token("PDA01"), second = Token("PDA02");
+  const json set =
+      Set("same-id", "A",
+          {{{"article", "ARR001"}, {"quantity", 2}}, {{"article", "ACU001"}, {"quantity", 0}}});
+  // Two identical requests at once: one set, and the same answer to both.
+  auto racing = std::async(std::launch::async, [&] { return SendSet(set, first); });
+  const Reply one = SendSet(set, first), other = racing.get();
+  EXPECT_EQ(std::min(one.status, other.status), 200) << one.body;
+  EXPECT_EQ(std::max(one.status, other.status), 201);
+  EXPECT_EQ(one.body, other.body);
+  // The same id from another terminal is that terminal's own set, with a stamp of its own.
+  const Reply theirs = SendSet(set, second);
+  EXPECT_EQ(theirs.status, 201);
+  EXPECT_EQ(theirs.body["set"].get<std::string>().substr(0, 6), "PDA02|");
+  EXPECT_NE(theirs.body["set"].get<std::string>().substr(6),
+            one.body["set"].get<std::string>().substr(6));
+  // After a restart the session and the id are still known.
+  Restart();
+  const Reply again = SendSet(set, first);
+  EXPECT_EQ(again.status, 200);
+  EXPECT_EQ(again.body, one.body);
+  EXPECT_EQ(
+      Value(kReadings + std::string(" AS M INNER JOIN oru_TerminaisConjuntos AS C ON "
+                                    "C.TerminalId = M.TerminalId AND C.DataSync = M.DataSync")),
+      "4");
+  EXPECT_EQ(Value(kSentSets), "2");
+}
+
+TEST_F(TerminalApi, HostileRequestsAreRefusedAndWriteNothing) {
+  const std::string valid = Token("PDA01"), signed_out = Token("PDA01"), expired = Token("PDA02");
+  ASSERT_EQ(Send("DELETE", "/api/v1/sessions", "", signed_out).status, 204);
+  demo_.Exec(
+      "UPDATE oru_TerminaisSessoes SET Expira = '20000101000000' WHERE TerminalId = 'PDA02'");
+  auto one = [](json reading) { return Set("h-1", "I", json::array({std::move(reading)})).dump(); };
+  const std::string sound = one({{"article", "ARR001"}, {"quantity", 1}});
+  json other_terminal = json::parse(sound);
+  other_terminal["terminal"] = "PDA02";
+  const struct {
+    std::string name, token, path, body;
+    int status;
+    std::string says;
+  } cases[] = {
+      {"bad JSON", valid, "/api/v1/sets", "{\"id\": ", 400, "O pedido não é JSON válido."},
+      {"huge body", valid, "/api/v1/sets", std::string(5 << 20, ' '), 413, "grande demais"},
+      {"wrong kind", valid, "/api/v1/sets", Set("h-1", "Z", json::array()).dump(), 400,
+       "Tipo de movimento desconhecido: Z"},
+      {"unknown article", valid, "/api/v1/sets", one({{"article", "NAO'HA"}, {"quantity", 1}}), 400,
+       "Leitura 1 (artigo NAO'HA): o artigo NAO'HA não existe."},
+      {"negative quantity", valid, "/api/v1/sets", one({{"article", "ARR001"}, {"quantity", -1}}),
+       400, "Leitura 1 (artigo ARR001): a quantidade -1 não é válida"},
+      {"quantity as text", valid, "/api/v1/sets", one({{"article", "ARR001"}, {"quantity", "1"}}),
+       400, "Leitura 1: o campo quantity deve ser um número."},
+      {"text too long", valid, "/api/v1/sets",
+       one({{"article", std::string(31, 'A')}, {"quantity", 1}}), 400,
+       "o campo Artigo tem mais de 30 caracteres"},
+      {"unit of another article", valid, "/api/v1/sets",
+       one({{"article", "ARR001"}, {"quantity", 1}, {"unit", "KG"}}), 400,
+       "a unidade KG não é do artigo ARR001"},
+      {"another terminal's id", valid, "/api/v1/sets", other_terminal.dump(), 400,
+       "só envia conjuntos em seu nome"},
+      {"no token", "", "/api/v1/sets", sound, 401, "Falta a sessão"},
+      {"forged token", std::string(64, 'f'), "/api/v1/sets", sound, 401, "Sessão inválida"},
+      {"replayed token", signed_out, "/api/v1/sets", sound, 401, "Sessão inválida"},
+      {"expired token", expired, "/api/v1/sets", sound, 401, "A sessão expirou"},
+      {"catalogue without a session", "", "/api/v1/articles/ARR001", "", 401, "Falta a sessão"},
+  };
+  const std::string readings = Value(kReadings), sets = Value(kSentSets);
+  for (const auto& c : cases) {
+    const Reply reply = Send(c.body.empty() ? "GET" : "POST", c.path, c.body, c.token);
+    EXPECT_EQ(reply.status, c.status) << c.name << ": " << reply.body;
+    EXPECT_NE(reply.body.value("error", "").find(c.says), std::string::npos)
+        << c.name << ": " << reply.body;
+  }
+  EXPECT_EQ(Value(kReadings), readings);
+  EXPECT_EQ(Value(kSentSets), sets);
+}
+
+TEST_F(TerminalApi, WrongPinsAreSlowedAndLockTheTerminal) {
+  for (int attempt = 1; attempt < 5; ++attempt) {
+    EXPECT_EQ(SignIn("PDA02", "errado").status, 401) << attempt;
+  }
+  const Reply locked = SignIn("PDA02", "errado"), right = SignIn("PDA02", pins_["PDA02"]);
+  EXPECT_EQ(locked.status, 429) << locked.body;
+  EXPECT_EQ(right.status, 429) << right.body;
+  EXPECT_NE(right.body.value("error", "").find("está bloqueado"), std::string::npos);
+  EXPECT_EQ(SignIn("PDA09", "123456").status, 401);  // not registered
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM oru_TerminaisSessoes"), "0");
+  EXPECT_EQ(Token("PDA01").size(), 64u);  // the other terminals sign in as before
+}
+
+}  // namespace
+}  // namespace pellora::terminal
