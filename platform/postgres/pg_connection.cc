@@ -102,7 +102,7 @@ void PgConnection::Fail(const PGresult* result, std::string_view statement) cons
   if (sqlstate == kInsufficientPrivilege) RaisePermissionDenied(connection_, result, statement);
   if (sqlstate == kLockNotAvailable) RaiseBusy(company_, lock_timeout_);
   if (sqlstate == kSerializationFailure || sqlstate == kDeadlockDetected) {
-    RaiseConflict(sqlstate, statement);
+    RaiseConflict(statement);
   }
   RaiseStatementError(result, connection_, statement);
 }
@@ -156,9 +156,9 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
   return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
 }
 
-void PgConnection::Begin(Isolation isolation) {
+void PgConnection::Begin() {
   if (depth_ == 0) {
-    Control(isolation == Isolation::kSnapshot ? "BEGIN ISOLATION LEVEL REPEATABLE READ" : "BEGIN");
+    Control("BEGIN");
   } else {
     Control("SAVEPOINT " + LevelName(depth_ + 1));
   }

@@ -20,10 +20,6 @@ namespace pellora::postgres {
 // How long a statement waits for a lock another workstation holds before it fails.
 inline constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
 
-// Read committed is SQL Server's own default. A snapshot transaction reads the company as it was
-// at its first statement, whatever other sessions commit meanwhile.
-enum class Isolation { kReadCommitted, kSnapshot };
-
 // One connection to a company database on a PostgreSQL server, running statements already in
 // PostgreSQL's dialect.
 class PgConnection {
@@ -48,9 +44,8 @@ class PgConnection {
   RecordsetPtr Run(std::string_view sql, const std::vector<Variant>& values = {});
 
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
-  // rolling back a level undoes what was done since its Begin. `isolation` applies to the
-  // outermost level.
-  void Begin(Isolation isolation = Isolation::kReadCommitted);
+  // rolling back a level undoes what was done since its Begin.
+  void Begin();
   void Commit();
   void Rollback();
   bool InTransaction() const { return depth_ > 0; }

@@ -37,9 +37,10 @@ class PgSession {
 
   // Transactions nest as savepoints; see PgConnection. The outermost level first takes the
   // company's write lock, waiting while another workstation holds it, as SQLite's BEGIN
-  // IMMEDIATE does: two writers never read the same rows and then both write them. It then reads
-  // a snapshot taken after the lock: rows the terminals add while it runs are neither read by
-  // a later statement nor changed by it, so they stay pending whole for the next import.
+  // IMMEDIATE does: two writers never read the same rows and then both write them. Each
+  // statement then reads what is committed, as SQL Server's default does: the host's other
+  // writers of stock rows are waited for row by row, and Pellora's terminals, which write a set
+  // whole under the same lock, never add to the readings an import has chosen.
   void Begin();
   void Commit();
   void Rollback();
