@@ -37,6 +37,9 @@ struct CommandContext {
   // How long statements wait while another workstation writes: --busy-timeout SECONDS, else
   // the company configuration file's [Ligação] TempoEspera, else 30 s.
   std::chrono::milliseconds BusyTimeout() const;
+  // How long the server lets a workstation that stopped answering in the middle of its work keep
+  // the company: [Ligação] TempoSemResposta, else 30 s; 0 lets it keep the company.
+  std::chrono::milliseconds SilenceLimit() const;
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;

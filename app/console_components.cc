@@ -61,7 +61,8 @@ console::ScriptRefusal ConsoleComponents::Refusal() {
 }
 
 DataAccessPtr ConsoleComponents::CreateDataAccess() {
-  data_accesses_.push_back(std::make_shared<EngineDataAccess>(context().BusyTimeout()));
+  data_accesses_.push_back(
+      std::make_shared<EngineDataAccess>(context().BusyTimeout(), context().SilenceLimit()));
   return context().Traced(data_accesses_.back());
 }
 

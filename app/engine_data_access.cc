@@ -12,7 +12,8 @@ bool EngineDataAccess::OpenConnection(const std::string& connection_string) {
   const std::string server = tsql::ConnectionString(connection_string).Value("Data Source");
   server_.reset();
   if (postgres::SelectsPostgres(server)) {
-    engine_ = server_ = std::make_shared<postgres::PostgresDataAccess>(busy_timeout_);
+    engine_ = server_ =
+        std::make_shared<postgres::PostgresDataAccess>(busy_timeout_, silence_limit_);
   } else {
     engine_ = std::make_shared<sqlite::SqliteDataAccess>(busy_timeout_);
   }

@@ -16,8 +16,11 @@ namespace pellora::app {
 // folder of company files otherwise, and passes every call on to it.
 class EngineDataAccess : public DataAccess {
  public:
-  // Statements wait up to `busy_timeout` while another workstation writes to the company.
-  explicit EngineDataAccess(std::chrono::milliseconds busy_timeout) : busy_timeout_(busy_timeout) {}
+  // Statements wait up to `busy_timeout` while another workstation writes to the company; a
+  // server lets this one keep the company `silence_limit` after it stops answering.
+  EngineDataAccess(std::chrono::milliseconds busy_timeout,
+                   std::chrono::milliseconds silence_limit = postgres::kDefaultSilenceLimit)
+      : busy_timeout_(busy_timeout), silence_limit_(silence_limit) {}
 
   void BeginTransaction() override { Engine().BeginTransaction(); }
   bool CloseConnection() override { return !engine_ || engine_->CloseConnection(); }
@@ -59,6 +62,7 @@ class EngineDataAccess : public DataAccess {
   DataAccess& Engine();
 
   std::chrono::milliseconds busy_timeout_;
+  std::chrono::milliseconds silence_limit_;
   DataAccessPtr engine_;                                  // null until the first OpenConnection
   std::shared_ptr<postgres::PostgresDataAccess> server_;  // the engine, on a server
   bool work_undone_ = false;

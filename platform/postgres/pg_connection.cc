@@ -55,8 +55,9 @@ PGconn* Connect(const ConnectionParameters& parameters) {
 
 std::unique_ptr<PgConnection> PgConnection::Open(const PgAddress& address,
                                                  const std::string& company,
-                                                 std::chrono::milliseconds lock_timeout) {
-  const ConnectionParameters parameters(address, company, lock_timeout);
+                                                 std::chrono::milliseconds lock_timeout,
+                                                 std::chrono::milliseconds silence_limit) {
+  const ConnectionParameters parameters(address, company, lock_timeout, silence_limit);
   PGconn* connection = Connect(parameters);
   if (PQstatus(connection) != CONNECTION_OK) {
     try {

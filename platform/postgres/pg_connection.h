@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_connection_parameters.h"
 #include "platform/postgres/pg_result.h"
 #include "platform/postgres/pg_statement_cache.h"
 #include "platform/postgres/pg_table_catalog.h"
@@ -28,7 +29,8 @@ class PgConnection {
   // but never the password, when it cannot.
   static std::unique_ptr<PgConnection> Open(
       const PgAddress& address, const std::string& company,
-      std::chrono::milliseconds lock_timeout = kDefaultLockTimeout);
+      std::chrono::milliseconds lock_timeout = kDefaultLockTimeout,
+      std::chrono::milliseconds silence_limit = kDefaultSilenceLimit);
   ~PgConnection();
   PgConnection(const PgConnection&) = delete;
   PgConnection& operator=(const PgConnection&) = delete;

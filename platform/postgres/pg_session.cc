@@ -3,6 +3,7 @@
 #include "platform/postgres/pg_batch_runner.h"
 #include "platform/postgres/pg_error.h"
 #include "platform/postgres/postgres_translator.h"
+#include "platform/tsql/schema_change.h"
 
 namespace pellora::postgres {
 namespace {
@@ -18,6 +19,7 @@ constexpr const char* kReleaseWriteLock = "SELECT pg_advisory_unlock(1349807212)
 }  // namespace
 
 RecordsetPtr PgSession::Run(std::string_view tsql) {
+  if (!InTransaction() && !tsql::OnlyReads(tsql)) return Alone([&] { return Run(tsql); });
   if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
   const Steps translated = Translation(tsql);
   bool only_read = true;
@@ -27,6 +29,7 @@ RecordsetPtr PgSession::Run(std::string_view tsql) {
 }
 
 RecordsetPtr PgSession::Run(std::string_view tsql, const std::vector<Variant>& values) {
+  if (!InTransaction() && !tsql::OnlyReads(tsql)) return Alone([&] { return Run(tsql, values); });
   bool only_read = true;
   RecordsetPtr rows = RunSteps(tsql, *Translation(tsql), values, only_read);
   memory_.NoteRunWithValues(only_read);
@@ -47,6 +50,19 @@ RecordsetPtr PgSession::RunSteps(std::string_view tsql, const Translated& transl
   if (runner.ChangedSchema()) ForgetSchema();
   runner.CheckEveryValueUsed(tsql);
   only_read = runner.OnlyRead();
+  return rows;
+}
+
+RecordsetPtr PgSession::Alone(const std::function<RecordsetPtr()>& run) {
+  Begin();
+  RecordsetPtr rows;
+  try {
+    rows = run();
+  } catch (...) {
+    Rollback();
+    throw;
+  }
+  Commit();
   return rows;
 }
 

@@ -1,6 +1,7 @@
 #ifndef PELLORA_PLATFORM_POSTGRES_PG_SESSION_H_
 #define PELLORA_PLATFORM_POSTGRES_PG_SESSION_H_
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,7 +31,9 @@ class PgSession {
   // copy of the rows it gave before: each is a round trip to the server saved.
   RecordsetPtr Run(std::string_view tsql);
   // The same with each "?" of the batch standing for the next of `values`; never skipped as a
-  // repeat, since the values may differ.
+  // repeat, since the values may differ. Outside a transaction, a batch that writes takes the
+  // company's write lock for itself, as a write on SQLite does: rows never come in under the
+  // transaction of the workstation that holds it.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
   // Tells the session that rows were written other than through Run.
   void NoteWrite() { memory_.Forget(); }
@@ -55,6 +58,8 @@ class PgSession {
   RecordsetPtr RunSteps(std::string_view tsql, const Translated& translated,
                         const std::vector<Variant>& values, bool& only_read);
   void ForgetSchema();
+  // Runs `run` in a transaction of its own, committed when it returns.
+  RecordsetPtr Alone(const std::function<RecordsetPtr()>& run);
   // Ends the outermost level by `end` (its commit or rollback), then lets the write lock go,
   // whether `end` succeeded or not.
   void EndOutermost(void (PgConnection::*end)());

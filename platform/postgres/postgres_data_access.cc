@@ -91,7 +91,8 @@ bool PostgresDataAccess::OpenConnection(const std::string& connection_string) {
   const std::string company = connection.Value("Initial Catalog");
   if (!address || company.empty()) return false;
   try {
-    session_ = std::make_shared<PgSession>(PgConnection::Open(*address, company, lock_timeout_));
+    session_ = std::make_shared<PgSession>(
+        PgConnection::Open(*address, company, lock_timeout_, silence_limit_));
   } catch (const PgConnectError& failure) {
     open_failure_ = failure;
     return false;

@@ -19,9 +19,11 @@ namespace pellora::postgres {
 // server's message and the failing statement.
 class PostgresDataAccess : public DataAccess {
  public:
-  // Statements wait up to `lock_timeout` for rows another workstation holds.
-  explicit PostgresDataAccess(std::chrono::milliseconds lock_timeout = kDefaultLockTimeout)
-      : lock_timeout_(lock_timeout) {}
+  // Statements wait up to `lock_timeout` for rows another workstation holds; the server ends
+  // this session `silence_limit` after it stops answering (see ConnectionParameters).
+  explicit PostgresDataAccess(std::chrono::milliseconds lock_timeout = kDefaultLockTimeout,
+                              std::chrono::milliseconds silence_limit = kDefaultSilenceLimit)
+      : lock_timeout_(lock_timeout), silence_limit_(silence_limit) {}
 
   void BeginTransaction() override;
   bool CloseConnection() override;
@@ -45,6 +47,7 @@ class PostgresDataAccess : public DataAccess {
   PgSession& Open();
 
   std::chrono::milliseconds lock_timeout_;
+  std::chrono::milliseconds silence_limit_;
   std::shared_ptr<PgSession> session_;
   std::optional<PgConnectError> open_failure_;
 };

@@ -6,6 +6,7 @@
 #include <libpq-fe.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -149,6 +150,35 @@ TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
               "importação.\n");
   }
   EXPECT_EQ(Pending(), pending);
+}
+
+// A workstation stopped in the middle of its import (a hung program) lets the company go once it
+// has been silent for its TempoSemResposta: another one imports the same set, and the stopped
+// one, resumed, says its work was lost.
+TEST_F(ServerFailures, AStoppedWorkstationLetsTheCompanyGo) {
+  Configure("LENTO", "BaseDados=" + std::string(kCompany) + "\nTempoSemResposta=2");
+  const std::string import = "import --kind inventario --set '" + set_ + "'";
+  const auto signal_workstation = [](const std::string& signal) {
+    // The bracket keeps the pattern from matching the shell that runs pkill.
+    return std::system(("pkill -" + signal + " -f -- '[-]-company LENTO import'").c_str());
+  };
+  const std::vector<std::string> documents =
+      testing::PgRows(kCompany, "SELECT COUNT(*) + 1 FROM DOCGCCAB");
+  Outcome other;
+  const Outcome resumed =
+      testing::Interrupted(Options("LENTO") + import, testing::Conninfo(port_, kCompany),
+                           [&](PGconn* holder, PGconn*, const std::string&) {
+                             EXPECT_EQ(signal_workstation("STOP"), 0);
+                             testing::PgRun(holder, "ROLLBACK");
+                             other = Pellora("--busy-timeout 20 " + Options(kCompany) + import);
+                             signal_workstation("CONT");
+                           });
+  EXPECT_EQ(other.status, 0) << other.out;
+  EXPECT_EQ(resumed.status, 1) << resumed.out;
+  EXPECT_EQ(resumed.out,
+            "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
+            "importação.\n");
+  EXPECT_EQ(testing::PgRows(kCompany, "SELECT COUNT(*) FROM DOCGCCAB"), documents);
 }
 
 }  // namespace
