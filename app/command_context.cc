@@ -1,6 +1,7 @@
 #include "app/command_context.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "app/company_check.h"
 #include "app/crash_harness.h"
@@ -19,6 +20,17 @@ std::chrono::milliseconds Seconds(const std::string& text, const std::string& or
   return std::chrono::seconds(WholeNumber(text, origin, 0, 86400));
 }
 
+// The company configuration file's [Ligação] `key`, in seconds; none when the file or the key is
+// not there.
+std::optional<std::chrono::milliseconds> SecondsSetting(const CommandContext& context,
+                                                        const char* key) {
+  if (!context.line.Has("dir") || !context.line.Has("company")) return std::nullopt;
+  const std::string file = context.ConfigurationFile().string();
+  const std::string text = GetPrivateProfileString("Ligação", key, "", 32, file).text;
+  if (text.empty()) return std::nullopt;
+  return Seconds(text, std::string(key) + ", em segundos, em " + file);
+}
+
 }  // namespace
 
 std::string ConfigurationFileName(const std::string& company) {
@@ -35,16 +47,15 @@ std::filesystem::path CommandContext::ConfigurationFile() const {
 
 std::chrono::milliseconds CommandContext::BusyTimeout() const {
   if (auto text = line.Get("busy-timeout")) return Seconds(*text, "--busy-timeout, em segundos,");
-  if (line.Has("dir") && line.Has("company")) {
-    const std::string file = ConfigurationFile().string();
-    const std::string text = GetPrivateProfileString("Ligação", "TempoEspera", "", 32, file).text;
-    if (!text.empty()) return Seconds(text, "TempoEspera, em segundos, em " + file);
-  }
-  return sqlite::kDefaultBusyTimeout;
+  return SecondsSetting(*this, "TempoEspera").value_or(sqlite::kDefaultBusyTimeout);
+}
+
+std::chrono::milliseconds CommandContext::SilenceLimit() const {
+  return SecondsSetting(*this, "TempoSemResposta").value_or(postgres::kDefaultSilenceLimit);
 }
 
 std::shared_ptr<EngineDataAccess> CommandContext::NewEngine() const {
-  return std::make_shared<EngineDataAccess>(BusyTimeout(), CrashHarness());
+  return std::make_shared<EngineDataAccess>(BusyTimeout(), SilenceLimit(), CrashHarness());
 }
 
 DataAccessPtr CommandContext::NewDataAccess() const {

@@ -40,6 +40,9 @@ struct CommandContext {
   std::chrono::milliseconds BusyTimeout() const;
   // The engine's data-access object, closed, its statements watched by the crash harness.
   std::shared_ptr<EngineDataAccess> NewEngine() const;
+  // How long the server lets a workstation that stopped answering in the middle of its work keep
+  // the company: [Ligação] TempoSemResposta, else 30 s; 0 lets it keep the company.
+  std::chrono::milliseconds SilenceLimit() const;
   // A data-access object on a company database file, traced when asked; the data access
   // stays closed until the caller opens it.
   DataAccessPtr NewDataAccess() const;

@@ -11,7 +11,8 @@ bool EngineDataAccess::OpenConnection(const std::string& connection_string) {
   const std::string server = session::ConnectionString(connection_string).Value("Data Source");
   server_.reset();
   if (postgres::SelectsPostgres(server)) {
-    server_ = std::make_shared<postgres::PostgresDataAccess>(busy_timeout_, observer_);
+    server_ =
+        std::make_shared<postgres::PostgresDataAccess>(busy_timeout_, silence_limit_, observer_);
     SetTarget(server_);
   } else {
     SetTarget(std::make_shared<sqlite::SqliteDataAccess>(busy_timeout_, observer_));

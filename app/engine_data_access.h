@@ -16,11 +16,16 @@ namespace pellora::app {
 // folder of company files otherwise, and passes every call on to it.
 class EngineDataAccess : public ForwardingDataAccess {
  public:
-  // Statements wait up to `busy_timeout` while another workstation writes to the company;
-  // `observer`, when given, watches every statement.
-  explicit EngineDataAccess(std::chrono::milliseconds busy_timeout,
-                            session::StatementObserverPtr observer = nullptr)
-      : busy_timeout_(busy_timeout), observer_(std::move(observer)) {}
+  // Statements wait up to `busy_timeout` while another workstation writes to the company; a
+  // server lets this one keep the company `silence_limit` after it stops answering; `observer`,
+  // when given, watches every statement.
+  explicit EngineDataAccess(
+      std::chrono::milliseconds busy_timeout,
+      std::chrono::milliseconds silence_limit = postgres::kDefaultSilenceLimit,
+      session::StatementObserverPtr observer = nullptr)
+      : busy_timeout_(busy_timeout),
+        silence_limit_(silence_limit),
+        observer_(std::move(observer)) {}
 
   bool OpenConnection(const std::string& connection_string) override;
   void RollbackTransaction() override {
@@ -36,6 +41,7 @@ class EngineDataAccess : public ForwardingDataAccess {
 
  private:
   std::chrono::milliseconds busy_timeout_;
+  std::chrono::milliseconds silence_limit_;
   session::StatementObserverPtr observer_;
   std::shared_ptr<postgres::PostgresDataAccess> server_;  // the engine, on a server
   bool work_undone_ = false;

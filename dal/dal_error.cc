@@ -5,7 +5,7 @@
 namespace pellora {
 
 void RaiseAsComandos(const Error& error, std::string_view name) {
-  throw Error(error.number(), "Comandos::" + std::string(name), error.description());
+  throw error.Reraised("Comandos::" + std::string(name), error.description());
 }
 
 }  // namespace pellora

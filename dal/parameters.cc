@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "dal/conflict_retry.h"
 #include "dal/dal_comandos.h"
 #include "dal/dal_error.h"
 #include "dal/definitions.h"
@@ -86,7 +87,9 @@ RecordsetPtr HlpDb_ParametrosGet() {
 }
 
 void HlpDb_ParametrosSave(RecordsetPtr& parameters) {
-  ComandosTrap("HlpDb_ParametrosSave", [&] { SaveChanges(parameters); });
+  ComandosTrap("HlpDb_ParametrosSave", [&] {
+    RetriedOnConflict(ObjectOf(gDataAccess()), [&] { SaveChanges(parameters); });
+  });
 }
 
 }  // namespace pellora

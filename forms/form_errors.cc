@@ -3,8 +3,7 @@
 namespace pellora {
 
 void RaiseFromProcedure(const Error& error, std::string_view procedure) {
-  throw Error(error.number(), std::string(procedure),
-              error.source() + "\r\n" + error.description());
+  throw error.Reraised(std::string(procedure), error.source() + "\r\n" + error.description());
 }
 
 void ShowFormError(Dialogs& dialogs, const Error& error, const std::string& title) {

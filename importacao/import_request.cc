@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "dal/conflict_retry.h"
 #include "dal/dal_comandos.h"
+#include "dal/dal_error.h"
 #include "dal/definitions.h"
 #include "dal/reading_lists.h"
 #include "importacao/chosen_set_checks.h"
@@ -107,11 +109,13 @@ std::optional<ImportRefusal> ImportRequest::Refusal(DataAccess& data_access) con
 }
 
 ImportOutcome ImportRequest::Run(MovImportacao& import, PickingApiPtr& api) {
-  UnitOfWork work;
-  if (std::optional<ImportRefusal> refusal = Refusal(*gDataAccess())) return {refusal, Result()};
-  Result result = import.Execute(api, OneSet(), terminals_, syncs_);
-  if (result.IsSucesso()) work.Commit();
-  return {std::nullopt, result};
+  return RetriedOnConflict(ObjectOf(gDataAccess()), [&]() -> ImportOutcome {
+    UnitOfWork work;
+    if (std::optional<ImportRefusal> refusal = Refusal(*gDataAccess())) return {refusal, Result()};
+    Result result = import.Execute(api, OneSet(), terminals_, syncs_);
+    if (result.IsSucesso()) work.Commit();
+    return {std::nullopt, result};
+  });
 }
 
 }  // namespace pellora

@@ -5,7 +5,9 @@
 
 #include <exception>
 
+#include "dal/conflict_retry.h"
 #include "dal/dal_comandos.h"
+#include "dal/dal_error.h"
 #include "dal/definitions.h"
 #include "importacao/step_trap.h"
 #include "importacao/unit_of_work.h"
@@ -41,17 +43,22 @@ std::string MovImportacao::TerceiroGet(std::string sTerminal, std::string sConju
 }
 
 // The whole import is one unit of work, taken before the readings are read: another
-// workstation waits for it, and a failure or a crash anywhere leaves the company as it was.
+// workstation waits for it, and a failure or a crash anywhere leaves the company as it was. Its
+// dialogs are over before it begins, so a conflict with another writer runs it again whole; inside
+// an enclosing unit of work, the conflict goes to that one, which runs again.
 Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
                               std::vector<std::string>& sTerminais,
                               std::vector<std::string>& sConjuntos) {
   try {
-    UnitOfWork trabalho;
-    Result result = Importar(VelaApi, bSoUm, ChosenSets(sTerminais, sConjuntos));
-    if (result.IsSucesso()) trabalho.Commit();
-    return result;
+    return RetriedOnConflict(ObjectOf(gDataAccess()), [&] {
+      UnitOfWork trabalho;
+      Result result = Importar(VelaApi, bSoUm, ChosenSets(sTerminais, sConjuntos));
+      if (result.IsSucesso()) trabalho.Commit();
+      return result;
+    });
   } catch (const std::exception& failure) {
     const Error error = AsError(failure);
+    if (error.conflict() && gDataAccess()->InTransaction()) throw;
     Result result = Result::FromError(error);
     result.SetMensagem("Execute::" + error.description());
     return result;

@@ -52,6 +52,19 @@ const char* StandardDescription(long number) {
 Error::Error(long number, std::string source, std::string description)
     : number_(number), source_(std::move(source)), description_(std::move(description)) {}
 
+Error Error::Conflict(std::string source, std::string description) {
+  Error error(kDatabaseError, std::move(source), std::move(description));
+  error.conflict_ = true;
+  return error;
+}
+
+Error Error::Reraised(std::string source, std::string description) const {
+  Error error = *this;
+  error.source_ = std::move(source);
+  error.description_ = std::move(description);
+  return error;
+}
+
 void RaiseRuntimeError(long number, const std::string& source) {
   throw Error(number, source, StandardDescription(number));
 }

@@ -37,7 +37,15 @@ class Error : public std::exception {
  public:
   Error(long number, std::string source, std::string description);
 
+  // A database error raised because another writer changed, at the same time, rows this unit of
+  // work changed (a deadlock, a serialization failure): the database undid the work whole, and
+  // it may run again.
+  static Error Conflict(std::string source, std::string description);
+  // This error raised again by `source`, with `description`: its number and kind kept.
+  Error Reraised(std::string source, std::string description) const;
+
   long number() const { return number_; }
+  bool conflict() const { return conflict_; }
   const std::string& source() const { return source_; }
   const std::string& description() const { return description_; }
   const char* what() const noexcept override { return description_.c_str(); }
@@ -46,6 +54,7 @@ class Error : public std::exception {
   long number_;
   std::string source_;
   std::string description_;
+  bool conflict_ = false;
 };
 
 // Raises the VB runtime error `number` with its standard description.

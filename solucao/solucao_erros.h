@@ -19,7 +19,7 @@ auto RaiseAgainAs(std::string_view procedure, Body&& body) -> decltype(body()) {
   try {
     return body();
   } catch (const Error& error) {
-    throw Error(error.number(), std::string(procedure), error.description());
+    throw error.Reraised(std::string(procedure), error.description());
   }
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "dal/conflict_retry.h"
 #include "dal/dal_error.h"
 #include "runtime/convert.h"
 #include "runtime/text.h"
@@ -49,9 +50,22 @@ bool Cl_ArquivoDigital::Add(const std::string& sIdioma, const std::string& NomeF
                             const std::string& NumeroFicha, int16_t TipoEntidade, int32_t nReg,
                             const std::string& Designacao) {
   try {
-    DataAccess& bd = ObjectOf(bd_);
-    bd.BeginTransaction();
+    RetriedOnConflict(ObjectOf(bd_), [&] {
+      Gravar(sIdioma, NomeFicheiro, NumeroFicha, TipoEntidade, nReg, Designacao);
+    });
+    return true;
+  } catch (const Error& error) {
+    MostrarErro(error, "Na função Add do Cl_ArquivoDigital");
+    return false;
+  }
+}
 
+void Cl_ArquivoDigital::Gravar(const std::string& sIdioma, const std::string& NomeFicheiro,
+                               const std::string& NumeroFicha, int16_t TipoEntidade, int32_t nReg,
+                               const std::string& Designacao) {
+  DataAccess& bd = ObjectOf(bd_);
+  bd.BeginTransaction();
+  try {
     RecordsetPtr ficha;
     bd.OpenRecordsetForUpdate(arquivo_sql::FichaNova(), ficha, kAdOpenStatic, kAdLockUnspecified);
     ficha->AddNew();
@@ -75,11 +89,9 @@ bool Cl_ArquivoDigital::Add(const std::string& sIdioma, const std::string& NomeF
     documento->Close();
 
     bd.CommitTransaction();
-    return true;
-  } catch (const Error& error) {
-    MostrarErro(error, "Na função Add do Cl_ArquivoDigital");
-    if (bd_ && bd_->InTransaction()) bd_->RollbackTransaction();
-    return false;
+  } catch (...) {
+    if (bd.InTransaction()) bd.RollbackTransaction();
+    throw;
   }
 }
 

@@ -49,6 +49,10 @@ class Cl_ArquivoDigital {
  private:
   // The file's name: the text after the path's last backslash or slash.
   static std::string NomeFicheiroDoPercurso(const std::string& percurso);
+  // Add's transaction, raising its failure with nothing left behind.
+  void Gravar(const std::string& sIdioma, const std::string& NomeFicheiro,
+              const std::string& NumeroFicha, int16_t TipoEntidade, int32_t nReg,
+              const std::string& Designacao);
   // Shows a trapped error as the list and add members do: number, description between
   // parentheses and `onde`, the member that failed, on three lines.
   void MostrarErro(const Error& error, const std::string& onde);

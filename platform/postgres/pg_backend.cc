@@ -8,8 +8,10 @@ namespace pellora::postgres {
 namespace {
 
 // Advisory locks belong to one database: one key serves every company. The lock is the
-// session's, taken before the transaction begins so that the transaction's snapshot holds the
-// work of the workstation that had the lock before; it goes with the session if this one dies.
+// session's, taken before the transaction begins; it goes with the session if this one dies.
+// Workstations write one at a time under it. The transaction reads committed rows: the stock and
+// numbering it increments are locked row by row, so another writer of the same rows (the host's
+// sales desk) is waited for, never failed on; the readings it chooses only change under the lock.
 constexpr const char* kTakeWriteLock = "SELECT pg_advisory_lock(1349807212)";
 constexpr const char* kReleaseWriteLock = "SELECT pg_advisory_unlock(1349807212)";
 
@@ -38,7 +40,7 @@ void PgBackend::Begin(int level) {
   if (level > 1) return connection_->Begin();
   connection_->Run(kTakeWriteLock);  // busy beyond the wait: raises, no transaction begun
   try {
-    connection_->Begin(Isolation::kSnapshot);
+    connection_->Begin();
   } catch (...) {
     LetTheCompanyGo();
     throw;

@@ -55,8 +55,9 @@ PGconn* Connect(const ConnectionParameters& parameters) {
 
 std::unique_ptr<PgConnection> PgConnection::Open(const PgAddress& address,
                                                  const std::string& company,
-                                                 std::chrono::milliseconds lock_timeout) {
-  const ConnectionParameters parameters(address, company, lock_timeout);
+                                                 std::chrono::milliseconds lock_timeout,
+                                                 std::chrono::milliseconds silence_limit) {
+  const ConnectionParameters parameters(address, company, lock_timeout, silence_limit);
   PGconn* connection = Connect(parameters);
   if (PQstatus(connection) != CONNECTION_OK) {
     try {
@@ -102,7 +103,7 @@ void PgConnection::Fail(const PGresult* result, std::string_view statement) cons
   if (sqlstate == kInsufficientPrivilege) RaisePermissionDenied(connection_, result, statement);
   if (sqlstate == kLockNotAvailable) RaiseBusy(company_, lock_timeout_);
   if (sqlstate == kSerializationFailure || sqlstate == kDeadlockDetected) {
-    RaiseConflict(sqlstate, statement);
+    RaiseConflict(statement);
   }
   RaiseStatementError(result, connection_, statement);
 }
@@ -165,9 +166,9 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
   return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
 }
 
-void PgConnection::Begin(Isolation isolation) {
+void PgConnection::Begin() {
   if (depth_ == 0) {
-    Control(isolation == Isolation::kSnapshot ? "BEGIN ISOLATION LEVEL REPEATABLE READ" : "BEGIN");
+    Control("BEGIN");
   } else {
     Control("SAVEPOINT " + LevelName(depth_ + 1));
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/postgres/pg_address.h"
+#include "platform/postgres/pg_connection_parameters.h"
 #include "platform/postgres/pg_result.h"
 #include "platform/postgres/pg_statement_cache.h"
 #include "platform/postgres/pg_table_catalog.h"
@@ -21,10 +22,6 @@ namespace pellora::postgres {
 // How long a statement waits for a lock another workstation holds before it fails.
 inline constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
 
-// Read committed is SQL Server's own default. A snapshot transaction reads the company as it was
-// at its first statement, whatever other sessions commit meanwhile.
-enum class Isolation { kReadCommitted, kSnapshot };
-
 // One connection to a company database on a PostgreSQL server, running statements already in
 // PostgreSQL's dialect.
 class PgConnection {
@@ -33,7 +30,8 @@ class PgConnection {
   // but never the password, when it cannot.
   static std::unique_ptr<PgConnection> Open(
       const PgAddress& address, const std::string& company,
-      std::chrono::milliseconds lock_timeout = kDefaultLockTimeout);
+      std::chrono::milliseconds lock_timeout = kDefaultLockTimeout,
+      std::chrono::milliseconds silence_limit = kDefaultSilenceLimit);
   ~PgConnection();
   PgConnection(const PgConnection&) = delete;
   PgConnection& operator=(const PgConnection&) = delete;
@@ -49,9 +47,9 @@ class PgConnection {
   RecordsetPtr Run(std::string_view sql, const std::vector<Variant>& values = {});
 
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
-  // rolling back a level undoes what was done since its Begin. `isolation` applies to the
-  // outermost level. A Commit that fails leaves its level open unless the server ended it.
-  void Begin(Isolation isolation = Isolation::kReadCommitted);
+  // rolling back a level undoes what was done since its Begin. A Commit that fails leaves its
+  // level open unless the server ended it.
+  void Begin();
   void Commit();
   void Rollback();
   bool InTransaction() const { return depth_ > 0; }

@@ -38,10 +38,11 @@ void RaiseBusy(const std::string& company, std::chrono::milliseconds waited) {
                     " s. Tente de novo quando esse posto terminar.");
 }
 
-void RaiseConflict(const std::string& sqlstate, std::string_view statement) {
-  throw PgError(sqlstate, tsql::NamingStatement("Outro posto alterou ao mesmo tempo os dados que "
-                                                "este trabalho alterava; repita-o",
-                                                statement));
+void RaiseConflict(std::string_view statement) {
+  throw Error::Conflict(kErrorSource,
+                        tsql::NamingStatement("Outro posto alterou ao mesmo tempo os dados que "
+                                              "este trabalho alterava; repita-o",
+                                              statement));
 }
 
 }  // namespace pellora::postgres

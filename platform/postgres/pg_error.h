@@ -44,9 +44,9 @@ class PgError : public Error {
 // Raises the error of a lock held by another workstation beyond `waited`.
 [[noreturn]] void RaiseBusy(const std::string& company, std::chrono::milliseconds waited);
 
-// Raises the error of `statement` changing rows another workstation changed since this
-// transaction began (`sqlstate`: a serialization failure or a deadlock).
-[[noreturn]] void RaiseConflict(const std::string& sqlstate, std::string_view statement);
+// Raises the error of `statement` refused because another writer changed the same rows at the
+// same time (a serialization failure or a deadlock): the unit of work may run again.
+[[noreturn]] void RaiseConflict(std::string_view statement);
 
 // The SQLSTATE of a failed `result`; empty when the server gave none.
 std::string SqlState(const PGresult* result);

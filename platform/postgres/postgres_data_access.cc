@@ -18,7 +18,7 @@ std::unique_ptr<session::EngineBackend> PostgresDataAccess::OpenBackend(
   if (!address || company.empty()) return nullptr;
   std::unique_ptr<PgConnection> opened;
   try {
-    opened = PgConnection::Open(*address, company, lock_timeout_);
+    opened = PgConnection::Open(*address, company, lock_timeout_, silence_limit_);
   } catch (const PgConnectError& failure) {
     open_failure_ = failure;
     return nullptr;

@@ -19,9 +19,14 @@ namespace pellora::postgres {
 // given, watches every statement.
 class PostgresDataAccess : public session::SessionDataAccess {
  public:
+  // The server ends this session `silence_limit` after it stops answering (see
+  // ConnectionParameters).
   explicit PostgresDataAccess(std::chrono::milliseconds lock_timeout = kDefaultLockTimeout,
+                              std::chrono::milliseconds silence_limit = kDefaultSilenceLimit,
                               session::StatementObserverPtr observer = nullptr)
-      : SessionDataAccess(kErrorSource, std::move(observer)), lock_timeout_(lock_timeout) {}
+      : SessionDataAccess(kErrorSource, std::move(observer)),
+        lock_timeout_(lock_timeout),
+        silence_limit_(silence_limit) {}
 
   // Why the last OpenConnection answered False when the server was asked; null otherwise.
   const PgConnectError* OpenFailure() const { return open_failure_ ? &*open_failure_ : nullptr; }
@@ -31,6 +36,7 @@ class PostgresDataAccess : public session::SessionDataAccess {
       const std::string& connection_string, const session::StatementObserverPtr& observer) override;
 
   std::chrono::milliseconds lock_timeout_;
+  std::chrono::milliseconds silence_limit_;
   std::optional<PgConnectError> open_failure_;
 };
 

@@ -2,11 +2,13 @@
 
 #include <utility>
 
+#include "platform/tsql/schema_change.h"
 #include "runtime/error.h"
 
 namespace pellora::session {
 
 RecordsetPtr Session::Run(std::string_view tsql) {
+  if (!InTransaction() && !tsql::OnlyReads(tsql)) return Alone([&] { return Run(tsql); });
   if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
   const std::shared_ptr<const Translation> translation = Translated(tsql);
   BatchResult result = RunSteps(tsql, *translation, {});
@@ -16,6 +18,7 @@ RecordsetPtr Session::Run(std::string_view tsql) {
 }
 
 RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& values) {
+  if (!InTransaction() && !tsql::OnlyReads(tsql)) return Alone([&] { return Run(tsql, values); });
   BatchResult result = RunSteps(tsql, *Translated(tsql), values);
   memory_.NoteRunWithValues(result.only_read);
   return result.rows ? std::move(result.rows) : EmptyRecordset();
@@ -63,6 +66,19 @@ void Session::WriteRows(Recordset& recordset) {
   }
   Commit();
   recordset.AcceptChanges();
+}
+
+RecordsetPtr Session::Alone(const std::function<RecordsetPtr()>& run) {
+  Begin();
+  RecordsetPtr rows;
+  try {
+    rows = run();
+  } catch (...) {
+    AbandonLevel();
+    throw;
+  }
+  Commit();
+  return rows;
 }
 
 void Session::Begin() {

@@ -1,6 +1,7 @@
 #ifndef PELLORA_PLATFORM_SESSION_SESSION_H_
 #define PELLORA_PLATFORM_SESSION_SESSION_H_
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,9 @@ class Session {
   // copy of the rows it gave before.
   RecordsetPtr Run(std::string_view tsql);
   // The same with each "?" of the batch standing for the next of `values`; never skipped as a
-  // repeat, since the values may differ.
+  // repeat, since the values may differ. Outside a transaction, a batch that writes is a level of
+  // its own, which takes the company's write lock on either engine: rows never come in under the
+  // transaction of the workstation that holds it.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
 
   // Writes row `row` of `recordset` to its base table at once (see PlanRowChange).
@@ -49,6 +52,8 @@ class Session {
   std::shared_ptr<const Translation> Translated(std::string_view tsql);
   BatchResult RunSteps(std::string_view tsql, const Translation& translation,
                        const std::vector<Variant>& values);
+  // Runs `run` in a level of its own, committed when it returns.
+  RecordsetPtr Alone(const std::function<RecordsetPtr()>& run);
   // Raises when no level is open; `verb` says what was asked ("confirmar", "anular").
   void RequireLevel(const char* verb) const;
   // Ends the innermost level undoing its work, keeping quiet about a failure to: the error that

@@ -41,11 +41,10 @@ void RaiseStatementError(const char* source, std::string_view message, std::stri
 
 void RaiseForEngine(const Error& error, std::string_view engine) {
   if (error.source() == kReaderSource) {
-    throw Error(error.number(), std::string(engine), error.description());
+    throw error.Reraised(std::string(engine), error.description());
   }
   if (error.source() == kEngineLimitSource) {
-    throw Error(error.number(), std::string(engine),
-                error.description() + " em " + std::string(engine));
+    throw error.Reraised(std::string(engine), error.description() + " em " + std::string(engine));
   }
   throw;
 }

@@ -51,6 +51,8 @@ int32_t VelaDocument::Answer(std::string message) {
 }
 
 int32_t VelaDocument::Failed(const std::exception& failure) {
+  // A conflict with another writer is the import's to run again, not a refusal of the document.
+  if (const auto* error = dynamic_cast<const Error*>(&failure); error && error->conflict()) throw;
   const std::string description = failure.what();
   return Answer(description.empty() ? "Erro no acesso aos dados do Vela." : description);
 }

@@ -34,7 +34,8 @@ class VelaDocument : public HostDocument {
  private:
   // 0 when `message` is empty; else keeps it as the last message and gives 1.
   int32_t Answer(std::string message);
-  // Answers with the failure's description.
+  // Answers with the failure's description; called inside a handler, which it rethrows for a
+  // conflict with another writer.
   int32_t Failed(const std::exception& failure);
 
   DataAccessPtr data_access_;

@@ -51,8 +51,8 @@ class PostgresCompanyEngine : public CompanyEngine {
   std::vector<std::string> Rows(const std::string& sql) override { return PgRows(company(), sql); }
   std::string Server() const override { return SharedCluster().Server(); }
   std::shared_ptr<DataAccess> NewDataAccess(session::StatementObserverPtr observer) const override {
-    return std::make_shared<postgres::PostgresDataAccess>(postgres::kDefaultLockTimeout,
-                                                          std::move(observer));
+    return std::make_shared<postgres::PostgresDataAccess>(
+        postgres::kDefaultLockTimeout, postgres::kDefaultSilenceLimit, std::move(observer));
   }
   // Rows sorted within each table: the server keeps no order of insertion. One connection reads
   // every table.

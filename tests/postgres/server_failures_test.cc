@@ -6,6 +6,7 @@
 #include <libpq-fe.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <future>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "tests/app/pellora_process.h"
+#include "tests/postgres/interrupted_import.h"
 #include "tests/postgres/pg_rows.h"
 #include "tests/shared_postgres_cluster.h"
 #include "tests/temp_folder.h"
@@ -30,45 +32,6 @@ std::string Address(const std::string& user, int port) {
   return "postgresql://" + user + "@127.0.0.1:" + std::to_string(port);
 }
 
-// Runs `sql` as the cluster's superuser on `database`.
-void Admin(PGconn* connection, const std::string& sql) {
-  PGresult* result = PQexec(connection, sql.c_str());
-  EXPECT_EQ(PQresultStatus(result), PGRES_COMMAND_OK) << sql << PQerrorMessage(connection);
-  PQclear(result);
-}
-
-// Runs `pellora ARGS` while a transaction of this test holds every reading of the company that
-// `conninfo` reaches locked, and `interrupt`s the command, with the server process it waits in,
-// once its import waits to mark them: in the middle of its transaction, its documents written.
-// `interrupt` is given a second connection, which watched for the wait.
-Outcome Interrupted(const std::string& args, const std::string& conninfo,
-                    const std::function<void(PGconn* watcher, const std::string& pid)>& interrupt) {
-  PGconn* holder = PQconnectdb(conninfo.c_str());
-  PGconn* watcher = PQconnectdb(conninfo.c_str());
-  Admin(holder, "BEGIN");
-  testing::PgRowsOf(holder, "SELECT 1 FROM oru_ARM_Picking_Movimentos FOR UPDATE");
-  std::future<Outcome> run = std::async(std::launch::async, [&] { return Pellora(args); });
-  std::vector<std::string> waiting;
-  for (int tries = 0; tries < 3000 && waiting.empty(); ++tries) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    waiting = testing::PgRowsOf(watcher,
-                                "SELECT pid FROM pg_stat_activity WHERE application_name = "
-                                "'Pellora' AND wait_event_type = 'Lock'");
-  }
-  EXPECT_FALSE(waiting.empty()) << "the command never waited for the readings";
-  if (!waiting.empty()) interrupt(watcher, waiting.front());
-  Outcome outcome = run.get();
-  PQfinish(watcher);
-  PQfinish(holder);
-  return outcome;
-}
-
-// The connection string of database `database` on the server listening on `port`.
-std::string Conninfo(int port, const std::string& database) {
-  return "host=127.0.0.1 port=" + std::to_string(port) + " user=" + PostgresCluster::kUser +
-         " password=" + PostgresCluster::kPassword + " dbname=" + database;
-}
-
 class ServerFailures : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -79,12 +42,12 @@ class ServerFailures : public ::testing::Test {
               0);
     PGconn* admin = testing::PgConnect(kCompany);
     for (const char* role : {"leitor", "cheio"}) {
-      Admin(admin, std::string("DO $$ BEGIN CREATE ROLE ") + role + " LOGIN PASSWORD '" +
-                       PostgresCluster::kPassword +
-                       "'; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+      testing::PgRun(admin, std::string("DO $$ BEGIN CREATE ROLE ") + role + " LOGIN PASSWORD '" +
+                                PostgresCluster::kPassword +
+                                "'; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
     }
-    Admin(admin, "ALTER ROLE cheio CONNECTION LIMIT 0");
-    Admin(admin, "GRANT SELECT ON ALL TABLES IN SCHEMA public TO leitor");
+    testing::PgRun(admin, "ALTER ROLE cheio CONNECTION LIMIT 0");
+    testing::PgRun(admin, "GRANT SELECT ON ALL TABLES IN SCHEMA public TO leitor");
     PQfinish(admin);
     // Companies whose configuration names the same database in another way; nothing listens
     // on port 1 of the loopback.
@@ -171,15 +134,15 @@ TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
       0);
   const std::vector<std::string> pending = Pending();
   const std::vector<Outcome> runs = {
-      Interrupted(Options(kCompany) + "import --kind inventario --set '" + set_ + "'",
-                  Conninfo(port_, kCompany),
-                  [](PGconn* watcher, const std::string& pid) {
-                    testing::PgRowsOf(watcher, "SELECT pg_terminate_backend(" + pid + ")");
-                  }),
-      Interrupted(
+      testing::Interrupted(Options(kCompany) + "import --kind inventario --set '" + set_ + "'",
+                           testing::Conninfo(port_, kCompany),
+                           [](PGconn*, PGconn* watcher, const std::string& pid) {
+                             testing::PgRowsOf(watcher, "SELECT pg_terminate_backend(" + pid + ")");
+                           }),
+      testing::Interrupted(
           options + "import --kind inventario --set '" + PendingSets(options, "I").front() + "'",
-          Conninfo(stopping.port(), "pgparado"),
-          [&](PGconn*, const std::string&) { stopping.Stop(); })};
+          testing::Conninfo(stopping.port(), "pgparado"),
+          [&](PGconn*, PGconn*, const std::string&) { stopping.Stop(); })};
   for (const Outcome& run : runs) {
     EXPECT_EQ(run.status, 1) << run.out;
     EXPECT_EQ(run.out,
@@ -187,6 +150,35 @@ TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
               "importação.\n");
   }
   EXPECT_EQ(Pending(), pending);
+}
+
+// A workstation stopped in the middle of its import (a hung program) lets the company go once it
+// has been silent for its TempoSemResposta: another one imports the same set, and the stopped
+// one, resumed, says its work was lost.
+TEST_F(ServerFailures, AStoppedWorkstationLetsTheCompanyGo) {
+  Configure("LENTO", "BaseDados=" + std::string(kCompany) + "\nTempoSemResposta=2");
+  const std::string import = "import --kind inventario --set '" + set_ + "'";
+  const auto signal_workstation = [](const std::string& signal) {
+    // The bracket keeps the pattern from matching the shell that runs pkill.
+    return std::system(("pkill -" + signal + " -f -- '[-]-company LENTO import'").c_str());
+  };
+  const std::vector<std::string> documents =
+      testing::PgRows(kCompany, "SELECT COUNT(*) + 1 FROM DOCGCCAB");
+  Outcome other;
+  const Outcome resumed =
+      testing::Interrupted(Options("LENTO") + import, testing::Conninfo(port_, kCompany),
+                           [&](PGconn* holder, PGconn*, const std::string&) {
+                             EXPECT_EQ(signal_workstation("STOP"), 0);
+                             testing::PgRun(holder, "ROLLBACK");
+                             other = Pellora("--busy-timeout 20 " + Options(kCompany) + import);
+                             signal_workstation("CONT");
+                           });
+  EXPECT_EQ(other.status, 0) << other.out;
+  EXPECT_EQ(resumed.status, 1) << resumed.out;
+  EXPECT_EQ(resumed.out,
+            "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
+            "importação.\n");
+  EXPECT_EQ(testing::PgRows(kCompany, "SELECT COUNT(*) FROM DOCGCCAB"), documents);
 }
 
 }  // namespace
