@@ -14,6 +14,7 @@
 #include "runtime/date.h"
 #include "runtime/workstation.h"
 #include "tests/company_database.h"
+#include "tests/runtime/recordset_testing.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::vela {
@@ -65,6 +66,9 @@ class VelaCompanyTest : public ::testing::Test {
     if (rows->Eof() || rows->Fields(0).Value().IsNull()) return "";
     return CStr(rows->Fields(0).Value());
   }
+
+  // The query's first row as text, its values joined by '|' (see testing::RowText).
+  std::string Row(const std::string& sql) { return testing::RowText(*Query(sql)); }
 
   // A document of `type`, series A, dated 05-12-2026, for `third_party`.
   std::shared_ptr<VelaDocument> NewDocument(const std::string& type,

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,17 @@ inline std::vector<Variant> Column(Recordset& recordset, std::string_view field)
     values.push_back(recordset[field].Value());
   }
   return values;
+}
+
+// The current row's values as text joined by '|', NULL as "NULL"; "" when there is no row.
+inline std::string RowText(Recordset& recordset) {
+  std::string text;
+  if (recordset.Eof()) return text;
+  for (size_t i = 0; i < recordset.FieldCount(); ++i) {
+    const Variant value = recordset.Fields(i).Value();
+    text += (i == 0 ? "" : "|") + (value.IsNull() ? std::string("NULL") : CStr(value));
+  }
+  return text;
 }
 
 }  // namespace pellora::testing
