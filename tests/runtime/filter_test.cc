@@ -159,17 +159,12 @@ TEST_F(FilterTest, SettingAFilterMovesToTheFirstMatchAndClearingToTheFirstRow) {
 TEST(FilterIndexTest, EqualityAgreesWithAScanOverMixedValues) {
   Recordset rs;
   rs.AppendField("V", adVariant);
-  LoadAndOpen(rs, {{"7"},
-                   {"007"},
-                   {int16_t{7}},
-                   {7.0},
-                   {Currency{70000}},
-                   {Date{7}},
-                   {true},
-                   {Variant::Null()},
-                   {Variant()},
-                   {"abc"},
-                   {"ABC"}});
+  for (const Variant& value : {Variant("7"), Variant("007"), Variant(int16_t{7}), Variant(7.0),
+                               Variant(Currency{70000}), Variant(Date{7}), Variant(true),
+                               Variant::Null(), Variant(), Variant("abc"), Variant("ABC")}) {
+    rs.LoadRow({value});
+  }
+  rs.Open();
   for (const std::string value :
        {"7", "'7'", "'007'", "'7.0'", "-1", "#1/6/1900#", "'1/6/1900'", "''", "'abc'"}) {
     rs.SetFilter("V >= " + value + " AND V <= " + value);  // no equality: scans

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/error.h"
@@ -11,26 +13,22 @@
 namespace pellora {
 namespace {
 
-TEST(VariantTest, ReportsVbTypeCodes) {
-  EXPECT_EQ(Variant().type(), VarType::kEmpty);
-  EXPECT_EQ(Variant::Null().type(), VarType::kNull);
-  EXPECT_EQ(Variant(int16_t{1}).type(), VarType::kInteger);
-  EXPECT_EQ(Variant(1).type(), VarType::kLong);
-  EXPECT_EQ(Variant(1.5).type(), VarType::kDouble);
-  EXPECT_EQ(Variant(Currency{1}).type(), VarType::kCurrency);
-  EXPECT_EQ(Variant(Date{1}).type(), VarType::kDate);
-  EXPECT_EQ(Variant("a").type(), VarType::kString);
-  EXPECT_EQ(Variant(true).type(), VarType::kBoolean);
-  EXPECT_EQ(Variant(Bytes{1, 2}).type(), VarType::kByteArray);
-}
-
-TEST(VariantTest, NumbersAreTheNumericTypesAndBoolean) {
-  EXPECT_TRUE(Variant(int16_t{1}).IsNumber());
-  EXPECT_TRUE(Variant(Currency{1}).IsNumber());
-  EXPECT_TRUE(Variant(false).IsNumber());
-  EXPECT_FALSE(Variant(Date{1}).IsNumber());
-  EXPECT_FALSE(Variant("1").IsNumber());
-  EXPECT_FALSE(Variant().IsNumber());
+// Each kind of value, its type code and whether arithmetic takes it as a number.
+TEST(VariantTest, ReportsVbTypeCodesAndWhichAreNumbers) {
+  std::vector<VarType> types;
+  std::vector<bool> numbers;
+  for (const Variant& value : {Variant(), Variant::Null(), Variant(int16_t{1}), Variant(1),
+                               Variant(1.5), Variant(Currency{1}), Variant(Date{1}), Variant("1"),
+                               Variant(false), Variant(Bytes{1, 2})}) {
+    types.push_back(value.type());
+    numbers.push_back(value.IsNumber());
+  }
+  EXPECT_EQ(types, (std::vector<VarType>{VarType::kEmpty, VarType::kNull, VarType::kInteger,
+                                         VarType::kLong, VarType::kDouble, VarType::kCurrency,
+                                         VarType::kDate, VarType::kString, VarType::kBoolean,
+                                         VarType::kByteArray}));
+  EXPECT_EQ(numbers,
+            (std::vector<bool>{false, false, true, true, true, true, false, false, true, false}));
 }
 
 TEST(VariantTest, WrongAccessorIsTypeMismatchWithPortugueseText) {
