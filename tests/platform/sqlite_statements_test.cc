@@ -10,6 +10,7 @@
 #include "solucao/chooser_query.h"
 #include "tests/parameter_columns.h"
 #include "tests/platform/sqlite_test_company.h"
+#include "tests/runtime/recordset_testing.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -41,22 +42,13 @@ TEST_F(SqliteStatementsTest, ChooserListsEachPendingReadingSetOnce) {
       "('T2', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
       "('T3', '20240101080000', 1, 1, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
       "('T4', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, 'FAC', 'A');");
-  const std::string sql = ChooserSql("", ChooserMovementFilter("S"), 2);
-  std::shared_ptr<Connection> connection;
-  data_.GetConnection(connection);
-  RecordsetPtr rows = connection->Execute(sql);
+  RecordsetPtr rows = Query(ChooserSql("", ChooserMovementFilter("S"), 2));
   ASSERT_EQ(rows->RecordCount(), 2);
-  EXPECT_EQ(rows->Fields("Id").Value(), Variant("T2|20240101080000"));
-  EXPECT_EQ(rows->Fields("Leitura").Value(), Variant("01-01-2024 08:00"));
-  EXPECT_EQ(rows->Fields("Nome").Value(), Variant(""));
-  EXPECT_EQ(rows->Fields("Doc. Origem").Value(), Variant(""));
-  rows->MoveNext();
-  EXPECT_EQ(rows->Fields("Id").Value(), Variant("T1|20240309143000"));
-  EXPECT_EQ(rows->Fields("Terminal").Value(), Variant("T1"));
-  EXPECT_EQ(rows->Fields("Leitura").Value(), Variant("09-03-2024 14:30"));
-  EXPECT_EQ(rows->Fields("Nome").Value(), Variant("Cliente Um"));
-  EXPECT_EQ(rows->Fields("Doc. Origem").Value(), Variant("ECL-A-12-2024"));
   EXPECT_EQ(rows->Fields("Leitura").Type(), adVarWChar);
+  EXPECT_EQ(testing::RowText(*rows), "T2|20240101080000|T2|01-01-2024 08:00|NULL||");
+  rows->MoveNext();
+  EXPECT_EQ(testing::RowText(*rows),
+            "T1|20240309143000|T1|09-03-2024 14:30|C1|Cliente Um|ECL-A-12-2024");
 }
 
 class SqliteStockDocumentsTest : public SqliteCompanyTest {

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "tests/platform/tsql_fake_schema.h"
+#include "tests/tsql/tsql_fake_schema.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -33,13 +33,7 @@ class TsqlColumnTypesTest : public ::testing::Test {
     return types;
   }
 
-  Type Single(const std::string& select_item) {
-    std::vector<Type> columns = Columns("SELECT " + select_item + kReadingJoin);
-    EXPECT_EQ(columns.size(), 1u) << select_item;
-    return columns.empty() ? Type{} : columns[0];
-  }
-
-  FakeSchema schema_;
+  tsql::FakeSchema schema_;
 };
 
 TEST_F(TsqlColumnTypesTest, DocumentLoaderKeepsTextsAndNumbersApart) {
@@ -56,37 +50,40 @@ TEST_F(TsqlColumnTypesTest, DocumentLoaderKeepsTextsAndNumbersApart) {
   EXPECT_EQ(columns, expected);
 }
 
-TEST_F(TsqlColumnTypesTest, GroupedLoaderAggregatesKeepOrWidenTheirArgumentType) {
-  EXPECT_EQ(Single("MAX(MO.[TerminalId]) AS TerminalId"), Type(adVarWChar, 20));
-  EXPECT_EQ(Single("MAX(MO.[Tpterc] ) AS TpTerc"), Type(adInteger, 4));
-  EXPECT_EQ(Single("MAX(AR.[ULTPRCOM]) AS UltPrCom"), Type(adCurrency, 8));
-  EXPECT_EQ(Single("SUM(MO.[Quantidade]) AS Quantidade"), Type(adDouble, 8));
-  EXPECT_EQ(Single("SUM(MO.[Ano]) AS s"), Type(adInteger, 4));
-  EXPECT_EQ(Single("COUNT(*) AS n"), Type(adInteger, 4));
-}
-
-TEST_F(TsqlColumnTypesTest, NullReplacementsFollowSqlServerRules) {
-  EXPECT_EQ(Single("ISNULL(MO.[PrecoUnitario],0) AS PrecoUnitario"), Type(adDouble, 8));
-  EXPECT_EQ(Single("ISNULL(MO.[Numero], 1.5) AS n"), Type(adInteger, 4));
-  EXPECT_EQ(Single("ISNULL(NULL, N'abc') AS n"), Type(adVarWChar, 3));
-  EXPECT_EQ(Single("COALESCE(MO.[Ano], MO.[Quantidade], 0) AS n"), Type(adDouble, 8));
-}
-
-TEST_F(TsqlColumnTypesTest, TextExpressionsAndLiterals) {
-  EXPECT_EQ(Single("MO.[TerminalId] +'|'+MO.[DataSync] AS Id"), Type(adVarWChar, 35));
-  EXPECT_EQ(Single("CONVERT(NVARCHAR(8),MO.[Numero]) AS n"), Type(adVarWChar, 8));
-  EXPECT_EQ(Single("CONVERT(varchar(10),MO.[Data],120) AS n"), Type(adVarChar, 10));
-  EXPECT_EQ(Single("SUBSTRING(MO.[DataSync],7,2) AS n"), Type(adVarWChar, 14));
-  EXPECT_EQ(Single("REPLACE(MO.[Artigo],'-','') AS n"), Type(adVarWChar, 30));
-  EXPECT_EQ(Single("'abc' AS n"), Type(adVarChar, 3));
-  EXPECT_EQ(Single("N'ção' AS n"), Type(adVarWChar, 3));
-  EXPECT_EQ(Single("12 AS n"), Type(adInteger, 4));
-  EXPECT_EQ(Single("-MO.[Ano] AS n"), Type(adSmallInt, 2));
-}
-
-TEST_F(TsqlColumnTypesTest, CaseTakesTheHighestResultType) {
-  EXPECT_EQ(Single("CASE WHEN MO.[Tpterc]=1 THEN AR.[NOME] ELSE '' END As Nome"),
-            Type(adVarWChar, 60));
+// Each select item over the readings' join and the type SQL Server gives it: aggregates keep or
+// widen their argument's type, NULL replacements and CASE take the highest type, texts their
+// length.
+TEST_F(TsqlColumnTypesTest, EachExpressionTakesTheServersType) {
+  const struct {
+    const char* select_item;
+    Type type;
+  } cases[] = {
+      {"MAX(MO.[TerminalId]) AS TerminalId", {adVarWChar, 20}},
+      {"MAX(MO.[Tpterc] ) AS TpTerc", {adInteger, 4}},
+      {"MAX(AR.[ULTPRCOM]) AS UltPrCom", {adCurrency, 8}},
+      {"SUM(MO.[Quantidade]) AS Quantidade", {adDouble, 8}},
+      {"SUM(MO.[Ano]) AS s", {adInteger, 4}},
+      {"COUNT(*) AS n", {adInteger, 4}},
+      {"ISNULL(MO.[PrecoUnitario],0) AS PrecoUnitario", {adDouble, 8}},
+      {"ISNULL(MO.[Numero], 1.5) AS n", {adInteger, 4}},
+      {"ISNULL(NULL, N'abc') AS n", {adVarWChar, 3}},
+      {"COALESCE(MO.[Ano], MO.[Quantidade], 0) AS n", {adDouble, 8}},
+      {"MO.[TerminalId] +'|'+MO.[DataSync] AS Id", {adVarWChar, 35}},
+      {"CONVERT(NVARCHAR(8),MO.[Numero]) AS n", {adVarWChar, 8}},
+      {"CONVERT(varchar(10),MO.[Data],120) AS n", {adVarChar, 10}},
+      {"SUBSTRING(MO.[DataSync],7,2) AS n", {adVarWChar, 14}},
+      {"REPLACE(MO.[Artigo],'-','') AS n", {adVarWChar, 30}},
+      {"'abc' AS n", {adVarChar, 3}},
+      {"N'ção' AS n", {adVarWChar, 3}},
+      {"12 AS n", {adInteger, 4}},
+      {"-MO.[Ano] AS n", {adSmallInt, 2}},
+      {"CASE WHEN MO.[Tpterc]=1 THEN AR.[NOME] ELSE '' END As Nome", {adVarWChar, 60}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Columns("SELECT " + std::string(c.select_item) + kReadingJoin),
+              std::vector<Type>{c.type})
+        << c.select_item;
+  }
   EXPECT_EQ(Columns(" SELECT SUM(CASE WHEN DOCGCCAB.TPFSTC=2 THEN -DOCGCLIN.QUANT ELSE "
                     "DOCGCLIN.QUANT END) AS ENTRADASSAIDAS FROM DOCGCCAB INNER JOIN DOCGCLIN ON "
                     "DOCGCCAB.NNUMDOC = DOCGCLIN.NNUMDOC"),

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "runtime/error.h"
-#include "tests/platform/tsql_fake_schema.h"
+#include "tests/tsql/tsql_fake_schema.h"
 
 namespace pellora::sqlite {
 namespace {
+
+using tsql::Lines;
 
 class TsqlTranslatorTest : public ::testing::Test {
  protected:
@@ -33,7 +35,7 @@ class TsqlTranslatorTest : public ::testing::Test {
     }
   }
 
-  FakeSchema schema_;
+  tsql::FakeSchema schema_;
 };
 
 // Statements of one step each: the T-SQL the system sends and the SQLite text it runs.
@@ -41,40 +43,6 @@ TEST_F(TsqlTranslatorTest, EachStatementTakesItsSqliteForm) {
   const struct {
     std::string tsql, sqlite;
   } cases[] = {
-      // The reading-set chooser joins texts and cuts conversions to their length.
-      {Lines({
-           "SELECT      DISTINCT",
-           "LT.[TerminalId] +'|'+LT.[DataSync]     AS Id",
-           ",LT.[TerminalId]                        AS Terminal",
-           ",SUBSTRING(LT.[DataSync],7,2) +'-'+",
-           "SUBSTRING(LT.[DataSync],11, 2)         As Leitura",
-           ",CASE",
-           "WHEN LT.[Tpterc]=1 THEN FO.[NOME]",
-           "Else ''",
-           "END                                    As Nome",
-           ",CASE",
-           "WHEN LT.[TpDoc]='' THEN ''",
-           "ELSE LT.[TpDoc] + '-' +",
-           "CONVERT(NVARCHAR(8),LT.[Numero]) + '-' +",
-           "CONVERT(NVARCHAR(4),LT.[Ano])",
-           "END                                    As [Doc. Origem]",
-           "FROM      [oru_ARM_Picking_Movimentos] AS LT",
-           "LEFT OUTER JOIN FORNEC AS FO",
-           "ON FO.CODIGO = LT.Terceiro",
-           "WHERE     (LT.[Estado]=0) AND (LT.[TipoMov] ='E') AND (LT.[Tpterc] is null or "
-           "LT.[Tpterc] =1) AND",
-           "(COALESCE(LT.Dest_TpDoc,'')='') AND (COALESCE(LT.Dest_Serie,'')='')",
-           "ORDER BY  Leitura",
-       }),
-       "SELECT DISTINCT LT.\"TerminalId\" ||'|'||LT.\"DataSync\" AS Id ,LT.\"TerminalId\" "
-       "AS Terminal ,substr(LT.\"DataSync\", 7, 2) ||'-'|| substr(LT.\"DataSync\", 11, 2) As "
-       "Leitura ,CASE WHEN LT.\"Tpterc\"=1 THEN FO.\"NOME\" Else '' END As Nome ,CASE WHEN "
-       "LT.\"TpDoc\"='' THEN '' ELSE LT.\"TpDoc\" || '-' || substr(CAST(LT.\"Numero\" AS "
-       "TEXT), 1, 8) || '-' || substr(CAST(LT.\"Ano\" AS TEXT), 1, 4) END As \"Doc. Origem\" "
-       "FROM \"oru_ARM_Picking_Movimentos\" AS LT LEFT OUTER JOIN FORNEC AS FO ON FO.CODIGO = "
-       "LT.Terceiro WHERE (LT.\"Estado\"=0) AND (LT.\"TipoMov\" ='E') AND (LT.\"Tpterc\" is "
-       "null or LT.\"Tpterc\" =1) AND (COALESCE(LT.Dest_TpDoc,'')='') AND "
-       "(COALESCE(LT.Dest_Serie,'')='') ORDER BY Leitura"},
       // `+` adds numbers and joins texts, by the type of its operands.
       {"SELECT -MO.Quantidade + (MO.Artigo + N'x') FROM oru_ARM_Picking_Movimentos MO",
        "SELECT -MO.Quantidade + (MO.Artigo || 'x') FROM oru_ARM_Picking_Movimentos MO"},
