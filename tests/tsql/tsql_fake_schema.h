@@ -1,11 +1,13 @@
 #ifndef PELLORA_TESTS_TSQL_TSQL_FAKE_SCHEMA_H_
 #define PELLORA_TESTS_TSQL_TSQL_FAKE_SCHEMA_H_
 
+#include <algorithm>
 #include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/tsql/tsql_declared_types.h"
 #include "platform/tsql/tsql_step.h"
 
 namespace pellora::tsql {
@@ -14,43 +16,24 @@ namespace pellora::tsql {
 class FakeSchema : public SchemaInfo {
  public:
   FakeSchema() {
-    Add("oru_ARM_Picking_Movimentos", {{"TerminalId", {adVarWChar, 20}},
-                                       {"DataSync", {adVarWChar, 14}},
-                                       {"Data", {adVarWChar, 14}},
-                                       {"NumeroLinha", {adInteger, 4}},
-                                       {"TpDoc", {adVarWChar, 3}},
-                                       {"Serie", {adVarWChar, 10}},
-                                       {"Numero", {adInteger, 4}},
-                                       {"Ano", {adSmallInt, 2}},
-                                       {"TipoMov", {adVarWChar, 1}},
-                                       {"Tpterc", {adInteger, 4}},
-                                       {"Terceiro", {adVarWChar, 15}},
-                                       {"Artigo", {adVarWChar, 30}},
-                                       {"Quantidade", {adDouble, 8}},
-                                       {"Estado", {adInteger, 4}},
-                                       {"Ordenaca", {adInteger, 4}},
-                                       {"PrecoUnitario", {adDouble, 8}},
-                                       {"Dest_TpDoc", {adVarWChar, 3}},
-                                       {"Dest_Serie", {adVarWChar, 10}}});
-    Add("ARTARM", {{"ARTIGO", {adVarWChar, 30}}, {"EXISTENC", {adDouble, 8}}});
-    Add("ARTIGOS", {{"CODIGO", {adVarWChar, 30}},
-                    {"NOME", {adVarWChar, 60}},
-                    {"ULTPRCOM", {adCurrency, 8}},
-                    {"STDISP", {adDouble, 8}},
-                    {"UNEMB", {adVarWChar, 5}},
-                    {"FACTEMB", {adDouble, 8}}});
-    Add("CLIENTES", {{"CODIGO", {adVarWChar, 15}}, {"NOME", {adVarWChar, 60}}});
-    Add("FORNEC", {{"CODIGO", {adVarWChar, 15}}, {"NOME", {adVarWChar, 50}}});
-    Add("DOCGCCAB", {{"TPFSTC", {adSmallInt, 2}},
-                     {"DateUpd", {adDBTimeStamp, 16}},
-                     {"HourUpd", {adVarWChar, 8}}});
-    Add("DOCGCLIN", {{"QUANT", {adDouble, 8}}, {"ARTIGO", {adVarWChar, 30}}});
-    Add("oru_ArquivoDigital", {{"oru_ArquivoDigital_Id", {adInteger, 4}},
-                               {"oru_ArquivoDigital_Titulo", {adVarWChar, 100}},
-                               {"oru_ArquivoDigital_NomeFicheiro", {adVarChar, 50}}});
-    Add("IDIOMAS", {{"CODIGO", {adVarWChar, 5}}, {"DESCR", {adVarWChar, 40}}});
-    Add("NSEREXIS",
-        {{"ARTIGO", {adVarWChar, 30}}, {"NUMSER", {adVarWChar, 30}}, {"ARMAZEM", {adVarWChar, 6}}});
+    Add("oru_ARM_Picking_Movimentos",
+        "TerminalId nvarchar(20), DataSync nvarchar(14), Data nvarchar(14), NumeroLinha int, "
+        "TpDoc nvarchar(3), Serie nvarchar(10), Numero int, Ano smallint, TipoMov nvarchar(1), "
+        "Tpterc int, Terceiro nvarchar(15), Artigo nvarchar(30), Quantidade float, Estado int, "
+        "Ordenaca int, PrecoUnitario float, Dest_TpDoc nvarchar(3), Dest_Serie nvarchar(10)");
+    Add("ARTARM", "ARTIGO nvarchar(30), EXISTENC float");
+    Add("ARTIGOS",
+        "CODIGO nvarchar(30), NOME nvarchar(60), ULTPRCOM money, STDISP float, UNEMB nvarchar(5), "
+        "FACTEMB float");
+    Add("CLIENTES", "CODIGO nvarchar(15), NOME nvarchar(60)");
+    Add("FORNEC", "CODIGO nvarchar(15), NOME nvarchar(50)");
+    Add("DOCGCCAB", "TPFSTC smallint, DateUpd datetime, HourUpd nvarchar(8)");
+    Add("DOCGCLIN", "QUANT float, ARTIGO nvarchar(30)");
+    Add("oru_ArquivoDigital",
+        "oru_ArquivoDigital_Id int, oru_ArquivoDigital_Titulo nvarchar(100), "
+        "oru_ArquivoDigital_NomeFicheiro varchar(50)");
+    Add("IDIOMAS", "CODIGO nvarchar(5), DESCR nvarchar(40)");
+    Add("NSEREXIS", "ARTIGO nvarchar(30), NUMSER nvarchar(30), ARMAZEM nvarchar(6)");
     keys_[Key("NSEREXIS", "")] = {"ARTIGO", "NUMSER"};
   }
 
@@ -73,9 +56,16 @@ class FakeSchema : public SchemaInfo {
     return key;
   }
 
-  void Add(const std::string& table,
-           std::initializer_list<std::pair<std::string, ColumnType>> columns) {
-    for (const auto& [name, type] : columns) columns_[Key(table, name)] = type;
+  // `columns` as "name type, name type...", each type as the server declares it.
+  void Add(const std::string& table, std::string_view columns) {
+    for (size_t at = 0; at < columns.size();) {
+      const size_t end = std::min(columns.find(", ", at), columns.size());
+      const std::string_view column = columns.substr(at, end - at);
+      const size_t blank = column.find(' ');
+      columns_[Key(table, column.substr(0, blank))] =
+          ColumnTypeFromDeclared(column.substr(blank + 1));
+      at = end + 2;
+    }
   }
 
   std::map<std::string, ColumnType> columns_;
