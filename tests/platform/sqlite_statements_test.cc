@@ -19,13 +19,6 @@ using SqliteStatementsTest = SqliteCompanyTest;
 using testing::IsSeriesColumn;
 using testing::kParameterColumns;
 
-// Joins `lines`, each ended by CR LF, as the add-in sends its SQL.
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 TEST_F(SqliteStatementsTest, ChooserListsEachPendingReadingSetOnce) {
   Prepare(
       "CREATE TABLE oru_ARM_Picking_Movimentos (TerminalId nvarchar(10) COLLATE NOCASE, "
@@ -115,22 +108,16 @@ class SqliteParametersUpgradeTest : public SqliteCompanyTest {
             "INSERT INTO oru_PARAMETROSEXP VALUES (" + values + ");");
   }
 
-  static std::string Convert2022() {
-    std::vector<std::string> lines;
-    for (const std::string column : kParameterColumns) {
-      if (!IsSeriesColumn(column)) continue;
-      if (!lines.empty()) lines.push_back(";   ");
-      lines.push_back("ALTER TABLE oru_PARAMETROSEXP   ");
-      lines.push_back("ALTER COLUMN [" + column + "] [nvarchar](10) NOT NULL   ");
-    }
-    return Lines(lines);
+  // The add-in's own conversion, sent through this data access.
+  void Convert2022() {
+    const ContextScope company({.data_access = DataAccessPtr(&data_, [](DataAccess*) {})});
+    HlpDb_ParametrosConvert2022S();
   }
 };
 
 TEST_F(SqliteParametersUpgradeTest, IntegerSeriesBecomeTextOfTenCharacters) {
   CreateOldTable("1");
-  EXPECT_EQ(Query(kParametersGet)->Fields("LBXENCFORSER").Type(), adInteger);
-  data_.ExecuteCommand("", Convert2022());
+  Convert2022();
 
   RecordsetPtr params = Query(kParametersGet);
   ASSERT_EQ(params->RecordCount(), 1);
@@ -160,7 +147,7 @@ TEST_F(SqliteParametersUpgradeTest, FailsAsTheServerOnValuesThatDoNotFit) {
   CreateOldTable("12345678901");
   std::string description;
   try {
-    data_.ExecuteCommand("", Convert2022());
+    Convert2022();
     ADD_FAILURE() << "the conversion should fail";
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), kDatabaseError);
