@@ -22,30 +22,25 @@ class ArquivoDigitalEditTest : public ArquivoDigitalTest {
   }
 };
 
+// A cancelled rename changes nothing; a title given is stored with a trailing blank.
 TEST_F(ArquivoDigitalEditTest, RenameAsksForTheTitleAndStoresItWithATrailingBlank) {
+  EXPECT_TRUE(arquivo_.MudaNomeDocumento(1).IsEmpty());
+  EXPECT_EQ(Titulo(1), "Antigo");
   dialogs_->answers = {"Ficha d'água"};
   EXPECT_EQ(arquivo_.MudaNomeDocumento(1), Variant(true));
   EXPECT_EQ(Titulo(1), "Ficha d'água ");
   EXPECT_EQ(Titulo(2), "Outro");
-  EXPECT_EQ(dialogs_->messages,
-            std::vector<std::string>{"[Renomear Documentos] Introduza o novo título do documento"});
+  const std::string asked = "[Renomear Documentos] Introduza o novo título do documento";
+  EXPECT_EQ(dialogs_->messages, (std::vector<std::string>{asked, asked}));
 }
 
-TEST_F(ArquivoDigitalEditTest, CancelledRenameChangesNothing) {
-  EXPECT_TRUE(arquivo_.MudaNomeDocumento(1).IsEmpty());
-  EXPECT_EQ(Titulo(1), "Antigo");
-}
-
+// Removing a missing number deletes nothing; removing a document takes its technical-sheet row.
 TEST_F(ArquivoDigitalEditTest, RemoveDeletesTheDocumentAndItsTechnicalSheetRow) {
+  EXPECT_TRUE(arquivo_.RemoverDocumento(99));
+  EXPECT_EQ(Contar("oru_ArquivoDigital") + Contar("oru_ARTIGOS_FICHATECNICA"), "22");
   EXPECT_TRUE(arquivo_.RemoverDocumento(1));
   EXPECT_EQ(Contar("oru_ArquivoDigital"), "1");
   EXPECT_EQ(Valor("SELECT IDIOMA FROM oru_ARTIGOS_FICHATECNICA"), "EN");
-}
-
-TEST_F(ArquivoDigitalEditTest, RemovingAMissingNumberDeletesNothing) {
-  EXPECT_TRUE(arquivo_.RemoverDocumento(99));
-  EXPECT_EQ(Contar("oru_ArquivoDigital"), "2");
-  EXPECT_EQ(Contar("oru_ARTIGOS_FICHATECNICA"), "2");
 }
 
 }  // namespace
