@@ -81,6 +81,7 @@ TEST_F(SqliteStockDocumentsTest, MovementsSumWithTheStockSignInsideTheWindow) {
   EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Type(), adDouble);
   EXPECT_EQ(window->Fields("ENTRADASSAIDAS").Value(), Variant(8.0));
   EXPECT_EQ(Movements("2024030909:00:00", "2024031008:00:00")->Fields(0).Value(), Variant(1.0));
+  EXPECT_EQ(Movements("2024030910:00:00", "2024030910:00:00")->Fields(0).Value(), Variant(10.0));
 
   RecordsetPtr empty = Movements("2025010100:00:00", "2025123123:59:59");
   ASSERT_EQ(empty->RecordCount(), 1);

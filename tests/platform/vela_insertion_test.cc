@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "dal/context.h"
-#include "dal/dal_comandos.h"
 #include "tests/platform/vela_test_company.h"
 
 namespace pellora::vela {
@@ -146,26 +144,6 @@ TEST_F(VelaInsertionTest, AFailingInsertLeavesNothingBehind) {
   EXPECT_EQ(Value("SELECT COUNT(*) FROM NSEREXIS"), "2");
   EXPECT_EQ(Stock("S1", "A1"), 2);
   EXPECT_FALSE(data_->InTransaction());
-}
-
-TEST_F(VelaInsertionTest, TheMovementsQuerySeesInsertedDocumentsWithTheirSign) {
-  auto purchase = NewDocument("VFA", "F1");
-  AddLine(*purchase, "P1", "A1", 7);
-  ASSERT_EQ(purchase->Inserir(), 0) << purchase->UltimaMensagem();
-  auto sale = NewDocument("FAC", "C1");
-  AddLine(*sale, "P1", "A1", 3);
-  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
-
-  // The import engine's own movements query, sent through this company's data access.
-  const ContextScope company({.data_access = data_});
-  auto movements = [](const std::string& from, const std::string& to) {
-    return HlpDb_MovimentosEntreDatasGet("P1", "A1", from, to);
-  };
-  EXPECT_EQ(CDbl(movements("2026120509:59:00", "2026120510:01:00")->Fields(0).Value()), 4);
-  EXPECT_EQ(CDbl(movements("2026120510:00:00", "2026120510:00:00")->Fields(0).Value()), 4);
-  const RecordsetPtr before = movements("2026120509:00:00", "2026120509:59:59");
-  ASSERT_FALSE(before->Eof());
-  EXPECT_TRUE(before->Fields(0).Value().IsNull());
 }
 
 }  // namespace
