@@ -77,10 +77,16 @@ TEST_F(ConsolePropertyGridTest, ScriptChoosesByCodeAsTheOperatorWouldThenPresses
   EXPECT_FALSE(surface_->Visible());
 }
 
-TEST_F(ConsolePropertyGridTest, WithoutAButtonTheScriptLeavesWithSair) {
-  Open(false);
-  surface_->ShowModal();
-  EXPECT_EQ(pressed_, (std::vector<std::string>{"&Sair"}));
+// Without a button the script leaves with Sair; a window its button leaves open is closed.
+TEST_F(ConsolePropertyGridTest, AScriptAlwaysLeavesTheWindowClosed) {
+  for (const auto& [button, pressed] :
+       {std::pair{"", "&Sair"}, std::pair{"cancelar", "C&ancelar"}}) {
+    pressed_.clear();
+    Open(false, {{}, button});
+    surface_->ShowModal();
+    EXPECT_EQ(pressed_, (std::vector<std::string>{pressed})) << button;
+    EXPECT_FALSE(surface_->Visible()) << button;
+  }
 }
 
 TEST_F(ConsolePropertyGridTest, ACodeNotOfferedStopsTheScriptWithoutPressingAnyButton) {
@@ -99,13 +105,6 @@ TEST_F(ConsolePropertyGridTest, ACodeNotOfferedStopsTheScriptWithoutPressingAnyB
   surface_->ShowModal();
   EXPECT_TRUE(pressed_.empty());
   EXPECT_NE(out_.str().find("não há o parâmetro SOBRADOC."), std::string::npos) << out_.str();
-}
-
-TEST_F(ConsolePropertyGridTest, AWindowTheScriptLeavesOpenIsClosed) {
-  Open(false, {{}, "cancelar"});
-  surface_->ShowModal();
-  EXPECT_EQ(pressed_, (std::vector<std::string>{"C&ancelar"}));
-  EXPECT_FALSE(surface_->Visible());
 }
 
 TEST_F(ConsolePropertyGridTest, OnATerminalTheOperatorChoosesItemThenEntryThenAButton) {

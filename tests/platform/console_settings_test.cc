@@ -34,10 +34,9 @@ class ConsoleSettingsTest : public ::testing::Test {
 
 TEST_F(ConsoleSettingsTest, ConnectionValuesComeFromTheLigacaoSection) {
   ConsoleConnectionSettings settings = Settings(false);
-  EXPECT_EQ(settings.Server(), "/dados");
-  EXPECT_EQ(settings.Database(), "EMP1");
-  EXPECT_EQ(settings.User(), "sa");
-  EXPECT_EQ(settings.Password(), "segredo");
+  EXPECT_EQ(settings.Server() + "|" + settings.Database() + "|" + settings.User() + "|" +
+                settings.Password(),
+            "/dados|EMP1|sa|segredo");
   settings.SetConfigurationFile(folder_.File("PICKING.NADA"));
   EXPECT_EQ(settings.Server(), "");
 }
