@@ -17,11 +17,6 @@ class ConsoleDialogsTest : public ::testing::Test {
   std::ostringstream out_;
 };
 
-TEST_F(ConsoleDialogsTest, MessageBoxPrintsTitleAndTextAsGiven) {
-  EXPECT_EQ(Dialogs(false).MsgBox("Erro 5\r\nNa função Add", vbExclamation, "Importação"), vbOK);
-  EXPECT_EQ(out_.str(), "[Importação] Erro 5\r\nNa função Add\n");
-}
-
 TEST_F(ConsoleDialogsTest, WithoutTerminalTheFirstButtonAnswers) {
   ConsoleDialogs dialogs = Dialogs(false);
   EXPECT_EQ(dialogs.MsgBox("Continuar?", vbYesNo + vbQuestion, "T"), vbYes);

@@ -31,18 +31,6 @@ TEST_F(VelaLineDefaultsTest, SuggestsTheArticleValuesOfTheDocumentSide) {
   EXPECT_EQ(CDbl(line->Get("PrecoUnitario")), 6);
 }
 
-TEST_F(VelaLineDefaultsTest, WhatTheCallerSetsAfterwardsWins) {
-  auto sale = NewDocument("FAC", "C1");
-  const int32_t number = AddLine(*sale, "P1", "A1", 2);
-  LateBoundPtr line = sale->Linha(number);
-  line->Set("PrecoUnitario", 7.5);
-  line->Set("Descricao", "Parafuso inox");
-  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
-  EXPECT_EQ(Number("SELECT PRUNIT FROM DOCGCLIN"), 7.5);
-  EXPECT_EQ(Number("SELECT PRUNITINT FROM DOCGCLIN"), 10);
-  EXPECT_EQ(Value("SELECT DESCR FROM DOCGCLIN"), "Parafuso inox");
-}
-
 TEST_F(VelaLineDefaultsTest, LeavesTextLinesAndUnknownArticlesAsTheyAre) {
   auto sale = NewDocument("FAC", "C1");
   LateBoundPtr text_line = NewLine();

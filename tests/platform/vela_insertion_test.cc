@@ -35,18 +35,20 @@ TEST_F(VelaInsertionTest, WritesHeaderAndLines) {
   sale->SetOrigem(3);
   const int32_t first = AddLine(*sale, "P1", "A1", 4);
   sale->Linha(first)->Set("TaxaDesconto", 50.0);
+  sale->Linha(first)->Set("PrecoUnitario", 7.5);  // what the caller sets after the defaults wins
+  sale->Linha(first)->Set("Descricao", "Parafuso inox");
   sale->Linha(first)->Set("OrDoc", "ECL");
   sale->Linha(first)->Set("OrNum", int32_t{12});
   AddLine(*sale, "", "", 0);
   ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
 
-  // TOTAL: 4 × 10, less 50 %, less 10 %.
+  // TOTAL: 4 × 7,5, less 50 %, less 10 %.
   EXPECT_EQ(Row("SELECT TERCEIRO, VNUMDOC, AREAG, TPFSTC, NVIAS, ORIGEM, MOEDA, MORADADSG, TOTAL, "
                 "DATA, DateUpd, HourUpd, HOURNEW FROM DOCGCCAB"),
-            "C1|ENC-7|4|2|0|3|EUR|NULL|18|05-12-2026|05-12-2026|10:00:00|10:00:00");
-  EXPECT_EQ(Row("SELECT NUMLINHA, ORDENACA, ARTIGO, QUANT, QTDORIG, TXDESC, UNIDADE, ORDOC, ORNUM "
-                "FROM DOCGCLIN ORDER BY NUMLINHA"),
-            "1|1|P1|4|4|50|UN|ECL|12");
+            "C1|ENC-7|4|2|0|3|EUR|NULL|13,5|05-12-2026|05-12-2026|10:00:00|10:00:00");
+  EXPECT_EQ(Row("SELECT NUMLINHA, ORDENACA, ARTIGO, DESCR, QUANT, QTDORIG, PRUNIT, PRUNITINT, "
+                "TXDESC, UNIDADE, ORDOC, ORNUM FROM DOCGCLIN ORDER BY NUMLINHA"),
+            "1|1|P1|Parafuso inox|4|4|7,5|10|50|UN|ECL|12");
   EXPECT_EQ(Row("SELECT COUNT(*), MAX(NUMLINHA), MAX(ARTIGO) FROM DOCGCLIN WHERE NUMLINHA <> 1"),
             "1|2|");
 }
