@@ -124,17 +124,14 @@ TEST_F(HeaderTest, FreeFieldsOfTheOriginalAreSavedUnderTheNewKey) {
   EXPECT_EQ(CStr(saved["MATRICULA"].Value()), "AA-00-BB");
 }
 
-TEST_F(HeaderTest, OrderSeriesGivesOriginThree) {
+// A sale into an order series is made with origin 3; other kinds keep origin 1.
+TEST_F(HeaderTest, OrderSeriesGivesOriginThreeToSalesOnly) {
   bench.data->Answer("FROM     NOMSERIE", Linha({{"ORIGEM", 1.0}}));
-  Run(TI_Venda);
-  EXPECT_EQ(bench.host->last().origem, 3);
-  EXPECT_EQ(bench.data->CallsWith("WHERE   TIPODOC='FAC' and SERIE='A' ").size(), 2u);
-}
-
-TEST_F(HeaderTest, OtherKindsKeepOriginOneOnCreation) {
-  bench.data->Answer("FROM     NOMSERIE", Linha({{"ORIGEM", 1.0}}));
-  Run(TI_TransferenciasArm);
-  EXPECT_EQ(bench.host->last().origem, 1);
+  for (const auto& [tipo, origem] : {std::pair{TI_Venda, 3}, std::pair{TI_TransferenciasArm, 1}}) {
+    Run(tipo);
+    EXPECT_EQ(bench.host->last().origem, origem) << tipo;
+  }
+  EXPECT_EQ(bench.data->CallsWith("WHERE   TIPODOC='FAC' and SERIE='A' ").size(), 3u);
 }
 
 TEST_F(HeaderTest, DocumentWithoutLinesIsNotCreated) {
