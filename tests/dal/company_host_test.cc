@@ -10,7 +10,7 @@ namespace pellora {
 namespace {
 
 using CompanyHost = testing::CompanyTest;
-using testing::MakeRecordset;
+using testing::OrderLines;
 
 TEST_F(CompanyHost, DocumentHeaderFreeFieldsAndLiveLinesInOrder) {
   Exec(
@@ -20,22 +20,17 @@ TEST_F(CompanyHost, DocumentHeaderFreeFieldsAndLiveLinesInOrder) {
       "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, LINANU, ARTIGO) "
       "VALUES ('ECL', 'A', 2024, 7, 1, 20, 0, 'B'), ('ECL', 'A', 2024, 7, 2, 10, 0, 'A'), "
       "('ECL', 'A', 2024, 7, 3, 5, 1, 'C');");
-  std::string type = "ECL", series = "A";
-  int32_t number = 7;
-  int16_t year = 2024;
-  EXPECT_EQ(HlpDb_DocGcCab(type, number, series, year)->RecordCount(), 1);
-  RecordsetPtr lines = HlpDb_DocGcLin(type, number, series, year);
+  EXPECT_EQ(HlpDb_DocGcCab("ECL", 7, "A", 2024)->RecordCount(), 1);
+  RecordsetPtr lines = HlpDb_DocGcLin("ECL", 7, "A", 2024);
   ASSERT_EQ(lines->RecordCount(), 2);
   EXPECT_EQ((*lines)["ARTIGO"].Value(), Variant("A"));
 
-  RecordsetPtr free_fields = HlpDb_DocGcCabCpLivresGet(type, number, series, year);
+  RecordsetPtr free_fields = HlpDb_DocGcCabCpLivresGet("ECL", 7, "A", 2024);
   (*free_fields)["OBSERV"].SetValue(Variant("entregar de manhã"));
   free_fields->Update();
   HlpDb_DocGcCabCpLivresSave(free_fields);
   EXPECT_EQ(Text("SELECT OBSERV FROM CLDOCGC"), "entregar de manhã");
-
-  series = "Z";
-  EXPECT_TRUE(HlpDb_DocGcCab(type, number, series, year)->Eof());
+  EXPECT_TRUE(HlpDb_DocGcCab("ECL", 7, "Z", 2024)->Eof());
 }
 
 TEST_F(CompanyHost, CatalogueFiltersAndOrders) {
@@ -128,19 +123,8 @@ class CompanySettlement : public testing::CompanyTest {
   }
 
   RecordsetPtr Lines(double keep_first, double keep_second) {
-    return MakeRecordset({{"TPDOCUM", adVarWChar, 3},
-                          {"NNUMDOC", adInteger},
-                          {"SERIE", adVarWChar, 10},
-                          {"ANO", adSmallInt},
-                          {"NUMLINHA", adSmallInt},
-                          {"QUANT", adDouble},
-                          {"QTDORIG", adDouble},
-                          {"ARTIGO", adVarWChar, 30},
-                          {"ARMAZEM", adVarWChar, 6}},
-                         {{"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{1}, keep_first,
-                           5 - keep_first, "A1", "W1"},
-                          {"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{2}, keep_second,
-                           3 - keep_second, "A'Q", "W1"}});
+    return OrderLines(
+        {{1, keep_first, 5 - keep_first, "A1"}, {2, keep_second, 3 - keep_second, "A'Q"}});
   }
   RecordsetPtr headers;
 };

@@ -52,13 +52,5 @@ TEST(DetachedCopy, NonUnicodeTextCannotBeHeldInTheCurrencyField) {
   EXPECT_THROW(DetachedCopy(*source), Error);
 }
 
-TEST(DetachedCopy, EmptySourceGivesAnOpenEmptyCopy) {
-  RecordsetPtr source = MakeRecordset({{"Artigo", adVarWChar, 30}}, {});
-  RecordsetPtr copy = DetachedCopy(*source);
-  EXPECT_TRUE(copy->IsOpen());
-  EXPECT_TRUE(copy->Eof());
-  EXPECT_EQ(copy->RecordCount(), 0);
-}
-
 }  // namespace
 }  // namespace pellora

@@ -22,43 +22,23 @@ TEST(DocumentQueriesText, HeaderFreeFieldsAndLines) {
   HlpDb_DocGcCab("ECL", 1503, "2022", 2022);
   HlpDb_DocGcCabCpLivresGet("ECL", 1503, "2022", 2022);
   HlpDb_DocGcLin("ECL", 1503, "2022", 2022);
-  EXPECT_EQ(db->calls,
-            (std::vector<Call>{
-                {"OpenRecordset",
-                 "SELECT     * \r\nFROM       [DOCGCCAB] \r\nWHERE      TPDOC='ECL' AND "
-                 "NNUMDOC=1503 AND SERIE ='2022' AND ANO =2022 \r\n"},
-                {"OpenRecordset",
-                 "SELECT     * \r\nFROM       [CLDOCGC] \r\nWHERE      TIPODOC='ECL' AND "
-                 "NDOC=1503 AND SERIE ='2022' AND ANO =2022 \r\n"},
-                {"OpenRecordset",
-                 "SELECT     * \r\nFROM       [DOCGCLIN] \r\nWHERE      TPDOCUM='ECL' AND "
-                 "NNUMDOC=1503 AND SERIE ='2022' AND ANO =2022 AND LINANU = 0 \r\nORDER BY   "
-                 "ORDENACA \r\n"}}));
-}
-
-TEST(DocumentQueriesText, NegativeNumberAndQuotedTextValues) {
-  RecordingScope db;
   HlpDb_DocGcCab("E'C", -7, "A'", 999);
-  EXPECT_EQ(db->Sql().at(0),
-            "SELECT     * \r\nFROM       [DOCGCCAB] \r\nWHERE      TPDOC='E''C' AND NNUMDOC=-7 "
-            "AND SERIE ='A''' AND ANO =999 \r\n");
+  const std::string head = "SELECT     * \r\nFROM       ";
+  EXPECT_EQ(db->Sql(),
+            (std::vector<std::string>{
+                head + "[DOCGCCAB] \r\nWHERE      TPDOC='ECL' AND NNUMDOC=1503 AND SERIE ='2022' "
+                       "AND ANO =2022 \r\n",
+                head + "[CLDOCGC] \r\nWHERE      TIPODOC='ECL' AND NDOC=1503 AND SERIE ='2022' AND "
+                       "ANO =2022 \r\n",
+                head + "[DOCGCLIN] \r\nWHERE      TPDOCUM='ECL' AND NNUMDOC=1503 AND SERIE ='2022' "
+                       "AND ANO =2022 AND LINANU = 0 \r\nORDER BY   ORDENACA \r\n",
+                head + "[DOCGCCAB] \r\nWHERE      TPDOC='E''C' AND NNUMDOC=-7 AND SERIE ='A''' AND "
+                       "ANO =999 \r\n"}));
+  for (const Call& call : db->calls) EXPECT_EQ(call.member, "OpenRecordset");
 }
 
-TEST(CatalogueQueriesText, FilterAndOrderAreAppendedOnlyWhenGiven) {
-  RecordingScope db;
-  HlpDb_ArmazensGet("", "");
-  HlpDb_SeriesGet("TIPODOC='ECL'", "SERIE");
-  HlpDb_ArtigosGet("", "NOME");
-  HlpDb_ClientesReduzidoGet("CODIGO='C1' ", "");
-  EXPECT_EQ(db->Sql(), (std::vector<std::string>{
-                           "SELECT   * FROM     ARMAZENS ",
-                           "SELECT   * FROM     NOMSERIE WHERE   TIPODOC='ECL'ORDER BY   SERIE",
-                           "SELECT   * FROM     ARTIGOS ORDER BY   NOME",
-                           "SELECT   CODIGO, NOME FROM     CLIENTES WHERE   CODIGO='C1' ",
-                       }));
-}
-
-TEST(CatalogueQueriesText, EveryCatalogueHasItsSelectListAndTable) {
+// Each catalogue's select list and table; filter and order are appended only when given.
+TEST(CatalogueQueriesText, EveryCatalogueWithAndWithoutFilterAndOrder) {
   RecordingScope db;
   HlpDb_ArmazensGet("", "");
   HlpDb_ArtigosGet("", "");
@@ -69,17 +49,19 @@ TEST(CatalogueQueriesText, EveryCatalogueHasItsSelectListAndTable) {
   HlpDb_ClientesGet("", "");
   HlpDb_FornecedoresReduzidoGet("", "");
   HlpDb_FornecedoresGet("", "");
-  EXPECT_EQ(db->Sql(), (std::vector<std::string>{
-                           "SELECT   * FROM     ARMAZENS ",
-                           "SELECT   * FROM     ARTIGOS ",
-                           "SELECT   * FROM     TPDOC ",
-                           "SELECT   * FROM     SECTORES ",
-                           "SELECT   * FROM     NOMSERIE ",
-                           "SELECT   CODIGO, NOME FROM     CLIENTES ",
-                           "SELECT   * FROM     CLIENTES ",
-                           "SELECT   CODIGO, NOME FROM     FORNEC ",
-                           "SELECT   * FROM     FORNEC ",
-                       }));
+  HlpDb_SeriesGet("TIPODOC='ECL'", "SERIE");
+  HlpDb_ArtigosGet("", "NOME");
+  HlpDb_ClientesReduzidoGet("CODIGO='C1' ", "");
+  EXPECT_EQ(db->Sql(),
+            (std::vector<std::string>{
+                "SELECT   * FROM     ARMAZENS ", "SELECT   * FROM     ARTIGOS ",
+                "SELECT   * FROM     TPDOC ", "SELECT   * FROM     SECTORES ",
+                "SELECT   * FROM     NOMSERIE ", "SELECT   CODIGO, NOME FROM     CLIENTES ",
+                "SELECT   * FROM     CLIENTES ", "SELECT   CODIGO, NOME FROM     FORNEC ",
+                "SELECT   * FROM     FORNEC ",
+                "SELECT   * FROM     NOMSERIE WHERE   TIPODOC='ECL'ORDER BY   SERIE",
+                "SELECT   * FROM     ARTIGOS ORDER BY   NOME",
+                "SELECT   CODIGO, NOME FROM     CLIENTES WHERE   CODIGO='C1' "}));
 }
 
 const char kExistenceQuery[] =

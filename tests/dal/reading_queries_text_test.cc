@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ namespace pellora {
 namespace {
 
 using testing::MakeRecordset;
+using testing::OrderLines;
 using testing::RecordingDataAccess;
 using testing::RecordingScope;
 using Call = RecordingDataAccess::Call;
@@ -19,6 +21,15 @@ using Call = RecordingDataAccess::Call;
 std::string Lines(std::initializer_list<std::string> lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// A select list as the loaders write it: one column a line, each after the first led by a comma.
+std::string Select(const std::string& columns) {
+  std::string text;
+  std::istringstream list(columns);
+  for (std::string column; std::getline(list, column, ';');)
+    text += (text.empty() ? "SELECT    " : "          ,") + column + " \r\n";
   return text;
 }
 
@@ -40,45 +51,19 @@ class ReadingQueriesText : public ::testing::Test {
 TEST_F(ReadingQueriesText, DocumentLoaderReadsEverySetAndOrdersByFlag) {
   HlpDb_LeiturasConjuntoParaDocumGet(false, ChosenSets(terminals, syncs));
   HlpDb_LeiturasConjuntoParaDocumGet(true, ChosenSets(terminals, syncs));
-  const std::string select = Lines({
-      "SELECT    MO.[TerminalId] ",
-      "          ,MO.[Data] ",
-      "          ,MO.[NumeroLinha] ",
-      "          ,COALESCE(MO.[TpDoc],'') AS DocOrigTipo ",
-      "          ,COALESCE(MO.[Serie],'') AS DocOrigSerie ",
-      "          ,COALESCE(MO.[Numero],0) AS DocOrigNumero ",
-      "          ,COALESCE(MO.[Ano],0) AS DocOrigAno ",
-      "          ,MO.[TipoMov] ",
-      "          ,MO.[Tpterc] ",
-      "          ,MO.[Terceiro] ",
-      "          ,MO.[Artigo] ",
-      "          ,AR.[NOME] AS ArtNome ",
-      "          ,MO.[Unidade] ",
-      "          ,MO.[Armazem] ",
-      "          ,MO.[NumeroSerie] ",
-      "          ,MO.[NossoLote] ",
-      "          ,MO.[VossoLote] ",
-      "          ,MO.[DataValidade] ",
-      "          ,MO.[Quantidade] ",
-      "          ,MO.[Quantidade] AS EntMaisSaidas ",
-      "          ,MO.[Quantidade] AS EntSaiMaisExt ",
-      "          ,MO.[Estado] ",
-      "          ,MO.[Localizacao] ",
-      "          ,MO.[Ordenaca] ",
-      "          ,MO.[TpLinha] ",
-      "          ,MO.[PrecoUnitario] AS PrecoUnitario ",
-      "          ,ISNULL(AM.[EXISTENC],0) AS StockArm ",
-      "          ,ISNULL(AR.[ULTPRCOM],0) AS UltPrCom ",
-      "          ,AR.[ULTPRCOM] AS PrUnitCalculado ",
-      "          ,AR.[ULTPRCBR] AS ULTPRCBR ",
-      "          ,AR.[PVPSIVA] AS PrVenda ",
-      "          ,ISNULL(AR.[STDISP],0) AS StockTot ",
-      "          ,AR.[VLREXIST] AS ValExistencia ",
-      "          ,AR.[UNEMB] AS UnEmbalagem ",
-      "          ,AR.[UNTRANS] AS UnTransporte ",
-      "          ,AR.[FACTEMB] AS FactorEmbalagem ",
-      "          ,AR.[FACTTRA] AS FactorTransporte ",
-  });
+  const std::string select = Select(
+      "MO.[TerminalId];MO.[Data];MO.[NumeroLinha];COALESCE(MO.[TpDoc],'') AS "
+      "DocOrigTipo;COALESCE(MO.[Serie],'') AS DocOrigSerie;COALESCE(MO.[Numero],0) AS "
+      "DocOrigNumero;COALESCE(MO.[Ano],0) AS "
+      "DocOrigAno;MO.[TipoMov];MO.[Tpterc];MO.[Terceiro];MO.[Artigo];AR.[NOME] AS "
+      "ArtNome;MO.[Unidade];MO.[Armazem];MO.[NumeroSerie];MO.[NossoLote];MO.[VossoLote];MO.["
+      "DataValidade];MO.[Quantidade];MO.[Quantidade] AS EntMaisSaidas;MO.[Quantidade] AS "
+      "EntSaiMaisExt;MO.[Estado];MO.[Localizacao];MO.[Ordenaca];MO.[TpLinha];MO.[PrecoUnitario] AS "
+      "PrecoUnitario;ISNULL(AM.[EXISTENC],0) AS StockArm;ISNULL(AR.[ULTPRCOM],0) AS "
+      "UltPrCom;AR.[ULTPRCOM] AS PrUnitCalculado;AR.[ULTPRCBR] AS ULTPRCBR;AR.[PVPSIVA] AS "
+      "PrVenda;ISNULL(AR.[STDISP],0) AS StockTot;AR.[VLREXIST] AS ValExistencia;AR.[UNEMB] AS "
+      "UnEmbalagem;AR.[UNTRANS] AS UnTransporte;AR.[FACTEMB] AS FactorEmbalagem;AR.[FACTTRA] AS "
+      "FactorTransporte");
   EXPECT_EQ(db->Sql(),
             (std::vector<std::string>{
                 select + kJoin + kTwoSets +
@@ -119,43 +104,17 @@ TEST_F(ReadingQueriesText, InitialInventoryLoaderGroupsSeveralSets) {
 TEST_F(ReadingQueriesText, AdjustmentLoaderForOneSetAndForSeveral) {
   HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(terminals, syncs));
   HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
-  const std::string select = Lines({
-      "SELECT    MO.[TerminalId] ",
-      "          ,MO.[Data] ",
-      "          ,MO.[NumeroLinha] ",
-      "          ,MO.[TpDoc] AS DocOrigTipo ",
-      "          ,MO.[Serie] AS DocOrigSerie ",
-      "          ,MO.[Numero] AS DocOrigNumero ",
-      "          ,MO.[Ano] AS DocOrigAno ",
-      "          ,MO.[TipoMov] ",
-      "          ,MO.[Tpterc] ",
-      "          ,MO.[Terceiro] ",
-      "          ,MO.[Artigo] ",
-      "          ,MO.[Unidade] ",
-      "          ,MO.[Quantidade] ",
-      "          ,MO.[Ordenaca] ",
-      "          ,MO.[TpLinha] ",
-      "          ,MO.[Quantidade] AS EntMaisSaidas ",
-      "          ,MO.[Quantidade] AS EntSaiMaisExt ",
-      "          ,MO.[NumeroSerie] ",
-      "          ,MO.[Armazem] ",
-      "          ,MO.[Estado] ",
-      "          ,MO.[NossoLote] ",
-      "          ,MO.[VossoLote] ",
-      "          ,MO.[DataValidade] ",
-      "          ,MO.[Localizacao] ",
-      "          ,ISNULL(MO.[PrecoUnitario],0) AS PrecoUnitario ",
-      "          ,ISNULL(AM.[EXISTENC],0) AS StockArm ",
-      "          ,ISNULL(AR.[ULTPRCOM],0) AS UltPrCom ",
-      "          ,ISNULL(AR.[STDISP],0) AS StockTot ",
-      "          ,AR.[ULTPRCOM] AS PrUnitCalculado ",
-      "          ,AR.[PVPSIVA] AS PrVenda ",
-      "          ,AR.[VLREXIST] AS ValExistencia ",
-      "          ,AR.[UNEMB] AS UnEmbalagem ",
-      "          ,AR.[UNTRANS] AS UnTransporte ",
-      "          ,AR.[FACTEMB] AS FactorEmbalagem ",
-      "          ,AR.[FACTTRA] AS FactorTransporte ",
-  });
+  const std::string select = Select(
+      "MO.[TerminalId];MO.[Data];MO.[NumeroLinha];MO.[TpDoc] AS DocOrigTipo;MO.[Serie] AS "
+      "DocOrigSerie;MO.[Numero] AS DocOrigNumero;MO.[Ano] AS "
+      "DocOrigAno;MO.[TipoMov];MO.[Tpterc];MO.[Terceiro];MO.[Artigo];MO.[Unidade];MO.[Quantidade];"
+      "MO.[Ordenaca];MO.[TpLinha];MO.[Quantidade] AS EntMaisSaidas;MO.[Quantidade] AS "
+      "EntSaiMaisExt;MO.[NumeroSerie];MO.[Armazem];MO.[Estado];MO.[NossoLote];MO.[VossoLote];MO.["
+      "DataValidade];MO.[Localizacao];ISNULL(MO.[PrecoUnitario],0) AS "
+      "PrecoUnitario;ISNULL(AM.[EXISTENC],0) AS StockArm;ISNULL(AR.[ULTPRCOM],0) AS "
+      "UltPrCom;ISNULL(AR.[STDISP],0) AS StockTot;AR.[ULTPRCOM] AS PrUnitCalculado;AR.[PVPSIVA] AS "
+      "PrVenda;AR.[VLREXIST] AS ValExistencia;AR.[UNEMB] AS UnEmbalagem;AR.[UNTRANS] AS "
+      "UnTransporte;AR.[FACTEMB] AS FactorEmbalagem;AR.[FACTTRA] AS FactorTransporte");
   EXPECT_EQ(db->Sql(), (std::vector<std::string>{
                            select + kJoin +
                                "WHERE TerminalId='T1' AND DataSync='S1' AND Estado = 0 \r\n"
@@ -252,39 +211,27 @@ TEST_F(ReadingQueriesText, StockMovementsAndSerialNumbers) {
 
 TEST_F(ReadingQueriesText, OrderSettlementSendsOneBatchPerLineThenChecksTheFirstOrder) {
   RecordsetPtr headers;
-  RecordsetPtr lines =
-      MakeRecordset({{"TPDOCUM", adVarWChar, 3},
-                     {"NNUMDOC", adInteger},
-                     {"SERIE", adVarWChar, 10},
-                     {"ANO", adSmallInt},
-                     {"NUMLINHA", adSmallInt},
-                     {"QUANT", adDouble},
-                     {"QTDORIG", adDouble},
-                     {"ARTIGO", adVarWChar, 30},
-                     {"ARMAZEM", adVarWChar, 6}},
-                    {{"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{1}, 0.5, 2.25, "P1", "W1"},
-                     {"ECL", int32_t{12}, "A", int16_t{2024}, int16_t{2}, 0.0, 3.0, "P'2", "W1"}});
+  RecordsetPtr lines = OrderLines({{1, 0.5, 2.25, "P1"}, {2, 0.0, 3.0, "P'2"}});
   lines->MoveLast();
   HlpDb_DocOrigQuantidadesSet(headers, lines);
+  auto batch = [](const std::string& line, const std::string& left, const std::string& served,
+                  const std::string& article) {
+    return Call{
+        "ExecuteCommand",
+        Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = " + left + "  ",
+               "WHERE    TPDOCUM='ECL' AND NNUMDOC=12 AND SERIE ='A' AND ANO =2024 AND "
+               "NUMLINHA =" +
+                   line + " ",
+               ";  ", "UPDATE   ARTIGOS  ", "SET      TOTENCCL = TOTENCCL - " + served + "  ",
+               "WHERE    CODIGO='" + article + "' ", ";  ", "UPDATE   ARTARM  ",
+               "SET      ARMENCCL = ARMENCCL - " + served + "  ",
+               "WHERE    ARTIGO='" + article + "' AND ARMAZEM='W1'"})};
+  };
   const std::string blank(33, ' ');
   EXPECT_EQ(db->calls,
             (std::vector<Call>{
-                {"ExecuteCommand",
-                 Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = 0.5  ",
-                        "WHERE    TPDOCUM='ECL' AND NNUMDOC=12 AND SERIE ='A' AND ANO =2024 AND "
-                        "NUMLINHA =1 ",
-                        ";  ", "UPDATE   ARTIGOS  ", "SET      TOTENCCL = TOTENCCL - 2.25  ",
-                        "WHERE    CODIGO='P1' ", ";  ", "UPDATE   ARTARM  ",
-                        "SET      ARMENCCL = ARMENCCL - 2.25  ",
-                        "WHERE    ARTIGO='P1' AND ARMAZEM='W1'"})},
-                {"ExecuteCommand",
-                 Lines({"UPDATE   DOCGCLIN  ", "SET      QUANT = 0  ",
-                        "WHERE    TPDOCUM='ECL' AND NNUMDOC=12 AND SERIE ='A' AND ANO =2024 AND "
-                        "NUMLINHA =2 ",
-                        ";  ", "UPDATE   ARTIGOS  ", "SET      TOTENCCL = TOTENCCL - 3  ",
-                        "WHERE    CODIGO='P''2' ", ";  ", "UPDATE   ARTARM  ",
-                        "SET      ARMENCCL = ARMENCCL - 3  ",
-                        "WHERE    ARTIGO='P''2' AND ARMAZEM='W1'"})},
+                batch("1", "0.5", "2.25", "P1"),
+                batch("2", "0", "3", "P''2"),
                 {"ExecuteCommand",
                  Lines({"DECLARE   @QTT FLOAT             ", blank,
                         "SELECT    @QTT=SUM(QUANT)        ", "FROM      DOCGCLIN               ",
@@ -302,28 +249,14 @@ TEST_F(ReadingQueriesText, OrderSettlementStopsAtTheFirstFailingBatch) {
   HlpDb_DocOrigQuantidadesSet(headers, empty);
   EXPECT_TRUE(db->calls.empty());
 
-  RecordsetPtr lines =
-      MakeRecordset({{"TPDOCUM", adVarWChar, 3},
-                     {"NNUMDOC", adInteger},
-                     {"SERIE", adVarWChar, 10},
-                     {"ANO", adSmallInt},
-                     {"NUMLINHA", adSmallInt},
-                     {"QUANT", adDouble},
-                     {"QTDORIG", adDouble},
-                     {"ARTIGO", adVarWChar, 30},
-                     {"ARMAZEM", adVarWChar, 6}},
-                    {{"ECL", int32_t{1}, "A", int16_t{2024}, int16_t{1}, 1.0, 1.0, "P1", "W1"}});
+  RecordsetPtr lines = OrderLines({{1, 1.0, 1.0, "P1"}, {2, 1.0, 1.0, "P2"}});
   db->fail_with = Error(kDatabaseError, "SQLite", "locked");
-  EXPECT_THROW(
-      {
-        try {
-          HlpDb_DocOrigQuantidadesSet(headers, lines);
-        } catch (const Error& error) {
-          EXPECT_EQ(error.source(), "Comandos::HlpDb_DocOrigQuantidadesSet");
-          throw;
-        }
-      },
-      Error);
+  try {
+    HlpDb_DocOrigQuantidadesSet(headers, lines);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.source(), "Comandos::HlpDb_DocOrigQuantidadesSet");
+  }
   EXPECT_EQ(db->calls.size(), 1u);
 }
 

@@ -17,9 +17,10 @@
 namespace pellora::testing {
 
 // Records every call as (member, sql). With a target set it passes the calls that read and write
-// rows on to it; without, it answers OpenRecordset with canned recordsets, in the order they were
-// queued (an empty, open recordset once the queue is empty). `fail_with` makes the next call raise
-// that error (the next call of member `fail_on`, when set).
+// rows on to it; without, it answers OpenRecordset with the first rule whose text occurs in the
+// SQL, else with the canned recordsets in the order they were queued (an empty, open recordset
+// once the queue is empty). `fail_with` makes the next call raise that error (the next call whose
+// "member: sql" contains `fail_on`, when set).
 class RecordingDataAccess : public ForwardingDataAccess {
  public:
   struct Call {
@@ -30,9 +31,31 @@ class RecordingDataAccess : public ForwardingDataAccess {
 
   std::vector<Call> calls;
   std::deque<RecordsetPtr> answers;
+  std::vector<std::pair<std::string, RecordsetPtr>> rules;
   std::optional<Error> fail_with;
   std::string fail_on;
   RecordsetPtr saved;  // the recordset last handed to SaveRecordset
+
+  // Answers queries that contain `sql_part` with `recordset` (replacing an earlier answer).
+  void Answer(const std::string& sql_part, RecordsetPtr recordset) {
+    for (auto& [part, answer] : rules) {
+      if (part == sql_part) {
+        answer = std::move(recordset);
+        return;
+      }
+    }
+    rules.emplace_back(sql_part, std::move(recordset));
+  }
+  // The calls, as "member: sql" ("member" alone without SQL), that contain `part`.
+  std::vector<std::string> CallsWith(const std::string& part) const {
+    std::vector<std::string> found;
+    for (const Call& call : calls) {
+      if (const std::string entry = Entry(call); entry.find(part) != std::string::npos) {
+        found.push_back(entry);
+      }
+    }
+    return found;
+  }
 
   std::vector<std::string> Sql() const {
     std::vector<std::string> sql;
@@ -67,6 +90,13 @@ class RecordingDataAccess : public ForwardingDataAccess {
     if (target()) {
       return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
     }
+    for (const auto& [part, answer] : rules) {
+      if (sql.find(part) != std::string::npos) {
+        answer->SetFilter("");
+        recordset = answer;
+        return true;
+      }
+    }
     if (answers.empty()) {
       recordset = std::make_shared<Recordset>();
       recordset->AppendField("Nada", adInteger);
@@ -91,9 +121,12 @@ class RecordingDataAccess : public ForwardingDataAccess {
   static std::string Context(const std::string& context) {
     return context.empty() ? "" : "(" + context + ")";
   }
+  static std::string Entry(const Call& call) {
+    return call.sql.empty() ? call.member : call.member + ": " + call.sql;
+  }
   bool Record(std::string member, std::string sql) {
-    const bool fails = fail_with && (fail_on.empty() || member == fail_on);
     calls.push_back({std::move(member), std::move(sql)});
+    const bool fails = fail_with && Entry(calls.back()).find(fail_on) != std::string::npos;
     if (fails) {
       Error error = *fail_with;
       fail_with.reset();
@@ -130,6 +163,31 @@ inline RecordsetPtr MakeRecordset(const std::vector<TestField>& fields,
   for (const auto& row : rows) recordset->LoadRow(row);
   recordset->Open();
   return recordset;
+}
+
+// Lines of order ECL-A-12-2024 in warehouse W1 as the settlement takes them: each line's number,
+// the quantity left on it and the quantity served.
+struct OrderLine {
+  int16_t line;
+  double left, served;
+  std::string article;
+};
+inline RecordsetPtr OrderLines(const std::vector<OrderLine>& lines) {
+  std::vector<std::vector<Variant>> rows;
+  for (const OrderLine& l : lines) {
+    rows.push_back(
+        {"ECL", int32_t{12}, "A", int16_t{2024}, l.line, l.left, l.served, l.article, "W1"});
+  }
+  return MakeRecordset({{"TPDOCUM", adVarWChar, 3},
+                        {"NNUMDOC", adInteger},
+                        {"SERIE", adVarWChar, 10},
+                        {"ANO", adSmallInt},
+                        {"NUMLINHA", adSmallInt},
+                        {"QUANT", adDouble},
+                        {"QTDORIG", adDouble},
+                        {"ARTIGO", adVarWChar, 30},
+                        {"ARMAZEM", adVarWChar, 6}},
+                       rows);
 }
 
 }  // namespace pellora::testing

@@ -34,7 +34,8 @@ RecordsetPtr Coded(const char* code_field, const char* description_field,
 // parameters, warehouses, document types, series, sectors, then series again per type click.
 class FrmEditTranfTest : public ::testing::Test {
  protected:
-  void Answer(RecordsetPtr parameters, RecordsetPtr series) {
+  void Answer(RecordsetPtr parameters = Parameters("TR2", "B", "S1"),
+              RecordsetPtr series = Coded("SERIE", "DESCR", {{"B", "B"}})) {
     recorder->answers = {
         std::move(parameters), Coded("CODIGO", "NOME", {{"A1", "Central"}, {"A2", "Norte"}}),
         Coded("CODIGO", "DESCR", {{"TR1", "Transferência"}, {"TR2", "Guia"}}), std::move(series),
@@ -116,7 +117,7 @@ TEST_F(FrmEditTranfTest, ChoosingAnotherTypeRefillsTheSeriesAndPreselectsTransfS
 }
 
 TEST_F(FrmEditTranfTest, ChoosingATypeWithoutTransfSerLeavesTheSeriesUnselected) {
-  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  Answer();
   recorder->answers.push_back(Coded("SERIE", "DESCR", {{"X", "X"}}));
   surface->scenario = [&](ScriptedFormSurface& shown) { shown.Combo(kType).Choose(0); };
   Edit("A1");
@@ -124,35 +125,28 @@ TEST_F(FrmEditTranfTest, ChoosingATypeWithoutTransfSerLeavesTheSeriesUnselected)
   EXPECT_EQ(form.Serie(), "");
 }
 
-TEST_F(FrmEditTranfTest, ConfirmarHidesAndHandsBackTheChosenCodes) {
-  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
-  bool open_after_press = true;
-  surface->scenario = [&](ScriptedFormSurface& shown) {
-    shown.Combo(kWarehouse).Choose(1);
-    shown.Combo(kSector).Choose(1);
-    shown.Press("&Confirmar");
-    open_after_press = shown.visible;
-  };
-  Edit("A1");
-  EXPECT_FALSE(open_after_press);
-  EXPECT_FALSE(form.Cancelou());
-  EXPECT_EQ(form.Terceiro(), "A2");
-  EXPECT_EQ(form.TipoDocumento(), "TR2");
-  EXPECT_EQ(form.Serie(), "B");
-  EXPECT_EQ(form.Sector(), "S2");
-  EXPECT_TRUE(dialogs.boxes.empty());
-}
-
-// The close box, then Cancelar after an earlier Confirmar, leave the dialog cancelled.
-TEST_F(FrmEditTranfTest, CloseBoxAndCancelarAfterConfirmarCancel) {
-  for (const char* button : {"", "&Confirmar", "&Cancelar"}) {
-    Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+// Confirmar hides the dialog and hands back the chosen codes; the close box, and Cancelar after
+// an earlier Confirmar, leave it cancelled.
+TEST_F(FrmEditTranfTest, ConfirmarHandsBackTheChosenCodesAndTheOtherWaysOutCancel) {
+  for (const std::string button : {"", "&Confirmar", "&Cancelar"}) {
+    Answer();
+    bool open_after_press = true;
     surface->scenario = [&](ScriptedFormSurface& shown) {
-      if (*button) shown.Press(button);
+      shown.Combo(kWarehouse).Choose(1);
+      shown.Combo(kSector).Choose(1);
+      if (!button.empty()) shown.Press(button);
+      open_after_press = shown.visible;
     };
     Edit("A1");
-    EXPECT_EQ(form.Cancelou(), std::string(button) != "&Confirmar") << button;
+    EXPECT_EQ(form.Cancelou(), button != "&Confirmar") << button;
+    if (button != "&Confirmar") continue;
+    EXPECT_FALSE(open_after_press);
+    EXPECT_EQ(form.Terceiro(), "A2");
+    EXPECT_EQ(form.TipoDocumento(), "TR2");
+    EXPECT_EQ(form.Serie(), "B");
+    EXPECT_EQ(form.Sector(), "S2");
   }
+  EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 TEST_F(FrmEditTranfTest, AFailureIsShownAndTheDialogCountsAsCancelled) {
@@ -167,7 +161,7 @@ TEST_F(FrmEditTranfTest, AFailureIsShownAndTheDialogCountsAsCancelled) {
 }
 
 TEST_F(FrmEditTranfTest, AnEmptyWarehouseListSelectsNothing) {
-  Answer(Parameters("TR2", "B", "S1"), Coded("SERIE", "DESCR", {{"B", "B"}}));
+  Answer();
   recorder->answers[1] = Coded("CODIGO", "NOME", {});
   Edit("A1");
   EXPECT_EQ(surface->Combo(kWarehouse).ListCount(), 0);

@@ -52,7 +52,6 @@ class ScriptedPushButton : public PushButton {
 // Bound to the Recordset as the real grid is: an accepted value is written to the record.
 class ScriptedDataGrid : public DataGrid {
  public:
-  std::map<std::string, std::string> fonts;  // style -> font
   std::vector<bool> redraws;
   RecordsetPtr bound;
   std::map<std::string, GridColumn> columns;  // by field name as the form gives it
@@ -68,9 +67,7 @@ class ScriptedDataGrid : public DataGrid {
     return true;
   }
 
-  void SetStyleFont(const std::string& style, const std::string& font) override {
-    fonts[style] = font;
-  }
+  void SetStyleFont(const std::string&, const std::string&) override {}
   void SetRedraw(bool on) override { redraws.push_back(on); }
   void Bind(RecordsetPtr recordset) override {
     bound = std::move(recordset);
@@ -104,10 +101,8 @@ class ScriptedFormSurface : public FormSurface {
   std::vector<std::string> combo_order;
   std::map<std::string, std::unique_ptr<ScriptedPushButton>> buttons;  // by caption
   std::unique_ptr<ScriptedDataGrid> grid;
-  KeyPress key_preview;
   std::function<void(ScriptedFormSurface&)> scenario = [](ScriptedFormSurface&) {};
   int shown = 0;
-  int focus_moves = 0;
   bool visible = false;
 
   ScriptedComboBox& Combo(const std::string& label) { return *combos.at(label); }
@@ -132,8 +127,8 @@ class ScriptedFormSurface : public FormSurface {
     visible = false;
   }
   void Hide() override { visible = false; }
-  void SetKeyPreview(KeyPress handler) override { key_preview = std::move(handler); }
-  void MoveFocusNext() override { ++focus_moves; }
+  void SetKeyPreview(KeyPress) override {}
+  void MoveFocusNext() override {}
 };
 
 // Records every message box; answers OK.

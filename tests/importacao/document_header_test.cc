@@ -7,6 +7,7 @@
 #include "runtime/date.h"
 #include "runtime/workstation.h"
 #include "tests/importacao/import_fixtures.h"
+#include "tests/importacao/lines_fixtures.h"
 
 namespace pellora::testing {
 namespace {
@@ -28,41 +29,19 @@ class HeaderTest : public ::testing::Test {
   void WithOriginal(Variant feglnempresa, Variant docref) {
     bench.Readings({Leitura{.doc_orig_tipo = "ECL",
                             .doc_orig_serie = "A",
-                            .doc_orig_numero = 4,
+                            .doc_orig_numero = 5,
                             .doc_orig_ano = 2025}});
-    bench.data->Answer("FROM       [DOCGCCAB]", Linha({{"TPDOC", "ECL"},
-                                                       {"NNUMDOC", 4.0},
-                                                       {"SERIE", "A"},
-                                                       {"ANO", 2025.0},
-                                                       {"MORADADSG", "Rua 1"},
-                                                       {"LOCALDSG", "Braga"},
-                                                       {"PAISDSG", "PT"},
-                                                       {"CDPOSTDSG", "4700"},
-                                                       {"VNUMDOC", "PO-77"},
-                                                       {"DESCCAB", 0.0},
-                                                       {"VENDEDOR", Variant::Null()},
-                                                       {"NCONTRIB", "500"},
-                                                       {"LOCALCG", "Porto"},
-                                                       {"MODOPGT", "TR"},
-                                                       {"PRAZOPGT", "30"},
-                                                       {"DOCREFNUMBERCODE_ORIGINAL", 0.0},
-                                                       {"DOCREFNUMBER_ORIGINAL", docref},
-                                                       {"FEGLNEMPRESA", feglnempresa},
-                                                       {"FEIDDEPTERCEIRO", ""},
-                                                       {"FETPDOCOUTRO", ""},
-                                                       {"DTPRESTACAO", Variant::Null()},
-                                                       {"DATA", DateFromParts({2025, 5, 1})}}));
-    bench.data->Answer("FROM       [DOCGCLIN]", Linha({{"NUMLINHA", 1.0},
-                                                       {"QUANT", 5.0},
-                                                       {"QTDORIG", 5.0},
-                                                       {"PRUNIT", 2.0},
-                                                       {"TXDESC", 0.0},
-                                                       {"DESCONTO", 0.0},
-                                                       {"VENDEDOR", ""},
-                                                       {"DESCR", "x"},
-                                                       {"ARTIGO", "A1"}}));
+    bench.data->Answer(
+        "FROM       [DOCGCCAB]",
+        CabecalhoOriginal(DateFromParts({2025, 5, 1}), {{"MORADADSG", "Rua 1"},
+                                                        {"LOCALCG", "Porto"},
+                                                        {"VNUMDOC", "PO-77"},
+                                                        {"VENDEDOR", Variant::Null()},
+                                                        {"DOCREFNUMBER_ORIGINAL", docref},
+                                                        {"FEGLNEMPRESA", feglnempresa}}));
+    bench.data->Answer("FROM       [DOCGCLIN]", LinhasOriginais({{.quant = 5}}));
     bench.data->Answer("TIPODOC='ECL' AND NDOC", Linha({{"TIPODOC", "ECL"},
-                                                        {"NDOC", 4.0},
+                                                        {"NDOC", 5.0},
                                                         {"SERIE", "A"},
                                                         {"ANO", 2025.0},
                                                         {"MATRICULA", "AA-00-BB"}}));
@@ -145,31 +124,14 @@ TEST_F(HeaderTest, FreeFieldsOfTheOriginalAreSavedUnderTheNewKey) {
   EXPECT_EQ(CStr(saved["MATRICULA"].Value()), "AA-00-BB");
 }
 
-TEST_F(HeaderTest, OrderSeriesGivesOriginThree) {
+// A sale into an order series is made with origin 3; other kinds keep origin 1.
+TEST_F(HeaderTest, OrderSeriesGivesOriginThreeToSalesOnly) {
   bench.data->Answer("FROM     NOMSERIE", Linha({{"ORIGEM", 1.0}}));
-  Run(TI_Venda);
-  EXPECT_EQ(bench.host->last().origem, 3);
-  EXPECT_EQ(bench.data->CallsWith("WHERE   TIPODOC='FAC' and SERIE='A' ").size(), 2u);
-}
-
-TEST_F(HeaderTest, OtherKindsKeepOriginOneOnCreation) {
-  bench.data->Answer("FROM     NOMSERIE", Linha({{"ORIGEM", 1.0}}));
-  Run(TI_TransferenciasArm);
-  EXPECT_EQ(bench.host->last().origem, 1);
-}
-
-TEST_F(HeaderTest, CreditNoteGetsRemindersAndTheClosingSentence) {
-  bench.host->configure = [](FakeDocument& document) {
-    document.nota_credito = true;
-    document.numero_dado = 8;
-    document.ano_dado = 2024;
-  };
-  const Result result = Run(TI_Compra);
-  EXPECT_EQ(cab().Get("Reference"), Variant("Deve indicar a referencia à fatura rectificada."));
-  EXPECT_EQ(cab().Get("Reason"), Variant("Indicar o motivo de crédito."));
-  EXPECT_EQ(result.Mensagem(),
-            "Foi criado com sucesso o documento FAC-A-8-2024\r\n Na Nota de Crédito deve "
-            "preencher os campos que referenciam o documento retificativo.");
+  for (const auto& [tipo, origem] : {std::pair{TI_Venda, 3}, std::pair{TI_TransferenciasArm, 1}}) {
+    Run(tipo);
+    EXPECT_EQ(bench.host->last().origem, origem) << tipo;
+  }
+  EXPECT_EQ(bench.data->CallsWith("WHERE   TIPODOC='FAC' and SERIE='A' ").size(), 3u);
 }
 
 TEST_F(HeaderTest, DocumentWithoutLinesIsNotCreated) {

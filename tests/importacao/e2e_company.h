@@ -119,8 +119,11 @@ class ImportCompanyTest : public ::testing::Test {
     return import;
   }
 
-  // Imports set T1 / 20261205093000; `so_um` as the document views pass it.
-  Result Run(MovImportacao& import, bool so_um = true) {
+  // Imports set T1 / 20261205093000 with the header Import gives; `so_um` as the document views
+  // pass it.
+  Result Run(int32_t tipo, const std::string& documento, const std::string& terceiro,
+             bool so_um = true) {
+    MovImportacao import = Import(tipo, documento, terceiro);
     std::vector<std::string> terminais = {"", "T1"};
     std::vector<std::string> conjuntos = {"", "20261205093000"};
     return import.Execute(api_, so_um, terminais, conjuntos);

@@ -24,26 +24,22 @@ using E2eImport = ImportCompanyTest;
 TEST_F(E2eImport, TheCommitDecidesTheOutcomeAndNeverKeepsTheCompany) {
   Reading(1, "I", "P1", 7, ", PrecoUnitario", ", 2.5");
   Connect(std::make_shared<FailingStatements>("COMMIT"));
-  MovImportacao failed = Import(TI_InventarioInicial, "", "");
-  EXPECT_EQ(Run(failed, false).Tipo(), Erro);
+  EXPECT_EQ(Run(TI_InventarioInicial, "", "", false).Tipo(), Erro);
   EXPECT_EQ(States(), Texts{"0"});
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Ordenaca = 2;");  // another workstation writes
-  MovImportacao again = Import(TI_InventarioInicial, "", "");
-  EXPECT_TRUE(Run(again, false).IsSucesso());
+  EXPECT_TRUE(Run(TI_InventarioInicial, "", "", false).IsSucesso());
   EXPECT_EQ(States(), Texts{"1"});
 
   Reading(2, "I", "P1", 3, ", PrecoUnitario", ", 2.5");
   Connect(std::make_shared<FailingStatements>());
-  MovImportacao lost = Import(TI_InventarioInicial, "", "");
-  const Result result = Run(lost, false);
+  const Result result = Run(TI_InventarioInicial, "", "", false);
   EXPECT_TRUE(result.IsSucesso()) << result.Mensagem();
   EXPECT_EQ(States(), (Texts{"1", "1"}));
 }
 
 TEST_F(E2eImport, SaleServesAnOrderWithALargerReading) {
   Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);
-  MovImportacao import = Import(TI_Venda, "FAC", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_Venda, "FAC", "");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(result.Mensagem(), "Foi criado com sucesso o documento FAC-A-1-2026");
   EXPECT_EQ(Value("SELECT TERCEIRO, VNUMDOC, MORADADSG, DESCCAB FROM DOCGCCAB WHERE TPDOC='FAC'"),
@@ -61,8 +57,7 @@ TEST_F(E2eImport, SaleServesAnOrderWithALargerReading) {
 TEST_F(E2eImport, PurchaseWithLotAndExpiry) {
   Reading(1, "E", "L1", 5, ", NossoLote, DataValidade, Tpterc, Terceiro",
           ", 'LT1', '20270131', 1, 'F1'");
-  MovImportacao import = Import(TI_Compra, "VFA", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_Compra, "VFA", "");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(Value("SELECT TERCEIRO, DESCCAB FROM DOCGCCAB WHERE TPDOC='VFA'"), "F1|2.5");
   EXPECT_EQ(Value("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='VFA'"), "5|3");
@@ -76,8 +71,7 @@ TEST_F(E2eImport, PurchaseWithLotAndExpiry) {
 
 TEST_F(E2eImport, TransferSettlesTheOrderItServes) {
   Reading(1, "T", "P1", 4, kOrderKey, kOrderValues);
-  MovImportacao import = Import(TI_TransferenciasArm, "TRA", "A2");
-  const Result result = Run(import);
+  const Result result = Run(TI_TransferenciasArm, "TRA", "A2");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(Value("SELECT TIPOPRECO, LOCALCG FROM DOCGCCAB WHERE TPDOC='TRA'"), "6|NULL");
   EXPECT_EQ(Value("SELECT QUANT FROM DOCGCLIN WHERE TPDOCUM='ECL'"), "0");
@@ -90,8 +84,7 @@ TEST_F(E2eImport, TransferSettlesTheOrderItServes) {
 
 TEST_F(E2eImport, CreditNoteReportsTheReminder) {
   Reading(1, "E", "P1", 1, ", Tpterc, Terceiro", ", 2, 'C1'");
-  MovImportacao import = Import(TI_Venda, "NCR", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_Venda, "NCR", "");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(result.Mensagem(),
             "Foi criado com sucesso o documento NCR-A-1-2026\r\n Na Nota de Crédito deve "
@@ -102,8 +95,7 @@ TEST_F(E2eImport, CreditNoteReportsTheReminder) {
 
 TEST_F(E2eImport, HostRefusalComesBackAndLeavesTheReadingsPending) {
   Reading(1, "S", "P1", 1, ", Tpterc, Terceiro", ", 2, 'ZZ'");
-  MovImportacao import = Import(TI_Venda, "FAC", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_Venda, "FAC", "");
   EXPECT_EQ(result.Tipo(), Erro);
   EXPECT_EQ(result.Mensagem(), "O cliente ZZ não existe.");
   EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='FAC'"), "0");
@@ -114,8 +106,7 @@ TEST_F(E2eImport, InitialInventoryWithoutPricesListsTenReadings) {
   for (int line = 1; line <= 12; ++line) {
     Reading(line, "I", "P1", 1, ", PrecoUnitario", ", 0");
   }
-  MovImportacao import = Import(TI_InventarioInicial, "", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_InventarioInicial, "", "");
   EXPECT_EQ(result.Tipo(), Erro);
   EXPECT_TRUE(result.Mensagem().starts_with(
       "Erro na Validação do Conjunto de Leituras.\r\n\r\nArtigo: P1 na linha: 1 não tem "
@@ -129,8 +120,7 @@ TEST_F(E2eImport, InitialInventoryWithoutPricesListsTenReadings) {
 
 TEST_F(E2eImport, InitialInventoryEntersTheCountedStock) {
   Reading(1, "I", "L1", 7, ", PrecoUnitario", ", 2.5");
-  MovImportacao import = Import(TI_InventarioInicial, "", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_InventarioInicial, "", "");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(Value("SELECT SECTOR, TERCEIRO FROM DOCGCCAB WHERE TPDOC='INV'"), "S1|S1");
   EXPECT_EQ(Value("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='INV'"), "7|2.5");
@@ -142,8 +132,7 @@ TEST_F(E2eImport, AdjustmentMakesBreakageSurplusAndFinalDocuments) {
   Reading(1, "A", "P1", 18);
   Reading(2, "A", "P1", 2);
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
-  MovImportacao import = Import(TI_AcertoInventario, "", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_AcertoInventario, "", "");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(
       Rows("SELECT TPDOC, NNUMDOC, substr(CAST(DATA AS TEXT), 1, 10) FROM DOCGCCAB WHERE TPDOC IN "
@@ -161,8 +150,7 @@ TEST_F(E2eImport, AdjustmentMakesBreakageSurplusAndFinalDocuments) {
 TEST_F(E2eImport, CancellingMarksTheReadingsFive) {
   Reading(1, "S", "P1", 1);
   Reading(2, "S", "P1", 2);
-  MovImportacao import = Import(TI_AnularPicagens, "", "");
-  const Result result = Run(import);
+  const Result result = Run(TI_AnularPicagens, "", "");
   EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
   EXPECT_EQ(States(), (Texts{"5", "5"}));
   EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB"), "1");  // the order only
@@ -176,21 +164,16 @@ TEST_F(E2eImport, LotsInPackingAndTransportUnitsMoveTheStockOfTheirLines) {
       "UPDATE ARTIGOS SET UNEMB='CX', FACTEMB=12, UNTRANS='PAL', FACTTRA=720 "
       "WHERE CODIGO='L1';");
   auto run = [&](int32_t tipo, const std::string& documento, const std::string& terceiro) {
-    MovImportacao import = Import(tipo, documento, terceiro);
-    const Result result = Run(import, tipo == TI_Compra);
+    const Result result = Run(tipo, documento, terceiro, tipo == TI_Compra);
     ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   };
-  Reading(1, "E", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 1, 'F1'");
-  Exec("UPDATE oru_ARM_Picking_Movimentos SET Unidade='CX' WHERE NumeroLinha=1;");
+  Reading(1, "E", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 1, 'F1'", "CX");
   run(TI_Compra, "VFA", "");
-  Reading(2, "I", "L1", 1, ", NossoLote, PrecoUnitario", ", 'LB', 2.5");
-  Exec("UPDATE oru_ARM_Picking_Movimentos SET Unidade='PAL' WHERE NumeroLinha=2;");
+  Reading(2, "I", "L1", 1, ", NossoLote, PrecoUnitario", ", 'LB', 2.5", "PAL");
   run(TI_InventarioInicial, "", "");
   // Counted after both documents, so that no movement since the count changes the final line.
-  Reading(3, "A", "L1", 3, ", NossoLote", ", 'LA'");
-  Exec(
-      "UPDATE oru_ARM_Picking_Movimentos SET Unidade='CX', Data='20261205110000' "
-      "WHERE NumeroLinha=3;");
+  Reading(3, "A", "L1", 3, ", NossoLote", ", 'LA'", "CX");
+  Exec("UPDATE oru_ARM_Picking_Movimentos SET Data='20261205110000' WHERE NumeroLinha=3;");
   run(TI_AcertoInventario, "", "");
   EXPECT_EQ(Rows("SELECT TPDOCUM, QUANT, UNIDADE, FACTOR FROM DOCGCLIN WHERE TPDOCUM<>'ECL' "
                  "ORDER BY CASE TPDOCUM WHEN 'VFA' THEN 1 WHEN 'INV' THEN 2 WHEN 'QUE' THEN 3 "
@@ -211,14 +194,12 @@ TEST_F(E2eImport, AdjustmentCountsInTheArticlesBaseUnit) {
   Exec("UPDATE ARTIGOS SET UNEMB='CX', FACTEMB=12, VLREXIST=312 WHERE CODIGO='P1';");
   Reading(1, "I", "P1", 2, ", PrecoUnitario", ", 2.5", "CX");
   Reading(2, "I", "P1", 24, ", PrecoUnitario", ", 2.5");
-  MovImportacao inventory = Import(TI_InventarioInicial, "", "");
-  ASSERT_EQ(Run(inventory, false).Tipo(), Sucesso);
+  ASSERT_EQ(Run(TI_InventarioInicial, "", "", false).Tipo(), Sucesso);
   // Counted at 09:15, before the inventory was entered.
   Reading(3, "A", "P1", 5, ", PrecoUnitario", ", 3", "CX");  // a price per unit
   Reading(4, "A", "L1", 10, ", NossoLote", ", 'LA'");
   Reading(5, "A", "P1", 24);
-  MovImportacao adjustment = Import(TI_AcertoInventario, "", "");
-  const Result result = Run(adjustment, false);
+  const Result result = Run(TI_AcertoInventario, "", "", false);
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   EXPECT_EQ(Rows("SELECT TPDOCUM, ARTIGO, QUANT, UNIDADE, FACTOR, PRUNIT FROM DOCGCLIN "
                  "WHERE TPDOCUM IN ('QUE', 'SOB') ORDER BY TPDOCUM, NUMLINHA"),
@@ -235,8 +216,7 @@ TEST_F(E2eImport, AFailedAdjustmentLeavesNoDocument) {
   Reading(2, "A", "L1", 2, ", NossoLote", ", 'LA'");
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
   const std::vector<std::string> stock = Rows("SELECT * FROM ARTARM ORDER BY ARTIGO, ARMAZEM");
-  MovImportacao import = Import(TI_AcertoInventario, "", "");
-  const Result result = Run(import, false);
+  const Result result = Run(TI_AcertoInventario, "", "", false);
   EXPECT_EQ(result.Tipo(), Erro);
   EXPECT_NE(result.Mensagem().find("Não é possivel fazer sobras para o artigo L1 no armazem A2. "
                                    "Necessita Lotes."),
@@ -256,8 +236,7 @@ TEST_F(E2eImport, ADocumentBeyondTheLineLimitIsRefusedUpFront) {
       "PrecoUnitario) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE "
       "i < 32768) SELECT 'T1', '20261205093000', '20261205091500', i, 'I', 'P1', 'UN', 'A1', "
       "'', 'L' || i, '', 1, i, 2 FROM n;");
-  MovImportacao import = Import(TI_InventarioInicial, "", "");
-  const Result result = Run(import, false);
+  const Result result = Run(TI_InventarioInicial, "", "", false);
   EXPECT_EQ(result.Tipo(), Erro);
   EXPECT_EQ(result.Mensagem(),
             "O documento teria 32768 linhas; o máximo é 32767. Importe menos conjuntos de cada "
@@ -286,8 +265,7 @@ TEST_F(E2eImport, ReadingsThatSplitAcrossOrderLinesAreCountedUpFront) {
       "Numero, Ano, Tpterc, Terceiro)",
       "SELECT 'T1', '20261205093000', '20261205091500', i, 'S', 'P1', 'UN', 'A1', '', '', "
       "CASE WHEN i <= 3 THEN 1 ELSE 2 END, i, 'ECL', 'A', i + 1, 2026, 2, 'C1'");
-  MovImportacao import = Import(TI_Venda, "FAC", "");
-  const Result result = Run(import, false);
+  const Result result = Run(TI_Venda, "FAC", "", false);
   EXPECT_EQ(result.Mensagem(),
             "O documento teria 32768 linhas; o máximo é 32767. Importe menos conjuntos de cada "
             "vez.");
@@ -307,8 +285,7 @@ TEST_F(E2eImport, ReadingsImportedElsewhereMakeNoDocument) {
   for (const auto& [tipo, documento, terceiro] :
        {std::tuple{TI_InventarioInicial, "", ""}, std::tuple{TI_Venda, "FAC", "C1"},
         std::tuple{TI_AcertoInventario, "", ""}, std::tuple{TI_TransferenciasArm, "TRA", "A2"}}) {
-    MovImportacao import = Import(tipo, documento, terceiro);
-    const Result result = Run(import, tipo == TI_Venda);
+    const Result result = Run(tipo, documento, terceiro, tipo == TI_Venda);
     EXPECT_NE(result.Mensagem().find("Não foi necessário criar documento"), std::string::npos)
         << tipo << ": " << result.Mensagem();
     EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB"), before) << tipo;

@@ -26,43 +26,21 @@ TEST(ExecuteFailures, FailuresCarryTheirStepsPrefixAndKeepTheirNumber) {
   for (const auto& given : cases) {
     SCOPED_TRACE(given.fail_on);
     ImportBench bench;
-    bench.data->failure = Error(kDatabaseError, "SQLite", "falhou");
+    bench.data->fail_with = Error(kDatabaseError, "SQLite", "falhou");
     bench.data->fail_on = given.fail_on;
-    MovImportacao import;
-    import.SetCabTipoImportacao(TI_Venda);
-    const Result result = bench.Run(import);
+    const Result result = bench.Run(TI_Venda);
     EXPECT_EQ(result.Tipo(), Erro);
     EXPECT_EQ(result.Mensagem(), given.message);
     EXPECT_EQ(result.ErroNum(), kDatabaseError);
   }
 }
 
-TEST(ExecuteFailures, MissingOriginalIsAPreparationFailureAndMarksNothing) {
-  ImportBench bench;
-  Leitura leitura;
-  leitura.doc_orig_tipo = "ECL";
-  leitura.doc_orig_serie = "A";
-  leitura.doc_orig_numero = 12;
-  leitura.doc_orig_ano = 2024;
-  bench.Readings({leitura});
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Venda);
-  const Result result = bench.Run(import);
-  EXPECT_EQ(result.Mensagem(),
-            "Erro na Preparação do Conjunto de Leituras.\r\nDocumento Original não existe. "
-            "Tipo ECL Numero 12 Série A Ano 2024");
-  EXPECT_TRUE(bench.host->documents.empty());
-  EXPECT_TRUE(bench.Marks().empty());
-}
-
 TEST(ExecuteFailures, FailedMarkingRollsBackAndReportsTheError) {
   ImportBench bench;
   bench.Readings({Leitura{}, Leitura{.numero_linha = 2}});
-  bench.data->failure = Error(kDatabaseError, "SQLite", "disk I/O error");
+  bench.data->fail_with = Error(kDatabaseError, "SQLite", "disk I/O error");
   bench.data->fail_on = "NumeroLinha=2";
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Venda);
-  const Result result = bench.Run(import);
+  const Result result = bench.Run(TI_Venda);
   EXPECT_EQ(result.Mensagem(), "Execute::disk I/O error");
   // The marking's own level, then the whole import's.
   EXPECT_EQ(bench.data->CallsWith("Transaction"),
@@ -73,17 +51,14 @@ TEST(ExecuteFailures, FailedMarkingRollsBackAndReportsTheError) {
 TEST(ExecuteMarking, SuccessfulSaleMarksEveryReadingInOneTransaction) {
   ImportBench bench;
   bench.Readings({Leitura{}, Leitura{.numero_linha = 2, .artigo = "A2"}});
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Venda);
-  import.SetCabTipoDocumento("FAC");
-  const Result result = bench.Run(import);
+  const Result result = bench.Run(TI_Venda);
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
   const std::vector<std::string> marks = bench.Marks();
   ASSERT_EQ(marks.size(), 2u);
   EXPECT_NE(marks[0].find("SET      [Estado] = 1"), std::string::npos);
   EXPECT_NE(marks[1].find("NumeroLinha=2 "), std::string::npos);
   // The whole import is one transaction, taken before anything is read; the marking nests in it.
-  EXPECT_EQ(bench.data->log.front(), "BeginTransaction");
+  EXPECT_EQ(bench.data->calls.front().member, "BeginTransaction");
   EXPECT_EQ(bench.data->CallsWith("Transaction"),
             (std::vector<std::string>{"BeginTransaction", "BeginTransaction", "CommitTransaction",
                                       "CommitTransaction"}));
@@ -95,10 +70,7 @@ TEST(ExecuteMarking, SaleOfSeveralSetsMarksThePendingReadingsOfEveryChosenSet) {
   bench.terminais = {"", "T1", "T2"};
   bench.conjuntos = {"", "S1", "S2"};
   bench.Readings({Leitura{}, Leitura{.numero_linha = 2, .artigo = "A2"}});
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Venda);
-  import.SetCabTipoDocumento("FAC");
-  ASSERT_EQ(bench.Run(import).Tipo(), Sucesso);
+  ASSERT_EQ(bench.Run(TI_Venda).Tipo(), Sucesso);
   EXPECT_EQ(bench.Marks(),
             std::vector<std::string>{
                 "ExecuteCommand: UPDATE   oru_ARM_Picking_Movimentos  \r\nSET      [Estado] = 1  "
@@ -113,9 +85,7 @@ TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
     document.validar_answer = 1;
     document.ultima_mensagem = "Terceiro inexistente";
   };
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Compra);
-  const Result result = bench.Run(import);
+  const Result result = bench.Run(TI_Compra);
   EXPECT_EQ(result.Tipo(), Erro);
   EXPECT_EQ(result.Mensagem(), "Terceiro inexistente");
   EXPECT_TRUE(bench.Marks().empty());
@@ -123,25 +93,15 @@ TEST(ExecuteMarking, RefusedDocumentLeavesTheReadingsPending) {
             (std::vector<std::string>{"BeginTransaction", "RollbackTransaction"}));
 }
 
-// Cancelling marks state 5 and makes no document; with nothing pending it still succeeds.
-TEST(ExecuteMarking, CancellingMarksStateFiveAndMakesNoDocument) {
-  for (const std::vector<Leitura>& leituras :
-       {std::vector<Leitura>{Leitura{}, Leitura{.numero_linha = 7}}, std::vector<Leitura>{}}) {
-    ImportBench bench;
-    bench.Readings(leituras);
-    MovImportacao import;
-    import.SetCabTipoImportacao(TI_AnularPicagens);
-    const Result result = bench.Run(import);
-    EXPECT_EQ(result.Tipo(), Sucesso);
-    EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
-    EXPECT_TRUE(bench.host->documents.empty());
-    const std::vector<std::string> marks = bench.Marks();
-    ASSERT_EQ(marks.size(), leituras.size());
-    if (!marks.empty()) {
-      EXPECT_NE(marks[1].find("[Estado] = 5"), std::string::npos);
-      EXPECT_NE(marks[1].find("NumeroLinha=7 "), std::string::npos);
-    }
-  }
+// Cancelling with nothing pending still succeeds, making no document.
+TEST(ExecuteMarking, CancellingWithNothingPendingSucceeds) {
+  ImportBench bench;
+  bench.Readings({});
+  const Result result = bench.Run(TI_AnularPicagens);
+  EXPECT_EQ(result.Tipo(), Sucesso);
+  EXPECT_EQ(result.Mensagem(), "Anulação de Picagens terminou com êxito.");
+  EXPECT_TRUE(bench.host->documents.empty());
+  EXPECT_TRUE(bench.Marks().empty());
 }
 
 TEST(ExecuteHeaders, InitialInventoryTakesItsHeaderFromTheParameters) {
@@ -166,9 +126,7 @@ TEST(ExecuteHeaders, NullParameterGivesAnEmptyHeaderField) {
                                                  {"INVENTSER", Variant::Null()},
                                                  {"INVENTSEC", Variant::Null()}}));
   bench.Readings({Leitura{}});
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_InventarioInicial);
-  bench.Run(import);
+  bench.Run(TI_InventarioInicial);
   ASSERT_FALSE(bench.host->documents.empty());
   EXPECT_EQ(bench.host->last().header.Get("Serie"), Variant(""));
   EXPECT_EQ(bench.host->last().header.Get("Sector"), Variant(""));
@@ -213,20 +171,6 @@ TEST_F(AdjustmentTest, WithoutStockOnlyTheFinalDocumentIsMade) {
   EXPECT_EQ(Types(), std::vector<std::string>{"SOB"});
   EXPECT_EQ(result.Mensagem(), "\r\nFoi criado com sucesso o documento SOB-O-1-2025");
   EXPECT_EQ(bench.Marks().size(), 1u);
-}
-
-TEST_F(AdjustmentTest, BreakageAndSurplusAreDatedTheDayBefore) {
-  const Result result = Run({Leitura{.artigo = "A1", .quantidade = 3, .stock_arm = 5},
-                             Leitura{.numero_linha = 2, .artigo = "A2", .stock_arm = -2}});
-  ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
-  ASSERT_EQ(Types(), (std::vector<std::string>{"QBR", "SOB", "SOB"}));
-  EXPECT_EQ(bench.host->documents[0]->header.Get("Data"), Variant("28-02-2025"));
-  EXPECT_EQ(bench.host->documents[1]->header.Get("Data"), Variant("28-02-2025"));
-  EXPECT_EQ(bench.host->documents[2]->header.Get("Data"), Variant("01-03-2025"));
-  EXPECT_EQ(result.Mensagem(),
-            "Foi criado com sucesso o documento QBR-Q-1-2025\r\n"
-            "Foi criado com sucesso o documento SOB-O-1-2025\r\n"
-            "Foi criado com sucesso o documento SOB-O-1-2025");
 }
 
 TEST_F(AdjustmentTest, FailedBreakageStopsTheLaterDocumentsAndMarksNothing) {

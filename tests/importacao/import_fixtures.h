@@ -8,8 +8,8 @@
 #include "importacao/mov_importacao.h"
 #include "runtime/recordset.h"
 #include "runtime/variant.h"
+#include "tests/dal/recording_data_access.h"
 #include "tests/importacao/fake_host.h"
-#include "tests/importacao/scripted_data_access.h"
 
 namespace pellora::testing {
 
@@ -144,7 +144,7 @@ inline RecordsetPtr Parametros() {
 
 // The pieces every import test needs: the data access, the host and the reading set chosen.
 struct ImportBench {
-  ScriptedScope data;
+  RecordingScope data;
   std::shared_ptr<FakePickingApi> host = std::make_shared<FakePickingApi>();
   std::vector<std::string> terminais = {"", "T1"};
   std::vector<std::string> conjuntos = {"", "20250101"};
@@ -156,6 +156,11 @@ struct ImportBench {
   Result Run(MovImportacao& import) {
     PickingApiPtr api = host;
     return import.Execute(api, true, terminais, conjuntos);
+  }
+  Result Run(int32_t tipo) {
+    MovImportacao import;
+    import.SetCabTipoImportacao(tipo);
+    return Run(import);
   }
   // The state updates sent, in order.
   std::vector<std::string> Marks() { return data->CallsWith("[Estado] ="); }

@@ -1,6 +1,7 @@
 #ifndef PELLORA_TESTS_IMPORTACAO_LINES_FIXTURES_H_
 #define PELLORA_TESTS_IMPORTACAO_LINES_FIXTURES_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,10 @@ inline RecordsetPtr LinhasOriginais(const std::vector<LinhaOriginal>& linhas) {
                 rows, valores(LinhaOriginal{}));
 }
 
-// The header row of an original document: its key and date, and the columns the new
-// document's header copies from it (blank).
-inline RecordsetPtr CabecalhoOriginal(Date data) {
+// The header row of an original document ECL-A-5-2025: its key and date, and the columns the
+// new document's header copies from it (blank unless given in `copiadas`).
+inline RecordsetPtr CabecalhoOriginal(Date data,
+                                      const std::map<std::string, Variant>& copiadas = {}) {
   std::vector<std::string> colunas = {"TPDOC", "NNUMDOC", "SERIE", "ANO", "DATA"};
   std::vector<Variant> valores = {"ECL", 5.0, "A", 2025.0, data};
   for (const char* copiada : {"MORADADSG", "LOCALDSG", "PAISDSG", "CDPOSTDSG", "VNUMDOC", "DESCCAB",
@@ -63,7 +65,8 @@ inline RecordsetPtr CabecalhoOriginal(Date data) {
                               "DOCREFNUMBERCODE_ORIGINAL", "DOCREFNUMBER_ORIGINAL", "FEGLNEMPRESA",
                               "FEIDDEPTERCEIRO", "FETPDOCOUTRO", "DTPRESTACAO"}) {
     colunas.push_back(copiada);
-    valores.push_back("");
+    const auto dada = copiadas.find(copiada);
+    valores.push_back(dada == copiadas.end() ? Variant("") : dada->second);
   }
   return Tabela(colunas, {valores});
 }

@@ -27,9 +27,7 @@ Result InitialInventory(ImportBench& bench, int faulty) {
   }
   leituras.push_back(Leitura{.numero_linha = 99, .preco_unitario = Variant::Null()});
   bench.Readings(leituras);
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_InventarioInicial);
-  return bench.Run(import);
+  return bench.Run(TI_InventarioInicial);
 }
 
 // Ten faults are listed; beyond ten a closing sentence counts the rest; a Null price passes.
@@ -60,9 +58,7 @@ class PreparationTest : public ::testing::Test {
   double ComputedPrice(int32_t tipo, const Leitura& leitura) {
     RecordsetPtr leituras = Leituras({leitura});
     bench.data->Answer("oru_ARM_Picking_Movimentos] AS MO", leituras);
-    MovImportacao import;
-    import.SetCabTipoImportacao(tipo);
-    bench.Run(import);
+    bench.Run(tipo);
     leituras->MoveFirst();
     return CDbl(leituras->Fields("PrUnitCalculado").Value());
   }
@@ -114,22 +110,20 @@ TEST_F(PreparationTest, TwoOriginalsLoadTheFirstAndListBothKeysOnce) {
   };
   bench.Readings({original(7, 1), original(7, 2), original(9, 3)});
   bench.data->Answer("FROM       [DOCGCCAB]", Linha({{"TPDOC", "ECL"}}, false));
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Venda);
-  const Result result = bench.Run(import);
-  EXPECT_NE(result.Mensagem().find("Documento Original não existe. Tipo ECL Numero 7 Série A Ano "
-                                   "2025"),
-            std::string::npos);
+  const Result result = bench.Run(TI_Venda);
+  EXPECT_EQ(result.Mensagem(),
+            "Erro na Preparação do Conjunto de Leituras.\r\nDocumento Original não existe. "
+            "Tipo ECL Numero 7 Série A Ano 2025");
   EXPECT_EQ(bench.data->CallsWith("[DOCGCCAB]").size(), 1u);
+  EXPECT_TRUE(bench.host->documents.empty());
+  EXPECT_TRUE(bench.Marks().empty());
 }
 
 TEST_F(PreparationTest, OriginalWithoutLinesFails) {
   bench.Readings({Leitura{
       .doc_orig_tipo = "ECL", .doc_orig_serie = "A", .doc_orig_numero = 7, .doc_orig_ano = 2025}});
   bench.data->Answer("FROM       [DOCGCCAB]", Linha({{"TPDOC", "ECL"}}));
-  MovImportacao import;
-  import.SetCabTipoImportacao(TI_Compra);
-  EXPECT_EQ(bench.Run(import).Mensagem(),
+  EXPECT_EQ(bench.Run(TI_Compra).Mensagem(),
             "Erro na Preparação do Conjunto de Leituras.\r\nDocumento Original não tem linhas. "
             "Tipo ECL Numero 7 Série A Ano 2025");
 }

@@ -38,12 +38,8 @@ TEST_F(SolucaoChooser, DrivesTheDialogWithTheChooserQuery) {
   EXPECT_NE(dialog.connection, nullptr);
   EXPECT_EQ(dialog.title, "Selecção de Documentos a Importar");
   EXPECT_EQ(dialog.sql, ChooserSql("C1", "E", 2));
-  EXPECT_EQ(dialog.width, 10000);
   EXPECT_TRUE(dialog.loaded);
   EXPECT_TRUE(dialog.columns[1].hidden);
-  std::vector<float> widths;
-  for (int column = 2; column <= 6; ++column) widths.push_back(dialog.columns[column].width);
-  EXPECT_EQ(widths, (std::vector<float>{1500, 1500, 1000, 3500, 1500}));
   EXPECT_TRUE(dialog.multi_select);
   // The same set chosen twice is kept twice.
   EXPECT_EQ(terminais_, (Texts{"", "T1", "T2", "T1"}));

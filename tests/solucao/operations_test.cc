@@ -34,28 +34,10 @@ class SolucaoOperations : public SolucaoCompanyTest {
     Variant pai, empresa, utilizador, operacao = code;
     solucao_->OnVistaVendasOperacao(pai, api_, empresa, utilizador, operacao);
   }
-  Texts States() {
-    return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY NumeroLinha");
-  }
 
   std::shared_ptr<vela::VelaHostView> view_ = std::make_shared<vela::VelaHostView>();
   HostViewPtr api_ = view_;
 };
-
-TEST_F(SolucaoOperations, ImportsAnInventoryEndToEnd) {
-  Reading(1, "I", "P1", 7, 2.5);
-  factory_.selection = {kSet, {kSet}};
-  Operacao(2005);
-  EXPECT_EQ(factory_.selections.back()->listed, Texts{kSet});
-  EXPECT_EQ(Messages(), Texts{"[Importação de Movimentos de Inventário] Foi criado com sucesso o "
-                              "documento INV-A-1-2026"});
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbInformation});
-  EXPECT_EQ(
-      Rows("SELECT SECTOR, substr(CAST(DATA AS TEXT), 1, 10) FROM DOCGCCAB WHERE TPDOC='INV'"),
-      Texts{"S1|2026-12-05"});
-  EXPECT_EQ(Rows("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='INV'"), Texts{"7|2.5"});
-  EXPECT_EQ(States(), Texts{"1"});
-}
 
 // A failed import is an outcome like any other; refused readings are not tried at all. Neither
 // message waits inside the company's transaction.
@@ -75,19 +57,7 @@ TEST_F(SolucaoOperations, ShowsAFailedImportAsInformationAndRefusedReadingsAsExc
             "P1 (UN).");
   EXPECT_EQ(factory_.dialogs->styles, (std::vector<int>{vbInformation, vbExclamation}));
   EXPECT_EQ(factory_.dialogs->shown_in_transaction, 0);
-  EXPECT_EQ(States(), Texts{"0"});
-}
-
-TEST_F(SolucaoOperations, CancelsReadingsAndStopsOnACancelledChooser) {
-  Reading(1, "A", "P1", 7, 1);
-  factory_.selection = {"", {}};
-  Operacao(2006);
-  Operacao(2010);
-  EXPECT_TRUE(Messages().empty());
-  factory_.selection = {kSet, {kSet}};
-  Operacao(2010);
-  EXPECT_EQ(Messages(), Texts{"[Anulação de Picagens] Anulação de Picagens terminou com êxito."});
-  EXPECT_EQ(States(), Texts{"5"});
+  EXPECT_EQ(Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos"), Texts{"0"});
 }
 
 TEST_F(SolucaoOperations, ViewOperationsFollowTheDocumentType) {
@@ -113,23 +83,6 @@ TEST_F(SolucaoOperations, ViewOperationsFollowTheDocumentType) {
   Vendas(2003);
   EXPECT_EQ(Messages().back(), "[OnVistaVendasOperacao] Erro Utilização inválida de Null");
   EXPECT_EQ(factory_.selections.size(), 2u);
-}
-
-TEST_F(SolucaoOperations, ImportsReadingsIntoAPurchaseDocument) {
-  Exec(
-      "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, NumeroLinha, TipoMov, "
-      "Tpterc, Terceiro, Artigo, Unidade, Armazem, Quantidade, Ordenaca, PrecoUnitario) VALUES "
-      "('T1', '20261205093000', 1, 'E', 1, 'F1', 'P1', 'UN', 'A1', 3, 1, 4);");
-  view_->cab().Set("Terceiro", "F1");
-  factory_.selection = {kSet, {kSet}};
-  Compras(2004);
-  EXPECT_EQ(factory_.selections.back()->listed, Texts{kSet});
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0],
-            "[Importação de Movimentos de Compras] Foi criado com sucesso o "
-            "documento VFA-A-1-2026");
-  EXPECT_EQ(Rows("SELECT TERCEIRO, SECTOR FROM DOCGCCAB WHERE TPDOC='VFA'"), Texts{"F1|S1"});
-  EXPECT_EQ(States(), Texts{"1"});
 }
 
 TEST_F(SolucaoOperations, OpensTheCostEditorOnTheChosenSets) {

@@ -67,7 +67,6 @@ class ScriptedSelectionDialog : public SelectionDialog {
   std::shared_ptr<Connection> connection;
   std::string title;
   std::string sql;
-  int32_t width = 0;
   bool multi_select = false;
   bool loaded = false;
   std::vector<std::string> listed;  // the Ids the SQL gave
@@ -76,7 +75,7 @@ class ScriptedSelectionDialog : public SelectionDialog {
   void SetConnection(std::shared_ptr<Connection> value) override { connection = value; }
   void SetTitle(const std::string& value) override { title = value; }
   void SetSql(const std::string& value) override { sql = value; }
-  void SetWidth(int32_t value) override { width = value; }
+  void SetWidth(int32_t) override {}
   void Load() override {
     loaded = true;
     if (!connection) return;
