@@ -87,9 +87,8 @@ RecordsetPtr HlpDb_ParametrosGet() {
 }
 
 void HlpDb_ParametrosSave(RecordsetPtr& parameters) {
-  ComandosTrap("HlpDb_ParametrosSave", [&] {
-    RetriedOnConflict(ObjectOf(gDataAccess()), [&] { SaveChanges(parameters); });
-  });
+  ComandosTrap("HlpDb_ParametrosSave",
+               [&] { RetriedOnConflict([&] { SaveChanges(parameters); }); });
 }
 
 }  // namespace pellora

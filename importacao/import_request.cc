@@ -7,9 +7,9 @@
 #include "dal/dal_error.h"
 #include "dal/definitions.h"
 #include "dal/reading_lists.h"
+#include "dal/unit_of_work.h"
 #include "importacao/chosen_set_checks.h"
 #include "importacao/reading_checks.h"
-#include "importacao/unit_of_work.h"
 #include "runtime/field_values.h"
 
 namespace pellora {
@@ -109,8 +109,8 @@ std::optional<ImportRefusal> ImportRequest::Refusal(DataAccess& data_access) con
 }
 
 ImportOutcome ImportRequest::Run(MovImportacao& import, PickingApiPtr& api) {
-  return RetriedOnConflict(ObjectOf(gDataAccess()), [&]() -> ImportOutcome {
-    UnitOfWork work;
+  return RetriedOnConflict([&]() -> ImportOutcome {
+    UnitOfWork work(ObjectOf(gDataAccess()));
     if (std::optional<ImportRefusal> refusal = Refusal(*gDataAccess())) return {refusal, Result()};
     Result result = import.Execute(api, OneSet(), terminals_, syncs_);
     if (result.IsSucesso()) work.Commit();

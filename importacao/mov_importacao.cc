@@ -5,12 +5,11 @@
 
 #include <exception>
 
-#include "dal/conflict_retry.h"
 #include "dal/dal_comandos.h"
 #include "dal/dal_error.h"
 #include "dal/definitions.h"
+#include "dal/unit_of_work.h"
 #include "importacao/step_trap.h"
-#include "importacao/unit_of_work.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 #include "runtime/field_values.h"
@@ -43,22 +42,19 @@ std::string MovImportacao::TerceiroGet(std::string sTerminal, std::string sConju
 }
 
 // The whole import is one unit of work, taken before the readings are read: another
-// workstation waits for it, and a failure or a crash anywhere leaves the company as it was. Its
-// dialogs are over before it begins, so a conflict with another writer runs it again whole; inside
-// an enclosing unit of work, the conflict goes to that one, which runs again.
+// workstation waits for it, and a failure or a crash anywhere leaves the company as it was. A
+// conflict with another writer is not an outcome but the caller's to run again (ImportRequest).
 Result MovImportacao::Execute(PickingApiPtr& VelaApi, bool bSoUm,
                               std::vector<std::string>& sTerminais,
                               std::vector<std::string>& sConjuntos) {
   try {
-    return RetriedOnConflict(ObjectOf(gDataAccess()), [&] {
-      UnitOfWork trabalho;
-      Result result = Importar(VelaApi, bSoUm, ChosenSets(sTerminais, sConjuntos));
-      if (result.IsSucesso()) trabalho.Commit();
-      return result;
-    });
+    UnitOfWork trabalho(ObjectOf(gDataAccess()));
+    Result result = Importar(VelaApi, bSoUm, ChosenSets(sTerminais, sConjuntos));
+    if (result.IsSucesso()) trabalho.Commit();
+    return result;
   } catch (const std::exception& failure) {
     const Error error = AsError(failure);
-    if (error.conflict() && gDataAccess()->InTransaction()) throw;
+    if (error.conflict()) throw;
     Result result = Result::FromError(error);
     result.SetMensagem("Execute::" + error.description());
     return result;
@@ -165,17 +161,12 @@ void MovImportacao::LeiturasMarcar(bool bSoUm, const ChosenSets& conjuntos, int1
     if (progresso_) progresso_("Marcação", total, total);
     return;
   }
-  gDataAccess()->BeginTransaction();
-  try {
-    for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
-      ProgressoInformar("Marcação");
-      HlpDb_LeiturasEstadoSet(true, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
-    }
-    gDataAccess()->CommitTransaction();
-  } catch (...) {
-    gDataAccess()->RollbackTransaction();
-    throw;
+  UnitOfWork marcacao(ObjectOf(gDataAccess()));
+  for (leituras_->MoveFirst(); !leituras_->Eof(); leituras_->MoveNext()) {
+    ProgressoInformar("Marcação");
+    HlpDb_LeiturasEstadoSet(true, conjuntos, CInt((*leituras_)["NumeroLinha"].Value()), estado);
   }
+  marcacao.Commit();
 }
 
 // The inventory and adjustment loaders read the set of element 1 only under bSoUm, whatever the

@@ -5,6 +5,7 @@
 
 #include "dal/conflict_retry.h"
 #include "dal/dal_error.h"
+#include "dal/unit_of_work.h"
 #include "runtime/convert.h"
 #include "runtime/text.h"
 #include "support/cl_arquivo_digital_sql.h"
@@ -23,76 +24,61 @@ Cl_ArquivoDigital::Cl_ArquivoDigital(std::shared_ptr<Dialogs> dialogs, ShellPtr 
     : dialogs_(std::move(dialogs)), shell_(std::move(shell)) {}
 
 RecordsetPtr Cl_ArquivoDigital::ListaDeIdiomas() {
-  try {
+  return Trapped<RecordsetPtr>("Na função ListaDeIdiomas do cl_ArquivoDigital", nullptr, [&] {
     RecordsetPtr idiomas;
     ObjectOf(bd_).OpenRecordset("", arquivo_sql::Idiomas(), idiomas, true, 0);
     return idiomas;
-  } catch (const Error& error) {
-    MostrarErro(error, "Na função ListaDeIdiomas do cl_ArquivoDigital");
-    return nullptr;
-  }
+  });
 }
 
 RecordsetPtr Cl_ArquivoDigital::ListaDeDocumentos(const std::string& NumeroDeFicha,
                                                   int16_t TipoDeEntidade) {
-  try {
+  return Trapped<RecordsetPtr>("Na função ListaDeDocumentos do cl_ArquivoDigital", nullptr, [&] {
     RecordsetPtr documentos;
     ObjectOf(bd_).OpenRecordset("", arquivo_sql::Documentos(NumeroDeFicha, TipoDeEntidade),
                                 documentos, true, 0);
     return documentos;
-  } catch (const Error& error) {
-    MostrarErro(error, "Na função ListaDeDocumentos do cl_ArquivoDigital");
-    return nullptr;
-  }
+  });
 }
 
 bool Cl_ArquivoDigital::Add(const std::string& sIdioma, const std::string& NomeFicheiro,
                             const std::string& NumeroFicha, int16_t TipoEntidade, int32_t nReg,
                             const std::string& Designacao) {
-  try {
-    RetriedOnConflict(ObjectOf(bd_), [&] {
-      Gravar(sIdioma, NomeFicheiro, NumeroFicha, TipoEntidade, nReg, Designacao);
-    });
+  return Trapped("Na função Add do Cl_ArquivoDigital", false, [&] {
+    RetriedOnConflict(
+        [&] { Gravar(sIdioma, NomeFicheiro, NumeroFicha, TipoEntidade, nReg, Designacao); });
     return true;
-  } catch (const Error& error) {
-    MostrarErro(error, "Na função Add do Cl_ArquivoDigital");
-    return false;
-  }
+  });
 }
 
 void Cl_ArquivoDigital::Gravar(const std::string& sIdioma, const std::string& NomeFicheiro,
                                const std::string& NumeroFicha, int16_t TipoEntidade, int32_t nReg,
                                const std::string& Designacao) {
   DataAccess& bd = ObjectOf(bd_);
-  bd.BeginTransaction();
-  try {
-    RecordsetPtr ficha;
-    bd.OpenRecordsetForUpdate(arquivo_sql::FichaNova(), ficha, kAdOpenStatic, kAdLockUnspecified);
-    ficha->AddNew();
-    ficha->Fields("ARTIGO").SetValue(NumeroFicha);
-    ficha->Fields("IDIOMA").SetValue(sIdioma);
-    ficha->Update();
+  UnitOfWork gravacao(bd);
+  RecordsetPtr ficha;
+  bd.OpenRecordsetForUpdate(arquivo_sql::FichaNova(), ficha, kAdOpenStatic, kAdLockUnspecified);
+  ficha->AddNew();
+  ficha->Fields("ARTIGO").SetValue(NumeroFicha);
+  ficha->Fields("IDIOMA").SetValue(sIdioma);
+  ficha->Update();
 
-    RecordsetPtr documento;
-    bd.OpenRecordsetForUpdate(arquivo_sql::Documento(nReg), documento, kAdOpenStatic,
-                              kAdLockUnspecified);
-    Bytes conteudo = LoadFromFile(NomeFicheiro);
-    if (documento->Eof()) documento->AddNew();
-    Field nome = documento->Fields("oru_ArquivoDigital_NomeFicheiro");
-    Field titulo = documento->Fields("oru_ArquivoDigital_Titulo");
-    documento->Fields("oru_ArquivoDigital_Entidade").SetValue(ficha->Fields("ID").Value());
-    documento->Fields("oru_ArquivoDigital_TipoEntidade").SetValue(TipoEntidade);
-    nome.SetValue(Right(NomeFicheiroDoPercurso(NomeFicheiro), nome.DefinedSize()));
-    documento->Fields("oru_ArquivoDigital_Documento").SetValue(std::move(conteudo));
-    titulo.SetValue(Left(Designacao, titulo.DefinedSize()));
-    documento->Update();
-    documento->Close();
+  RecordsetPtr documento;
+  bd.OpenRecordsetForUpdate(arquivo_sql::Documento(nReg), documento, kAdOpenStatic,
+                            kAdLockUnspecified);
+  Bytes conteudo = LoadFromFile(NomeFicheiro);
+  if (documento->Eof()) documento->AddNew();
+  Field nome = documento->Fields("oru_ArquivoDigital_NomeFicheiro");
+  Field titulo = documento->Fields("oru_ArquivoDigital_Titulo");
+  documento->Fields("oru_ArquivoDigital_Entidade").SetValue(ficha->Fields("ID").Value());
+  documento->Fields("oru_ArquivoDigital_TipoEntidade").SetValue(TipoEntidade);
+  nome.SetValue(Right(NomeFicheiroDoPercurso(NomeFicheiro), nome.DefinedSize()));
+  documento->Fields("oru_ArquivoDigital_Documento").SetValue(std::move(conteudo));
+  titulo.SetValue(Left(Designacao, titulo.DefinedSize()));
+  documento->Update();
+  documento->Close();
 
-    bd.CommitTransaction();
-  } catch (...) {
-    if (bd.InTransaction()) bd.RollbackTransaction();
-    throw;
-  }
+  gravacao.Commit();
 }
 
 Variant Cl_ArquivoDigital::MudaNomeDocumento(int32_t Numero) {

@@ -56,6 +56,16 @@ class Cl_ArquivoDigital {
   // Shows a trapped error as the list and add members do: number, description between
   // parentheses and `onde`, the member that failed, on three lines.
   void MostrarErro(const Error& error, const std::string& onde);
+  // The answer of `body`, or `failed` after MostrarErro when it raises.
+  template <typename Answer, typename Body>
+  Answer Trapped(const std::string& onde, Answer failed, Body&& body) {
+    try {
+      return body();
+    } catch (const Error& error) {
+      MostrarErro(error, onde);
+      return failed;
+    }
+  }
 
   DataAccessPtr bd_;
   std::shared_ptr<Dialogs> dialogs_;

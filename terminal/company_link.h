@@ -26,21 +26,6 @@ class CompanyLink {
   DataAccessPtr data_access_;
 };
 
-// Runs `work` in one transaction of `data_access`: committed when it returns, rolled back when
-// it throws.
-template <typename Work>
-auto InTransaction(DataAccess& data_access, Work&& work) {
-  data_access.BeginTransaction();
-  try {
-    auto answer = work();
-    data_access.CommitTransaction();
-    return answer;
-  } catch (...) {
-    data_access.RollbackTransaction();
-    throw;
-  }
-}
-
 }  // namespace pellora::terminal
 
 #endif  // PELLORA_TERMINAL_COMPANY_LINK_H_

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dal/unit_of_work.h"
 #include "runtime/convert.h"
 #include "runtime/field_values.h"
 #include "terminal/secrets.h"
@@ -43,7 +44,7 @@ SignIn Sessions::Open(const std::string& terminal, const std::string& pin, std::
 
   const std::string token = NewToken();
   company_.Use([&](DataAccess& data_access) {
-    return InTransaction(data_access, [&] {
+    return InUnitOfWork(data_access, [&] {
       data_access.RunWithValues(
           "UPDATE oru_Terminais SET Falhas = 0, BloqueadoAte = NULL WHERE TerminalId = ?",
           {record.id});
@@ -59,7 +60,7 @@ SignIn Sessions::Open(const std::string& terminal, const std::string& pin, std::
 
 SignIn Sessions::Refuse(const std::string& terminal, std::time_t now) {
   return company_.Use([&](DataAccess& data_access) {
-    return InTransaction(data_access, [&] {
+    return InUnitOfWork(data_access, [&] {
       data_access.RunWithValues("UPDATE oru_Terminais SET Falhas = Falhas + 1 WHERE TerminalId = ?",
                                 {terminal});
       RecordsetPtr row = data_access.RunWithValues(

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "dal/unit_of_work.h"
 #include "importacao/reading_checks.h"
 #include "runtime/field_values.h"
 #include "runtime/text.h"
@@ -311,8 +312,8 @@ SetAnswer SetWriter::Write(const std::string& terminal, const SetRequest& reques
                                 *request.terminal + ".");
   }
   return company_.Use([&](DataAccess& data_access) {
-    return InTransaction(data_access,
-                         [&] { return SetWrite(data_access, terminal, request).Run(); });
+    return InUnitOfWork(data_access,
+                        [&] { return SetWrite(data_access, terminal, request).Run(); });
   });
 }
 

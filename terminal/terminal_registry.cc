@@ -1,5 +1,6 @@
 #include "terminal/terminal_registry.h"
 
+#include "dal/unit_of_work.h"
 #include "runtime/field_values.h"
 #include "terminal/company_link.h"
 #include "terminal/secrets.h"
@@ -25,7 +26,7 @@ std::optional<std::string> TerminalIdFault(const std::string& id) {
 std::optional<std::string> TerminalRegistry::Add(const std::string& id, std::time_t now) {
   const std::string pin = NewPin();
   const std::string hash = HashPin(pin);
-  return InTransaction(data_access_, [&]() -> std::optional<std::string> {
+  return InUnitOfWork(data_access_, [&]() -> std::optional<std::string> {
     if (HasRows(data_access_.RunWithValues(
             "SELECT TerminalId FROM oru_Terminais WHERE TerminalId = ?", {id}))) {
       return std::nullopt;
@@ -51,7 +52,7 @@ std::vector<RegisteredTerminal> TerminalRegistry::List(std::time_t now) {
 }
 
 bool TerminalRegistry::Remove(const std::string& id) {
-  return InTransaction(data_access_, [&] {
+  return InUnitOfWork(data_access_, [&] {
     if (!HasRows(data_access_.RunWithValues(
             "SELECT TerminalId FROM oru_Terminais WHERE TerminalId = ?", {id}))) {
       return false;

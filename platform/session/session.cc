@@ -2,15 +2,18 @@
 
 #include <utility>
 
-#include "platform/tsql/schema_change.h"
 #include "runtime/error.h"
 
 namespace pellora::session {
 
 RecordsetPtr Session::Run(std::string_view tsql) {
-  if (!InTransaction() && !tsql::OnlyReads(tsql)) return Alone([&] { return Run(tsql); });
   if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
   const std::shared_ptr<const Translation> translation = Translated(tsql);
+  if (!InTransaction() && !translation->only_reads) {
+    RecordsetPtr rows;
+    InOwnLevel([&] { rows = Run(tsql); });
+    return rows;
+  }
   BatchResult result = RunSteps(tsql, *translation, {});
   memory_.NoteRun(tsql, InTransaction(), translation->repeatable_update, result.only_read,
                   result.rows);
@@ -18,8 +21,13 @@ RecordsetPtr Session::Run(std::string_view tsql) {
 }
 
 RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& values) {
-  if (!InTransaction() && !tsql::OnlyReads(tsql)) return Alone([&] { return Run(tsql, values); });
-  BatchResult result = RunSteps(tsql, *Translated(tsql), values);
+  const std::shared_ptr<const Translation> translation = Translated(tsql);
+  if (!InTransaction() && !translation->only_reads) {
+    RecordsetPtr rows;
+    InOwnLevel([&] { rows = Run(tsql, values); });
+    return rows;
+  }
+  BatchResult result = RunSteps(tsql, *translation, values);
   memory_.NoteRunWithValues(result.only_read);
   return result.rows ? std::move(result.rows) : EmptyRecordset();
 }
@@ -56,29 +64,22 @@ void Session::WriteRow(Recordset& recordset, size_t row) {
 }
 
 void Session::WriteRows(Recordset& recordset) {
-  // Every row or none: a level of its own, undone when a row fails.
-  Begin();
-  try {
+  // Every row or none.
+  InOwnLevel([&] {
     for (size_t row = 0; row < recordset.RowCountAll(); ++row) WriteRow(recordset, row);
-  } catch (...) {
-    AbandonLevel();
-    throw;
-  }
-  Commit();
+  });
   recordset.AcceptChanges();
 }
 
-RecordsetPtr Session::Alone(const std::function<RecordsetPtr()>& run) {
+void Session::InOwnLevel(const std::function<void()>& work) {
   Begin();
-  RecordsetPtr rows;
   try {
-    rows = run();
+    work();
   } catch (...) {
     AbandonLevel();
     throw;
   }
   Commit();
-  return rows;
 }
 
 void Session::Begin() {

@@ -52,8 +52,8 @@ class Session {
   std::shared_ptr<const Translation> Translated(std::string_view tsql);
   BatchResult RunSteps(std::string_view tsql, const Translation& translation,
                        const std::vector<Variant>& values);
-  // Runs `run` in a level of its own, committed when it returns.
-  RecordsetPtr Alone(const std::function<RecordsetPtr()>& run);
+  // Runs `work` in a level of its own, committed when it returns and undone when it raises.
+  void InOwnLevel(const std::function<void()>& work);
   // Raises when no level is open; `verb` says what was asked ("confirmar", "anular").
   void RequireLevel(const char* verb) const;
   // Ends the innermost level undoing its work, keeping quiet about a failure to: the error that

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/tsql/repeatable_update.h"
+#include "platform/tsql/schema_change.h"
 #include "platform/tsql/tsql_step.h"
 
 namespace pellora::session {
@@ -17,6 +18,7 @@ namespace pellora::session {
 struct Translation {
   std::vector<tsql::Step> steps;
   bool repeatable_update = false;  // see tsql::IsRepeatableUpdate
+  bool only_reads = true;          // see tsql::OnlyReads
 };
 
 // The translations of the texts sent lately, kept while the schema they were worked out from
@@ -36,6 +38,7 @@ class TranslationCache {
     auto translation = std::make_shared<Translation>();
     translation->steps = translate(tsql);
     translation->repeatable_update = tsql::IsRepeatableUpdate(tsql);
+    translation->only_reads = tsql::OnlyReads(tsql);
     if (entries_.size() >= kCapacity) entries_.clear();
     entries_.emplace(std::string(tsql), translation);
     return translation;
