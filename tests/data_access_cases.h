@@ -21,6 +21,7 @@
 #include <future>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "interfaces/data_access.h"
@@ -384,22 +385,18 @@ TYPED_TEST_P(DataAccessCases, ExpressionColumnsReportTheTypesSqlServerGives) {
       "CONVERT(nvarchar(19), MAX(DATAINI), 120) AS D, "
       "SUM(CASE WHEN ATIVO = 1 THEN 1 ELSE 0 END) AS A FROM ARTIGOS");
   ASSERT_EQ(rows->RecordCount(), 1);
-  auto type = [&](const char* name) {
+  for (const auto& [name, type, size, value] :
+       {std::tuple{"N", adInteger, 4, Variant(int32_t{2})},
+        {"S", adDouble, 8, Variant(7.5)},
+        {"M", adCurrency, 8, Variant(Currency{125000})},
+        {"C", adVarWChar, 15, Variant("A2")},
+        {"D", adVarWChar, 19, Variant("2024-01-31 10:20:30")},
+        {"A", adInteger, 4, Variant(int32_t{1})}}) {
     const FieldDef& def = rows->FieldDefAt(rows->Fields(name).Index());
-    return std::to_string(def.type) + ":" + std::to_string(def.defined_size);
-  };
-  EXPECT_EQ(type("N"), std::to_string(adInteger) + ":4");
-  EXPECT_EQ(type("S"), std::to_string(adDouble) + ":8");
-  EXPECT_EQ(type("M"), std::to_string(adCurrency) + ":8");
-  EXPECT_EQ(type("C"), std::to_string(adVarWChar) + ":15");
-  EXPECT_EQ(type("D"), std::to_string(adVarWChar) + ":19");
-  EXPECT_EQ(type("A"), std::to_string(adInteger) + ":4");
-  EXPECT_EQ(rows->Fields("N").Value(), Variant(int32_t{2}));
-  EXPECT_EQ(rows->Fields("S").Value(), Variant(7.5));
-  EXPECT_EQ(rows->Fields("M").Value(), Variant(Currency{125000}));
-  EXPECT_EQ(rows->Fields("C").Value(), Variant("A2"));
-  EXPECT_EQ(rows->Fields("D").Value(), Variant("2024-01-31 10:20:30"));
-  EXPECT_EQ(rows->Fields("A").Value(), Variant(int32_t{1}));
+    EXPECT_EQ(def.type, type) << name;
+    EXPECT_EQ(def.defined_size, size) << name;
+    EXPECT_EQ(rows->Fields(name).Value(), value) << name;
+  }
 }
 
 // A workstation that writes holds the company until it commits: another one waits, and beyond

@@ -63,6 +63,7 @@ class OtherWriters : public ::testing::Test {
     ASSERT_FALSE(moved_.empty());
   }
   void TearDown() override {
+    unsetenv("PGPASSWORD");  // the other tests of the program give it where they need it
     for (const char* company : kCompanies) testing::SharedCluster().DropDatabase(company);
   }
 

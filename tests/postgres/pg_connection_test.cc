@@ -1,7 +1,6 @@
 #include "platform/postgres/pg_connection.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include "platform/postgres/pg_error.h"
 #include "runtime/date.h"
@@ -72,13 +71,11 @@ TEST_F(PgConnectionTest, TextsUsedLeastRecentlyAreLetGoOnTheServer) {
   EXPECT_EQ(db->Run("SELECT 299 AS n")->Fields("n").Value(), Variant(int32_t{299}));
 }
 
-TEST_F(PgConnectionTest, FailingStatementSaysWhyAndWhich) {
+// A text that could not be prepared is prepared again once it can be.
+TEST_F(PgConnectionTest, AFailedTextIsPreparedAgainOnceItCanBe) {
   auto db = Connect();
   const std::string query = "SELECT nada\n  FROM tabela_que_falta WHERE 1 = 1";
-  const std::string message = ErrorOf([&] { db->Run(query); });
-  EXPECT_NE(message.find("tabela_que_falta\" does not exist"), std::string::npos) << message;
-  EXPECT_NE(message.find("(instrução: SELECT nada)"), std::string::npos) << message;
-  // A text that could not be prepared is prepared again once it can be.
+  ErrorOf([&] { db->Run(query); });
   db->Run("CREATE TABLE tabela_que_falta (nada integer)");
   EXPECT_EQ(db->Run(query)->RecordCount(), 0);
 }
@@ -98,28 +95,6 @@ TEST_F(PgConnectionTest, PasswordNeverAppearsInConnectionErrors) {
       [&] { PgConnection::Open(address_, "x password=Errada-91x", postgres::kDefaultLockTimeout); },
       kServerLinkFailed);
   EXPECT_NE(odd.find("não existe no servidor"), std::string::npos) << odd;
-}
-
-TEST_F(PgConnectionTest, PasswordFromTheEnvironmentWhenTheAddressHasNone) {
-  postgres::PgAddress address = address_;
-  const std::string password = *address.password;
-  address.password.reset();
-  setenv("PGPASSWORD", password.c_str(), 1);
-  auto db = PgConnection::Open(address, database_, postgres::kDefaultLockTimeout);
-  unsetenv("PGPASSWORD");
-  EXPECT_EQ(db->Run("SELECT 1 AS um")->Fields("um").Value(), Variant(int32_t{1}));
-}
-
-TEST_F(PgConnectionTest, ClosedConnectionRefusesWork) {
-  auto db = Connect();
-  db->Close();
-  EXPECT_FALSE(db->IsOpen());
-  try {
-    db->Run("SELECT 1");
-    FAIL() << "ran on a closed connection";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kObjectNotSet);
-  }
 }
 
 }  // namespace

@@ -29,42 +29,6 @@ class PgTransactionTest : public PgDatabaseTest {
   std::unique_ptr<postgres::PgConnection> db_;
 };
 
-TEST_F(PgTransactionTest, InsertGivesItsIdentityBack) {
-  Insert(7);
-  RecordsetPtr inserted = db_->Run("INSERT INTO docs (numero) VALUES ($1) RETURNING id", {8});
-  EXPECT_EQ(inserted->RecordCount(), 1);
-  EXPECT_EQ(inserted->Fields("id").Value(), Variant(int32_t{2}));
-  EXPECT_TRUE(inserted->FieldDefAt(0).identity);
-}
-
-TEST_F(PgTransactionTest, InnerLevelRollsBackAloneAndOnlyTheOutermostCommits) {
-  db_->Begin();
-  Insert(1);
-  db_->Begin();
-  Insert(2);
-  db_->Rollback();
-  db_->Begin();
-  Insert(3);
-  db_->Commit();
-  EXPECT_TRUE(db_->InTransaction());
-  EXPECT_EQ(Kept(), "");  // nothing is seen before the outermost commit
-  db_->Commit();
-  EXPECT_FALSE(db_->InTransaction());
-  EXPECT_EQ(Kept(), "1,3");
-}
-
-TEST_F(PgTransactionTest, OuterRollbackUndoesCommittedInnerLevels) {
-  db_->Begin();
-  Insert(1);
-  db_->Begin();
-  Insert(2);
-  db_->Commit();
-  db_->Rollback();
-  EXPECT_EQ(Kept(), "");
-  EXPECT_THROW(db_->Commit(), Error);
-  EXPECT_THROW(db_->Rollback(), Error);
-}
-
 TEST_F(PgTransactionTest, FailingStatementLeavesTheTransactionUsable) {
   db_->Begin();
   Insert(1);

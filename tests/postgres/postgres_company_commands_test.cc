@@ -25,9 +25,6 @@
 #include <thread>
 #include <vector>
 
-#include "platform/postgres/pg_address.h"
-#include "platform/postgres/pg_connection.h"
-#include "runtime/convert.h"
 #include "tests/app/pellora_process.h"
 #include "tests/company_database.h"
 #include "tests/company_snapshot.h"
@@ -143,6 +140,24 @@ class CompanyOnTheServer : public ::testing::Test {
     return sets;
   }
 
+  // `import --kind KIND` of every pending set of movement kind `letter`, on the server and on
+  // the file company: both must import alike.
+  void ImportEverySetOnBoth(const std::string& letter, const std::string& kind) {
+    std::string import = "import --kind " + kind;
+    for (const std::string& set : PendingOnServer(letter)) import += " --set '" + set + "'";
+    const Outcome on_server = OnServer(import);
+    ASSERT_EQ(on_server.status, 0) << on_server.out;
+    ASSERT_EQ(OnFile(import).out, on_server.out);
+  }
+  // The rows of `sql` on the server's company and, each as PlainRow gives it, on the company
+  // file of `dir`.
+  Texts OnServerRows(const std::string& sql) const {
+    return PlainRows(testing::PgRows(kCompany, sql));
+  }
+  Texts OnFileRows(const std::string& sql, const std::string& dir = "ficheiros") const {
+    return PlainRows(testing::RowsOnFile(folder_.File(dir) + "/" + kCompany + ".db", sql));
+  }
+
   testing::TempFolder folder_;  // the server company's configuration beside a file company
 };
 
@@ -207,19 +222,12 @@ TEST_F(CompanyOnTheServer, TheDemoOnTheServerReadsAndImportsAsTheFileDemo) {
 TEST_F(CompanyOnTheServer, ACountsLinesComeInTheSameOrderAsOnAFile) {
   ASSERT_EQ(OnServer("demo --readings 3000 --kind I --server " + Server()).status, 0);
   ASSERT_EQ(OnFile("demo --readings 3000 --kind I").status, 0);
-  std::string import = "import --kind inventario";
-  for (const std::string& set : PendingOnServer("I")) import += " --set '" + set + "'";
-  const Outcome on_server = OnServer(import);
-  ASSERT_EQ(on_server.status, 0) << on_server.out;
-  ASSERT_EQ(OnFile(import).out, on_server.out);
-
+  ImportEverySetOnBoth("I", "inventario");
   const std::string lines =
       "SELECT NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, UNIDADE, QUANT FROM DOCGCLIN "
       "WHERE TPDOCUM = 'INV' ORDER BY NNUMDOC, NUMLINHA";
-  const Texts lines_on_server = PlainRows(testing::PgRows(kCompany, lines));
-  EXPECT_GT(lines_on_server.size(), 100u);
-  EXPECT_EQ(lines_on_server, PlainRows(testing::RowsOnFile(
-                                 folder_.File("ficheiros") + "/" + kCompany + ".db", lines)));
+  EXPECT_GT(OnServerRows(lines).size(), 100u);
+  EXPECT_EQ(OnServerRows(lines), OnFileRows(lines));
 }
 
 // An adjustment of several sets merges its readings per article key in the order they are read,
@@ -233,21 +241,14 @@ TEST_F(CompanyOnTheServer, AnAdjustmentOfEverySetMakesTheSameDocumentsAsOnAFile)
                      "WHERE TipoMov='A' AND Id % 7 = 0\"")
                 .status,
             0);
-  std::string import = "import --kind acerto";
-  for (const std::string& set : PendingOnServer("A")) import += " --set '" + set + "'";
-  const Outcome on_server = OnServer(import);
-  ASSERT_EQ(on_server.status, 0) << on_server.out;
-  ASSERT_EQ(OnFile(import).out, on_server.out);
-
-  const std::string file = folder_.File("ficheiros") + "/" + kCompany + ".db";
+  ImportEverySetOnBoth("A", "acerto");
   for (const char* rows :
        {"SELECT TPDOCUM, NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, UNIDADE, FACTOR, QUANT, PRUNIT "
         "FROM DOCGCLIN ORDER BY TPDOCUM, NNUMDOC, NUMLINHA",
         "SELECT TPDOC, NNUMDOC, NUMLINHA, ARTIGO, ARMAZEM, NUMSER FROM NSERMOV "
         "ORDER BY TPDOC, NNUMDOC, NUMLINHA, NUMSER"}) {
-    const Texts on_server_rows = PlainRows(testing::PgRows(kCompany, rows));
-    EXPECT_GT(on_server_rows.size(), 10u) << rows;
-    EXPECT_EQ(on_server_rows, PlainRows(testing::RowsOnFile(file, rows))) << rows;
+    EXPECT_GT(OnServerRows(rows).size(), 10u) << rows;
+    EXPECT_EQ(OnServerRows(rows), OnFileRows(rows)) << rows;
   }
 }
 
@@ -270,40 +271,19 @@ TEST_F(CompanyOnTheServer, TwoWorkstationsImportingOverlappingSetsImportEachRead
   const std::string lines =
       "SELECT TPDOCUM, COUNT(*), SUM(QUANT) FROM DOCGCLIN "
       "WHERE TPDOCUM IN ('QBR', 'SBR') GROUP BY TPDOCUM ORDER BY TPDOCUM";
-  std::string on_server;
-  RecordsetPtr rows =
-      postgres::PgConnection::Open(*postgres::ParsePgAddress(SharedCluster().Server()), kCompany)
-          ->Run(lines);
-  for (; !rows->Eof(); rows->MoveNext()) {
-    on_server += CStr(rows->Fields(size_t{0}).Value()) + " " +
-                 std::to_string(CLng(rows->Fields(size_t{1}).Value())) + " " +
-                 std::to_string(CDbl(rows->Fields(size_t{2}).Value())) + "\n";
-  }
-  std::vector<std::string> on_files;
+  std::vector<Texts> on_files;
   for (const auto& [a, b] : {std::pair{first, second}, std::pair{second, first}}) {
-    const std::string dir = folder_.File("ficheiros-" + std::to_string(on_files.size()));
-    const std::string company = "--dir '" + dir + "' --company " + kCompany + " ";
+    const std::string dir = "ficheiros-" + std::to_string(on_files.size());
+    const std::string company = "--dir '" + folder_.File(dir) + "' --company " + kCompany + " ";
     ASSERT_EQ(Pellora(company + "demo --readings 300").status, 0);
     ASSERT_EQ(Pellora(company + a).status, 0);
     ASSERT_EQ(Pellora(company + b).status, 0);
-    std::istringstream out(
-        Pellora("sql --db '" + dir + "/" + kCompany + ".db' \"" + lines + "\"").out);
-    std::string text;
-    std::string line;
-    std::getline(out, line);  // the header
-    while (std::getline(out, line)) {
-      std::istringstream fields(line);
-      std::string kind;
-      long count = 0;
-      double quantity = 0;
-      fields >> kind >> count >> quantity;
-      text += kind + " " + std::to_string(count) + " " + std::to_string(quantity) + "\n";
-    }
-    on_files.push_back(text);
+    on_files.push_back(OnFileRows(lines, dir));
   }
-  EXPECT_TRUE(on_server == on_files[0] || on_server == on_files[1]) << on_server << "\n"
-                                                                    << on_files[0] << "\n"
-                                                                    << on_files[1];
+  const Texts on_server = OnServerRows(lines);
+  EXPECT_TRUE(on_server == on_files[0] || on_server == on_files[1])
+      << ::testing::PrintToString(on_server) << "\n"
+      << ::testing::PrintToString(on_files);
 }
 
 TEST_F(CompanyOnTheServer, ThePasswordIsNeverWrittenOrShown) {

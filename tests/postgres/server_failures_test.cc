@@ -59,7 +59,10 @@ class ServerFailures : public ::testing::Test {
     ASSERT_FALSE(sets.empty());
     set_ = sets.front();
   }
-  void TearDown() override { testing::SharedCluster().DropDatabase(kCompany); }
+  void TearDown() override {
+    unsetenv("PGPASSWORD");  // the other tests of the program give it where they need it
+    testing::SharedCluster().DropDatabase(kCompany);
+  }
 
   std::string Options(const std::string& company) const {
     return "--dir '" + folder_.path().string() + "' --company " + company + " ";

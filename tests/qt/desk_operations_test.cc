@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
-#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -242,7 +241,6 @@ TEST_F(DeskCompany, TransferHeaderDialogShowsItsCombosAndTheChoicesReachTheDocum
       })
       .Then(ReadMessage(message));
   Operation(2008);
-  EXPECT_TRUE(script.Done());
   EXPECT_EQ(warehouses.front(), "[A01] Armazém Central");
   EXPECT_EQ(message.rfind("[Importação de Transferências de Armazens] Foi criado com sucesso o "
                           "documento TRF-N-1-",
@@ -253,69 +251,32 @@ TEST_F(DeskCompany, TransferHeaderDialogShowsItsCombosAndTheChoicesReachTheDocum
             std::vector<std::string>{"TRF|N|" + CodeOfItem(qt::FromQ(warehouses.back()))});
 }
 
-TEST_F(DeskCompany, EnterInTheTransferDialogMovesToTheNextFieldWithoutConfirming) {
-  std::string id;
-  bool moved = false;
-  ModalScript script;
-  script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
-    auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-    QComboBox* warehouse = form.Combo("Armazém Destino");
-    warehouse->setFocus();
-    QTest::keyClick(warehouse, Qt::Key_Return);
-    moved = form.Combo("Tipo Documento")->hasFocus();
-    EXPECT_TRUE(form.isVisible());
-    Click(form, "&Cancelar");
-  });
-  Operation(2008);
-  EXPECT_TRUE(moved);
-  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
-            std::vector<std::string>{"0"});
-}
-
-TEST_F(DeskCompany, TransferDialogClosedWithItsCloseBoxIsCancelled) {
-  std::string id;
-  ModalScript script;
-  script.Then(ChooseFirstFiltered(id)).Then([](QWidget& dialog) { dialog.close(); });
-  Operation(2008);
-  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
-            std::vector<std::string>{"0"});
-}
-
-// A company's folder copied whole is a company of its own: the window on the copy shows the copy,
-// and its operations write there, never into the original.
-TEST_F(DeskCompany, TheWindowOnACopiedFolderWorksOnTheCopyOnly) {
-  namespace fs = std::filesystem;
-  const fs::path copy = folder_.path() / "copia";
-  fs::create_directories(copy);
-  fs::copy(folder_.path() / "DEMO.db", copy / "DEMO.db");
-  fs::copy(folder_.path() / "orudados", copy / "orudados", fs::copy_options::recursive);
-  const std::string states =
-      "SELECT Estado, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY Estado";
-  const std::vector<std::string> original = Rows(states);
-
-  const app::CommandContext context = desk::DeskContext(copy.string(), "DEMO", "");
-  desk::QtComponents components(context);
-  Solucao solucao(components, PELLORA_ADDIN_DIR);
-  ASSERT_TRUE(solucao.ConnectionOpen("DEMO", ""));
-  desk::MainWindow window(context, components, solucao);
-  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
-  const int pending_before = window.PendingSets()->model()->rowCount();
-  std::string id;
-  std::string message;
-  ModalScript script;
-  script.Then(ChooseFirstFiltered(id)).Then(ReadMessage(message));
-  ASSERT_TRUE(window.RunOperation(2010));
-  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && !window.Refreshing() && script.Done(); }));
-  solucao.ConnectionClose();
-
-  EXPECT_EQ(message.rfind("[Anulação de Picagens] ", 0), 0u) << message;
-  EXPECT_EQ(window.PendingSets()->model()->rowCount(), pending_before - 1);
-  EXPECT_EQ(RowsOnFile(copy / "DEMO.db",
-                       "SELECT DISTINCT Estado FROM oru_ARM_Picking_Movimentos "
-                       "WHERE TerminalId || '|' || DataSync = '" +
-                           id + "'"),
-            std::vector<std::string>{"5"});
-  EXPECT_EQ(Rows(states), original);
+// Enter moves to the next field without confirming; the dialog left with Cancelar or with its
+// close box writes nothing.
+TEST_F(DeskCompany, TheTransferDialogWritesOnlyWhenConfirmed) {
+  for (const bool close_box : {false, true}) {
+    std::string id;
+    bool moved = false;
+    ModalScript script;
+    script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
+      auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+      QComboBox* warehouse = form.Combo("Armazém Destino");
+      warehouse->setFocus();
+      QTest::keyClick(warehouse, Qt::Key_Return);
+      moved = form.Combo("Tipo Documento")->hasFocus();
+      EXPECT_TRUE(form.isVisible());
+      if (close_box) {
+        form.close();
+      } else {
+        Click(form, "&Cancelar");
+      }
+    });
+    Operation(2008);
+    EXPECT_TRUE(moved);
+    EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
+              std::vector<std::string>{"0"})
+        << close_box;
+  }
 }
 
 }  // namespace

@@ -128,7 +128,6 @@ TEST_F(DeskCompany, OrdersReportWindowReadsLikeTheOtherWindowsAndEnterClosesIt) 
     report.close();
   });
   Operation(2001);
-  EXPECT_TRUE(script.Done());
   EXPECT_FALSE(still_open);
   EXPECT_FALSE(save_asked);
   ASSERT_EQ(columns.size(), 11u);
@@ -171,7 +170,6 @@ TEST_F(DeskCompany, QtsOwnDialogsSpeakPortuguese) {
         Press(Qt::Key_Escape);
       });
   Click(archive, "Adicionar...");
-  EXPECT_TRUE(script.Done());
   for (const QStringList& texts : {file_dialog, languages}) {
     EXPECT_TRUE(texts.contains("Cancelar")) << qt::FromQ(texts.join(" | "));
     for (const QString english : {"Cancel", "Look in:", "File name:", "Files of type:"}) {
@@ -208,7 +206,6 @@ TEST_F(DeskCompany, ConnectionSettingsWindowWritesTheFileOnlyWhenConfirmed) {
   EXPECT_EQ(settings.Database(), "OUTRA");
   settings.Configure();
   EXPECT_EQ(settings.Server(), "/dados/Braga");
-  EXPECT_TRUE(script.Done());
 }
 
 // Renaming waits for a company another workstation holds without stopping the window.
@@ -264,7 +261,6 @@ TEST_F(DeskCompany, ArchiveWindowAddsRenamesAndRemovesAnArticlesDocument) {
   archive.Remove();
   EXPECT_EQ(Rows("SELECT COUNT(*)" + where), std::vector<std::string>{"0"});
   EXPECT_EQ(archive.Table()->model()->rowCount(), before);
-  EXPECT_TRUE(script.Done());
 }
 
 TEST_F(DeskCompany, CompanyPickerOffersTheConfiguredCompanies) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -46,52 +47,6 @@ ModalScript::Step ChooseFirstSet() {
     ASSERT_TRUE(ClickRow(table, 0, table.model()->index(0, 0).data().toString()));
     Click(window, "OK");
   };
-}
-
-TEST_F(DeskCompany, UnitCostGridTakesDecimalCommaRefusesBadPricesAndSavesOnGravar) {
-  std::string article;
-  std::string terminal_and_sync;
-  QStringList headings;
-  QString refused_before;
-  QString refused_after;
-  ModalScript script;
-  script
-      .Then([&](QWidget& window) {
-        QTableView& table = *dynamic_cast<qt::SelectionWindow&>(window).Table();
-        terminal_and_sync = qt::FromQ(table.model()->index(0, 0).data().toString());
-        ChooseFirstSet()(window);
-      })
-      .Then([&](QWidget& dialog) {
-        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-        EXPECT_EQ(form.windowTitle(), "Valores de Inventário");
-        QTableView& grid = *form.Grid();
-        headings = VisibleHeadings(grid);
-        const int price = static_cast<int>(headings.indexOf("Preço Unitário"));
-        const int code = static_cast<int>(headings.indexOf("Artigo"));
-        ASSERT_GE(price, 0);
-        ASSERT_GT(grid.model()->rowCount(), 1);
-        article = qt::FromQ(grid.model()->index(0, code).data().toString());
-        EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, code)) & Qt::ItemIsEditable);
-        TypeInCell(grid, 0, price, "12,5");
-        refused_before = grid.model()->index(1, price).data().toString();
-        TypeInCell(grid, 1, price, "-1");
-        TypeInCell(grid, 1, price, "abc");
-        refused_after = grid.model()->index(1, price).data().toString();
-        Click(form, "&Gravar");
-        EXPECT_EQ(grid.model()->index(0, price).data().toString(), "12,5000");
-        Click(form, "&Sair");
-      });
-  Operation(2007);
-  EXPECT_TRUE(script.Done());
-  // The form's columns, in the order of the readings' fields; every other field is hidden.
-  headings.sort();
-  EXPECT_EQ(headings.join(";").toStdString(),
-            "Armazem;Artigo;Contagem;Nome;Nosso Lote;Num.Série;Preço Unitário;Un.");
-  EXPECT_EQ(refused_after, refused_before);
-  EXPECT_EQ(Rows("SELECT DISTINCT PrecoUnitario FROM oru_ARM_Picking_Movimentos WHERE "
-                 "TerminalId || '|' || DataSync = '" +
-                 terminal_and_sync + "' AND Artigo = '" + article + "'"),
-            std::vector<std::string>{"12.5"});
 }
 
 // Clicks the value of an item of the parameters grid: its one editor opens there, with the focus.
@@ -144,7 +99,6 @@ TEST_F(DeskCompany, ParametersEditorChoosesACodedItemAndConfirmarSavesIt) {
     Click(dialog, "&Confirmar");
   });
   Operation(2000);
-  EXPECT_TRUE(script.Done());
   ASSERT_EQ(categories.size(), 6);
   EXPECT_EQ(categories.front(), "Parametros Exportação Lisboa");
   ASSERT_FALSE(chosen.empty());
@@ -178,7 +132,6 @@ TEST_F(DeskCompany, ParametersEditorCancelarShowsTheStoredValuesAndSairSavesNoth
     Click(dialog, "&Sair");
   });
   Operation(2000);
-  EXPECT_TRUE(script.Done());
   EXPECT_EQ(after_cancel, "[INV] Inventário Inicial");
   EXPECT_EQ(Rows("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), std::vector<std::string>{"INV"});
 }
@@ -222,18 +175,21 @@ TEST_F(DeskCompany, ParametersEditorValuesChangeOnlyWhenTheOperatorChoosesThem) 
     Click(dialog, "&Confirmar");
   });
   Operation(2000);
-  EXPECT_TRUE(script.Done());
   EXPECT_EQ(Rows("SELECT * FROM oru_PARAMETROSEXP"), stored);
   EXPECT_EQ(tab_stops, QStringList({"Confirmar", "Cancelar", "Sair", "grade"}));
   EXPECT_EQ(captions.size(), 29);
   EXPECT_EQ(names, captions);
 }
 
-// Enter keeps the price typed and moves to the next row's price: typed 8, Enter, 9, Down, 5,
-// the three prices are saved.
-TEST_F(DeskCompany, EnterInTheUnitCostGridKeepsEachPriceAndMovesToTheNext) {
+// The operator types prices as shown, with a decimal comma: Enter keeps the price typed and
+// moves to the next row's price, as Down does; a price that is no number or is negative is
+// refused and the cell keeps its price; Gravar saves each price, and only the prices are
+// editable.
+TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGravar) {
   std::string terminal_and_sync;
   std::map<std::string, std::string> typed;  // by article, the last typed
+  QStringList headings;
+  QString shown;
   QStringList warnings;
   const QtMessageHandler previous = qInstallMessageHandler(nullptr);
   static QStringList* heard = nullptr;
@@ -249,31 +205,42 @@ TEST_F(DeskCompany, EnterInTheUnitCostGridKeepsEachPriceAndMovesToTheNext) {
       })
       .Then([&](QWidget& dialog) {
         auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        EXPECT_EQ(form.windowTitle(), "Valores de Inventário");
         QTableView& grid = *form.Grid();
-        const QStringList headings = VisibleHeadings(grid);
+        headings = VisibleHeadings(grid);
         const int price = static_cast<int>(headings.indexOf("Preço Unitário"));
         const int code = static_cast<int>(headings.indexOf("Artigo"));
         ASSERT_GE(grid.model()->rowCount(), 3);
+        EXPECT_FALSE(grid.model()->flags(grid.model()->index(0, code)) & Qt::ItemIsEditable);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
                           grid.visualRect(grid.model()->index(0, price)).center());
-        const std::vector<std::pair<QString, Qt::Key>> strokes = {
-            {"8", Qt::Key_Return}, {"9", Qt::Key_Down}, {"5", Qt::Key_unknown}};
+        const std::vector<std::tuple<QString, Qt::Key, std::string>> strokes = {
+            {"12,5", Qt::Key_Return, "12.5"},
+            {"9", Qt::Key_Down, "9"},
+            {"5", Qt::Key_unknown, "5"}};
         for (size_t row = 0; row < strokes.size(); ++row) {
-          Type(QApplication::focusWidget(), strokes[row].first);
-          if (strokes[row].second != Qt::Key_unknown) Press(strokes[row].second);
+          const auto& [text, key, saved] = strokes[row];
+          for (const QChar character : text) Type(QApplication::focusWidget(), character);
+          if (key != Qt::Key_unknown) Press(key);
           typed[qt::FromQ(grid.model()->index(static_cast<int>(row), code).data().toString())] =
-              qt::FromQ(strokes[row].first);
+              saved;
         }
+        TypeInCell(grid, 1, price, "-1");
+        TypeInCell(grid, 1, price, "abc");
         Click(form, "&Gravar");
+        shown = grid.model()->index(0, price).data().toString();
         Click(form, "&Sair");
       });
   Operation(2007);
   qInstallMessageHandler(previous);
-  EXPECT_TRUE(script.Done());
+  // The form's columns, in the order of the readings' fields; every other field is hidden.
+  headings.sort();
+  EXPECT_EQ(headings.join(";").toStdString(),
+            "Armazem;Artigo;Contagem;Nome;Nosso Lote;Num.Série;Preço Unitário;Un.");
+  EXPECT_EQ(shown, "12,5000");
   for (const auto& [article, price] : typed) {
     EXPECT_EQ(Rows("SELECT DISTINCT printf('%g', PrecoUnitario) FROM oru_ARM_Picking_Movimentos "
-                   "WHERE "
-                   "TerminalId || '|' || DataSync = '" +
+                   "WHERE TerminalId || '|' || DataSync = '" +
                    terminal_and_sync + "' AND Artigo = '" + article + "'"),
               std::vector<std::string>{price})
         << article;
@@ -321,7 +288,6 @@ TEST_P(BusyCompanyTest, TheFormTellsTheCompanyIsBusyAndLetsTheOperatorGiveUp) {
       .Then(GiveUpWaiting(notice))
       .Then(ReadMessage(message));
   Operation(given.operation);
-  EXPECT_TRUE(script.Done());
   EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
       << qt::FromQ(notice);
   EXPECT_NE(message.find("Desistiu de esperar pela empresa DEMO, ocupada noutro posto."),
