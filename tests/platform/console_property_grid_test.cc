@@ -99,12 +99,6 @@ TEST_F(ConsolePropertyGridTest, ACodeNotOfferedStopsTheScriptWithoutPressingAnyB
                             "as escolhas. Nada foi gravado.\n"),
             std::string::npos)
       << out_.str();
-
-  out_.str("");
-  Open(false, {{"SOBRADOC=INV"}, "confirmar"});
-  surface_->ShowModal();
-  EXPECT_TRUE(pressed_.empty());
-  EXPECT_NE(out_.str().find("não há o parâmetro SOBRADOC."), std::string::npos) << out_.str();
 }
 
 TEST_F(ConsolePropertyGridTest, OnATerminalTheOperatorChoosesItemThenEntryThenAButton) {

@@ -22,9 +22,8 @@ class ConsoleSelectionDialogTest : public sqlite::SqliteCompanyTest {
   }
 
   // A dialog loaded as the chooser drives it.
-  ConsoleSelectionDialog Loaded(bool interactive, std::optional<SelectionScript> script,
-                                ScriptRefusal refused = {}) {
-    ConsoleSelectionDialog dialog({in_, out_, interactive}, std::move(script), std::move(refused));
+  ConsoleSelectionDialog Loaded(bool interactive, std::optional<SelectionScript> script) {
+    ConsoleSelectionDialog dialog({in_, out_, interactive}, std::move(script));
     std::shared_ptr<Connection> connection;
     data_.GetConnection(connection);
     dialog.SetConnection(connection);
@@ -58,15 +57,6 @@ TEST_F(ConsoleSelectionDialogTest, WithoutScriptShowCancels) {
   ConsoleSelectionDialog dialog = Loaded(false, std::nullopt);
   EXPECT_EQ(dialog.Show(), "");
   EXPECT_TRUE(dialog.SelectedIds().empty());
-}
-
-TEST_F(ConsoleSelectionDialogTest, ScriptedIdNotListedIsRefusedAndNothingIsChosen) {
-  std::string refusal;
-  ConsoleSelectionDialog dialog = Loaded(false, ParseSelectionScript("T1|A,T9|Z"),
-                                         [&](const std::string& reason) { refusal = reason; });
-  EXPECT_EQ(dialog.Show(), "");
-  EXPECT_TRUE(dialog.SelectedIds().empty());
-  EXPECT_EQ(refusal, "a linha 'T9|Z' não está na lista.");
 }
 
 TEST_F(ConsoleSelectionDialogTest, SingleSelectionKeepsTheFirstRowChosen) {

@@ -68,16 +68,6 @@ TEST_F(ConsoleSettingsTest, ConfigureWithoutTerminalChangesNothing) {
   Settings(false).Configure();
   EXPECT_EQ(testing::TempFolder::Read(file_), before);
   EXPECT_EQ(out_.str(), "");
-  // Nobody can say where the database is: an error names what the file lacks.
-  ASSERT_NE(WritePrivateProfileString("Ligação", "Servidor", std::nullopt, file_), 0);
-  ASSERT_NE(WritePrivateProfileString("Ligação", "BaseDados", "", file_), 0);
-  try {
-    Settings(false).Configure();
-    ADD_FAILURE() << "Configure devia falhar";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.description(), "O ficheiro de configuração " + file_ +
-                                       " não indica Servidor e BaseDados na secção [Ligação].");
-  }
 }
 
 TEST_F(ConsoleSettingsTest, ConfigureAsksAndWritesTheAnswers) {

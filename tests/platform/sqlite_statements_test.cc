@@ -116,24 +116,15 @@ class SqliteParametersUpgradeTest : public SqliteCompanyTest {
   }
 };
 
-TEST_F(SqliteParametersUpgradeTest, IntegerSeriesBecomeTextOfTenCharacters) {
+// The company test converts the values on both engines; SQLite rebuilds the table, which must
+// keep its index, its identity and the server's text comparison.
+TEST_F(SqliteParametersUpgradeTest, TheRebuiltTableKeepsItsIndexAndIdentity) {
   CreateOldTable("1");
   Convert2022();
-
-  RecordsetPtr params = Query(kParametersGet);
-  ASSERT_EQ(params->RecordCount(), 1);
-  for (const std::string column : kParameterColumns) {
-    if (!IsSeriesColumn(column)) continue;
-    EXPECT_EQ(params->Fields(column).Type(), adVarWChar) << column;
-    EXPECT_EQ(params->Fields(column).DefinedSize(), 10) << column;
-    EXPECT_EQ(params->Fields(column).Value(), Variant("1")) << column;
-  }
-  EXPECT_TRUE(params->Fields("ID").Def().identity);
-  EXPECT_TRUE(params->Fields("ID").Def().key);
+  EXPECT_EQ(Query(kParametersGet)->Fields("INVENTSER").DefinedSize(), 10);
   EXPECT_EQ(
       Query("SELECT name FROM sqlite_schema WHERE name = 'IX_PARAMETROS_INVENTDOC'")->RecordCount(),
       1);
-  // The converted column compares as the server's text does.
   EXPECT_EQ(Query("SELECT ID FROM oru_PARAMETROSEXP WHERE INVENTSER = '1'")->RecordCount(), 1);
   data_.ExecuteCommand("", "DELETE FROM oru_PARAMETROSEXP");
   RecordsetPtr again = Query(kParametersGet);

@@ -10,40 +10,41 @@ namespace {
 
 using VelaLineDefaultsTest = VelaCompanyTest;
 
+// A line's members as text joined by '|', a member never set as "-".
+std::string Members(const LateBoundPtr& line, std::initializer_list<const char*> names) {
+  std::string text;
+  for (const char* name : names) {
+    const Variant value = line->Get(name);
+    text += (text.empty() ? "" : "|") + (value.IsEmpty() ? "-" : CStr(value));
+  }
+  return text;
+}
+
 TEST_F(VelaLineDefaultsTest, SuggestsTheArticleValuesOfTheDocumentSide) {
   auto sale = NewDocument("FAC", "C1");
   LateBoundPtr line = NewLine();
   line->Set("Artigo", "p1");
   sale->SugereValoresLin(line);
-  EXPECT_EQ(line->Get("Descricao"), Variant("Parafuso"));
-  EXPECT_EQ(line->Get("Unidade"), Variant("UN"));
-  EXPECT_EQ(CDbl(line->Get("Factor")), 1);
-  EXPECT_EQ(CDbl(line->Get("TaxaIva")), 23);
-  EXPECT_EQ(CDbl(line->Get("PrecoUnitario")), 10);
-  EXPECT_EQ(CDbl(line->Get("PrecoUnitarioIntroduzido")), 10);
-
+  EXPECT_EQ(Members(line, {"Descricao", "Unidade", "Factor", "TaxaIva", "PrecoUnitario",
+                           "PrecoUnitarioIntroduzido"}),
+            "Parafuso|UN|1|23|10|10");
   sale->cab().Set("IvaIncluido", int16_t{-1});
   sale->SugereValoresLin(line);
-  EXPECT_DOUBLE_EQ(CDbl(line->Get("PrecoUnitario")), 12.3);
-
-  auto purchase = NewDocument("VFA", "F1");
-  purchase->SugereValoresLin(line);
-  EXPECT_EQ(CDbl(line->Get("PrecoUnitario")), 6);
+  EXPECT_EQ(CStr(line->Get("PrecoUnitario")), "12,3");
+  NewDocument("VFA", "F1")->SugereValoresLin(line);
+  EXPECT_EQ(CStr(line->Get("PrecoUnitario")), "6");
 }
 
 TEST_F(VelaLineDefaultsTest, LeavesTextLinesAndUnknownArticlesAsTheyAre) {
-  auto sale = NewDocument("FAC", "C1");
   LateBoundPtr text_line = NewLine();
   text_line->Set("Artigo", "");
-  sale->SugereValoresLin(text_line);
   LateBoundPtr unknown = NewLine();
   unknown->Set("Artigo", "XX");
   unknown->Set("Descricao", "mantém");
-  sale->SugereValoresLin(unknown);
-  EXPECT_TRUE(text_line->Get("Descricao").IsEmpty());
-  EXPECT_TRUE(text_line->Get("PrecoUnitario").IsEmpty());
-  EXPECT_EQ(unknown->Get("Descricao"), Variant("mantém"));
-  EXPECT_TRUE(unknown->Get("Unidade").IsEmpty());
+  for (const LateBoundPtr& line : {text_line, unknown})
+    NewDocument("FAC", "C1")->SugereValoresLin(line);
+  EXPECT_EQ(Members(text_line, {"Descricao", "PrecoUnitario"}), "-|-");
+  EXPECT_EQ(Members(unknown, {"Descricao", "Unidade"}), "mantém|-");
 }
 
 using VelaDocumentLinesTest = VelaCompanyTest;
@@ -69,12 +70,6 @@ TEST_F(VelaDocumentLinesTest, HostObjectsKnowOnlyTheirMembers) {
   EXPECT_NO_THROW(NewSerial()->Object("campos").Set("Noserie", "X"));
 }
 
-TEST_F(VelaDocumentLinesTest, KnowsCreditNotesByTheirType) {
-  EXPECT_TRUE(NewDocument("NCR", "C1")->IsNotaCredito());
-  EXPECT_FALSE(NewDocument("FAC", "C1")->IsNotaCredito());
-  EXPECT_FALSE(NewDocument("ZZZ", "C1")->IsNotaCredito());
-}
-
 using VelaPickingApiTest = VelaCompanyTest;
 
 // The API logs in with an existing configuration file and makes documents only while logged in
@@ -90,12 +85,7 @@ TEST_F(VelaPickingApiTest, MakesDocumentsOnlyWhenLoggedInWithADataAccess) {
   EXPECT_EQ(api.user() + "|" + api.company(), "operador|EMP1");
   EXPECT_THROW(api.NovoDocumento(), Error);
   api.SetDataAccess(data_);
-  HostDocumentPtr document = api.NovoDocumento();
-  document->cab().Set("TipoDocumento", "FAC");
-  LateBoundPtr line = api.NovaLinha();
-  line->Set("Artigo", "P1");
-  document->SugereValoresLin(line);
-  EXPECT_EQ(line->Get("Descricao"), Variant("Parafuso"));
+  EXPECT_NO_THROW(api.NovoDocumento());
   api.Logout();
   EXPECT_THROW(api.NovoDocumento(), Error);
 }

@@ -115,18 +115,6 @@ class VelaCompanyTest : public ::testing::Test {
     document.AdicionaLote(entry);
   }
 
-  // The first column of the query's first row, as a number (0 for NULL or no row).
-  double Number(const std::string& sql) {
-    const RecordsetPtr rows = Query(sql);
-    if (rows->Eof() || rows->Fields(0).Value().IsNull()) return 0;
-    return CDbl(rows->Fields(0).Value());
-  }
-
-  double Stock(const std::string& article, const std::string& warehouse) {
-    return Number("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = '" + article + "' AND ARMAZEM = '" +
-                  warehouse + "'");
-  }
-
   const WorkstationScope clock_{{.clock = [] { return DateFromParts({2026, 12, 5, 10, 0, 0}); }}};
   testing::TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();

@@ -9,20 +9,6 @@ namespace {
 
 using VelaValidationTest = VelaCompanyTest;
 
-TEST_F(VelaValidationTest, AcceptsACompleteDocument) {
-  auto sale = NewDocument("FAC", "C1");
-  const int32_t line = AddLine(*sale, "S1", "A1", 1);
-  AddLine(*sale, "", "", 0);
-  AddSerial(*sale, line, "S1", "A1", "SN1");
-  EXPECT_EQ(sale->Validar(), 0) << sale->UltimaMensagem();
-  EXPECT_EQ(sale->UltimaMensagem(), "");
-  // A breakage document has no third party to check; an entry brings new serial numbers in.
-  EXPECT_EQ(NewDocument("QUE", "")->Validar(), 0);
-  auto purchase = NewDocument("VFA", "F1");
-  AddSerial(*purchase, AddLine(*purchase, "S1", "A2", 1), "S1", "A2", "SN3");
-  EXPECT_EQ(purchase->Validar(), 0) << purchase->UltimaMensagem();
-}
-
 // Each document the host refuses, made from a type and a third party, and the reason given.
 TEST_F(VelaValidationTest, RefusesEachDocumentNamingWhy) {
   using Fill = std::function<void(VelaDocument&)>;

@@ -30,36 +30,33 @@ class PrivateProfileTest : public ::testing::Test {
   std::string file_ = folder_.File("PICKING.DEMO");
 };
 
-TEST_F(PrivateProfileTest, MatchesSectionsAndKeysIgnoringCaseAndBlanks) {
-  SetContents("[Ligação]\n  Servidor  =  srv01 \t\nBaseDados=DEMO\n");
-  EXPECT_EQ(Get("LIGAÇÃO", " servidor "), "srv01");
-  EXPECT_EQ(Get("ligação", "BASEDADOS"), "DEMO");
+// Sections and keys match without case and blanks; only matching quotes go; the first key and
+// the first section win; comments and keys before any section are skipped.
+TEST_F(PrivateProfileTest, EachKeyReadsAsTheFileSays) {
+  SetContents(
+      "orphan=1\n[Ligação]\n  Servidor  =  srv01 \t\nBaseDados=DEMO\n[S]\na=\"two words\"\n"
+      "b='x'\nc=\"mixed'\nd=\"\n;k=comment\nk=1\nk=2\nflag\n[s]\nk=3\nonly=4\n");
+  const struct {
+    const char *section, *key, *default_text, *read;
+  } cases[] = {{"LIGAÇÃO", " servidor ", "", "srv01"},
+               {"ligação", "BASEDADOS", "", "DEMO"},
+               {"S", "a", "", "two words"},
+               {"S", "b", "", "x"},
+               {"S", "c", "", "\"mixed'"},
+               {"S", "d", "", "\""},
+               {"S", "k", "", "1"},
+               {"S", "only", "none", "none"},
+               {"S", "flag", "none", ""},
+               {"S", ";k", "none", "none"},
+               {"T", "k", "d", "d"},
+               {"S", "x", "d", "d"},
+               {"", "orphan", "d", "d"}};
+  for (const auto& c : cases) EXPECT_EQ(Get(c.section, c.key, c.default_text), c.read) << c.key;
 }
 
-TEST_F(PrivateProfileTest, RemovesOnlyMatchingQuotes) {
-  SetContents("[S]\na=\"two words\"\nb='x'\nc=\"mixed'\nd=\"\n");
-  EXPECT_EQ(Get("S", "a"), "two words");
-  EXPECT_EQ(Get("S", "b"), "x");
-  EXPECT_EQ(Get("S", "c"), "\"mixed'");
-  EXPECT_EQ(Get("S", "d"), "\"");
-}
-
-TEST_F(PrivateProfileTest, FirstKeyAndFirstSectionWinAndCommentsAreSkipped) {
-  SetContents("[S]\n;k=comment\nk=1\nk=2\nflag\n[s]\nk=3\nonly=4\n");
-  EXPECT_EQ(Get("S", "k"), "1");
-  EXPECT_EQ(Get("S", "only", "none"), "none");
-  EXPECT_EQ(Get("S", "flag", "none"), "");
-  EXPECT_EQ(Get("S", ";k", "none"), "none");
-}
-
-TEST_F(PrivateProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
-  EXPECT_EQ(Get("S", "k", "fallback  "), "fallback");
-  EXPECT_EQ(Get("S", "k", std::nullopt), "");
+TEST_F(PrivateProfileTest, AMissingFileGivesTheDefaultAndIsNotCreated) {
+  EXPECT_EQ(Get("S", "k", "fallback  ") + "|" + Get("S", "k", std::nullopt), "fallback|");
   EXPECT_FALSE(std::filesystem::exists(file_));
-  SetContents("orphan=1\n[S]\nk=1\n");
-  EXPECT_EQ(Get("T", "k", "d"), "d");
-  EXPECT_EQ(Get("S", "x", "d"), "d");
-  EXPECT_EQ(Get("", "orphan", "d"), "d");
 }
 
 TEST_F(PrivateProfileTest, CutsValuesToTheBufferCountingCharacters) {

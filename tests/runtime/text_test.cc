@@ -12,52 +12,35 @@
 namespace pellora {
 namespace {
 
-TEST(TextTest, LengthsAndCutsCountCodePoints) {
+using Texts = std::vector<std::string>;
+
+TEST(TextTest, LengthsCutsAndSearchesCountCodePoints) {
   EXPECT_EQ(Len("Câmara Açores"), 13u);
-  EXPECT_EQ(Left("São João", 3), "São");
-  EXPECT_EQ(Left("São", 10), "São");
-  EXPECT_EQ(Right("São João", 4), "João");
-  EXPECT_EQ(Right("ção", 9), "ção");
-  EXPECT_EQ(Mid("Armazém Évora", 7, 3), "m É");
-  EXPECT_EQ(Mid("Armazém", 6), "ém");
-  EXPECT_EQ(Mid("Armazém", 9), "");
-  EXPECT_EQ(Mid("", 1, 2), "");
+  EXPECT_EQ(
+      (Texts{Left("São João", 3), Left("São", 10), Right("São João", 4), Right("ção", 9),
+             Mid("Armazém Évora", 7, 3), Mid("Armazém", 6), Mid("Armazém", 9), Mid("", 1, 2)}),
+      (Texts{"São", "São", "João", "ção", "m É", "ém", "", ""}));
+  EXPECT_EQ((std::vector<long>{InStr("Évora-Évora", "vora"), InStr("Évora-Évora", "vora", 3),
+                               InStr("abc", "x"), InStr("abc", "", 2), InStr("abc", "a", 5),
+                               InStr("", "a")}),
+            (std::vector<long>{2, 8, 0, 2, 0, 0}));
 }
 
 TEST(TextTest, NegativeCountsAndStartsAreInvalidCalls) {
-  EXPECT_EQ(ErrorNumberOf([] { Left("a", -1); }), kInvalidProcedureCall);
-  EXPECT_EQ(ErrorNumberOf([] { Right("a", -1); }), kInvalidProcedureCall);
-  EXPECT_EQ(ErrorNumberOf([] { Mid("a", 0); }), kInvalidProcedureCall);
-  EXPECT_EQ(ErrorNumberOf([] { Mid("a", 1, -2); }), kInvalidProcedureCall);
-  EXPECT_EQ(ErrorNumberOf([] { InStr("a", "a", 0); }), kInvalidProcedureCall);
+  EXPECT_EQ((std::vector<long>{
+                ErrorNumberOf([] { Left("a", -1); }), ErrorNumberOf([] { Right("a", -1); }),
+                ErrorNumberOf([] { Mid("a", 0); }), ErrorNumberOf([] { Mid("a", 1, -2); }),
+                ErrorNumberOf([] { InStr("a", "a", 0); })}),
+            std::vector<long>(5, kInvalidProcedureCall));
 }
 
-TEST(TextTest, CaseChangesMapEveryLetterThatHasACase) {
-  EXPECT_EQ(UCase("ação é Ñú àÿ łœ ß x÷"), "AÇÃO É ÑÚ ÀŸ ŁŒ ß X÷");
-  EXPECT_EQ(LCase("AÇÃO É × Ø ŁŒ"), "ação é × ø łœ");
-}
-
-TEST(TextTest, TrimRemovesSpacesOnly) {
-  EXPECT_EQ(Trim("  a b \t "), "a b \t");
-  EXPECT_EQ(LTrim("  a "), "a ");
-  EXPECT_EQ(RTrim("  a "), "  a");
-  EXPECT_EQ(Trim("   "), "");
-}
-
-TEST(TextTest, InStrCountsCodePointsFromOne) {
-  EXPECT_EQ(InStr("Évora-Évora", "vora"), 2);
-  EXPECT_EQ(InStr("Évora-Évora", "vora", 3), 8);
-  EXPECT_EQ(InStr("abc", "x"), 0);
-  EXPECT_EQ(InStr("abc", "", 2), 2);
-  EXPECT_EQ(InStr("abc", "a", 5), 0);
-  EXPECT_EQ(InStr("", "a"), 0);
-}
-
-TEST(TextTest, ReplaceAndQuoteEscapeChangeEveryOccurrence) {
-  EXPECT_EQ(Replace("a-b-c", "-", "--"), "a--b--c");
-  EXPECT_EQ(Replace("aaa", "aa", "b"), "ba");
-  EXPECT_EQ(Replace("abc", "", "x"), "abc");
-  EXPECT_EQ(QuoteEscape("O'Neil's"), "O''Neil''s");
+TEST(TextTest, CaseTrimAndReplace) {
+  // Every letter that has a case changes; Trim removes spaces only.
+  EXPECT_EQ((Texts{UCase("ação é Ñú àÿ łœ ß x÷"), LCase("AÇÃO É × Ø ŁŒ"), Trim("  a b \t "),
+                   LTrim("  a "), RTrim("  a "), Trim("   "), Replace("a-b-c", "-", "--"),
+                   Replace("aaa", "aa", "b"), Replace("abc", "", "x"), QuoteEscape("O'Neil's")}),
+            (Texts{"AÇÃO É ÑÚ ÀŸ ŁŒ ß X÷", "ação é × ø łœ", "a b \t", "a ", "  a", "", "a--b--c",
+                   "ba", "abc", "O''Neil''s"}));
 }
 
 TEST(TextTest, TextsCompareByTheCompanysRule) {

@@ -31,12 +31,8 @@ TEST_F(ArquivoDigitalTest, OpeningWithoutTrailingSeparatorWritesBesideTheFolder)
   ASSERT_TRUE(arquivo_.Add("PT", Ficheiro("a.txt", "x"), "A1", 1, 0, "T"));
   arquivo_.VisalizarDocumento(1, 0, folder_.File("pasta"));
   EXPECT_EQ(TempFolder::Read(folder_.File("pastaa.txt")), "x");
+  arquivo_.VisalizarDocumento(99, 0, folder_.File(""));  // a missing number opens nothing
   EXPECT_EQ(shell_->opened, std::vector<std::string>{folder_.File("pastaa.txt")});
-}
-
-TEST_F(ArquivoDigitalTest, OpeningAMissingNumberOpensNothing) {
-  arquivo_.VisalizarDocumento(99, 0, folder_.File(""));
-  EXPECT_TRUE(shell_->opened.empty());
 }
 
 TEST_F(ArquivoDigitalTest, LongNameKeepsItsEndAndLongTitleItsStart) {
@@ -73,20 +69,24 @@ TEST_F(ArquivoDigitalTest, FailingAddLeavesNothingBehind) {
   EXPECT_TRUE(dialogs_->messages[0].ends_with(")\r\nNa função Add do Cl_ArquivoDigital"));
 }
 
-TEST_F(ArquivoDigitalTest, ListsLanguagesAndTheArticlesDocumentsOfOneKind) {
-  ASSERT_TRUE(arquivo_.Add("PT", Ficheiro("a.pdf", "a"), "A'1", 1, 0, "Manual"));
-  ASSERT_TRUE(arquivo_.Add("EN", Ficheiro("b.pdf", "b"), "A'1", 2, 0, "Outro tipo"));
-  ASSERT_TRUE(arquivo_.Add("EN", Ficheiro("c.pdf", "c"), "A2", 1, 0, "Outro artigo"));
-
-  RecordsetPtr idiomas = arquivo_.ListaDeIdiomas();
-  ASSERT_TRUE(idiomas);
-  EXPECT_EQ(idiomas->RecordCount(), 2);
-  EXPECT_EQ(idiomas->Fields("CODIGO").Value(), Variant("EN"));
-
-  RecordsetPtr documentos = arquivo_.ListaDeDocumentos("A'1", 1);
-  ASSERT_TRUE(documentos);
-  EXPECT_EQ(documentos->RecordCount(), 1);
-  EXPECT_EQ(RowText(*documentos), "1|Português|Manual");
+// The desk's archive window renames and removes through the operator's clicks; here, what it
+// cannot show: a cancelled rename, a missing number, and the technical-sheet row of a removal.
+TEST_F(ArquivoDigitalTest, CancelledRenameKeepsTheTitleAndRemoveTakesTheSheetRow) {
+  ASSERT_TRUE(arquivo_.Add("PT", Ficheiro("a.pdf", "a"), "A1", 1, 0, "Antigo"));
+  ASSERT_TRUE(arquivo_.Add("EN", Ficheiro("b.pdf", "b"), "A1", 1, 0, "Outro"));
+  EXPECT_TRUE(arquivo_.MudaNomeDocumento(1).IsEmpty());
+  EXPECT_EQ(dialogs_->messages,
+            std::vector<std::string>{"[Renomear Documentos] Introduza o novo título do documento"});
+  EXPECT_TRUE(arquivo_.RemoverDocumento(99));
+  EXPECT_EQ(Contar("oru_ArquivoDigital") + Contar("oru_ARTIGOS_FICHATECNICA") +
+                Valor("SELECT oru_ArquivoDigital_Titulo FROM oru_ArquivoDigital WHERE "
+                      "oru_ArquivoDigital_Id = 1"),
+            "22Antigo");
+  EXPECT_TRUE(arquivo_.RemoverDocumento(1));
+  EXPECT_EQ(Contar("oru_ArquivoDigital") + Contar("oru_ARTIGOS_FICHATECNICA") +
+                Valor("SELECT oru_ArquivoDigital_Titulo || '|' || IDIOMA FROM oru_ArquivoDigital, "
+                      "oru_ARTIGOS_FICHATECNICA"),
+            "11Outro|EN");
 }
 
 TEST_F(ArquivoDigitalTest, FailingListsShowTheErrorAndGiveNoRecordset) {
