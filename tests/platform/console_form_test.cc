@@ -164,22 +164,6 @@ TEST_F(ConsoleFormTest, ATransferScriptChoosesByCodeThroughTheOperatorsPathOrCan
   EXPECT_TRUE(refusals_.empty());
 }
 
-// A script the form refuses closes it at once, as its close box does: nothing pressed after.
-TEST_F(ConsoleFormTest, ATransferScriptStopsAtAFieldTheFormHasNot) {
-  ConsoleFormSurface& form = Form(false, {TransferHeaderScript({"", "", "", "S1", false})});
-  TransferLists(form);
-  form.ShowModal();
-  EXPECT_FALSE(form.Visible());
-  EXPECT_EQ(types_->Text(), "");
-  EXPECT_TRUE(pressed_.empty());
-  EXPECT_EQ(refusals_, std::vector<std::string>{"não há o campo Sector."});
-  EXPECT_NE(
-      out_.str().find("[Transferências de Armazens] erro: não há o campo Sector. A janela foi "
-                      "fechada; nada foi gravado.\n"),
-      std::string::npos)
-      << out_.str();
-}
-
 TEST_F(ConsoleFormTest, ACostScriptTheGridRefusesSavesNothing) {
   for (const auto& [price, reason] : std::vector<std::pair<std::string, std::string>>{
            {"A2=-1", "Artigo A2: o valor -1 foi recusado."},

@@ -89,18 +89,6 @@ TEST_F(ConsolePropertyGridTest, AScriptAlwaysLeavesTheWindowClosed) {
   }
 }
 
-TEST_F(ConsolePropertyGridTest, ACodeNotOfferedStopsTheScriptWithoutPressingAnyButton) {
-  Open(false, {{"INVENTSER=I"}, "confirmar"});  // I is offered only after INV is chosen
-  surface_->ShowModal();
-  EXPECT_TRUE(changes_.empty());
-  EXPECT_TRUE(pressed_.empty());
-  EXPECT_FALSE(surface_->Visible());
-  EXPECT_NE(out_.str().find("[Parâmetros] erro: INVENTSER (Serie): o código \"I\" não está entre "
-                            "as escolhas. Nada foi gravado.\n"),
-            std::string::npos)
-      << out_.str();
-}
-
 TEST_F(ConsolePropertyGridTest, OnATerminalTheOperatorChoosesItemThenEntryThenAButton) {
   in_.str("1\n2\n1\n\n3\nsair\n");
   Open(true);

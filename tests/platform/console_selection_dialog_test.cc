@@ -47,18 +47,6 @@ TEST_F(ConsoleSelectionDialogTest, ScriptPicksIdsInItsOrderKeepingDuplicates) {
   EXPECT_EQ(dialog.SelectedIds(), (std::vector<std::string>{"T3|C", "T1|A", "T3|C"}));
 }
 
-TEST_F(ConsoleSelectionDialogTest, ScriptForAllPicksEveryRow) {
-  ConsoleSelectionDialog dialog = Loaded(false, ParseSelectionScript("all"));
-  EXPECT_EQ(dialog.Show(), "T1|A");
-  EXPECT_EQ(dialog.SelectedIds(), (std::vector<std::string>{"T1|A", "T2|B", "T2|B", "T3|C"}));
-}
-
-TEST_F(ConsoleSelectionDialogTest, WithoutScriptShowCancels) {
-  ConsoleSelectionDialog dialog = Loaded(false, std::nullopt);
-  EXPECT_EQ(dialog.Show(), "");
-  EXPECT_TRUE(dialog.SelectedIds().empty());
-}
-
 TEST_F(ConsoleSelectionDialogTest, SingleSelectionKeepsTheFirstRowChosen) {
   ConsoleSelectionDialog dialog = Loaded(false, ParseSelectionScript("T2|B,T1|A"));
   dialog.SetMultiSelect(false);
@@ -76,12 +64,6 @@ TEST_F(ConsoleSelectionDialogTest, TerminalShowsVisibleColumnsAndTakesRowNumbers
   EXPECT_NE(shown.find("N.º  Terminal        Terceiro\n"), std::string::npos) << shown;
   EXPECT_NE(shown.find("3    T2              C0003\n"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Número de linha inválido: 7"), std::string::npos) << shown;
-}
-
-TEST_F(ConsoleSelectionDialogTest, TerminalEmptyAnswerCancels) {
-  in_.str("\n");
-  ConsoleSelectionDialog dialog = Loaded(true, std::nullopt);
-  EXPECT_EQ(dialog.Show(), "");
 }
 
 TEST_F(ConsoleSelectionDialogTest, ColumnsExistOnlyAfterLoadByPosition) {

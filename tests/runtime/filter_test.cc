@@ -208,36 +208,38 @@ TEST_F(FilterTest, IndexFollowsEditsAddedRowsAndCancelledRows) {
   EXPECT_EQ(Count("Artigo = 'G7'"), 0);
 }
 
+// Each find starts where the one before left the cursor: the current row counts, `skip` rows
+// are passed over, and a find from EOF finds nothing. Rows the filter hides are skipped.
 TEST_F(FilterTest, FindSearchesFromTheCurrentRowInEitherDirection) {
-  rs_.Find("Armazem = 'M2'");
-  EXPECT_EQ(Artigo(), Variant("a1"));
-  rs_.Find("Armazem = 'M2'");  // the current row counts
-  EXPECT_EQ(Artigo(), Variant("a1"));
-  rs_.Find("Armazem = 'M2'", 1);
-  EXPECT_EQ(Artigo(), Variant("C3"));
-  rs_.Find("Quantidade < 0", 0, adSearchBackward);
-  EXPECT_EQ(Artigo(), Variant("B2"));
-  rs_.Find("Armazem = 'M1'", 1, adSearchBackward);
-  EXPECT_EQ(Artigo(), Variant("A1"));
-  rs_.Find("Armazem = 'M2'", 0, adSearchBackward);
-  EXPECT_TRUE(rs_.Bof());
+  const auto where = [&] { return rs_.Bof() ? "BOF" : rs_.Eof() ? "EOF" : CStr(Artigo()); };
+  const struct {
+    const char* criteria;
+    long skip;
+    int direction;
+    std::string found;
+  } finds[] = {{"Armazem = 'M2'", 0, adSearchForward, "a1"},
+               {"Armazem = 'M2'", 0, adSearchForward, "a1"},
+               {"Armazem = 'M2'", 1, adSearchForward, "C3"},
+               {"Quantidade < 0", 0, adSearchBackward, "B2"},
+               {"Armazem = 'M1'", 1, adSearchBackward, "A1"},
+               {"Armazem = 'M2'", 0, adSearchBackward, "BOF"}};
+  for (const auto& find : finds) {
+    rs_.Find(find.criteria, find.skip, find.direction);
+    EXPECT_EQ(where(), find.found) << find.criteria;
+  }
   rs_.MoveFirst();
-  rs_.Find("Artigo = 'Z9'");
-  EXPECT_TRUE(rs_.Eof());
-  rs_.Find("Artigo = 'A1'");  // from EOF nothing is found
-  EXPECT_TRUE(rs_.Eof());
+  for (const char* criteria : {"Artigo = 'Z9'", "Artigo = 'A1'"}) {
+    rs_.Find(criteria);
+    EXPECT_EQ(where(), "EOF") << criteria;
+  }
   EXPECT_EQ(ErrorNumberOf([&] { rs_.Find("Artigo = 'A1' AND Armazem = 'M1'"); }),
             kAdoInvalidArgument);
-}
-
-TEST_F(FilterTest, FindSkipsRowsTheFilterHides) {
   rs_.SetFilter("Quantidade > 2");
   rs_.Find("Armazem = 'M2'", 1);
-  EXPECT_EQ(Artigo(), Variant("C3"));
-  EXPECT_EQ(rs_.AbsolutePosition(), 3);
+  EXPECT_EQ(where() + "|" + std::to_string(rs_.AbsolutePosition()), "C3|3");
   rs_.MoveFirst();
   rs_.Find("Armazem = 'M1'");
-  EXPECT_TRUE(rs_.Eof());
+  EXPECT_EQ(where(), "EOF");
 }
 
 }  // namespace

@@ -35,12 +35,12 @@ TEST_F(RecordsetTest, FieldsAreFoundByNameInAnyCaseAndDescribeThemselves) {
   EXPECT_TRUE(rs_.HasField("ARTIGO"));
   EXPECT_EQ(rs_["quantidade"].Index(), 1u);
   EXPECT_EQ(rs_.Fields(2).Name(), "Linha");
-  EXPECT_EQ(rs_["Artigo"].Attributes(), adFldIsNullable);
-  EXPECT_EQ(rs_["Artigo"].DefinedSize(), 20);
-  EXPECT_EQ(rs_["Quantidade"].Attributes(), adFldFixed);
-  EXPECT_EQ(rs_["Quantidade"].DefinedSize(), 8);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.Fields("Preco"); }), kAdoItemNotFound);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.Fields(3); }), kAdoItemNotFound);
+  EXPECT_EQ(
+      (std::vector<long>{rs_["Artigo"].Attributes(), rs_["Artigo"].DefinedSize(),
+                         rs_["Quantidade"].Attributes(), rs_["Quantidade"].DefinedSize(),
+                         ErrorNumberOf([&] { rs_.Fields("Preco"); }),
+                         ErrorNumberOf([&] { rs_.Fields(3); })}),
+      (std::vector<long>{adFldIsNullable, 20, adFldFixed, 8, kAdoItemNotFound, kAdoItemNotFound}));
 }
 
 TEST_F(RecordsetTest, FieldsCanOnlyBeAppendedWhileClosed) {
@@ -56,16 +56,15 @@ TEST_F(RecordsetTest, FieldsCanOnlyBeAppendedWhileClosed) {
 
 TEST_F(RecordsetTest, EmptyRecordsetIsAtBofAndEofAndRefusesEveryMove) {
   rs_.Open();
-  EXPECT_TRUE(rs_.Bof());
-  EXPECT_TRUE(rs_.Eof());
+  EXPECT_TRUE(rs_.Bof() && rs_.Eof());
   EXPECT_EQ(rs_.RecordCount(), 0);
   EXPECT_EQ(rs_.AbsolutePosition(), adPosUnknown);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveFirst(); }), kAdoNoCurrentRecord);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveLast(); }), kAdoNoCurrentRecord);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.MoveNext(); }), kAdoNoCurrentRecord);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.MovePrevious(); }), kAdoNoCurrentRecord);
-  EXPECT_EQ(ErrorNumberOf([&] { Artigo(); }), kAdoNoCurrentRecord);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_["Linha"].SetValue(int32_t{1}); }), kAdoNoCurrentRecord);
+  EXPECT_EQ((std::vector<long>{
+                ErrorNumberOf([&] { rs_.MoveFirst(); }), ErrorNumberOf([&] { rs_.MoveLast(); }),
+                ErrorNumberOf([&] { rs_.MoveNext(); }), ErrorNumberOf([&] { rs_.MovePrevious(); }),
+                ErrorNumberOf([&] { Artigo(); }),
+                ErrorNumberOf([&] { rs_["Linha"].SetValue(int32_t{1}); })}),
+            std::vector<long>(6, kAdoNoCurrentRecord));
 }
 
 TEST_F(RecordsetTest, MovesFollowTheBofEofRules) {
