@@ -26,13 +26,6 @@ class CInifileTest : public ::testing::Test {
   cInifile ini_;
 };
 
-TEST_F(CInifileTest, AbsentKeyReadsAsTheDefaultText) {
-  EXPECT_EQ(ini_.Value(), "");
-  ini_.SetDefault("(none)");
-  EXPECT_EQ(ini_.Value(), "(none)");
-  EXPECT_EQ(ini_.LastReturnCode(), 0);
-}
-
 TEST_F(CInifileTest, LongValuesReadBackCutTo254Characters) {
   auto accents = [](int count) {
     std::string text;
