@@ -137,3 +137,52 @@ TEST_F(VelaInsertionTest, AFailingInsertLeavesNothingBehind) {
 
 }  // namespace
 }  // namespace pellora::vela
+
+namespace pellora::vela {
+namespace {
+
+// A customer order ENC 7/A/2026 for C1 with two lines, 5 of P1 and 2 of S1 in A1, served by
+// sales. The whole import checks a full serve; here, a partial one and one beyond what is left.
+class VelaOrderTest : public VelaCompanyTest {
+ protected:
+  void SetUp() override {
+    VelaCompanyTest::SetUp();
+    Prepare(
+        "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, TPFSTC) "
+        "VALUES ('ENC', 'Encomenda de cliente', 4, 2, 2, 0);"
+        "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, DATA, AREAG, TPOPER, TPFSTC) "
+        "VALUES ('ENC', 'A', 2026, 7, 'C1', '2026-12-01 00:00:00', 4, 2, 0);"
+        "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, "
+        "ARMAZEM, QUANT) VALUES ('ENC', 'A', 2026, 7, 1, 1, 'P1', 'A1', 5), "
+        "('ENC', 'A', 2026, 7, 2, 2, 'S1', 'A1', 2);"
+        "UPDATE ARTIGOS SET TOTENCCL = 5 WHERE CODIGO = 'P1';"
+        "UPDATE ARTARM SET ARMENCCL = 5 WHERE ARTIGO = 'P1' AND ARMAZEM = 'A1';");
+  }
+
+  // Sells `quantity` of P1 against line 1 of the order; gives the order line's, the article's
+  // and the warehouse's quantities still to deliver, and whether the order is converted.
+  std::string Serve(double quantity) {
+    auto sale = NewDocument("FAC", "C1");
+    LateBoundPtr line = sale->Linha(AddLine(*sale, "P1", "A1", quantity));
+    for (const auto& [member, value] : {std::pair<const char*, Variant>{"OrDoc", "ENC"},
+                                        {"OrSerie", "A"},
+                                        {"OrNum", int32_t{7}},
+                                        {"OrAno", int16_t{2026}},
+                                        {"LinhaOriginal", int32_t{1}}}) {
+      line->Set(member, value);
+    }
+    EXPECT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+    return Row(
+        "SELECT L.QUANT, TOTENCCL, ARMENCCL, C.[CONVERT] FROM DOCGCLIN AS L, ARTIGOS, "
+        "ARTARM AS M, DOCGCCAB AS C WHERE L.TPDOCUM = 'ENC' AND L.NUMLINHA = 1 AND "
+        "CODIGO = 'P1' AND M.ARTIGO = 'P1' AND M.ARMAZEM = 'A1' AND C.TPDOC = 'ENC'");
+  }
+};
+
+TEST_F(VelaOrderTest, ServingPartlyOrBeyondWhatIsLeftStopsAtNothingToDeliver) {
+  EXPECT_EQ(Serve(3), "2|2|2|0");
+  EXPECT_EQ(Serve(4), "0|0|0|0");  // line 2 is still to deliver
+}
+
+}  // namespace
+}  // namespace pellora::vela
