@@ -12,7 +12,9 @@ namespace pellora::console {
 namespace {
 
 // The company's open orders: ECL 1 has a line partly delivered and one delivered, EFO 1 a line
-// not delivered yet; the delivered order ECL 2 and the invoice FA 1 are not listed.
+// not delivered yet; the delivered order ECL 2 and the invoice FA 1 are not listed. The pellora
+// command's test checks the quantities of a served order; here, escaping, suppliers and what
+// is left out.
 constexpr char kOrders[] = R"sql(
 INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE) VALUES
   ('ECL', 'Encomenda de Cliente', 3, 2, 2), ('EFO', 'Encomenda a Fornecedor', 3, 1, 1),
@@ -68,15 +70,10 @@ TEST_F(HtmlOrdersReportTest, ListsOpenOrderLinesAsAnEscapedHtmlTable) {
   const std::string page = testing::TempFolder::Read(page_file);
   EXPECT_NE(page.find("<h1>Encomendas em Aberto de Clientes e Fornecedores</h1>"),
             std::string::npos);
-  EXPECT_NE(page.find("<th>Tipo</th><th>Encomenda</th><th>Data</th>"), std::string::npos);
   EXPECT_NE(page.find("<tr><td>Cliente</td><td>ECL-1-1-2026</td><td>02-03-2026</td>"
                       "<td>C0001</td><td>Sousa &amp; Filhos &lt;Lda&gt;</td><td>PAR-001</td>"
                       "<td>Parafuso &quot;M8&quot;</td><td>A01</td><td>10</td><td>4</td>"
                       "<td>6</td></tr>"),
-            std::string::npos)
-      << page;
-  EXPECT_NE(page.find("<td>POR-002</td><td>Porca</td><td>A01</td><td>5</td><td>5</td>"
-                      "<td>0</td></tr>"),
             std::string::npos)
       << page;
   EXPECT_NE(page.find("<td>Fornecedor</td><td>EFO-1-1-2026</td>"), std::string::npos) << page;
