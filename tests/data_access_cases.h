@@ -165,10 +165,13 @@ TYPED_TEST_P(DataAccessCases, TextsCompareByTheCompanysRule) {
 
 TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
   this->engine_.Prepare(
-      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');");
+      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');"
+      "CREATE TABLE MEDIDAS (TAXA decimal(5,2), QTD smallint, OBS ntext);"
+      "INSERT INTO MEDIDAS VALUES (NULL, 4, 'longo');");
   RecordsetPtr rows = this->Query(
       "SELECT CODIGO, NOME, PVPSIVA, STDISP, ATIVO, DATAINI, 7 AS SETE, "
-      "ISNULL(NOME, N'') AS Nome2 FROM ARTIGOS");
+      "ISNULL(NOME, N'') AS Nome2, UPPER(NOME) AS GRANDE, M.TAXA, M.QTD, M.OBS "
+      "FROM ARTIGOS, MEDIDAS M");
   ASSERT_FALSE(rows->Eof());
   size_t i = 0;
   for (const auto& [name, type, size, table, value] :
@@ -180,7 +183,11 @@ TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
         {"DATAINI", adDBTimeStamp, 16, "ARTIGOS",
          Variant(DateFromParts({2024, 1, 31, 10, 20, 30}))},
         {"SETE", adInteger, 4, "", Variant(int32_t{7})},
-        {"Nome2", adVarWChar, 60, "", Variant("Caixa")}}) {
+        {"Nome2", adVarWChar, 60, "", Variant("Caixa")},
+        {"GRANDE", adVarWChar, 4000, "", Variant("CAIXA")},
+        {"TAXA", adNumeric, 19, "MEDIDAS", Variant::Null()},
+        {"QTD", adSmallInt, 2, "MEDIDAS", Variant(int16_t{4})},
+        {"OBS", adLongVarWChar, 1073741823, "MEDIDAS", Variant("longo")}}) {
     const FieldDef& def = rows->FieldDefAt(i);
     EXPECT_EQ(std::tuple(def.name, def.type, def.defined_size, UCase(def.base_table)),
               std::tuple(name, type, size, table))
@@ -271,6 +278,7 @@ TYPED_TEST_P(DataAccessCases, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack) 
   this->data_->OpenRecordsetForUpdate("SELECT ID, NOME, CONTEUDO FROM DOCS WHERE ID = 0", docs, 3,
                                       -1);
   EXPECT_EQ(docs->Fields("CONTEUDO").Type(), adLongVarBinary);
+  EXPECT_TRUE(docs->FieldDefAt(0).identity);
   const Bytes content = {0x25, 0x50, 0x00, 0xFF, 0x0A};
   for (const char* name : {"ficha.pdf", "outra.pdf"}) {
     docs->AddNew();
