@@ -138,14 +138,14 @@ TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
   const std::vector<std::string> pending = Pending();
   const std::vector<Outcome> runs = {
       testing::Interrupted(Options(kCompany) + "import --kind inventario --set '" + set_ + "'",
-                           testing::Conninfo(port_, kCompany),
+                           kCompany,
                            [](PGconn*, PGconn* watcher, const std::string& pid) {
                              testing::PgRowsOf(watcher, "SELECT pg_terminate_backend(" + pid + ")");
                            }),
       testing::Interrupted(
           options + "import --kind inventario --set '" + PendingSets(options, "I").front() + "'",
-          testing::Conninfo(stopping.port(), "pgparado"),
-          [&](PGconn*, PGconn*, const std::string&) { stopping.Stop(); })};
+          "pgparado", [&](PGconn*, PGconn*, const std::string&) { stopping.Stop(); },
+          stopping.port())};
   for (const Outcome& run : runs) {
     EXPECT_EQ(run.status, 1) << run.out;
     EXPECT_EQ(run.out,
@@ -168,14 +168,13 @@ TEST_F(ServerFailures, AStoppedWorkstationLetsTheCompanyGo) {
   const std::vector<std::string> documents =
       testing::PgRows(kCompany, "SELECT COUNT(*) + 1 FROM DOCGCCAB");
   Outcome other;
-  const Outcome resumed =
-      testing::Interrupted(Options("LENTO") + import, testing::Conninfo(port_, kCompany),
-                           [&](PGconn* holder, PGconn*, const std::string&) {
-                             EXPECT_EQ(signal_workstation("STOP"), 0);
-                             testing::PgRun(holder, "ROLLBACK");
-                             other = Pellora("--busy-timeout 20 " + Options(kCompany) + import);
-                             signal_workstation("CONT");
-                           });
+  const Outcome resumed = testing::Interrupted(
+      Options("LENTO") + import, kCompany, [&](PGconn* holder, PGconn*, const std::string&) {
+        EXPECT_EQ(signal_workstation("STOP"), 0);
+        testing::PgRun(holder, "ROLLBACK");
+        other = Pellora("--busy-timeout 20 " + Options(kCompany) + import);
+        signal_workstation("CONT");
+      });
   EXPECT_EQ(other.status, 0) << other.out;
   EXPECT_EQ(resumed.status, 1) << resumed.out;
   EXPECT_EQ(resumed.out,
