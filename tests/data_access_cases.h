@@ -172,7 +172,8 @@ TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
       "SELECT CODIGO, NOME, PVPSIVA, STDISP, ATIVO, DATAINI, 7 AS SETE, "
       "ISNULL(NOME, N'') AS Nome2, UPPER(NOME) AS GRANDE, M.TAXA, M.QTD, M.OBS "
       "FROM ARTIGOS, MEDIDAS M");
-  ASSERT_FALSE(rows->Eof());
+  RecordsetPtr star = this->Query("SELECT * FROM MEDIDAS");  // typed as its table declares
+  ASSERT_FALSE(rows->Eof() || star->Eof());
   size_t i = 0;
   for (const auto& [name, type, size, table, value] :
        {std::tuple{"CODIGO", adVarWChar, 15, "ARTIGOS", Variant("A1")},
@@ -193,6 +194,10 @@ TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
               std::tuple(name, type, size, table))
         << name;
     EXPECT_EQ(rows->Fields(i++).Value(), value) << name;
+    if (std::string(table) != "MEDIDAS") continue;
+    const FieldDef& by_star = star->FieldDefAt(star->Fields(name).Index());
+    EXPECT_EQ(std::tuple(by_star.type, by_star.defined_size), std::tuple(type, size)) << name;
+    EXPECT_EQ(star->Fields(name).Value(), value) << name;
   }
   EXPECT_TRUE(rows->FieldDefAt(0).key);
   EXPECT_EQ(rows->FieldDefAt(0).attributes & (adFldKeyColumn | adFldIsNullable | adFldUpdatable),
