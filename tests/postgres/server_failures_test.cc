@@ -27,6 +27,9 @@ namespace {
 using testing::PostgresCluster;
 
 constexpr char kCompany[] = "pgfalhas";
+constexpr char kLostMidImport[] =
+    "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
+    "importação.\n";
 
 std::string Address(const std::string& user, int port) {
   return "postgresql://" + user + "@127.0.0.1:" + std::to_string(port);
@@ -148,9 +151,7 @@ TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
           stopping.port())};
   for (const Outcome& run : runs) {
     EXPECT_EQ(run.status, 1) << run.out;
-    EXPECT_EQ(run.out,
-              "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
-              "importação.\n");
+    EXPECT_EQ(run.out, kLostMidImport);
   }
   EXPECT_EQ(Pending(), pending);
 }
@@ -177,9 +178,7 @@ TEST_F(ServerFailures, AStoppedWorkstationLetsTheCompanyGo) {
       });
   EXPECT_EQ(other.status, 0) << other.out;
   EXPECT_EQ(resumed.status, 1) << resumed.out;
-  EXPECT_EQ(resumed.out,
-            "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
-            "importação.\n");
+  EXPECT_EQ(resumed.out, kLostMidImport);
   EXPECT_EQ(testing::PgRows(kCompany, "SELECT COUNT(*) FROM DOCGCCAB"), documents);
 }
 
