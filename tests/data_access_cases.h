@@ -19,6 +19,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <map>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -34,18 +35,20 @@
 
 namespace pellora::testing {
 
+using Texts = std::vector<std::string>;
+
 template <typename Engine>
 class DataAccessCases : public ::testing::Test {
  protected:
-  static constexpr const char* kArticles =
-      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE pellora_ci NOT NULL PRIMARY KEY, "
-      "NOME nvarchar(60) COLLATE pellora_ci, PVPSIVA money, STDISP float, ATIVO bit, "
-      "DATAINI datetime);";
-
   static constexpr std::chrono::milliseconds kWait{30000};
 
+  // Every case starts with the table ARTIGOS, empty.
   void SetUp() override {
     engine_.CreateCompany();
+    engine_.Prepare(
+        "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE pellora_ci NOT NULL PRIMARY KEY, "
+        "NOME nvarchar(60) COLLATE pellora_ci, PVPSIVA money, STDISP float, ATIVO bit, "
+        "DATAINI datetime);");
     data_ = engine_.MakeDataAccess(kWait);
     ASSERT_TRUE(data_->OpenConnection(engine_.ConnectionText()));
   }
@@ -58,6 +61,27 @@ class DataAccessCases : public ::testing::Test {
     RecordsetPtr recordset;
     data_->OpenRecordset("", sql, recordset, true, 0);
     return recordset;
+  }
+  // Each row's values as texts joined by "|" (Null as "NULL").
+  static Texts RowsOf(RecordsetPtr rows) {
+    Texts texts;
+    for (; !rows->Eof(); rows->MoveNext()) {
+      std::string row;
+      for (size_t i = 0; i < rows->FieldCount(); ++i) {
+        const Variant value = rows->Fields(i).Value();
+        row += (i ? "|" : "") + (value.IsNull() ? std::string("NULL") : CStr(value));
+      }
+      texts.push_back(row);
+    }
+    return texts;
+  }
+  Texts Rows(const std::string& sql) { return RowsOf(Query(sql)); }
+  void Exec(const std::string& sql) { data_->ExecuteCommand("", sql); }
+  // Another workstation's data-access object, open on the company.
+  std::unique_ptr<DataAccess> Other(std::chrono::milliseconds wait = kWait) {
+    auto other = engine_.MakeDataAccess(wait);
+    EXPECT_TRUE(other->OpenConnection(engine_.ConnectionText()));
+    return other;
   }
 
   // The number of the error `call` raises (0 for none); its description into `description`.
@@ -77,7 +101,7 @@ class DataAccessCases : public ::testing::Test {
 
 TYPED_TEST_SUITE_P(DataAccessCases);
 
-TYPED_TEST_P(DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing) {
+TYPED_TEST_P(DataAccessCases, OnlyTheCompanyOpensAndMembersRaiseWhenItIsClosed) {
   auto other = this->engine_.MakeDataAccess(this->kWait);
   for (const std::string& text : this->engine_.UnopenableConnectionTexts()) {
     EXPECT_FALSE(other->OpenConnection(text)) << text;
@@ -85,137 +109,127 @@ TYPED_TEST_P(DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing) 
   EXPECT_FALSE(other->OpenConnection("Provider=MSDataShape;Data Provider=SQLOLEDB"));
   EXPECT_TRUE(this->engine_.CreatedNothing());
   EXPECT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
-}
 
-TYPED_TEST_P(DataAccessCases, MembersRaiseWhenTheConnectionIsNotOpen) {
   std::shared_ptr<Connection> connection;
   this->data_->GetConnection(connection);
   this->data_->CloseConnection();
   DataAccess& data = *this->data_;
-  EXPECT_EQ(this->ErrorNumberOf([&] { data.ExecuteCommand("", "SELECT 1"); }), kObjectNotSet);
-  EXPECT_EQ(this->ErrorNumberOf([&] { data.BeginTransaction(); }), kObjectNotSet);
-  EXPECT_EQ(this->ErrorNumberOf([&] { connection->Execute("SELECT 1"); }), kObjectNotSet);
-  RecordsetPtr recordset;
-  EXPECT_EQ(this->ErrorNumberOf([&] { data.OpenRecordset("", "SELECT 1", recordset, true, 0); }),
-            kObjectNotSet);
+  RecordsetPtr rows;
+  for (const std::function<void()>& call : std::vector<std::function<void()>>{
+           [&] { data.ExecuteCommand("", "SELECT 1"); }, [&] { data.BeginTransaction(); },
+           [&] { connection->Execute("SELECT 1"); },
+           [&] { data.OpenRecordset("", "SELECT 1", rows, true, 0); }}) {
+    EXPECT_EQ(this->ErrorNumberOf(call), kObjectNotSet);
+  }
 }
 
 TYPED_TEST_P(DataAccessCases, FailingStatementNamesItselfAndTheEnginesReason) {
-  this->engine_.Prepare(this->kArticles);
-  DataAccess& data = *this->data_;
-  std::string description;
-  EXPECT_EQ(
-      this->ErrorNumberOf(
-          [&] { data.ExecuteCommand("", "\r\nUPDATE   ARTIGOX  \r\nSET      NOME = N'x'  \r\n"); },
-          &description),
-      kDatabaseError);
-  EXPECT_NE(description.find(TypeParam::kMissingTable), std::string::npos) << description;
-  EXPECT_NE(description.find("(instrução: UPDATE"), std::string::npos) << description;
-
-  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
-  EXPECT_EQ(this->ErrorNumberOf(
-                [&] { data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'a1')"); },
-                &description),
-            kDatabaseError);
-  EXPECT_NE(description.find(TypeParam::kDuplicateKey), std::string::npos) << description;
+  this->Exec("INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  for (const auto& [sql, reason, named] :
+       {std::tuple<std::string, std::string, std::string>{
+            "\r\nUPDATE   ARTIGOX  \r\nSET      NOME = N'x'  \r\n", TypeParam::kMissingTable,
+            "(instrução: UPDATE"},
+        {"INSERT INTO ARTIGOS (CODIGO) VALUES (N'a1')", TypeParam::kDuplicateKey,
+         "(instrução: INSERT"}}) {
+    std::string description;
+    EXPECT_EQ(this->ErrorNumberOf([&] { this->Exec(sql); }, &description), kDatabaseError);
+    EXPECT_NE(description.find(reason), std::string::npos) << description;
+    EXPECT_NE(description.find(named), std::string::npos) << description;
+  }
 }
 
 TYPED_TEST_P(DataAccessCases, QuotesDoubledInsideALiteralReachTheTable) {
-  this->engine_.Prepare(this->kArticles);
-  this->data_->ExecuteCommand(
-      "", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A''1', N'Caixa d''água')");
-  RecordsetPtr rows = this->Query("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = 'a''1'");
-  ASSERT_EQ(rows->RecordCount(), 1);
-  EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("A'1"));
-  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("Caixa d'água"));
-  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 1);
+  this->Exec("INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A''1', N'Caixa d''água')");
+  EXPECT_EQ(this->Rows("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = 'a''1'"),
+            Texts{"A'1|Caixa d'água"});
+  EXPECT_EQ(this->Rows("SELECT CODIGO FROM ARTIGOS"), Texts{"A'1"});
 }
 
 // Keys, comparisons and LIKE on text columns, without case and with accents.
 TYPED_TEST_P(DataAccessCases, TextsCompareByTheCompanysRule) {
-  this->engine_.Prepare(this->kArticles);
-  DataAccess& data = *this->data_;
   for (const auto& [stored, sought, equal] : kTextRule) {
-    const std::string code = stored;
-    const std::string other = sought;
-    data.ExecuteCommand("", "DELETE FROM ARTIGOS");
-    data.ExecuteCommand(
-        "", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'" + code + "', N'" + code + "')");
+    const std::string code = stored, other = sought;
+    this->Exec("DELETE FROM ARTIGOS");
+    this->Exec("INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'" + code + "', N'" + code + "')");
     for (const std::string& where :
          {"CODIGO = N'" + other + "'", "NOME = N'" + other + "'", "NOME LIKE N'" + other + "%'"}) {
-      EXPECT_EQ(this->Query("SELECT CODIGO FROM ARTIGOS WHERE " + where)->RecordCount(),
-                equal ? 1 : 0)
+      EXPECT_EQ(this->Rows("SELECT CODIGO FROM ARTIGOS WHERE " + where).size(), equal ? 1u : 0u)
           << where;
     }
-    const auto same_key = [&] {
-      data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'" + other + "')");
-    };
-    EXPECT_EQ(this->ErrorNumberOf(same_key), equal ? static_cast<long>(kDatabaseError) : 0L)
+    EXPECT_EQ(this->ErrorNumberOf(
+                  [&] { this->Exec("INSERT INTO ARTIGOS (CODIGO) VALUES (N'" + other + "')"); }),
+              equal ? static_cast<long>(kDatabaseError) : 0L)
         << other;
   }
 }
 
 TYPED_TEST_P(DataAccessCases, FieldsReportTypesKeysNamesAndValuesAsTheServer) {
   this->engine_.Prepare(
-      std::string(this->kArticles) +
-      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');");
+      "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 1234567.8901, 3, 1, '2024-01-31 10:20:30');"
+      "CREATE TABLE MEDIDAS (TAXA decimal(5,2), QTD smallint, OBS ntext);"
+      "INSERT INTO MEDIDAS VALUES (NULL, 4, 'longo');");
   RecordsetPtr rows = this->Query(
       "SELECT CODIGO, NOME, PVPSIVA, STDISP, ATIVO, DATAINI, 7 AS SETE, "
-      "ISNULL(NOME, N'') AS Nome2 FROM ARTIGOS");
-  ASSERT_FALSE(rows->Eof());
-  const FieldDef& code = rows->FieldDefAt(0);
-  EXPECT_EQ(code.name, "CODIGO");
-  EXPECT_EQ(code.type, adVarWChar);
-  EXPECT_EQ(code.defined_size, 15);
-  EXPECT_TRUE(code.key);
-  EXPECT_EQ(UCase(code.base_table), "ARTIGOS");
-  EXPECT_EQ(code.attributes & (adFldKeyColumn | adFldIsNullable | adFldUpdatable),
+      "ISNULL(NOME, N'') AS Nome2, UPPER(NOME) AS GRANDE, M.TAXA, M.QTD, M.OBS "
+      "FROM ARTIGOS, MEDIDAS M");
+  RecordsetPtr star = this->Query("SELECT * FROM MEDIDAS");  // typed as its table declares
+  ASSERT_FALSE(rows->Eof() || star->Eof());
+  size_t i = 0;
+  for (const auto& [name, type, size, table, value] :
+       {std::tuple{"CODIGO", adVarWChar, 15, "ARTIGOS", Variant("A1")},
+        {"NOME", adVarWChar, 60, "ARTIGOS", Variant("Caixa")},
+        {"PVPSIVA", adCurrency, 8, "ARTIGOS", Variant(Currency{12345678901})},
+        {"STDISP", adDouble, 8, "ARTIGOS", Variant(3.0)},
+        {"ATIVO", adBoolean, 2, "ARTIGOS", Variant(true)},
+        {"DATAINI", adDBTimeStamp, 16, "ARTIGOS",
+         Variant(DateFromParts({2024, 1, 31, 10, 20, 30}))},
+        {"SETE", adInteger, 4, "", Variant(int32_t{7})},
+        {"Nome2", adVarWChar, 60, "", Variant("Caixa")},
+        {"GRANDE", adVarWChar, 4000, "", Variant("CAIXA")},
+        {"TAXA", adNumeric, 19, "MEDIDAS", Variant::Null()},
+        {"QTD", adSmallInt, 2, "MEDIDAS", Variant(int16_t{4})},
+        {"OBS", adLongVarWChar, 1073741823, "MEDIDAS", Variant("longo")}}) {
+    const FieldDef& def = rows->FieldDefAt(i);
+    EXPECT_EQ(std::tuple(def.name, def.type, def.defined_size, UCase(def.base_table)),
+              std::tuple(name, type, size, table))
+        << name;
+    EXPECT_EQ(rows->Fields(i++).Value(), value) << name;
+    if (std::string(table) != "MEDIDAS") continue;
+    const FieldDef& by_star = star->FieldDefAt(star->Fields(name).Index());
+    EXPECT_EQ(std::tuple(by_star.type, by_star.defined_size), std::tuple(type, size)) << name;
+    EXPECT_EQ(star->Fields(name).Value(), value) << name;
+  }
+  EXPECT_TRUE(rows->FieldDefAt(0).key);
+  EXPECT_EQ(rows->FieldDefAt(0).attributes & (adFldKeyColumn | adFldIsNullable | adFldUpdatable),
             adFldKeyColumn | adFldUpdatable);
   EXPECT_EQ(rows->FieldDefAt(1).attributes & adFldIsNullable, adFldIsNullable);
-  EXPECT_EQ(rows->Fields("PVPSIVA").Value(), Variant(Currency{125000}));
-  EXPECT_EQ(rows->Fields("STDISP").Value(), Variant(3.0));
-  EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(true));
-  EXPECT_EQ(rows->Fields("DATAINI").Type(), adDBTimeStamp);
-  EXPECT_EQ(rows->Fields("DATAINI").Value(), Variant(DateFromParts({2024, 1, 31, 10, 20, 30})));
-  EXPECT_EQ(rows->FieldDefAt(6).name, "SETE");
-  EXPECT_EQ(rows->Fields("SETE").Type(), adInteger);
-  EXPECT_TRUE(rows->FieldDefAt(6).base_table.empty());
-  EXPECT_EQ(rows->FieldDefAt(7).name, "Nome2");
-  EXPECT_EQ(rows->FieldDefAt(7).type, adVarWChar);
-  EXPECT_EQ(rows->FieldDefAt(7).defined_size, 60);
 }
 
 TYPED_TEST_P(DataAccessCases, NestedTransactionsCommitOnlyWithTheOutermost) {
-  this->engine_.Prepare(this->kArticles);
   DataAccess& data = *this->data_;
   EXPECT_FALSE(data.InTransaction());
-  data.BeginTransaction();
-  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
-  data.BeginTransaction();
-  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A2')");
-  data.CommitTransaction();
-  EXPECT_TRUE(data.InTransaction());
-  data.RollbackTransaction();
-  EXPECT_FALSE(data.InTransaction());
-  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 0);
-
-  data.BeginTransaction();
-  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'B1')");
-  data.BeginTransaction();
-  data.ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'B2')");
-  data.RollbackTransaction();
-  data.CommitTransaction();
-  RecordsetPtr rows = this->Query("SELECT CODIGO FROM ARTIGOS");
-  ASSERT_EQ(rows->RecordCount(), 1);
-  EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("B1"));
-
+  for (const bool inner_commits : {true, false}) {
+    data.BeginTransaction();
+    this->Exec("INSERT INTO ARTIGOS (CODIGO) VALUES (N'outer')");
+    data.BeginTransaction();
+    this->Exec("INSERT INTO ARTIGOS (CODIGO) VALUES (N'inner')");
+    if (inner_commits) {
+      data.CommitTransaction();
+      EXPECT_TRUE(data.InTransaction());
+      data.RollbackTransaction();
+    } else {
+      data.RollbackTransaction();
+      data.CommitTransaction();
+    }
+    EXPECT_FALSE(data.InTransaction());
+    EXPECT_EQ(this->Rows("SELECT CODIGO FROM ARTIGOS"), inner_commits ? Texts{} : Texts{"outer"});
+  }
   EXPECT_EQ(this->ErrorNumberOf([&] { data.CommitTransaction(); }), kDatabaseError);
 }
 
 // A commit that fails, the disk full, undoes its level's work and nothing more, and the outermost
 // one lets the company go at once. The Rollback the caller's error handler sends next is quiet.
 TYPED_TEST_P(DataAccessCases, AFailedCommitUndoesItsLevelAndLetsTheCompanyGo) {
-  this->engine_.Prepare(this->kArticles);
   for (const std::string refused : {"COMMIT", "RELEASE"}) {
     const bool outermost = refused == "COMMIT";
     auto data =
@@ -230,16 +244,14 @@ TYPED_TEST_P(DataAccessCases, AFailedCommitUndoesItsLevelAndLetsTheCompanyGo) {
     EXPECT_EQ(this->ErrorNumberOf([&] { data->RollbackTransaction(); }), 0) << refused;
     EXPECT_EQ(data->InTransaction(), !outermost);
     if (!outermost) data->CommitTransaction();
-    auto other = this->engine_.MakeDataAccess(std::chrono::milliseconds(200));
-    ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+    auto other = this->Other(std::chrono::milliseconds(200));
     EXPECT_EQ(this->ErrorNumberOf([&] { other->BeginTransaction(); }), 0) << refused;
-    EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), outermost ? 0 : 1);
+    EXPECT_EQ(this->Rows("SELECT CODIGO FROM ARTIGOS"), outermost ? Texts{} : Texts{"A1"});
   }
 }
 
 TYPED_TEST_P(DataAccessCases, SaveRecordsetWritesChangedAndNewRowsOrNothing) {
-  this->engine_.Prepare(std::string(this->kArticles) +
-                        "INSERT INTO ARTIGOS (CODIGO) VALUES ('A1');");
+  this->Exec("INSERT INTO ARTIGOS (CODIGO) VALUES ('A1')");
   RecordsetPtr rows = this->Query("SELECT CODIGO, NOME FROM ARTIGOS");
   rows->Fields("NOME").SetValue(Variant("Mudado"));
   rows->Update();
@@ -247,22 +259,19 @@ TYPED_TEST_P(DataAccessCases, SaveRecordsetWritesChangedAndNewRowsOrNothing) {
   rows->Fields("CODIGO").SetValue(Variant("a1"));  // the same key, by the collation
   rows->Update();
   EXPECT_EQ(this->ErrorNumberOf([&] { this->data_->SaveRecordset("", rows); }), kDatabaseError);
-  EXPECT_TRUE(this->Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value().IsNull());
+  EXPECT_EQ(this->Rows("SELECT CODIGO, NOME FROM ARTIGOS"), Texts{"A1|NULL"});
 
   rows->Fields("CODIGO").SetValue(Variant("A2"));
   rows->Update();
   this->data_->SaveRecordset("", rows);
-  RecordsetPtr stored = this->Query("SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO");
-  ASSERT_EQ(stored->RecordCount(), 2);
-  EXPECT_EQ(stored->Fields("NOME").Value(), Variant("Mudado"));
-  stored->MoveNext();
-  EXPECT_EQ(stored->Fields("CODIGO").Value(), Variant("A2"));
+  const std::string all = "SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO";
+  EXPECT_EQ(this->Rows(all), (Texts{"A1|Mudado", "A2|NULL"}));
 
   // A row another workstation removed meanwhile is not written as if it were there.
-  stored->MoveFirst();
+  RecordsetPtr stored = this->Query(all);
   stored->Fields("NOME").SetValue(Variant("Outra vez"));
   stored->Update();
-  this->data_->ExecuteCommand("", "DELETE FROM ARTIGOS WHERE CODIGO = N'A1'");
+  this->Exec("DELETE FROM ARTIGOS WHERE CODIGO = N'A1'");
   EXPECT_EQ(this->ErrorNumberOf([&] { this->data_->SaveRecordset("", stored); }), kDatabaseError);
 }
 
@@ -274,6 +283,7 @@ TYPED_TEST_P(DataAccessCases, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack) 
   this->data_->OpenRecordsetForUpdate("SELECT ID, NOME, CONTEUDO FROM DOCS WHERE ID = 0", docs, 3,
                                       -1);
   EXPECT_EQ(docs->Fields("CONTEUDO").Type(), adLongVarBinary);
+  EXPECT_TRUE(docs->FieldDefAt(0).identity);
   const Bytes content = {0x25, 0x50, 0x00, 0xFF, 0x0A};
   for (const char* name : {"ficha.pdf", "outra.pdf"}) {
     docs->AddNew();
@@ -285,28 +295,14 @@ TYPED_TEST_P(DataAccessCases, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack) 
   docs->Fields("NOME").SetValue(Variant("renomeada.pdf"));
   docs->Update();
 
-  RecordsetPtr stored = this->Query("SELECT ID, NOME, CONTEUDO FROM DOCS ORDER BY ID");
-  ASSERT_EQ(stored->RecordCount(), 2);
-  EXPECT_EQ(stored->Fields("CONTEUDO").Value(), Variant(content));
-  stored->MoveLast();
-  EXPECT_EQ(stored->Fields("NOME").Value(), Variant("renomeada.pdf"));
-}
-
-TYPED_TEST_P(DataAccessCases, ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset) {
-  this->engine_.Prepare(this->kArticles);
-  std::shared_ptr<Connection> connection;
-  this->data_->GetConnection(connection);
-  RecordsetPtr none = connection->Execute("INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
-  EXPECT_TRUE(none->IsOpen());
-  EXPECT_TRUE(none->Eof());
-  RecordsetPtr rows = connection->Execute("SELECT CODIGO FROM ARTIGOS");
-  EXPECT_EQ(rows->Fields("CODIGO").Value(), Variant("A1"));
+  EXPECT_EQ(this->Rows("SELECT ID, NOME FROM DOCS ORDER BY ID"),
+            (Texts{"1|ficha.pdf", "2|renomeada.pdf"}));
+  EXPECT_EQ(this->Query("SELECT CONTEUDO FROM DOCS")->Fields("CONTEUDO").Value(), Variant(content));
 }
 
 // The host's rows go with their values beside one text: each run binds its own values, and a
 // count of values that does not match the markers fails naming the statement.
 TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
-  this->engine_.Prepare(this->kArticles);
   DataAccess& data = *this->data_;
   const std::string insert = "INSERT INTO ARTIGOS (CODIGO, NOME, STDISP) VALUES (?, ?, ?)";
   data.BeginTransaction();
@@ -316,68 +312,54 @@ TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
   data.RunWithValues(update, {Variant(int32_t{1}), Variant("a1")});
   data.RunWithValues(update, {Variant(int32_t{1}), Variant("a1")});
   data.CommitTransaction();
+  EXPECT_EQ(this->RowsOf(data.RunWithValues(
+                "SELECT CODIGO, NOME, STDISP FROM ARTIGOS WHERE CODIGO IN (?, ?) ORDER BY CODIGO",
+                {Variant("A1"), Variant("A2")})),
+            (Texts{"A1|Caixa d'água|4", "A2|NULL|2,5"}));
 
-  RecordsetPtr rows = data.RunWithValues(
-      "SELECT CODIGO, NOME, STDISP FROM ARTIGOS WHERE CODIGO IN (?, ?) ORDER BY CODIGO",
-      {Variant("A1"), Variant("A2")});
-  ASSERT_EQ(rows->RecordCount(), 2);
-  EXPECT_EQ(rows->Fields("NOME").Value(), Variant("Caixa d'água"));
-  EXPECT_EQ(CDbl(rows->Fields("STDISP").Value()), 4.0);
-  rows->MoveNext();
-  EXPECT_TRUE(rows->Fields("NOME").Value().IsNull());
-  EXPECT_EQ(CDbl(rows->Fields("STDISP").Value()), 2.5);
-
-  std::string description;
-  EXPECT_EQ(
-      this->ErrorNumberOf([&] { data.RunWithValues(update, {Variant(int32_t{1})}); }, &description),
-      kDatabaseError);
-  EXPECT_NE(description.find("UPDATE ARTIGOS"), std::string::npos) << description;
-  EXPECT_EQ(this->ErrorNumberOf([&] {
-    data.RunWithValues(update, {Variant(int32_t{1}), Variant("A1"), Variant("x")});
-  }),
-            kDatabaseError);
+  for (const std::vector<Variant>& values :
+       {std::vector{Variant(int32_t{1})}, {Variant(int32_t{1}), Variant("A1"), Variant("x")}}) {
+    std::string description;
+    EXPECT_EQ(this->ErrorNumberOf([&] { data.RunWithValues(update, values); }, &description),
+              kDatabaseError);
+    EXPECT_NE(description.find("UPDATE ARTIGOS"), std::string::npos) << description;
+  }
 }
 
 // The add-in's upgrade batches: variables, a condition on a query and a table created and then
 // read in the same session, with the columns the new table has.
 TYPED_TEST_P(DataAccessCases, BatchesWithVariablesConditionsAndNewTables) {
-  this->engine_.Prepare(std::string(this->kArticles) +
-                        "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A1', 2);"
-                        "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A2', 5);");
-  DataAccess& data = *this->data_;
-  data.ExecuteCommand("",
-                      "DECLARE @QTT FLOAT\r\n"
-                      "SELECT @QTT = SUM(STDISP) FROM ARTIGOS\r\n"
-                      "IF (@QTT > 6) BEGIN UPDATE ARTIGOS SET NOME = N'muito' END\r\n"
-                      "IF (@QTT > 100) BEGIN UPDATE ARTIGOS SET NOME = N'demais' END");
-  EXPECT_EQ(this->Query("SELECT NOME FROM ARTIGOS WHERE CODIGO = N'A2'")->Fields("NOME").Value(),
-            Variant("muito"));
+  this->engine_.Prepare(
+      "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A1', 2);"
+      "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A2', 5);");
+  this->Exec(
+      "DECLARE @QTT FLOAT\r\n"
+      "SELECT @QTT = SUM(STDISP) FROM ARTIGOS\r\n"
+      "IF (@QTT > 6) BEGIN UPDATE ARTIGOS SET NOME = N'muito' END\r\n"
+      "IF (@QTT > 100) BEGIN UPDATE ARTIGOS SET NOME = N'demais' END");
+  EXPECT_EQ(this->Rows("SELECT NOME FROM ARTIGOS"), (Texts{"muito", "muito"}));
 
   const std::string exists =
       "SELECT * FROM sys.objects WHERE object_id = OBJECT_ID(N'[dbo].[NOTAS]') AND type in (N'U')";
-  EXPECT_EQ(this->Query(exists)->RecordCount(), 0);
-  data.ExecuteCommand("",
-                      "CREATE TABLE [dbo].[NOTAS]([ID] [int] IDENTITY(1,1) NOT NULL, "
-                      "[TEXTO] [nvarchar](20) NULL, CONSTRAINT [PK_NOTAS] PRIMARY KEY CLUSTERED "
-                      "([ID] ASC) WITH (PAD_INDEX  = OFF) ON [PRIMARY]) ON [PRIMARY]");
-  EXPECT_EQ(this->Query(exists)->RecordCount(), 1);
-  data.ExecuteCommand("", "INSERT INTO NOTAS (TEXTO) VALUES (N'uma')");
-  RecordsetPtr notes = this->Query("SELECT ID, TEXTO FROM NOTAS");
-  ASSERT_EQ(notes->RecordCount(), 1);
-  EXPECT_EQ(notes->Fields("ID").Value(), Variant(int32_t{1}));
-  EXPECT_EQ(notes->FieldDefAt(1).defined_size, 20);
-
-  data.ExecuteCommand("", "ALTER TABLE NOTAS ALTER COLUMN TEXTO nvarchar(40) NULL");
-  notes = this->Query("SELECT ID, TEXTO FROM NOTAS");
-  EXPECT_EQ(notes->FieldDefAt(1).defined_size, 40);
-  EXPECT_EQ(notes->Fields("TEXTO").Value(), Variant("uma"));
+  EXPECT_EQ(this->Rows(exists).size(), 0u);
+  this->Exec(
+      "CREATE TABLE [dbo].[NOTAS]([ID] [int] IDENTITY(1,1) NOT NULL, "
+      "[TEXTO] [nvarchar](20) NULL, CONSTRAINT [PK_NOTAS] PRIMARY KEY CLUSTERED "
+      "([ID] ASC) WITH (PAD_INDEX  = OFF) ON [PRIMARY]) ON [PRIMARY]");
+  EXPECT_EQ(this->Rows(exists).size(), 1u);
+  this->Exec("INSERT INTO NOTAS (TEXTO) VALUES (N'uma')");
+  const std::string notes = "SELECT ID, TEXTO FROM NOTAS";
+  EXPECT_EQ(this->Rows(notes), Texts{"1|uma"});
+  EXPECT_EQ(this->Query(notes)->FieldDefAt(1).defined_size, 20);
+  this->Exec("ALTER TABLE NOTAS ALTER COLUMN TEXTO nvarchar(40) NULL");
+  EXPECT_EQ(this->Query(notes)->FieldDefAt(1).defined_size, 40);
+  EXPECT_EQ(this->Rows(notes), Texts{"1|uma"});
 }
 
 // The detached-copy rule and the parameters upgrade decide by the type a field reports: an
 // expression column reports the type SQL Server gives it, whatever the engine computes.
 TYPED_TEST_P(DataAccessCases, ExpressionColumnsReportTheTypesSqlServerGives) {
   this->engine_.Prepare(
-      std::string(this->kArticles) +
       "INSERT INTO ARTIGOS VALUES ('A1', 'Caixa', 12.5, 3, 1, '2024-01-31 10:20:30');"
       "INSERT INTO ARTIGOS VALUES ('A2', NULL, 2, 4.5, 0, NULL);");
   RecordsetPtr rows = this->Query(
@@ -393,8 +375,7 @@ TYPED_TEST_P(DataAccessCases, ExpressionColumnsReportTheTypesSqlServerGives) {
         {"D", adVarWChar, 19, Variant("2024-01-31 10:20:30")},
         {"A", adInteger, 4, Variant(int32_t{1})}}) {
     const FieldDef& def = rows->FieldDefAt(rows->Fields(name).Index());
-    EXPECT_EQ(def.type, type) << name;
-    EXPECT_EQ(def.defined_size, size) << name;
+    EXPECT_EQ(std::tuple(def.type, def.defined_size), std::tuple(type, size)) << name;
     EXPECT_EQ(rows->Fields(name).Value(), value) << name;
   }
 }
@@ -402,12 +383,10 @@ TYPED_TEST_P(DataAccessCases, ExpressionColumnsReportTheTypesSqlServerGives) {
 // A workstation that writes holds the company until it commits: another one waits, and beyond
 // its wait hears that the company is busy, with no transaction left open.
 TYPED_TEST_P(DataAccessCases, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy) {
-  this->engine_.Prepare(this->kArticles);
   const std::string second = "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A2')";
   this->data_->BeginTransaction();
-  this->data_->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
-  auto other = this->engine_.MakeDataAccess(std::chrono::milliseconds(200));
-  ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
+  this->Exec("INSERT INTO ARTIGOS (CODIGO) VALUES (N'A1')");
+  auto other = this->Other(std::chrono::milliseconds(200));
   std::string description;
   EXPECT_EQ(this->ErrorNumberOf(
                 [&] {
@@ -423,105 +402,91 @@ TYPED_TEST_P(DataAccessCases, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy) {
   other->BeginTransaction();
   other->ExecuteCommand("", second);
   other->CommitTransaction();
-  EXPECT_EQ(this->Query("SELECT * FROM ARTIGOS")->RecordCount(), 2);
+  EXPECT_EQ(this->Rows("SELECT CODIGO FROM ARTIGOS ORDER BY CODIGO"), (Texts{"A1", "A2"}));
 }
 
 // A query sent again inside a transaction may be answered from the rows it gave before; it
-// must still see every write made in between, by whichever member, and each answer is the
-// caller's own to change.
+// must still see every write made in between, by whichever member (the connection's Execute
+// too), and each answer is the caller's own to change.
 TYPED_TEST_P(DataAccessCases, AQueryRepeatedInATransactionSeesEveryWriteBeforeIt) {
-  this->engine_.Prepare(std::string(this->kArticles) +
-                        "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'um');");
+  this->Exec("INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'um')");
   const std::string query = "SELECT CODIGO, NOME FROM ARTIGOS ORDER BY CODIGO";
-  auto names = [&] {
-    std::string all;
-    for (RecordsetPtr rows = this->Query(query); !rows->Eof(); rows->MoveNext()) {
-      all += CStr(rows->Fields("NOME").Value()) + ";";
-    }
-    return all;
-  };
   this->data_->BeginTransaction();
   RecordsetPtr first = this->Query(query);
   first->Fields("NOME").SetValue(Variant("só em memória"));
   first->Update();
-  EXPECT_EQ(names(), "um;");
+  EXPECT_EQ(this->Rows(query), Texts{"A1|um"});
 
-  this->data_->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A2', N'dois')");
-  EXPECT_EQ(names(), "um;dois;");
+  this->Exec("INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A2', N'dois')");
+  EXPECT_EQ(this->Rows(query), (Texts{"A1|um", "A2|dois"}));
   this->data_->RunWithValues("UPDATE ARTIGOS SET NOME = ? WHERE CODIGO = ?",
                              {Variant("1"), Variant("A1")});
-  EXPECT_EQ(names(), "1;dois;");
+  EXPECT_EQ(this->Rows(query), (Texts{"A1|1", "A2|dois"}));
   RecordsetPtr edited = this->Query(query);
   edited->Fields("NOME").SetValue(Variant("guardado"));
   edited->Update();
   this->data_->SaveRecordset("", edited);
-  EXPECT_EQ(names(), "guardado;dois;");
+  EXPECT_EQ(this->Rows(query), (Texts{"A1|guardado", "A2|dois"}));
   RecordsetPtr immediate;
   this->data_->OpenRecordsetForUpdate("SELECT CODIGO, NOME FROM ARTIGOS WHERE CODIGO = N'A2'",
                                       immediate, 3, -1);
   immediate->Fields("NOME").SetValue(Variant("2"));
   immediate->Update();
-  EXPECT_EQ(names(), "guardado;2;");
+  EXPECT_EQ(this->Rows(query), (Texts{"A1|guardado", "A2|2"}));
   std::shared_ptr<Connection> connection;
   this->data_->GetConnection(connection);
-  connection->Execute("DELETE FROM ARTIGOS WHERE CODIGO = N'A2'");
-  EXPECT_EQ(names(), "guardado;");
+  RecordsetPtr none = connection->Execute("DELETE FROM ARTIGOS WHERE CODIGO = N'A2'");
+  EXPECT_TRUE(none->IsOpen() && none->Eof());  // a statement without rows gives an empty set
+  EXPECT_EQ(this->RowsOf(connection->Execute(query)), Texts{"A1|guardado"});
   this->data_->CommitTransaction();
 
   // Outside a transaction another workstation may write between two queries.
-  auto other = this->engine_.MakeDataAccess(this->kWait);
-  ASSERT_TRUE(other->OpenConnection(this->engine_.ConnectionText()));
-  EXPECT_EQ(names(), "guardado;");
+  auto other = this->Other();
+  EXPECT_EQ(this->Rows(query), Texts{"A1|guardado"});
   other->ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'de outro posto'");
-  EXPECT_EQ(names(), "de outro posto;");
+  EXPECT_EQ(this->Rows(query), Texts{"A1|de outro posto"});
 }
 
 // The import marks every reading of its sets with one UPDATE sent once per reading: inside a
 // transaction a repeat may be skipped, but never once anything else ran in between.
 TYPED_TEST_P(DataAccessCases, ARepeatedUpdateRunsAgainOnceAnythingElseRan) {
-  this->engine_.Prepare(std::string(this->kArticles) +
-                        "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'x');");
+  this->Exec("INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'x')");
   const std::string mark = "UPDATE ARTIGOS SET NOME = N'marcado' WHERE CODIGO = N'A1'";
   this->data_->BeginTransaction();
-  this->data_->ExecuteCommand("", mark);
-  this->data_->ExecuteCommand("", mark);  // nothing to do: the row is marked already
-  this->data_->ExecuteCommand("", "UPDATE ARTIGOS SET NOME = N'y' WHERE CODIGO = N'A1'");
-  this->data_->ExecuteCommand("", mark);
+  this->Exec(mark);
+  this->Exec(mark);  // nothing to do: the row is marked already
+  this->Exec("UPDATE ARTIGOS SET NOME = N'y' WHERE CODIGO = N'A1'");
+  this->Exec(mark);
   RecordsetPtr rows = this->Query("SELECT CODIGO, NOME FROM ARTIGOS");
   EXPECT_EQ(rows->Fields("NOME").Value(), Variant("marcado"));
   rows->Fields("NOME").SetValue(Variant("z"));
   rows->Update();
   this->data_->SaveRecordset("", rows);
-  this->data_->ExecuteCommand("", mark);
+  this->Exec(mark);
   this->data_->CommitTransaction();
-  EXPECT_EQ(this->Query("SELECT NOME FROM ARTIGOS")->Fields("NOME").Value(), Variant("marcado"));
+  EXPECT_EQ(this->Rows("SELECT NOME FROM ARTIGOS"), Texts{"marcado"});
 }
 
 // The terminals add readings while an import runs, outside any transaction. The import must
 // neither see them half way nor mark them with the rest: they stay as they came, for the next
 // import. Whether the terminal waits for the import or writes beside it is the engine's affair.
 TYPED_TEST_P(DataAccessCases, RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame) {
-  this->engine_.Prepare(std::string(this->kArticles) +
-                        "INSERT INTO ARTIGOS (CODIGO, ATIVO) VALUES ('A1', 0);");
+  this->Exec("INSERT INTO ARTIGOS (CODIGO, ATIVO) VALUES ('A1', 0)");
   const std::string count = "SELECT COUNT(*) AS N FROM ARTIGOS";
   this->data_->BeginTransaction();
-  EXPECT_EQ(this->Query(count)->Fields("N").Value(), Variant(int32_t{1}));
-  auto terminal = this->engine_.MakeDataAccess(this->kWait);
-  ASSERT_TRUE(terminal->OpenConnection(this->engine_.ConnectionText()));
+  EXPECT_EQ(this->Rows(count), Texts{"1"});
+  auto terminal = this->Other();
   auto added = std::async(std::launch::async, [&] {
     terminal->ExecuteCommand("", "INSERT INTO ARTIGOS (CODIGO, ATIVO) VALUES (N'A2', 0)");
   });
   // Long enough for a terminal that writes beside the transaction to have committed.
   added.wait_for(std::chrono::milliseconds(300));
-  EXPECT_EQ(this->Query(count)->Fields("N").Value(), Variant(int32_t{1}));
-  this->data_->ExecuteCommand("", "UPDATE ARTIGOS SET ATIVO = 1");
+  EXPECT_EQ(this->Rows(count), Texts{"1"});
+  this->Exec("UPDATE ARTIGOS SET ATIVO = 1");
   this->data_->CommitTransaction();
   added.get();
-  RecordsetPtr rows = this->Query("SELECT CODIGO, ATIVO FROM ARTIGOS ORDER BY CODIGO");
-  ASSERT_EQ(rows->RecordCount(), 2);
-  EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(true));
-  rows->MoveNext();
-  EXPECT_EQ(rows->Fields("ATIVO").Value(), Variant(false));
+  EXPECT_EQ(this->Rows("SELECT CODIGO, ATIVO FROM ARTIGOS ORDER BY CODIGO"),
+            (Texts{"A1|True", "A2|False"}));
 }
 
 // A count's document lines are its readings' groups, in the order the grouped query gives them:
@@ -531,39 +496,32 @@ TYPED_TEST_P(DataAccessCases, RowsAddedElsewhereDuringATransactionAreLeftAsTheyC
 TYPED_TEST_P(DataAccessCases, RowsComeInTheOrderOfTheirGroupsOrOfTheirKey) {
   constexpr int kRows = 3000;
   constexpr int kGroups = 700;
-  std::string rows = this->kArticles;
-  std::vector<std::string> codes;
+  std::string insert;
+  std::map<std::string, std::string> by_code;  // each code's row: "name|code"
   for (int i = 0; i < kRows; ++i) {
-    codes.push_back("A" + std::to_string(i));
-    rows += std::string(i % 500 == 0 ? ";INSERT INTO ARTIGOS (CODIGO, NOME) VALUES " : ",") + "('" +
-            codes.back() + "', 'N" + std::to_string(1000 + i * 7919 % kGroups) + "')";
+    const std::string code = "A" + std::to_string(i);
+    const std::string name = "N" + std::to_string(1000 + i * 7919 % kGroups);
+    by_code[code] = name + "|" + code;
+    insert += std::string(i % 500 == 0 ? ";INSERT INTO ARTIGOS (CODIGO, NOME) VALUES " : ",") +
+              "('" + code + "', '" + name + "')";
   }
-  this->engine_.Prepare(rows + ";");
-  RecordsetPtr groups = this->Query("SELECT NOME, COUNT(*) AS N FROM ARTIGOS GROUP BY NOME");
-  ASSERT_EQ(groups->RecordCount(), kGroups);
-  for (int group = 0; !groups->Eof(); groups->MoveNext(), ++group) {
-    ASSERT_EQ(groups->Fields("NOME").Value(), Variant("N" + std::to_string(1000 + group)));
-  }
-
-  std::sort(codes.begin(), codes.end());
-  std::vector<std::string> read;
-  for (RecordsetPtr plain = this->Query("SELECT NOME AS CODIGO, CODIGO AS C FROM ARTIGOS");
-       !plain->Eof(); plain->MoveNext()) {
-    read.push_back(CStr(plain->Fields("C").Value()));
-  }
-  EXPECT_EQ(read, codes);
+  this->engine_.Prepare(insert.substr(1) + ";");
+  Texts groups, rows;
+  for (int group = 0; group < kGroups; ++group)
+    groups.push_back("N" + std::to_string(1000 + group));
+  EXPECT_EQ(this->Rows("SELECT NOME FROM ARTIGOS GROUP BY NOME"), groups);
+  for (const auto& [code, row] : by_code) rows.push_back(row);
+  EXPECT_EQ(this->Rows("SELECT NOME AS CODIGO, CODIGO AS C FROM ARTIGOS"), rows);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(
-    DataAccessCases, AnUnopenableCompanyAnswersFalseAndCreatesNothing,
-    MembersRaiseWhenTheConnectionIsNotOpen, FailingStatementNamesItselfAndTheEnginesReason,
-    QuotesDoubledInsideALiteralReachTheTable, TextsCompareByTheCompanysRule,
-    FieldsReportTypesKeysNamesAndValuesAsTheServer, NestedTransactionsCommitOnlyWithTheOutermost,
-    AFailedCommitUndoesItsLevelAndLetsTheCompanyGo, SaveRecordsetWritesChangedAndNewRowsOrNothing,
-    OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
-    ConnectionExecuteGivesRowsOrAnEmptyOpenRecordset, ValuesStandForTheMarkersOfOneText,
-    BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
-    ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
+    DataAccessCases, OnlyTheCompanyOpensAndMembersRaiseWhenItIsClosed,
+    FailingStatementNamesItselfAndTheEnginesReason, QuotesDoubledInsideALiteralReachTheTable,
+    TextsCompareByTheCompanysRule, FieldsReportTypesKeysNamesAndValuesAsTheServer,
+    NestedTransactionsCommitOnlyWithTheOutermost, AFailedCommitUndoesItsLevelAndLetsTheCompanyGo,
+    SaveRecordsetWritesChangedAndNewRowsOrNothing, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
+    ValuesStandForTheMarkersOfOneText, BatchesWithVariablesConditionsAndNewTables,
+    ExpressionColumnsReportTheTypesSqlServerGives, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
     AQueryRepeatedInATransactionSeesEveryWriteBeforeIt, ARepeatedUpdateRunsAgainOnceAnythingElseRan,
     RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame,
     RowsComeInTheOrderOfTheirGroupsOrOfTheirKey);

@@ -25,22 +25,12 @@ namespace fs = std::filesystem;
 
 constexpr std::chrono::seconds kStartTimeout{30};
 
-// Whom the server runs as: the caller, or "nobody" when the caller is root.
-struct RunAs {
-  bool change = false;
-  uid_t uid = 0;
-  gid_t gid = 0;
-};
-
-RunAs ServerUser() {
-  RunAs user;
-  if (geteuid() != 0) return user;
+// Whom the server runs as when the caller is root, "nobody"; null for the caller.
+const passwd* ServerUser() {
+  if (geteuid() != 0) return nullptr;
   const passwd* nobody = getpwnam("nobody");
   if (nobody == nullptr) throw std::runtime_error("no user 'nobody' to run PostgreSQL as");
-  user.change = true;
-  user.uid = nobody->pw_uid;
-  user.gid = nobody->pw_gid;
-  return user;
+  return nobody;
 }
 
 std::string Tail(const fs::path& log) {
@@ -53,7 +43,7 @@ std::string Tail(const fs::path& log) {
 
 // Starts `argv` as `user` with its output in `log`; the child gets SIGQUIT (PostgreSQL's
 // immediate stop) when this process dies.
-pid_t Spawn(const std::vector<std::string>& argv, const RunAs& user, const fs::path& log) {
+pid_t Spawn(const std::vector<std::string>& argv, const passwd* user, const fs::path& log) {
   const pid_t parent = getpid();
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork failed");
@@ -64,8 +54,8 @@ pid_t Spawn(const std::vector<std::string>& argv, const RunAs& user, const fs::p
     dup2(out, STDERR_FILENO);
     close(out);
   }
-  if (user.change &&
-      (setgroups(0, nullptr) != 0 || setgid(user.gid) != 0 || setuid(user.uid) != 0)) {
+  if (user != nullptr &&
+      (setgroups(0, nullptr) != 0 || setgid(user->pw_gid) != 0 || setuid(user->pw_uid) != 0)) {
     _exit(126);
   }
   // Set after the change of user, which clears it.
@@ -130,11 +120,11 @@ PostgresCluster::PostgresCluster() {
   folder_ = pattern;
   std::ofstream(folder_ / kOwnerFile) << getpid() << "\n";
   try {
-    const RunAs user = ServerUser();
+    const passwd* user = ServerUser();
     const fs::path password_file = folder_ / "password";
     std::ofstream(password_file) << kPassword << "\n";
-    if (user.change && (chown(folder_.c_str(), user.uid, user.gid) != 0 ||
-                        chown(password_file.c_str(), user.uid, user.gid) != 0)) {
+    if (user != nullptr && (chown(folder_.c_str(), user->pw_uid, user->pw_gid) != 0 ||
+                            chown(password_file.c_str(), user->pw_uid, user->pw_gid) != 0)) {
       throw std::runtime_error("cannot hand the temporary folder to nobody");
     }
     const fs::path log = folder_ / "server.log";

@@ -24,25 +24,19 @@ inline void PgRun(PGconn* connection, const std::string& sql) {
   PQclear(result);
 }
 
-// The connection string of database `database` on the server listening on `port`.
-inline std::string Conninfo(int port, const std::string& database) {
-  return "host=127.0.0.1 port=" + std::to_string(port) + " user=" + PostgresCluster::kUser +
-         " password=" + PostgresCluster::kPassword + " dbname=" + database;
-}
-
 // What a test does to an import caught in the middle of its transaction: `holder` holds every
 // reading locked, `watcher` saw the import's server process `pid` wait for them.
 using Interruption = std::function<void(PGconn* holder, PGconn* watcher, const std::string& pid)>;
 
-// Runs `pellora ARGS` while a transaction of this test holds every reading of the company that
-// `conninfo` reaches locked, and `interrupt`s it once its import waits to mark them: in the
-// middle of its transaction, its documents written and its stock rows locked. The holder never
-// gives way to the server's deadlock check first: when its wait closes a cycle, the import is
-// the one refused.
-inline app::Outcome Interrupted(const std::string& args, const std::string& conninfo,
-                                const Interruption& interrupt) {
-  PGconn* holder = PQconnectdb(conninfo.c_str());
-  PGconn* watcher = PQconnectdb(conninfo.c_str());
+// Runs `pellora ARGS` while a transaction of this test holds every reading of company `database`
+// (of the cluster listening on `port`) locked, and `interrupt`s it once its import waits to mark
+// them: in the middle of its transaction, its documents written and its stock rows locked. The
+// holder never gives way to the server's deadlock check first: when its wait closes a cycle, the
+// import is the one refused.
+inline app::Outcome Interrupted(const std::string& args, const std::string& database,
+                                const Interruption& interrupt, int port = SharedCluster().port()) {
+  PGconn* holder = PgConnect(database, port);
+  PGconn* watcher = PgConnect(database, port);
   PgRun(holder, "SET deadlock_timeout = '1min'");
   PgRun(holder, "BEGIN");
   PgRowsOf(holder, "SELECT 1 FROM oru_ARM_Picking_Movimentos FOR UPDATE");

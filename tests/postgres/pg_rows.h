@@ -12,10 +12,10 @@
 
 namespace pellora::testing {
 
-// A connection to database `database` of the test program's cluster, outside the objects under
-// test, dates written as ISO does.
-inline PGconn* PgConnect(const std::string& database) {
-  const std::string conninfo = "host=127.0.0.1 port=" + std::to_string(SharedCluster().port()) +
+// A connection to database `database` of the test program's cluster (or of the cluster listening
+// on `port`), outside the objects under test, dates written as ISO does.
+inline PGconn* PgConnect(const std::string& database, int port = SharedCluster().port()) {
+  const std::string conninfo = "host=127.0.0.1 port=" + std::to_string(port) +
                                " user=" + PostgresCluster::kUser +
                                " password=" + PostgresCluster::kPassword + " dbname=" + database +
                                " options='-c DateStyle=ISO'";

@@ -75,63 +75,37 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Postgres, DataAccessCases, postgres::PostgresEngi
 namespace pellora::postgres {
 namespace {
 
-class PostgresDataAccessTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    engine_.CreateCompany();
-    ASSERT_TRUE(data_.OpenConnection(engine_.ConnectionText()));
-  }
-  void TearDown() override {
-    data_.CloseConnection();
-    engine_.DropCompany();
-  }
-
-  // Where the row of article A1 lies: each UPDATE that reaches it writes its next version in
-  // the table's first page, (0,1) as inserted, then (0,2), (0,3)...
-  std::string RowVersion() {
-    RecordsetPtr rows;
-    data_.OpenRecordset("", "SELECT CAST(ctid AS text) AS V FROM ARTIGOS", rows, true, 0);
-    return CStr(rows->Fields("V").Value());
-  }
-
-  PostgresEngine engine_;
-  PostgresDataAccess data_;
-};
+// On the data-access cases' company, which starts with the table ARTIGOS.
+using PostgresDataAccessTest = testing::DataAccessCases<PostgresEngine>;
+using testing::Texts;
 
 // An import sends the UPDATE that marks its readings once per reading: run every time, the
-// marking of thousands of readings rewrites each of them thousands of times.
+// marking of thousands of readings rewrites each of them thousands of times. Each UPDATE that
+// reaches the row writes its next version in the table's first page: (0,1) as inserted, then
+// (0,2), (0,3)...
 TEST_F(PostgresDataAccessTest, ARepeatedUpdateInATransactionIsNotRunAgain) {
-  engine_.Prepare(
-      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE NOCASE NOT NULL PRIMARY KEY, "
-      "NOME nvarchar(60));"
-      "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('A1', 'x');");
+  Exec("INSERT INTO ARTIGOS (CODIGO, NOME) VALUES (N'A1', N'x')");
   const std::string mark = "UPDATE ARTIGOS SET NOME = N'marcado' WHERE CODIGO = N'A1'";
-  ASSERT_EQ(RowVersion(), "(0,1)");
-  data_.BeginTransaction();
-  data_.ExecuteCommand("", mark);
-  data_.ExecuteCommand("", mark);
-  data_.ExecuteCommand("", mark);
-  EXPECT_EQ(RowVersion(), "(0,2)");
-  data_.ExecuteCommand("", mark);  // a query ran in between
-  data_.CommitTransaction();
-  EXPECT_EQ(RowVersion(), "(0,3)");
+  const std::string version = "SELECT CAST(ctid AS text) AS V FROM ARTIGOS";
+  ASSERT_EQ(Rows(version), Texts{"(0,1)"});
+  data_->BeginTransaction();
+  for (int i = 0; i < 3; ++i) Exec(mark);
+  EXPECT_EQ(Rows(version), Texts{"(0,2)"});
+  Exec(mark);  // a query ran in between
+  data_->CommitTransaction();
+  EXPECT_EQ(Rows(version), Texts{"(0,3)"});
 }
 
 // Stock is incremented on top of what another workstation committed meanwhile, as SQL Server's
 // default isolation does: both changes are kept, and neither writer is failed.
 TEST_F(PostgresDataAccessTest, ARowChangedElsewhereSinceTheTransactionBeganKeepsBothChanges) {
-  engine_.Prepare(
-      "CREATE TABLE ARTIGOS (CODIGO nvarchar(15) COLLATE NOCASE NOT NULL PRIMARY KEY, "
-      "STDISP float);"
-      "INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES ('A1', 5);");
-  data_.BeginTransaction();
-  RecordsetPtr rows;
-  data_.OpenRecordset("", "SELECT STDISP FROM ARTIGOS", rows, true, 0);
+  Exec("INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES (N'A1', 5)");
+  data_->BeginTransaction();
+  Query("SELECT STDISP FROM ARTIGOS");
   engine_.RunElsewhere("UPDATE ARTIGOS SET STDISP = STDISP + 1");
-  data_.ExecuteCommand("", "UPDATE ARTIGOS SET STDISP = STDISP - 2");
-  data_.CommitTransaction();
-  data_.OpenRecordset("", "SELECT STDISP FROM ARTIGOS", rows, true, 0);
-  EXPECT_EQ(rows->Fields("STDISP").Value(), Variant(4.0));
+  Exec("UPDATE ARTIGOS SET STDISP = STDISP - 2");
+  data_->CommitTransaction();
+  EXPECT_EQ(Rows("SELECT STDISP FROM ARTIGOS"), Texts{"4"});
 }
 
 }  // namespace

@@ -27,6 +27,9 @@ namespace {
 using testing::PostgresCluster;
 
 constexpr char kCompany[] = "pgfalhas";
+constexpr char kLostMidImport[] =
+    "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
+    "importação.\n";
 
 std::string Address(const std::string& user, int port) {
   return "postgresql://" + user + "@127.0.0.1:" + std::to_string(port);
@@ -138,19 +141,17 @@ TEST_F(ServerFailures, AnImportCutOffInTheMiddleSavesNothing) {
   const std::vector<std::string> pending = Pending();
   const std::vector<Outcome> runs = {
       testing::Interrupted(Options(kCompany) + "import --kind inventario --set '" + set_ + "'",
-                           testing::Conninfo(port_, kCompany),
+                           kCompany,
                            [](PGconn*, PGconn* watcher, const std::string& pid) {
                              testing::PgRowsOf(watcher, "SELECT pg_terminate_backend(" + pid + ")");
                            }),
       testing::Interrupted(
           options + "import --kind inventario --set '" + PendingSets(options, "I").front() + "'",
-          testing::Conninfo(stopping.port(), "pgparado"),
-          [&](PGconn*, PGconn*, const std::string&) { stopping.Stop(); })};
+          "pgparado", [&](PGconn*, PGconn*, const std::string&) { stopping.Stop(); },
+          stopping.port())};
   for (const Outcome& run : runs) {
     EXPECT_EQ(run.status, 1) << run.out;
-    EXPECT_EQ(run.out,
-              "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
-              "importação.\n");
+    EXPECT_EQ(run.out, kLostMidImport);
   }
   EXPECT_EQ(Pending(), pending);
 }
@@ -168,19 +169,16 @@ TEST_F(ServerFailures, AStoppedWorkstationLetsTheCompanyGo) {
   const std::vector<std::string> documents =
       testing::PgRows(kCompany, "SELECT COUNT(*) + 1 FROM DOCGCCAB");
   Outcome other;
-  const Outcome resumed =
-      testing::Interrupted(Options("LENTO") + import, testing::Conninfo(port_, kCompany),
-                           [&](PGconn* holder, PGconn*, const std::string&) {
-                             EXPECT_EQ(signal_workstation("STOP"), 0);
-                             testing::PgRun(holder, "ROLLBACK");
-                             other = Pellora("--busy-timeout 20 " + Options(kCompany) + import);
-                             signal_workstation("CONT");
-                           });
+  const Outcome resumed = testing::Interrupted(
+      Options("LENTO") + import, kCompany, [&](PGconn* holder, PGconn*, const std::string&) {
+        EXPECT_EQ(signal_workstation("STOP"), 0);
+        testing::PgRun(holder, "ROLLBACK");
+        other = Pellora("--busy-timeout 20 " + Options(kCompany) + import);
+        signal_workstation("CONT");
+      });
   EXPECT_EQ(other.status, 0) << other.out;
   EXPECT_EQ(resumed.status, 1) << resumed.out;
-  EXPECT_EQ(resumed.out,
-            "A ligação ao servidor perdeu-se a meio da importação; nada foi gravado. Repita a "
-            "importação.\n");
+  EXPECT_EQ(resumed.out, kLostMidImport);
   EXPECT_EQ(testing::PgRows(kCompany, "SELECT COUNT(*) FROM DOCGCCAB"), documents);
 }
 
