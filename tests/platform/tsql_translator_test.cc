@@ -1,6 +1,5 @@
 #include "platform/sqlite/tsql_translator.h"
 
-#include <chrono>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -78,15 +77,13 @@ TEST_F(TsqlTranslatorTest, LongChainsAreTypedOnceNotAgainAtEveryPlus) {
   // Only the first `+` joins texts: past the `- 1` the chain is a number.
   std::string tsql = "SELECT MO.Artigo + 'x' - 1 + MO.Artigo";
   std::string sqlite = "SELECT MO.Artigo || 'x' - 1 + MO.Artigo";
-  for (int i = 1; i < 5000; ++i) {
+  for (int i = 1; i < 20000; ++i) {
     tsql += " + 'x' - 1 + MO.Artigo";
     sqlite += " + 'x' - 1 + MO.Artigo";
   }
-  const auto start = std::chrono::steady_clock::now();
+  // Typing each chain again from its start took minutes here, past the suite's time limit.
   EXPECT_EQ(Sql(tsql + " FROM oru_ARM_Picking_Movimentos MO"),
             sqlite + " FROM oru_ARM_Picking_Movimentos MO");
-  // Typing each chain again from its start took minutes here.
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(TsqlTranslatorTest, NumbersPastTheIntRangeInFunctionArgumentsAreNoCrash) {
