@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -12,7 +11,6 @@
 
 #include "app/desk/document_header_dialog.h"
 #include "app/desk/main_window.h"
-#include "interfaces/coded_item.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/selection_window.h"
 #include "tests/qt/desk_company.h"
@@ -206,76 +204,36 @@ TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
             std::vector<std::string>{"C0005"});
 }
 
-TEST_F(DeskCompany, CancelledChooserImportsNothing) {
-  desk::MainWindow window(*context_, *components_, *solucao_);
-  ModalScript script;
-  script.Then([](QWidget& chooser) { Click(chooser, "Cancelar"); });
-  ASSERT_TRUE(window.RunOperation(2010));
-  ASSERT_TRUE(WaitUntil([&] { return !window.Busy(); }));
-  EXPECT_EQ(Rows("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"),
-            std::vector<std::string>{"0"});
-}
-
-TEST_F(DeskCompany, TransferHeaderDialogShowsItsCombosAndTheChoicesReachTheDocument) {
-  std::string id;
-  std::string message;
-  QStringList warehouses;
-  ModalScript script;
-  script.Then(ChooseFirstFiltered(id))
-      .Then([&](QWidget& dialog) {
-        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-        EXPECT_EQ(form.windowTitle(), "Transferências de Armazens");
-        QComboBox* warehouse = form.Combo("Armazém Destino");
-        QComboBox* type = form.Combo("Tipo Documento");
-        QComboBox* series = form.Combo("Série");
-        ASSERT_TRUE(warehouse && type && series && form.Combo("Sector"));
-        for (int i = 0; i < warehouse->count(); ++i) warehouses << warehouse->itemText(i);
-        EXPECT_EQ(type->currentText(), "[TRF] Transferência entre Armazéns");
-        // The operator moves to the last warehouse and to the second series with the keyboard.
-        warehouse->setFocus();
-        QTest::keyClick(warehouse, Qt::Key_End);
-        series->setFocus();
-        QTest::keyClick(series, Qt::Key_Down);
-        EXPECT_EQ(series->currentText(), "[N] Transferências Norte");
-        Click(form, "&Confirmar");
-      })
-      .Then(ReadMessage(message));
-  Operation(2008);
-  EXPECT_EQ(warehouses.front(), "[A01] Armazém Central");
-  EXPECT_EQ(message.rfind("[Importação de Transferências de Armazens] Foi criado com sucesso o "
-                          "documento TRF-N-1-",
-                          0),
-            0u)
-      << message;
-  EXPECT_EQ(Rows("SELECT TPDOC, SERIE, TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
-            std::vector<std::string>{"TRF|N|" + CodeOfItem(qt::FromQ(warehouses.back()))});
-}
-
-// Enter moves to the next field without confirming; the dialog left with Cancelar or with its
-// close box writes nothing.
-TEST_F(DeskCompany, TheTransferDialogWritesOnlyWhenConfirmed) {
-  for (const bool close_box : {false, true}) {
+// Enter moves to the next field without confirming; the chooser cancelled, or the dialog left
+// with Cancelar or with its close box, writes nothing.
+TEST_F(DeskCompany, TheTransferWritesOnlyWhenConfirmed) {
+  for (const char* way : {"chooser", "Cancelar", "close box"}) {
     std::string id;
-    bool moved = false;
+    bool moved = true;
     ModalScript script;
-    script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
-      auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-      QComboBox* warehouse = form.Combo("Armazém Destino");
-      warehouse->setFocus();
-      QTest::keyClick(warehouse, Qt::Key_Return);
-      moved = form.Combo("Tipo Documento")->hasFocus();
-      EXPECT_TRUE(form.isVisible());
-      if (close_box) {
-        form.close();
-      } else {
-        Click(form, "&Cancelar");
-      }
-    });
+    if (way == std::string("chooser")) {
+      script.Then([](QWidget& chooser) { Click(chooser, "Cancelar"); });
+    } else {
+      script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
+        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        QComboBox* warehouse = form.Combo("Armazém Destino");
+        warehouse->setFocus();
+        QTest::keyClick(warehouse, Qt::Key_Return);
+        moved = form.Combo("Tipo Documento")->hasFocus();
+        EXPECT_TRUE(form.isVisible());
+        if (way == std::string("close box")) {
+          form.close();
+        } else {
+          Click(form, "&Cancelar");
+        }
+      });
+    }
     Operation(2008);
-    EXPECT_TRUE(moved);
-    EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF'"),
-              std::vector<std::string>{"0"})
-        << close_box;
+    EXPECT_TRUE(moved) << way;
+    EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF' UNION ALL SELECT COUNT(*) "
+                   "FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"),
+              std::vector<std::string>({"0", "0"}))
+        << way;
   }
 }
 
