@@ -179,6 +179,7 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
       {"{pellora} sets --nada 1", 2, "", ""},
       {"{bin} nada", 2, "", ""},
       {"{pellora} op 2000 --set INVENTDOC=XYZ --button confirmar", 2, "Nada foi gravado.", ""},
+      {"{pellora} op 2000 --set INVENTDOC=QBR --button sair", 0, "", ""},
       // A refusal or an error shown is an exit status of 1.
       {"{pellora} view sales --doc-type ZZ --series 1 --third-party C0001 --date 2026-12-01", 1,
        "[Importação] Esta operação não é permitida este tipo de documento .", ""},
@@ -198,7 +199,7 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
       {"{pellora} archive remove 999999", 1, "O documento 999999 não existe.", ""},
       {"{pellora} demo {demo}", 2, "A empresa DEMO já existe", ""},
       // A bad company code makes nothing (ls exits with 2 on a folder that is not there).
-      {"{bin} demo --dir '{dir}/nova' --company '../DEMO'; ls '{dir}/nova'", 2,
+      {"({bin} demo --dir '{dir}/nova' --company '../DEMO'; ls '{dir}/nova')", 2,
        "O código da empresa \"../DEMO\" não é válido", ""},
       {"{bin} demo --dir '{dir}/ficha.txt/empresas'", 1, "Não foi possível criar a pasta", ""},
       {"{pellora} demo --dir '{dir}/outra' --server postgres:/x", 2,
@@ -226,8 +227,8 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
        "DataSync = '{A}' => 0"},
       {"{pellora} op 2000 --set INVENTDOC=QBR --button confirmar", 0, "",
        "SELECT INVENTDOC FROM oru_PARAMETROSEXP => QBR"},
-      {"{pellora} --trace-sql '{dir}/trace.jsonl' import --kind transferencia --set '{T}' && cat "
-       "'{dir}/trace.jsonl'",
+      {"({pellora} --trace-sql '{dir}/trace.jsonl' import --kind transferencia --set '{T}' && "
+       "cat '{dir}/trace.jsonl')",
        0,
        "{\"member\": \"OpenRecordset\", \"sql\": \"SELECT TOP(1) * FROM oru_PARAMETROSEXP "
        "\\r\\n\"}",

@@ -114,9 +114,12 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
 }
 
 // The pending sets say their movement kind; every menu item has a letter of its own to be chosen
-// with from the keyboard.
-TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndOffersItsMenusToTheKeyboard) {
+// with from the keyboard. A set written by another workstation appears without the operator
+// asking, and the set the operator chose stays chosen, and the row at the top stays there.
+TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndSetsOthersWriteAndKeepsTheOperatorsPlace) {
   desk::MainWindow window(*context_, *components_, *solucao_);
+  window.resize(window.width(), window.height() / 2);  // the pending list scrolls
+  window.show();
   ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
   QTableView& pending = *window.PendingSets();
   EXPECT_EQ(Headings(pending),
@@ -140,16 +143,6 @@ TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndOffersItsMenusToTheKeyboard) {
       letters += letter;
     }
   }
-}
-
-// A set written by another workstation appears without the operator asking, and the set the
-// operator chose stays chosen, and the row at the top stays there.
-TEST_F(DeskCompany, MainWindowShowsSetsOthersWriteAndKeepsTheOperatorsPlace) {
-  desk::MainWindow window(*context_, *components_, *solucao_);
-  window.resize(window.width(), window.height() / 2);  // the pending list scrolls
-  window.show();
-  ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
-  QTableView& pending = *window.PendingSets();
   const int before = pending.model()->rowCount();
   const QString chosen = pending.model()->index(before - 2, 0).data().toString();
   ASSERT_TRUE(ClickRow(pending, 0, chosen));
