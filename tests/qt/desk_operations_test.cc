@@ -18,17 +18,6 @@
 namespace pellora::testing {
 namespace {
 
-// The visible column headings of a table.
-QStringList Headings(const QTableView& table) {
-  QStringList headings;
-  for (int column = 0; column < table.model()->columnCount(); ++column) {
-    if (!table.isColumnHidden(column)) {
-      headings << table.model()->headerData(column, Qt::Horizontal).toString();
-    }
-  }
-  return headings;
-}
-
 // Chooses, in the chooser window, a set other than `avoid` by typing its Leitura in the filter,
 // and remembers its Id.
 ModalScript::Step ChooseFirstFiltered(std::string& id, std::string avoid = "") {

@@ -19,14 +19,6 @@
 namespace pellora::testing {
 namespace {
 
-QStringList VisibleHeadings(const QTableView& table) {
-  QStringList headings;
-  for (int column = 0; column < table.model()->columnCount(); ++column) {
-    headings << table.model()->headerData(column, Qt::Horizontal).toString();
-  }
-  return headings;
-}
-
 // Types `text` into a cell of the grid as the operator does: the editor opens, the text goes in
 // and Enter accepts it.
 void TypeInCell(QTableView& grid, int row, int column, const QString& text) {
@@ -190,7 +182,7 @@ TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGrava
         auto& form = dynamic_cast<qt::FormWindow&>(dialog);
         EXPECT_EQ(form.windowTitle(), "Valores de Inventário");
         QTableView& grid = *form.Grid();
-        headings = VisibleHeadings(grid);
+        headings = Headings(grid);
         const int price = static_cast<int>(headings.indexOf("Preço Unitário"));
         const int code = static_cast<int>(headings.indexOf("Artigo"));
         ASSERT_GE(grid.model()->rowCount(), 3);
@@ -245,8 +237,7 @@ TEST_F(DeskCompany, TheFormsTellTheCompanyIsBusyAndLetTheOperatorGiveUp) {
       {2007, ChooseFirstSet(),
        [](qt::FormWindow& form) {
          QTableView& grid = *form.Grid();
-         TypeInCell(grid, 0, static_cast<int>(VisibleHeadings(grid).indexOf("Preço Unitário")),
-                    "7,25");
+         TypeInCell(grid, 0, static_cast<int>(Headings(grid).indexOf("Preço Unitário")), "7,25");
        },
        "&Gravar", "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 7.25"},
       {2000, nullptr,
