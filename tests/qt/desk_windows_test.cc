@@ -193,7 +193,6 @@ TEST_F(DeskCompany, ArchiveWindowAddsRenamesAndRemovesAnArticlesDocument) {
   desk::ArchiveWindow archive(*context_, *components_);
   ASSERT_GT(archive.Article()->count(), 1);
   archive.Article()->setCurrentIndex(1);
-  const std::string article = qt::FromQ(archive.Article()->currentData().toString());
   const int before = archive.Table()->model()->rowCount();
   const std::string file = folder_.File("ficha.pdf");
   TempFolder::Write(file, "%PDF ficha");
