@@ -27,32 +27,28 @@ class CommandCrash : public ::testing::Test {
     testing::TempFolder::Write(folder_.File("ficha.txt"), "Ficha técnica\n");
   }
 
-  Texts Snapshot() const { return run_.Snapshot(); }
   void ResetRunCompany() { run_.engine().ReplaceWith(template_.engine()); }
-  Outcome RunKilledAfter(long statement, const std::string& args) {
-    return RunShell("PELLORA_KILL_AFTER_STATEMENTS=" + std::to_string(statement) + " " +
-                    PELLORA_BINARY + " " + run_.Options() + args);
-  }
 
   // Runs `args` killed after each of its statements in turn until it runs to its end.
   void ExpectAllOrNothingAtEveryStatement(const std::string& args) {
     ResetRunCompany();
-    const Texts before = Snapshot();
+    const Texts before = run_.Snapshot();
     ASSERT_EQ(run_.Run(args).status, 0);
-    const Texts after = Snapshot();
+    const Texts after = run_.Snapshot();
     ASSERT_NE(after, before);
 
     long crashes = 0;
     for (long statement = 1;; ++statement) {
       ResetRunCompany();
-      const Outcome run = RunKilledAfter(statement, args);
+      const Outcome run = RunShell("PELLORA_KILL_AFTER_STATEMENTS=" + std::to_string(statement) +
+                                   " " + PELLORA_BINARY + " " + run_.Options() + args);
       if (run.status != kKilled) {
         EXPECT_EQ(run.status, 0) << run.out;
-        EXPECT_EQ(Snapshot(), after);
+        EXPECT_EQ(run_.Snapshot(), after);
         break;
       }
       ++crashes;
-      const Texts left = Snapshot();
+      const Texts left = run_.Snapshot();
       EXPECT_TRUE(left == before || left == after) << "killed after statement " << statement;
       if (HasFailure()) break;
     }

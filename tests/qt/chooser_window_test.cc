@@ -1,4 +1,5 @@
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -63,111 +64,56 @@ TEST(ChooserWindowTest, SingleSelectionKeepsOne) {
   EXPECT_EQ(window.ChosenIds(), (std::vector<std::string>{"PDA03|3"}));
 }
 
-// A key, or with `text` the text typed at the focus.
-struct Stroke {
-  Qt::Key key;
-  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-  QString text = {};
-};
-
-struct KeyboardCase {
-  const char* name;
-  std::vector<Stroke> strokes;
-  QStringList focus;  // after each stroke: filter, grid, ok, cancel, or none once closed
-  std::vector<std::string> chosen;
-  bool taken;  // the window closed, choosing
-  int rows_shown;
-};
-
-const Stroke kTab{Qt::Key_Tab};
-const Stroke kEnter{Qt::Key_Return};
-
-void PrintTo(const KeyboardCase& given, std::ostream* out) {
-  *out << given.name;
-}
-
-class ChooserKeyboardTest : public ::testing::TestWithParam<KeyboardCase> {};
-
-TEST_P(ChooserKeyboardTest, ChoosesOnlyWhatTheOperatorSees) {
-  const KeyboardCase& given = GetParam();
-  const common::SelectionGrid grid = Sets();
-  qt::SelectionWindow window("Selecção de Documentos a Anular", grid, 10000, true);
-  bool taken = false;
-  QObject::connect(&window, &QDialog::accepted, [&] { taken = true; });
-  Open(window);
-  const std::map<const QWidget*, QString> names = {{window.Filter(), "filter"},
-                                                   {window.Table(), "grid"},
-                                                   {window.OkButton(), "ok"},
-                                                   {window.CancelButton(), "cancel"}};
-  QStringList focus;
-  for (const Stroke& stroke : given.strokes) {
-    if (stroke.text.isEmpty()) {
-      Press(stroke.key, stroke.modifiers);
-    } else {
-      Type(QApplication::focusWidget(), stroke.text);
+// Keys as QKeySequence names them ("Ctrl+Down"), or 'text' typed at the focus; where the focus
+// is after each (filter, grid, ok, cancel, or none once closed); the rows chosen; whether the
+// window closed choosing them; the rows shown.
+TEST(ChooserWindowTest, ChoosesOnlyWhatTheOperatorSees) {
+  const struct {
+    const char* keys;
+    const char* focus;
+    std::vector<std::string> chosen;
+    bool taken;
+    int rows_shown;
+  } cases[] = {
+      // Tab reaches the grid choosing nothing, so Enter takes nothing.
+      {"Tab Return", "grid grid", {}, false, 3},
+      {"Tab Tab Tab", "grid cancel filter", {}, false, 3},
+      {"Tab Space Return", "grid grid none", {"PDA02|1"}, true, 3},
+      {"Tab Down Ctrl+Down Ctrl+Space", "grid grid grid grid", {"PDA01|2", "PDA03|3"}, false, 3},
+      // The filter searches only the shown columns; a row it hides is chosen no more.
+      {"'|'", "filter", {}, false, 0},
+      {"Tab Space Shift+Backtab 'pda01' Return", "grid grid filter filter filter", {}, false, 1},
+      {"Tab Alt+P", "grid filter", {}, false, 3},
+  };
+  for (const auto& given : cases) {
+    const common::SelectionGrid grid = Sets();
+    qt::SelectionWindow window("Selecção de Documentos a Anular", grid, 10000, true);
+    bool taken = false;
+    QObject::connect(&window, &QDialog::accepted, [&] { taken = true; });
+    Open(window);
+    const std::map<const QWidget*, QString> names = {{window.Filter(), "filter"},
+                                                     {window.Table(), "grid"},
+                                                     {window.OkButton(), "ok"},
+                                                     {window.CancelButton(), "cancel"}};
+    QStringList focus;
+    for (const QString& key : QString(given.keys).split(' ')) {
+      if (key.startsWith('\'')) {
+        Type(QApplication::focusWidget(), key.mid(1, key.size() - 2));
+      } else {
+        const QKeyCombination combination = QKeySequence(key)[0];
+        Press(combination.key(), combination.keyboardModifiers());
+      }
+      auto name = names.find(QApplication::focusWidget());
+      focus << (name == names.end() ? "none" : name->second);
     }
-    auto name = names.find(QApplication::focusWidget());
-    focus << (name == names.end() ? "none" : name->second);
+    SCOPED_TRACE(given.keys);
+    EXPECT_EQ(focus.join(' '), given.focus);
+    EXPECT_EQ(window.ChosenIds(), given.chosen);
+    EXPECT_EQ(window.OkButton()->isEnabled(), !given.chosen.empty());
+    EXPECT_EQ(taken, given.taken);
+    EXPECT_EQ(window.Table()->model()->rowCount(), given.rows_shown);
   }
-  EXPECT_EQ(focus, given.focus);
-  EXPECT_EQ(window.ChosenIds(), given.chosen);
-  EXPECT_EQ(window.OkButton()->isEnabled(), !given.chosen.empty());
-  EXPECT_EQ(taken, given.taken);
-  EXPECT_EQ(window.Table()->model()->rowCount(), given.rows_shown);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChooserKeyboardTest,
-    ::testing::Values(KeyboardCase{"TabReachesTheGridChoosingNothingSoEnterTakesNothing",
-                                   {kTab, kEnter},
-                                   {"grid", "grid"},
-                                   {},
-                                   false,
-                                   3},
-                      KeyboardCase{"TabWalksFilterGridAndButtonsInTheirOrder",
-                                   {kTab, kTab, kTab},
-                                   {"grid", "cancel", "filter"},
-                                   {},
-                                   false,
-                                   3},
-                      KeyboardCase{"SpaceChoosesTheRowWithTheFocusAndEnterTakesIt",
-                                   {kTab, {Qt::Key_Space}, kEnter},
-                                   {"grid", "grid", "none"},
-                                   {"PDA02|1"},
-                                   true,
-                                   3},
-                      KeyboardCase{"ArrowsChooseTheRowAndCtrlSpaceAddsOne",
-                                   {kTab,
-                                    {Qt::Key_Down},
-                                    {Qt::Key_Down, Qt::ControlModifier},
-                                    {Qt::Key_Space, Qt::ControlModifier}},
-                                   {"grid", "grid", "grid", "grid"},
-                                   {"PDA01|2", "PDA03|3"},
-                                   false,
-                                   3},
-                      KeyboardCase{"TheFilterSearchesOnlyTheShownColumns",
-                                   {{Qt::Key_unknown, Qt::NoModifier, "|"}},
-                                   {"filter"},
-                                   {},
-                                   false,
-                                   0},
-                      KeyboardCase{"ARowTheFilterHidesIsChosenNoMore",
-                                   {kTab,
-                                    {Qt::Key_Space},
-                                    {Qt::Key_Backtab, Qt::ShiftModifier},
-                                    {Qt::Key_unknown, Qt::NoModifier, "pda01"},
-                                    kEnter},
-                                   {"grid", "grid", "filter", "filter", "filter"},
-                                   {},
-                                   false,
-                                   1},
-                      KeyboardCase{"AltPGoesToTheFilter",
-                                   {kTab, {Qt::Key_P, Qt::AltModifier}},
-                                   {"grid", "filter"},
-                                   {},
-                                   false,
-                                   3}),
-    [](const ::testing::TestParamInfo<KeyboardCase>& info) { return info.param.name; });
 
 // The bytes the process holds from the heap.
 size_t HeapInUse() {

@@ -62,8 +62,13 @@ TEST_F(DeskCompany, SameChoicesOnTheConsoleAndInTheWindowsMakeTheSameTransfer) {
       })
       .Then([&](QWidget& dialog) {
         auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+        EXPECT_EQ(form.windowTitle(), "Transferências de Armazens");
+        EXPECT_EQ(form.Combo("Armazém Destino")->itemText(0), "[A01] Armazém Central");
+        EXPECT_EQ(form.Combo("Tipo Documento")->currentText(),
+                  "[TRF] Transferência entre Armazéns");
         ChooseCode(*form.Combo("Armazém Destino"), "A03");
         ChooseCode(*form.Combo("Série"), "N");
+        EXPECT_EQ(form.Combo("Série")->currentText(), "[N] Transferências Norte");
         ChooseCode(*form.Combo("Sector"), "LIS");
         Click(form, "&Confirmar");
       })

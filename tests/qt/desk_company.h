@@ -85,19 +85,25 @@ class CompanyHeld {
   sqlite3* db_ = nullptr;
 };
 
-// The button of a window by its caption, "&" left out.
-inline QAbstractButton* ButtonOf(QWidget& window, const QString& caption) {
-  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-    if (button->text().remove('&') == QString(caption).remove('&')) return button;
+// The visible column headings of a table.
+inline QStringList Headings(const QTableView& table) {
+  QStringList headings;
+  for (int column = 0; column < table.model()->columnCount(); ++column) {
+    if (!table.isColumnHidden(column)) {
+      headings << table.model()->headerData(column, Qt::Horizontal).toString();
+    }
   }
-  ADD_FAILURE() << "no button " << caption.toStdString();
-  return nullptr;
+  return headings;
 }
 
+// Clicks the button of a window by its caption, "&" left out.
 inline void Click(QWidget& window, const QString& caption) {
-  if (QAbstractButton* button = ButtonOf(window, caption)) {
-    QTest::mouseClick(button, Qt::LeftButton);
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->text().remove('&') == QString(caption).remove('&')) {
+      return QTest::mouseClick(button, Qt::LeftButton);
+    }
   }
+  ADD_FAILURE() << "no button " << caption.toStdString();
 }
 
 // Types `text` into the widget one key at a time, accented letters included.

@@ -19,14 +19,6 @@
 namespace pellora::testing {
 namespace {
 
-QStringList VisibleHeadings(const QTableView& table) {
-  QStringList headings;
-  for (int column = 0; column < table.model()->columnCount(); ++column) {
-    headings << table.model()->headerData(column, Qt::Horizontal).toString();
-  }
-  return headings;
-}
-
 // Types `text` into a cell of the grid as the operator does: the editor opens, the text goes in
 // and Enter accepts it.
 void TypeInCell(QTableView& grid, int row, int column, const QString& text) {
@@ -70,23 +62,26 @@ std::vector<QTreeWidgetItem*> Items(QTreeWidget& tree) {
   return items;
 }
 
-TEST_F(DeskCompany, ParametersEditorChoosesACodedItemAndConfirmarSavesIt) {
+// Cancelar shows the stored values again; a coded item chosen refreshes the series offered, and
+// Confirmar saves its code.
+TEST_F(DeskCompany, ParametersEditorCancelsOrSavesACodedItem) {
   QStringList categories;
+  QString after_cancel;
   std::string chosen;
-  QStringList series_offered;
+  std::vector<std::string> series_offered;
   ModalScript script;
   script.Then([&](QWidget& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Conf. Exportação/Importação de Documentos");
     auto* tree = dialog.findChild<QTreeWidget*>();
     ASSERT_NE(tree, nullptr);
-    QTreeWidgetItem* transfers = nullptr;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
       categories << tree->topLevelItem(i)->text(0);
-      if (tree->topLevelItem(i)->text(0) == "Parametros Importação - Transferências de Armazens") {
-        transfers = tree->topLevelItem(i);
-      }
-    }
-    ASSERT_NE(transfers, nullptr);
+    QTreeWidgetItem* inventory = tree->topLevelItem(2);
+    QTest::keyClick(OpenValue(*tree, inventory->child(0)), Qt::Key_Down);
+    EXPECT_NE(inventory->child(0)->text(1), "[INV] Inventário Inicial");
+    Click(dialog, "C&ancelar");
+    after_cancel = inventory->child(0)->text(1);
+    QTreeWidgetItem* transfers = tree->topLevelItem(5);
     ASSERT_EQ(transfers->child(0)->text(0), "Tipo de Documento");
     EXPECT_EQ(transfers->child(0)->text(1), "[TRF] Transferência entre Armazéns");
     QComboBox* type = OpenValue(*tree, transfers->child(0));
@@ -95,45 +90,25 @@ TEST_F(DeskCompany, ParametersEditorChoosesACodedItemAndConfirmarSavesIt) {
     chosen = CodeOfItem(qt::FromQ(type->currentText()));
     QComboBox* series = OpenValue(*tree, transfers->child(1));
     ASSERT_NE(series, nullptr);
-    for (int i = 0; i < series->count(); ++i) series_offered << series->itemText(i);
+    for (int i = 0; i < series->count(); ++i)
+      series_offered.push_back(qt::FromQ(series->itemText(i)));
     Click(dialog, "&Confirmar");
   });
   Operation(2000);
-  ASSERT_EQ(categories.size(), 6);
-  EXPECT_EQ(categories.front(), "Parametros Exportação Lisboa");
-  ASSERT_FALSE(chosen.empty());
+  EXPECT_EQ(categories.join("; ").toStdString(),
+            "Parametros Exportação Lisboa; Parametros Exportação Braga; Parametros Importação - "
+            "Inventário; Parametros Importação - Quebras; Parametros Importação - Sobras; "
+            "Parametros Importação - Transferências de Armazens");
+  EXPECT_EQ(after_cancel, "[INV] Inventário Inicial");
   EXPECT_NE(chosen, "TRF");
-  EXPECT_EQ(Rows("SELECT TRANSFDOC FROM oru_PARAMETROSEXP"), std::vector<std::string>{chosen});
-  // The series item now offers the series of the type chosen.
+  EXPECT_EQ(Rows("SELECT INVENTDOC, TRANSFDOC FROM oru_PARAMETROSEXP"),
+            std::vector<std::string>{"INV|" + chosen});
   std::vector<std::string> expected;
   for (const std::string& row :
        Rows("SELECT SERIE || '|' || DESCR FROM NOMSERIE WHERE TIPODOC = '" + chosen + "'")) {
     expected.push_back(CodedItemText(row.substr(0, row.find('|')), row.substr(row.find('|') + 1)));
   }
-  std::vector<std::string> offered;
-  for (const QString& text : series_offered) offered.push_back(qt::FromQ(text));
-  EXPECT_EQ(offered, expected);
-}
-
-TEST_F(DeskCompany, ParametersEditorCancelarShowsTheStoredValuesAndSairSavesNothing) {
-  QString after_cancel;
-  ModalScript script;
-  script.Then([&](QWidget& dialog) {
-    auto* tree = dialog.findChild<QTreeWidget*>();
-    QTreeWidgetItem* inventory = tree->topLevelItem(2);
-    ASSERT_EQ(inventory->text(0), "Parametros Importação - Inventário");
-    QComboBox* type = OpenValue(*tree, inventory->child(0));
-    ASSERT_NE(type, nullptr);
-    QTest::keyClick(type, Qt::Key_Down);
-    EXPECT_NE(inventory->child(0)->text(1), "[INV] Inventário Inicial");
-    Click(dialog, "C&ancelar");
-    after_cancel = inventory->child(0)->text(1);
-    QTest::keyClick(OpenValue(*tree, inventory->child(0)), Qt::Key_Down);
-    Click(dialog, "&Sair");
-  });
-  Operation(2000);
-  EXPECT_EQ(after_cancel, "[INV] Inventário Inicial");
-  EXPECT_EQ(Rows("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), std::vector<std::string>{"INV"});
+  EXPECT_EQ(series_offered, expected);
 }
 
 // Scrolling with the wheel over the values to reach the last categories changes none of them;
@@ -207,7 +182,7 @@ TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGrava
         auto& form = dynamic_cast<qt::FormWindow&>(dialog);
         EXPECT_EQ(form.windowTitle(), "Valores de Inventário");
         QTableView& grid = *form.Grid();
-        headings = VisibleHeadings(grid);
+        headings = Headings(grid);
         const int price = static_cast<int>(headings.indexOf("Preço Unitário"));
         const int code = static_cast<int>(headings.indexOf("Artigo"));
         ASSERT_GE(grid.model()->rowCount(), 3);
@@ -248,74 +223,60 @@ TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGrava
   EXPECT_TRUE(warnings.filter("commitData").isEmpty()) << warnings.join("\n").toStdString();
 }
 
-// A form whose button writes to the company, pressed while another workstation holds it.
-struct BusyCase {
-  const char* name;
-  int32_t operation;
-  ModalScript::Step before;  // the windows before the form
-  std::function<void(qt::FormWindow& form)> change;
-  QString button;
-  std::string written;  // what the company shows of the change
-};
-
-void PrintTo(const BusyCase& given, std::ostream* out) {
-  *out << given.name;
+// A form whose button writes to the company, pressed while another workstation holds it: the
+// window keeps drawing and says the company is busy; the operator gives up and hears so, nothing
+// is written; pressed again once the company is free, the button writes.
+TEST_F(DeskCompany, TheFormsTellTheCompanyIsBusyAndLetTheOperatorGiveUp) {
+  const struct {
+    int32_t operation;
+    ModalScript::Step before;  // the windows before the form
+    std::function<void(qt::FormWindow& form)> change;
+    QString button;
+    std::string written;  // what the company shows of the change
+  } cases[] = {
+      {2007, ChooseFirstSet(),
+       [](qt::FormWindow& form) {
+         QTableView& grid = *form.Grid();
+         TypeInCell(grid, 0, static_cast<int>(Headings(grid).indexOf("Preço Unitário")), "7,25");
+       },
+       "&Gravar", "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 7.25"},
+      {2000, nullptr,
+       [](qt::FormWindow& form) {
+         auto* tree = form.findChild<QTreeWidget*>();
+         QTest::keyClick(OpenValue(*tree, tree->topLevelItem(2)->child(0)), Qt::Key_Down);
+       },
+       "&Confirmar", "SELECT INVENTDOC FROM oru_PARAMETROSEXP"},
+  };
+  for (const auto& given : cases) {
+    const std::vector<std::string> before = Rows(given.written);
+    std::vector<std::string> after_giving_up;
+    QString notice;
+    std::string message;
+    ModalScript script;
+    if (given.before) script.Then(given.before);
+    script
+        .Then([&](QWidget& dialog) {
+          auto& form = dynamic_cast<qt::FormWindow&>(dialog);
+          given.change(form);
+          CompanyHeld held(folder_.path() / "DEMO.db");
+          Click(form, given.button);
+          held.Release();
+          after_giving_up = Rows(given.written);
+          Click(form, given.button);
+          if (form.isVisible()) Click(form, "&Sair");
+        })
+        .Then(GiveUpWaiting(notice))
+        .Then(ReadMessage(message));
+    Operation(given.operation);
+    EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
+        << qt::FromQ(notice);
+    EXPECT_NE(message.find("Desistiu de esperar pela empresa DEMO, ocupada noutro posto."),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(after_giving_up, before) << given.operation;
+    EXPECT_NE(Rows(given.written), before) << given.operation;
+  }
 }
-
-class BusyCompanyTest : public DeskCompany, public ::testing::WithParamInterface<BusyCase> {};
-
-// The window keeps drawing and says the company is busy; the operator gives up and hears so,
-// nothing is written; pressed again once the company is free, the button writes.
-TEST_P(BusyCompanyTest, TheFormTellsTheCompanyIsBusyAndLetsTheOperatorGiveUp) {
-  const BusyCase& given = GetParam();
-  const std::vector<std::string> before = Rows(given.written);
-  std::vector<std::string> after_giving_up;
-  QString notice;
-  std::string message;
-  ModalScript script;
-  if (given.before) script.Then(given.before);
-  script
-      .Then([&](QWidget& dialog) {
-        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-        given.change(form);
-        CompanyHeld held(folder_.path() / "DEMO.db");
-        Click(form, given.button);
-        held.Release();
-        after_giving_up = Rows(given.written);
-        Click(form, given.button);
-        if (form.isVisible()) Click(form, "&Sair");
-      })
-      .Then(GiveUpWaiting(notice))
-      .Then(ReadMessage(message));
-  Operation(given.operation);
-  EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
-      << qt::FromQ(notice);
-  EXPECT_NE(message.find("Desistiu de esperar pela empresa DEMO, ocupada noutro posto."),
-            std::string::npos)
-      << message;
-  EXPECT_EQ(after_giving_up, before);
-  EXPECT_NE(Rows(given.written), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, BusyCompanyTest,
-    ::testing::Values(
-        BusyCase{"UnitCostGravar", 2007, ChooseFirstSet(),
-                 [](qt::FormWindow& form) {
-                   QTableView& grid = *form.Grid();
-                   TypeInCell(grid, 0,
-                              static_cast<int>(VisibleHeadings(grid).indexOf("Preço Unitário")),
-                              "7,25");
-                 },
-                 "&Gravar",
-                 "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 7.25"},
-        BusyCase{"ParametersConfirmar", 2000, nullptr,
-                 [](qt::FormWindow& form) {
-                   auto* tree = form.findChild<QTreeWidget*>();
-                   QTest::keyClick(OpenValue(*tree, tree->topLevelItem(2)->child(0)), Qt::Key_Down);
-                 },
-                 "&Confirmar", "SELECT INVENTDOC FROM oru_PARAMETROSEXP"}),
-    [](const ::testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace pellora::testing

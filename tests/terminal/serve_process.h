@@ -3,9 +3,9 @@
 
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <string>
 
@@ -14,27 +14,17 @@ namespace pellora::terminal {
 // A `pellora serve` process on a loopback port of its own choosing, stopped with SIGTERM.
 class ServeProcess {
  public:
-  // Starts `pellora OPTIONS serve --listen 127.0.0.1:0`; port() is 0 when it did not start.
+  // Starts `pellora OPTIONS serve --listen 127.0.0.1:0`; port() is 0 when it did not start. A
+  // shell runs it and waits for it, after printing its process id.
   ServeProcess(const std::string& pellora, const std::string& options) {
-    const std::string command =
-        "exec " + pellora + " " + options + " serve --listen 127.0.0.1:0 2>&1 </dev/null";
-    int out[2];
-    if (pipe(out) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(out[1], STDOUT_FILENO);
-      close(out[0]);
-      close(out[1]);
-      execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(out[1]);
-    output_ = fdopen(out[0], "r");
+    const std::string command = "exec 2>&1 </dev/null; " + pellora + " " + options +
+                                " serve --listen 127.0.0.1:0 & echo $!; wait $!";
+    output_ = popen(command.c_str(), "r");
+    pid_ = std::atoi(Line().c_str());
     std::smatch port;
-    const std::string first = Line();
+    said_ = Line();
     static const std::regex kListening(R"(://127\.0\.0\.1:(\d+) )");
-    if (std::regex_search(first, port, kListening)) port_ = std::stoi(port[1]);
-    said_ = first;
+    if (std::regex_search(said_, port, kListening)) port_ = std::stoi(port[1]);
   }
   ~ServeProcess() { Stop(); }
   ServeProcess(const ServeProcess&) = delete;
@@ -44,16 +34,13 @@ class ServeProcess {
   // What it printed so far.
   const std::string& said() const { return said_; }
 
-  // SIGTERM, then its exit status (-1 when it did not exit by itself); what it printed after
-  // is added to said().
+  // SIGTERM, then its exit status; what it printed after is added to said().
   int Stop() {
-    if (pid_ <= 0) return status_;
-    kill(pid_, SIGTERM);
+    if (output_ == nullptr) return status_;
+    if (pid_ > 0) kill(pid_, SIGTERM);
     for (std::string line = Line(); !line.empty(); line = Line()) said_ += line;
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    fclose(output_);
-    pid_ = 0;
+    const int status = pclose(output_);
+    output_ = nullptr;
     status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return status_;
   }
@@ -64,8 +51,8 @@ class ServeProcess {
     return output_ && fgets(buffer, sizeof buffer, output_) ? buffer : "";
   }
 
-  pid_t pid_ = 0;
   FILE* output_ = nullptr;
+  pid_t pid_ = 0;
   int port_ = 0;
   int status_ = -1;
   std::string said_;
