@@ -137,14 +137,6 @@ TEST_F(HeaderTest, OrderSeriesGivesOriginThreeToSalesOnly) {
   EXPECT_EQ(bench.data->CallsWith("WHERE   TIPODOC='FAC' and SERIE='A' ").size(), 3u);
 }
 
-TEST_F(HeaderTest, DocumentWithoutLinesIsNotCreated) {
-  bench.Readings({Leitura{.quantidade = 0}});  // an article read with no quantity
-  const Result result = Run(TI_Compra);
-  EXPECT_EQ(result.Tipo(), Sucesso);
-  EXPECT_EQ(result.Mensagem(), "Não foi necessário criar documento FAC-A");
-  EXPECT_EQ(bench.host->last().inserir_calls, 0);
-}
-
 TEST_F(HeaderTest, HostRefusalOnInsertComesBackAsTheResult) {
   bench.host->configure = [](FakeDocument& document) {
     document.inserir_answer = 2;
