@@ -1,10 +1,9 @@
-// Document, catalogue, parameters and order-settlement operations on a real company.
+// Document, catalogue and order-settlement operations on a real company.
 
 #include <gtest/gtest.h>
 
 #include "dal/dal_comandos.h"
 #include "tests/dal/company_fixture.h"
-#include "tests/parameter_columns.h"
 
 namespace pellora {
 namespace {
@@ -48,64 +47,6 @@ TEST_F(CompanyHost, CatalogueFiltersAndOrders) {
   EXPECT_TRUE(HlpDb_ArmazensGet("", "")->Eof());
 }
 
-TEST_F(CompanyHost, CatalogueErrorsCarryTheOperationsName) {
-  try {
-    HlpDb_ArtigosGet("NO_SUCH_COLUMN = 1", "");
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kDatabaseError);
-    EXPECT_EQ(error.source(), "Comandos::HlpDb_ArtigosGet");
-    EXPECT_FALSE(error.description().empty());
-  }
-}
-
-TEST_F(CompanyHost, ParametersTableIsCreatedOnceAndReadEmpty) {
-  HlpDb_ParametrosCreate();
-  ASSERT_EQ(recorder().calls.size(), 2u);
-  recorder().calls.clear();
-  HlpDb_ParametrosCreate();
-  ASSERT_EQ(recorder().calls.size(), 1u);
-  EXPECT_EQ(recorder().calls[0].member, "OpenRecordset");
-
-  RecordsetPtr parameters = HlpDb_ParametrosGet();
-  EXPECT_TRUE(parameters->Eof());
-  EXPECT_EQ(parameters->FieldCount(), 30u);
-  EXPECT_EQ((*parameters)["LBXENCFORSER"].Type(), adVarWChar);
-  EXPECT_EQ((*parameters)["LBXENCFORSER"].DefinedSize(), 10);
-  EXPECT_EQ((*parameters)["LBXFORNBRAGA"].DefinedSize(), 15);
-}
-
-TEST_F(CompanyHost, ParametersRowIsSavedBack) {
-  HlpDb_ParametrosCreate();
-  Exec(testing::ParametersInsert([](const std::string&) { return "''"; }));
-  RecordsetPtr parameters = HlpDb_ParametrosGet();
-  (*parameters)["INVENTDOC"].SetValue(Variant("INV"));
-  parameters->Update();
-  HlpDb_ParametrosSave(parameters);
-  EXPECT_EQ(Text("SELECT INVENTDOC FROM oru_PARAMETROSEXP"), "INV");
-}
-
-TEST_F(CompanyHost, IntegerSeriesColumnsAreConvertedKeepingTheirValues) {
-  std::string create = "CREATE TABLE oru_PARAMETROSEXP (ID INTEGER PRIMARY KEY AUTOINCREMENT";
-  for (const char* column : testing::kParameterColumns) {
-    create += std::string(", ") + column +
-              (testing::IsSeriesColumn(column) ? " int NOT NULL" : " nvarchar(15) NOT NULL");
-  }
-  Exec(create + ");" + testing::ParametersInsert([](const std::string& column) {
-         return testing::IsSeriesColumn(column) ? "1" : "'x'";
-       }));
-  ASSERT_EQ(HlpDb_ParametrosGet()->Fields("LBXENCFORSER").Type(), adInteger);
-
-  HlpDb_ParametrosConvert2022S();
-  RecordsetPtr parameters = HlpDb_ParametrosGet();
-  for (const char* column : testing::kParameterColumns) {
-    if (!testing::IsSeriesColumn(column)) continue;
-    EXPECT_EQ((*parameters)[column].Type(), adVarWChar) << column;
-    EXPECT_EQ((*parameters)[column].Value(), Variant("1")) << column;
-  }
-  EXPECT_EQ((*parameters)["INVENTDOC"].Value(), Variant("x"));
-}
-
 class CompanySettlement : public testing::CompanyTest {
  protected:
   void SetUp() override {
@@ -129,17 +70,15 @@ class CompanySettlement : public testing::CompanyTest {
   RecordsetPtr headers;
 };
 
-TEST_F(CompanySettlement, AnOrderWithQuantityLeftStaysOpen) {
+// An order with quantity left stays open; with nothing left it is marked converted.
+TEST_F(CompanySettlement, AnOrderIsMarkedConvertedOnceNothingIsLeft) {
   RecordsetPtr lines = Lines(0, 0.5);
   HlpDb_DocOrigQuantidadesSet(headers, lines);
   EXPECT_EQ(Text("SELECT QUANT FROM DOCGCLIN WHERE NUMLINHA = 2"), "0.5");
   EXPECT_EQ(Text("SELECT TOTENCCL FROM ARTIGOS WHERE CODIGO = 'A1'"), "5");
   EXPECT_EQ(Text("SELECT ARMENCCL FROM ARTARM WHERE ARTIGO = 'A''Q'"), "0.5");
   EXPECT_EQ(Text("SELECT \"convert\" FROM DOCGCCAB"), "0");
-}
-
-TEST_F(CompanySettlement, AnOrderWithNothingLeftIsMarkedConverted) {
-  RecordsetPtr lines = Lines(0, 0);
+  lines = OrderLines({{2, 0, 0.5, "A'Q"}});
   HlpDb_DocOrigQuantidadesSet(headers, lines);
   EXPECT_EQ(Text("SELECT SUM(QUANT) FROM DOCGCLIN"), "0");
   EXPECT_EQ(Text("SELECT \"convert\" FROM DOCGCCAB"), "-1");

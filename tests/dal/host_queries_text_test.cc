@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "dal/context.h"
 #include "dal/dal_comandos.h"
@@ -126,48 +128,44 @@ TEST(ParametersText, GetReadsTheFirstRow) {
   EXPECT_EQ(db->Sql(), std::vector<std::string>{"SELECT TOP(1) * FROM oru_PARAMETROSEXP \r\n"});
 }
 
+// A failing call is raised again under the operation's name, keeping its number and words; a DDL
+// failure under the create operation's, after the existence query.
 TEST(ComandosErrors, AFailingCallIsRaisedAgainUnderTheOperationsName) {
-  RecordingScope db;
-  db->fail_with = Error(kDatabaseError, "SQLite", "no such table: DOCGCCAB");
-  try {
-    HlpDb_DocGcCab("ECL", 1, "A", 2022);
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kDatabaseError);
-    EXPECT_EQ(error.source(), "Comandos::HlpDb_DocGcCab");
-    EXPECT_EQ(error.description(), "no such table: DOCGCCAB");
+  const struct {
+    std::function<void()> operation;
+    const char* fail_on;
+    const char* source;
+    size_t calls;
+  } cases[] = {
+      {[] { HlpDb_DocGcCab("ECL", 1, "A", 2022); }, "", "Comandos::HlpDb_DocGcCab", 1},
+      {[] { HlpDb_ParametrosCreate(); }, "ExecuteCommand", "Comandos::HlpDb_ParametrosCreate", 2}};
+  for (const auto& given : cases) {
+    RecordingScope db;
+    db->fail_on = given.fail_on;
+    db->fail_with = Error(kDatabaseError, "SQLite", "no such table: DOCGCCAB");
+    try {
+      given.operation();
+      ADD_FAILURE() << given.source << " did not fail";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), kDatabaseError);
+      EXPECT_EQ(error.source(), given.source);
+      EXPECT_EQ(error.description(), "no such table: DOCGCCAB");
+    }
+    EXPECT_EQ(db->calls.size(), given.calls) << given.source;
   }
-}
-
-TEST(ComandosErrors, DdlFailureCarriesTheCreateOperationsName) {
-  RecordingScope db;
-  db->fail_on = "ExecuteCommand";
-  db->fail_with = Error(kDatabaseError, "SQLite", "permission denied");
-  try {
-    HlpDb_ParametrosCreate();
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.source(), "Comandos::HlpDb_ParametrosCreate");
-    EXPECT_EQ(error.description(), "permission denied");
-  }
-  EXPECT_EQ(db->calls.size(), 2u);
-}
-
-TEST(ComandosErrors, WithoutDataAccessOperationsRaise91UnderTheirName) {
+  // Without a data access, an operation raises 91 under its name; a bare statement not under one.
   const ContextScope before_the_connection;
-  try {
-    HlpDb_ArmazensGet("", "");
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kObjectNotSet);
-    EXPECT_EQ(error.source(), "Comandos::HlpDb_ArmazensGet");
-  }
-  try {
-    DataAccessExecute("SELECT 1");
-    FAIL() << "no error";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kObjectNotSet);
-    EXPECT_EQ(error.source().rfind("Comandos::", 0), std::string::npos);
+  for (const auto& [operation, prefix] :
+       {std::pair<std::function<void()>, std::string>{[] { HlpDb_ArmazensGet("", ""); },
+                                                      "Comandos::HlpDb_ArmazensGet"},
+        {[] { DataAccessExecute("SELECT 1"); }, ""}}) {
+    try {
+      operation();
+      ADD_FAILURE() << prefix << " did not fail";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), kObjectNotSet);
+      EXPECT_EQ(error.source().starts_with("Comandos::") ? error.source() : "", prefix);
+    }
   }
 }
 

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "importacao/mov_importacao.h"
+#include "runtime/convert.h"
 #include "runtime/date.h"
 #include "tests/importacao/import_fixtures.h"
 #include "tests/importacao/lines_fixtures.h"
 
 namespace pellora::testing {
 namespace {
+
+using Texts = std::vector<std::string>;
 
 class AdjustmentLinesTest : public ::testing::Test {
  protected:
@@ -18,7 +21,13 @@ class AdjustmentLinesTest : public ::testing::Test {
     return bench.Run(import);
   }
   FakeDocument& documento(size_t n) { return *bench.host->documents.at(n); }
-  LateBoundObject& linha(size_t doc, size_t numero) { return *documento(doc).lines.at(numero - 1); }
+  Texts Types() {
+    Texts types;
+    for (const auto& document : bench.host->documents) {
+      types.push_back(CStr(document->header.Get("TipoDocumento")));
+    }
+    return types;
+  }
   void SeriesEmStock(int quantas) {
     std::vector<std::vector<Variant>> series;
     for (int n = 1; n <= quantas; ++n) series.push_back({"1", "A1", "N" + std::to_string(n)});
@@ -29,6 +38,14 @@ class AdjustmentLinesTest : public ::testing::Test {
   MovImportacao import;
 };
 
+TEST_F(AdjustmentLinesTest, BreakageWritesOffTheFirstSerialsInStock) {
+  SeriesEmStock(5);
+  bench.Readings({Leitura{.stock_arm = 2, .numero_serie = "X"}});
+  ASSERT_EQ(Run().Tipo(), Sucesso);
+  EXPECT_EQ(Members(documento(0).lines, "Quantidade"), Texts{"2"});
+  EXPECT_EQ(Members(documento(0).serials, "campos.Noserie"), (Texts{"N1", "N2"}));
+}
+
 TEST_F(AdjustmentLinesTest, BreakageWithTooFewSerialsInStockFailsAndStops) {
   SeriesEmStock(2);
   bench.Readings({Leitura{.stock_arm = 3, .numero_serie = "X"}});
@@ -37,22 +54,9 @@ TEST_F(AdjustmentLinesTest, BreakageWithTooFewSerialsInStockFailsAndStops) {
   EXPECT_EQ(result.ErroNum(), 0);
   EXPECT_EQ(result.Mensagem(),
             "Não existem numeros de série suficientes para quebrar o artigo A1 no armazem 1");
-  ASSERT_EQ(bench.host->documents.size(), 1u);
-  EXPECT_EQ(Texto(documento(0).header, "TipoDocumento"), "QBR");
-  ASSERT_EQ(documento(0).lines.size(), 1u);
-  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 3);
+  EXPECT_EQ(Types(), Texts{"QBR"});
+  EXPECT_EQ(Members(documento(0).lines, "Quantidade"), Texts{"3"});
   EXPECT_TRUE(documento(0).serials.empty());
-}
-
-TEST_F(AdjustmentLinesTest, BreakageWritesOffTheFirstSerialsInStock) {
-  SeriesEmStock(5);
-  bench.Readings({Leitura{.stock_arm = 2, .numero_serie = "X"}});
-  ASSERT_EQ(Run().Tipo(), Sucesso);
-  ASSERT_EQ(documento(0).lines.size(), 1u);
-  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
-  ASSERT_EQ(documento(0).serials.size(), 2u);
-  EXPECT_EQ(Texto(documento(0).serials[0]->Object("campos"), "Noserie"), "N1");
-  EXPECT_EQ(Texto(documento(0).serials[1]->Object("campos"), "Noserie"), "N2");
 }
 
 // However its readings follow one another, with or without lot, an article's stock in a
@@ -62,14 +66,12 @@ TEST_F(AdjustmentLinesTest, BreakageWritesOffEachArticleAndWarehouseOnce) {
                   Leitura{.artigo = "A2", .stock_arm = 1, .nosso_lote = "L2"},
                   Leitura{.stock_arm = 2, .nosso_lote = "L1"}, Leitura{.stock_arm = 2}});
   ASSERT_EQ(Run().Tipo(), Sucesso);
-  ASSERT_EQ(documento(0).lines.size(), 2u);
-  EXPECT_EQ(Texto(linha(0, 1), "Artigo"), "A1");
-  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
-  ASSERT_EQ(documento(0).lots.size(), 1u);
-  const LateBoundObject& lote = *documento(0).lots[0];
-  EXPECT_EQ(Texto(lote.Object("campos"), "CodigoLote"), "L2");
-  EXPECT_EQ(Texto(lote.Object("campos"), "VossoLote"), "VL");
-  EXPECT_EQ(Numero(lote, "NumeroLinhaDocComercial"), 2);
+  EXPECT_EQ(Members(documento(0).lines, "Artigo"), (Texts{"A1", "A2"}));
+  EXPECT_EQ(Members(documento(0).lines, "Quantidade"), (Texts{"2", "1"}));
+  const auto& lots = documento(0).lots;
+  EXPECT_EQ(Members(lots, "campos.CodigoLote"), Texts{"L2"});
+  EXPECT_EQ(Members(lots, "campos.VossoLote"), Texts{"VL"});
+  EXPECT_EQ(Members(lots, "NumeroLinhaDocComercial"), Texts{"2"});
 }
 
 TEST_F(AdjustmentLinesTest, SurplusOfSerialsOrLotsIsRefusedWithTheLastMessage) {
@@ -86,37 +88,30 @@ TEST_F(AdjustmentLinesTest, SurplusOfSerialsOrLotsIsRefusedWithTheLastMessage) {
     ImportBench banco;
     banco.Readings({Leitura{
         .stock_arm = -4, .numero_serie = caso.numero_serie, .nosso_lote = caso.nosso_lote}});
-    MovImportacao acerto;
-    acerto.SetCabTipoImportacao(TI_AcertoInventario);
-    const Result result = banco.Run(acerto);
-    EXPECT_EQ(result.Mensagem(), caso.mensagem);
+    EXPECT_EQ(banco.Run(TI_AcertoInventario).Mensagem(), caso.mensagem);
     ASSERT_EQ(banco.host->documents.size(), 1u);
-    EXPECT_EQ(Texto(banco.host->last().header, "TipoDocumento"), "SOB");
-    EXPECT_EQ(Numero(*banco.host->last().lines.at(0), "Quantidade"), 4);
+    EXPECT_EQ(CStr(banco.host->last().header.Get("TipoDocumento")), "SOB");
+    EXPECT_EQ(Members(banco.host->last().lines, "Quantidade"), Texts{"4"});
   }
 }
 
-TEST_F(AdjustmentLinesTest, FinalLineIsTheCountLessTheMovementsSince) {
-  ReadingsWith(bench, {Leitura{.quantidade = 5}, Leitura{.artigo = "A2", .quantidade = 5}},
-               {{1, "EntMaisSaidas", -7.0}, {2, "EntMaisSaidas", -5.0}});
-  ASSERT_EQ(Run().Tipo(), Sucesso);
-  ASSERT_EQ(bench.host->documents.size(), 1u);
-  ASSERT_EQ(documento(0).lines.size(), 1u);
-  EXPECT_EQ(Texto(linha(0, 1), "Artigo"), "A1");
-  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
-}
-
-TEST_F(AdjustmentLinesTest, FinalPriceIsTheReadingsThenTheComputedThenTheLastPurchasePrice) {
+// The final line is the count less the movements since; its price the reading's, else the
+// computed one, else the last purchase price.
+TEST_F(AdjustmentLinesTest, FinalLineQuantityAndPrice) {
   ReadingsWith(
       bench,
-      {Leitura{.preco_unitario = Variant::Null()}, Leitura{.artigo = "A2"},
-       Leitura{.artigo = "A3", .preco_unitario = 0.0, .stock_tot = 40.0, .val_existencia = 100.0}},
-      {{1, "UltPrCom", 4.5}, {2, "PrecoUnitario", 3.0}});
+      {Leitura{.quantidade = 5}, Leitura{.artigo = "A2", .quantidade = 5},
+       Leitura{.artigo = "A3", .preco_unitario = Variant::Null()},
+       Leitura{.artigo = "A4", .preco_unitario = 0.0, .stock_tot = 40.0, .val_existencia = 100.0}},
+      {{1, "EntMaisSaidas", -7.0},
+       {2, "EntMaisSaidas", -5.0},
+       {3, "UltPrCom", 4.5},
+       {1, "PrecoUnitario", 3.0}});
   ASSERT_EQ(Run().Tipo(), Sucesso);
-  ASSERT_EQ(documento(0).lines.size(), 3u);
-  EXPECT_EQ(Numero(linha(0, 1), "PrecoUnitario"), 4.5);
-  EXPECT_EQ(Numero(linha(0, 2), "PrecoUnitario"), 3);
-  EXPECT_EQ(Numero(linha(0, 3), "PrecoUnitario"), 2.5);
+  EXPECT_EQ(Types(), Texts{"SOB"});
+  EXPECT_EQ(Members(documento(0).lines, "Artigo"), (Texts{"A1", "A3", "A4"}));
+  EXPECT_EQ(Members(documento(0).lines, "Quantidade").at(0), "2");
+  EXPECT_EQ(Members(documento(0).lines, "PrecoUnitario"), (Texts{"3", "4,5", "2,5"}));
 }
 
 // A serial reading joins the line before when its NumeroLinha is the Ordenaca of the reading
@@ -128,12 +123,8 @@ TEST_F(AdjustmentLinesTest, FinalSerialReadingsJoinTheLineOfThePreviousOrder) {
                 Leitura{.numero_linha = 3, .numero_serie = "S3"}},
                {{1, "EntMaisSaidas", 4.0}, {2, "EntMaisSaidas", 0.0}, {3, "EntMaisSaidas", 0.0}});
   ASSERT_EQ(Run().Tipo(), Sucesso);
-  ASSERT_EQ(documento(0).lines.size(), 2u);
-  EXPECT_EQ(Numero(linha(0, 1), "Quantidade"), 2);
-  EXPECT_EQ(Numero(linha(0, 2), "Quantidade"), 1);
-  ASSERT_EQ(documento(0).serials.size(), 3u);
-  EXPECT_EQ(Numero(*documento(0).serials[1], "NumeroLinhaDocComercial"), 1);
-  EXPECT_EQ(Numero(*documento(0).serials[2], "NumeroLinhaDocComercial"), 2);
+  EXPECT_EQ(Members(documento(0).lines, "Quantidade"), (Texts{"2", "1"}));
+  EXPECT_EQ(Members(documento(0).serials, "NumeroLinhaDocComercial"), (Texts{"1", "1", "2"}));
 }
 
 }  // namespace

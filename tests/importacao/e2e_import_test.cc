@@ -37,6 +37,17 @@ TEST_F(E2eImport, TheCommitDecidesTheOutcomeAndNeverKeepsTheCompany) {
   EXPECT_EQ(States(), (Texts{"1", "1"}));
 }
 
+// A statement that fails while the readings are marked undoes the document already inserted.
+TEST_F(E2eImport, AFailedMarkingUndoesTheDocument) {
+  Reading(1, "I", "P1", 7, ", PrecoUnitario", ", 2.5");
+  Connect(std::make_shared<FailingStatements>("UPDATE oru_ARM_Picking_Movimentos"));
+  const Result result = Run(TI_InventarioInicial, "", "", false);
+  EXPECT_TRUE(result.Mensagem().starts_with("Execute::Falha simulada em UPDATE"))
+      << result.Mensagem();
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='INV'"), "0");
+  EXPECT_EQ(States(), Texts{"0"});
+}
+
 TEST_F(E2eImport, SaleServesAnOrderWithALargerReading) {
   Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);
   const Result result = Run(TI_Venda, "FAC", "");
@@ -118,11 +129,15 @@ TEST_F(E2eImport, InitialInventoryWithoutPricesListsTenReadings) {
   EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='INV'"), "0");
 }
 
+// The inventory's series, sector and third party are the parameters', whatever the header says.
 TEST_F(E2eImport, InitialInventoryEntersTheCountedStock) {
+  Exec(
+      "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('INV', 'B', 'Série B');"
+      "UPDATE oru_PARAMETROSEXP SET INVENTSER = 'B';");
   Reading(1, "I", "L1", 7, ", PrecoUnitario", ", 2.5");
   const Result result = Run(TI_InventarioInicial, "", "");
   ASSERT_EQ(result.Tipo(), Sucesso) << result.Mensagem();
-  EXPECT_EQ(Value("SELECT SECTOR, TERCEIRO FROM DOCGCCAB WHERE TPDOC='INV'"), "S1|S1");
+  EXPECT_EQ(Value("SELECT SERIE, SECTOR, TERCEIRO FROM DOCGCCAB WHERE TPDOC='INV'"), "B|S1|S1");
   EXPECT_EQ(Value("SELECT QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM='INV'"), "7|2.5");
   EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"), "17");
 }

@@ -58,36 +58,14 @@ inline RecordsetPtr Leituras(const std::vector<Leitura>& leituras) {
   };
   for (const auto& [name, type] : fields) rs->AppendField(name, type, 50, adFldIsNullable);
   for (const Leitura& l : leituras) {
-    rs->LoadRow({l.numero_linha,
-                 l.doc_orig_tipo,
-                 l.doc_orig_serie,
-                 l.doc_orig_numero,
-                 l.doc_orig_ano,
-                 l.tpterc,
-                 l.terceiro,
-                 l.artigo,
-                 l.unidade,
-                 l.armazem,
-                 l.numero_serie,
-                 l.nosso_lote,
-                 "",
-                 "",
-                 l.quantidade,
-                 l.quantidade,
-                 l.numero_linha,
-                 static_cast<int32_t>(1),
-                 l.preco_unitario,
-                 l.stock_arm,
-                 0.0,
-                 0.0,
-                 l.ultprcbr,
-                 l.pr_venda,
-                 l.stock_tot,
-                 l.val_existencia,
-                 l.un_embalagem,
-                 l.un_transporte,
-                 l.factor_embalagem,
-                 l.factor_transporte});
+    std::vector<Variant> row = {l.numero_linha, l.doc_orig_tipo, l.doc_orig_serie};
+    row.insert(row.end(), {l.doc_orig_numero, l.doc_orig_ano, l.tpterc, l.terceiro, l.artigo});
+    row.insert(row.end(), {l.unidade, l.armazem, l.numero_serie, l.nosso_lote, "", ""});
+    row.insert(row.end(), {l.quantidade, l.quantidade, l.numero_linha, int32_t{1}});
+    row.insert(row.end(), {l.preco_unitario, l.stock_arm, 0.0, 0.0, l.ultprcbr, l.pr_venda});
+    row.insert(row.end(), {l.stock_tot, l.val_existencia, l.un_embalagem, l.un_transporte});
+    row.insert(row.end(), {l.factor_embalagem, l.factor_transporte});
+    rs->LoadRow(row);
   }
   rs->Open();
   return rs;

@@ -71,12 +71,17 @@ inline RecordsetPtr CabecalhoOriginal(Date data,
   return Tabela(colunas, {valores});
 }
 
-// A member of a host object as a number or as text.
-inline double Numero(const LateBoundObject& objeto, const char* membro) {
-  return CDbl(objeto.Get(membro));
-}
-inline std::string Texto(const LateBoundObject& objeto, const char* membro) {
-  return CStr(objeto.Get(membro));
+// Member `name` of each host object as text; "campos.X" reads member X of its "campos".
+inline std::vector<std::string> Members(const std::vector<LateBoundPtr>& objects,
+                                        const std::string& name) {
+  const size_t dot = name.find('.');
+  std::vector<std::string> texts;
+  for (const LateBoundPtr& object : objects) {
+    const LateBoundObject& holder =
+        dot == std::string::npos ? *object : object->Object(name.substr(0, dot));
+    texts.push_back(CStr(holder.Get(name.substr(dot + 1))));
+  }
+  return texts;
 }
 
 }  // namespace pellora::testing

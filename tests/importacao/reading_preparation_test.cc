@@ -1,4 +1,4 @@
-// Unit price checks, the original document of the readings, the key list and computed prices.
+// The original document of the readings, the key list, the third party and computed prices.
 
 #include <string>
 
@@ -10,47 +10,6 @@
 
 namespace pellora::testing {
 namespace {
-
-std::string FaultLines(int count) {
-  std::string lines;
-  for (int i = 1; i <= count; ++i) {
-    lines += "Artigo: A1 na linha: " + std::to_string(i) +
-             " não tem Preço Unitário (ou está inválido).\r\n";
-  }
-  return lines;
-}
-
-Result InitialInventory(ImportBench& bench, int faulty) {
-  std::vector<Leitura> leituras;
-  for (int i = 1; i <= faulty; ++i) {
-    leituras.push_back(Leitura{.numero_linha = i, .preco_unitario = 0.0});
-  }
-  leituras.push_back(Leitura{.numero_linha = 99, .preco_unitario = Variant::Null()});
-  bench.Readings(leituras);
-  return bench.Run(TI_InventarioInicial);
-}
-
-// Ten faults are listed; beyond ten a closing sentence counts the rest; a Null price passes.
-TEST(UnitPriceCheck, TenFaultsAreListedAndTheRestCounted) {
-  const std::string heading = "Erro na Validação do Conjunto de Leituras.\r\n\r\n";
-  const struct {
-    int faulty;
-    std::string message;
-  } cases[] = {{15, heading + FaultLines(10) +
-                        "\r\n\r\nExistem mais 5 artigos sem Preço Unitário (ou inválido)!"},
-               {10, heading + FaultLines(10)},
-               {0, ""}};
-  for (const auto& given : cases) {
-    SCOPED_TRACE(given.faulty);
-    ImportBench bench;
-    const Result result = InitialInventory(bench, given.faulty);
-    EXPECT_EQ(result.Tipo(), given.faulty == 0 ? Sucesso : Erro);
-    if (given.faulty != 0) {
-      EXPECT_EQ(result.Mensagem(), given.message);
-    }
-    EXPECT_EQ(bench.host->documents.empty(), given.faulty != 0);
-  }
-}
 
 class PreparationTest : public ::testing::Test {
  protected:

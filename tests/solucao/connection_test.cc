@@ -132,15 +132,5 @@ TEST_F(SolucaoConnection, OperacoesShowsErrorsAndIgnoresUnknownCodes) {
   EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbExclamation});
 }
 
-TEST_F(SolucaoConnection, OrdersReportUsesTheConnectionSettings) {
-  Solucao& solucao = Open();
-  Variant pai, utilizador, codigo = Variant("2001");
-  solucao.Operacoes(pai, codigo, utilizador);
-  EXPECT_EQ(factory_.report->calls,
-            (Texts{"kind 2", "server " + Dados(), "database EMP1", "user sa", "password segredo",
-                   "file " + Addin() + "/oru_BC_Encomendas.rpt", "generate 0", "show"}));
-  EXPECT_TRUE(Messages().empty());
-}
-
 }  // namespace
 }  // namespace pellora::solucao_testing

@@ -168,30 +168,11 @@ class RecordingDataAccess : public ForwardingDataAccess {
   }
 };
 
-class RecordingOrdersReport : public OrdersReport {
- public:
-  std::vector<std::string> calls;
-  void SetReportFile(const std::string& path) override { calls.push_back("file " + path); }
-  void SetDatabaseKind(int32_t kind) override { calls.push_back("kind " + std::to_string(kind)); }
-  void SetServer(const std::string& v) override { calls.push_back("server " + v); }
-  void SetUser(const std::string& v) override { calls.push_back("user " + v); }
-  void SetDatabase(const std::string& v) override { calls.push_back("database " + v); }
-  void SetPassword(const std::string& v) override { calls.push_back("password " + v); }
-  void Generate(int32_t destination) override {
-    calls.push_back("generate " + std::to_string(destination));
-  }
-  int32_t Show() override {
-    calls.push_back("show");
-    return 0;
-  }
-};
-
 // Makes the fakes above and keeps each object it made, for the test to inspect.
 class FakeFactory : public ComponentFactory {
  public:
   std::shared_ptr<RecordingDialogs> dialogs = std::make_shared<RecordingDialogs>();
   std::shared_ptr<FakeConnectionSettings> settings = std::make_shared<FakeConnectionSettings>();
-  std::shared_ptr<RecordingOrdersReport> report = std::make_shared<RecordingOrdersReport>();
   std::string common_folder;
   std::optional<bool> login_answer;
   ScriptedSelectionDialog::Script selection;
@@ -225,7 +206,7 @@ class FakeFactory : public ComponentFactory {
   FolderLocatorPtr CreateFolderLocator() override {
     return std::make_shared<FakeFolderLocator>(common_folder);
   }
-  OrdersReportPtr CreateOrdersReport() override { return report; }
+  OrdersReportPtr CreateOrdersReport() override { return nullptr; }
   ShellPtr CreateShell() override { return nullptr; }
   FormSurfacePtr CreateFormSurface() override {
     auto surface = std::make_unique<testing::ScriptedFormSurface>();
