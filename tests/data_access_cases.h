@@ -132,7 +132,8 @@ TYPED_TEST_P(DataAccessCases, FailingStatementNamesItselfAndTheEnginesReason) {
         {"INSERT INTO ARTIGOS (CODIGO) VALUES (N'a1')", TypeParam::kDuplicateKey,
          "(instrução: INSERT"}}) {
     std::string description;
-    EXPECT_EQ(this->ErrorNumberOf([&] { this->Exec(sql); }, &description), kDatabaseError);
+    EXPECT_EQ(this->ErrorNumberOf([&, sql = sql] { this->Exec(sql); }, &description),
+              kDatabaseError);
     EXPECT_NE(description.find(reason), std::string::npos) << description;
     EXPECT_NE(description.find(named), std::string::npos) << description;
   }
