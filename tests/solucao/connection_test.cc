@@ -117,20 +117,5 @@ TEST_F(SolucaoConnection, ValidatesTheCompany) {
   EXPECT_EQ(factory_.dialogs->styles, std::vector<int>(3, vbExclamation));
 }
 
-TEST_F(SolucaoConnection, OperacoesShowsErrorsAndIgnoresUnknownCodes) {
-  Solucao& solucao = Open();
-  Variant pai, utilizador, codigo = int32_t{1999};
-  solucao.Operacoes(pai, codigo, utilizador);
-  EXPECT_EQ(factory_.property_grids, 0);
-  codigo = Variant(2000);  // the parameters editor, left at once
-  solucao.Operacoes(pai, codigo, utilizador);
-  EXPECT_EQ(factory_.property_grids, 1);
-  EXPECT_TRUE(Messages().empty());
-  codigo = Variant("abc");
-  solucao.Operacoes(pai, codigo, utilizador);
-  EXPECT_EQ(Messages(), Texts{"[Operações] Erro Tipos incompatíveis"});
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbExclamation});
-}
-
 }  // namespace
 }  // namespace pellora::solucao_testing

@@ -6,122 +6,115 @@
 namespace pellora::solucao_testing {
 namespace {
 
-// A sales or purchase view with a current line, and the answer of one field's validation.
+constexpr char kInativo[] = "[Artigos Inativos] Não é permitido movimentar artigos inativos.";
+constexpr char kBelow[] = "[Preço Unitário] Valor do Preço Unitário (";
+
+// A sales or purchase view with a current line: P1 at 25, quantity 1, no discounts.
 class SolucaoLineValidation : public SolucaoCompanyTest {
  protected:
   void SetUp() override {
     SolucaoCompanyTest::SetUp();
     view_->cab().Set("TipoDocumento", "VD");
     view_->cab().Set("DescontoCabecalho", 0.0);
-    LateBoundObject& linha = view_->NovaLinha();
-    linha.Set("Artigo", "P1");
-    linha.Set("PrecoUnitario", 25.0);
-    linha.Set("Quantidade", 1.0);
-    linha.Set("DescontoValor", 0.0);
+    Line("Artigo", "P1");
+    Line("PrecoUnitario", 25.0);
+    Line("Quantidade", 1.0);
+    Line("DescontoValor", 0.0);
   }
-  // True when the value is refused.
-  bool Sales(const std::string& campo, const Variant& valor) {
-    Variant vCampo = campo, vValor = valor, vCancel = false;
-    solucao_->OnVistaVendasCampoLinhasValidar(api_, vCampo, vValor, vCancel);
-    return CBool(vCancel);
-  }
-  bool Purchases(const std::string& campo, const Variant& valor) {
-    Variant vCampo = campo, vValor = valor, vCancel = false;
-    solucao_->OnVistaComprasCampoLinhasValidar(api_, vCampo, vValor, vCancel);
-    return CBool(vCancel);
-  }
-  // Opens with the V3U settings given.
   void OpenWith(const std::string& v3u) {
     Configuracao("[V3U]\n" + v3u);
     Open();
+  }
+  void Line(const std::string& field, const Variant& value) {
+    (view_->Linha() ? *view_->Linha() : view_->NovaLinha()).Set(field, value);
+  }
+  // Validates one field's value on the sales view (or the purchases'), expects it refused or
+  // not, and expects `shown` to begin the one message shown (none when empty) with its `style`.
+  void Check(const std::string& campo, const Variant& valor, bool refused,
+             const std::string& shown = "", int style = vbOKOnly, bool sales = true) {
+    const size_t before = Messages().size();
+    Variant vCampo = campo, vValor = valor, vCancel = false;
+    if (sales) {
+      solucao_->OnVistaVendasCampoLinhasValidar(api_, vCampo, vValor, vCancel);
+    } else {
+      solucao_->OnVistaComprasCampoLinhasValidar(api_, vCampo, vValor, vCancel);
+    }
+    const std::string line = campo + "=" + CStr(valor);
+    EXPECT_EQ(CBool(vCancel), refused) << line;
+    ASSERT_EQ(Messages().size(), before + (shown.empty() ? 0 : 1)) << line;
+    if (shown.empty()) return;
+    EXPECT_TRUE(Messages().back().starts_with(shown)) << line << ": " << Messages().back();
+    EXPECT_EQ(factory_.dialogs->styles.back(), style) << line;
   }
 
   std::shared_ptr<vela::VelaHostView> view_ = std::make_shared<vela::VelaHostView>();
   HostViewPtr api_ = view_;
 };
 
-constexpr char kInativo[] = "[Artigos Inativos] Não é permitido movimentar artigos inativos.";
-
 TEST_F(SolucaoLineValidation, RefusesInactiveArticlesOnListedTypes) {
   OpenWith("TipoDocNaoMovimentaInativos=FA;VD\n");
-  EXPECT_TRUE(Sales("ARTIGO", "I1"));
-  EXPECT_EQ(Messages(), Texts{kInativo});
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbExclamation});
-  EXPECT_FALSE(Sales("ARTIGO", "N1"));  // INACTIVO NULL
-  EXPECT_FALSE(Sales("ARTIGO", "P1"));
-  EXPECT_FALSE(Sales("ARTIGO", "XX"));
-  EXPECT_FALSE(Sales("artigo", "I1"));     // field names are compared as given
+  Check("ARTIGO", "I1", true, kInativo, vbExclamation);
+  Check("ARTIGO", "N1", false);  // INACTIVO NULL
+  Check("ARTIGO", "P1", false);
+  Check("ARTIGO", "XX", false);
+  Check("artigo", "I1", false);            // field names are compared as given
   view_->cab().Set("TipoDocumento", "A");  // "FA;VD;" holds "A;"
-  EXPECT_TRUE(Purchases("ARTIGO", "I1"));
+  Check("ARTIGO", "I1", true, kInativo, vbExclamation, false);
   view_->cab().Set("TipoDocumento", "F");
-  EXPECT_FALSE(Purchases("ARTIGO", "I1"));
+  Check("ARTIGO", "I1", false, "", vbOKOnly, false);
   view_->cab().Set("TipoDocumento", "");
-  EXPECT_FALSE(Sales("ARTIGO", "I1"));
+  Check("ARTIGO", "I1", false);
   view_->cab().Set("TipoDocumento", "VD");
   view_->SemLinha();
-  EXPECT_FALSE(Sales("ARTIGO", "I1"));
-  EXPECT_EQ(Messages(), (Texts{kInativo, kInativo}));
+  Check("ARTIGO", "I1", false);
 }
 
 TEST_F(SolucaoLineValidation, ChecksPricesOnSalesOnly) {
   OpenWith(
       "TipoDocControlaPrecosVenda=VD\nCampoBDControlaPrecosVenda=uprcl\n"
       "PercentagemControlaPrecosVenda=10\n");
-  const std::string below =
-      "[Preço Unitário] Valor do Preço Unitário (17,99) é inferior ao Preço configurado (18,00).";
-  EXPECT_TRUE(Sales("PRUNIT", "17,99"));
-  EXPECT_EQ(Messages(), Texts{below});
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbOKOnly});
-  EXPECT_FALSE(Sales("PRUNIT", "18,00"));
-  EXPECT_FALSE(Purchases("PRUNIT", "1"));
+  const std::string below = std::string(kBelow) + "17,99) é inferior ao Preço configurado (18,00).";
+  Check("PRUNIT", "17,99", true, below);
+  Check("PRUNIT", "18,00", false);
+  Check("PRUNIT", "1", false, "", vbOKOnly, false);
   // The line's discount is spread over its quantity: 10 / 5 off the price.
-  view_->Linha()->Set("DescontoValor", 10.0);
-  view_->Linha()->Set("Quantidade", 5.0);
-  EXPECT_FALSE(Sales("PRUNIT", "20"));
-  EXPECT_TRUE(Sales("DESCON", "19,99"));
-  EXPECT_EQ(Messages(), (Texts{below, below}));
+  Line("DescontoValor", 10.0);
+  Line("Quantidade", 5.0);
+  Check("PRUNIT", "20", false);
+  Check("DESCON", "19,99", true, below);
   view_->cab().Set("TipoDocumento", "FAC");
-  EXPECT_FALSE(Sales("PRUNIT", "1"));
-  EXPECT_EQ(Messages().size(), 2u);
+  Check("PRUNIT", "1", false);
 }
 
-TEST_F(SolucaoLineValidation, AppliesTheHeaderDiscountBeforeComparing) {
+TEST_F(SolucaoLineValidation, ReferencePricesAndFailures) {
   OpenWith("TipoDocControlaPrecosVenda=VD\nCampoBDControlaPrecosVenda=UPCM\n");  // ULTPMP 19
-  view_->cab().Set("DescontoCabecalho", 10.0);
-  EXPECT_TRUE(Sales("PRUNIT", Variant("20")));
-  EXPECT_EQ(Messages(), Texts{"[Preço Unitário] Valor do Preço Unitário (18,00) é inferior ao "
-                              "Preço configurado (19,00)."});
-  // Without a value the line's own price is taken: 25 less 10 % passes.
-  EXPECT_FALSE(Sales("PRUNIT", ""));
+  view_->cab().Set("DescontoCabecalho", 10.0);  // applied before comparing
+  Check("PRUNIT", Variant("20"), true,
+        std::string(kBelow) +
+            "18,00) é inferior ao Preço "
+            "configurado (19,00).");
+  Check("PRUNIT", "", false);  // without a value the line's own price: 25 less 10 % passes
+  view_->cab().Set("DescontoCabecalho", 0.0);
+  Line("Artigo", "XX");
+  Check("PRUNIT", "1", false, "[Preço Unitário] Artigo inválido.");
+  Line("Artigo", "");
+  Check("PRUNIT", "1", false);
+  Line("Artigo", "P1");
+  Line("Quantidade", 0.0);
+  Line("DescontoValor", 1.0);
+  Check("PRUNIT", "1", false, "[PrUnitAbaixoDoConfigurado] Erro Divisão por zero", vbExclamation);
+  Check("PRUNIT", "abc", false, "[PrUnitAbaixoDoConfigurado] Erro Tipos incompatíveis",
+        vbExclamation);
 }
 
 TEST_F(SolucaoLineValidation, AverageCostReference) {
   OpenWith("TipoDocControlaPrecosVenda=VD\nCampoBDControlaPrecosVenda=PCM\n");
-  EXPECT_TRUE(Sales("PRUNIT", "3,99"));  // 120 / 30
-  EXPECT_EQ(Messages(), Texts{"[Preço Unitário] Valor do Preço Unitário (3,99) é inferior ao "
-                              "Preço configurado (4,00)."});
-  view_->Linha()->Set("Artigo", "Z1");  // no stock: reference 0
-  EXPECT_FALSE(Sales("PRUNIT", "0"));
-  EXPECT_EQ(Messages().size(), 1u);
-}
-
-TEST_F(SolucaoLineValidation, UnknownArticlesAndFailuresAcceptTheChange) {
-  OpenWith("TipoDocControlaPrecosVenda=VD\n");
-  view_->Linha()->Set("Artigo", "XX");
-  EXPECT_FALSE(Sales("PRUNIT", "1"));
-  EXPECT_EQ(Messages(), Texts{"[Preço Unitário] Artigo inválido."});
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbOKOnly});
-  view_->Linha()->Set("Artigo", "");
-  EXPECT_FALSE(Sales("PRUNIT", "1"));
-  EXPECT_EQ(Messages().size(), 1u);
-  view_->Linha()->Set("Artigo", "P1");
-  view_->Linha()->Set("Quantidade", 0.0);
-  view_->Linha()->Set("DescontoValor", 1.0);
-  EXPECT_FALSE(Sales("PRUNIT", "1"));
-  EXPECT_EQ(Messages().back(), "[PrUnitAbaixoDoConfigurado] Erro Divisão por zero");
-  EXPECT_EQ(factory_.dialogs->styles.back(), vbExclamation);
-  EXPECT_FALSE(Sales("PRUNIT", "abc"));
-  EXPECT_EQ(Messages().back(), "[PrUnitAbaixoDoConfigurado] Erro Tipos incompatíveis");
+  Check("PRUNIT", "3,99", true,
+        std::string(kBelow) +
+            "3,99) é inferior ao Preço configurado "
+            "(4,00).");  // 120 / 30
+  Line("Artigo", "Z1");  // no stock: reference 0
+  Check("PRUNIT", "0", false);
 }
 
 }  // namespace

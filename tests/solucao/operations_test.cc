@@ -1,7 +1,11 @@
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "runtime/error.h"
 #include "solucao/chooser_query.h"
+#include "solucao/dlg_selecao.h"
+#include "solucao/tipo_documento.h"
 #include "tests/solucao/solucao_company.h"
 
 namespace pellora::solucao_testing {
@@ -15,28 +19,36 @@ class SolucaoOperations : public SolucaoCompanyTest {
     SolucaoCompanyTest::SetUp();
     Open();
     Parametros();
-    view_->cab().Set("TipoDocumento", "VFA");
-    view_->cab().Set("Data", "05-12-2026");
-    view_->cab().Set("Moeda", "EUR");
-    view_->cab().Set("Sector", "S1");
-    view_->cab().Set("Serie", "A");
-    view_->cab().Set("Terceiro", "C1");
+    for (const auto& [field, value] : {std::pair{"TipoDocumento", "VFA"},
+                                       {"Data", "05-12-2026"},
+                                       {"Moeda", "EUR"},
+                                       {"Sector", "S1"},
+                                       {"Serie", "A"},
+                                       {"Terceiro", "C1"}}) {
+      view_->cab().Set(field, value);
+    }
   }
+  // Runs operation `code`: 2003 and 2004 from the sales view, -2003 and -2004 from purchases.
   void Operacao(int32_t code) {
-    Variant pai, utilizador, operacao = code;
-    solucao_->Operacoes(pai, operacao, utilizador);
+    Variant pai, empresa, utilizador, operacao = code < 0 ? -code : code;
+    if (code == 2003 || code == 2004) {
+      solucao_->OnVistaVendasOperacao(pai, api_, empresa, utilizador, operacao);
+    } else if (code < 0) {
+      solucao_->OnVistaComprasOperacao(pai, api_, empresa, utilizador, operacao);
+    } else {
+      solucao_->Operacoes(pai, operacao, utilizador);
+    }
   }
-  void Compras(int32_t code) {
-    Variant pai, empresa, utilizador, operacao = code;
-    solucao_->OnVistaComprasOperacao(pai, api_, empresa, utilizador, operacao);
-  }
-  void Vendas(int32_t code) {
-    Variant pai, empresa, utilizador, operacao = code;
-    solucao_->OnVistaVendasOperacao(pai, api_, empresa, utilizador, operacao);
+  // Runs the chooser with the scripted answer into terminais_ and conjuntos_; true if cancelled.
+  bool Choose(const std::string& movimento) {
+    bool cancelado = false;
+    pImporMovimentosDlgSelecao(factory_, "", movimento, 3, terminais_, conjuntos_, cancelado);
+    return cancelado;
   }
 
   std::shared_ptr<vela::VelaHostView> view_ = std::make_shared<vela::VelaHostView>();
   HostViewPtr api_ = view_;
+  Texts terminais_, conjuntos_;
 };
 
 // A failed import is an outcome like any other; refused readings are not tried at all. Neither
@@ -60,64 +72,85 @@ TEST_F(SolucaoOperations, ShowsAFailedImportAsInformationAndRefusedReadingsAsExc
   EXPECT_EQ(Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos"), Texts{"0"});
 }
 
-TEST_F(SolucaoOperations, ViewOperationsFollowTheDocumentType) {
+// Each operation lists the sets of its own movement (purchases: VFA, an entry; sales: FAC, an
+// exit, of the customer on screen); the chooser cancelled, nothing more happens.
+TEST_F(SolucaoOperations, EachOperationListsTheSetsOfItsMovement) {
   factory_.selection = {"", {}};
-  Vendas(2004);
-  Compras(2003);
-  EXPECT_TRUE(factory_.selections.empty());
-  Compras(2004);  // VFA: a purchase entry
-  ASSERT_EQ(factory_.selections.size(), 1u);
-  EXPECT_EQ(factory_.selections[0]->sql, ChooserSql("", "E", 1));
-  view_->cab().Set("TipoDocumento", "FAC");  // a sales exit, for the customer on screen
-  Vendas(2003);
-  ASSERT_EQ(factory_.selections.size(), 2u);
-  EXPECT_EQ(factory_.selections[1]->sql, ChooserSql("C1", "S", 2));
+  const std::vector<std::pair<int32_t, std::string>> cases = {{2007, ChooserSql("", "I", 3)},
+                                                              {2009, ChooserSql("", "T", 3)},
+                                                              {2008, ChooserSql("", "T", 4)},
+                                                              {-2004, ChooserSql("", "E", 1)},
+                                                              {-2003, ""},
+                                                              {2004, ""},
+                                                              {2003, ChooserSql("C1", "S", 2)}};
+  for (const auto& [code, sql] : cases) {
+    if (code == 2003) view_->cab().Set("TipoDocumento", "FAC");
+    const size_t before = factory_.selections.size();
+    Operacao(code);
+    EXPECT_EQ(factory_.selections.size() == before ? "" : factory_.selections.back()->sql, sql)
+        << code;
+  }
   EXPECT_TRUE(Messages().empty());
-
   view_->cab().Set("TipoDocumento", "INV");
-  Compras(2004);
-  EXPECT_EQ(Messages(), Texts{"[Importação] Esta operação não é permitida este tipo de "
-                              "documento ."});
-  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>{vbExclamation});
+  Operacao(-2004);
   view_->cab().Set("TipoDocumento", Variant::Null());
-  Vendas(2003);
-  EXPECT_EQ(Messages().back(), "[OnVistaVendasOperacao] Erro Utilização inválida de Null");
-  EXPECT_EQ(factory_.selections.size(), 2u);
+  Operacao(2003);
+  EXPECT_EQ(Messages(),
+            (Texts{"[Importação] Esta operação não é permitida este tipo de documento .",
+                   "[OnVistaVendasOperacao] Erro Utilização inválida de Null"}));
+  EXPECT_EQ(factory_.dialogs->styles, std::vector<int>(2, vbExclamation));
 }
 
-TEST_F(SolucaoOperations, OpensTheCostEditorOnTheChosenSets) {
-  Reading(1, "I", "P1", 7, 2.5);
-  factory_.selection = {kSet, {kSet}};
-  long rows = -1;
-  factory_.form_scenario = [&](testing::ScriptedFormSurface& form) {
-    EXPECT_EQ(form.caption, "Valores de Inventário");
-    rows = form.grid->RowCount();
-    form.Press("&Sair");
-  };
-  Operacao(2007);
-  EXPECT_EQ(rows, 1);
-  EXPECT_EQ(factory_.selections.back()->sql, ChooserSql("", "I", 3));
-
-  Operacao(2009);
-  EXPECT_EQ(factory_.selections.back()->sql, ChooserSql("", "T", 3));
-  EXPECT_TRUE(Messages().empty());
+// The same set chosen twice is kept twice; a single choice is read from Show's answer.
+TEST_F(SolucaoOperations, TheChooserSplitsEachChosenId) {
+  factory_.selection = {kSet, {kSet, "T2|1", kSet}};
+  EXPECT_FALSE(Choose("E"));
+  EXPECT_EQ(terminais_, (Texts{"", "T1", "T2", "T1"}));
+  EXPECT_EQ(conjuntos_, (Texts{"", "20261205093000", "1", "20261205093000"}));
+  factory_.selection = {"T9|20260101120000", {}, false};
+  EXPECT_FALSE(Choose("A"));
+  EXPECT_EQ(terminais_, (Texts{"", "T9"}));
+  EXPECT_EQ(conjuntos_, (Texts{"", "20260101120000"}));
+  factory_.selection = {"", {}};
+  EXPECT_TRUE(Choose("X"));
+  EXPECT_EQ(terminais_, (Texts{"", ""}));
+  // An Id without "|" fails with the chooser's name.
+  factory_.selection = {"T9", {}, false};
+  try {
+    Choose("A");
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kSubscriptOutOfRange);
+    EXPECT_EQ(error.source(), "pImporMovimentosDlgSelecao");
+  }
 }
 
-TEST_F(SolucaoOperations, AsksForTheTransferHeaderAndStopsWhenCancelled) {
-  Reading(1, "T", "P1", 2, 0);
+TEST_F(SolucaoOperations, TheChooserListsPendingSetsOfTheMovementOnTheCompany) {
+  Reading(1, "I", "P1", 1, 1);
   Exec(
-      "UPDATE oru_ARM_Picking_Movimentos SET Terceiro = 'a2';"
-      "INSERT INTO ARMAZENS (CODIGO, NOME) VALUES ('A2', 'Armazém 2');");
-  factory_.selection = {kSet, {kSet}};
-  std::string suggested;
-  factory_.form_scenario = [&](testing::ScriptedFormSurface& form) {
-    suggested = form.Combo("Armazém Destino").Text();
-    form.Press("&Cancelar");
-  };
-  Operacao(2008);
-  EXPECT_EQ(factory_.selections.back()->sql, ChooserSql("", "T", 4));
-  EXPECT_EQ(suggested, "[A2] Armazém 2");  // the reading set's destination
-  EXPECT_TRUE(Messages().empty()) << Messages().front();
+      "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, NumeroLinha, TipoMov, "
+      "Tpterc, Dest_TpDoc) VALUES ('T2', '20261201080000', 1, 'I', 3, ''), "
+      "('T3', '20261201080000', 1, 'I', 4, ''), ('T4', '20261201080000', 1, 'I', NULL, 'INV'), "
+      "('T5', '20261201080000', 1, 'E', NULL, NULL);");
+  factory_.selection = {"", {}};
+  Choose("P");
+  EXPECT_EQ(factory_.selections.back()->sql, ChooserSql("", "I", 3));
+  EXPECT_EQ(factory_.selections.back()->listed, (Texts{"T2|20261201080000", kSet}));
+  Choose("X");
+  EXPECT_EQ(factory_.selections.back()->listed.size(), 4u);
+}
+
+TEST_F(SolucaoOperations, ClassifiesDocumentTypes) {
+  Exec(
+      "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT) VALUES "
+      "('V0', '', 4, 2, 2, 0), ('V1', '', 3, 2, 2, 1), ('V2', '', 4, 2, 2, 2), "
+      "('C0', '', 3, 1, 1, 0), ('C1', '', 4, 1, 1, 1), ('C2', '', 3, 1, 1, 2), "
+      "('G1', '', 1, 2, 2, 1), ('X1', '', 4, 1, 2, 1), ('X2', '', 4, 3, 0, 0);");
+  Texts answers;
+  for (std::string tipo : {"V0", "V1", "V2", "C0", "C1", "C2", "G1", "X1", "X2", "NAO", "v0"}) {
+    answers.push_back(std::to_string(pTipoDocumento(tipo)));
+  }
+  EXPECT_EQ(answers, (Texts{"2", "3", "2", "1", "1", "0", "-1", "-1", "-1", "-1", "2"}));
 }
 
 }  // namespace

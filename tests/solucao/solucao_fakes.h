@@ -5,14 +5,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "dal/definitions.h"
 #include "interfaces/component_factory.h"
 #include "interfaces/forwarding_data_access.h"
-#include "platform/console/property_grid_surface.h"
+#include "interfaces/property_grid.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "platform/vela/picking_api.h"
 #include "runtime/convert.h"
@@ -43,18 +42,8 @@ class RecordingDialogs : public Dialogs {
   }
 };
 
-class ScriptedColumn : public SelectionColumn {
- public:
-  bool hidden = false;
-  float width = 0;
-  void SetHidden(bool value) override { hidden = value; }
-  bool Hidden() const override { return hidden; }
-  void SetWidth(float value) override { width = value; }
-  float Width() const override { return width; }
-};
-
-// Records how it is driven; Load runs the SQL on the connection it was given (Ids listed kept).
-// Show answers `answer`; the chosen collection is `chosen`; MultiSelect reads `multi_answer`.
+// Runs the chooser's SQL on the connection it is given, keeping the Ids listed. Show answers
+// `answer`; the chosen collection is `chosen`; MultiSelect reads `multi_answer`.
 class ScriptedSelectionDialog : public SelectionDialog {
  public:
   struct Script {
@@ -65,30 +54,30 @@ class ScriptedSelectionDialog : public SelectionDialog {
   explicit ScriptedSelectionDialog(Script script) : script_(std::move(script)) {}
 
   std::shared_ptr<Connection> connection;
-  std::string title;
   std::string sql;
-  bool multi_select = false;
-  bool loaded = false;
-  std::vector<std::string> listed;  // the Ids the SQL gave
-  ScriptedColumn columns[7];        // 1 to 6
+  std::vector<std::string> listed;
 
   void SetConnection(std::shared_ptr<Connection> value) override { connection = value; }
-  void SetTitle(const std::string& value) override { title = value; }
+  void SetTitle(const std::string&) override {}
   void SetSql(const std::string& value) override { sql = value; }
   void SetWidth(int32_t) override {}
   void Load() override {
-    loaded = true;
-    if (!connection) return;
     const RecordsetPtr rows = connection->Execute(sql);
     for (; !rows->Eof(); rows->MoveNext()) listed.push_back(CStr(rows->Fields("Id").Value()));
   }
-  SelectionColumn& Column(int position) override { return columns[position]; }
-  void SetMultiSelect(bool value) override { multi_select = value; }
+  SelectionColumn& Column(int) override { return column_; }
+  void SetMultiSelect(bool) override {}
   bool MultiSelect() const override { return script_.multi_answer; }
   std::string Show() override { return script_.answer; }
   std::vector<std::string> SelectedIds() const override { return script_.chosen; }
 
  private:
+  struct : SelectionColumn {
+    void SetHidden(bool) override {}
+    bool Hidden() const override { return false; }
+    void SetWidth(float) override {}
+    float Width() const override { return 0; }
+  } column_;
   Script script_;
 };
 
@@ -182,9 +171,6 @@ class FakeFactory : public ComponentFactory {
   std::vector<std::shared_ptr<RecordingDataAccess>> data_accesses;
   std::vector<std::shared_ptr<FakePickingApi>> apis;
   std::vector<std::shared_ptr<ScriptedSelectionDialog>> selections;
-  int property_grids = 0;
-  std::istringstream grid_input;
-  std::ostringstream grid_output;
 
   // The engine's data-access objects, not opened yet.
   std::function<DataAccessPtr()> new_data_access = [] {
@@ -213,12 +199,7 @@ class FakeFactory : public ComponentFactory {
     surface->scenario = form_scenario;
     return surface;
   }
-  // The parameters editor's window: left at once with "&Sair".
-  PropertyGridSurfacePtr CreatePropertyGridSurface() override {
-    ++property_grids;
-    return std::make_unique<console::ConsolePropertyGridSurface>(
-        console::ConsoleTerminal{grid_input, grid_output, false}, console::PropertyGridScript{});
-  }
+  PropertyGridSurfacePtr CreatePropertyGridSurface() override { return nullptr; }
   std::shared_ptr<Dialogs> CreateDialogs() override { return dialogs; }
 };
 
