@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -51,22 +50,6 @@ std::vector<std::string> RowsOf(Recordset& rs, std::initializer_list<const char*
     rows.push_back(row);
   }
   return rows;
-}
-
-TEST_F(CompanyReadings, DocumentLoaderTakesTheCrossPairsAndBlanksMissingOriginals) {
-  TwoSetsAndACrossPair();
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaDocumGet(false, ChosenSets(terminals, syncs));
-  std::vector<std::string> rows = RowsOf(*rs, {"Quantidade", "DocOrigTipo", "DocOrigNumero"});
-  std::sort(rows.begin(), rows.end());
-  EXPECT_EQ(rows, (std::vector<std::string>{"1||0", "2||0", "5||0", "7||0"}));
-}
-
-TEST_F(CompanyReadings, InitialInventoryOfOneSetKeepsItsOwnReadingsInLineOrder) {
-  TwoSetsAndACrossPair();
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(true, ChosenSets(terminals, syncs));
-  // A'Q has no ARTARM row.
-  EXPECT_EQ(RowsOf(*rs, {"Artigo", "StockArm", "DocOrigTipo"}),
-            (std::vector<std::string>{"A1|30|NULL", "A'Q|0|NULL"}));
 }
 
 TEST_F(CompanyReadings, InitialInventoryOfSeveralSetsIsAGroupedDetachedCopy) {
@@ -121,25 +104,6 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
             (std::vector<std::string>{"A1|5|2|-6|20250101", "A'Q|1|1|-12|NULL", "A'Q|4|4|0|NULL"}));
 }
 
-TEST_F(CompanyReadings, AdjustmentLoaderOfASetWithNothingPendingIsEmpty) {
-  Reading("T1", "S1", 1, "A1", 2, ", Estado", ", 1");
-  EXPECT_TRUE(HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(terminals, syncs))->Eof());
-  RecordsetPtr merged =
-      HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
-  EXPECT_TRUE(merged->IsOpen());
-  EXPECT_EQ(merged->RecordCount(), 0);
-}
-
-TEST_F(CompanyReadings, PriceReachesEveryReadingOfTheArticleInTheChosenSets) {
-  TwoSetsAndACrossPair();
-  HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A1", 12.5);
-  EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 12.5"),
-            "4");  // T1/S1 twice (one imported), T2/S2, T1/S2
-  HlpDb_LeiturasPrcUnitSet(ChosenSets(terminals, syncs), "A'Q", 0.75);
-  EXPECT_EQ(Text("SELECT PrecoUnitario FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"),
-            "0.75");
-}
-
 // The list form marks the pending readings only: those already imported keep their state.
 TEST_F(CompanyReadings, StateOfOneReadingOrOfEveryPendingReadingOfTheSetsAndCrossPairs) {
   TwoSetsAndACrossPair();
@@ -150,16 +114,6 @@ TEST_F(CompanyReadings, StateOfOneReadingOrOfEveryPendingReadingOfTheSetsAndCros
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "3");
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId = 'T3'"), "0");
-}
-
-TEST_F(CompanyReadings, SerialNumbersOfAnArticleInAWarehouse) {
-  Exec(
-      "INSERT INTO NSEREXIS (ARTIGO, NUMSER, ARMAZEM) VALUES ('A1', 'N1', 'W1'), "
-      "('A1', 'N2', 'W2'), ('A''Q', 'N3', 'W1')");
-  RecordsetPtr rs = HlpDb_NumerosSerieGet("A1", "W1");
-  ASSERT_EQ(rs->RecordCount(), 1);
-  EXPECT_EQ((*rs)["NUMSER"].Value(), Variant("N1"));
-  EXPECT_EQ(HlpDb_NumerosSerieGet("A'Q", "W1")->RecordCount(), 1);
 }
 
 }  // namespace

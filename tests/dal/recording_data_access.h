@@ -165,31 +165,6 @@ inline RecordsetPtr MakeRecordset(const std::vector<TestField>& fields,
   return recordset;
 }
 
-// Lines of order ECL-A-12-2024 in warehouse W1 as the settlement takes them: each line's number,
-// the quantity left on it and the quantity served.
-struct OrderLine {
-  int16_t line;
-  double left, served;
-  std::string article;
-};
-inline RecordsetPtr OrderLines(const std::vector<OrderLine>& lines) {
-  std::vector<std::vector<Variant>> rows;
-  for (const OrderLine& l : lines) {
-    rows.push_back(
-        {"ECL", int32_t{12}, "A", int16_t{2024}, l.line, l.left, l.served, l.article, "W1"});
-  }
-  return MakeRecordset({{"TPDOCUM", adVarWChar, 3},
-                        {"NNUMDOC", adInteger},
-                        {"SERIE", adVarWChar, 10},
-                        {"ANO", adSmallInt},
-                        {"NUMLINHA", adSmallInt},
-                        {"QUANT", adDouble},
-                        {"QTDORIG", adDouble},
-                        {"ARTIGO", adVarWChar, 30},
-                        {"ARMAZEM", adVarWChar, 6}},
-                       rows);
-}
-
 }  // namespace pellora::testing
 
 #endif  // PELLORA_TESTS_DAL_RECORDING_DATA_ACCESS_H_
