@@ -68,21 +68,5 @@ TEST(PgAddress, PasswordNeverShownNorPutInAConnectionText) {
   EXPECT_NE(std::string(without.ValueOf("options")).find("lock_timeout=5000"), std::string::npos);
 }
 
-// The address written for a configuration file leaves the password to PGPASSWORD or ~/.pgpass;
-// where an address was given with one, its place is found to hide it.
-TEST(PgAddress, UrlWithoutThePasswordAndWhereThePasswordLies) {
-  const std::string server = " postgresql://ve%40ndas:Se:gr@do@db:6432/";
-  const auto address = ParsePgAddress(server);
-  ASSERT_TRUE(address);
-  EXPECT_EQ(address->Url(), "postgresql://ve%40ndas@db:6432");
-  EXPECT_EQ(ParsePgAddress(address->Url())->user, "ve@ndas");
-  const auto span = PasswordSpan(server);
-  ASSERT_TRUE(span);
-  EXPECT_EQ(server.substr(span->first, span->second), "Se:gr@do");
-  EXPECT_FALSE(PasswordSpan("postgresql://vendas@db"));
-  EXPECT_FALSE(PasswordSpan("db:5432"));
-  EXPECT_EQ(ParsePgAddress("db:5432")->Url(), "postgresql://db:5432");
-}
-
 }  // namespace
 }  // namespace pellora::postgres

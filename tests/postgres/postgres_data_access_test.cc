@@ -48,9 +48,6 @@ class PostgresEngine {
   }
   // The company schema's syntax becomes PostgreSQL's as the company schema does.
   void Prepare(const std::string& sql) { RunSchema(*Connect(), PostgresSchema(sql)); }
-  // Runs `sql` as another program on the server does (the host's sales desk): on its own, outside
-  // the company's lock.
-  void RunElsewhere(const std::string& sql) { Connect()->Run(sql); }
 
  private:
   static std::string ConnectionTextFor(const std::string& server, const std::string& catalog) {
@@ -94,18 +91,6 @@ TEST_F(PostgresDataAccessTest, ARepeatedUpdateInATransactionIsNotRunAgain) {
   Exec(mark);  // a query ran in between
   data_->CommitTransaction();
   EXPECT_EQ(Rows(version), Texts{"(0,3)"});
-}
-
-// Stock is incremented on top of what another workstation committed meanwhile, as SQL Server's
-// default isolation does: both changes are kept, and neither writer is failed.
-TEST_F(PostgresDataAccessTest, ARowChangedElsewhereSinceTheTransactionBeganKeepsBothChanges) {
-  Exec("INSERT INTO ARTIGOS (CODIGO, STDISP) VALUES (N'A1', 5)");
-  data_->BeginTransaction();
-  Query("SELECT STDISP FROM ARTIGOS");
-  engine_.RunElsewhere("UPDATE ARTIGOS SET STDISP = STDISP + 1");
-  Exec("UPDATE ARTIGOS SET STDISP = STDISP - 2");
-  data_->CommitTransaction();
-  EXPECT_EQ(Rows("SELECT STDISP FROM ARTIGOS"), Texts{"4"});
 }
 
 }  // namespace
