@@ -52,23 +52,6 @@ std::vector<std::string> RowsOf(Recordset& rs, std::initializer_list<const char*
   return rows;
 }
 
-TEST_F(CompanyReadings, InitialInventoryOfSeveralSetsIsAGroupedDetachedCopy) {
-  TwoSetsAndACrossPair();
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoGet(false, ChosenSets(terminals, syncs));
-  EXPECT_EQ(rs->FieldDefAt(0).name, "TerminalId");
-  EXPECT_EQ((*rs)["Artigo"].Type(), adVarWChar);
-  EXPECT_EQ((*rs)["ArtNome"].Type(), adVarWChar);
-  EXPECT_EQ((*rs)["Quantidade"].Type(), adCurrency);
-  EXPECT_EQ((*rs)["StockArm"].Type(), adCurrency);
-  EXPECT_TRUE(rs->HasField("Ordenacao"));
-  ASSERT_EQ(rs->RecordCount(), 2);
-  rs->SetFilter("Artigo='A1'");
-  EXPECT_EQ((*rs)["Quantidade"].Value(), Variant(Currency::FromDouble(14)));
-  rs->SetFilter("Artigo='A''Q'");
-  EXPECT_EQ((*rs)["StockArm"].Value(), Variant(Currency{0}));  // NULL aggregate arrives as 0
-  EXPECT_TRUE((*rs)["DocOrigTipo"].Value().IsNull());          // text stays NULL
-}
-
 TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheReading) {
   Reading("T1", "S1", 1, "A1", 2, ", DataValidade", ", '20250101'");
   Reading("T2", "S2", 1, "A1", 3, ", DataValidade", ", '20260101'");

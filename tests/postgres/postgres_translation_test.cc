@@ -66,21 +66,6 @@ TEST_F(PostgresTranslatorTest, TheCompanySchemaKeepsMillisecondsAndSqlServerType
   }
 }
 
-TEST_F(PostgresTranslatorTest, VariablesAreNumberedInTheOrderEachTextFirstReadsThem) {
-  std::vector<Step> steps = Translate(
-      "DECLARE @A int, @T nvarchar(10) UPDATE t SET a = @B + @A, b = @t WHERE c = @b "
-      "SELECT @A = MAX(x) FROM t WHERE y = @T");
-  ASSERT_EQ(steps.size(), 4u);
-  EXPECT_EQ(steps[0].variable_type, "int");
-  EXPECT_EQ(steps[1].variable_type, "nvarchar(10)");
-  // @B is not declared in the batch: its type is left to the server.
-  EXPECT_EQ(steps[2].sql,
-            "UPDATE t SET a = $1 + CAST($2 AS integer), b = CAST($3 AS varchar(10)) WHERE c = $1");
-  EXPECT_EQ(steps[2].parameters, (std::vector<std::string>{"@B", "@A", "@T"}));
-  EXPECT_EQ(steps[3].sql, "SELECT MAX(x) FROM t WHERE y = CAST($1 AS varchar(10))");
-  EXPECT_EQ(steps[3].parameters, (std::vector<std::string>{"@T"}));
-}
-
 TEST_F(PostgresTranslatorTest, LikeInsideASubqueryIsCaseBlindToo) {
   std::vector<Step> steps = Translate(
       "DELETE FROM DOCGCLIN WHERE ARTIGO IN (SELECT CODIGO FROM ARTIGOS WHERE NOME like 'a%')");

@@ -27,6 +27,7 @@ TEST_F(SolucaoConnection, OpensTheCompanyWithTheAddinFolderConfiguration) {
   EXPECT_EQ(Rows("SELECT COUNT(*) FROM oru_PARAMETROSEXP"), Texts{"0"});
 }
 
+// The maker's common folder is preferred; "Sim" is not "s".
 TEST_F(SolucaoConnection, PrefersTheMakersCommonFolder) {
   const std::string common = folder_.File("comum") + "/orudados";
   std::filesystem::create_directories(common);
