@@ -53,6 +53,38 @@ TEST_F(VelaInsertionTest, WritesHeaderAndLines) {
             "1|2|");
 }
 
+TEST_F(VelaInsertionTest, TransfersMoveStockAndSerialNumbersToTheDestination) {
+  auto transfer = NewDocument("TRA", "A2");
+  AddLine(*transfer, "P1", "A1", 5);
+  const int32_t line = AddLine(*transfer, "S1", "A1", 1);
+  AddSerial(*transfer, line, "S1", "A1", "SN2");
+  ASSERT_EQ(transfer->Inserir(), 0) << transfer->UltimaMensagem();
+  EXPECT_EQ(Row("SELECT F.EXISTENC, T.EXISTENC, STDISP FROM ARTARM AS F, ARTARM AS T, ARTIGOS "
+                "WHERE F.ARTIGO = 'P1' AND F.ARMAZEM = 'A1' AND T.ARTIGO = 'P1' AND "
+                "T.ARMAZEM = 'A2' AND CODIGO = 'P1'"),
+            "15|5|20");
+  EXPECT_EQ(Row("SELECT S1.ARMAZEM, S2.ARMAZEM FROM NSEREXIS AS S1, NSEREXIS AS S2 WHERE "
+                "S1.NUMSER = 'SN1' AND S2.NUMSER = 'SN2'"),
+            "A1|A2");
+}
+
+TEST_F(VelaInsertionTest, SerialNumbersEnterAndLeaveStock) {
+  auto purchase = NewDocument("VFA", "F1");
+  AddSerial(*purchase, AddLine(*purchase, "S1", "A2", 1), "S1", "A2", "SN3");
+  ASSERT_EQ(purchase->Inserir(), 0) << purchase->UltimaMensagem();
+  EXPECT_EQ(Value("SELECT ARMAZEM FROM NSEREXIS WHERE NUMSER = 'SN3'"), "A2");
+  EXPECT_EQ(Row("SELECT STDISP, EXISTENC FROM ARTIGOS, ARTARM WHERE CODIGO = 'S1' AND "
+                "ARTIGO = 'S1' AND ARMAZEM = 'A2'"),
+            "3|1");  // a new ARTARM row
+
+  auto sale = NewDocument("FAC", "C1");
+  AddSerial(*sale, AddLine(*sale, "S1", "A1", 1), "S1", "A1", "SN1");
+  ASSERT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSEREXIS WHERE NUMSER = 'SN1'"), "0");
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM NSERMOV"), "2");
+  EXPECT_EQ(Row("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'S1'"), "2");
+}
+
 // A long document goes to the company in few statements; its rows still come in the order of its
 // lines, whatever columns each fills, and a serial number it enters twice is refused as one
 // already in stock.
