@@ -17,13 +17,6 @@ class ConsoleDialogsTest : public ::testing::Test {
   std::ostringstream out_;
 };
 
-TEST_F(ConsoleDialogsTest, WithoutTerminalTheFirstButtonAnswers) {
-  ConsoleDialogs dialogs = Dialogs(false);
-  EXPECT_EQ(dialogs.MsgBox("Continuar?", vbYesNo + vbQuestion, "T"), vbYes);
-  EXPECT_EQ(dialogs.MsgBox("Continuar?", vbYesNoCancel, "T"), vbYes);
-  EXPECT_EQ(dialogs.MsgBox("Continuar?", vbOKCancel, "T"), vbOK);
-}
-
 TEST_F(ConsoleDialogsTest, OnATerminalTheOperatorChoosesAndInvalidAnswersAskAgain) {
   in_.str("talvez\nNão\nc\n\n");
   ConsoleDialogs dialogs = Dialogs(true);

@@ -32,15 +32,6 @@ class ConsoleSettingsTest : public ::testing::Test {
   std::ostringstream out_;
 };
 
-TEST_F(ConsoleSettingsTest, ConnectionValuesComeFromTheLigacaoSection) {
-  ConsoleConnectionSettings settings = Settings(false);
-  EXPECT_EQ(settings.Server() + "|" + settings.Database() + "|" + settings.User() + "|" +
-                settings.Password(),
-            "/dados|EMP1|sa|segredo");
-  settings.SetConfigurationFile(folder_.File("PICKING.NADA"));
-  EXPECT_EQ(settings.Server(), "");
-}
-
 // A folder is taken from the configuration file's own folder, never from the working directory;
 // a database server's address stays as written.
 TEST_F(ConsoleSettingsTest, ARelativeServerIsAFolderBesideTheConfigurationFile) {
@@ -63,22 +54,18 @@ TEST_F(ConsoleSettingsTest, ARelativeServerIsAFolderBesideTheConfigurationFile) 
   }
 }
 
-TEST_F(ConsoleSettingsTest, ConfigureWithoutTerminalChangesNothing) {
-  const std::string before = testing::TempFolder::Read(file_);
-  Settings(false).Configure();
-  EXPECT_EQ(testing::TempFolder::Read(file_), before);
-  EXPECT_EQ(out_.str(), "");
-}
-
 TEST_F(ConsoleSettingsTest, ConfigureAsksAndWritesTheAnswers) {
   in_.str("/outros\n\nadmin\n\n");
   ConsoleConnectionSettings settings = Settings(true);
   settings.SetConfirmSave(false);
   settings.Configure();
-  EXPECT_EQ(settings.Server(), "/outros");
-  EXPECT_EQ(settings.Database(), "EMP1");  // empty answer keeps the value
-  EXPECT_EQ(settings.User(), "admin");
+  EXPECT_EQ(settings.Server() + "|" + settings.Database() + "|" + settings.User() + "|" +
+                settings.Password(),
+            "/outros|EMP1|admin|segredo");  // an empty answer keeps the value
   EXPECT_NE(out_.str().find("Base de dados [EMP1]: "), std::string::npos);
+  const std::string before = testing::TempFolder::Read(file_);
+  Settings(false).Configure();  // without a terminal nothing is asked
+  EXPECT_EQ(testing::TempFolder::Read(file_), before);
 }
 
 TEST_F(ConsoleSettingsTest, ConfigureRefusedAtTheConfirmationWritesNothing) {

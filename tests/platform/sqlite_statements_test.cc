@@ -7,7 +7,6 @@
 
 #include "dal/context.h"
 #include "dal/dal_comandos.h"
-#include "solucao/chooser_query.h"
 #include "tests/parameter_columns.h"
 #include "tests/platform/sqlite_test_company.h"
 #include "tests/runtime/recordset_testing.h"
@@ -15,34 +14,8 @@
 namespace pellora::sqlite {
 namespace {
 
-using SqliteStatementsTest = SqliteCompanyTest;
 using testing::IsSeriesColumn;
 using testing::kParameterColumns;
-
-TEST_F(SqliteStatementsTest, ChooserListsEachPendingReadingSetOnce) {
-  Prepare(
-      "CREATE TABLE oru_ARM_Picking_Movimentos (TerminalId nvarchar(10) COLLATE NOCASE, "
-      "DataSync nvarchar(14) COLLATE NOCASE, NumeroLinha int, Estado smallint, "
-      "TipoMov nvarchar(1) COLLATE NOCASE, Tpterc smallint, Terceiro nvarchar(15) COLLATE NOCASE, "
-      "TpDoc nvarchar(3) COLLATE NOCASE, Serie nvarchar(10) COLLATE NOCASE, Numero int, "
-      "Ano smallint, Dest_TpDoc nvarchar(3), Dest_Serie nvarchar(10));"
-      "CREATE TABLE CLIENTES (CODIGO nvarchar(15) COLLATE NOCASE PRIMARY KEY, NOME nvarchar(60));"
-      "CREATE TABLE FORNEC (CODIGO nvarchar(15) COLLATE NOCASE PRIMARY KEY, NOME nvarchar(60));"
-      "INSERT INTO CLIENTES VALUES ('C1', 'Cliente Um');"
-      "INSERT INTO oru_ARM_Picking_Movimentos VALUES "
-      "('T1', '20240309143000', 1, 0, 'S', 2, 'C1', 'ECL', 'A', 12, 2024, NULL, ''),"
-      "('T1', '20240309143000', 2, 0, 'S', 2, 'C1', 'ECL', 'A', 12, 2024, NULL, NULL),"
-      "('T2', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
-      "('T3', '20240101080000', 1, 1, 'S', NULL, NULL, '', '', 0, 0, NULL, NULL),"
-      "('T4', '20240101080000', 1, 0, 'S', NULL, NULL, '', '', 0, 0, 'FAC', 'A');");
-  RecordsetPtr rows = Query(ChooserSql("", ChooserMovementFilter("S"), 2));
-  ASSERT_EQ(rows->RecordCount(), 2);
-  EXPECT_EQ(rows->Fields("Leitura").Type(), adVarWChar);
-  EXPECT_EQ(testing::RowText(*rows), "T2|20240101080000|T2|01-01-2024 08:00|NULL||");
-  rows->MoveNext();
-  EXPECT_EQ(testing::RowText(*rows),
-            "T1|20240309143000|T1|09-03-2024 14:30|C1|Cliente Um|ECL-A-12-2024");
-}
 
 class SqliteStockDocumentsTest : public SqliteCompanyTest {
  protected:

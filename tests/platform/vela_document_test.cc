@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/vela/picking_api.h"
 #include "runtime/error.h"
 #include "tests/platform/vela_test_company.h"
 #include "tests/runtime/error_number_of.h"
@@ -68,26 +67,6 @@ TEST_F(VelaDocumentLinesTest, HostObjectsKnowOnlyTheirMembers) {
   EXPECT_THROW(NewLine()->Get("Lote"), Error);
   EXPECT_THROW(NewLot()->Object("campos").Set("Noserie", "X"), Error);
   EXPECT_NO_THROW(NewSerial()->Object("campos").Set("Noserie", "X"));
-}
-
-using VelaPickingApiTest = VelaCompanyTest;
-
-// The API logs in with an existing configuration file and makes documents only while logged in
-// with a data access.
-TEST_F(VelaPickingApiTest, MakesDocumentsOnlyWhenLoggedInWithADataAccess) {
-  VelaPickingApi api;
-  api.SetIdentificadorAplicacao("PELLORA");
-  EXPECT_FALSE(api.Login((folder_ / "PICKING.NADA").string()));
-  const std::string file = (folder_ / "PICKING.EMP1").string();
-  std::ofstream(file) << "[Api Vela]\nLogin=operador\npassword=x\nEmpresa=EMP1\n";
-  EXPECT_THROW(api.NovoDocumento(), Error);
-  ASSERT_TRUE(api.Login(file));
-  EXPECT_EQ(api.user() + "|" + api.company(), "operador|EMP1");
-  EXPECT_THROW(api.NovoDocumento(), Error);
-  api.SetDataAccess(data_);
-  EXPECT_NO_THROW(api.NovoDocumento());
-  api.Logout();
-  EXPECT_THROW(api.NovoDocumento(), Error);
 }
 
 }  // namespace

@@ -43,17 +43,6 @@ TEST_F(RecordsetTest, FieldsAreFoundByNameInAnyCaseAndDescribeThemselves) {
       (std::vector<long>{adFldIsNullable, 20, adFldFixed, 8, kAdoItemNotFound, kAdoItemNotFound}));
 }
 
-TEST_F(RecordsetTest, FieldsCanOnlyBeAppendedWhileClosed) {
-  rs_.Open();
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.AppendField("Preco", adDouble); }), kAdoObjectOpen);
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.LoadRow({"A", 1.0, int32_t{1}}); }), kAdoObjectOpen);
-  rs_.Close();
-  EXPECT_EQ(ErrorNumberOf([&] { rs_.Eof(); }), kAdoObjectClosed);
-  rs_.AppendField("Preco", adDouble);
-  rs_.Open();
-  EXPECT_EQ(rs_.FieldCount(), 4u);
-}
-
 TEST_F(RecordsetTest, EmptyRecordsetIsAtBofAndEofAndRefusesEveryMove) {
   rs_.Open();
   EXPECT_TRUE(rs_.Bof() && rs_.Eof());
@@ -182,16 +171,6 @@ TEST_F(RecordsetTest, UpdateWritesThroughTheWriterAndTheRowBecomesUnchanged) {
   EXPECT_EQ(rs_["Linha"].Value(), Variant(int32_t{103}));
   EXPECT_EQ(rs_["Linha"].OriginalValue(), Variant(int32_t{103}));
   EXPECT_EQ(rs_.StateOf(3), RowState::kUnchanged);
-}
-
-TEST_F(RecordsetTest, CloseDiscardsRowsAndFilter) {
-  OpenWithThreeRows();
-  rs_.SetFilter("Artigo = 'A2'");
-  rs_.Close();
-  rs_.Open();
-  EXPECT_EQ(rs_.RecordCount(), 0);
-  EXPECT_EQ(rs_.Filter(), "");
-  EXPECT_TRUE(Column(rs_, "Artigo").empty());
 }
 
 }  // namespace

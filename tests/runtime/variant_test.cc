@@ -4,10 +4,8 @@
 
 #include <vector>
 
-#include "runtime/clock.h"
 #include "runtime/date.h"
 #include "runtime/error.h"
-#include "runtime/workstation.h"
 #include "tests/runtime/error_number_of.h"
 
 namespace pellora {
@@ -85,18 +83,6 @@ TEST(DateTest, AddDaysAndDateOnlyKeepTheTimeOfDayMeaning) {
   EXPECT_EQ(DateOnly(evening), DateFromParts({2024, 2, 28}));
   // Crossing serial zero: the fraction stays the time of day.
   EXPECT_EQ(AddDays(DateFromParts({1899, 12, 29, 6}), 2), DateFromParts({1899, 12, 31, 6}));
-}
-
-// A pinned clock lasts as long as its scope; the one before it, here the system's, comes back.
-TEST(ClockTest, NowAndTodayFollowTheClockOfTheScopeInForce) {
-  {
-    const WorkstationScope pinned({.clock = [] {
-      return DateFromParts({2024, 5, 17, 10, 30, 0});
-    }});
-    EXPECT_EQ(Now(), DateFromParts({2024, 5, 17, 10, 30, 0}));
-    EXPECT_EQ(Today(), DateFromParts({2024, 5, 17}));
-  }
-  EXPECT_GT(Now().serial, DateFromParts({2020, 1, 1}).serial);
 }
 
 }  // namespace
