@@ -279,7 +279,7 @@ constexpr char kSaleLines[] =
 constexpr char kAdjustmentLines[] =
     "SELECT TPDOCUM, ARTIGO, QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM IN ('QUE', 'SOB') ORDER BY "
     "TPDOCUM, NNUMDOC, NUMLINHA";
-constexpr char kInitialCount[] = ", PrecoUnitario";
+constexpr char kPrice[] = ", PrecoUnitario";
 
 // Customer order ECL-A-n-2026 of C1 without lines, the reading values that name it, one line.
 std::string Order(int n) {
@@ -296,7 +296,7 @@ std::string OrderLine(int n, int line, const std::string& article_descr_quantity
          std::to_string(n) + ", " + std::to_string(line) + ", " + std::to_string(line) +
          ", 'A1', 'UN', 9, " + article_descr_quantity + ");";
 }
-// Article N1, tracked by serial number, with `stock` units in A1 and the serial numbers given.
+// Article N1 with `stock` units in A1 and the serial numbers given in stock.
 std::string SerialArticle(int stock, const std::string& serials = "") {
   return "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, STDISP, VLREXIST) VALUES ('N1', 'Número', "
          "'UN', 2, 20); INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES ('N1', 'A1', " +
@@ -426,7 +426,7 @@ const ImportCase kImportCases[] = {
        {"P1|4|NULL", "Z1|0|NULL"}}}},
     {"InitialInventoryOfTheParametersSeries",
      kInventory,
-     {{1, "I", "L1", 7, kInitialCount, ", 2.5"}},
+     {{1, "I", "L1", 7, kPrice, ", 2.5"}},
      "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) VALUES ('INV', 'B', 'Série B'); UPDATE "
      "oru_PARAMETROSEXP SET INVENTSER = 'B';",
      "",
@@ -468,32 +468,32 @@ const ImportCase kImportCases[] = {
      "Não é possivel fazer sobras para o artigo L1 no armazem A1. Necessita Lotes."},
     {"FinalLinePrices",
      kAdjustment,
-     {{1, "A", "P1", 20, kInitialCount, ", 0"}, {2, "A", "Z1", 2}},
+     {{1, "A", "P1", 20, kPrice, ", 0"}, {2, "A", "Z1", 2}},
      "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, ULTPRCOM) VALUES ('Z1', 'Zinco', 'UN', 4.5);",
      "",
      {{kAdjustmentLines, {"QUE|P1|20|4", "SOB|P1|20|4", "SOB|Z1|2|4.5"}}}},
     {"NegativePriceOfAnAdjustment",
      kAdjustment,
-     {{1, "A", "P1", 20, kInitialCount, ", -1"}},
+     {{1, "A", "P1", 20, kPrice, ", -1"}},
      "",
      "Artigo: P1 na linha: 1 não tem Preço Unitário (ou está inválido).\r\n"},
     {"ParametersUnread",
      kInventory,
-     {{1, "I", "P1", 7, kInitialCount, ", 2.5"}},
+     {{1, "I", "P1", 7, kPrice, ", 2.5"}},
      "",
      "Execute::Falha simulada em SELECT",
      {},
      "SELECT * FROM oru_PARAMETROSEXP"},
     {"ReadingsUnread",
      kInventory,
-     {{1, "I", "P1", 7, kInitialCount, ", 2.5"}},
+     {{1, "I", "P1", 7, kPrice, ", 2.5"}},
      "",
      "Erro ao Ler Conjunto de Leituras.\r\nFalha simulada em SELECT",
      {},
      "SELECT MAX(MO."},
     {"MarkingFailed",
      kInventory,
-     {{1, "I", "P1", 7, kInitialCount, ", 2.5"}},
+     {{1, "I", "P1", 7, kPrice, ", 2.5"}},
      "",
      "Execute::Falha simulada em UPDATE",
      {},
