@@ -35,12 +35,10 @@ enum class Ending { kKilled, kFinished, kFailed };
 class ImportCrash : public ImportCompanyTest {
  protected:
   // The header each kind's operation gives the import.
-  void Prepare(int32_t tipo, const std::string& documento, const std::string& terceiro,
-               bool so_um) {
+  void Prepare(int32_t tipo, const std::string& documento, const std::string& terceiro) {
     tipo_ = tipo;
     documento_ = documento;
     terceiro_ = terceiro;
-    so_um_ = so_um;
   }
 
   // Imports set T1 / 20261205093000 of the company in `folder` in a child process that is
@@ -102,54 +100,43 @@ class ImportCrash : public ImportCompanyTest {
     auto data = std::make_shared<sqlite::SqliteDataAccess>(
         sqlite::kDefaultBusyTimeout, std::make_shared<session::CrashPoint>(kill_after));
     if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) return 3;
-    DataAccessPtr shared = data;
-    DataAccessSet(shared);
-    auto api = std::make_shared<vela::VelaPickingApi>();
-    api->SetIdentificadorAplicacao("Pellora");
-    if (!api->Login((folder / "PICKING.EMP1").string())) return 4;
-    api->SetDataAccess(data);
-    MovImportacao import = Import(tipo_, documento_, terceiro_);
-    std::vector<std::string> terminais = {"", "T1"};
-    std::vector<std::string> conjuntos = {"", "20261205093000"};
-    PickingApiPtr picking = api;
-    return import.Execute(picking, so_um_, terminais, conjuntos).IsSucesso() ? 0 : 1;
+    return Import(LoggedIn(data, folder), tipo_, documento_, terceiro_).IsSucesso() ? 0 : 1;
   }
 
   int32_t tipo_ = TI_InventarioInicial;
   std::string documento_;
   std::string terceiro_;
-  bool so_um_ = false;
 };
 
 TEST_F(ImportCrash, InitialInventory) {
-  Reading(1, "I", "P1", 7, ", PrecoUnitario", ", 2.5");
-  Reading(2, "I", "L1", 3, ", NossoLote, PrecoUnitario", ", 'LA', 3");
-  Reading(3, "I", "P1", 2, ", PrecoUnitario", ", 2.5");
+  Reading({1, "I", "P1", 7, ", PrecoUnitario", ", 2.5"});
+  Reading({2, "I", "L1", 3, ", NossoLote, PrecoUnitario", ", 'LA', 3"});
+  Reading({3, "I", "P1", 2, ", PrecoUnitario", ", 2.5"});
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=3;");
-  Prepare(TI_InventarioInicial, "", "", false);
+  Prepare(TI_InventarioInicial, "", "");
   ExpectAllOrNothingAtEveryStatement();
 }
 
 TEST_F(ImportCrash, SaleFromAnOrder) {
-  Reading(1, "S", "P1", 6, kOrderKey, kOrderValues);
-  Reading(2, "S", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 2, 'C1'");
-  Prepare(TI_Venda, "FAC", "C1", true);
+  Reading({1, "S", "P1", 6, kOrderKey, kOrderValues});
+  Reading({2, "S", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 2, 'C1'"});
+  Prepare(TI_Venda, "FAC", "C1");
   ExpectAllOrNothingAtEveryStatement();
 }
 
 TEST_F(ImportCrash, InventoryAdjustmentWithItsThreeDocuments) {
   Exec("UPDATE ARTARM SET EXISTENC = -3 WHERE ARTIGO='P1' AND ARMAZEM='A2';");
-  Reading(1, "A", "P1", 18);
-  Reading(2, "A", "P1", 2);
+  Reading({1, "A", "P1", 18});
+  Reading({2, "A", "P1", 2});
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
-  Prepare(TI_AcertoInventario, "", "", false);
+  Prepare(TI_AcertoInventario, "", "");
   ExpectAllOrNothingAtEveryStatement();
 }
 
 TEST_F(ImportCrash, TransferServingAnOrder) {
-  Reading(1, "T", "P1", 4, kOrderKey, kOrderValues);
-  Reading(2, "T", "L1", 1, ", NossoLote", ", 'LA'");
-  Prepare(TI_TransferenciasArm, "TRA", "A2", false);
+  Reading({1, "T", "P1", 4, kOrderKey, kOrderValues});
+  Reading({2, "T", "L1", 1, ", NossoLote", ", 'LA'"});
+  Prepare(TI_TransferenciasArm, "TRA", "A2");
   ExpectAllOrNothingAtEveryStatement();
 }
 

@@ -27,13 +27,21 @@ namespace pellora::testing {
 constexpr char kOrderKey[] = ", TpDoc, Serie, Numero, Ano, Tpterc, Terceiro";
 constexpr char kOrderValues[] = ", 'ECL', 'A', 1, 2026, 2, 'C1'";
 
+// A pending reading of set T1 / 20261205093000 (`columns` and `values` start with ", ").
+struct Picked {
+  int line;
+  std::string kind, article;
+  double quantity;
+  std::string columns = "", values = "", unit = "UN", serial = "";
+};
+
 // A company database built from schema/company.sql on the test program's engine, opened through
 // its data access (the test's context's gDataAccess), with a logged-in host stand-in. Catalogue:
 // types FAC (sale), NCR (credit note), VFA (purchase), TRA (transfer), INV (initial inventory),
 // QUE (breakage), SOB (surplus) and ECL (customer order), each with series A; customer C1,
 // supplier F1, warehouses A1 and A2, sector S1 in Braga; articles P1 (20 in A1, value 120) and
 // L1 (lot-tracked, 10 in A1); the parameters row names INV, QUE and SOB with series A and
-// sector S1. Customer order ECL-A-1-2026 holds line 1 of 4 P1 at 9.
+// sector S1. Customer order ECL-A-1-2026 holds line 1 of 4 P1 at 9 less 10 %.
 // The clock stands at 2026-12-05 10:00:00.
 class ImportCompanyTest : public ::testing::Test {
  protected:
@@ -42,16 +50,11 @@ class ImportCompanyTest : public ::testing::Test {
     engine_->Create();
     Exec(CompanySchemaText() + kCatalogue);
     std::ofstream(folder_ / "PICKING.EMP1") << "[Api Vela]\nLogin=picking\nEmpresa=EMP1\n";
-    vela_ = std::make_shared<vela::VelaPickingApi>();
-    vela_->SetIdentificadorAplicacao("Pellora");
-    ASSERT_TRUE(vela_->Login((folder_ / "PICKING.EMP1").string()));
     Connect(nullptr);
-    api_ = vela_;
   }
 
   void TearDown() override {
-    DataAccessSet(nullptr);
-    data_->CloseConnection();
+    ReleaseCompany();
     EXPECT_EQ(StockDisagreements([&](const std::string& sql) { return engine_->Rows(sql); }),
               std::vector<std::string>{});
   }
@@ -61,9 +64,7 @@ class ImportCompanyTest : public ::testing::Test {
   void Connect(session::StatementObserverPtr observer) {
     if (data_) data_->CloseConnection();
     data_ = engine_->Connect(std::move(observer));
-    DataAccessPtr shared = data_;
-    DataAccessSet(shared);
-    vela_->SetDataAccess(data_);
+    api_ = LoggedIn(data_, folder_);
   }
 
   // Closes the fixture's own connection, leaving the company file whole (no journal beside it)
@@ -88,26 +89,36 @@ class ImportCompanyTest : public ::testing::Test {
     return rows.empty() ? "" : rows.front();
   }
 
-  // A pending reading of set T1 / 20261205093000 (`columns` and `values` start with ", ").
-  void Reading(int line, const std::string& kind, const std::string& article, double quantity,
-               const std::string& columns = "", const std::string& values = "",
-               const std::string& unit = "UN") {
+  // A pending reading of set T1 / 20261205093000, counted at 09:15.
+  void Reading(const Picked& r) {
     Exec(
         "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, "
-        "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, "
-        "Ordenaca" +
-        columns + ") VALUES ('T1', '20261205093000', '20261205091500', " + std::to_string(line) +
-        ", '" + kind + "', '" + article + "', '" + unit + "', 'A1', '', '', " +
-        std::to_string(quantity) + ", " + std::to_string(line) + values + ")");
+        "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, Ordenaca" +
+        r.columns + ") VALUES ('T1', '20261205093000', '20261205091500', " +
+        std::to_string(r.line) + ", '" + r.kind + "', '" + r.article + "', '" + r.unit +
+        "', 'A1', '" + r.serial + "', '', " + std::to_string(r.quantity) + ", " +
+        std::to_string(r.line) + r.values + ")");
   }
   std::vector<std::string> States() {
-    return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY NumeroLinha");
+    return Rows("SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY Id");
   }
 
-  // An import of kind `tipo` with the header the tests give it: series A, sector S1, dated
-  // 2026-12-05, in euros.
-  static MovImportacao Import(int32_t tipo, const std::string& documento,
-                              const std::string& terceiro) {
+  // The host logged in to the company in `folder` over `data`, which gDataAccess shares.
+  static PickingApiPtr LoggedIn(const std::shared_ptr<DataAccess>& data,
+                                const std::filesystem::path& folder) {
+    DataAccessPtr shared = data;
+    DataAccessSet(shared);
+    auto vela = std::make_shared<vela::VelaPickingApi>();
+    vela->SetIdentificadorAplicacao("Pellora");
+    EXPECT_TRUE(vela->Login((folder / "PICKING.EMP1").string()));
+    vela->SetDataAccess(data);
+    return vela;
+  }
+
+  // Imports set T1 / 20261205093000 with series A, sector S1, dated 2026-12-05, in euros, VAT
+  // included; one set at a time for sales and purchases, as the document views import.
+  static Result Import(PickingApiPtr api, int32_t tipo, const std::string& documento,
+                       const std::string& terceiro) {
     MovImportacao import;
     import.SetCabTipoImportacao(tipo);
     import.SetCabTipoDocumento(documento);
@@ -116,17 +127,13 @@ class ImportCompanyTest : public ::testing::Test {
     import.SetCabTerceiro(terceiro);
     import.SetCabData(DateFromParts({2026, 12, 5}));
     import.SetCabMoeda("EUR");
-    return import;
-  }
-
-  // Imports set T1 / 20261205093000 with the header Import gives; `so_um` as the document views
-  // pass it.
-  Result Run(int32_t tipo, const std::string& documento, const std::string& terceiro,
-             bool so_um = true) {
-    MovImportacao import = Import(tipo, documento, terceiro);
+    import.SetCabIvaIncluido(true);
     std::vector<std::string> terminais = {"", "T1"};
     std::vector<std::string> conjuntos = {"", "20261205093000"};
-    return import.Execute(api_, so_um, terminais, conjuntos);
+    return import.Execute(api, tipo == TI_Venda || tipo == TI_Compra, terminais, conjuntos);
+  }
+  Result Run(int32_t tipo, const std::string& documento, const std::string& terceiro) {
+    return Import(api_, tipo, documento, terceiro);
   }
 
   PickingApiPtr api_;
@@ -158,8 +165,8 @@ class ImportCompanyTest : public ::testing::Test {
       "INSERT INTO CLDOCGC (TIPODOC, SERIE, ANO, NDOC, MATRICULA) VALUES ('ECL', 'A', 2026, 1, "
       "'AA-11-BB');"
       "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, ORDENACA, ARTIGO, DESCR, "
-      "ARMAZEM, UNIDADE, QUANT, QTDORIG, PRUNIT) VALUES ('ECL', 'A', 2026, 1, 1, 1, 'P1', "
-      "'Parafuso', 'A1', 'UN', 4, 4, 9);"
+      "ARMAZEM, UNIDADE, QUANT, QTDORIG, PRUNIT, TXDESC) VALUES ('ECL', 'A', 2026, 1, 1, 1, "
+      "'P1', 'Parafuso', 'A1', 'UN', 4, 4, 9, 10);"
       "CREATE TABLE oru_PARAMETROSEXP (ID INTEGER PRIMARY KEY, INVENTDOC nvarchar(3), "
       "INVENTSER nvarchar(10), INVENTSEC nvarchar(3), QUEBRADOC nvarchar(3), QUEBRASER "
       "nvarchar(10), QUEBRASEC nvarchar(3), SOBRADOC nvarchar(3), SOBRASER nvarchar(10), "
@@ -170,7 +177,6 @@ class ImportCompanyTest : public ::testing::Test {
   TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();
   std::unique_ptr<CompanyEngine> engine_;
-  std::shared_ptr<vela::VelaPickingApi> vela_;
   std::shared_ptr<DataAccess> data_;
 };
 
