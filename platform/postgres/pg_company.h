@@ -21,10 +21,6 @@ void DropCompanyDatabase(const PgAddress& address, const std::string& company);
 // Runs PostgreSQL DDL of one statement per line.
 void RunSchema(PgConnection& connection, std::string_view schema_ddl);
 
-// Moves every identity column's next value past the largest one stored, after rows were copied
-// in with their own keys.
-void RestartIdentities(PgConnection& connection);
-
 }  // namespace pellora::postgres
 
 #endif  // PELLORA_PLATFORM_POSTGRES_PG_COMPANY_H_
