@@ -38,15 +38,28 @@ void DropCompanyDatabase(const PgAddress& address, const std::string& company) {
       ->Run("DROP DATABASE IF EXISTS " + QuotedName(company) + " WITH (FORCE)");
 }
 
+// One transaction: a single commit for the hundreds of statements a company's schema takes, each
+// of which would otherwise wait for its own flush to disk.
 void RunSchema(PgConnection& connection, std::string_view schema_ddl) {
-  while (!schema_ddl.empty()) {
-    const size_t end = schema_ddl.find('\n');
-    const std::string_view statement = schema_ddl.substr(0, end);
-    if (statement.find_first_not_of(" \t\r") != std::string_view::npos) {
-      connection.Run(statement);
+  connection.Begin();
+  try {
+    while (!schema_ddl.empty()) {
+      const size_t end = schema_ddl.find('\n');
+      const std::string_view statement = schema_ddl.substr(0, end);
+      if (statement.find_first_not_of(" \t\r") != std::string_view::npos) {
+        connection.Run(statement);
+      }
+      schema_ddl = end == std::string_view::npos ? std::string_view() : schema_ddl.substr(end + 1);
     }
-    schema_ddl = end == std::string_view::npos ? std::string_view() : schema_ddl.substr(end + 1);
+  } catch (...) {
+    try {
+      connection.Rollback();
+    } catch (...) {
+      // The connection is gone, and the transaction with it: the first failure is the one told.
+    }
+    throw;
   }
+  connection.Commit();
 }
 
 }  // namespace pellora::postgres
