@@ -6,19 +6,7 @@ namespace {
 void CopyTable(DataAccess& from, DataAccess& to, const std::string& table) {
   RecordsetPtr rows;
   from.OpenRecordset("CopyCompanyRows", "SELECT * FROM " + table, rows, true, 0);
-  std::string columns;
-  std::string markers;
-  for (size_t field = 0; field < rows->FieldCount(); ++field) {
-    columns += (field == 0 ? "[" : ", [") + rows->FieldDefAt(field).name + "]";
-    markers += field == 0 ? "?" : ", ?";
-  }
-  const std::string insert = "INSERT INTO " + table + " (" + columns + ") VALUES (" + markers + ")";
-  std::vector<Variant> values(rows->FieldCount());
-  for (size_t row = 0; row < rows->RowCountAll(); ++row) {
-    for (size_t field = 0; field < values.size(); ++field)
-      values[field] = rows->ValueAt(row, field);
-    to.RunWithValues(insert, values);
-  }
+  to.AppendRows(table, *rows);
 }
 
 }  // namespace

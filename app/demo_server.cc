@@ -79,7 +79,6 @@ void CreateDemoCompanyOnServer(const DemoOptions& options, const std::string& se
     fs::remove_all(scratch, error);
     fs::create_directories(scratch);
     FillFromFileCompany(options, scratch, server);
-    postgres::RestartIdentities(*postgres::PgConnection::Open(*address, company));
     if (!ReplaceFileContents(config.string(), DemoConfigText(address->Url(), company))) {
       Fail("Não foi possível escrever o ficheiro de configuração " + config.string() + ".");
     }

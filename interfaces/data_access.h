@@ -43,6 +43,11 @@ class DataAccess {
   // the last statement that returned any, or an empty recordset; raises on failure.
   virtual RecordsetPtr RunWithValues(const std::string& sql,
                                      const std::vector<Variant>& values) = 0;
+  // Not in the maker's library: how a new company receives its rows in bulk. Appends every row
+  // of `rows`, whose fields name columns of `table`, keys included, all or none; each value is
+  // stored as RunWithValues would store it, and identity columns number on after the keys
+  // loaded. Raises on failure.
+  virtual void AppendRows(const std::string& table, const Recordset& rows) = 0;
 };
 
 using DataAccessPtr = std::shared_ptr<DataAccess>;

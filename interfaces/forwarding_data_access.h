@@ -26,6 +26,9 @@ class ForwardingDataAccess : public DataAccess {
   RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
     return Target().RunWithValues(sql, values);
   }
+  void AppendRows(const std::string& table, const Recordset& rows) override {
+    Target().AppendRows(table, rows);
+  }
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
                               int lock_type) override {
     return Target().OpenRecordsetForUpdate(sql, recordset, cursor_type, lock_type);

@@ -327,6 +327,41 @@ TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
   }
 }
 
+// A new company's rows loaded in bulk hold what the host's INSERT stores, texts that a bulk
+// format would escape included, and its identities number on after the keys loaded.
+TYPED_TEST_P(DataAccessCases, RowsAppendedInBulkHoldWhatAnInsertStores) {
+  const std::string columns =
+      " (ID INTEGER PRIMARY KEY AUTOINCREMENT, TEXTO nvarchar(40), PRECO money, QTD float, "
+      "ATIVO bit, DIA datetime, CONTEUDO image);";
+  this->engine_.Prepare("CREATE TABLE NOTAS" + columns + "CREATE TABLE COPIA" + columns);
+  DataAccess& data = *this->data_;
+  const Date day = DateFromParts({2024, 2, 29, 23, 59, 58});
+  const Variant null = Variant::Null();
+  for (const std::vector<Variant>& row : std::vector<std::vector<Variant>>{
+           {Variant(int32_t{3}), Variant("a\\b\tc\nd\re\\N"), Variant(Currency{12345678901}),
+            Variant(0.1), Variant(true), Variant(day), Variant(Bytes{0x5C, 0x00, 0x09, 0xFF})},
+           {Variant(int32_t{7}), Variant("\\N"), Variant(Currency{-5}), Variant(-2.5e-7),
+            Variant(false), null, null},
+           {Variant(int32_t{9}), Variant(""), null, null, null, Variant(day), Variant(Bytes{})},
+           {Variant(int32_t{12}), null, Variant(Currency{0}), Variant(1e300), null, null, null}}) {
+    data.RunWithValues(
+        "INSERT INTO NOTAS (ID, TEXTO, PRECO, QTD, ATIVO, DIA, CONTEUDO) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)",
+        row);
+  }
+  data.AppendRows("COPIA", *this->Query("SELECT * FROM NOTAS"));
+  const RecordsetPtr inserted = this->Query("SELECT * FROM NOTAS ORDER BY ID");
+  const RecordsetPtr appended = this->Query("SELECT * FROM COPIA ORDER BY ID");
+  ASSERT_EQ(appended->RowCountAll(), 4u);
+  for (size_t row = 0; row < 4; ++row) {
+    for (size_t field = 0; field < 7; ++field) {
+      EXPECT_EQ(appended->ValueAt(row, field), inserted->ValueAt(row, field)) << row << field;
+    }
+  }
+  data.RunWithValues("INSERT INTO COPIA (TEXTO) VALUES (?)", {Variant("seguinte")});
+  EXPECT_EQ(this->Rows("SELECT ID FROM COPIA WHERE TEXTO = N'seguinte'"), Texts{"13"});
+}
+
 // The add-in's upgrade batches: variables, a condition on a query and a table created and then
 // read in the same session, with the columns the new table has.
 TYPED_TEST_P(DataAccessCases, BatchesWithVariablesConditionsAndNewTables) {
@@ -521,8 +556,9 @@ REGISTER_TYPED_TEST_SUITE_P(
     TextsCompareByTheCompanysRule, FieldsReportTypesKeysNamesAndValuesAsTheServer,
     NestedTransactionsCommitOnlyWithTheOutermost, AFailedCommitUndoesItsLevelAndLetsTheCompanyGo,
     SaveRecordsetWritesChangedAndNewRowsOrNothing, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
-    ValuesStandForTheMarkersOfOneText, BatchesWithVariablesConditionsAndNewTables,
-    ExpressionColumnsReportTheTypesSqlServerGives, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
+    ValuesStandForTheMarkersOfOneText, RowsAppendedInBulkHoldWhatAnInsertStores,
+    BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
+    ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
     AQueryRepeatedInATransactionSeesEveryWriteBeforeIt, ARepeatedUpdateRunsAgainOnceAnythingElseRan,
     RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame,
     RowsComeInTheOrderOfTheirGroupsOrOfTheirKey);

@@ -1,6 +1,7 @@
 #include "platform/postgres/pg_backend.h"
 
 #include "platform/postgres/pg_batch_runner.h"
+#include "platform/postgres/pg_copy.h"
 #include "platform/postgres/pg_row_writer.h"
 #include "platform/postgres/postgres_translator.h"
 
@@ -74,6 +75,10 @@ void PgBackend::Insert(Recordset& recordset, size_t row, const session::RowChang
 
 void PgBackend::Update(Recordset& recordset, size_t row, const session::RowChange& change) {
   UpdateRow(*connection_, recordset, row, change);
+}
+
+void PgBackend::AppendRows(std::string_view table, const Recordset& rows) {
+  CopyRows(*connection_, table, rows);
 }
 
 void PgBackend::ForgetSchema() {

@@ -31,6 +31,7 @@ class PgBackend : public session::EngineBackend {
   void Rollback(int level) override;
   void Insert(Recordset& recordset, size_t row, const session::RowChange& change) override;
   void Update(Recordset& recordset, size_t row, const session::RowChange& change) override;
+  void AppendRows(std::string_view table, const Recordset& rows) override;
 
  private:
   void ForgetSchema();

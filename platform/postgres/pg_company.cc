@@ -2,7 +2,6 @@
 
 #include "platform/postgres/pg_error.h"
 #include "platform/tsql/tsql_lexer.h"
-#include "runtime/convert.h"
 
 namespace pellora::postgres {
 namespace {
@@ -13,10 +12,6 @@ constexpr const char* kMaintenanceDatabase = "postgres";
 std::string QuotedName(const std::string& name) {
   return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, name});
 }
-
-constexpr const char* kIdentityColumns =
-    "SELECT table_name, column_name FROM information_schema.columns"
-    " WHERE table_schema = current_schema() AND is_identity = 'YES'";
 
 }  // namespace
 
@@ -43,26 +38,28 @@ void DropCompanyDatabase(const PgAddress& address, const std::string& company) {
       ->Run("DROP DATABASE IF EXISTS " + QuotedName(company) + " WITH (FORCE)");
 }
 
+// One transaction: a single commit for the hundreds of statements a company's schema takes, each
+// of which would otherwise wait for its own flush to disk.
 void RunSchema(PgConnection& connection, std::string_view schema_ddl) {
-  while (!schema_ddl.empty()) {
-    const size_t end = schema_ddl.find('\n');
-    const std::string_view statement = schema_ddl.substr(0, end);
-    if (statement.find_first_not_of(" \t\r") != std::string_view::npos) {
-      connection.Run(statement);
+  connection.Begin();
+  try {
+    while (!schema_ddl.empty()) {
+      const size_t end = schema_ddl.find('\n');
+      const std::string_view statement = schema_ddl.substr(0, end);
+      if (statement.find_first_not_of(" \t\r") != std::string_view::npos) {
+        connection.Run(statement);
+      }
+      schema_ddl = end == std::string_view::npos ? std::string_view() : schema_ddl.substr(end + 1);
     }
-    schema_ddl = end == std::string_view::npos ? std::string_view() : schema_ddl.substr(end + 1);
+  } catch (...) {
+    try {
+      connection.Rollback();
+    } catch (...) {
+      // The connection is gone, and the transaction with it: the first failure is the one told.
+    }
+    throw;
   }
-}
-
-void RestartIdentities(PgConnection& connection) {
-  for (RecordsetPtr columns = connection.Run(kIdentityColumns); !columns->Eof();
-       columns->MoveNext()) {
-    const std::string table = QuotedName(CStr(columns->Fields(size_t{0}).Value()));
-    const std::string column = CStr(columns->Fields(size_t{1}).Value());
-    connection.Run("SELECT setval(pg_get_serial_sequence($1, $2), COALESCE(MAX(" +
-                       QuotedName(column) + "), 0) + 1, false) FROM " + table,
-                   {Variant(table), Variant(column)});
-  }
+  connection.Commit();
 }
 
 }  // namespace pellora::postgres

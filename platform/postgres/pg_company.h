@@ -18,12 +18,8 @@ void CreateCompanyDatabase(const PgAddress& address, const std::string& company,
 // Drops the database `company`, ending the sessions still on it; nothing when there is none.
 void DropCompanyDatabase(const PgAddress& address, const std::string& company);
 
-// Runs PostgreSQL DDL of one statement per line.
+// Runs PostgreSQL DDL of one statement per line, in one transaction: all or none.
 void RunSchema(PgConnection& connection, std::string_view schema_ddl);
-
-// Moves every identity column's next value past the largest one stored, after rows were copied
-// in with their own keys.
-void RestartIdentities(PgConnection& connection);
 
 }  // namespace pellora::postgres
 

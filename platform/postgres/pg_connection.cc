@@ -166,6 +166,41 @@ RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>&
   return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
 }
 
+void PgConnection::CopyIn(const std::string& copy, const std::function<bool(std::string&)>& next) {
+  PGconn* connection = Handle();
+  if (observer_) observer_->Starting(copy);
+  const PgResult started(PQexec(connection, copy.c_str()));
+  if (PQresultStatus(started.get()) != PGRES_COPY_IN) Fail(started.get(), copy);
+  std::string buffer;
+  bool more = true;
+  bool sent = true;
+  try {
+    while (more && sent) {
+      buffer.clear();
+      more = next(buffer);
+      sent = buffer.empty() ||
+             PQputCopyData(connection, buffer.data(), static_cast<int>(buffer.size())) == 1;
+    }
+  } catch (...) {
+    EndCopy("interrompida");
+    throw;
+  }
+  const PgResult failed = EndCopy(nullptr);
+  if (failed || !sent) Fail(failed.get(), copy);
+  if (observer_) observer_->Ran(copy);
+}
+
+PgResult PgConnection::EndCopy(const char* refusal) {
+  if (PQputCopyEnd(connection_, refusal) != 1) {
+    return PgResult(PQmakeEmptyPGresult(connection_, PGRES_FATAL_ERROR));
+  }
+  PgResult failed;
+  while (PgResult result{PQgetResult(connection_)}) {
+    if (!failed && !Succeeded(result)) failed = std::move(result);
+  }
+  return failed;
+}
+
 void PgConnection::Begin() {
   if (depth_ == 0) {
     Control("BEGIN");

@@ -4,6 +4,7 @@
 #include <libpq-fe.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +47,11 @@ class PgConnection {
   // undoes only itself, as on SQL Server, and the transaction goes on.
   RecordsetPtr Run(std::string_view sql, const std::vector<Variant>& values = {});
 
+  // Runs `copy`, a COPY ... FROM STDIN, sending the data `next` appends to its (emptied) buffer
+  // on each call, until a call answers false: whole lines of COPY's text format. Unlike Run, a
+  // failure leaves the transaction to be rolled back.
+  void CopyIn(const std::string& copy, const std::function<bool(std::string&)>& next);
+
   // Transactions nest as savepoints: only the outermost Commit makes the work durable, and
   // rolling back a level undoes what was done since its Begin. A Commit that fails leaves its
   // level open unless the server ended it.
@@ -74,6 +80,8 @@ class PgConnection {
   // Runs a statement of the backend's own (transaction control), raising on failure.
   void Control(const std::string& sql);
   [[noreturn]] void Fail(const PGresult* result, std::string_view statement) const;
+  // Ends the data of a COPY, refusing it with `refusal` when given; the first failed result.
+  PgResult EndCopy(const char* refusal);
 
   PGconn* connection_;
   std::string company_;

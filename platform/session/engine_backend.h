@@ -53,6 +53,11 @@ class EngineBackend {
   // row; an update that finds no row raises.
   virtual void Insert(Recordset& recordset, size_t row, const RowChange& change) = 0;
   virtual void Update(Recordset& recordset, size_t row, const RowChange& change) = 0;
+
+  // Appends every row of `rows`, whose fields name columns of `table`, keys included: each value
+  // stored as a "?" of Run would store it, identity columns numbering on after the keys loaded.
+  // Runs inside a level, which a failure leaves to be rolled back.
+  virtual void AppendRows(std::string_view table, const Recordset& rows) = 0;
 };
 
 }  // namespace pellora::session

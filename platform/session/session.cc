@@ -48,6 +48,11 @@ BatchResult Session::RunSteps(std::string_view tsql, const Translation& translat
   }
 }
 
+void Session::AppendRows(std::string_view table, const Recordset& rows) {
+  memory_.Forget();
+  InOwnLevel([&] { backend_->AppendRows(table, rows); });
+}
+
 void Session::WriteRow(Recordset& recordset, size_t row) {
   memory_.Forget();
   const RowChange change = PlanRowChange(recordset, row, backend_->ErrorSource());

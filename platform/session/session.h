@@ -33,6 +33,9 @@ class Session {
   // transaction of the workstation that holds it.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
 
+  // Appends every row of `rows` to `table` in a level of its own (see EngineBackend).
+  void AppendRows(std::string_view table, const Recordset& rows);
+
   // Writes row `row` of `recordset` to its base table at once (see PlanRowChange).
   void WriteRow(Recordset& recordset, size_t row);
   // Writes every changed and new row of `recordset`, all or none, and accepts the changes.

@@ -66,6 +66,10 @@ RecordsetPtr SessionDataAccess::RunWithValues(const std::string& sql,
   return Open().Run(sql, values);
 }
 
+void SessionDataAccess::AppendRows(const std::string& table, const Recordset& rows) {
+  Open().AppendRows(table, rows);
+}
+
 bool SessionDataAccess::OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset,
                                                int /*cursor_type*/, int /*lock_type*/) {
   recordset = Open().Run(sql);

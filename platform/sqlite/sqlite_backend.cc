@@ -47,6 +47,25 @@ void SqliteBackend::Update(Recordset& recordset, size_t row, const session::RowC
   UpdateRow(*db_, recordset, row, change);
 }
 
+// The INSERT a "?" per field, prepared once and run for each row: the same statement the
+// host's rows are written with.
+void SqliteBackend::AppendRows(std::string_view table, const Recordset& rows) {
+  std::string columns;
+  std::string markers;
+  for (size_t field = 0; field < rows.FieldCount(); ++field) {
+    columns += (field == 0 ? "[" : ", [") + rows.FieldDefAt(field).name + "]";
+    markers += field == 0 ? "?" : ", ?";
+  }
+  const std::string insert =
+      "INSERT INTO [" + std::string(table) + "] (" + columns + ") VALUES (" + markers + ")";
+  const std::vector<Step> steps = Translate(insert);
+  std::vector<Variant> values(rows.FieldCount());
+  for (size_t row = 0; row < rows.RowCountAll(); ++row) {
+    for (size_t field = 0; field < values.size(); ++field) values[field] = rows.ValueAt(row, field);
+    Run(insert, steps, values);
+  }
+}
+
 std::string SqliteBackend::LevelName(int level) {
   return "pellora_transaction_" + std::to_string(level);
 }
