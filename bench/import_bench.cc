@@ -11,7 +11,9 @@
 // import holds every reading: "count/I" an inventory, "count/A" an adjustment, "count/S" a sale
 // of exits read against orders, 2000 sets a document.
 // Sets sharing their synchronisation with another terminal's set are left out (see WithOwnSync).
-// Usage: import_bench [READINGS...] (default 1000 10000 100000).
+// Usage: import_bench [READINGS...] (default 1000 10000 100000). To profile a few rows, IMPORTS
+// names the imports to run (comma-separated, e.g. "count/S,adjustment") and ENGINES=SQLite leaves
+// the server out.
 
 #include <algorithm>
 #include <array>
@@ -21,6 +23,7 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,6 +55,37 @@ struct Scenario {
 // The engines every import runs on, in the order of the table's columns.
 constexpr const char* kEngines[] = {"SQLite", "PostgreSQL"};
 constexpr size_t kEngineCount = std::size(kEngines);
+
+// The comma-separated names of the environment variable `variable`, or nullopt when it is unset
+// (every name is chosen).
+std::optional<std::vector<std::string>> ChosenNames(const char* variable) {
+  const char* list = std::getenv(variable);
+  if (list == nullptr) return std::nullopt;
+  std::vector<std::string> names;
+  std::istringstream text(list);
+  for (std::string name; std::getline(text, name, ',');) names.push_back(name);
+  return names;
+}
+
+bool Chosen(const char* variable, const std::string& name) {
+  const auto names = ChosenNames(variable);
+  return !names || std::find(names->begin(), names->end(), name) != names->end();
+}
+
+bool ImportChosen(const std::string& name) {
+  return Chosen("IMPORTS", name);
+}
+bool EngineChosen(size_t engine) {
+  return Chosen("ENGINES", kEngines[engine]);
+}
+
+// Whether any import of the mixed company is chosen (their names depend on its customers).
+bool MixedChosen() {
+  const auto names = ChosenNames("IMPORTS");
+  return !names || std::any_of(names->begin(), names->end(), [](const std::string& name) {
+    return name.rfind("count/", 0) != 0;
+  });
+}
 
 // One scenario on one engine.
 struct EngineMeasure {
@@ -228,13 +262,13 @@ void PrintRow(const std::string& name, int size, const Measure& m) {
   }
   std::printf("\n");
   for (size_t engine = 1; engine < kEngineCount; ++engine) {
-    if (m.engines[engine].readings == m.engines[0].readings) continue;
+    if (!EngineChosen(engine) || m.engines[engine].readings == m.engines[0].readings) continue;
     std::printf("    readings differ: %s %lld, %s %lld\n", kEngines[0], m.engines[0].readings,
                 kEngines[engine], m.engines[engine].readings);
   }
   for (size_t engine = 0; engine < kEngineCount; ++engine) {
     const Result& result = m.engines[engine].result;
-    if (result.IsSucesso()) continue;
+    if (!EngineChosen(engine) || result.IsSucesso()) continue;
     std::printf(
         "    Mensagem (%s): %s\n", kEngines[engine],
         std::getenv("FULL") ? result.Mensagem().c_str() : FirstLine(result.Mensagem()).c_str());
@@ -250,24 +284,32 @@ Scenario Named(const Company& company, const std::string& name) {
   throw std::runtime_error("no scenario " + name);
 }
 
-// The same demo company on every engine: a file in `dir`, and a database `name` on `server`.
-// The scenarios are listed on the file; the content is the same on both.
+// The same demo company on every engine: a file in `dir`, and a database `name` on `server`
+// when the server is chosen. The scenarios are listed on the file; the content is the same.
 std::array<Company, kEngineCount> CreateDemos(const fs::path& dir, const std::string& name,
                                               const std::string& server, int size,
                                               std::optional<char> kind) {
-  return {CreateDemo(dir / name, size, kind),
-          CreateDemo(Company{dir / (name + "-pg"), name, server}, size, kind)};
+  std::array<Company, kEngineCount> companies = {CreateDemo(dir / name, size, kind)};
+  if (!server.empty()) {
+    companies[1] = CreateDemo(Company{dir / (name + "-pg"), name, server}, size, kind);
+  }
+  return companies;
 }
 
 // Every scenario of the mixed company, then one per single-kind company.
 std::vector<Case> AllCases(const fs::path& dir, const std::string& server, int size) {
   std::vector<Case> all;
   const std::string master = "master" + std::to_string(size);
-  const auto mixed = CreateDemos(dir, master, server, size, std::nullopt);
-  for (Scenario& scenario : Scenarios(mixed[0])) all.push_back(Case{std::move(scenario), mixed});
+  if (MixedChosen()) {
+    const auto mixed = CreateDemos(dir, master, server, size, std::nullopt);
+    for (Scenario& scenario : Scenarios(mixed[0])) {
+      if (ImportChosen(scenario.name)) all.push_back(Case{std::move(scenario), mixed});
+    }
+  }
   const std::pair<char, const char*> kinds[] = {
       {'I', "inventory"}, {'A', "adjustment"}, {'S', "sale/orders"}};
   for (const auto& [kind, name] : kinds) {
+    if (!ImportChosen("count/" + std::string(1, kind))) continue;
     const auto companies =
         CreateDemos(dir, master + "_" + static_cast<char>(std::tolower(kind)), server, size, kind);
     Scenario scenario = Named(companies[0], name);
@@ -292,7 +334,9 @@ void TimeOnEngine(const Scenario& scenario, const Company& company, const fs::pa
 // Scenario rows keep their place across sizes (the customer's name may differ per company).
 void Run(const std::vector<int>& sizes) {
   TempFolder temp;
-  const testing::PostgresCluster cluster;
+  std::optional<testing::PostgresCluster> cluster;
+  if (EngineChosen(1)) cluster.emplace();
+  const std::string server = cluster ? cluster->Server() : "";
   std::map<size_t, std::map<int, Measure>> results;
   std::vector<std::string> names;
   std::printf(
@@ -304,7 +348,7 @@ void Run(const std::vector<int>& sizes) {
   PrintHeader();
   for (int size : sizes) {
     const fs::path dir = temp.path() / std::to_string(size);
-    const std::vector<Case> cases = AllCases(dir, cluster.Server(), size);
+    const std::vector<Case> cases = AllCases(dir, server, size);
     for (size_t i = 0; i < cases.size(); ++i) {
       const Case& c = cases[i];
       if (names.size() <= i) names.push_back(c.scenario.name);
@@ -313,6 +357,7 @@ void Run(const std::vector<int>& sizes) {
       measure.left_out = c.scenario.left_out;
       if (c.scenario.sets.empty()) continue;
       for (size_t engine = 0; engine < kEngineCount; ++engine) {
+        if (!EngineChosen(engine)) continue;
         TimeOnEngine(c.scenario, c.companies[engine], dir / ("run" + std::to_string(i)),
                      measure.engines[engine]);
       }

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "importacao/line_plan.h"
 #include "importacao/mov_importacao.h"
@@ -32,6 +33,31 @@ std::optional<std::map<int32_t, double>> PendentesDe(const RecordsetPtr& linhas)
   return pendentes;
 }
 
+// What the count needs of an original document: its lines' pending quantities and whether its
+// header was found.
+struct OriginalPrevisto {
+  std::optional<std::map<int32_t, double>> pendentes;
+  bool com_cabecalho = false;
+};
+
+// The originals the count has loaded, each once: readings of many sets come back to the same
+// original again and again, and the count writes nothing, so a second load reads the same rows.
+class OriginaisPrevistos {
+ public:
+  const OriginalPrevisto& De(const ChaveDoOriginal& chave) {
+    auto [at, novo] =
+        carregados_.try_emplace(std::tie(chave.tipo, chave.serie, chave.numero, chave.ano));
+    if (novo) {
+      const Original carregado = OriginalCarregar(chave);
+      at->second = {PendentesDe(carregado.linhas), HasRows(carregado.cabecalho)};
+    }
+    return at->second;
+  }
+
+ private:
+  std::map<std::tuple<std::string, std::string, int32_t, int16_t>, OriginalPrevisto> carregados_;
+};
+
 }  // namespace
 
 // The lines the builders will add, found by walking the readings by the builders' own rules
@@ -49,6 +75,7 @@ long MovImportacao::LinhasDeLeiturasPrevistas() {
   long linhas = 0;
   LinhaAnterior anterior;
   ChaveDoOriginal original;
+  OriginaisPrevistos originais;
   std::optional<std::map<int32_t, double>> pendentes;  // of the original's lines, when loaded
   for (MoveToFirstRow(leitura); !leitura.Eof(); leitura.MoveNext()) {
     if (leitura["QUANTIDADE"].Value().IsNull() || leitura["ARTIGO"].Value().IsNull()) {
@@ -65,9 +92,9 @@ long MovImportacao::LinhasDeLeiturasPrevistas() {
         if (!(chave == original)) {
           if (SeparadorAntesDoOriginal(linhas)) ++linhas;
           original = chave;
-          const Original carregado = OriginalCarregar(chave);
-          pendentes = PendentesDe(carregado.linhas);
-          if (HasRows(carregado.cabecalho)) ++linhas;
+          const OriginalPrevisto& previsto = originais.De(chave);
+          pendentes = previsto.pendentes;
+          if (previsto.com_cabecalho) ++linhas;
         }
         ++linhas;
         if (pendentes && pendentes->contains(numero_linha)) {

@@ -66,12 +66,14 @@ std::optional<SqlValue> BatchRunner::Scalar(const std::string& sql) {
 
 void BatchRunner::Bind(const Statement& statement) {
   sqlite3_stmt* stmt = statement.handle();
-  for (int index = 1; index <= sqlite3_bind_parameter_count(stmt); ++index) {
+  const std::string_view text = statement.Text();  // named in the errors; asked once, not per value
+  const int count = sqlite3_bind_parameter_count(stmt);
+  for (int index = 1; index <= count; ++index) {
     const char* name = sqlite3_bind_parameter_name(stmt, index);
     if (name != nullptr) {
-      BindValue(stmt, index, values_.Variable(name, statement.Text()));
+      BindValue(stmt, index, values_.Variable(name, text));
     } else {
-      BindValue(stmt, index, values_.NextMarker(statement.Text()));
+      BindValue(stmt, index, values_.NextMarker(text));
     }
   }
 }
