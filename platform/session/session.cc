@@ -9,11 +9,7 @@ namespace pellora::session {
 RecordsetPtr Session::Run(std::string_view tsql) {
   if (RecordsetPtr recalled = memory_.Recall(tsql)) return recalled;
   const std::shared_ptr<const Translation> translation = Translated(tsql);
-  if (!InTransaction() && !translation->only_reads) {
-    RecordsetPtr rows;
-    InOwnLevel([&] { rows = Run(tsql); });
-    return rows;
-  }
+  if (NeedsOwnLevel(*translation)) return RowsInOwnLevel([&] { return Run(tsql); });
   BatchResult result = RunSteps(tsql, *translation, {});
   memory_.NoteRun(tsql, InTransaction(), translation->repeatable_update, result.only_read,
                   result.rows);
@@ -22,11 +18,7 @@ RecordsetPtr Session::Run(std::string_view tsql) {
 
 RecordsetPtr Session::Run(std::string_view tsql, const std::vector<Variant>& values) {
   const std::shared_ptr<const Translation> translation = Translated(tsql);
-  if (!InTransaction() && !translation->only_reads) {
-    RecordsetPtr rows;
-    InOwnLevel([&] { rows = Run(tsql, values); });
-    return rows;
-  }
+  if (NeedsOwnLevel(*translation)) return RowsInOwnLevel([&] { return Run(tsql, values); });
   BatchResult result = RunSteps(tsql, *translation, values);
   memory_.NoteRunWithValues(result.only_read);
   return result.rows ? std::move(result.rows) : EmptyRecordset();
@@ -74,6 +66,16 @@ void Session::WriteRows(Recordset& recordset) {
     for (size_t row = 0; row < recordset.RowCountAll(); ++row) WriteRow(recordset, row);
   });
   recordset.AcceptChanges();
+}
+
+bool Session::NeedsOwnLevel(const Translation& translation) const {
+  return !InTransaction() && !translation.only_reads;
+}
+
+RecordsetPtr Session::RowsInOwnLevel(const std::function<RecordsetPtr()>& run) {
+  RecordsetPtr rows;
+  InOwnLevel([&] { rows = run(); });
+  return rows;
 }
 
 void Session::InOwnLevel(const std::function<void()>& work) {

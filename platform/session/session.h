@@ -55,8 +55,12 @@ class Session {
   std::shared_ptr<const Translation> Translated(std::string_view tsql);
   BatchResult RunSteps(std::string_view tsql, const Translation& translation,
                        const std::vector<Variant>& values);
+  // True when `translation` writes outside a transaction: it then runs in a level of its own.
+  bool NeedsOwnLevel(const Translation& translation) const;
   // Runs `work` in a level of its own, committed when it returns and undone when it raises.
   void InOwnLevel(const std::function<void()>& work);
+  // The same for a batch, returning its rows.
+  RecordsetPtr RowsInOwnLevel(const std::function<RecordsetPtr()>& run);
   // Raises when no level is open; `verb` says what was asked ("confirmar", "anular").
   void RequireLevel(const char* verb) const;
   // Ends the innermost level undoing its work, keeping quiet about a failure to: the error that
