@@ -225,7 +225,8 @@ TEST_F(CompanyOnTheServer, ThePasswordIsNeverWrittenOrShown) {
 // While a command runs, the process list shows its arguments: a password given in the server's
 // address is no longer there once the program has read them.
 TEST_F(CompanyOnTheServer, APasswordInTheAddressIsHiddenFromTheProcessList) {
-  // A server that takes the connection and never answers keeps the command waiting.
+  // A server that takes the connection and never answers keeps the command waiting, so the test
+  // can wait for a loaded machine to start it.
   const int listener = socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
@@ -246,7 +247,7 @@ TEST_F(CompanyOnTheServer, APasswordInTheAddressIsHiddenFromTheProcessList) {
     _exit(127);
   }
   std::string shown;
-  for (int tries = 0; tries < 300 && shown.find('*') == std::string::npos; ++tries) {
+  for (int tries = 0; tries < 2000 && shown.find('*') == std::string::npos; ++tries) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     std::ifstream cmdline("/proc/" + std::to_string(child) + "/cmdline");
     shown.assign(std::istreambuf_iterator<char>(cmdline), std::istreambuf_iterator<char>());
