@@ -10,11 +10,12 @@
 
 #include "interfaces/controls.h"
 #include "interfaces/dialogs.h"
+#include "runtime/error.h"
 #include "runtime/recordset.h"
 
 namespace pellora::testing {
 
-// A list the forms fill; no test chooses in it.
+// A list the forms fill and choose in.
 class ScriptedComboBox : public ComboBox {
  public:
   std::vector<std::string> items;
@@ -28,7 +29,10 @@ class ScriptedComboBox : public ComboBox {
   long ListCount() const override { return static_cast<long>(items.size()); }
   std::string List(long at) const override { return items.at(at); }
   long ListIndex() const override { return index; }
-  void SetListIndex(long at) override { index = at; }
+  void SetListIndex(long at) override {
+    if (at < -1 || at >= ListCount()) throw Error(380, "ComboBox", "index");
+    index = at;
+  }
   std::string Text() const override { return index < 0 ? "" : items.at(index); }
   void OnClick(std::function<void()>) override {}
 };
@@ -93,6 +97,7 @@ class ScriptedFormSurface : public FormSurface {
   int shown = 0;
   bool visible = false;
 
+  ScriptedComboBox& Combo(const std::string& label) { return *combos.at(label); }
   void Press(const std::string& button) { buttons.at(button)->on_click(); }
 
   void SetCaption(const std::string& text) override { caption = text; }
