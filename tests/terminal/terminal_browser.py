@@ -1,5 +1,4 @@
-"""A demo company served to the terminals and a phone-sized Chromium on its page, for the
-browser test and the page's screenshot."""
+"""A demo company served to the terminals, and a phone-sized Chromium on its page."""
 import re
 import socket
 import subprocess
@@ -15,8 +14,6 @@ TERMINAL = 'PDA90'  # a terminal the demo's readings do not name
 
 
 class Company:
-    """A demo company, a registered terminal and the server on a free loopback port."""
-
     def __init__(self, pellora, folder):
         self.pellora, self.folder = pellora, folder
         self.run('demo', '--dir', folder)
@@ -47,7 +44,6 @@ class Company:
         assert self.server.wait(10) == 0, 'pellora serve did not stop cleanly'
 
     def sets(self):
-        """The terminal's pending sets, as `pellora sets` lists them."""
         return [line.split()[0] for line in self.run('sets', '--kind', 'T').splitlines()
                 if line.startswith(TERMINAL + '|')]
 
