@@ -7,14 +7,9 @@
 
 #include <malloc.h>
 
-#include <atomic>
-#include <thread>
-
 #include <gtest/gtest.h>
 
-#include "platform/qt/gui_thread.h"
 #include "platform/qt/selection_window.h"
-#include "runtime/error.h"
 #include "tests/qt/desk_company.h"
 
 namespace pellora::testing {
@@ -37,6 +32,7 @@ void Open(qt::SelectionWindow& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
+// A single selection keeps the last row clicked.
 TEST(ChooserWindowTest, SortsByAHeadingAndAnswersTheRowsInTheOrderChosen) {
   const common::SelectionGrid grid = Sets();
   qt::SelectionWindow window("Selecção de Documentos a Anular", grid, 10000, true);
@@ -53,15 +49,11 @@ TEST(ChooserWindowTest, SortsByAHeadingAndAnswersTheRowsInTheOrderChosen) {
   EXPECT_EQ(window.ChosenIds(), (std::vector<std::string>{"PDA03|3", "PDA01|2"}));
   ASSERT_TRUE(ClickRow(table, 0, "PDA03|3"));  // Ctrl-click again leaves it out
   EXPECT_EQ(window.ChosenIds(), (std::vector<std::string>{"PDA01|2"}));
-}
-
-TEST(ChooserWindowTest, SingleSelectionKeepsOne) {
-  const common::SelectionGrid grid = Sets();
-  qt::SelectionWindow window("Selecção de Documentos a Importar", grid, 10000, false);
-  window.show();
-  ASSERT_TRUE(ClickRow(*window.Table(), 0, "PDA01|2"));
-  ASSERT_TRUE(ClickRow(*window.Table(), 0, "PDA03|3"));
-  EXPECT_EQ(window.ChosenIds(), (std::vector<std::string>{"PDA03|3"}));
+  qt::SelectionWindow single("Selecção de Documentos a Importar", grid, 10000, false);
+  single.show();
+  ASSERT_TRUE(ClickRow(*single.Table(), 0, "PDA01|2"));
+  ASSERT_TRUE(ClickRow(*single.Table(), 0, "PDA03|3"));
+  EXPECT_EQ(single.ChosenIds(), (std::vector<std::string>{"PDA03|3"}));
 }
 
 // Keys as QKeySequence names them ("Ctrl+Down"), or 'text' typed at the focus; where the focus
@@ -151,25 +143,6 @@ TEST(ChooserWindowTest, AGridOfManyRowsOpensWithoutACopyAndIsChosenWhole) {
   ASSERT_EQ(chosen.size(), static_cast<size_t>(kRows));
   EXPECT_EQ(chosen.front(), "PDA|0");
   EXPECT_EQ(chosen.back(), "PDA|" + std::to_string(kRows - 1));
-}
-
-TEST(GuiThreadTest, WorkFromAWorkerRunsOnTheInterfaceThreadAndCarriesErrorsBack) {
-  Qt::HANDLE gui = nullptr;
-  long number = 0;
-  std::atomic<bool> finished{false};
-  std::thread worker([&] {
-    gui = qt::OnGuiValue([] { return QThread::currentThreadId(); });
-    try {
-      qt::OnGui([] { throw Error(5, "Selecção", "falhou"); });
-    } catch (const Error& error) {
-      number = error.number();
-    }
-    finished = true;
-  });
-  ASSERT_TRUE(WaitUntil([&] { return finished.load(); }));
-  worker.join();
-  EXPECT_EQ(gui, QThread::currentThreadId());
-  EXPECT_EQ(number, 5);
 }
 
 }  // namespace
