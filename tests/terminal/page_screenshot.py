@@ -1,6 +1,5 @@
 #!/usr/bin/python3
-"""Renders the terminal's page, as a phone shows it in the middle of a transfer, to a PNG.
-Usage: page_screenshot.py PELLORA FILE.png"""
+# The terminal's page as a phone shows it in the middle of a transfer. Usage: PELLORA FILE.png
 import sys
 import tempfile
 
@@ -11,9 +10,7 @@ with tempfile.TemporaryDirectory() as folder:
     company.start()
     page = Page(company)
     try:
-        page.open()
-        page.sign_in()
-        page.choose_transfer()
+        page.begin_transfer()
         page.scan('ARR001')
         page.find('#quantidade').send_keys('6', Keys.ENTER)
         page.scan('VIN001', 'FEI001', 'ARR001')

@@ -1,26 +1,20 @@
 #!/usr/bin/python3
-# The terminal's page in a real browser (Chromium headless through WebDriver) on a demo company
-# served by `pellora serve`. Usage: page_test.py PELLORA online|offline
+# The terminal's page in a real browser on a demo company. Usage: page_test.py PELLORA online|offline
 import sys
 import tempfile
 
 from terminal_browser import TERMINAL, Company, Keys, Page
 
 # The network loses the answer to the next set sent: the set is written, the device never hears.
-LOSE_ONE_ANSWER = """const send = window.fetch;
-window.fetch = async (url, options) => {
+LOSE_ONE_ANSWER = """const send = window.fetch; window.fetch = async (url, options) => {
   const answer = await send(url, options);
   if (url !== '/api/v1/sets' || localStorage.getItem('lost')) return answer;
-  localStorage.setItem('lost', '1');
-  throw new TypeError('Failed to fetch');
-};"""
+  localStorage.setItem('lost', '1'); throw new TypeError('Failed to fetch'); };"""
 
 
 def online(company, page):
     # Scans with a typed quantity and an unknown code, sends; the set's import is the transfer.
-    page.open()
-    page.sign_in()
-    page.choose_transfer()
+    page.begin_transfer()
     assert page.driver.switch_to.active_element == page.find('#codigo')
     page.scan('ARR001')
     page.readings(('ARR001', '1'))
@@ -43,9 +37,7 @@ def online(company, page):
 def offline(company, page):
     # Readings sent while the server is down, the tab closed; the tab opened again once the
     # server is back, the answer to its send lost: the set arrives once, the next one kept.
-    page.open()
-    page.sign_in()
-    page.choose_transfer()
+    page.begin_transfer()
     page.scan('ARR001')
     page.readings(('ARR001', '1'))
     company.stop()
@@ -78,5 +70,4 @@ with tempfile.TemporaryDirectory() as folder:
         {'online': online, 'offline': offline}[sys.argv[2]](company, page)
     finally:
         page.driver.quit()
-        if company.server.poll() is None:
-            company.stop()
+        company.stop()

@@ -49,10 +49,9 @@ class TerminalApi : public ::testing::Test {
   // `pellora serve` on a loopback port of its own choosing, run by a shell that prints its
   // process id first.
   void Start() {
-    server_ = popen(("exec 2>&1 </dev/null; " PELLORA_BINARY " " + demo_.Options() +
-                     " serve --listen 127.0.0.1:0 & echo $!; wait $!")
-                        .c_str(),
-                    "r");
+    const std::string command = "exec 2>&1 </dev/null; " PELLORA_BINARY " " + demo_.Options() +
+                                " serve --listen 127.0.0.1:0 & echo $!; wait $!";
+    server_ = popen(command.c_str(), "r");
     pid_ = std::atoi(Line().c_str());
     said_ = Line();
     std::smatch port;
@@ -84,9 +83,6 @@ class TerminalApi : public ::testing::Test {
     if (!result) return {-1, {}};
     return {result->status, json::parse(result->body, nullptr, false)};
   }
-  Reply SendSet(const json& set, const std::string& token) {
-    return Send("/api/v1/sets", token, set.dump());
-  }
   Reply SignIn(const std::string& terminal, const std::string& pin) {
     return Send("/api/v1/sessions", "", json{{"terminal", terminal}, {"pin", pin}}.dump());
   }
@@ -95,7 +91,6 @@ class TerminalApi : public ::testing::Test {
     EXPECT_EQ(reply.status, 201) << reply.body;
     return reply.body.value("token", "");
   }
-  std::string Value(const std::string& sql) const { return demo_.Value(sql); }
 
   testing::TempFolder folder_;
   app::DemoOnEngine demo_{folder_.path().string()};
@@ -118,7 +113,8 @@ TEST_F(TerminalApi, RegistrationKeepsOnlyASlowHashAndTellsTheTruthInItsExitCodes
     EXPECT_EQ(outcome.status, status) << args << ": " << outcome.out;
     EXPECT_NE(outcome.out.find(says), std::string::npos) << args << ": " << outcome.out;
   }
-  const std::string hash = Value("SELECT PinHash FROM oru_Terminais WHERE TerminalId = 'PDA01'");
+  const std::string hash =
+      demo_.Value("SELECT PinHash FROM oru_Terminais WHERE TerminalId = 'PDA01'");
   EXPECT_EQ(hash.rfind("$argon2id$", 0), 0u) << hash;
   EXPECT_EQ(hash.find(pins_["PDA01"]), std::string::npos) << hash;
   EXPECT_EQ(SignIn("PDA02", pins_["PDA02"]).status, 401);  // removed
@@ -161,19 +157,19 @@ TEST_F(TerminalApi, SetsArriveWholeAndImportAsTheyAre) {
            exit_set["third_party"].get<std::string>()},
   };
   for (const auto& c : cases) {
-    const Reply sent = SendSet(c.set, token);
+    const Reply sent = Send("/api/v1/sets", token, c.set.dump());
     ASSERT_EQ(sent.status, 201) << sent.body;
     const std::string set = sent.body["set"], count = std::to_string(c.set["readings"].size());
     const std::string where = std::string(kReadings) + " WHERE TerminalId || '|' || DataSync = '" +
                               set + "' AND Estado = ";
     EXPECT_EQ(sent.body["readings"], c.set["readings"].size());
-    EXPECT_EQ(Value(where + "0"), count);
+    EXPECT_EQ(demo_.Value(where + "0"), count);
     const std::vector<std::string> pending = demo_.Sets(c.kind);
     EXPECT_NE(std::find(pending.begin(), pending.end(), set), pending.end()) << set;
     EXPECT_EQ(c.before.empty() ? 0 : demo_.Run(c.before + " '" + set + "'").status, 0);
     const app::Outcome imported = demo_.Run(c.import + " --set '" + set + "'");
     EXPECT_EQ(imported.status, 0) << imported.out;
-    EXPECT_EQ(Value(where + "1"), count);
+    EXPECT_EQ(demo_.Value(where + "1"), count);
   }
 }
 
@@ -183,13 +179,14 @@ TEST_F(TerminalApi, AnIdIsOneSetOfItsTerminalWhateverIsSentAgain) {
       Set("same-id", "A",
           {{{"article", "ARR001"}, {"quantity", 2}}, {{"article", "ACU001"}, {"quantity", 0}}});
   // Two identical requests at once: one set, and the same answer to both.
-  auto racing = std::async(std::launch::async, [&] { return SendSet(set, first); });
-  const Reply one = SendSet(set, first), other = racing.get();
+  auto racing =
+      std::async(std::launch::async, [&] { return Send("/api/v1/sets", first, set.dump()); });
+  const Reply one = Send("/api/v1/sets", first, set.dump()), other = racing.get();
   EXPECT_EQ(std::min(one.status, other.status), 200) << one.body;
   EXPECT_EQ(std::max(one.status, other.status), 201);
   EXPECT_EQ(one.body, other.body);
   // The same id from another terminal is that terminal's own set, with a stamp of its own.
-  const Reply theirs = SendSet(set, second);
+  const Reply theirs = Send("/api/v1/sets", second, set.dump());
   const std::string ours = one.body["set"], their = theirs.body["set"];
   EXPECT_EQ(theirs.status, 201);
   EXPECT_EQ(their.substr(0, 6), "PDA02|");
@@ -198,21 +195,19 @@ TEST_F(TerminalApi, AnIdIsOneSetOfItsTerminalWhateverIsSentAgain) {
   EXPECT_EQ(Stop(), 0) << said_;
   EXPECT_NE(said_.find("Servidor parado."), std::string::npos);
   Start();
-  const Reply again = SendSet(set, first);
+  const Reply again = Send("/api/v1/sets", first, set.dump());
   EXPECT_EQ(again.status, 200);
   EXPECT_EQ(again.body, one.body);
-  EXPECT_EQ(
-      Value(kReadings + std::string(" AS M INNER JOIN oru_TerminaisConjuntos AS C ON "
-                                    "C.TerminalId = M.TerminalId AND C.DataSync = M.DataSync")),
-      "4");
-  EXPECT_EQ(Value(kSentSets), "2");
+  EXPECT_EQ(demo_.Value(kReadings +
+                        std::string(" JOIN oru_TerminaisConjuntos USING (TerminalId, DataSync)")),
+            "4");
+  EXPECT_EQ(demo_.Value(kSentSets), "2");
 }
 
 TEST_F(TerminalApi, HostileRequestsAreRefusedAndWriteNothing) {
   const std::string valid = Token("PDA01"), signed_out = Token("PDA01"), expired = Token("PDA02");
-  ASSERT_EQ(httplib::Client("127.0.0.1", port_)
-                .Delete("/api/v1/sessions", {{"Authorization", "Bearer " + signed_out}})
-                ->status,
+  httplib::Client client("127.0.0.1", port_);
+  ASSERT_EQ(client.Delete("/api/v1/sessions", {{"Authorization", "Bearer " + signed_out}})->status,
             204);
   demo_.Exec(
       "UPDATE oru_TerminaisSessoes SET Expira = '20000101000000' WHERE TerminalId = 'PDA02'");
@@ -225,7 +220,7 @@ TEST_F(TerminalApi, HostileRequestsAreRefusedAndWriteNothing) {
   const std::string sound = one();
   json other_terminal = json::parse(sound);
   other_terminal["terminal"] = "PDA02";
-  const std::string before = Value(kReadings) + Value(kSentSets);
+  const std::string before = demo_.Value(kReadings) + demo_.Value(kSentSets);
   // Each a token and a body sent to the sets, or without a body to the catalogue.
   for (const auto& [token, body, status, says] :
        std::vector<std::tuple<std::string, std::string, int, std::string>>{
@@ -249,18 +244,17 @@ TEST_F(TerminalApi, HostileRequestsAreRefusedAndWriteNothing) {
     EXPECT_EQ(reply.status, status) << says << ": " << reply.body;
     EXPECT_NE(reply.body.value("error", "").find(says), std::string::npos) << reply.body;
   }
-  EXPECT_EQ(Value(kReadings) + Value(kSentSets), before);
+  EXPECT_EQ(demo_.Value(kReadings) + demo_.Value(kSentSets), before);
 }
 
 TEST_F(TerminalApi, WrongPinsAreSlowedAndLockTheTerminal) {
-  for (int attempt = 1; attempt < 5; ++attempt) {
+  for (int attempt = 1; attempt < 5; ++attempt)
     EXPECT_EQ(SignIn("PDA02", "errado").status, 401) << attempt;
-  }
   EXPECT_EQ(SignIn("PDA02", "errado").status, 429);
   const Reply right = SignIn("PDA02", pins_["PDA02"]);
   EXPECT_EQ(right.status, 429) << right.body;
   EXPECT_NE(right.body.value("error", "").find("está bloqueado"), std::string::npos);
-  EXPECT_EQ(Value("SELECT COUNT(*) FROM oru_TerminaisSessoes"), "0");
+  EXPECT_EQ(demo_.Value("SELECT COUNT(*) FROM oru_TerminaisSessoes"), "0");
   EXPECT_EQ(Token("PDA01").size(), 64u);  // the other terminals sign in as before
 }
 

@@ -21,7 +21,6 @@ class Company:
         with socket.socket() as probe:
             probe.bind(('127.0.0.1', 0))
             self.port = probe.getsockname()[1]
-        self.url = 'http://127.0.0.1:%d/' % self.port
 
     def run(self, *args):
         done = subprocess.run([self.pellora, '--dir', self.folder, '--company', 'DEMO', *args],
@@ -53,7 +52,7 @@ class Company:
 
 class Page:
     def __init__(self, company):
-        self.company, self.url = company, company.url
+        self.company = company
         options = webdriver.ChromeOptions()
         options.binary_location = '/usr/bin/chromium'
         for argument in ('--headless=new', '--no-sandbox', '--disable-dev-shm-usage',
@@ -65,7 +64,7 @@ class Page:
         WebDriverWait(self.driver, 15).until(lambda d: condition(), what)
 
     def open(self):
-        self.driver.get(self.url)
+        self.driver.get('http://127.0.0.1:%d/' % self.company.port)
         # Counts the beeps the page makes, through WebAudio as it makes them.
         self.driver.execute_script(
             'window.beeps = 0; const make = AudioContext.prototype.createOscillator;'
@@ -75,13 +74,12 @@ class Page:
     def find(self, css):
         return self.driver.find_element(By.CSS_SELECTOR, css)
 
-    def sign_in(self):
+    def begin_transfer(self):
+        """Signs in and begins a transfer from A01 to A02: its lines are the readings as read."""
+        self.open()
         self.find('#terminal').send_keys(TERMINAL)
         self.find('#pin').send_keys(self.company.pin, Keys.ENTER)
         self.until(lambda: not self.find('#entrar').is_displayed(), 'signed in')
-
-    def choose_transfer(self):
-        """A transfer from A01 to A02: its document's lines are the readings as they are."""
         self.find('[data-tipo="T"]').click()
         self.until(lambda: len(Select(self.find('#destino')).options) > 1, 'warehouses')
         Select(self.find('#armazem')).select_by_value('A01')
