@@ -5,8 +5,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <functional>
-#include <map>
 #include <tuple>
 
 #include <gtest/gtest.h>
