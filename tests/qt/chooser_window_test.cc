@@ -7,9 +7,14 @@
 
 #include <malloc.h>
 
+#include <atomic>
+#include <thread>
+
 #include <gtest/gtest.h>
 
+#include "platform/qt/gui_thread.h"
 #include "platform/qt/selection_window.h"
+#include "runtime/error.h"
 #include "tests/qt/desk_company.h"
 
 namespace pellora::testing {
@@ -143,6 +148,25 @@ TEST(ChooserWindowTest, AGridOfManyRowsOpensWithoutACopyAndIsChosenWhole) {
   ASSERT_EQ(chosen.size(), static_cast<size_t>(kRows));
   EXPECT_EQ(chosen.front(), "PDA|0");
   EXPECT_EQ(chosen.back(), "PDA|" + std::to_string(kRows - 1));
+}
+
+TEST(GuiThreadTest, WorkFromAWorkerRunsOnTheInterfaceThreadAndCarriesErrorsBack) {
+  Qt::HANDLE gui = nullptr;
+  long number = 0;
+  std::atomic<bool> finished{false};
+  std::thread worker([&] {
+    gui = qt::OnGuiValue([] { return QThread::currentThreadId(); });
+    try {
+      qt::OnGui([] { throw Error(5, "Selecção", "falhou"); });
+    } catch (const Error& error) {
+      number = error.number();
+    }
+    finished = true;
+  });
+  ASSERT_TRUE(WaitUntil([&] { return finished.load(); }));
+  worker.join();
+  EXPECT_EQ(gui, QThread::currentThreadId());
+  EXPECT_EQ(number, 5);
 }
 
 }  // namespace
