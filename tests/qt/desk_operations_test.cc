@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/desk/document_header_dialog.h"
 #include "app/desk/main_window.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/selection_window.h"
@@ -146,6 +147,42 @@ TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndSetsOthersWriteAndKeepsTheOper
   ASSERT_EQ(selected.size(), 1);
   EXPECT_EQ(selected.front().data().toString(), chosen);
   EXPECT_EQ(pending.model()->index(pending.rowAt(0), 0).data().toString(), top);
+}
+
+TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
+  desk::MainWindow window(*context_, *components_, *solucao_);
+  QStringList customers;
+  std::string message;
+  ModalScript script;
+  script
+      .Then([](QWidget& dialog) {
+        auto& header = dynamic_cast<desk::DocumentHeaderDialog&>(dialog);
+        EXPECT_EQ(header.windowTitle(), "Vista de Vendas");
+        EXPECT_EQ(header.DocType()->text(), "FA");
+        Type(header.ThirdParty(), "C0005");
+        Click(header, "Abrir");
+      })
+      .Then([&](QWidget& chooser) {
+        QTableView& table = *dynamic_cast<qt::SelectionWindow&>(chooser).Table();
+        for (int row = 0; row < table.model()->rowCount(); ++row) {
+          customers << table.model()->index(row, 3).data().toString();
+        }
+        ASSERT_FALSE(customers.isEmpty());
+        ASSERT_TRUE(ClickRow(table, 0, table.model()->index(0, 0).data().toString()));
+        Click(chooser, "OK");
+      })
+      .Then(ReadMessage(message));
+  window.OperationAction(2003)->trigger();
+  ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && script.Done(); }));
+  customers.removeDuplicates();
+  EXPECT_EQ(customers, QStringList({"C0005"}));
+  EXPECT_EQ(message.rfind("[Importação de Movimentos de Vendas] Foi criado com sucesso o documento "
+                          "FA-1-",
+                          0),
+            0u)
+      << message;
+  EXPECT_EQ(Rows("SELECT DISTINCT TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'FA'"),
+            std::vector<std::string>{"C0005"});
 }
 
 // Enter moves to the next field without confirming; the chooser cancelled, or the dialog left
