@@ -142,8 +142,6 @@ TEST_F(HostileInput, ConfigurationFilesWithMissingKeysOrAnotherCompany) {
       Import(), 2,
       "O ficheiro de configuração " + configuration + " é da empresa NADA, não da empresa DEMO.");
   testing::TempFolder::Write(configuration, text);
-  ExpectRefused("--company NADA " + Import(), 2,
-                "A empresa NADA não existe em " + folder_.path().string() + ".");
   ExpectRefused("--busy-timeout abc " + Import(), 2,
                 "--busy-timeout, em segundos, deve ser um número inteiro de 0 a 86400: abc.");
 }

@@ -21,18 +21,15 @@ namespace {
 
 class ScriptedPropertyItem : public PropertyItem {
  public:
-  int kind = 0;
-  std::string caption;
-  std::string description;
-  std::string tag;
   long id = 0;
   std::vector<PropertyEntry> entries;
   Variant value;
 
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> texts;
-    for (const PropertyEntry& entry : entries) texts.push_back(entry.text);
-    return texts;
+  // The entries' texts, then what the item shows.
+  std::string Look() const {
+    std::string look;
+    for (const PropertyEntry& entry : entries) look += entry.text + ";";
+    return look + " = " + Shown();
   }
   // The text of the entry the value designates; "" when the item shows blank.
   std::string Shown() const {
@@ -44,8 +41,8 @@ class ScriptedPropertyItem : public PropertyItem {
 
   long Id() const override { return id; }
   void SetId(long new_id) override { id = new_id; }
-  void SetDescription(const std::string& text) override { description = text; }
-  void SetTag(const std::string& text) override { tag = text; }
+  void SetDescription(const std::string&) override {}
+  void SetTag(const std::string&) override {}
   void ClearEntries() override { entries.clear(); }
   void AddEntry(const PropertyEntry& entry) override { entries.push_back(entry); }
   Variant Value() const override { return value; }
@@ -54,16 +51,11 @@ class ScriptedPropertyItem : public PropertyItem {
 
 class ScriptedPropertyCategory : public PropertyCategory {
  public:
-  std::string caption;
-  std::string description;
   std::vector<std::unique_ptr<ScriptedPropertyItem>> items;
 
-  void SetDescription(const std::string& text) override { description = text; }
-  PropertyItem& AddChildItem(PropertyItemKind kind, const std::string& text,
-                             const Variant& value) override {
+  void SetDescription(const std::string&) override {}
+  PropertyItem& AddChildItem(PropertyItemKind, const std::string&, const Variant& value) override {
     items.push_back(std::make_unique<ScriptedPropertyItem>());
-    items.back()->kind = kind;
-    items.back()->caption = text;
     items.back()->value = value;
     return *items.back();
   }
@@ -90,9 +82,8 @@ class ScriptedPropertyGrid : public PropertyGrid {
     ADD_FAILURE() << "no entry " << code << " in item " << id;
   }
 
-  PropertyCategory& AddCategory(const std::string& caption) override {
+  PropertyCategory& AddCategory(const std::string&) override {
     categories.push_back(std::make_unique<ScriptedPropertyCategory>());
-    categories.back()->caption = caption;
     return *categories.back();
   }
   PropertyItem* FindItem(long id) override {
@@ -175,44 +166,24 @@ class FrmConfiguracaoTest : public CompanyTest {
 
   ScriptedPropertyItem& Item(long id) { return surface->grid.Item(id); }
 
+  // The message boxes shown, each "title: prompt" starting as given, with the exclamation.
+  void ExpectBoxes(const std::vector<std::string>& starts) {
+    ASSERT_EQ(dialogs.boxes.size(), starts.size());
+    for (size_t i = 0; i < starts.size(); ++i) {
+      const std::string box = dialogs.boxes[i].title + ": " + dialogs.boxes[i].prompt;
+      EXPECT_TRUE(box.starts_with(starts[i])) << box;
+      EXPECT_EQ(dialogs.boxes[i].buttons, vbExclamation) << box;
+    }
+  }
+
   RecordingDialogs dialogs;
   ScriptedGridSurface* surface = new ScriptedGridSurface;
   FrmConfiguracao form{PropertyGridSurfacePtr(surface), dialogs};
 };
 
-// Entries in catalogue order, each carrying its row's position and code; captions are checked on
-// the window itself.
-TEST_F(FrmConfiguracaoTest, BuildsTheWindowFromTheParameterTable) {
-  Edit([](ScriptedFormSurface&) {});
-  std::vector<long> ids;
-  for (const auto& category : surface->grid.categories) {
-    for (const auto& item : category->items) {
-      ids.push_back(item->id);
-      EXPECT_EQ(item->kind, kPropertyItemEnum);
-    }
-  }
-  EXPECT_EQ(ids, (std::vector<long>{1000, 1001, 1008, 1009, 1002, 1003, 1004, 1005, 1006, 1007,
-                                    1010, 1011, 1015, 1016, 1012, 1013, 1014, 1030, 1031, 1032,
-                                    1033, 1034, 1035, 1036, 1037, 1038, 1039, 1040, 1041}));
-  EXPECT_EQ(Item(1016).tag, "BRGSERIEPART");
-  EXPECT_EQ(Item(1000).Texts(), (std::vector<std::string>{"Alfa", "Zeta Braga"}));
-  EXPECT_EQ(Item(1000).entries[1].data, 2);
-  EXPECT_EQ(Item(1000).entries[1].code, "F1");
-  EXPECT_EQ(Item(1011).Texts(), (std::vector<std::string>{"Central", "Norte"}));
-  EXPECT_EQ(Item(1030).Texts(),
-            (std::vector<std::string>{"[CMP] Compra", "[ENC] Encomenda", "[INV] Inventário"}));
-  EXPECT_EQ(Item(1041).Texts(), (std::vector<std::string>{"[S1] Loja", "[S2] Armazém"}));
-}
-
-// An empty table shows every item blank and, without a stored type, every series; Confirmar
-// saves one row with the choices.
+// Without a stored type every series is offered; Confirmar on an empty table saves one row.
 TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowWithTheChoices) {
   Edit([this](ScriptedFormSurface& window) {
-    for (const auto& category : surface->grid.categories) {
-      for (const auto& item : category->items) {
-        EXPECT_EQ(item->value, Variant(int32_t{0})) << item->id;
-      }
-    }
     EXPECT_EQ(Item(1003).entries.size(), 4u);
     surface->grid.Choose(1000, "F1");
     surface->grid.Choose(1030, "INV");
@@ -220,36 +191,32 @@ TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowWithTheChoices) {
     window.Press(kConfirmar);
     EXPECT_FALSE(window.visible);
   });
-  EXPECT_EQ(Stored({"LBXFORNBRAGA", "INVENTDOC", "INVENTSER", "TRANSFSEC", "LBXARMAZEM"}),
-            "F1,INV,I,, (1)");
-  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_EQ(Stored({"LBXFORNBRAGA", "INVENTDOC", "INVENTSER", "TRANSFSEC"}), "F1,INV,I, (1)");
 }
 
-TEST_F(FrmConfiguracaoTest, AStoredCodeMissingFromItsCatalogueShowsBlankAndIsKept) {
-  Store({{"LBXARMAZEM", "ZZ"}, {"INVENTDOC", "INV"}, {"INVENTSER", "I"}, {"INVENTSEC", "S2"}});
+// A code stored but missing from its catalogue shows blank and is saved again as it was; a
+// document type offers only its series, and a type chosen keeps the stored series.
+TEST_F(FrmConfiguracaoTest, StoredCodesShowAndAreKeptAndATypeRestrictsItsSeries) {
+  Store({{"LBXARMAZEM", "ZZ"},
+         {"INVENTDOC", "INV"},
+         {"INVENTSER", "I"},
+         {"INVENTSEC", "S2"},
+         {"LBXENCFORDOC", "ENC"},
+         {"LBXENCFORSER", "B"}});
   Edit([this](ScriptedFormSurface& window) {
-    EXPECT_EQ(Item(1001).value, Variant(int32_t{0}));
+    EXPECT_EQ(Item(1001).Look(), "Central;Norte; = ");
     EXPECT_EQ(Item(1030).Shown(), "[INV] Inventário");
-    EXPECT_EQ(Item(1031).Texts(), (std::vector<std::string>{"[I] Série I"}));
-    EXPECT_EQ(Item(1031).Shown(), "[I] Série I");
+    EXPECT_EQ(Item(1031).Look(), "[I] Série I; = [I] Série I");
     EXPECT_EQ(Item(1032).Shown(), "[S2] Armazém");
+    EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [B] Série B");
+    surface->grid.Choose(1002, "CMP");
+    EXPECT_EQ(Item(1003).Look(), "[C] Série C; = ");
+    EXPECT_EQ(Item(1006).entries.size(), 4u);  // other series items are left alone
     surface->grid.Choose(1011, "A1");
     window.Press(kConfirmar);
   });
-  EXPECT_EQ(Stored({"LBXARMAZEM", "BRGARMAZEM"}), "ZZ,A1 (1)");
-}
-
-TEST_F(FrmConfiguracaoTest, ADocumentTypeRestrictsItsSeriesAndKeepsTheStoredSeries) {
-  Store({{"LBXENCFORDOC", "ENC"}, {"LBXENCFORSER", "B"}});
-  Edit([this](ScriptedFormSurface& window) {
-    EXPECT_EQ(Item(1003).Texts(), (std::vector<std::string>{"[A] Série A", "[B] Série B"}));
-    EXPECT_EQ(Item(1003).Shown(), "[B] Série B");
-    surface->grid.Choose(1002, "CMP");
-    EXPECT_EQ(Item(1003).Texts(), (std::vector<std::string>{"[C] Série C"}));
-    EXPECT_EQ(Item(1006).entries.size(), 4u);  // other series items are left alone
-    window.Press(kConfirmar);
-  });
-  EXPECT_EQ(Stored({"LBXENCFORDOC", "LBXENCFORSER"}), "CMP,B (1)");
+  EXPECT_EQ(Stored({"LBXARMAZEM", "BRGARMAZEM", "LBXENCFORDOC", "LBXENCFORSER"}),
+            "ZZ,A1,CMP,B (1)");
 }
 
 TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListRebuilt) {
@@ -262,40 +229,29 @@ TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListReb
     window.Press(kCancelar);
     EXPECT_TRUE(window.visible);
     EXPECT_EQ(Item(1002).Shown(), "[ENC] Encomenda");
-    EXPECT_EQ(Item(1003).Texts(), (std::vector<std::string>{"[A] Série A", "[B] Série B"}));
-    EXPECT_EQ(Item(1003).Shown(), "[A] Série A");
-    EXPECT_EQ(Item(1040).Texts(), (std::vector<std::string>{"[C] Série C"}));
-    EXPECT_EQ(Item(1040).value, Variant(int32_t{0}));
-    EXPECT_EQ(Item(1001).value, Variant(int32_t{0}));
+    EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [A] Série A");
+    EXPECT_EQ(Item(1040).Look(), "[C] Série C; = ");
+    EXPECT_EQ(Item(1001).Shown(), "");
     window.Press(kConfirmar);
   });
   EXPECT_EQ(Stored({"LBXENCFORDOC", "LBXENCFORSER", "TRANSFDOC", "LBXARMAZEM"}), "ENC,A,CMP, (1)");
 }
 
 // The procedures' error chain: each private procedure names itself and carries the previous
-// source and description; Editar shows the description under the source (a lookup in an empty
-// catalogue fails under its own name), a button shows source and description under
-// "Configuração".
-TEST_F(FrmConfiguracaoTest, FailuresCarryTheChainOfProceduresToTheMessage) {
-  const struct {
-    const char* sql;
-    const char* title;
-    const char* prompt;
-  } cases[] = {
-      // in this order: the second case keeps the first one's empty catalogue
-      {"DELETE FROM SECTORES", "pFrmPropSetValues", "pFrmPropSetConstraintsSectorValue\r\n"},
-      {"DROP TABLE ARMAZENS", "pForeignKeyTablesOpenLoad", "Comandos::HlpDb_ArmazensGet\r\n"}};
-  for (const auto& given : cases) {
-    Exec(given.sql);
-    dialogs.boxes.clear();
+// source and description. Editar shows the description under the source (a lookup in an empty
+// catalogue fails under its own name) and shows no window.
+TEST_F(FrmConfiguracaoTest, FailuresWhileOpeningCarryTheChainOfProceduresToTheMessage) {
+  // in this order: the second keeps the first one's empty catalogue
+  for (const char* sql : {"DELETE FROM SECTORES", "DROP TABLE ARMAZENS"}) {
+    Exec(sql);
     Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
-    ASSERT_EQ(dialogs.boxes.size(), 1u) << given.sql;
-    EXPECT_EQ(dialogs.boxes[0].title, given.title);
-    EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
-    EXPECT_EQ(dialogs.boxes[0].prompt.rfind(given.prompt, 0), 0u) << dialogs.boxes[0].prompt;
   }
+  ExpectBoxes({"pFrmPropSetValues: pFrmPropSetConstraintsSectorValue\r\n",
+               "pForeignKeyTablesOpenLoad: Comandos::HlpDb_ArmazensGet\r\n"});
 }
 
+// A button shows source and description under "Configuração" and leaves the window open, as
+// does a window that fails to hide.
 TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
   Store({{"LBXENCFORDOC", "ENC"}});
   Edit([this](ScriptedFormSurface& window) {
@@ -310,21 +266,11 @@ TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
     window.Press(kSair);
     EXPECT_TRUE(window.visible);
   });
-  ASSERT_EQ(dialogs.boxes.size(), 3u);
-  EXPECT_EQ(dialogs.boxes[0].title, "Configuração");
-  EXPECT_EQ(dialogs.boxes[0].buttons, vbExclamation);
-  EXPECT_EQ(
-      dialogs.boxes[0].prompt.rfind("pFrmPropSetValues\r\n\r\npFrmPropSetConstraintsSeries\r\n"
-                                    "Comandos::HlpDb_SeriesGet\r\n",
-                                    0),
-      0u)
-      << dialogs.boxes[0].prompt;
-  EXPECT_EQ(
-      dialogs.boxes[1].prompt.rfind("pParametrosSave\r\n\r\nComandos::HlpDb_ParametrosSave\r\n", 0),
-      0u)
-      << dialogs.boxes[1].prompt;
-  EXPECT_EQ(dialogs.boxes[2].title, "Configuração");
-  EXPECT_EQ(dialogs.boxes[2].prompt, "a janela não respondeu");
+  ExpectBoxes(
+      {"Configuração: pFrmPropSetValues\r\n\r\npFrmPropSetConstraintsSeries\r\n"
+       "Comandos::HlpDb_SeriesGet\r\n",
+       "Configuração: pParametrosSave\r\n\r\nComandos::HlpDb_ParametrosSave\r\n",
+       "Configuração: a janela não respondeu"});
 }
 
 }  // namespace

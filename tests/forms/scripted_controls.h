@@ -15,17 +15,11 @@
 
 namespace pellora::testing {
 
+// A list the forms fill and choose in.
 class ScriptedComboBox : public ComboBox {
  public:
   std::vector<std::string> items;
   long index = -1;
-  std::function<void()> on_click;
-
-  // The operator's choice.
-  void Choose(long choice) {
-    SetListIndex(choice);
-    if (on_click) on_click();
-  }
 
   void Clear() override {
     items.clear();
@@ -40,7 +34,7 @@ class ScriptedComboBox : public ComboBox {
     index = at;
   }
   std::string Text() const override { return index < 0 ? "" : items.at(index); }
-  void OnClick(std::function<void()> handler) override { on_click = std::move(handler); }
+  void OnClick(std::function<void()>) override {}
 };
 
 class ScriptedPushButton : public PushButton {
@@ -52,7 +46,6 @@ class ScriptedPushButton : public PushButton {
 // Bound to the Recordset as the real grid is: an accepted value is written to the record.
 class ScriptedDataGrid : public DataGrid {
  public:
-  std::vector<bool> redraws;
   RecordsetPtr bound;
   std::map<std::string, GridColumn> columns;  // by field name as the form gives it
   BeforeUpdate before_update;
@@ -68,7 +61,7 @@ class ScriptedDataGrid : public DataGrid {
   }
 
   void SetStyleFont(const std::string&, const std::string&) override {}
-  void SetRedraw(bool on) override { redraws.push_back(on); }
+  void SetRedraw(bool) override {}
   void Bind(RecordsetPtr recordset) override {
     bound = std::move(recordset);
     columns.clear();
@@ -97,8 +90,7 @@ class ScriptedDataGrid : public DataGrid {
 class ScriptedFormSurface : public FormSurface {
  public:
   std::string caption;
-  std::map<std::string, std::unique_ptr<ScriptedComboBox>> combos;  // by label
-  std::vector<std::string> combo_order;
+  std::map<std::string, std::unique_ptr<ScriptedComboBox>> combos;     // by label
   std::map<std::string, std::unique_ptr<ScriptedPushButton>> buttons;  // by caption
   std::unique_ptr<ScriptedDataGrid> grid;
   std::function<void(ScriptedFormSurface&)> scenario = [](ScriptedFormSurface&) {};
@@ -110,7 +102,6 @@ class ScriptedFormSurface : public FormSurface {
 
   void SetCaption(const std::string& text) override { caption = text; }
   ComboBox& AddComboBox(const std::string& label) override {
-    combo_order.push_back(label);
     return *(combos[label] = std::make_unique<ScriptedComboBox>());
   }
   PushButton& AddPushButton(const std::string& text) override {

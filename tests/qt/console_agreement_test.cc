@@ -25,21 +25,12 @@ void ChooseCode(QComboBox& combo, const std::string& code) {
 
 // What a transfer leaves in the company: the document, its lines and the readings' states.
 std::vector<std::string> TransferOutcome(const std::filesystem::path& database) {
-  std::vector<std::string> rows = RowsOnFile(
-      database, "SELECT TPDOC, SERIE, NNUMDOC, TERCEIRO, SECTOR FROM DOCGCCAB WHERE TPDOC = 'TRF'");
-  for (const std::string& line :
-       RowsOnFile(database,
-                  "SELECT NUMLINHA, ARTIGO, ARMAZEM, QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM = "
-                  "'TRF' ORDER BY NUMLINHA")) {
-    rows.push_back(line);
-  }
-  for (const std::string& state :
-       RowsOnFile(database,
-                  "SELECT TerminalId, DataSync, Estado, COUNT(*) FROM oru_ARM_Picking_Movimentos "
-                  "GROUP BY TerminalId, DataSync, Estado ORDER BY 1, 2, 3")) {
-    rows.push_back(state);
-  }
-  return rows;
+  return RowsOnFile(database,
+                    "SELECT * FROM (SELECT TPDOC, SERIE, NNUMDOC, TERCEIRO, SECTOR FROM DOCGCCAB "
+                    "WHERE TPDOC = 'TRF') UNION ALL SELECT * FROM (SELECT NUMLINHA, ARTIGO, "
+                    "ARMAZEM, QUANT, PRUNIT FROM DOCGCLIN WHERE TPDOCUM = 'TRF' ORDER BY NUMLINHA) "
+                    "UNION ALL SELECT * FROM (SELECT TerminalId, DataSync, Estado, COUNT(*), '' "
+                    "FROM oru_ARM_Picking_Movimentos GROUP BY 1, 2, 3 ORDER BY 1, 2, 3)");
 }
 
 TEST_F(DeskCompany, SameChoicesOnTheConsoleAndInTheWindowsMakeTheSameTransfer) {

@@ -6,11 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
@@ -14,7 +13,6 @@
 #include <QTextLayout>
 #include <QTextTable>
 #include <QTimer>
-#include <fstream>
 #include <map>
 #include <regex>
 
@@ -25,7 +23,6 @@
 #include "app/desk/company_picker.h"
 #include "platform/qt/qt_connection_settings.h"
 #include "platform/qt/report_window.h"
-#include "runtime/private_profile.h"
 #include "tests/app/pellora_process.h"
 #include "tests/qt/desk_company.h"
 

@@ -1,33 +1,21 @@
 #!/usr/bin/python3
-"""Renders the terminal's page, as a phone shows it in the middle of a transfer, to a PNG.
-
-Usage: page_screenshot.py PELLORA FILE.png
-"""
+# The terminal's page as a phone shows it in the middle of a transfer. Usage: PELLORA FILE.png
 import sys
 import tempfile
 
 from terminal_browser import Company, Keys, Page
 
-
-def main():
-    with tempfile.TemporaryDirectory() as folder:
-        company = Company(sys.argv[1], folder)
-        company.start()
-        page = Page(company)
-        try:
-            page.open()
-            page.sign_in()
-            page.choose_transfer()
-            page.scan('ARR001')
-            page.find('#quantidade').send_keys('6', Keys.ENTER)
-            page.scan('VIN001')
-            page.scan('FEI001')
-            page.scan('ARR001')
-            page.wait_readings([('ARR001', '2'), ('FEI001', '1'), ('VIN001', '6')])
-            page.driver.save_screenshot(sys.argv[2])
-        finally:
-            page.driver.quit()
-            company.stop()
-
-
-main()
+with tempfile.TemporaryDirectory() as folder:
+    company = Company(sys.argv[1], folder)
+    company.start()
+    page = Page(company)
+    try:
+        page.begin_transfer()
+        page.scan('ARR001')
+        page.find('#quantidade').send_keys('6', Keys.ENTER)
+        page.scan('VIN001', 'FEI001', 'ARR001')
+        page.readings(('ARR001', '2'), ('FEI001', '1'), ('VIN001', '6'))
+        page.driver.save_screenshot(sys.argv[2])
+    finally:
+        page.driver.quit()
+        company.stop()
