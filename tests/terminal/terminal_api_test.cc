@@ -3,17 +3,17 @@
 // test program's engine.
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <signal.h>
-#include <sys/wait.h>
 
 #include <future>
 #include <map>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <tuple>
 
 #include "tests/app/demo_on_engine.h"
 #include "tests/temp_folder.h"
+#include "tests/terminal/serve_process.h"
 
 namespace pellora::terminal {
 namespace {
@@ -44,37 +44,19 @@ class TerminalApi : public ::testing::Test {
     }
     Start();
   }
-  void TearDown() override { EXPECT_EQ(Stop(), 0) << said_; }
-
-  // `pellora serve` on a loopback port of its own choosing, run by a shell that prints its
-  // process id first.
+  void TearDown() override {
+    if (server_) {
+      EXPECT_EQ(server_->Stop(), 0) << server_->said();
+    }
+  }
   void Start() {
-    const std::string command = "exec 2>&1 </dev/null; " PELLORA_BINARY " " + demo_.Options() +
-                                " serve --listen 127.0.0.1:0 & echo $!; wait $!";
-    server_ = popen(command.c_str(), "r");
-    pid_ = std::atoi(Line().c_str());
-    said_ = Line();
-    std::smatch port;
-    ASSERT_TRUE(std::regex_search(said_, port, std::regex(R"(://127\.0\.0\.1:(\d+) )"))) << said_;
-    port_ = std::stoi(port[1]);
-  }
-  // SIGTERM, then its exit status; what it printed after is added to said_.
-  int Stop() {
-    if (server_ == nullptr) return 0;
-    kill(pid_, SIGTERM);
-    for (std::string line = Line(); !line.empty(); line = Line()) said_ += line;
-    const int status = pclose(server_);
-    server_ = nullptr;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string Line() {
-    char buffer[1024];
-    return server_ && fgets(buffer, sizeof buffer, server_) ? buffer : "";
+    server_ = std::make_unique<ServeProcess>(PELLORA_BINARY, demo_.Options());
+    ASSERT_NE(server_->port(), 0) << server_->said();
   }
 
   // A GET, or a POST of `body`.
   Reply Send(const std::string& path, const std::string& token, const std::string& body = "") {
-    httplib::Client client("127.0.0.1", port_);
+    httplib::Client client("127.0.0.1", server_->port());
     client.set_read_timeout(120);
     httplib::Headers headers;
     if (!token.empty()) headers.emplace("Authorization", "Bearer " + token);
@@ -95,10 +77,7 @@ class TerminalApi : public ::testing::Test {
   testing::TempFolder folder_;
   app::DemoOnEngine demo_{folder_.path().string()};
   std::map<std::string, std::string> pins_;
-  FILE* server_ = nullptr;
-  pid_t pid_ = 0;
-  int port_ = 0;
-  std::string said_;
+  std::unique_ptr<ServeProcess> server_;
 };
 
 TEST_F(TerminalApi, RegistrationKeepsOnlyASlowHashAndTellsTheTruthInItsExitCodes) {
@@ -192,8 +171,8 @@ TEST_F(TerminalApi, AnIdIsOneSetOfItsTerminalWhateverIsSentAgain) {
   EXPECT_EQ(their.substr(0, 6), "PDA02|");
   EXPECT_NE(their.substr(6), ours.substr(6));
   // After a restart the session and the id are still known.
-  EXPECT_EQ(Stop(), 0) << said_;
-  EXPECT_NE(said_.find("Servidor parado."), std::string::npos);
+  EXPECT_EQ(server_->Stop(), 0) << server_->said();
+  EXPECT_NE(server_->said().find("Servidor parado."), std::string::npos);
   Start();
   const Reply again = Send("/api/v1/sets", first, set.dump());
   EXPECT_EQ(again.status, 200);
@@ -206,7 +185,7 @@ TEST_F(TerminalApi, AnIdIsOneSetOfItsTerminalWhateverIsSentAgain) {
 
 TEST_F(TerminalApi, HostileRequestsAreRefusedAndWriteNothing) {
   const std::string valid = Token("PDA01"), signed_out = Token("PDA01"), expired = Token("PDA02");
-  httplib::Client client("127.0.0.1", port_);
+  httplib::Client client("127.0.0.1", server_->port());
   ASSERT_EQ(client.Delete("/api/v1/sessions", {{"Authorization", "Bearer " + signed_out}})->status,
             204);
   demo_.Exec(
