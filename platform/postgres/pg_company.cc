@@ -1,17 +1,13 @@
 #include "platform/postgres/pg_company.h"
 
 #include "platform/postgres/pg_error.h"
-#include "platform/tsql/tsql_lexer.h"
+#include "platform/postgres/postgres_types.h"
 
 namespace pellora::postgres {
 namespace {
 
 // The database every server has, to create and drop the others from.
 constexpr const char* kMaintenanceDatabase = "postgres";
-
-std::string QuotedName(const std::string& name) {
-  return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, name});
-}
 
 }  // namespace
 
@@ -41,8 +37,7 @@ void DropCompanyDatabase(const PgAddress& address, const std::string& company) {
 // One transaction: a single commit for the hundreds of statements a company's schema takes, each
 // of which would otherwise wait for its own flush to disk.
 void RunSchema(PgConnection& connection, std::string_view schema_ddl) {
-  connection.Begin();
-  try {
+  connection.RunAsOneTransaction([&] {
     while (!schema_ddl.empty()) {
       const size_t end = schema_ddl.find('\n');
       const std::string_view statement = schema_ddl.substr(0, end);
@@ -51,15 +46,7 @@ void RunSchema(PgConnection& connection, std::string_view schema_ddl) {
       }
       schema_ddl = end == std::string_view::npos ? std::string_view() : schema_ddl.substr(end + 1);
     }
-  } catch (...) {
-    try {
-      connection.Rollback();
-    } catch (...) {
-      // The connection is gone, and the transaction with it: the first failure is the one told.
-    }
-    throw;
-  }
-  connection.Commit();
+  });
 }
 
 }  // namespace pellora::postgres

@@ -245,6 +245,20 @@ void PgConnection::Rollback() {
   catalog_.Forget();  // tables created or altered since the Begin may be gone
 }
 
+void PgConnection::RunAsOneTransaction(const std::function<void()>& work) {
+  Begin();
+  try {
+    work();
+  } catch (...) {
+    try {
+      Rollback();
+    } catch (...) {
+    }
+    throw;
+  }
+  Commit();
+}
+
 void PgConnection::ForgetSchema() {
   catalog_.Forget();
   if (statements_.size() == 0) return;

@@ -59,6 +59,10 @@ class PgConnection {
   void Commit();
   void Rollback();
   bool InTransaction() const { return depth_ > 0; }
+  // Runs `work` as one level: committed when it returns, rolled back when it throws. A rollback
+  // that fails too (the connection gone, and the transaction with it) leaves the first failure
+  // to be told.
+  void RunAsOneTransaction(const std::function<void()>& work);
   // The levels open: 0 outside a transaction.
   int Depth() const { return depth_; }
 

@@ -2,7 +2,6 @@
 
 #include "platform/postgres/pg_value.h"
 #include "platform/postgres/postgres_types.h"
-#include "platform/tsql/tsql_lexer.h"
 #include "runtime/convert.h"
 
 namespace pellora::postgres {
@@ -10,10 +9,6 @@ namespace {
 
 // Rows go to the server in pieces of about this size: few calls, little memory.
 constexpr size_t kPieceSize = 1 << 20;
-
-std::string Name(std::string_view name) {
-  return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, FoldedName(std::string(name))});
-}
 
 constexpr const char* kIdentityColumns =
     "SELECT attname FROM pg_attribute WHERE attrelid = $1::regclass AND attidentity <> ''";
@@ -24,7 +19,7 @@ void NumberOnAfterTheKeys(PgConnection& connection, const std::string& table) {
   for (RecordsetPtr columns = connection.Run(kIdentityColumns, {Variant(table)}); !columns->Eof();
        columns->MoveNext()) {
     const std::string column = CStr(columns->Fields(size_t{0}).Value());
-    connection.Run("SELECT setval(s, GREATEST(MAX(" + Name(column) +
+    connection.Run("SELECT setval(s, GREATEST(MAX(" + QuotedFoldedName(column) +
                        "), pg_sequence_last_value(s))) FROM " + table +
                        ", CAST(pg_get_serial_sequence($1, $2) AS regclass) AS s GROUP BY s",
                    {Variant(table), Variant(column)});
@@ -61,10 +56,10 @@ std::string CopyField(const Variant& value) {
 
 void CopyRows(PgConnection& connection, std::string_view table, const Recordset& rows) {
   if (rows.RowCountAll() == 0) return;
-  const std::string name = Name(table);
+  const std::string name = QuotedFoldedName(table);
   std::string columns;
   for (size_t field = 0; field < rows.FieldCount(); ++field) {
-    columns += (field == 0 ? "" : ", ") + Name(rows.FieldDefAt(field).name);
+    columns += (field == 0 ? "" : ", ") + QuotedFoldedName(rows.FieldDefAt(field).name);
   }
   size_t row = 0;
   connection.CopyIn("COPY " + name + " (" + columns + ") FROM STDIN", [&](std::string& piece) {

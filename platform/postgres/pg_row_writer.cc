@@ -4,17 +4,13 @@
 #include <vector>
 
 #include "platform/postgres/pg_error.h"
-#include "platform/tsql/tsql_lexer.h"
+#include "platform/postgres/postgres_types.h"
 
 namespace pellora::postgres {
 namespace {
 
-std::string Quoted(const std::string& name) {
-  return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, name});
-}
-
 std::string ColumnOf(const Recordset& recordset, size_t field) {
-  return Quoted(recordset.FieldDefAt(field).base_column);
+  return QuotedName(recordset.FieldDefAt(field).base_column);
 }
 
 // "a" = $n for each of `fields`, joined by `separator`; their values join `values`.
@@ -43,7 +39,7 @@ void InsertRow(PgConnection& connection, Recordset& recordset, size_t row,
     markers += (markers.empty() ? "$" : ", $") + std::to_string(values.size());
   }
   std::string sql =
-      "INSERT INTO " + Quoted(change.table) +
+      "INSERT INTO " + QuotedName(change.table) +
       (columns.empty() ? " DEFAULT VALUES" : " (" + columns + ") VALUES (" + markers + ")");
   std::string returned;
   for (size_t field : change.identity) {
@@ -60,7 +56,7 @@ void UpdateRow(PgConnection& connection, Recordset& recordset, size_t row,
   std::vector<Variant> values;
   const std::string assignments = Equalities(recordset, row, change.written, ", ", false, values);
   const std::string condition = Equalities(recordset, row, change.key, " AND ", true, values);
-  const std::string sql = "UPDATE " + Quoted(change.table) + " SET " + assignments + " WHERE " +
+  const std::string sql = "UPDATE " + QuotedName(change.table) + " SET " + assignments + " WHERE " +
                           condition + " RETURNING 1";
   if (connection.Run(sql, values)->RecordCount() != 1) {
     RaiseDatabaseError("A linha a atualizar já não existe na tabela " + change.table, sql);

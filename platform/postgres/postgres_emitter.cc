@@ -29,7 +29,7 @@ bool DeclaresNotNull(tsql::ItemSpan options) {
 }  // namespace
 
 std::string PostgresEmitter::Name(const std::string& name) const {
-  return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, FoldedName(name)});
+  return QuotedFoldedName(name);
 }
 
 // A variable read twice in one text, whatever the case of its name, is one parameter, listed as

@@ -85,4 +85,12 @@ std::string FoldedName(const std::string& name) {
   return folded;
 }
 
+std::string QuotedName(std::string_view name) {
+  return tsql::TokenText(tsql::Token{tsql::TokenKind::kQuotedName, std::string(name)});
+}
+
+std::string QuotedFoldedName(std::string_view name) {
+  return QuotedName(FoldedName(std::string(name)));
+}
+
 }  // namespace pellora::postgres

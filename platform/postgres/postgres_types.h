@@ -2,6 +2,7 @@
 #define PELLORA_PLATFORM_POSTGRES_POSTGRES_TYPES_H_
 
 #include <string>
+#include <string_view>
 
 namespace pellora::postgres {
 
@@ -21,6 +22,14 @@ bool IsTextTypeName(const std::string& type_name);
 
 // ASCII letters in lower case, as PostgreSQL folds a name written without quotes.
 std::string FoldedName(const std::string& name);
+
+// `name` in double quotes, exactly as written: a company's database, or a table or column whose
+// name the server already gave in its own case.
+std::string QuotedName(std::string_view name);
+
+// `name` as PostgreSQL folds it when written without quotes, then quoted: the add-in's table and
+// column names, which a word of the server's own could otherwise take.
+std::string QuotedFoldedName(std::string_view name);
 
 }  // namespace pellora::postgres
 
