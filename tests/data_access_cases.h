@@ -21,6 +21,7 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -548,6 +549,11 @@ TYPED_TEST_P(DataAccessCases, RowsComeInTheOrderOfTheirGroupsOrOfTheirKey) {
   EXPECT_EQ(this->Rows("SELECT NOME FROM ARTIGOS GROUP BY NOME"), groups);
   for (const auto& [code, row] : by_code) rows.push_back(row);
   EXPECT_EQ(this->Rows("SELECT NOME AS CODIGO, CODIGO AS C FROM ARTIGOS"), rows);
+  // Rows an ORDER BY ties on come in key order too.
+  std::set<std::string> by_name;
+  for (const auto& [code, row] : by_code) by_name.insert(row);
+  EXPECT_EQ(this->Rows("SELECT NOME, CODIGO FROM ARTIGOS ORDER BY NOME"),
+            Texts(by_name.begin(), by_name.end()));
 }
 
 REGISTER_TYPED_TEST_SUITE_P(

@@ -105,23 +105,24 @@ class Rewriter {
     return FromText(emitter_.Substring(parts[1], parts[2], args), space);
   }
 
-  // A SELECT that names no order is given the one SQL Server reads it in, so that the rows come
-  // back alike on every engine however it keeps or hashes them: a grouped query is ordered by its
-  // groups (SELECT ... GROUP BY g [HAVING h] ORDER BY g), a plain one by the primary key of the
-  // table its FROM starts with, qualified by the name the statement gives that table, as a
-  // clustered scan reads it. A union, an aggregate, DISTINCT or a table without a key has no row
-  // order of its own to keep.
+  // A SELECT is read in the order SQL Server reads it, so that the rows come back alike on every
+  // engine however it keeps or hashes them: a grouped query that names no order is ordered by
+  // its groups (SELECT ... GROUP BY g [HAVING h] ORDER BY g), and a plain one by the primary key
+  // of the table its FROM starts with, qualified by the name the statement gives that table, as
+  // a clustered scan reads it; a plain query that names an order keeps those rows in that key
+  // order where its order ties (ORDER BY x -> ORDER BY x, t.k), as the scan feeds its sort. A
+  // union, an aggregate, DISTINCT or a table without a key has no row order of its own to keep.
   void OrderAsSqlServerReads(Items& select) const {
     size_t groups = 0;
     size_t end = select.size();
     size_t from = select.size();
-    for (size_t i = 0; i < select.size(); ++i) {
+    bool ordered = false;
+    for (size_t i = 0; i < select.size() && !ordered; ++i) {
       const Item& item = select[i];
-      if (IsWord(item, "ORDER") || IsWord(item, "UNION") || IsWord(item, "EXCEPT") ||
-          IsWord(item, "INTERSECT")) {
-        return;
-      }
-      if (IsWord(item, "GROUP") && i + 1 < select.size() && IsWord(select[i + 1], "BY")) {
+      if (IsWord(item, "UNION") || IsWord(item, "EXCEPT") || IsWord(item, "INTERSECT")) return;
+      if (IsWord(item, "ORDER")) {
+        ordered = true;
+      } else if (IsWord(item, "GROUP") && i + 1 < select.size() && IsWord(select[i + 1], "BY")) {
         groups = i + 2;
       } else if (IsWord(item, "HAVING")) {
         if (groups == 0) return;
@@ -130,6 +131,7 @@ class Rewriter {
         from = i;
       }
     }
+    if (ordered && groups > 0) return;
     Items order;
     if (groups > 0) {
       order.assign(select.begin() + static_cast<std::ptrdiff_t>(groups),
@@ -139,8 +141,12 @@ class Rewriter {
       order = KeyOfFirstTable();
     }
     if (order.empty()) return;
-    select.push_back(MakeToken(TokenKind::kWord, "ORDER", true));
-    select.push_back(MakeToken(TokenKind::kWord, "BY", true));
+    if (ordered) {
+      select.push_back(MakeToken(TokenKind::kSymbol, ","));
+    } else {
+      select.push_back(MakeToken(TokenKind::kWord, "ORDER", true));
+      select.push_back(MakeToken(TokenKind::kWord, "BY", true));
+    }
     select.insert(select.end(), order.begin(), order.end());
   }
 

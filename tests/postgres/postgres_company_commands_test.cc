@@ -20,6 +20,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -163,6 +164,19 @@ TEST_F(CompanyOnTheServer, TheDemoOnTheServerReadsAndImportsAsTheFileDemo) {
               OnFile(std::string("sets --kind ") + kind).out);
   }
   EXPECT_GE(documents, 2);
+  // One sale of every exit set read against an order: the readings, in their orders' line
+  // order, tie across the orders.
+  std::string sale = "import --kind venda --doc-type FA --series 1";
+  std::istringstream exits(OnFile("sets --kind S").out);
+  for (std::string line; std::getline(exits, line);) {
+    if (line.rfind("Id\t", 0) != 0 && line.back() != '\t') {
+      sale += " --set '" + line.substr(0, line.find('\t')) + "'";
+    }
+  }
+  const Outcome sold_on_file = OnFile(sale), sold_on_server = OnServer(sale);
+  EXPECT_EQ(std::tie(sold_on_server.status, sold_on_server.out),
+            std::tie(sold_on_file.status, sold_on_file.out));
+  EXPECT_EQ(sold_on_file.status, 0) << sale << "\n" << sold_on_file.out;
 
   // Row by row, the company on the server is the company in the file.
   const Texts on_server = Snapshot([&](const std::string& sql) { return OnServerRows(sql); }, true);
