@@ -24,7 +24,7 @@ class ConsoleSelectionDialogTest : public sqlite::SqliteCompanyTest {
   ConsoleSelectionDialog Loaded() {
     ConsoleSelectionDialog dialog({in_, out_, true}, std::nullopt);
     std::shared_ptr<Connection> connection;
-    data_.GetConnection(connection);
+    data_->GetConnection(connection);
     dialog.SetConnection(connection);
     dialog.SetTitle("Selecção de Documentos a Importar");
     dialog.SetSql("SELECT Id, Terminal, Terceiro FROM SETS ORDER BY Id");

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "platform/sqlite/sqlite_data_access.h"
 #include "runtime/error.h"
 #include "tests/company_database.h"
+#include "tests/runtime/recordset_testing.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::sqlite {
@@ -19,15 +21,11 @@ class SqliteCompanyTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(testing::RunSqlOnFile(folder_ / "EMP1.db", ""), "");
-    ASSERT_TRUE(data_.OpenConnection(ConnectionText("EMP1")));
+    ASSERT_TRUE(data_->OpenConnection(testing::ConnectionStringFor(folder_, "EMP1") +
+                                      ";User Id=sa;Password=segredo; "));
   }
 
-  void TearDown() override { data_.CloseConnection(); }
-
-  // The connection string the add-in builds for database `catalog` in the test folder.
-  std::string ConnectionText(const std::string& catalog) const {
-    return testing::ConnectionStringFor(folder_, catalog) + ";User Id=sa;Password=segredo; ";
-  }
+  void TearDown() override { data_->CloseConnection(); }
 
   // Runs SQLite text directly on the company file, outside the object under test.
   void Prepare(const std::string& sql) {
@@ -36,13 +34,16 @@ class SqliteCompanyTest : public ::testing::Test {
 
   RecordsetPtr Query(const std::string& sql) {
     RecordsetPtr recordset;
-    data_.OpenRecordset("", sql, recordset, true, 0);
+    data_->OpenRecordset("", sql, recordset, true, 0);
     return recordset;
   }
 
+  // The query's first row as text, its values joined by '|' (see testing::RowText).
+  std::string Row(const std::string& sql) { return testing::RowText(*Query(sql)); }
+
   testing::TempFolder temp_folder_;
   std::filesystem::path folder_ = temp_folder_.path();
-  SqliteDataAccess data_;
+  std::shared_ptr<SqliteDataAccess> data_ = std::make_shared<SqliteDataAccess>();
 };
 
 }  // namespace pellora::sqlite

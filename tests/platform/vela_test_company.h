@@ -1,21 +1,15 @@
 #ifndef PELLORA_TESTS_PLATFORM_VELA_TEST_COMPANY_H_
 #define PELLORA_TESTS_PLATFORM_VELA_TEST_COMPANY_H_
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "platform/sqlite/sqlite_data_access.h"
 #include "platform/vela/document.h"
 #include "platform/vela/host_members.h"
 #include "runtime/convert.h"
 #include "runtime/date.h"
 #include "runtime/workstation.h"
-#include "tests/company_database.h"
-#include "tests/runtime/recordset_testing.h"
-#include "tests/temp_folder.h"
+#include "tests/platform/sqlite_test_company.h"
 
 namespace pellora::vela {
 
@@ -23,9 +17,10 @@ namespace pellora::vela {
 // NCR (credit note, entry), VFA (purchase, entry), TRA (transfer), QUE (breakage, exit), each
 // with series A; customer C1, supplier F1, warehouses A1 and A2; articles P1 (20 in A1), S1
 // (serial numbers SN1 and SN2 in A1) and L1. The clock stands at 2026-12-05 10:00:00.
-class VelaCompanyTest : public ::testing::Test {
+class VelaCompanyTest : public sqlite::SqliteCompanyTest {
  protected:
   void SetUp() override {
+    SqliteCompanyTest::SetUp();
     Prepare(
         "BEGIN;" + testing::CompanySchemaText() +
         "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT, TPFSTC, NOTACRED) "
@@ -43,32 +38,7 @@ class VelaCompanyTest : public ::testing::Test {
         "INSERT INTO NSEREXIS (ARTIGO, NUMSER, ARMAZEM) VALUES ('S1', 'SN1', 'A1'), "
         "('S1', 'SN2', 'A1');"
         "COMMIT;");
-    data_ = std::make_shared<sqlite::SqliteDataAccess>();
-    ASSERT_TRUE(data_->OpenConnection(testing::ConnectionStringFor(folder_, "EMP1")));
   }
-
-  void TearDown() override { data_->CloseConnection(); }
-
-  // Runs SQLite text on the company file, outside the objects under test.
-  void Prepare(const std::string& sql) {
-    ASSERT_EQ(testing::RunSqlOnFile(folder_ / "EMP1.db", sql), "");
-  }
-
-  RecordsetPtr Query(const std::string& sql) {
-    RecordsetPtr recordset;
-    data_->OpenRecordset("", sql, recordset, true, 0);
-    return recordset;
-  }
-
-  // The first column of the query's first row, as text ("" for NULL or no row).
-  std::string Value(const std::string& sql) {
-    const RecordsetPtr rows = Query(sql);
-    if (rows->Eof() || rows->Fields(0).Value().IsNull()) return "";
-    return CStr(rows->Fields(0).Value());
-  }
-
-  // The query's first row as text, its values joined by '|' (see testing::RowText).
-  std::string Row(const std::string& sql) { return testing::RowText(*Query(sql)); }
 
   // A document of `type`, series A, dated 05-12-2026, for `third_party`.
   std::shared_ptr<VelaDocument> NewDocument(const std::string& type,
@@ -116,9 +86,6 @@ class VelaCompanyTest : public ::testing::Test {
   }
 
   const WorkstationScope clock_{{.clock = [] { return DateFromParts({2026, 12, 5, 10, 0, 0}); }}};
-  testing::TempFolder temp_folder_;
-  std::filesystem::path folder_ = temp_folder_.path();
-  std::shared_ptr<sqlite::SqliteDataAccess> data_;
 };
 
 }  // namespace pellora::vela

@@ -65,7 +65,7 @@ TEST_F(VelaValidationTest, InserirRefusesWhatValidarRefuses) {
   Prepare("DELETE FROM ARTIGOS WHERE CODIGO = 'P1';");
   EXPECT_NE(document->Inserir(), 0);
   EXPECT_EQ(document->UltimaMensagem(), "Linha 1: o artigo P1 não existe.");
-  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB"), "0");
+  EXPECT_EQ(Row("SELECT COUNT(*) FROM DOCGCCAB"), "0");
   EXPECT_TRUE(document->cab().Get("NossoNoDocumento").IsEmpty());
 }
 
