@@ -1,44 +1,42 @@
+#include "platform/console/console_dialogs.h"
+
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
+#include <vector>
 
-#include "platform/console/console_dialogs.h"
+#include "tests/platform/console_streams.h"
 
 namespace pellora::console {
 namespace {
 
-class ConsoleDialogsTest : public ::testing::Test {
- protected:
-  ConsoleDialogs Dialogs(bool interactive, std::deque<std::string> answers = {}) {
-    return ConsoleDialogs({in_, out_, interactive}, std::move(answers));
-  }
-
-  std::istringstream in_;
-  std::ostringstream out_;
-};
+class ConsoleDialogsTest : public ::testing::Test, protected ConsoleStreams {};
 
 TEST_F(ConsoleDialogsTest, OnATerminalTheOperatorChoosesAndInvalidAnswersAskAgain) {
-  in_.str("talvez\nNão\nc\n\n");
-  ConsoleDialogs dialogs = Dialogs(true);
-  EXPECT_EQ(dialogs.MsgBox("Gravar?", vbYesNoCancel, "T"), vbNo);
-  EXPECT_EQ(dialogs.MsgBox("Gravar?", vbYesNoCancel, "T"), vbCancel);
-  EXPECT_EQ(dialogs.MsgBox("Gravar?", vbYesNo, "T"), vbYes);  // empty line: the default
-  EXPECT_NE(out_.str().find("Sim (s) / Não (n) / Cancelar (c): "), std::string::npos);
+  in_.str("talvez\nNão\nc\n\n");  // the empty line takes the default
+  ConsoleDialogs dialogs({in_, out_, true});
+  EXPECT_EQ((std::vector<int>{dialogs.MsgBox("Gravar?", vbYesNoCancel, "T"),
+                              dialogs.MsgBox("Gravar?", vbYesNoCancel, "T"),
+                              dialogs.MsgBox("Gravar?", vbYesNo, "T")}),
+            (std::vector<int>{vbNo, vbCancel, vbYes}));
+  ExpectShown({"Sim (s) / Não (n) / Cancelar (c): "});
 }
 
-TEST_F(ConsoleDialogsTest, InputBoxTakesScriptedAnswersThenCancels) {
-  ConsoleDialogs dialogs = Dialogs(false, {"Novo título"});
-  EXPECT_EQ(dialogs.InputBox("Introduza o novo título", "Renomear", "antigo"), "Novo título");
-  EXPECT_EQ(dialogs.InputBox("Introduza o novo título", "Renomear", "antigo"), "");
+// Scripted answers, then a cancel; on a terminal, an empty line keeps the default and the end of
+// input cancels.
+TEST_F(ConsoleDialogsTest, InputBoxTakesScriptedOrTypedAnswers) {
+  ConsoleDialogs scripted({in_, out_, false}, {"Novo título"});
+  EXPECT_EQ(
+      (std::vector<std::string>{scripted.InputBox("Introduza o novo título", "Renomear", "a"),
+                                scripted.InputBox("Introduza o novo título", "Renomear", "a")}),
+      (std::vector<std::string>{"Novo título", ""}));
   EXPECT_EQ(out_.str().find("[Renomear] Introduza o novo título\n"), 0u);
-}
-
-TEST_F(ConsoleDialogsTest, InputBoxOnATerminalKeepsTheDefaultOnAnEmptyLine) {
   in_.str("\nescrito\n");
-  ConsoleDialogs dialogs = Dialogs(true);
-  EXPECT_EQ(dialogs.InputBox("Valor", "T", "antigo"), "antigo");
-  EXPECT_EQ(dialogs.InputBox("Valor", "T", "antigo"), "escrito");
-  EXPECT_EQ(dialogs.InputBox("Valor", "T", "antigo"), "");  // end of input cancels
+  ConsoleDialogs typed({in_, out_, true});
+  EXPECT_EQ((std::vector<std::string>{typed.InputBox("Valor", "T", "antigo"),
+                                      typed.InputBox("Valor", "T", "antigo"),
+                                      typed.InputBox("Valor", "T", "antigo")}),
+            (std::vector<std::string>{"antigo", "escrito", ""}));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/console/form_surface.h"
 #include "runtime/convert.h"
+#include "tests/platform/console_streams.h"
 
 namespace pellora::console {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 // The operator's terminal on a transfer-like pair of lists and a cost-like grid, wired as the
 // forms wire them: Enter moves the focus, the type list refills the series, the buttons hide.
 // The scripts that drive the same forms are the pellora command's.
-class ConsoleFormTest : public ::testing::Test {
+class ConsoleFormTest : public ::testing::Test, protected ConsoleStreams {
  protected:
   ConsoleFormSurface& Form(bool interactive, FormScripts scripts = {}) {
     form_ = std::make_unique<ConsoleFormSurface>(
@@ -70,8 +70,6 @@ class ConsoleFormTest : public ::testing::Test {
     form_->Hide();
   }
 
-  std::istringstream in_;
-  std::ostringstream out_;
   std::unique_ptr<ConsoleFormSurface> form_;
   ComboBox* warehouses_ = nullptr;
   ComboBox* types_ = nullptr;
@@ -90,12 +88,11 @@ TEST_F(ConsoleFormTest, OnATerminalTheOperatorChoosesByNumberWalksWithEnterAndPr
   EXPECT_EQ(warehouses_->Text() + types_->Text() + series_->Text(),
             "[A2] Norte[TR1] Transferência[TR1-S] Série");  // the click refilled the series
   EXPECT_EQ(pressed_, std::vector<std::string>{"Confirmar"});
-  for (const char* shown : {"== Transferências de Armazens ==\n> Armazém Destino\n"
-                            "    * 1) [A1] Central\n      2) [A2] Norte\n",
-                            "Tipo Documento: indique o número de um item (1 a 2).",
-                            "> Tipo Documento\n", "Botões: [Confirmar]\n"}) {
-    EXPECT_NE(out_.str().find(shown), std::string::npos) << shown << "\n" << out_.str();
-  }
+  ExpectShown(
+      {"== Transferências de Armazens ==\n> Armazém Destino\n"
+       "    * 1) [A1] Central\n      2) [A2] Norte\n",
+       "Tipo Documento: indique o número de um item (1 a 2).", "> Tipo Documento\n",
+       "Botões: [Confirmar]\n"});
 }
 
 TEST_F(ConsoleFormTest, OnATerminalTheOperatorTypesCellsByRowAndColumn) {
@@ -104,21 +101,18 @@ TEST_F(ConsoleFormTest, OnATerminalTheOperatorTypesCellsByRowAndColumn) {
   CostGrid(form);
   form.ShowModal();
   EXPECT_FALSE(form.Visible());
-  EXPECT_EQ(grid_->CellValue(1, "PrecoUnitario"), Variant(7.5));
-  EXPECT_EQ(grid_->CellLoadedValue(1, "PrecoUnitario"), Variant(1.25));
-  EXPECT_EQ(grid_->CellValue(0, "Artigo"), Variant("A1"));
-  EXPECT_EQ(grid_->CellValue(0, "Quantidade"), Variant(1234.5));
-  const std::string output = out_.str();
-  const size_t refused = output.find("Linhas: valor recusado.\n");  // -1 as a price, "abc"
-  EXPECT_NE(output.find("Linhas: valor recusado.\n", refused + 1), std::string::npos) << output;
-  for (const char* shown :
-       {"     # | 1 Artigo | 2 Contagem    | 3 Preço Unitário\n"
-        "     1 | A1       | 1.234,50      |\n"
-        "     2 | A2       | 2,00          | 1,2500\n",
-        "Linhas: a coluna Artigo não é editável.\n",
-        "Linhas: indique linha, coluna e valor (por exemplo \"1 3 12,5\").\n"}) {
-    EXPECT_NE(output.find(shown), std::string::npos) << shown << "\n" << output;
-  }
+  EXPECT_EQ((std::vector<Variant>{
+                grid_->CellValue(1, "PrecoUnitario"), grid_->CellLoadedValue(1, "PrecoUnitario"),
+                grid_->CellValue(0, "Artigo"), grid_->CellValue(0, "Quantidade")}),
+            (std::vector<Variant>{7.5, 1.25, "A1", 1234.5}));
+  const size_t refused = out_.str().find("Linhas: valor recusado.\n");  // -1 as a price, "abc"
+  EXPECT_NE(out_.str().find("Linhas: valor recusado.\n", refused + 1), std::string::npos);
+  ExpectShown(
+      {"     # | 1 Artigo | 2 Contagem    | 3 Preço Unitário\n"
+       "     1 | A1       | 1.234,50      |\n"
+       "     2 | A2       | 2,00          | 1,2500\n",
+       "Linhas: a coluna Artigo não é editável.\n",
+       "Linhas: indique linha, coluna e valor (por exemplo \"1 3 12,5\").\n"});
   EXPECT_TRUE(pressed_.empty());
 }
 
@@ -132,8 +126,7 @@ TEST_F(ConsoleFormTest, ACostScriptTheGridRefusesSavesNothing) {
   CostGrid(Form(false));  // no script for the form: closed as with its close box
   form_->ShowModal();
   EXPECT_FALSE(form_->Visible());
-  EXPECT_NE(out_.str().find("[Valores de Inventário] sem resposta: a janela foi fechada.\n"),
-            std::string::npos);
+  ExpectShown({"[Valores de Inventário] sem resposta: a janela foi fechada.\n"});
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/console/property_grid_surface.h"
 #include "runtime/convert.h"
+#include "tests/platform/console_streams.h"
 
 namespace pellora::console {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // A window with a document-type item whose choice rebuilds the series item below it, as the
 // parameters editor does, and the editor's three buttons, which record their presses. The
 // scripts that drive the editor are the pellora command's.
-class ConsolePropertyGridTest : public ::testing::Test {
+class ConsolePropertyGridTest : public ::testing::Test, protected ConsoleStreams {
  protected:
   void Open() {
     surface_ = std::make_unique<ConsolePropertyGridSurface>(ConsoleTerminal{in_, out_, true},
@@ -46,8 +46,6 @@ class ConsolePropertyGridTest : public ::testing::Test {
     });
   }
 
-  std::istringstream in_;
-  std::ostringstream out_;
   std::unique_ptr<ConsolePropertyGridSurface> surface_;
   PropertyItem* type_ = nullptr;
   PropertyItem* series_ = nullptr;
@@ -63,12 +61,10 @@ TEST_F(ConsolePropertyGridTest, OnATerminalTheOperatorChoosesItemThenEntryThenAB
   EXPECT_EQ(type_->Value(), Variant(int32_t{2}));
   EXPECT_EQ(series_->Value(), Variant(""));  // the operator kept it
   EXPECT_EQ(pressed_, (std::vector<std::string>{"&Sair"}));
-  for (const char* shown : {"== Parâmetros ==\n",
-                            "Inventário - Definições do inventário\n"
-                            "  1) Tipo de Documento: (em branco)\n  2) Serie: (em branco)\n",
-                            "    * 2) [INV] Inventário\n", "não há o parâmetro 3."}) {
-    EXPECT_NE(out_.str().find(shown), std::string::npos) << shown << "\n" << out_.str();
-  }
+  ExpectShown({"== Parâmetros ==\n",
+               "Inventário - Definições do inventário\n"
+               "  1) Tipo de Documento: (em branco)\n  2) Serie: (em branco)\n",
+               "    * 2) [INV] Inventário\n", "não há o parâmetro 3."});
 }
 
 TEST_F(ConsolePropertyGridTest, OnATerminalAWrongEntryNumberChangesNothing) {
@@ -78,8 +74,7 @@ TEST_F(ConsolePropertyGridTest, OnATerminalAWrongEntryNumberChangesNothing) {
   EXPECT_TRUE(changes_.empty());
   EXPECT_TRUE(pressed_.empty());
   EXPECT_FALSE(surface_->Visible());
-  EXPECT_NE(out_.str().find("Tipo de Documento: indique o número de uma entrada (1 a 2)."),
-            std::string::npos);
+  ExpectShown({"Tipo de Documento: indique o número de uma entrada (1 a 2)."});
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "platform/console/console_selection_dialog.h"
+#include "tests/platform/console_streams.h"
 #include "tests/platform/sqlite_test_company.h"
 
 namespace pellora::console {
@@ -10,7 +9,7 @@ namespace {
 
 // Reading sets as the chooser lists them: a hidden Id, then the shown columns. T2|B is listed
 // twice (two third parties). The picks a script makes are the pellora command's.
-class ConsoleSelectionDialogTest : public sqlite::SqliteCompanyTest {
+class ConsoleSelectionDialogTest : public sqlite::SqliteCompanyTest, protected ConsoleStreams {
  protected:
   void SetUp() override {
     SqliteCompanyTest::SetUp();
@@ -35,9 +34,6 @@ class ConsoleSelectionDialogTest : public sqlite::SqliteCompanyTest {
     dialog.SetMultiSelect(true);
     return dialog;
   }
-
-  std::istringstream in_;
-  std::ostringstream out_;
 };
 
 TEST_F(ConsoleSelectionDialogTest, TerminalShowsVisibleColumnsAndTakesRowNumbers) {
@@ -45,11 +41,9 @@ TEST_F(ConsoleSelectionDialogTest, TerminalShowsVisibleColumnsAndTakesRowNumbers
   ConsoleSelectionDialog dialog = Loaded();
   EXPECT_EQ(dialog.Show(), "T3|C");
   EXPECT_EQ(dialog.SelectedIds(), (std::vector<std::string>{"T3|C", "T2|B"}));
-  const std::string shown = out_.str();
-  EXPECT_EQ(shown.find("|"), std::string::npos) << shown;  // the Id column is hidden
-  EXPECT_NE(shown.find("N.º  Terminal        Terceiro\n"), std::string::npos) << shown;
-  EXPECT_NE(shown.find("3    T2              C0003\n"), std::string::npos) << shown;
-  EXPECT_NE(shown.find("Número de linha inválido: 7"), std::string::npos) << shown;
+  EXPECT_EQ(out_.str().find("|"), std::string::npos) << out_.str();  // the Id column is hidden
+  ExpectShown({"N.º  Terminal        Terceiro\n", "3    T2              C0003\n",
+               "Número de linha inválido: 7"});
 }
 
 }  // namespace
