@@ -40,7 +40,10 @@ class ConsoleFormTest : public ::testing::Test, protected ConsoleStreams {
       series_->AddItem("[" + types_->Text().substr(1, 3) + "-S] Série");
       series_->SetListIndex(0);
     });
-    form.AddPushButton("&Confirmar").OnClick([this] { Press("Confirmar"); });
+    form.AddPushButton("&Confirmar").OnClick([this] {
+      pressed_.push_back("Confirmar");
+      form_->Hide();
+    });
   }
 
   void CostGrid(ConsoleFormSurface& form) {
@@ -63,11 +66,6 @@ class ConsoleFormTest : public ::testing::Test, protected ConsoleStreams {
       if (field == "PrecoUnitario" && (!IsNumeric(value) || CDbl(value) < 0)) cancel = true;
     });
     form.AddPushButton("&Gravar").OnClick([this] { pressed_.push_back("Gravar"); });  // stays open
-  }
-
-  void Press(const std::string& button) {
-    pressed_.push_back(button);
-    form_->Hide();
   }
 
   std::unique_ptr<ConsoleFormSurface> form_;

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "platform/common/data_folder_locator.h"
 #include "platform/console/console_connection_settings.h"
 #include "platform/console/console_shell.h"
 #include "runtime/error.h"
 #include "runtime/private_profile.h"
+#include "tests/platform/console_streams.h"
 #include "tests/temp_folder.h"
 
 namespace pellora::console {
 namespace {
 
-class ConsoleSettingsTest : public ::testing::Test {
+class ConsoleSettingsTest : public ::testing::Test, protected ConsoleStreams {
  protected:
   ConsoleSettingsTest() : file_(folder_.File("PICKING.EMP1")) {
     testing::TempFolder::Write(file_,
@@ -28,8 +27,6 @@ class ConsoleSettingsTest : public ::testing::Test {
 
   testing::TempFolder folder_;
   std::string file_;
-  std::istringstream in_;
-  std::ostringstream out_;
 };
 
 // A folder is taken from the configuration file's own folder, never from the working directory;
@@ -62,7 +59,7 @@ TEST_F(ConsoleSettingsTest, ConfigureAsksAndWritesTheAnswers) {
   EXPECT_EQ(settings.Server() + "|" + settings.Database() + "|" + settings.User() + "|" +
                 settings.Password(),
             "/outros|EMP1|admin|segredo");  // an empty answer keeps the value
-  EXPECT_NE(out_.str().find("Base de dados [EMP1]: "), std::string::npos);
+  ExpectShown({"Base de dados [EMP1]: "});
   const std::string before = testing::TempFolder::Read(file_);
   Settings(false).Configure();  // without a terminal nothing is asked
   EXPECT_EQ(testing::TempFolder::Read(file_), before);
@@ -73,7 +70,7 @@ TEST_F(ConsoleSettingsTest, ConfigureRefusedAtTheConfirmationWritesNothing) {
   ConsoleConnectionSettings settings = Settings(true);
   settings.Configure();
   EXPECT_EQ(settings.Server(), "/dados");
-  EXPECT_NE(out_.str().find("Gravar a configuração?"), std::string::npos);
+  ExpectShown({"Gravar a configuração?"});
 }
 
 TEST_F(ConsoleSettingsTest, FolderLocatorGivesItsFolderAndTakesWindowsSeparators) {

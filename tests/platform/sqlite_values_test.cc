@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/sqlite/connection_string.h"
 #include "platform/sqlite/sql_value.h"
 #include "platform/tsql/tsql_declared_types.h"
 #include "runtime/date.h"
@@ -47,21 +48,35 @@ TEST(SqliteDeclaredTypesTest, ReportsTheTypesOfTheServer) {
 TEST(SqliteValuesTest, StoredValuesBecomeTheVariantOfTheFieldTypeOrStayAsStored) {
   const Date moment = DateFromParts({2024, 3, 9, 14, 5, 30});
   EXPECT_EQ(FromVariant(Variant(moment)), SqlValue(std::string("2024-03-09 14:05:30")));
-  const std::pair<SqlValue, int> stored[] = {
-      {int64_t{7}, adSmallInt},
-      {int64_t{1}, adVarWChar},
-      {std::string("2024-03-09 14:05:30.250"), adDBTimeStamp},
-      {std::string("2024-03-09"), adDBTimeStamp},
-      {std::string("n/d"), adInteger},
-      {std::string("ontem"), adDBTimeStamp},
-      {int64_t{40000}, adSmallInt}};
-  const Variant read[] = {Variant(int16_t{7}),    Variant("1"),
-                          Variant(moment),        Variant(DateFromParts({2024, 3, 9})),
-                          Variant("n/d"),         Variant("ontem"),
-                          Variant(int32_t{40000})};
-  for (size_t i = 0; i < std::size(stored); ++i) {
-    EXPECT_EQ(ToVariant(stored[i].first, stored[i].second), read[i]) << i;
-  }
+  const struct {
+    SqlValue stored;
+    int field_type;
+    Variant read;
+  } cases[] = {{int64_t{7}, adSmallInt, int16_t{7}},
+               {int64_t{1}, adVarWChar, "1"},
+               {std::string("2024-03-09 14:05:30.250"), adDBTimeStamp, moment},
+               {std::string("2024-03-09"), adDBTimeStamp, DateFromParts({2024, 3, 9})},
+               {std::string("n/d"), adInteger, "n/d"},
+               {std::string("ontem"), adDBTimeStamp, "ontem"},
+               {int64_t{40000}, adSmallInt, int32_t{40000}}};
+  for (const auto& c : cases) EXPECT_EQ(ToVariant(c.stored, c.field_type), c.read) << c.field_type;
+}
+
+// The forms the add-in builds are read by every company the pellora command opens; here, what it
+// may also meet: blanks, quotes, keys in any case, empty values.
+TEST(SqliteConnectionStringTest, BlanksQuotesCaseOfKeysAndEmptyValues) {
+  const ConnectionString text(
+      "  data source = \"/tmp/a;b\" ; INITIAL CATALOG='O''Neil' ;User Id=;Password=\"p\"\"q\"");
+  EXPECT_EQ(text.Value("Data Source") + "|" + text.Value("Initial Catalog") + "|" +
+                text.Value("user id") + "|" + text.Value("PASSWORD"),
+            "/tmp/a;b|O'Neil||p\"q");
+  EXPECT_EQ(text.DatabaseFile(), std::filesystem::path("/tmp/a;b/O'Neil.db"));
+}
+
+TEST(SqliteConnectionStringTest, MissingFolderOrCatalogGivesNoFile) {
+  EXPECT_TRUE(ConnectionString("Initial Catalog=EMP1").DatabaseFile().empty());
+  EXPECT_TRUE(ConnectionString("Data Source=/srv;Initial Catalog=  ").DatabaseFile().empty());
+  EXPECT_EQ(ConnectionString("Data Source=/srv").Value("Initial Catalog"), "");
 }
 
 }  // namespace

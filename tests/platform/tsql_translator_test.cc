@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/error.h"
-#include "tests/tsql/tsql_fake_schema.h"
+#include "tests/tsql/tsql_shape_cases.h"
 
 namespace pellora::sqlite {
 namespace {
@@ -202,6 +202,17 @@ TEST_F(TsqlTranslatorTest, UnknownColumnsAndStarsLeaveTheTypeToTheBackend) {
             (std::vector<Type>{{0, 0}, {0, 0}, {0, 0}, {adInteger, 4}}));
   EXPECT_TRUE(Columns("UPDATE ARTIGOS SET NOME = 'x'").empty());
 }
+
+// The statement shapes both engines share, in SQLite's spelling.
+class SqliteShapesTest : public ::testing::TestWithParam<tsql::ShapeCase> {};
+
+TEST_P(SqliteShapesTest, GivesSqliteSteps) {
+  EXPECT_EQ(tsql::DescribeSteps(TranslateBatch(GetParam().tsql, tsql::FakeSchema())),
+            GetParam().sqlite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, SqliteShapesTest, ::testing::ValuesIn(tsql::ShapeCases()),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace pellora::sqlite

@@ -34,7 +34,6 @@ class FakeSchema : public SchemaInfo {
         "oru_ArquivoDigital_NomeFicheiro varchar(50)");
     Add("IDIOMAS", "CODIGO nvarchar(5), DESCR nvarchar(40)");
     Add("NSEREXIS", "ARTIGO nvarchar(30), NUMSER nvarchar(30), ARMAZEM nvarchar(6)");
-    keys_[Key("NSEREXIS", "")] = {"ARTIGO", "NUMSER"};
   }
 
   std::optional<ColumnType> ColumnTypeOf(std::string_view table,
@@ -45,8 +44,8 @@ class FakeSchema : public SchemaInfo {
   }
   // Only NSEREXIS has a key here: the other tables' rows keep the order their statements give.
   std::vector<std::string> KeyOf(std::string_view table) const override {
-    const auto found = keys_.find(Key(table, ""));
-    return found == keys_.end() ? std::vector<std::string>() : found->second;
+    if (Key(table, "") != "NSEREXIS.") return {};
+    return {"ARTIGO", "NUMSER"};
   }
 
  private:
@@ -69,7 +68,6 @@ class FakeSchema : public SchemaInfo {
   }
 
   std::map<std::string, ColumnType> columns_;
-  std::map<std::string, std::vector<std::string>> keys_;  // by Key(table, "")
 };
 
 // Lines joined as the system sends them: each ended by CR LF.
