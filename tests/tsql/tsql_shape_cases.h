@@ -169,19 +169,15 @@ inline const std::vector<ShapeCase>& ShapeCases() {
        "SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
        "AND table_name = 'oru_parametrosexp'"},
       {"ParametersTableCreation",
-       Lines({
-           "CREATE TABLE [oru_PARAMETROSEXP]",
-           " (   ",
-           "    [ID]                     [int] IDENTITY(1,1) NOT NULL, ",
-           "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, ",
-           "    [PRECO]                  [money]             NULL, ",
-           "    [ACTIVO]                 [bit]               NOT NULL, ",
-           " CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED ",
-           "     ( ",
-           "         [ID] Asc ",
-           "     )WITH (PAD_INDEX  = OFF, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ",
-           " ) ON [PRIMARY] ",
-       }),
+       Lines({"CREATE TABLE [oru_PARAMETROSEXP]", " (   ",
+              "    [ID]                     [int] IDENTITY(1,1) NOT NULL, ",
+              "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, ",
+              "    [PRECO]                  [money]             NULL, ",
+              "    [ACTIVO]                 [bit]               NOT NULL, ",
+              " CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED ", "     ( ",
+              "         [ID] Asc ",
+              "     )WITH (PAD_INDEX  = OFF, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ",
+              " ) ON [PRIMARY] "}),
        "CREATE TABLE \"oru_PARAMETROSEXP\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, "
        "\"LBXFORNBRAGA\" nvarchar(15) NOT NULL COLLATE pellora_ci, \"PRECO\" money NULL, "
        "\"ACTIVO\" bit NOT NULL)",
@@ -208,17 +204,12 @@ inline const std::vector<ShapeCase>& ShapeCases() {
        "pellora_ci, ALTER COLUMN \"quebraser\" DROP NOT NULL\n"
        "COMMENT ON COLUMN \"oru_parametrosexp\".\"quebraser\" IS 'nvarchar(12)'"},
       {"VariableAndConditionalBlock",
-       Lines({
-           "DECLARE   @QTT FLOAT             ",
-           "SELECT    @QTT=SUM(QUANT)        ",
-           "FROM      DOCGCLIN               ",
-           "WHERE     TPDOCUM='ECL' AND NNUMDOC=7 ",
-           "SELECT    @QTT=COALESCE(@QTT,0) + @Qtt ",
-           "IF (@QTT=0)                      ",
-           "BEGIN                            ",
-           " UPDATE  DOCGCCAB SET [CONVERT] = -1 WHERE NNUMDOC=7 AND @QTT < 1",
-           "END                              ",
-       }),
+       Lines({"DECLARE   @QTT FLOAT             ", "SELECT    @QTT=SUM(QUANT)        ",
+              "FROM      DOCGCLIN               ", "WHERE     TPDOCUM='ECL' AND NNUMDOC=7 ",
+              "SELECT    @QTT=COALESCE(@QTT,0) + @Qtt ", "IF (@QTT=0)                      ",
+              "BEGIN                            ",
+              " UPDATE  DOCGCCAB SET [CONVERT] = -1 WHERE NNUMDOC=7 AND @QTT < 1",
+              "END                              "}),
        "DECLARE @QTT FLOAT\n"
        "SET @QTT = SELECT SUM(QUANT) FROM DOCGCLIN WHERE TPDOCUM='ECL' AND NNUMDOC=7\n"
        "SET @QTT = SELECT COALESCE(@QTT,0) + @Qtt\n"
