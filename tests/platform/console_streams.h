@@ -14,9 +14,8 @@ class ConsoleStreams {
  protected:
   // Each text is somewhere in what the terminal showed.
   void ExpectShown(std::initializer_list<const char*> texts) const {
-    for (const char* text : texts) {
+    for (const char* text : texts)
       EXPECT_NE(out_.str().find(text), std::string::npos) << text << "\n" << out_.str();
-    }
   }
 
   std::istringstream in_;

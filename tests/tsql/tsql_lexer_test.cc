@@ -39,9 +39,8 @@ TEST(TsqlLexerTest, RenderingQuotesForSqliteAndKeepsBlanksAsOne) {
 }
 
 TEST(TsqlLexerTest, UnterminatedTextAndUnbalancedParenthesesFail) {
-  for (const char* text : {"SELECT 'abc", "SELECT [abc", "SELECT (1", "SELECT 1)"}) {
+  for (const char* text : {"SELECT 'abc", "SELECT [abc", "SELECT (1", "SELECT 1)"})
     EXPECT_THROW(BuildItems(Tokenize(text)), Error) << text;
-  }
 }
 
 TEST(RepeatableUpdateTest, ConstantAssignmentsNotNamedInTheConditionRepeat) {
