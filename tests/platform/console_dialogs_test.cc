@@ -1,3 +1,5 @@
+// The console's dialogs on the operator's terminal: message and input boxes, the chooser of rows,
+// the connection settings; and the folder locator and shell beside them.
 #include "platform/console/console_dialogs.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The console's windows on the operator's terminal: forms of lists, grids and buttons, and the
+// parameters editor's property grid.
 #include <gtest/gtest.h>
 
 #include <memory>

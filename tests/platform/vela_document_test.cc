@@ -1,3 +1,5 @@
+// The host stand-in's commercial document on a company: line defaults, line numbers, refusals,
+// numbering, the rows and stock an insertion writes, and the orders it serves.
 #include <gtest/gtest.h>
 
 #include <functional>
