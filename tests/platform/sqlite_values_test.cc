@@ -15,9 +15,6 @@
 // on both engines by the data access cases; here, the declared types the company schema does not
 // use, what only SQLite stores, the connection string it reads and the table it rebuilds.
 namespace pellora::sqlite {
-
-using tsql::kLongTextSize;
-using tsql::kLongUnicodeSize;
 namespace {
 
 TEST(SqliteDeclaredTypesTest, ReportsTheTypesOfTheServer) {
@@ -32,12 +29,12 @@ TEST(SqliteDeclaredTypesTest, ReportsTheTypesOfTheServer) {
                {"[nvarchar](10) NOT NULL", adVarWChar, 10},
                {"nchar ( 3 )", adWChar, 3},
                {"varchar(20)", adVarChar, 20},
-               {"nvarchar(max)", adLongVarWChar, kLongUnicodeSize},
-               {"text", adLongVarChar, kLongTextSize},
-               {"varbinary(MAX)", adLongVarBinary, kLongTextSize},
-               {"image", adLongVarBinary, kLongTextSize},
+               {"nvarchar(max)", adLongVarWChar, tsql::kLongUnicodeSize},
+               {"text", adLongVarChar, tsql::kLongTextSize},
+               {"varbinary(MAX)", adLongVarBinary, tsql::kLongTextSize},
+               {"image", adLongVarBinary, tsql::kLongTextSize},
                {"binary(8)", adBinary, 8},
-               {"varbinary(-1)", adLongVarBinary, kLongTextSize},
+               {"varbinary(-1)", adLongVarBinary, tsql::kLongTextSize},
                {"nchar", adWChar, 1},
                {"geometry", adEmpty, 0},
                {"", adEmpty, 0}};
