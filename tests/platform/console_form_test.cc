@@ -1,11 +1,16 @@
+// The console's windows on the operator's terminal: forms of lists, grids and buttons, and the
+// parameters editor's property grid.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/console/form_surface.h"
+#include "platform/console/property_grid_surface.h"
 #include "runtime/convert.h"
+#include "tests/platform/console_streams.h"
+#include "tests/runtime/recordset_testing.h"
 
 namespace pellora::console {
 namespace {
@@ -13,7 +18,7 @@ namespace {
 // The operator's terminal on a transfer-like pair of lists and a cost-like grid, wired as the
 // forms wire them: Enter moves the focus, the type list refills the series, the buttons hide.
 // The scripts that drive the same forms are the pellora command's.
-class ConsoleFormTest : public ::testing::Test {
+class ConsoleFormTest : public ::testing::Test, protected ConsoleStreams {
  protected:
   ConsoleFormSurface& Form(bool interactive, FormScripts scripts = {}) {
     form_ = std::make_unique<ConsoleFormSurface>(
@@ -40,7 +45,10 @@ class ConsoleFormTest : public ::testing::Test {
       series_->AddItem("[" + types_->Text().substr(1, 3) + "-S] Série");
       series_->SetListIndex(0);
     });
-    form.AddPushButton("&Confirmar").OnClick([this] { Press("Confirmar"); });
+    form.AddPushButton("&Confirmar").OnClick([this] {
+      pressed_.push_back("Confirmar");
+      form_->Hide();
+    });
   }
 
   void CostGrid(ConsoleFormSurface& form) {
@@ -50,9 +58,8 @@ class ConsoleFormTest : public ::testing::Test {
     readings->AppendField("Artigo", adVarWChar, 30);
     readings->AppendField("Quantidade", adDouble);
     readings->AppendField("PrecoUnitario", adDouble);
-    readings->LoadRow({"T1", "A1", 1234.5, Variant::Null()});
-    readings->LoadRow({"T1", "A2", 2.0, 1.25});
-    readings->Open();
+    testing::LoadAndOpen(*readings,
+                         {{"T1", "A1", 1234.5, Variant::Null()}, {"T1", "A2", 2.0, 1.25}});
     grid_ = &form.AddDataGrid();
     grid_->Bind(readings);
     grid_->SetColumn("TerminalId", {"TerminalId", 0, "", true, false});
@@ -65,13 +72,6 @@ class ConsoleFormTest : public ::testing::Test {
     form.AddPushButton("&Gravar").OnClick([this] { pressed_.push_back("Gravar"); });  // stays open
   }
 
-  void Press(const std::string& button) {
-    pressed_.push_back(button);
-    form_->Hide();
-  }
-
-  std::istringstream in_;
-  std::ostringstream out_;
   std::unique_ptr<ConsoleFormSurface> form_;
   ComboBox* warehouses_ = nullptr;
   ComboBox* types_ = nullptr;
@@ -90,12 +90,11 @@ TEST_F(ConsoleFormTest, OnATerminalTheOperatorChoosesByNumberWalksWithEnterAndPr
   EXPECT_EQ(warehouses_->Text() + types_->Text() + series_->Text(),
             "[A2] Norte[TR1] Transferência[TR1-S] Série");  // the click refilled the series
   EXPECT_EQ(pressed_, std::vector<std::string>{"Confirmar"});
-  for (const char* shown : {"== Transferências de Armazens ==\n> Armazém Destino\n"
-                            "    * 1) [A1] Central\n      2) [A2] Norte\n",
-                            "Tipo Documento: indique o número de um item (1 a 2).",
-                            "> Tipo Documento\n", "Botões: [Confirmar]\n"}) {
-    EXPECT_NE(out_.str().find(shown), std::string::npos) << shown << "\n" << out_.str();
-  }
+  ExpectShown(
+      {"== Transferências de Armazens ==\n> Armazém Destino\n"
+       "    * 1) [A1] Central\n      2) [A2] Norte\n",
+       "Tipo Documento: indique o número de um item (1 a 2).", "> Tipo Documento\n",
+       "Botões: [Confirmar]\n"});
 }
 
 TEST_F(ConsoleFormTest, OnATerminalTheOperatorTypesCellsByRowAndColumn) {
@@ -104,21 +103,18 @@ TEST_F(ConsoleFormTest, OnATerminalTheOperatorTypesCellsByRowAndColumn) {
   CostGrid(form);
   form.ShowModal();
   EXPECT_FALSE(form.Visible());
-  EXPECT_EQ(grid_->CellValue(1, "PrecoUnitario"), Variant(7.5));
-  EXPECT_EQ(grid_->CellLoadedValue(1, "PrecoUnitario"), Variant(1.25));
-  EXPECT_EQ(grid_->CellValue(0, "Artigo"), Variant("A1"));
-  EXPECT_EQ(grid_->CellValue(0, "Quantidade"), Variant(1234.5));
-  const std::string output = out_.str();
-  const size_t refused = output.find("Linhas: valor recusado.\n");  // -1 as a price, "abc"
-  EXPECT_NE(output.find("Linhas: valor recusado.\n", refused + 1), std::string::npos) << output;
-  for (const char* shown :
-       {"     # | 1 Artigo | 2 Contagem    | 3 Preço Unitário\n"
-        "     1 | A1       | 1.234,50      |\n"
-        "     2 | A2       | 2,00          | 1,2500\n",
-        "Linhas: a coluna Artigo não é editável.\n",
-        "Linhas: indique linha, coluna e valor (por exemplo \"1 3 12,5\").\n"}) {
-    EXPECT_NE(output.find(shown), std::string::npos) << shown << "\n" << output;
-  }
+  EXPECT_EQ((std::vector<Variant>{
+                grid_->CellValue(1, "PrecoUnitario"), grid_->CellLoadedValue(1, "PrecoUnitario"),
+                grid_->CellValue(0, "Artigo"), grid_->CellValue(0, "Quantidade")}),
+            (std::vector<Variant>{7.5, 1.25, "A1", 1234.5}));
+  const size_t refused = out_.str().find("Linhas: valor recusado.\n");  // -1 as a price, "abc"
+  EXPECT_NE(out_.str().find("Linhas: valor recusado.\n", refused + 1), std::string::npos);
+  ExpectShown(
+      {"     # | 1 Artigo | 2 Contagem    | 3 Preço Unitário\n"
+       "     1 | A1       | 1.234,50      |\n"
+       "     2 | A2       | 2,00          | 1,2500\n",
+       "Linhas: a coluna Artigo não é editável.\n",
+       "Linhas: indique linha, coluna e valor (por exemplo \"1 3 12,5\").\n"});
   EXPECT_TRUE(pressed_.empty());
 }
 
@@ -132,8 +128,71 @@ TEST_F(ConsoleFormTest, ACostScriptTheGridRefusesSavesNothing) {
   CostGrid(Form(false));  // no script for the form: closed as with its close box
   form_->ShowModal();
   EXPECT_FALSE(form_->Visible());
-  EXPECT_NE(out_.str().find("[Valores de Inventário] sem resposta: a janela foi fechada.\n"),
-            std::string::npos);
+  ExpectShown({"[Valores de Inventário] sem resposta: a janela foi fechada.\n"});
+}
+
+// A window with a document-type item whose choice rebuilds the series item below it, as the
+// parameters editor does, and the editor's three buttons, which record their presses. The
+// scripts that drive the editor are the pellora command's.
+class ConsolePropertyGridTest : public ::testing::Test, protected ConsoleStreams {
+ protected:
+  void Open() {
+    surface_ = std::make_unique<ConsolePropertyGridSurface>(ConsoleTerminal{in_, out_, true},
+                                                            PropertyGridScript{});
+    surface_->SetCaption("Parâmetros");
+    for (const char* caption : {"&Confirmar", "C&ancelar", "&Sair"}) {
+      surface_->AddPushButton(caption).OnClick([this, caption] {
+        pressed_.push_back(caption);
+        if (std::string(caption) != "C&ancelar") surface_->Hide();
+      });
+    }
+    PropertyGrid& grid = surface_->AddPropertyGrid();
+    PropertyCategory& category = grid.AddCategory("Inventário");
+    category.SetDescription("Definições do inventário");
+    type_ = &category.AddChildItem(kPropertyItemEnum, "Tipo de Documento", Variant(""));
+    type_->SetId(1);
+    type_->AddEntry({"[CMP] Compra", 1, "CMP"});
+    type_->AddEntry({"[INV] Inventário", 2, "INV"});
+    series_ = &category.AddChildItem(kPropertyItemEnum, "Serie", Variant(""));
+    series_->SetId(2);
+    series_->AddEntry({"[C] Série C", 1, "C"});
+    grid.OnValueChanged([this](PropertyItem& item) {
+      changes_.push_back(item.Id());
+      if (item.Id() != 1) return;
+      series_->ClearEntries();
+      series_->AddEntry({"[I] Série I", 7, "I"});
+    });
+  }
+
+  std::unique_ptr<ConsolePropertyGridSurface> surface_;
+  PropertyItem* type_ = nullptr;
+  PropertyItem* series_ = nullptr;
+  std::vector<long> changes_;
+  std::vector<std::string> pressed_;
+};
+
+TEST_F(ConsolePropertyGridTest, OnATerminalTheOperatorChoosesItemThenEntryThenAButton) {
+  in_.str("1\n2\n1\n\n3\nsair\n");
+  Open();
+  surface_->ShowModal();
+  EXPECT_EQ(changes_, (std::vector<long>{1}));
+  EXPECT_EQ(type_->Value(), Variant(int32_t{2}));
+  EXPECT_EQ(series_->Value(), Variant(""));  // the operator kept it
+  EXPECT_EQ(pressed_, (std::vector<std::string>{"&Sair"}));
+  ExpectShown({"== Parâmetros ==\n",
+               "Inventário - Definições do inventário\n"
+               "  1) Tipo de Documento: (em branco)\n  2) Serie: (em branco)\n",
+               "    * 2) [INV] Inventário\n", "não há o parâmetro 3."});
+}
+
+TEST_F(ConsolePropertyGridTest, OnATerminalAWrongEntryNumberChangesNothing) {
+  in_.str("1\n5\nfechar\n");
+  Open();
+  surface_->ShowModal();
+  EXPECT_TRUE(changes_.empty());
+  EXPECT_TRUE(pressed_.empty());
+  EXPECT_FALSE(surface_->Visible());
+  ExpectShown({"Tipo de Documento: indique o número de uma entrada (1 a 2)."});
 }
 
 }  // namespace

@@ -1,26 +1,44 @@
 #include "platform/sqlite/tsql_translator.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "runtime/error.h"
-#include "tests/tsql/tsql_fake_schema.h"
+#include "tests/tsql/tsql_shape_cases.h"
 
 namespace pellora::sqlite {
 namespace {
 
-using tsql::Lines;
+using Type = std::pair<int, long>;  // which GoogleTest compares and prints
+
+const std::string kReadingJoin =
+    " FROM  [oru_ARM_Picking_Movimentos] AS MO "
+    "        LEFT OUTER JOIN [ARTARM] AS AM "
+    "            ON AM.ARMAZEM = MO.Armazem AND AM.ARTIGO = MO.Artigo "
+    "        LEFT OUTER JOIN [ARTIGOS] AS AR "
+    "            ON AR.CODIGO = MO.Artigo "
+    " WHERE TerminalId='T1' AND DataSync='20220101' AND Estado = 0 ";
 
 class TsqlTranslatorTest : public ::testing::Test {
  protected:
   std::vector<Step> Translate(const std::string& tsql) { return TranslateBatch(tsql, schema_); }
 
-  // The SQLite text of a batch of one statement.
-  std::string Sql(const std::string& tsql) {
+  // The one step of a batch of one statement.
+  Step OneStep(const std::string& tsql) {
     std::vector<Step> steps = Translate(tsql);
     EXPECT_EQ(steps.size(), 1u);
-    return steps.empty() ? "" : steps[0].sql;
+    return steps.empty() ? Step() : steps[0];
+  }
+  std::string Sql(const std::string& tsql) { return OneStep(tsql).sql; }
+  // The column types, as (ADO type, defined size).
+  std::vector<Type> Columns(const std::string& tsql) {
+    std::vector<Type> types;
+    for (const ColumnType& column : OneStep(tsql).columns)
+      types.emplace_back(column.ado_type, column.defined_size);
+    return types;
   }
 
   void ExpectFailure(const std::string& tsql, const std::string& construct) {
@@ -28,8 +46,8 @@ class TsqlTranslatorTest : public ::testing::Test {
       Translate(tsql);
       ADD_FAILURE() << "no error for " << tsql;
     } catch (const Error& error) {
-      EXPECT_EQ(error.number(), kDatabaseError);
-      EXPECT_EQ(error.source(), "SQLite");
+      EXPECT_EQ(std::to_string(error.number()) + " " + error.source(),
+                std::to_string(kDatabaseError) + " SQLite");
       EXPECT_NE(error.description().find(construct), std::string::npos) << error.description();
     }
   }
@@ -75,15 +93,12 @@ TEST_F(TsqlTranslatorTest, EachStatementTakesItsSqliteForm) {
 
 TEST_F(TsqlTranslatorTest, LongChainsAreTypedOnceNotAgainAtEveryPlus) {
   // Only the first `+` joins texts: past the `- 1` the chain is a number.
-  std::string tsql = "SELECT MO.Artigo + 'x' - 1 + MO.Artigo";
-  std::string sqlite = "SELECT MO.Artigo || 'x' - 1 + MO.Artigo";
-  for (int i = 1; i < 20000; ++i) {
-    tsql += " + 'x' - 1 + MO.Artigo";
-    sqlite += " + 'x' - 1 + MO.Artigo";
-  }
+  std::string chain;
+  for (int i = 1; i < 20000; ++i) chain += " + 'x' - 1 + MO.Artigo";
   // Typing each chain again from its start took minutes here, past the suite's time limit.
-  EXPECT_EQ(Sql(tsql + " FROM oru_ARM_Picking_Movimentos MO"),
-            sqlite + " FROM oru_ARM_Picking_Movimentos MO");
+  EXPECT_EQ(
+      Sql("SELECT MO.Artigo + 'x' - 1 + MO.Artigo" + chain + " FROM oru_ARM_Picking_Movimentos MO"),
+      "SELECT MO.Artigo || 'x' - 1 + MO.Artigo" + chain + " FROM oru_ARM_Picking_Movimentos MO");
 }
 
 TEST_F(TsqlTranslatorTest, NumbersPastTheIntRangeInFunctionArgumentsAreNoCrash) {
@@ -104,7 +119,7 @@ TEST_F(TsqlTranslatorTest, StatementsWithoutSeparatorsSplitAtTheirKeywords) {
   EXPECT_EQ(steps[0].sql, "UPDATE t SET a = (SELECT MAX(b) FROM u) WHERE c IN (SELECT c FROM v)");
   EXPECT_EQ(steps[1].sql, "SELECT CASE WHEN a = 1 THEN 'x' END FROM t");
   EXPECT_EQ(steps[2].sql, "DELETE FROM t");
-  EXPECT_TRUE(Translate(Lines({"   ", ";   ", ""})).empty());
+  EXPECT_TRUE(Translate(tsql::Lines({"   ", ";   ", ""})).empty());
 }
 
 TEST_F(TsqlTranslatorTest, ConstructsSqliteCannotRunFailNamingThem) {
@@ -125,6 +140,74 @@ TEST_F(TsqlTranslatorTest, TextNestedTooDeeplyFailsInsteadOfExhaustingTheStack) 
   ExpectFailure(nested(101), "encaixados a mais de 100");
   ExpectFailure(nested(100000), "encaixados a mais de 100");
 }
+
+TEST_F(TsqlTranslatorTest, DocumentLoaderKeepsTextsAndNumbersApart) {
+  const std::vector<Type> expected = {{adVarWChar, 20}, {adVarWChar, 3},  {adInteger, 4},
+                                      {adInteger, 4},   {adVarWChar, 60}, {adDouble, 8},
+                                      {adDouble, 8},    {adDouble, 8},    {adCurrency, 8},
+                                      {adVarWChar, 5},  {adInteger, 4}};
+  EXPECT_EQ(Columns("SELECT MO.[TerminalId], COALESCE(MO.[TpDoc],'') AS DocOrigTipo, "
+                    "COALESCE(MO.[Numero],0) AS DocOrigNumero, COALESCE(MO.[Ano],0) AS DocOrigAno, "
+                    "AR.[NOME] AS ArtNome, MO.[Quantidade] AS EntMaisSaidas, MO.[PrecoUnitario] "
+                    "AS PrecoUnitario, ISNULL(AM.[EXISTENC],0) AS StockArm, ISNULL(AR.[ULTPRCOM],"
+                    "0) AS UltPrCom, AR.[UNEMB] AS UnEmbalagem, MO.[Ordenaca]" +
+                    kReadingJoin + "ORDER BY  MO.[NumeroLinha] "),
+            expected);
+}
+
+// Each select item over the readings' join and the type SQL Server gives it: aggregates keep or
+// widen their argument's type, NULL replacements and CASE take the highest type, texts their
+// length.
+TEST_F(TsqlTranslatorTest, EachExpressionTakesTheServersType) {
+  const struct {
+    const char* select_item;
+    Type type;
+  } cases[] = {
+      {"MAX(MO.[TerminalId]) AS TerminalId", {adVarWChar, 20}},
+      {"MAX(MO.[Tpterc] ) AS TpTerc", {adInteger, 4}},
+      {"SUM(MO.[Ano]) AS s", {adInteger, 4}},
+      {"ISNULL(MO.[PrecoUnitario],0) AS PrecoUnitario", {adDouble, 8}},
+      {"ISNULL(MO.[Numero], 1.5) AS n", {adInteger, 4}},
+      {"ISNULL(NULL, N'abc') AS n", {adVarWChar, 3}},
+      {"COALESCE(MO.[Ano], MO.[Quantidade], 0) AS n", {adDouble, 8}},
+      {"MO.[TerminalId] +'|'+MO.[DataSync] AS Id", {adVarWChar, 35}},
+      {"CONVERT(NVARCHAR(8),MO.[Numero]) AS n", {adVarWChar, 8}},
+      {"CONVERT(varchar(10),MO.[Data],120) AS n", {adVarChar, 10}},
+      {"SUBSTRING(MO.[DataSync],7,2) AS n", {adVarWChar, 14}},
+      {"REPLACE(MO.[Artigo],'-','') AS n", {adVarWChar, 30}},
+      {"'abc' AS n", {adVarChar, 3}},
+      {"N'ção' AS n", {adVarWChar, 3}},
+      {"12 AS n", {adInteger, 4}},
+      {"-MO.[Ano] AS n", {adSmallInt, 2}},
+      {"CASE WHEN MO.[Tpterc]=1 THEN AR.[NOME] ELSE '' END As Nome", {adVarWChar, 60}},
+      {"SUM(CASE WHEN MO.Tpterc=2 THEN -MO.Quantidade ELSE MO.Quantidade END) AS E", {adDouble, 8}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Columns("SELECT " + std::string(c.select_item) + kReadingJoin),
+              std::vector<Type>{c.type})
+        << c.select_item;
+  }
+}
+
+TEST_F(TsqlTranslatorTest, UnknownColumnsAndStarsLeaveTheTypeToTheBackend) {
+  EXPECT_TRUE(Columns("SELECT * FROM ARTIGOS").empty());
+  EXPECT_TRUE(Columns("SELECT AR.CODIGO, AR.* FROM ARTIGOS AS AR").empty());
+  EXPECT_EQ(Columns("SELECT Missing, @v, (SELECT 1) AS s, AD.oru_ArquivoDigital_Id AS Numero "
+                    "FROM oru_ArquivoDigital AS AD"),
+            (std::vector<Type>{{0, 0}, {0, 0}, {0, 0}, {adInteger, 4}}));
+  EXPECT_TRUE(Columns("UPDATE ARTIGOS SET NOME = 'x'").empty());
+}
+
+// The statement shapes both engines share, in SQLite's spelling.
+class SqliteShapesTest : public ::testing::TestWithParam<tsql::ShapeCase> {};
+
+TEST_P(SqliteShapesTest, GivesSqliteSteps) {
+  EXPECT_EQ(tsql::DescribeSteps(TranslateBatch(GetParam().tsql, tsql::FakeSchema())),
+            GetParam().sqlite);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, SqliteShapesTest, ::testing::ValuesIn(tsql::ShapeCases()),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace pellora::sqlite

@@ -1,14 +1,82 @@
 #ifndef PELLORA_TESTS_TSQL_TSQL_SHAPE_CASES_H_
 #define PELLORA_TESTS_TSQL_TSQL_SHAPE_CASES_H_
 
+#include <algorithm>
+#include <initializer_list>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "platform/tsql/tsql_declared_types.h"
 #include "platform/tsql/tsql_step.h"
-#include "tests/tsql/tsql_fake_schema.h"
 
 namespace pellora::tsql {
+
+// The company tables the translator tests name, typed as SQL Server reports them.
+class FakeSchema : public SchemaInfo {
+ public:
+  FakeSchema() {
+    Add("oru_ARM_Picking_Movimentos",
+        "TerminalId nvarchar(20), DataSync nvarchar(14), Data nvarchar(14), NumeroLinha int, "
+        "TpDoc nvarchar(3), Serie nvarchar(10), Numero int, Ano smallint, TipoMov nvarchar(1), "
+        "Tpterc int, Terceiro nvarchar(15), Artigo nvarchar(30), Quantidade float, Estado int, "
+        "Ordenaca int, PrecoUnitario float, Dest_TpDoc nvarchar(3), Dest_Serie nvarchar(10)");
+    Add("ARTARM", "ARTIGO nvarchar(30), EXISTENC float");
+    Add("ARTIGOS",
+        "CODIGO nvarchar(30), NOME nvarchar(60), ULTPRCOM money, STDISP float, UNEMB nvarchar(5), "
+        "FACTEMB float");
+    Add("CLIENTES", "CODIGO nvarchar(15), NOME nvarchar(60)");
+    Add("FORNEC", "CODIGO nvarchar(15), NOME nvarchar(50)");
+    Add("DOCGCCAB", "TPFSTC smallint, DateUpd datetime, HourUpd nvarchar(8)");
+    Add("DOCGCLIN", "QUANT float, ARTIGO nvarchar(30)");
+    Add("oru_ArquivoDigital",
+        "oru_ArquivoDigital_Id int, oru_ArquivoDigital_Titulo nvarchar(100), "
+        "oru_ArquivoDigital_NomeFicheiro varchar(50)");
+    Add("IDIOMAS", "CODIGO nvarchar(5), DESCR nvarchar(40)");
+    Add("NSEREXIS", "ARTIGO nvarchar(30), NUMSER nvarchar(30), ARMAZEM nvarchar(6)");
+  }
+
+  std::optional<ColumnType> ColumnTypeOf(std::string_view table,
+                                         std::string_view column) const override {
+    auto found = columns_.find(Key(table, column));
+    if (found == columns_.end()) return std::nullopt;
+    return found->second;
+  }
+  // Only NSEREXIS has a key here: the other tables' rows keep the order their statements give.
+  std::vector<std::string> KeyOf(std::string_view table) const override {
+    if (Key(table, "") != "NSEREXIS.") return {};
+    return {"ARTIGO", "NUMSER"};
+  }
+
+ private:
+  static std::string Key(std::string_view table, std::string_view column) {
+    std::string key = std::string(table) + "." + std::string(column);
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return key;
+  }
+
+  // `columns` as "name type, name type...", each type as the server declares it.
+  void Add(const std::string& table, std::string_view columns) {
+    for (size_t at = 0; at < columns.size();) {
+      const size_t end = std::min(columns.find(", ", at), columns.size());
+      const std::string_view column = columns.substr(at, end - at);
+      const size_t blank = column.find(' ');
+      columns_[Key(table, column.substr(0, blank))] =
+          ColumnTypeFromDeclared(column.substr(blank + 1));
+      at = end + 2;
+    }
+  }
+
+  std::map<std::string, ColumnType> columns_;
+};
+
+// Lines joined as the system sends them: each ended by CR LF.
+inline std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
 
 // One statement shape the add-in sends, with the steps each engine must make of it, as
 // DescribeSteps writes them. Both engines' tests run the same list, so a shape read for one
@@ -50,12 +118,10 @@ inline std::string DescribeSteps(const std::vector<Step>& steps, const std::stri
         out += "ALTER COLUMN " + step.table + "." + step.column + " " + step.column_type;
         break;
     }
-    for (size_t i = 0; i < step.parameters.size(); ++i) {
+    for (size_t i = 0; i < step.parameters.size(); ++i)
       out += (i == 0 ? " -- " : ", ") + ("$" + std::to_string(i + 1)) + ": " + step.parameters[i];
-    }
-    if (step.kind == Step::Kind::kIf) {
+    if (step.kind == Step::Kind::kIf)
       out += "\n" + DescribeSteps(step.body, indent + "  ") + "\n" + indent + "END";
-    }
   }
   return out;
 }
@@ -175,19 +241,15 @@ inline const std::vector<ShapeCase>& ShapeCases() {
        "SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
        "AND table_name = 'oru_parametrosexp'"},
       {"ParametersTableCreation",
-       Lines({
-           "CREATE TABLE [oru_PARAMETROSEXP]",
-           " (   ",
-           "    [ID]                     [int] IDENTITY(1,1) NOT NULL, ",
-           "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, ",
-           "    [PRECO]                  [money]             NULL, ",
-           "    [ACTIVO]                 [bit]               NOT NULL, ",
-           " CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED ",
-           "     ( ",
-           "         [ID] Asc ",
-           "     )WITH (PAD_INDEX  = OFF, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ",
-           " ) ON [PRIMARY] ",
-       }),
+       Lines({"CREATE TABLE [oru_PARAMETROSEXP]", " (   ",
+              "    [ID]                     [int] IDENTITY(1,1) NOT NULL, ",
+              "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, ",
+              "    [PRECO]                  [money]             NULL, ",
+              "    [ACTIVO]                 [bit]               NOT NULL, ",
+              " CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED ", "     ( ",
+              "         [ID] Asc ",
+              "     )WITH (PAD_INDEX  = OFF, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] ",
+              " ) ON [PRIMARY] "}),
        "CREATE TABLE \"oru_PARAMETROSEXP\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, "
        "\"LBXFORNBRAGA\" nvarchar(15) NOT NULL COLLATE pellora_ci, \"PRECO\" money NULL, "
        "\"ACTIVO\" bit NOT NULL)",
@@ -214,17 +276,12 @@ inline const std::vector<ShapeCase>& ShapeCases() {
        "pellora_ci, ALTER COLUMN \"quebraser\" DROP NOT NULL\n"
        "COMMENT ON COLUMN \"oru_parametrosexp\".\"quebraser\" IS 'nvarchar(12)'"},
       {"VariableAndConditionalBlock",
-       Lines({
-           "DECLARE   @QTT FLOAT             ",
-           "SELECT    @QTT=SUM(QUANT)        ",
-           "FROM      DOCGCLIN               ",
-           "WHERE     TPDOCUM='ECL' AND NNUMDOC=7 ",
-           "SELECT    @QTT=COALESCE(@QTT,0) + @Qtt ",
-           "IF (@QTT=0)                      ",
-           "BEGIN                            ",
-           " UPDATE  DOCGCCAB SET [CONVERT] = -1 WHERE NNUMDOC=7 AND @QTT < 1",
-           "END                              ",
-       }),
+       Lines({"DECLARE   @QTT FLOAT             ", "SELECT    @QTT=SUM(QUANT)        ",
+              "FROM      DOCGCLIN               ", "WHERE     TPDOCUM='ECL' AND NNUMDOC=7 ",
+              "SELECT    @QTT=COALESCE(@QTT,0) + @Qtt ", "IF (@QTT=0)                      ",
+              "BEGIN                            ",
+              " UPDATE  DOCGCCAB SET [CONVERT] = -1 WHERE NNUMDOC=7 AND @QTT < 1",
+              "END                              "}),
        "DECLARE @QTT FLOAT\n"
        "SET @QTT = SELECT SUM(QUANT) FROM DOCGCLIN WHERE TPDOCUM='ECL' AND NNUMDOC=7\n"
        "SET @QTT = SELECT COALESCE(@QTT,0) + @Qtt\n"
