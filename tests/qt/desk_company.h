@@ -19,6 +19,7 @@
 #include "app/desk/qt_components.h"
 #include "app/program_context.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/selection_window.h"
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
 #include "tests/qt/modal_script.h"
@@ -167,6 +168,17 @@ inline bool ClickRow(QTableView& table, int column, const QString& text) {
     return true;
   }
   return false;
+}
+
+// In the chooser window, clicks the set of Id `id`, or the first shown when `id` is empty, which
+// it then names; and presses OK.
+inline ModalScript::Step ChooseSet(std::string& id) {
+  return [&id](QWidget& window) {
+    QTableView& table = *dynamic_cast<qt::SelectionWindow&>(window).Table();
+    if (id.empty()) id = qt::FromQ(table.model()->index(0, 0).data().toString());
+    ASSERT_TRUE(ClickRow(table, 0, qt::ToQ(id)));
+    Click(window, "OK");
+  };
 }
 
 }  // namespace pellora::testing
