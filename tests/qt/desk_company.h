@@ -32,58 +32,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace pellora::testing {
 
-// A demo company in a fresh folder, opened by the add-in with the Qt components, as
-// pellora-desk opens it, in a context of the test's own.
-class DeskCompany : public ::testing::Test {
- protected:
-  void SetUp() override {
-    app::CreateDemoCompany({.dir = folder_.path().string()});
-    context_ = std::make_unique<app::CommandContext>(
-        desk::DeskContext(folder_.path().string(), "DEMO", ""));
-    components_ = std::make_unique<desk::QtComponents>(*context_);
-    solucao_ = std::make_unique<Solucao>(*components_, PELLORA_ADDIN_DIR);
-    ASSERT_TRUE(solucao_->ConnectionOpen("DEMO", ""));
-  }
-  void TearDown() override {
-    if (solucao_) solucao_->ConnectionClose();
-  }
-
-  void Operation(int32_t code) {
-    Variant pai, operacao(code), utilizador("");
-    solucao_->Operacoes(pai, operacao, utilizador);
-  }
-  std::vector<std::string> Rows(const std::string& sql) const {
-    return RowsOnFile(folder_.path() / "DEMO.db", sql);
-  }
-  std::string Folder() const { return folder_.path().string(); }
-
-  const ContextScope program_{app::ProgramContext()};
-  TempFolder folder_;
-  std::unique_ptr<app::CommandContext> context_;
-  std::unique_ptr<desk::QtComponents> components_;
-  std::unique_ptr<Solucao> solucao_;
-};
-
-// Another workstation in the middle of its work: it holds the company's write lock, on a
-// connection of its own, until released.
-class CompanyHeld {
- public:
-  explicit CompanyHeld(const std::filesystem::path& database) {
-    EXPECT_EQ(sqlite3_open(database.c_str(), &db_), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-  }
-  ~CompanyHeld() { Release(); }
-  void Release() {
-    if (db_ == nullptr) return;
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-    db_ = nullptr;
-  }
-
- private:
-  sqlite3* db_ = nullptr;
-};
-
 // The visible column headings of a table.
 inline QStringList Headings(const QTableView& table) {
   QStringList headings;
@@ -180,6 +128,48 @@ inline ModalScript::Step ChooseSet(std::string& id) {
     Click(window, "OK");
   };
 }
+
+// A demo company in a fresh folder, opened by the add-in with the Qt components, as
+// pellora-desk opens it, in a context of the test's own.
+class DeskCompany : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app::CreateDemoCompany({.dir = folder_.path().string()});
+    context_ = std::make_unique<app::CommandContext>(
+        desk::DeskContext(folder_.path().string(), "DEMO", ""));
+    components_ = std::make_unique<desk::QtComponents>(*context_);
+    solucao_ = std::make_unique<Solucao>(*components_, PELLORA_ADDIN_DIR);
+    ASSERT_TRUE(solucao_->ConnectionOpen("DEMO", ""));
+  }
+  void TearDown() override {
+    if (solucao_) solucao_->ConnectionClose();
+  }
+
+  void Operation(int32_t code) {
+    Variant pai, operacao(code), utilizador("");
+    solucao_->Operacoes(pai, operacao, utilizador);
+  }
+  std::vector<std::string> Rows(const std::string& sql) const {
+    return RowsOnFile(folder_.path() / "DEMO.db", sql);
+  }
+  std::string Folder() const { return folder_.path().string(); }
+  // Clicks the window's button while another workstation, in the middle of its work, holds the
+  // company's write lock on a connection of its own.
+  void ClickWhileHeld(QWidget& window, const QString& caption) {
+    sqlite3* other = nullptr;
+    EXPECT_EQ(sqlite3_open((folder_.path() / "DEMO.db").c_str(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    Click(window, caption);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+  }
+
+  const ContextScope program_{app::ProgramContext()};
+  TempFolder folder_;
+  std::unique_ptr<app::CommandContext> context_;
+  std::unique_ptr<desk::QtComponents> components_;
+  std::unique_ptr<Solucao> solucao_;
+};
 
 }  // namespace pellora::testing
 

@@ -198,10 +198,7 @@ TEST_F(DeskCompany, ArchiveWindowAddsRenamesAndRemovesAnArticlesDocument) {
   QString notice;
   std::string message;
   script.Then(rename_to("Manual", "OK")).Then(GiveUpWaiting(notice)).Then(ReadMessage(message));
-  {
-    CompanyHeld held(folder_.path() / "DEMO.db");
-    Click(archive, "Renomear");
-  }
+  ClickWhileHeld(archive, "Renomear");
   EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto")) << qt::FromQ(notice);
   EXPECT_EQ(message,
             "[Arquivo Digital] Erro -2147217900 - Desistiu de esperar pela empresa DEMO, ocupada "

@@ -41,12 +41,14 @@ QComboBox* OpenValue(QTreeWidget& tree, QTreeWidgetItem* row) {
 // Cancelar shows the stored values again; the wheel over the values, to reach the last
 // categories, changes none of them; Tab goes from the grid to the buttons, in their order; each
 // value, opened with F2, is named after its item; a coded item chosen refreshes the series
-// offered, and Confirmar saves its code and nothing else.
+// offered. Confirmar while another workstation holds the company says it is busy and, the
+// operator giving up, writes nothing; once it is free, Confirmar saves the code and nothing else.
 TEST_F(DeskCompany, ParametersEditorChangesOnlyWhatTheOperatorChoosesAndSavesItOnConfirmar) {
   std::string stored = Rows("SELECT * FROM oru_PARAMETROSEXP").front();
   QStringList categories, tab_stops, captions, names;
-  QString after_cancel;
-  std::string chosen;
+  QString after_cancel, notice;
+  std::string chosen, message;
+  std::vector<std::string> after_giving_up;
   std::vector<std::string> series_offered;
   ModalScript script;
   script.Then([&](QWidget& dialog) {
@@ -97,9 +99,18 @@ TEST_F(DeskCompany, ParametersEditorChangesOnlyWhatTheOperatorChoosesAndSavesItO
     ASSERT_NE(series, nullptr);
     for (int i = 0; i < series->count(); ++i)
       series_offered.push_back(qt::FromQ(series->itemText(i)));
+    ClickWhileHeld(dialog, "&Confirmar");
+    after_giving_up = Rows("SELECT * FROM oru_PARAMETROSEXP");
     Click(dialog, "&Confirmar");
   });
+  script.Then(GiveUpWaiting(notice)).Then(ReadMessage(message));
   Operation(2000);
+  EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
+      << qt::FromQ(notice);
+  EXPECT_EQ(message,
+            "[Configuração] pParametrosSave\r\n\r\nComandos::HlpDb_ParametrosSave\r\nDesistiu de "
+            "esperar pela empresa DEMO, ocupada noutro posto.");
+  EXPECT_EQ(after_giving_up, std::vector<std::string>{stored});
   EXPECT_EQ(categories.join("; ").toStdString(),
             "Parametros Exportação Lisboa; Parametros Exportação Braga; Parametros Importação - "
             "Inventário; Parametros Importação - Quebras; Parametros Importação - Sobras; "
@@ -121,13 +132,18 @@ TEST_F(DeskCompany, ParametersEditorChangesOnlyWhatTheOperatorChoosesAndSavesItO
 
 // The operator types prices as shown, with a decimal comma: Enter keeps the price typed and
 // moves to the next row's price, as Down does; a price that is no number or is negative is
-// refused and the cell keeps its price; Gravar saves each price, and only the counts and the
-// prices are editable.
+// refused and the cell keeps its price; only the counts and the prices are editable. Gravar
+// while another workstation holds the company says it is busy and, the operator giving up,
+// writes nothing; once it is free, Gravar saves each price.
 TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGravar) {
-  std::string set;
+  const std::string prices =
+      "SELECT TerminalId, DataSync, NumeroLinha, PrecoUnitario FROM oru_ARM_Picking_Movimentos";
+  const std::vector<std::string> before = Rows(prices);
+  std::vector<std::string> after_giving_up;
+  std::string set, message;
   std::map<std::string, std::string> typed;  // by article, the last typed
   QStringList headings, editable, warnings;
-  QString shown;
+  QString shown, notice;
   static QStringList* heard = nullptr;
   heard = &warnings;
   const QtMessageHandler previous = qInstallMessageHandler(
@@ -157,12 +173,21 @@ TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGrava
     }
     TypeInCell(grid, 1, price, "-1");
     TypeInCell(grid, 1, price, "abc");
+    ClickWhileHeld(form, "&Gravar");
+    after_giving_up = Rows(prices);
     Click(form, "&Gravar");
     shown = grid.model()->index(0, price).data().toString();
     Click(form, "&Sair");
   });
+  script.Then(GiveUpWaiting(notice)).Then(ReadMessage(message));
   Operation(2007);
   qInstallMessageHandler(previous);
+  EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
+      << qt::FromQ(notice);
+  EXPECT_EQ(message,
+            "[Preços de Custo] Erro -2147217900 - Comandos::HlpDb_LeiturasPrcUnitSet\r\nDesistiu "
+            "de esperar pela empresa DEMO, ocupada noutro posto.");
+  EXPECT_EQ(after_giving_up, before);
   // The form's columns, in the order of the readings' fields; every other field is hidden.
   headings.sort();
   EXPECT_EQ(headings.join(";").toStdString(),
@@ -177,60 +202,6 @@ TEST_F(DeskCompany, UnitCostGridKeepsEachPriceTypedRefusesBadOnesAndSavesOnGrava
         << article;
   }
   EXPECT_TRUE(warnings.filter("commitData").isEmpty()) << warnings.join("\n").toStdString();
-}
-
-// A form whose button writes to the company, pressed while another workstation holds it: the
-// window keeps drawing and says the company is busy; the operator gives up and hears so, nothing
-// is written; pressed again once the company is free, the button writes.
-TEST_F(DeskCompany, TheFormsTellTheCompanyIsBusyAndLetTheOperatorGiveUp) {
-  const struct {
-    int32_t operation;
-    std::function<void(qt::FormWindow& form)> change;
-    QString button;
-    std::string written;  // what the company shows of the change
-  } cases[] = {
-      {2007,
-       [](qt::FormWindow& form) {
-         QTableView& grid = *form.Grid();
-         TypeInCell(grid, 0, static_cast<int>(Headings(grid).indexOf("Preço Unitário")), "7,25");
-       },
-       "&Gravar", "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE PrecoUnitario = 7.25"},
-      {2000,
-       [](qt::FormWindow& form) {
-         auto* tree = form.findChild<QTreeWidget*>();
-         QTest::keyClick(OpenValue(*tree, tree->topLevelItem(2)->child(0)), Qt::Key_Down);
-       },
-       "&Confirmar", "SELECT INVENTDOC FROM oru_PARAMETROSEXP"},
-  };
-  for (const auto& given : cases) {
-    const std::vector<std::string> before = Rows(given.written);
-    std::vector<std::string> after_giving_up;
-    QString notice;
-    std::string set, message;
-    ModalScript script;
-    if (given.operation == 2007) script.Then(ChooseSet(set));
-    script
-        .Then([&](QWidget& dialog) {
-          auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-          given.change(form);
-          CompanyHeld held(folder_.path() / "DEMO.db");
-          Click(form, given.button);
-          held.Release();
-          after_giving_up = Rows(given.written);
-          Click(form, given.button);
-          if (form.isVisible()) Click(form, "&Sair");
-        })
-        .Then(GiveUpWaiting(notice))
-        .Then(ReadMessage(message));
-    Operation(given.operation);
-    EXPECT_TRUE(notice.startsWith("A empresa DEMO está ocupada noutro posto há "))
-        << qt::FromQ(notice);
-    EXPECT_NE(message.find("Desistiu de esperar pela empresa DEMO, ocupada noutro posto."),
-              std::string::npos)
-        << message;
-    EXPECT_EQ(after_giving_up, before) << given.operation;
-    EXPECT_NE(Rows(given.written), before) << given.operation;
-  }
 }
 
 }  // namespace
