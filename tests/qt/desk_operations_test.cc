@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -11,7 +10,6 @@
 
 #include "app/desk/document_header_dialog.h"
 #include "app/desk/main_window.h"
-#include "platform/qt/form_window.h"
 #include "platform/qt/selection_window.h"
 #include "tests/qt/desk_company.h"
 
@@ -162,39 +160,6 @@ TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
       << message;
   EXPECT_EQ(Rows("SELECT DISTINCT TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'FA'"),
             std::vector<std::string>{"C0005"});
-}
-
-// Enter moves to the next field without confirming; the chooser cancelled, or the dialog left
-// with Cancelar or with its close box, writes nothing.
-TEST_F(DeskCompany, TheTransferWritesOnlyWhenConfirmed) {
-  for (const char* way : {"chooser", "Cancelar", "close box"}) {
-    std::string id;
-    bool moved = true;
-    ModalScript script;
-    if (way == std::string("chooser")) {
-      script.Then([](QWidget& chooser) { Click(chooser, "Cancelar"); });
-    } else {
-      script.Then(ChooseSet(id)).Then([&](QWidget& dialog) {
-        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-        QComboBox* warehouse = form.Combo("Armazém Destino");
-        warehouse->setFocus();
-        QTest::keyClick(warehouse, Qt::Key_Return);
-        moved = form.Combo("Tipo Documento")->hasFocus();
-        EXPECT_TRUE(form.isVisible());
-        if (way == std::string("close box")) {
-          form.close();
-        } else {
-          Click(form, "&Cancelar");
-        }
-      });
-    }
-    Operation(2008);
-    EXPECT_TRUE(moved) << way;
-    EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF' UNION ALL SELECT COUNT(*) "
-                   "FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"),
-              std::vector<std::string>({"0", "0"}))
-        << way;
-  }
 }
 
 }  // namespace
