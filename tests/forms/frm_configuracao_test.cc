@@ -158,16 +158,32 @@ class FrmConfiguracaoTest : public CompanyTest {
 };
 
 // Without a stored type every series is offered; Confirmar on an empty table saves one row.
-TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowWithTheChoices) {
-  Edit([this](auto& window) {
+// Cancelar shows the stored row again, with every series list rebuilt.
+TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowAndCancelarShowsItAgain) {
+  const auto choose = [this](std::initializer_list<std::pair<long, const char*>> choices) {
+    for (const auto& [id, code] : choices) surface->property_grid.Choose(id, code);
+  };
+  Edit([&](auto& window) {
     EXPECT_EQ(Item(1003).entries.size(), 4u);
-    surface->property_grid.Choose(1000, "F1");
-    surface->property_grid.Choose(1030, "INV");
-    surface->property_grid.Choose(1031, "I");
+    choose({{1000, "F1"}, {1030, "INV"}, {1031, "I"}, {1002, "ENC"}, {1003, "A"}, {1039, "CMP"}});
     window.Press("&Confirmar");
     EXPECT_FALSE(window.visible);
   });
-  EXPECT_EQ(Stored({"LBXFORNBRAGA", "INVENTDOC", "INVENTSER", "TRANSFSEC"}), "F1,INV,I, (1)");
+  const std::vector<std::string> columns = {"LBXFORNBRAGA", "INVENTDOC",    "INVENTSER",
+                                            "LBXENCFORDOC", "LBXENCFORSER", "TRANSFDOC",
+                                            "LBXARMAZEM"};
+  EXPECT_EQ(Stored(columns), "F1,INV,I,ENC,A,CMP, (1)");
+  Edit([&](auto& window) {
+    choose({{1002, "INV"}, {1003, "I"}, {1039, "ENC"}, {1001, "A2"}});
+    window.Press("C&ancelar");
+    EXPECT_TRUE(window.visible);
+    EXPECT_EQ(Item(1002).Shown(), "[ENC] Encomenda");
+    EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [A] Série A");
+    EXPECT_EQ(Item(1040).Look(), "[C] Série C; = ");
+    EXPECT_EQ(Item(1001).Shown(), "");
+    window.Press("&Confirmar");
+  });
+  EXPECT_EQ(Stored(columns), "F1,INV,I,ENC,A,CMP, (1)");
 }
 
 // A code stored but missing from its catalogue shows blank and is saved again as it was; a
@@ -193,24 +209,6 @@ TEST_F(FrmConfiguracaoTest, StoredCodesShowAndAreKeptAndATypeRestrictsItsSeries)
   });
   EXPECT_EQ(Stored({"LBXARMAZEM", "BRGARMAZEM", "LBXENCFORDOC", "LBXENCFORSER"}),
             "ZZ,A1,CMP,B (1)");
-}
-
-TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListRebuilt) {
-  Store({{"LBXENCFORDOC", "ENC"}, {"LBXENCFORSER", "A"}, {"TRANSFDOC", "CMP"}});
-  Edit([this](auto& window) {
-    surface->property_grid.Choose(1002, "INV");
-    surface->property_grid.Choose(1003, "I");
-    surface->property_grid.Choose(1039, "ENC");
-    surface->property_grid.Choose(1001, "A2");
-    window.Press("C&ancelar");
-    EXPECT_TRUE(window.visible);
-    EXPECT_EQ(Item(1002).Shown(), "[ENC] Encomenda");
-    EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [A] Série A");
-    EXPECT_EQ(Item(1040).Look(), "[C] Série C; = ");
-    EXPECT_EQ(Item(1001).Shown(), "");
-    window.Press("&Confirmar");
-  });
-  EXPECT_EQ(Stored({"LBXENCFORDOC", "LBXENCFORSER", "TRANSFDOC", "LBXARMAZEM"}), "ENC,A,CMP, (1)");
 }
 
 // The procedures' error chain: each private procedure names itself and carries the previous

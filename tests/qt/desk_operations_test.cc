@@ -30,16 +30,15 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
                                        "PrecoUnitario = 0")
                                       .front());
   std::string id, message;
-  QStringList headings;
-  QString title;
   ModalScript script;
   // The operator types the Leitura of another count in the filter, and chooses it.
   script
       .Then([&](QWidget& chooser) {
-        title = chooser.windowTitle();
+        EXPECT_EQ(chooser.windowTitle(), "Selecção de Documentos a Importar");
         auto& selection = dynamic_cast<qt::SelectionWindow&>(chooser);
         QAbstractItemModel& sets = *selection.Table()->model();
-        headings = Headings(*selection.Table());
+        EXPECT_EQ(Headings(*selection.Table()),
+                  QStringList({"Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
         const int row = sets.index(1, 0).data().toString() == refused ? 2 : 1;
         ASSERT_LT(row, sets.rowCount());
         id = qt::FromQ(sets.index(row, 0).data().toString());
@@ -55,8 +54,6 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
   EXPECT_FALSE(window.RunOperation(2006));
   ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && !window.Refreshing(); }));
 
-  EXPECT_EQ(title, "Selecção de Documentos a Importar");
-  EXPECT_EQ(headings, QStringList({"Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
   EXPECT_EQ(message,
             "[Importação de Movimentos de Inventário] Foi criado com sucesso o documento "
             "INV-1-1-" +
