@@ -93,10 +93,9 @@ TEST_F(FrmEditPrcCustoTest, FailuresAreShownWithTheirChain) {
   EXPECT_EQ(dialogs.boxes[0].prompt,
             "Erro -2147217900 - Comandos::HlpDb_LeiturasPrcUnitSet\r\ndisk I/O error");
   EXPECT_TRUE(dialogs.boxes[1].prompt.starts_with("Erro 5 - ")) << dialogs.boxes[1].prompt;
-  for (const auto& box : dialogs.boxes) {
+  for (const auto& box : dialogs.boxes)
     EXPECT_EQ(box.title + " " + std::to_string(box.buttons),
               "Preços de Custo " + std::to_string(vbExclamation));
-  }
 }
 
 }  // namespace

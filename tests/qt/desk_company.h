@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QTableView>
 #include <QTest>
-#include <QWheelEvent>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,16 +67,6 @@ inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
   QWidget* focus = QApplication::focusWidget();
   ASSERT_NE(focus, nullptr) << "no widget has the focus";
   QTest::keyClick(focus, key, modifiers);
-}
-
-// A notch of the mouse wheel at `point` of `widget`: the widget under the pointer takes it
-// first, and what it leaves goes to the widgets around it.
-inline void Wheel(QWidget* widget, QPoint point, int delta = -120) {
-  QWidget* under = widget->childAt(point) != nullptr ? widget->childAt(point) : widget;
-  const QPoint local = under->mapFrom(widget, point);
-  QWheelEvent notch(local, under->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(under, &notch);
 }
 
 // A message box as the operator reads it: "[title] text".

@@ -90,9 +90,8 @@ TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndSetsOthersWriteAndKeepsTheOper
   EXPECT_EQ(Headings(pending),
             QStringList({"Movimento", "Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
   QStringList kinds;  // of the sets, in the list's order
-  for (int row = 0; row < pending.model()->rowCount(); ++row) {
+  for (int row = 0; row < pending.model()->rowCount(); ++row)
     kinds << pending.model()->index(row, 1).data().toString();
-  }
   kinds.removeDuplicates();
   kinds.sort();
   EXPECT_EQ(kinds, QStringList({"Acerto de inventário", "Entrada", "Inventário", "Saída",

@@ -32,9 +32,8 @@ namespace {
 // The texts of a window's buttons and labels, "&" left out.
 QStringList Texts(const QWidget& window) {
   QStringList texts;
-  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
     texts << button->text().remove('&');
-  }
   for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text().remove('&');
   return texts;
 }
@@ -158,9 +157,8 @@ TEST_F(DeskCompany, ArchiveWindowAddsRenamesAndRemovesAnArticlesDocument) {
   Click(archive, "Adicionar...");
   for (const QStringList& texts : {file_dialog, languages}) {
     EXPECT_TRUE(texts.contains("Cancelar")) << qt::FromQ(texts.join(" | "));
-    for (const QString english : {"Cancel", "Look in:", "File name:", "Files of type:"}) {
+    for (const QString english : {"Cancel", "Look in:", "File name:", "Files of type:"})
       EXPECT_FALSE(texts.contains(english)) << qt::FromQ(english);
-    }
   }
 
   ASSERT_GT(archive.Article()->count(), 1);

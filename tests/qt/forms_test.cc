@@ -4,6 +4,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -65,9 +66,15 @@ TEST_F(DeskCompany, ParametersEditorChangesOnlyWhatTheOperatorChoosesAndSavesItO
     EXPECT_NE(inventory->text(1), "[INV] Inventário Inicial");
     Click(dialog, "C&ancelar");
     after_cancel = inventory->text(1);
-    for (QTreeWidgetItem* item : items) {
+    for (QTreeWidgetItem* item : items) {  // a notch of the wheel over each value
       tree.scrollToItem(item);
-      Wheel(tree.viewport(), tree.visualRect(tree.indexFromItem(item, 1)).center());
+      const QPoint point = tree.visualRect(tree.indexFromItem(item, 1)).center();
+      QWidget* under =
+          tree.viewport()->childAt(point) ? tree.viewport()->childAt(point) : tree.viewport();
+      const QPoint local = under->mapFrom(tree.viewport(), point);
+      QWheelEvent notch(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(under, &notch);
     }
     tree.scrollToItem(items.front());
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -89,8 +96,8 @@ TEST_F(DeskCompany, ParametersEditorChangesOnlyWhatTheOperatorChoosesAndSavesItO
       Press(Qt::Key_Escape);
     }
     QTreeWidgetItem* transfers = tree.topLevelItem(5);
-    ASSERT_EQ(transfers->child(0)->text(0), "Tipo de Documento");
-    EXPECT_EQ(transfers->child(0)->text(1), "[TRF] Transferência entre Armazéns");
+    EXPECT_EQ(transfers->child(0)->text(0) + " = " + transfers->child(0)->text(1),
+              "Tipo de Documento = [TRF] Transferência entre Armazéns");
     QComboBox* type = OpenValue(tree, transfers->child(0));
     ASSERT_NE(type, nullptr);
     QTest::keyClick(type, Qt::Key_Up);
