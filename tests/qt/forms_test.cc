@@ -39,8 +39,8 @@ QComboBox* OpenValue(QTreeWidget& tree, QTreeWidgetItem* row) {
   return editor;
 }
 
-// Cancelar shows the stored values again; the wheel over the values, to reach the last
-// categories, changes none of them; Tab goes from the grid to the buttons, in their order; each
+// Cancelar shows the stored values again; the wheel over the values, each opened, changes none of
+// them; Tab goes from the grid to the buttons, in their order; each
 // value, opened with F2, is named after its item; a coded item chosen refreshes the series
 // offered. Confirmar while another workstation holds the company says it is busy and, the
 // operator giving up, writes nothing; once it is free, Confirmar saves the code and nothing else.
@@ -66,8 +66,8 @@ TEST_F(DeskCompany, ParametersEditorChangesOnlyWhatTheOperatorChoosesAndSavesItO
     EXPECT_NE(inventory->text(1), "[INV] Inventário Inicial");
     Click(dialog, "C&ancelar");
     after_cancel = inventory->text(1);
-    for (QTreeWidgetItem* item : items) {  // a notch of the wheel over each value
-      tree.scrollToItem(item);
+    for (QTreeWidgetItem* item : items) {  // a notch of the wheel over each value, opened
+      OpenValue(tree, item);
       const QPoint point = tree.visualRect(tree.indexFromItem(item, 1)).center();
       QWidget* under =
           tree.viewport()->childAt(point) ? tree.viewport()->childAt(point) : tree.viewport();
