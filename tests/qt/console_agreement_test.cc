@@ -84,9 +84,7 @@ TEST_F(DeskCompany, TheTransferWritesOnlyWhenConfirmedAndAsTheConsoleDoes) {
       .Then(ReadMessage(message));
   Operation(2008);
 
-  EXPECT_NE(console.out.find(message + "\n"), std::string::npos)
-      << "console:\n"
-      << console.out << "window: " << message;
+  EXPECT_NE(console.out.find(message + "\n"), std::string::npos) << console.out << message;
   const std::vector<std::string> from_console = TransferOutcome(console_dir / "DEMO.db");
   EXPECT_GT(from_console.size(), 2u);
   EXPECT_EQ(TransferOutcome(folder_.path() / "DEMO.db"), from_console);
