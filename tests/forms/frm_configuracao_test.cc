@@ -49,21 +49,10 @@ class ScriptedPropertyItem : public PropertyItem {
   void SetValue(const Variant& new_value) override { value = new_value; }
 };
 
-class ScriptedPropertyCategory : public PropertyCategory {
+// The grid and its one category: the items of every category, in the order added.
+class ScriptedPropertyGrid : public PropertyGrid, public PropertyCategory {
  public:
   std::vector<std::unique_ptr<ScriptedPropertyItem>> items;
-
-  void SetDescription(const std::string&) override {}
-  PropertyItem& AddChildItem(PropertyItemKind, const std::string&, const Variant& value) override {
-    items.push_back(std::make_unique<ScriptedPropertyItem>());
-    items.back()->value = value;
-    return *items.back();
-  }
-};
-
-class ScriptedPropertyGrid : public PropertyGrid {
- public:
-  std::vector<std::unique_ptr<ScriptedPropertyCategory>> categories;
   ValueChanged value_changed;
 
   ScriptedPropertyItem& Item(long id) {
@@ -82,48 +71,35 @@ class ScriptedPropertyGrid : public PropertyGrid {
     ADD_FAILURE() << "no entry " << code << " in item " << id;
   }
 
-  PropertyCategory& AddCategory(const std::string&) override {
-    categories.push_back(std::make_unique<ScriptedPropertyCategory>());
-    return *categories.back();
+  PropertyCategory& AddCategory(const std::string&) override { return *this; }
+  void SetDescription(const std::string&) override {}
+  PropertyItem& AddChildItem(PropertyItemKind, const std::string&, const Variant& value) override {
+    items.push_back(std::make_unique<ScriptedPropertyItem>());
+    items.back()->value = value;
+    return *items.back();
   }
   PropertyItem* FindItem(long id) override {
-    for (const auto& category : categories) {
-      for (const auto& item : category->items) {
-        if (item->id == id) return item.get();
-      }
+    for (const auto& item : items) {
+      if (item->id == id) return item.get();
     }
     return nullptr;
   }
   void OnValueChanged(ValueChanged handler) override { value_changed = std::move(handler); }
 };
 
-// The scripted form with a property grid; its modal run is the test's scenario. With
-// `hide_fails` the toolkit fails to hide it, with a failure of its own.
-class ScriptedGridSurface : public PropertyGridSurface {
+// The scripted form with a property grid. With `hide_fails` the toolkit fails to hide it, with a
+// failure of its own.
+class ScriptedGridSurface : public ScriptedSurface<PropertyGridSurface> {
  public:
-  ScriptedFormSurface form;
-  ScriptedPropertyGrid grid;
+  ScriptedPropertyGrid property_grid;
   bool hide_fails = false;
 
-  void SetCaption(const std::string& caption) override { form.SetCaption(caption); }
-  ComboBox& AddComboBox(const std::string& label) override { return form.AddComboBox(label); }
-  PushButton& AddPushButton(const std::string& caption) override {
-    return form.AddPushButton(caption);
-  }
-  DataGrid& AddDataGrid() override { return form.AddDataGrid(); }
-  PropertyGrid& AddPropertyGrid() override { return grid; }
-  void ShowModal() override { form.ShowModal(); }
+  PropertyGrid& AddPropertyGrid() override { return property_grid; }
   void Hide() override {
     if (hide_fails) throw std::runtime_error("a janela não respondeu");
-    form.Hide();
+    ScriptedSurface::Hide();
   }
-  void SetKeyPreview(KeyPress handler) override { form.SetKeyPreview(std::move(handler)); }
-  void MoveFocusNext() override { form.MoveFocusNext(); }
 };
-
-const char kConfirmar[] = "&Confirmar";
-const char kCancelar[] = "C&ancelar";
-const char kSair[] = "&Sair";
 
 // The editor on a company with a few catalogue rows and an empty parameters table.
 class FrmConfiguracaoTest : public CompanyTest {
@@ -159,12 +135,12 @@ class FrmConfiguracaoTest : public CompanyTest {
            Text("SELECT COUNT(*) FROM oru_PARAMETROSEXP") + ")";
   }
 
-  void Edit(std::function<void(ScriptedFormSurface&)> scenario) {
-    surface->form.scenario = std::move(scenario);
+  void Edit(std::function<void(ScriptedSurface<PropertyGridSurface>&)> scenario) {
+    surface->scenario = std::move(scenario);
     form.Editar();
   }
 
-  ScriptedPropertyItem& Item(long id) { return surface->grid.Item(id); }
+  ScriptedPropertyItem& Item(long id) { return surface->property_grid.Item(id); }
 
   // The message boxes shown, each "title: prompt" starting as given, with the exclamation.
   void ExpectBoxes(const std::vector<std::string>& starts) {
@@ -182,16 +158,32 @@ class FrmConfiguracaoTest : public CompanyTest {
 };
 
 // Without a stored type every series is offered; Confirmar on an empty table saves one row.
-TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowWithTheChoices) {
-  Edit([this](ScriptedFormSurface& window) {
+// Cancelar shows the stored row again, with every series list rebuilt.
+TEST_F(FrmConfiguracaoTest, ConfirmarOnAnEmptyTableSavesOneRowAndCancelarShowsItAgain) {
+  const auto choose = [this](std::initializer_list<std::pair<long, const char*>> choices) {
+    for (const auto& [id, code] : choices) surface->property_grid.Choose(id, code);
+  };
+  Edit([&](auto& window) {
     EXPECT_EQ(Item(1003).entries.size(), 4u);
-    surface->grid.Choose(1000, "F1");
-    surface->grid.Choose(1030, "INV");
-    surface->grid.Choose(1031, "I");
-    window.Press(kConfirmar);
+    choose({{1000, "F1"}, {1030, "INV"}, {1031, "I"}, {1002, "ENC"}, {1003, "A"}, {1039, "CMP"}});
+    window.Press("&Confirmar");
     EXPECT_FALSE(window.visible);
   });
-  EXPECT_EQ(Stored({"LBXFORNBRAGA", "INVENTDOC", "INVENTSER", "TRANSFSEC"}), "F1,INV,I, (1)");
+  const std::vector<std::string> columns = {"LBXFORNBRAGA", "INVENTDOC",    "INVENTSER",
+                                            "LBXENCFORDOC", "LBXENCFORSER", "TRANSFDOC",
+                                            "LBXARMAZEM"};
+  EXPECT_EQ(Stored(columns), "F1,INV,I,ENC,A,CMP, (1)");
+  Edit([&](auto& window) {
+    choose({{1002, "INV"}, {1003, "I"}, {1039, "ENC"}, {1001, "A2"}});
+    window.Press("C&ancelar");
+    EXPECT_TRUE(window.visible);
+    EXPECT_EQ(Item(1002).Shown(), "[ENC] Encomenda");
+    EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [A] Série A");
+    EXPECT_EQ(Item(1040).Look(), "[C] Série C; = ");
+    EXPECT_EQ(Item(1001).Shown(), "");
+    window.Press("&Confirmar");
+  });
+  EXPECT_EQ(Stored(columns), "F1,INV,I,ENC,A,CMP, (1)");
 }
 
 // A code stored but missing from its catalogue shows blank and is saved again as it was; a
@@ -203,38 +195,20 @@ TEST_F(FrmConfiguracaoTest, StoredCodesShowAndAreKeptAndATypeRestrictsItsSeries)
          {"INVENTSEC", "S2"},
          {"LBXENCFORDOC", "ENC"},
          {"LBXENCFORSER", "B"}});
-  Edit([this](ScriptedFormSurface& window) {
+  Edit([this](auto& window) {
     EXPECT_EQ(Item(1001).Look(), "Central;Norte; = ");
     EXPECT_EQ(Item(1030).Shown(), "[INV] Inventário");
     EXPECT_EQ(Item(1031).Look(), "[I] Série I; = [I] Série I");
     EXPECT_EQ(Item(1032).Shown(), "[S2] Armazém");
     EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [B] Série B");
-    surface->grid.Choose(1002, "CMP");
+    surface->property_grid.Choose(1002, "CMP");
     EXPECT_EQ(Item(1003).Look(), "[C] Série C; = ");
     EXPECT_EQ(Item(1006).entries.size(), 4u);  // other series items are left alone
-    surface->grid.Choose(1011, "A1");
-    window.Press(kConfirmar);
+    surface->property_grid.Choose(1011, "A1");
+    window.Press("&Confirmar");
   });
   EXPECT_EQ(Stored({"LBXARMAZEM", "BRGARMAZEM", "LBXENCFORDOC", "LBXENCFORSER"}),
             "ZZ,A1,CMP,B (1)");
-}
-
-TEST_F(FrmConfiguracaoTest, CancelarShowsTheStoredRowAgainWithEverySeriesListRebuilt) {
-  Store({{"LBXENCFORDOC", "ENC"}, {"LBXENCFORSER", "A"}, {"TRANSFDOC", "CMP"}});
-  Edit([this](ScriptedFormSurface& window) {
-    surface->grid.Choose(1002, "INV");
-    surface->grid.Choose(1003, "I");
-    surface->grid.Choose(1039, "ENC");
-    surface->grid.Choose(1001, "A2");
-    window.Press(kCancelar);
-    EXPECT_TRUE(window.visible);
-    EXPECT_EQ(Item(1002).Shown(), "[ENC] Encomenda");
-    EXPECT_EQ(Item(1003).Look(), "[A] Série A;[B] Série B; = [A] Série A");
-    EXPECT_EQ(Item(1040).Look(), "[C] Série C; = ");
-    EXPECT_EQ(Item(1001).Shown(), "");
-    window.Press(kConfirmar);
-  });
-  EXPECT_EQ(Stored({"LBXENCFORDOC", "LBXENCFORSER", "TRANSFDOC", "LBXARMAZEM"}), "ENC,A,CMP, (1)");
 }
 
 // The procedures' error chain: each private procedure names itself and carries the previous
@@ -244,7 +218,7 @@ TEST_F(FrmConfiguracaoTest, FailuresWhileOpeningCarryTheChainOfProceduresToTheMe
   // in this order: the second keeps the first one's empty catalogue
   for (const char* sql : {"DELETE FROM SECTORES", "DROP TABLE ARMAZENS"}) {
     Exec(sql);
-    Edit([](ScriptedFormSurface&) { ADD_FAILURE() << "shown"; });
+    Edit([](auto&) { ADD_FAILURE() << "shown"; });
   }
   ExpectBoxes({"pFrmPropSetValues: pFrmPropSetConstraintsSectorValue\r\n",
                "pForeignKeyTablesOpenLoad: Comandos::HlpDb_ArmazensGet\r\n"});
@@ -254,16 +228,16 @@ TEST_F(FrmConfiguracaoTest, FailuresWhileOpeningCarryTheChainOfProceduresToTheMe
 // does a window that fails to hide.
 TEST_F(FrmConfiguracaoTest, AFailingButtonShowsTheChainAndLeavesTheWindowOpen) {
   Store({{"LBXENCFORDOC", "ENC"}});
-  Edit([this](ScriptedFormSurface& window) {
+  Edit([this](auto& window) {
     Exec("DROP TABLE NOMSERIE");
-    window.Press(kCancelar);
+    window.Press("C&ancelar");
     EXPECT_TRUE(window.visible);
-    surface->grid.Choose(1001, "A1");
+    surface->property_grid.Choose(1001, "A1");
     Exec("DROP TABLE oru_PARAMETROSEXP");
-    window.Press(kConfirmar);
+    window.Press("&Confirmar");
     EXPECT_TRUE(window.visible);
     surface->hide_fails = true;
-    window.Press(kSair);
+    window.Press("&Sair");
     EXPECT_TRUE(window.visible);
   });
   ExpectBoxes(

@@ -85,15 +85,16 @@ class ScriptedDataGrid : public DataGrid {
   }
 };
 
-// A form whose modal run is the test's scenario; a form the scenario leaves open is closed as
-// with its close box.
-class ScriptedFormSurface : public FormSurface {
+// A form (FormSurface or a kind of it) whose modal run is the test's scenario; a form the
+// scenario leaves open is closed as with its close box.
+template <typename Surface>
+class ScriptedSurface : public Surface {
  public:
   std::string caption;
   std::map<std::string, std::unique_ptr<ScriptedComboBox>> combos;     // by label
   std::map<std::string, std::unique_ptr<ScriptedPushButton>> buttons;  // by caption
   std::unique_ptr<ScriptedDataGrid> grid;
-  std::function<void(ScriptedFormSurface&)> scenario = [](ScriptedFormSurface&) {};
+  std::function<void(ScriptedSurface&)> scenario = [](ScriptedSurface&) {};
   int shown = 0;
   bool visible = false;
 
@@ -118,9 +119,10 @@ class ScriptedFormSurface : public FormSurface {
     visible = false;
   }
   void Hide() override { visible = false; }
-  void SetKeyPreview(KeyPress) override {}
+  void SetKeyPreview(FormSurface::KeyPress) override {}
   void MoveFocusNext() override {}
 };
+using ScriptedFormSurface = ScriptedSurface<FormSurface>;
 
 // Records every message box; answers OK.
 class RecordingDialogs : public Dialogs {

@@ -112,11 +112,6 @@ TEST(ChooserWindowTest, ChoosesOnlyWhatTheOperatorSees) {
   }
 }
 
-// The bytes the process holds from the heap.
-size_t HeapInUse() {
-  return mallinfo2().uordblks;
-}
-
 // Tens of thousands of sets open at once: the window shows the rows read, without a copy of its
 // own, sizes the columns from the first rows, and chooses them all costing each row once.
 TEST(ChooserWindowTest, AGridOfManyRowsOpensWithoutACopyAndIsChosenWhole) {
@@ -128,17 +123,16 @@ TEST(ChooserWindowTest, AGridOfManyRowsOpensWithoutACopyAndIsChosenWhole) {
   for (const char* name : {"Id", "Terminal", "Nome"}) grid.columns.emplace_back(name);
   grid.columns[0].SetHidden(true);
   constexpr int kRows = 50000;
-  for (int row = 0; row < kRows; ++row) {
+  for (int row = 0; row < kRows; ++row)
     grid.rows.push_back({"PDA|" + std::to_string(row), "PDA", "Cliente " + std::to_string(row)});
-  }
   const std::string far_name(400, 'N');
   grid.rows.back()[2] = far_name;
   size_t text_bytes = 0;
   for (const auto& row : grid.rows) text_bytes += row.size() * sizeof(std::string);
-  const size_t heap_before = HeapInUse();
+  const size_t heap_before = mallinfo2().uordblks;  // the bytes held from the heap
   qt::SelectionWindow window("Selecção de Documentos a Anular", grid, 10000, true);
   Open(window);
-  EXPECT_LT(HeapInUse() - heap_before, text_bytes);
+  EXPECT_LT(mallinfo2().uordblks - heap_before, text_bytes);
   EXPECT_LT(window.Table()->columnWidth(2),
             window.Table()->fontMetrics().horizontalAdvance(qt::ToQ(far_name)));
   Press(Qt::Key_Tab);

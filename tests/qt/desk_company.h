@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QTableView>
 #include <QTest>
-#include <QWheelEvent>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "app/desk/qt_components.h"
 #include "app/program_context.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/selection_window.h"
 #include "solucao/solucao.h"
 #include "tests/company_database.h"
 #include "tests/qt/modal_script.h"
@@ -30,58 +30,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace pellora::testing {
-
-// A demo company in a fresh folder, opened by the add-in with the Qt components, as
-// pellora-desk opens it, in a context of the test's own.
-class DeskCompany : public ::testing::Test {
- protected:
-  void SetUp() override {
-    app::CreateDemoCompany({.dir = folder_.path().string()});
-    context_ = std::make_unique<app::CommandContext>(
-        desk::DeskContext(folder_.path().string(), "DEMO", ""));
-    components_ = std::make_unique<desk::QtComponents>(*context_);
-    solucao_ = std::make_unique<Solucao>(*components_, PELLORA_ADDIN_DIR);
-    ASSERT_TRUE(solucao_->ConnectionOpen("DEMO", ""));
-  }
-  void TearDown() override {
-    if (solucao_) solucao_->ConnectionClose();
-  }
-
-  void Operation(int32_t code) {
-    Variant pai, operacao(code), utilizador("");
-    solucao_->Operacoes(pai, operacao, utilizador);
-  }
-  std::vector<std::string> Rows(const std::string& sql) const {
-    return RowsOnFile(folder_.path() / "DEMO.db", sql);
-  }
-  std::string Folder() const { return folder_.path().string(); }
-
-  const ContextScope program_{app::ProgramContext()};
-  TempFolder folder_;
-  std::unique_ptr<app::CommandContext> context_;
-  std::unique_ptr<desk::QtComponents> components_;
-  std::unique_ptr<Solucao> solucao_;
-};
-
-// Another workstation in the middle of its work: it holds the company's write lock, on a
-// connection of its own, until released.
-class CompanyHeld {
- public:
-  explicit CompanyHeld(const std::filesystem::path& database) {
-    EXPECT_EQ(sqlite3_open(database.c_str(), &db_), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-  }
-  ~CompanyHeld() { Release(); }
-  void Release() {
-    if (db_ == nullptr) return;
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-    db_ = nullptr;
-  }
-
- private:
-  sqlite3* db_ = nullptr;
-};
 
 // The visible column headings of a table.
 inline QStringList Headings(const QTableView& table) {
@@ -121,16 +69,6 @@ inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
   QTest::keyClick(focus, key, modifiers);
 }
 
-// A notch of the mouse wheel at `point` of `widget`: the widget under the pointer takes it
-// first, and what it leaves goes to the widgets around it.
-inline void Wheel(QWidget* widget, QPoint point, int delta = -120) {
-  QWidget* under = widget->childAt(point) != nullptr ? widget->childAt(point) : widget;
-  const QPoint local = under->mapFrom(widget, point);
-  QWheelEvent notch(local, under->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(under, &notch);
-}
-
 // A message box as the operator reads it: "[title] text".
 inline std::string Shown(QWidget& window) {
   auto* box = qobject_cast<QMessageBox*>(&window);
@@ -168,6 +106,59 @@ inline bool ClickRow(QTableView& table, int column, const QString& text) {
   }
   return false;
 }
+
+// In the chooser window, clicks the set of Id `id`, or the first shown when `id` is empty, which
+// it then names; and presses OK.
+inline ModalScript::Step ChooseSet(std::string& id) {
+  return [&id](QWidget& window) {
+    QTableView& table = *dynamic_cast<qt::SelectionWindow&>(window).Table();
+    if (id.empty()) id = qt::FromQ(table.model()->index(0, 0).data().toString());
+    ASSERT_TRUE(ClickRow(table, 0, qt::ToQ(id)));
+    Click(window, "OK");
+  };
+}
+
+// A demo company in a fresh folder, opened by the add-in with the Qt components, as
+// pellora-desk opens it, in a context of the test's own.
+class DeskCompany : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app::CreateDemoCompany({.dir = folder_.path().string()});
+    context_ = std::make_unique<app::CommandContext>(
+        desk::DeskContext(folder_.path().string(), "DEMO", ""));
+    components_ = std::make_unique<desk::QtComponents>(*context_);
+    solucao_ = std::make_unique<Solucao>(*components_, PELLORA_ADDIN_DIR);
+    ASSERT_TRUE(solucao_->ConnectionOpen("DEMO", ""));
+  }
+  void TearDown() override {
+    if (solucao_) solucao_->ConnectionClose();
+  }
+
+  void Operation(int32_t code) {
+    Variant pai, operacao(code), utilizador("");
+    solucao_->Operacoes(pai, operacao, utilizador);
+  }
+  std::vector<std::string> Rows(const std::string& sql) const {
+    return RowsOnFile(folder_.path() / "DEMO.db", sql);
+  }
+  std::string Folder() const { return folder_.path().string(); }
+  // Clicks the window's button while another workstation, in the middle of its work, holds the
+  // company's write lock on a connection of its own.
+  void ClickWhileHeld(QWidget& window, const QString& caption) {
+    sqlite3* other = nullptr;
+    EXPECT_EQ(sqlite3_open((folder_.path() / "DEMO.db").c_str(), &other), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    Click(window, caption);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+  }
+
+  const ContextScope program_{app::ProgramContext()};
+  TempFolder folder_;
+  std::unique_ptr<app::CommandContext> context_;
+  std::unique_ptr<desk::QtComponents> components_;
+  std::unique_ptr<Solucao> solucao_;
+};
 
 }  // namespace pellora::testing
 

@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -11,37 +10,11 @@
 
 #include "app/desk/document_header_dialog.h"
 #include "app/desk/main_window.h"
-#include "platform/qt/form_window.h"
 #include "platform/qt/selection_window.h"
 #include "tests/qt/desk_company.h"
 
 namespace pellora::testing {
 namespace {
-
-// Chooses, in the chooser window, a set other than `avoid` by typing its Leitura in the filter,
-// and remembers its Id.
-ModalScript::Step ChooseFirstFiltered(std::string& id, std::string avoid = "") {
-  return [&id, avoid](QWidget& window) {
-    auto* chooser = dynamic_cast<qt::SelectionWindow*>(&window);
-    ASSERT_NE(chooser, nullptr) << window.windowTitle().toStdString();
-    QTableView& table = *chooser->Table();
-    const auto id_at = [&table](int row) {
-      return qt::FromQ(table.model()->index(row, 0).data().toString());
-    };
-    int row = 1;
-    while (row < table.model()->rowCount() && id_at(row) == avoid) ++row;
-    ASSERT_LT(row, table.model()->rowCount());
-    const QString reading = table.model()->index(row, 2).data().toString();
-    Type(chooser->Filter(), reading);
-    ASSERT_GE(table.model()->rowCount(), 1);
-    EXPECT_LT(table.model()->rowCount(), 3);
-    row = id_at(0) == avoid ? 1 : 0;
-    const QString chosen = table.model()->index(row, 0).data().toString();
-    id = qt::FromQ(chosen);
-    ASSERT_TRUE(ClickRow(table, row, chosen));
-    Click(window, "OK");
-  };
-}
 
 TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceThread) {
   desk::MainWindow window(*context_, *components_, *solucao_);
@@ -51,20 +24,27 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
   ASSERT_TRUE(WaitUntil([&] { return !window.Refreshing(); }));
   const int pending_before = window.PendingSets()->model()->rowCount();
   const int documents_before = window.Documents()->model()->rowCount();
-  std::string id;
-  std::string message;
-  QStringList headings;
-  QString title;
+  // The demo's first count has a reading priced 0, which the inventory refuses.
+  const QString refused = qt::ToQ(Rows("SELECT TerminalId || '|' || DataSync FROM "
+                                       "oru_ARM_Picking_Movimentos WHERE TipoMov = 'I' AND "
+                                       "PrecoUnitario = 0")
+                                      .front());
+  std::string id, message;
   ModalScript script;
+  // The operator types the Leitura of another count in the filter, and chooses it.
   script
       .Then([&](QWidget& chooser) {
-        title = chooser.windowTitle();
-        headings = Headings(*static_cast<qt::SelectionWindow&>(chooser).Table());
-        // The demo's first count has a reading priced 0, which the inventory refuses.
-        ChooseFirstFiltered(id, Rows("SELECT TerminalId || '|' || DataSync FROM "
-                                     "oru_ARM_Picking_Movimentos WHERE TipoMov = 'I' AND "
-                                     "PrecoUnitario = 0")
-                                    .front())(chooser);
+        EXPECT_EQ(chooser.windowTitle(), "Selecção de Documentos a Importar");
+        auto& selection = dynamic_cast<qt::SelectionWindow&>(chooser);
+        QAbstractItemModel& sets = *selection.Table()->model();
+        EXPECT_EQ(Headings(*selection.Table()),
+                  QStringList({"Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
+        const int row = sets.index(1, 0).data().toString() == refused ? 2 : 1;
+        ASSERT_LT(row, sets.rowCount());
+        id = qt::FromQ(sets.index(row, 0).data().toString());
+        Type(selection.Filter(), sets.index(row, 2).data().toString());
+        EXPECT_LT(sets.rowCount(), 3);
+        ChooseSet(id)(chooser);
       })
       .Then(ReadMessage(message));
   ASSERT_TRUE(window.RunOperation(2005));
@@ -74,8 +54,6 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
   EXPECT_FALSE(window.RunOperation(2006));
   ASSERT_TRUE(WaitUntil([&] { return !window.Busy() && !window.Refreshing(); }));
 
-  EXPECT_EQ(title, "Selecção de Documentos a Importar");
-  EXPECT_EQ(headings, QStringList({"Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
   EXPECT_EQ(message,
             "[Importação de Movimentos de Inventário] Foi criado com sucesso o documento "
             "INV-1-1-" +
@@ -88,15 +66,14 @@ TEST_F(DeskCompany, InventoryChosenInTheChooserWindowIsImportedOffTheInterfaceTh
                  "COUNT(*) FROM DOCGCLIN WHERE TPDOCUM = 'INV'"),
             (std::vector<std::string>{"1", "1", std::to_string(window.LinesBuilt())}));
   EXPECT_TRUE(window.OperationAction(2006)->isEnabled());
-  EXPECT_EQ(window.PendingSets()->model()->rowCount(), pending_before - 1);
-  EXPECT_EQ(window.Documents()->model()->rowCount(), documents_before + 1);
+  EXPECT_EQ(
+      std::pair(window.PendingSets()->model()->rowCount(), window.Documents()->model()->rowCount()),
+      std::pair(pending_before - 1, documents_before + 1));
   // The new document, first: its day as dd-mm-yyyy, its number to the right.
-  const QAbstractItemModel& documents = *window.Documents()->model();
-  EXPECT_TRUE(QRegularExpression("^\\d\\d-\\d\\d-\\d{4}$")
-                  .match(documents.index(0, 4).data().toString())
-                  .hasMatch())
-      << qt::FromQ(documents.index(0, 4).data().toString());
-  EXPECT_TRUE(documents.index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+  const QModelIndex day = window.Documents()->model()->index(0, 4);
+  EXPECT_TRUE(QRegularExpression("^\\d\\d-\\d\\d-\\d{4}$").match(day.data().toString()).hasMatch())
+      << qt::FromQ(day.data().toString());
+  EXPECT_TRUE(day.siblingAtColumn(2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
               Qt::AlignRight);
   EXPECT_FALSE(window.Progress()->isVisible());
 }
@@ -113,9 +90,8 @@ TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndSetsOthersWriteAndKeepsTheOper
   EXPECT_EQ(Headings(pending),
             QStringList({"Movimento", "Terminal", "Leitura", "Terceiro", "Nome", "Doc. Origem"}));
   QStringList kinds;  // of the sets, in the list's order
-  for (int row = 0; row < pending.model()->rowCount(); ++row) {
+  for (int row = 0; row < pending.model()->rowCount(); ++row)
     kinds << pending.model()->index(row, 1).data().toString();
-  }
   kinds.removeDuplicates();
   kinds.sort();
   EXPECT_EQ(kinds, QStringList({"Acerto de inventário", "Entrada", "Inventário", "Saída",
@@ -152,7 +128,7 @@ TEST_F(DeskCompany, MainWindowShowsEachSetsKindAndSetsOthersWriteAndKeepsTheOper
 TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
   desk::MainWindow window(*context_, *components_, *solucao_);
   QStringList customers;
-  std::string message;
+  std::string id, message;
   ModalScript script;
   script
       .Then([](QWidget& dialog) {
@@ -163,13 +139,10 @@ TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
         Click(header, "Abrir");
       })
       .Then([&](QWidget& chooser) {
-        QTableView& table = *dynamic_cast<qt::SelectionWindow&>(chooser).Table();
-        for (int row = 0; row < table.model()->rowCount(); ++row) {
-          customers << table.model()->index(row, 3).data().toString();
-        }
-        ASSERT_FALSE(customers.isEmpty());
-        ASSERT_TRUE(ClickRow(table, 0, table.model()->index(0, 0).data().toString()));
-        Click(chooser, "OK");
+        QAbstractItemModel& sets = *dynamic_cast<qt::SelectionWindow&>(chooser).Table()->model();
+        for (int row = 0; row < sets.rowCount(); ++row)
+          customers << sets.index(row, 3).data().toString();
+        ChooseSet(id)(chooser);
       })
       .Then(ReadMessage(message));
   window.OperationAction(2003)->trigger();
@@ -183,39 +156,6 @@ TEST_F(DeskCompany, SalesViewTakesTheHeaderAndOffersOnlyTheCustomersSets) {
       << message;
   EXPECT_EQ(Rows("SELECT DISTINCT TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'FA'"),
             std::vector<std::string>{"C0005"});
-}
-
-// Enter moves to the next field without confirming; the chooser cancelled, or the dialog left
-// with Cancelar or with its close box, writes nothing.
-TEST_F(DeskCompany, TheTransferWritesOnlyWhenConfirmed) {
-  for (const char* way : {"chooser", "Cancelar", "close box"}) {
-    std::string id;
-    bool moved = true;
-    ModalScript script;
-    if (way == std::string("chooser")) {
-      script.Then([](QWidget& chooser) { Click(chooser, "Cancelar"); });
-    } else {
-      script.Then(ChooseFirstFiltered(id)).Then([&](QWidget& dialog) {
-        auto& form = dynamic_cast<qt::FormWindow&>(dialog);
-        QComboBox* warehouse = form.Combo("Armazém Destino");
-        warehouse->setFocus();
-        QTest::keyClick(warehouse, Qt::Key_Return);
-        moved = form.Combo("Tipo Documento")->hasFocus();
-        EXPECT_TRUE(form.isVisible());
-        if (way == std::string("close box")) {
-          form.close();
-        } else {
-          Click(form, "&Cancelar");
-        }
-      });
-    }
-    Operation(2008);
-    EXPECT_TRUE(moved) << way;
-    EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'TRF' UNION ALL SELECT COUNT(*) "
-                   "FROM oru_ARM_Picking_Movimentos WHERE Estado <> 0"),
-              std::vector<std::string>({"0", "0"}))
-        << way;
-  }
 }
 
 }  // namespace
