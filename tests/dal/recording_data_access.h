@@ -16,36 +16,23 @@
 
 namespace pellora::testing {
 
-// Records every call as (member, sql). With a target set it passes the calls that read and write
-// rows on to it; without, it answers OpenRecordset with the first rule whose text occurs in the
-// SQL, else with the canned recordsets in the order they were queued (an empty, open recordset
-// once the queue is empty). `fail_with` makes the next call raise that error (the next call whose
+// Records the calls the operations make (OpenRecordset, ExecuteCommand, SaveRecordset) as
+// (member, sql). With a target set it passes them on to it; without, it answers OpenRecordset
+// with the canned recordsets in the order they were queued (an empty, open recordset once the
+// queue is empty). `fail_with` makes the next call raise that error (the next call whose
 // "member: sql" contains `fail_on`, when set).
 class RecordingDataAccess : public ForwardingDataAccess {
  public:
   struct Call {
     std::string member;
     std::string sql;
-    friend bool operator==(const Call&, const Call&) = default;
   };
 
   std::vector<Call> calls;
   std::deque<RecordsetPtr> answers;
-  std::vector<std::pair<std::string, RecordsetPtr>> rules;
   std::optional<Error> fail_with;
   std::string fail_on;
-  RecordsetPtr saved;  // the recordset last handed to SaveRecordset
 
-  // Answers queries that contain `sql_part` with `recordset` (replacing an earlier answer).
-  void Answer(const std::string& sql_part, RecordsetPtr recordset) {
-    for (auto& [part, answer] : rules) {
-      if (part == sql_part) {
-        answer = std::move(recordset);
-        return;
-      }
-    }
-    rules.emplace_back(sql_part, std::move(recordset));
-  }
   // The calls, as "member: sql" ("member" alone without SQL), that contain `part`.
   std::vector<std::string> CallsWith(const std::string& part) const {
     std::vector<std::string> found;
@@ -57,28 +44,9 @@ class RecordingDataAccess : public ForwardingDataAccess {
     return found;
   }
 
-  std::vector<std::string> Sql() const {
-    std::vector<std::string> sql;
-    for (const Call& call : calls) sql.push_back(call.sql);
-    return sql;
-  }
-
-  void BeginTransaction() override { Record("BeginTransaction", ""); }
-  bool CloseConnection() override { return Record("CloseConnection", ""); }
-  void CommitTransaction() override { Record("CommitTransaction", ""); }
   bool ExecuteCommand(const std::string& context, const std::string& sql) override {
     Record("ExecuteCommand" + Context(context), sql);
     return target() ? ForwardingDataAccess::ExecuteCommand(context, sql) : true;
-  }
-  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr&, int, int) override {
-    return Record("OpenRecordsetForUpdate", sql);
-  }
-  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
-    Record("RunWithValues", sql);
-    if (target()) return ForwardingDataAccess::RunWithValues(sql, values);
-    auto rows = std::make_shared<Recordset>();
-    rows->Open();
-    return rows;
   }
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
                      bool client_cursor, int options) override {
@@ -90,13 +58,6 @@ class RecordingDataAccess : public ForwardingDataAccess {
     if (target()) {
       return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
     }
-    for (const auto& [part, answer] : rules) {
-      if (sql.find(part) != std::string::npos) {
-        answer->SetFilter("");
-        recordset = answer;
-        return true;
-      }
-    }
     if (answers.empty()) {
       recordset = std::make_shared<Recordset>();
       recordset->AppendField("Nada", adInteger);
@@ -107,15 +68,10 @@ class RecordingDataAccess : public ForwardingDataAccess {
     }
     return true;
   }
-  bool InTransaction() override { return false; }
-  bool OpenConnection(const std::string&) override { return true; }
   bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
     Record("SaveRecordset" + Context(context), "");
-    saved = recordset;
     return target() ? ForwardingDataAccess::SaveRecordset(context, recordset) : true;
   }
-  void RollbackTransaction() override { Record("RollbackTransaction", ""); }
-  void GetConnection(std::shared_ptr<Connection>&) override { Record("GetConnection", ""); }
 
  private:
   static std::string Context(const std::string& context) {
@@ -124,15 +80,13 @@ class RecordingDataAccess : public ForwardingDataAccess {
   static std::string Entry(const Call& call) {
     return call.sql.empty() ? call.member : call.member + ": " + call.sql;
   }
-  bool Record(std::string member, std::string sql) {
+  void Record(std::string member, std::string sql) {
     calls.push_back({std::move(member), std::move(sql)});
-    const bool fails = fail_with && Entry(calls.back()).find(fail_on) != std::string::npos;
-    if (fails) {
+    if (fail_with && Entry(calls.back()).find(fail_on) != std::string::npos) {
       Error error = *fail_with;
       fail_with.reset();
       throw error;
     }
-    return true;
   }
 };
 
