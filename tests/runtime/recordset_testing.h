@@ -53,6 +53,15 @@ inline std::string RowText(Recordset& recordset) {
   return text;
 }
 
+// Where the cursor is: "BOF", "EOF" (both on an empty recordset) or the current row's `field`,
+// then "@" and the absolute position.
+inline std::string Where(Recordset& recordset, std::string_view field) {
+  const bool off = recordset.Bof() || recordset.Eof();
+  return std::string(recordset.Bof() ? "BOF" : "") + (recordset.Eof() ? "EOF" : "") +
+         (off ? "" : CStr(recordset[field].Value())) + "@" +
+         std::to_string(recordset.AbsolutePosition());
+}
+
 }  // namespace pellora::testing
 
 #endif  // PELLORA_TESTS_RUNTIME_RECORDSET_TESTING_H_
