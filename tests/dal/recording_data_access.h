@@ -37,9 +37,8 @@ class RecordingDataAccess : public ForwardingDataAccess {
   std::vector<std::string> CallsWith(const std::string& part) const {
     std::vector<std::string> found;
     for (const Call& call : calls) {
-      if (const std::string entry = Entry(call); entry.find(part) != std::string::npos) {
+      if (const std::string entry = Entry(call); entry.find(part) != std::string::npos)
         found.push_back(entry);
-      }
     }
     return found;
   }
@@ -55,9 +54,8 @@ class RecordingDataAccess : public ForwardingDataAccess {
     Record(std::string(expected_call ? "OpenRecordset" : "OpenRecordset(unexpected)") +
                Context(context),
            sql);
-    if (target()) {
+    if (target())
       return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
-    }
     if (answers.empty()) {
       recordset = std::make_shared<Recordset>();
       recordset->AppendField("Nada", adInteger);
@@ -111,9 +109,8 @@ struct TestField {
 inline RecordsetPtr MakeRecordset(const std::vector<TestField>& fields,
                                   const std::vector<std::vector<Variant>>& rows) {
   auto recordset = std::make_shared<Recordset>();
-  for (const TestField& field : fields) {
+  for (const TestField& field : fields)
     recordset->AppendField(field.name, field.type, field.size, adFldIsNullable);
-  }
   for (const auto& row : rows) recordset->LoadRow(row);
   recordset->Open();
   return recordset;

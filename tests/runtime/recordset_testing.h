@@ -36,9 +36,8 @@ inline void LoadAndOpen(Recordset& recordset, std::initializer_list<std::vector<
 inline std::vector<Variant> Column(Recordset& recordset, std::string_view field) {
   std::vector<Variant> values;
   if (recordset.RecordCount() == 0) return values;
-  for (recordset.MoveFirst(); !recordset.Eof(); recordset.MoveNext()) {
+  for (recordset.MoveFirst(); !recordset.Eof(); recordset.MoveNext())
     values.push_back(recordset[field].Value());
-  }
   return values;
 }
 

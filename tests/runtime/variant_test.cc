@@ -43,9 +43,8 @@ TEST(VariantTest, WrongAccessorIsTypeMismatchWithPortugueseText) {
 
 TEST(VariantTest, CurrencyRoundsHalfToEvenAtTheFourthDecimal) {
   std::vector<int64_t> scaled;
-  for (double value : {1.23456, 0.00005, 0.00025, 0.00035, -2.5}) {
+  for (double value : {1.23456, 0.00005, 0.00025, 0.00035, -2.5})
     scaled.push_back(Currency::FromDouble(value).scaled);
-  }
   EXPECT_EQ(scaled, (std::vector<int64_t>{12346, 0, 2, 4, -25000}));
   EXPECT_EQ(ErrorNumberOf([] { Currency::FromDouble(1e15); }), kOverflow);
 }
