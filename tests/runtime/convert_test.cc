@@ -24,12 +24,12 @@ TEST(ConvertTest, CStrUsesTheLocaleDecimalSeparatorWithoutGrouping) {
                    CStr(Currency{-5}), CStr(Currency{30000})}),
             (Texts{"12,5", "1234567,25", "0,3", "0", "1E+16", "1E-05", "-7", "2147483647", "12,5",
                    "-0,0005", "3"}));
-  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
-  EXPECT_EQ(CStr(12.5), "12.5");
   EXPECT_EQ((Texts{CStr(true), CStr(false), CStr(Variant()), CStr(DateFromParts({1958, 12, 7})),
                    CStr(DateFromParts({1958, 12, 7, 20, 5, 3}))}),
             (Texts{"True", "False", "", "07-12-1958", "07-12-1958 20:05:03"}));
   EXPECT_EQ(ErrorNumberOf([] { CStr(Variant::Null()); }), kInvalidUseOfNull);
+  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
+  EXPECT_EQ(CStr(12.5), "12.5");
 }
 
 TEST(ConvertTest, CDblReadsTextWithTheLocaleSeparatorsAndRejectsWhatIsNotANumber) {
@@ -37,13 +37,13 @@ TEST(ConvertTest, CDblReadsTextWithTheLocaleSeparatorsAndRejectsWhatIsNotANumber
   EXPECT_EQ((Numbers{CDbl("12,5"), CDbl("12.5"), CDbl("  -1.234,5  "), CDbl("+,5"), CDbl("1,5E3"),
                      CDbl("&H10"), CDbl(Variant()), CDbl(true), CDbl(Currency{12345})}),
             (Numbers{12.5, 125, -1234.5, 0.5, 1500, 16, 0, -1, 1.2345}));
-  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
-  EXPECT_EQ(CDbl("1,234.5"), 1234.5);
   for (const char* text : {"", "abc", "12x", "1 2", ".", "-", "1.", ".5", "12,5,3"})
     EXPECT_EQ(ErrorNumberOf([&] { CDbl(text); }), kTypeMismatch) << text;
   EXPECT_EQ(
       (Errors{ErrorNumberOf([] { CDbl(Variant::Null()); }), ErrorNumberOf([] { CDbl("1E400"); })}),
       (Errors{kInvalidUseOfNull, kOverflow}));
+  const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
+  EXPECT_EQ(CDbl("1,234.5"), 1234.5);
 }
 
 TEST(ConvertTest, CLngAndCIntRoundHalfToEvenAndCheckTheRange) {
