@@ -12,7 +12,6 @@
 namespace pellora {
 namespace {
 
-using testing::Column;
 using testing::ErrorNumberOf;
 using testing::LoadAndOpen;
 
@@ -37,9 +36,9 @@ class FilterTest : public ::testing::Test {
                      });
   }
   // The Artigo of every row the criteria shows.
-  std::vector<Variant> Shown(const std::string& criteria) {
+  std::vector<std::string> Shown(const std::string& criteria) {
     rs_.SetFilter(criteria);
-    return Column(rs_, "Artigo");
+    return testing::Rows(rs_, {"Artigo"});
   }
   long Count(const std::string& criteria) {
     rs_.SetFilter(criteria);
@@ -50,7 +49,7 @@ class FilterTest : public ::testing::Test {
   Recordset rs_;
 };
 
-using Texts = std::vector<Variant>;
+using Texts = std::vector<std::string>;
 
 TEST_F(FilterTest, MalformedCriteriaRaiseInvalidArgument) {
   for (const char* criteria :
