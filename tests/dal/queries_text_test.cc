@@ -44,18 +44,11 @@ std::string Select(const std::string& columns) {
 }
 
 // Lines of order ECL-A-12-2024 in warehouse W1 as the settlement takes them: each line's number,
-// the quantity left on it and the quantity served.
-struct OrderLine {
-  int16_t line;
-  double left, served;
-  std::string article;
-};
-RecordsetPtr OrderLines(const std::vector<OrderLine>& lines) {
+// the quantity left on it, the quantity served and the article.
+RecordsetPtr OrderLines(const std::vector<std::vector<Variant>>& lines) {
   std::vector<std::vector<Variant>> rows;
-  for (const OrderLine& l : lines) {
-    rows.push_back(
-        {"ECL", int32_t{12}, "A", int16_t{2024}, l.line, l.left, l.served, l.article, "W1"});
-  }
+  for (const auto& l : lines)
+    rows.push_back({"ECL", int32_t{12}, "A", int16_t{2024}, l[0], l[1], l[2], l[3], "W1"});
   return MakeRecordset({{"TPDOCUM", adVarWChar, 3},
                         {"NNUMDOC", adInteger},
                         {"SERIE", adVarWChar, 10},
@@ -206,7 +199,8 @@ std::vector<TextCase> TextCases() {
       {"order settlement: one batch per line, then the first order checked",
        [](auto&) {
          RecordsetPtr headers;
-         RecordsetPtr lines = OrderLines({{1, 0.5, 2.25, "P1"}, {2, 0.0, 3.0, "P'2"}});
+         RecordsetPtr lines =
+             OrderLines({{int16_t{1}, 0.5, 2.25, "P1"}, {int16_t{2}, 0.0, 3.0, "P'2"}});
          lines->MoveLast();
          HlpDb_DocOrigQuantidadesSet(headers, lines);
        },
@@ -340,7 +334,8 @@ TEST(QueriesText, AFailingCallIsRaisedAgainUnderTheOperationsName) {
       {"HlpDb_ParametrosCreate", [] { HlpDb_ParametrosCreate(); }, 2, "ExecuteCommand"},
       {"HlpDb_DocOrigQuantidadesSet",
        [] {
-         RecordsetPtr headers, lines = OrderLines({{1, 1.0, 1.0, "P1"}, {2, 1.0, 1.0, "P2"}});
+         RecordsetPtr headers,
+             lines = OrderLines({{int16_t{1}, 1.0, 1.0, "P1"}, {int16_t{2}, 1.0, 1.0, "P2"}});
          HlpDb_DocOrigQuantidadesSet(headers, lines);
        },
        1},
