@@ -16,7 +16,7 @@
 
 namespace pellora::testing {
 
-// Records the calls the operations make (OpenRecordset, ExecuteCommand, SaveRecordset) as
+// Records the calls the operations make to read and write (OpenRecordset, ExecuteCommand) as
 // (member, sql). With a target set it passes them on to it; without, it answers OpenRecordset
 // with the canned recordsets in the order they were queued (an empty, open recordset once the
 // queue is empty). `fail_with` makes the next call raise that error (the next call whose
@@ -33,7 +33,7 @@ class RecordingDataAccess : public ForwardingDataAccess {
   std::optional<Error> fail_with;
   std::string fail_on;
 
-  // The calls, as "member: sql" ("member" alone without SQL), that contain `part`.
+  // The calls, as "member: sql", that contain `part`.
   std::vector<std::string> CallsWith(const std::string& part) const {
     std::vector<std::string> found;
     for (const Call& call : calls) {
@@ -44,16 +44,14 @@ class RecordingDataAccess : public ForwardingDataAccess {
   }
 
   bool ExecuteCommand(const std::string& context, const std::string& sql) override {
-    Record("ExecuteCommand" + Context(context), sql);
+    Record("ExecuteCommand", sql);
     return target() ? ForwardingDataAccess::ExecuteCommand(context, sql) : true;
   }
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
                      bool client_cursor, int options) override {
-    // The add-in always asks for a client cursor with no options and an empty reference.
-    const bool expected_call = client_cursor && options == 0 && recordset == nullptr;
-    Record(std::string(expected_call ? "OpenRecordset" : "OpenRecordset(unexpected)") +
-               Context(context),
-           sql);
+    // The add-in always asks for a client cursor with no options, context or reference.
+    const bool expected = context.empty() && client_cursor && options == 0 && !recordset;
+    Record(expected ? "OpenRecordset" : "OpenRecordset(unexpected)", sql);
     if (target())
       return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
     if (answers.empty()) {
@@ -66,18 +64,9 @@ class RecordingDataAccess : public ForwardingDataAccess {
     }
     return true;
   }
-  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
-    Record("SaveRecordset" + Context(context), "");
-    return target() ? ForwardingDataAccess::SaveRecordset(context, recordset) : true;
-  }
 
  private:
-  static std::string Context(const std::string& context) {
-    return context.empty() ? "" : "(" + context + ")";
-  }
-  static std::string Entry(const Call& call) {
-    return call.sql.empty() ? call.member : call.member + ": " + call.sql;
-  }
+  static std::string Entry(const Call& call) { return call.member + ": " + call.sql; }
   void Record(std::string member, std::string sql) {
     calls.push_back({std::move(member), std::move(sql)});
     if (fail_with && Entry(calls.back()).find(fail_on) != std::string::npos) {
