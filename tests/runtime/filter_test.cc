@@ -12,7 +12,6 @@
 namespace pellora {
 namespace {
 
-using testing::ErrorNumberOf;
 using testing::LoadAndOpen;
 
 Variant Day(int year, int month, int day, int hour = 0, int minute = 0) {

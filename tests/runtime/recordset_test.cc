@@ -7,7 +7,6 @@
 namespace pellora {
 namespace {
 
-using testing::ErrorNumberOf;
 using RowState = Recordset::RowState;
 
 // Three stock readings: Artigo (text), Quantidade (currency), Linha (integer).

@@ -24,8 +24,6 @@ inline void PrintTo(const Variant& value, std::ostream* out) {
 
 namespace pellora::testing {
 
-using ::pellora::ErrorNumberOf;
-
 // Loads `rows` into a closed recordset whose fields are already appended, and opens it.
 inline void LoadAndOpen(Recordset& recordset, std::initializer_list<std::vector<Variant>> rows) {
   for (const auto& row : rows) recordset.LoadRow(row);
