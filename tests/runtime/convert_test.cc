@@ -75,16 +75,13 @@ TEST(ConvertTest, CBoolCCurAndCDate) {
     EXPECT_EQ(ErrorNumberOf([&] { CDate(text); }), kTypeMismatch) << text;
 }
 
-TEST(ConvertTest, ValReadsTheLeadingNumberWithAPointWhateverTheLocale) {
+TEST(ConvertTest, ValReadsTheLeadingNumberWhateverTheLocaleAndIsNumericNeedsTheWholeText) {
   EXPECT_EQ((Numbers{Val(" 2 45 7"), Val(" 1615 198th Street"), Val("12.5"), Val("12,5"),
                      Val("-1.5e2x"), Val("3e"), Val("1\r\n2\t3"), Val("&HFFFF"), Val("&H10000"),
                      Val("&O17"), Val("abc"), Val(""), Val("1E-400")}),
             (Numbers{2457, 1615198, 12.5, 12, -150, 3, 123, -1, 65536, 15, 0, 0, 0}));
   EXPECT_EQ((Errors{ErrorNumberOf([] { Val("3D3333333"); }), ErrorNumberOf([] { Val("-1e309"); })}),
             (Errors{kOverflow, kOverflow}));
-}
-
-TEST(ConvertTest, IsNumericNeedsTheWholeTextToBeANumber) {
   EXPECT_EQ((std::vector<bool>{IsNumeric(" 1.234,5 "), IsNumeric(Variant()), IsNumeric(false),
                                IsNumeric("45 Help"), IsNumeric(""), IsNumeric(Variant::Null()),
                                IsNumeric(DateFromParts({2024, 1, 1}))}),

@@ -124,8 +124,7 @@ TEST_F(RecordsetTest, AddNewAppendsANullRowThatStaysCurrent) {
   rs_.AddNew();  // saves the pending edit first
   EXPECT_EQ(rs_.StateOf(0), RowState::kModified);
   EXPECT_EQ(rs_.EditMode(), adEditAdd);
-  EXPECT_TRUE(Artigo().IsNull());
-  EXPECT_TRUE(rs_["Artigo"].OriginalValue().IsNull());
+  EXPECT_TRUE(Artigo().IsNull() && rs_["Artigo"].OriginalValue().IsNull());
   rs_["Artigo"].SetValue("A4");
   rs_.Update();
   EXPECT_EQ(rs_.EditMode(), adEditNone);

@@ -106,13 +106,20 @@ TEST_F(ArquivoDigitalTest, AddOnAnExistingNumberReplacesTheDocument) {
   EXPECT_EQ(Contar("oru_ARTIGOS_FICHATECNICA"), "2");  // the former sheet row stays
 }
 
-TEST_F(ArquivoDigitalTest, FailingAddLeavesNothingBehind) {
+// A failing add leaves nothing behind; failing lists give no recordset; each shows the error.
+TEST_F(ArquivoDigitalTest, FailuresShowTheErrorAndLeaveNothing) {
   EXPECT_FALSE(arquivo_.Add("PT", folder_.File("nao_existe.pdf"), "A1", 1, 0, "T"));
   EXPECT_EQ(Contar("oru_ARTIGOS_FICHATECNICA") + Contar("oru_ArquivoDigital"), "00");
   EXPECT_FALSE(bd_->InTransaction());
-  ASSERT_EQ(dialogs_->messages.size(), 1u);
+  bd_->CloseConnection();
+  EXPECT_EQ(arquivo_.ListaDeIdiomas(), nullptr);
+  EXPECT_EQ(arquivo_.ListaDeDocumentos("A1", 1), nullptr);
+  ASSERT_EQ(dialogs_->messages.size(), 3u);
   EXPECT_TRUE(dialogs_->messages[0].starts_with("[] Erro 3002\r\n("));
   EXPECT_TRUE(dialogs_->messages[0].ends_with(")\r\nNa função Add do Cl_ArquivoDigital"));
+  EXPECT_TRUE(dialogs_->messages[1].ends_with("\r\nNa função ListaDeIdiomas do cl_ArquivoDigital"));
+  EXPECT_TRUE(
+      dialogs_->messages[2].ends_with("\r\nNa função ListaDeDocumentos do cl_ArquivoDigital"));
 }
 
 // The desk's archive window renames and removes through the operator's clicks; here, what it
@@ -130,16 +137,6 @@ TEST_F(ArquivoDigitalTest, CancelledRenameKeepsTheTitleAndRemoveTakesTheSheetRow
   EXPECT_EQ(Valor(state), "22Antigo,Outro");
   EXPECT_TRUE(arquivo_.RemoverDocumento(1));
   EXPECT_EQ(Valor(state) + Valor("SELECT IDIOMA FROM oru_ARTIGOS_FICHATECNICA"), "11OutroEN");
-}
-
-TEST_F(ArquivoDigitalTest, FailingListsShowTheErrorAndGiveNoRecordset) {
-  bd_->CloseConnection();
-  EXPECT_EQ(arquivo_.ListaDeIdiomas(), nullptr);
-  EXPECT_EQ(arquivo_.ListaDeDocumentos("A1", 1), nullptr);
-  ASSERT_EQ(dialogs_->messages.size(), 2u);
-  EXPECT_TRUE(dialogs_->messages[0].ends_with("\r\nNa função ListaDeIdiomas do cl_ArquivoDigital"));
-  EXPECT_TRUE(
-      dialogs_->messages[1].ends_with("\r\nNa função ListaDeDocumentos do cl_ArquivoDigital"));
 }
 
 TEST(ArquivoDigitalSql, DocumentListEscapesTheArticle) {
