@@ -208,23 +208,18 @@ TEST_F(FilterTest, FindSearchesFromTheCurrentRowInEitherDirection) {
                {"Quantidade < 0", 0, adSearchBackward, "B2@3"},
                {"Armazem = 'M1'", 1, adSearchBackward, "A1@1"},
                {"Armazem = 'M2'", 0, adSearchBackward, "BOF@-2"}};
-  for (const auto& find : finds) {
-    rs_.Find(find.criteria, find.skip, find.direction);
-    EXPECT_EQ(Where(), find.found) << find.criteria;
-  }
+  for (const auto& find : finds)
+    EXPECT_EQ((rs_.Find(find.criteria, find.skip, find.direction), Where()), find.found)
+        << find.criteria;
   rs_.MoveFirst();
-  for (const char* criteria : {"Artigo = 'Z9'", "Artigo = 'A1'"}) {
-    rs_.Find(criteria);
-    EXPECT_EQ(Where(), "EOF@-3") << criteria;
-  }
+  for (const char* criteria : {"Artigo = 'Z9'", "Artigo = 'A1'"})
+    EXPECT_EQ((rs_.Find(criteria), Where()), "EOF@-3") << criteria;
   EXPECT_EQ(ErrorNumberOf([&] { rs_.Find("Artigo = 'A1' AND Armazem = 'M1'"); }),
             kAdoInvalidArgument);
   rs_.SetFilter("Quantidade > 2");
-  rs_.Find("Armazem = 'M2'", 1);
-  EXPECT_EQ(Where(), "C3@3");
+  EXPECT_EQ((rs_.Find("Armazem = 'M2'", 1), Where()), "C3@3");
   rs_.MoveFirst();
-  rs_.Find("Armazem = 'M1'");
-  EXPECT_EQ(Where(), "EOF@-3");
+  EXPECT_EQ((rs_.Find("Armazem = 'M1'"), Where()), "EOF@-3");
 }
 
 }  // namespace
