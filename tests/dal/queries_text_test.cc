@@ -360,7 +360,8 @@ TEST(QueriesText, AFailingCallIsRaisedAgainUnderTheOperationsName) {
     const std::string expected =
         std::to_string(given.calls ? kDatabaseError : kInvalidProcedureCall) +
         "|Comandos::" + given.source + "|" + (given.calls ? "no such table: DOCGCCAB" : "");
-    EXPECT_EQ(Raised(given.operation).substr(0, expected.size()), expected);
+    const std::string raised = Raised(given.operation);
+    EXPECT_EQ(given.calls ? raised : raised.substr(0, expected.size()), expected);
     EXPECT_EQ(db->calls.size(), given.calls) << given.source;
   }
   RecordingScope db;
