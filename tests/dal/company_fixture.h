@@ -9,6 +9,7 @@
 
 #include "dal/context.h"
 #include "dal/definitions.h"
+#include "runtime/text.h"
 #include "tests/company_database.h"
 #include "tests/company_engine.h"
 #include "tests/dal/recording_data_access.h"
@@ -50,14 +51,12 @@ class CompanyTest : public ::testing::Test {
   void Reading(const std::string& terminal, const std::string& sync, int line,
                const std::string& article, double quantity, const std::string& columns = "",
                const std::string& values = "", const std::string& lot = "'L1'") {
-    std::string quoted_article;
-    for (char c : article) quoted_article += c == '\'' ? std::string("''") : std::string(1, c);
     Exec(
         "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, "
         "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, NossoLote, VossoLote, Quantidade, "
         "Ordenaca" +
         columns + ") VALUES ('" + terminal + "', '" + sync + "', '20240102103015', " +
-        std::to_string(line) + ", 'A', '" + quoted_article + "', 'UN', 'W1', '', " + lot +
+        std::to_string(line) + ", 'A', '" + QuoteEscape(article) + "', 'UN', 'W1', '', " + lot +
         ", '', " + std::to_string(quantity) + ", " + std::to_string(100 - line) + values + ")");
   }
 

@@ -9,6 +9,7 @@
 #include "runtime/convert.h"
 #include "runtime/workstation.h"
 #include "tests/dal/company_fixture.h"
+#include "tests/runtime/recordset_testing.h"
 
 namespace pellora {
 namespace {
@@ -23,34 +24,8 @@ class CompanyReadings : public testing::CompanyTest {
         "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES ('A1', 'W1', 30);");
   }
 
-  // Sets (T1, S1) and (T2, S2), a reading pairing T1 with S2, one already imported, and one of
-  // an unrelated set.
-  void TwoSetsAndACrossPair() {
-    Reading("T1", "S1", 1, "A1", 2);
-    Reading("T1", "S1", 2, "A'Q", 1);
-    Reading("T2", "S2", 1, "A1", 5);
-    Reading("T1", "S2", 1, "A1", 7);
-    Reading("T1", "S1", 3, "A1", 9, ", Estado", ", 1");
-    Reading("T3", "S3", 1, "A1", 11);
-  }
-
-  std::vector<std::string> terminals{"", "T1", "T2"};
-  std::vector<std::string> syncs{"", "S1", "S2"};
+  ChosenSets sets{{"", "T1", "T2"}, {"", "S1", "S2"}};
 };
-
-// The recordset's rows from the first, the given fields as text joined by "|" (Null as "NULL").
-std::vector<std::string> RowsOf(Recordset& rs, std::initializer_list<const char*> fields) {
-  std::vector<std::string> rows;
-  for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-    std::string row;
-    for (const char* field : fields) {
-      const Variant value = rs[field].Value();
-      row += (row.empty() ? "" : "|") + (value.IsNull() ? std::string("NULL") : CStr(value));
-    }
-    rows.push_back(row);
-  }
-  return rows;
-}
 
 TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheReading) {
   Reading("T1", "S1", 1, "A1", 2, ", DataValidade", ", '20250101'");
@@ -73,7 +48,7 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
       "('FAC', 'A', 2024, 1, 2, 2, 'A''Q', 'W1', 2, 6), ('VFA', 'A', 2024, 1, 1, 1, 'A1', 'W1', 1, "
       "1), ('FAC', 'A', 2024, 2, 1, 1, 'A1', 'W1', 50, 1);");
   const WorkstationScope noon({.clock = [] { return Date{45500.5}; }});  // 2024-07-27 12:00:00
-  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, ChosenSets(terminals, syncs));
+  RecordsetPtr rs = HlpDb_LeiturasConjuntoParaAcInventarioGet(false, sets);
   // The loader, then one movement query per article and warehouse, from its first reading until
   // now, in base units: the rows that follow get none.
   ASSERT_EQ(recorder().calls.size(), 3u);
@@ -83,17 +58,25 @@ TEST_F(CompanyReadings, AdjustmentCopyMergesPerKeyAndAddsTheMovementsSinceTheRea
   EXPECT_NE(movements.find("<='2024072712:00:00') "), std::string::npos);
   EXPECT_NE(recorder().calls[2].sql.find("(DOCGCLIN.ARTIGO ='A''Q') AND "), std::string::npos);
   EXPECT_EQ(rs->Filter(), "");
-  EXPECT_EQ(RowsOf(*rs, {"Artigo", "Quantidade", "EntSaiMaisExt", "EntMaisSaidas", "DataValidade"}),
+  EXPECT_EQ(testing::Rows(
+                *rs, {"Artigo", "Quantidade", "EntSaiMaisExt", "EntMaisSaidas", "DataValidade"}),
             (std::vector<std::string>{"A1|5|2|-6|20250101", "A'Q|1|1|-12|NULL", "A'Q|4|4|0|NULL"}));
 }
 
 // The list form marks the pending readings only: those already imported keep their state.
 TEST_F(CompanyReadings, StateOfOneReadingOrOfEveryPendingReadingOfTheSetsAndCrossPairs) {
-  TwoSetsAndACrossPair();
-  HlpDb_LeiturasEstadoSet(true, ChosenSets(terminals, syncs), 2, 1);
+  // Sets (T1, S1) and (T2, S2), a reading pairing T1 with S2, one already imported, and one of
+  // an unrelated set.
+  Reading("T1", "S1", 1, "A1", 2);
+  Reading("T1", "S1", 2, "A'Q", 1);
+  Reading("T2", "S2", 1, "A1", 5);
+  Reading("T1", "S2", 1, "A1", 7);
+  Reading("T1", "S1", 3, "A1", 9, ", Estado", ", 1");
+  Reading("T3", "S3", 1, "A1", 11);
+  HlpDb_LeiturasEstadoSet(true, sets, 2, 1);
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE Artigo = 'A''Q'"), "1");
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
-  HlpDb_LeiturasEstadoSet(false, ChosenSets(terminals, syncs), 0, 5);
+  HlpDb_LeiturasEstadoSet(false, sets, 0, 5);
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 5"), "3");
   EXPECT_EQ(Text("SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 1"), "2");
   EXPECT_EQ(Text("SELECT Estado FROM oru_ARM_Picking_Movimentos WHERE TerminalId = 'T3'"), "0");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -43,18 +44,11 @@ std::string Select(const std::string& columns) {
 }
 
 // Lines of order ECL-A-12-2024 in warehouse W1 as the settlement takes them: each line's number,
-// the quantity left on it and the quantity served.
-struct OrderLine {
-  int16_t line;
-  double left, served;
-  std::string article;
-};
-RecordsetPtr OrderLines(const std::vector<OrderLine>& lines) {
+// the quantity left on it, the quantity served and the article.
+RecordsetPtr OrderLines(const std::vector<std::vector<Variant>>& lines) {
   std::vector<std::vector<Variant>> rows;
-  for (const OrderLine& l : lines) {
-    rows.push_back(
-        {"ECL", int32_t{12}, "A", int16_t{2024}, l.line, l.left, l.served, l.article, "W1"});
-  }
+  for (const auto& l : lines)
+    rows.push_back({"ECL", int32_t{12}, "A", int16_t{2024}, l[0], l[1], l[2], l[3], "W1"});
   return MakeRecordset({{"TPDOCUM", adVarWChar, 3},
                         {"NNUMDOC", adInteger},
                         {"SERIE", adVarWChar, 10},
@@ -92,6 +86,16 @@ std::string SettlementBatch(const std::string& line, const std::string& left,
        "WHERE    CODIGO='" + article + "' ", ";  ", "UPDATE   ARTARM  ",
        "SET      ARMENCCL = ARMENCCL - " + served + "  ",
        "WHERE    ARTIGO='" + article + "' AND ARMAZEM='W1'"}));
+}
+
+// "number|source|description" of the error `operation` raises; "" when it raises none.
+std::string Raised(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const Error& error) {
+    return std::to_string(error.number()) + "|" + error.source() + "|" + error.description();
+  }
+  return "";
 }
 
 struct TextCase {
@@ -195,7 +199,8 @@ std::vector<TextCase> TextCases() {
       {"order settlement: one batch per line, then the first order checked",
        [](auto&) {
          RecordsetPtr headers;
-         RecordsetPtr lines = OrderLines({{1, 0.5, 2.25, "P1"}, {2, 0.0, 3.0, "P'2"}});
+         RecordsetPtr lines =
+             OrderLines({{int16_t{1}, 0.5, 2.25, "P1"}, {int16_t{2}, 0.0, 3.0, "P'2"}});
          lines->MoveLast();
          HlpDb_DocOrigQuantidadesSet(headers, lines);
        },
@@ -270,7 +275,7 @@ TEST(QueriesText, InitialInventoryLoaderForOneSetAndForSeveral) {
   HlpDb_LeiturasConjuntoGet(true, kSets);
   db->answers.push_back(MakeRecordset({{"Artigo", adVarWChar, 30}}, {}));
   HlpDb_LeiturasConjuntoGet(false, kSets);
-  const std::string one = db->Sql().at(0), several = db->Sql().at(1);
+  const std::string one = db->calls.at(0).sql, several = db->calls.at(1).sql;
   EXPECT_NE(one.find("          ,MO.[TpDoc] AS DocOrigTipo \r\n          ,MO.[Serie] AS "
                      "DocOrigSerie \r\n          ,MO.[Numero] AS DocOrigNumero \r\n          "
                      ",MO.[Ano] AS DocOrigAno \r\n"),
@@ -288,21 +293,21 @@ TEST(QueriesText, InitialInventoryLoaderForOneSetAndForSeveral) {
       ",MO.[NossoLote] ,MO.[VossoLote] ,MO.[DataValidade] \r\n"));
 }
 
+// Thirty column lines between the table's two and the key's five.
 TEST(QueriesText, CreatesTheParametersTableWhenTheExistenceQueryFindsNothing) {
   RecordingScope db;
   HlpDb_ParametrosCreate();
-  ASSERT_EQ(db->calls.size(), 2u);
-  EXPECT_EQ(db->CallsWith("").at(0), Open(kExistenceQuery));
-  EXPECT_EQ(db->calls[1].member, "ExecuteCommand");
-  const std::string& create = db->calls[1].sql;
+  const Texts sent = db->CallsWith("");
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0], Open(kExistenceQuery));
   EXPECT_TRUE(
-      create.starts_with("CREATE TABLE [oru_PARAMETROSEXP]\r\n (   \r\n"
-                         "    [ID]                     [int] IDENTITY(1,1) NOT NULL, \r\n"
-                         "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, \r\n"
-                         "    [LBXARMAZEM]             [nvarchar](6)       NOT NULL, \r\n"
-                         "    [LBXENCFORDOC]           [nvarchar](3)       NOT NULL, \r\n"
-                         "    [LBXENCFORSER]           [nvarchar](10)      NOT NULL, \r\n"));
-  EXPECT_TRUE(create.ends_with(
+      sent[1].starts_with(Exec("CREATE TABLE [oru_PARAMETROSEXP]\r\n (   \r\n"
+                               "    [ID]                     [int] IDENTITY(1,1) NOT NULL, \r\n"
+                               "    [LBXFORNBRAGA]           [nvarchar](15)      NOT NULL, \r\n"
+                               "    [LBXARMAZEM]             [nvarchar](6)       NOT NULL, \r\n"
+                               "    [LBXENCFORDOC]           [nvarchar](3)       NOT NULL, \r\n"
+                               "    [LBXENCFORSER]           [nvarchar](10)      NOT NULL, \r\n")));
+  EXPECT_TRUE(sent[1].ends_with(
       "    [TRANSFSER]              [nvarchar](10)      NOT NULL, \r\n"
       "    [TRANSFSEC]              [nvarchar](3)       NOT NULL, \r\n"
       " CONSTRAINT [PK_oru_PARAMETROSEXP] PRIMARY KEY CLUSTERED \r\n"
@@ -311,10 +316,7 @@ TEST(QueriesText, CreatesTheParametersTableWhenTheExistenceQueryFindsNothing) {
       "     )WITH (PAD_INDEX  = OFF, STATISTICS_NORECOMPUTE  = OFF, IGNORE_DUP_KEY = OFF, "
       "ALLOW_ROW_LOCKS  = ON, ALLOW_PAGE_LOCKS  = ON) ON [PRIMARY] \r\n"
       " ) ON [PRIMARY] \r\n"));
-  size_t lines = 0;
-  for (size_t at = create.find("\r\n"); at != std::string::npos; at = create.find("\r\n", at + 1))
-    ++lines;
-  EXPECT_EQ(lines, 2u + 30u + 5u);
+  EXPECT_EQ(std::ranges::count(sent[1], '\r') + std::ranges::count(sent[1], '\n'), 2 * 37);
 }
 
 // A failing call is raised again under the operation's name, keeping its number and words,
@@ -323,47 +325,43 @@ TEST(QueriesText, CreatesTheParametersTableWhenTheExistenceQueryFindsNothing) {
 TEST(QueriesText, AFailingCallIsRaisedAgainUnderTheOperationsName) {
   const Texts empty;
   const struct {
-    std::function<void()> operation;
-    const char* fail_on;
     const char* source;
-    size_t calls;
-    long number = kDatabaseError;
+    std::function<void()> operation;
+    size_t calls = 0;
+    const char* fail_on = "";
   } cases[] = {
-      {[] { HlpDb_DocGcCab("ECL", 1, "A", 2022); }, "", "HlpDb_DocGcCab", 1},
-      {[] { HlpDb_ParametrosCreate(); }, "ExecuteCommand", "HlpDb_ParametrosCreate", 2},
-      {[] {
-         RecordsetPtr headers, lines = OrderLines({{1, 1.0, 1.0, "P1"}, {2, 1.0, 1.0, "P2"}});
+      {"HlpDb_DocGcCab", [] { HlpDb_DocGcCab("ECL", 1, "A", 2022); }, 1},
+      {"HlpDb_ParametrosCreate", [] { HlpDb_ParametrosCreate(); }, 2, "ExecuteCommand"},
+      {"HlpDb_DocOrigQuantidadesSet",
+       [] {
+         RecordsetPtr headers,
+             lines = OrderLines({{int16_t{1}, 1.0, 1.0, "P1"}, {int16_t{2}, 1.0, 1.0, "P2"}});
          HlpDb_DocOrigQuantidadesSet(headers, lines);
        },
-       "", "HlpDb_DocOrigQuantidadesSet", 1},
-      {[] { HlpDb_LeiturasConjuntoParaDocumGet(true, ChosenSets(kNone, kSyncs)); }, "",
-       "HlpDb_LeiturasConjuntoParaDocumGet", 0, kInvalidProcedureCall},
-      {[&] { HlpDb_LeiturasConjuntoGet(false, ChosenSets(kTerminals, empty)); }, "",
-       "HlpDb_LeiturasConjuntoGet", 0, kInvalidProcedureCall},
-      {[] { HlpDb_LeiturasConjuntoGet(true, ChosenSets(kNone, kNone)); }, "",
-       "HlpDb_LeiturasConjuntoGet", 0, kInvalidProcedureCall},
-      {[] { HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(kTerminals, kNone)); }, "",
-       "HlpDb_LeiturasConjuntoParaAcInventarioGet", 0, kInvalidProcedureCall},
-      {[] { HlpDb_LeiturasPrcUnitSet(ChosenSets(kNone, kSyncs), "A1", 1.0); }, "",
-       "HlpDb_LeiturasPrcUnitSet", 0, kInvalidProcedureCall},
-      {[&] { HlpDb_LeiturasEstadoSet(true, ChosenSets(empty, kSyncs), 1, 1); }, "",
-       "HlpDb_LeiturasEstadoSet", 0, kInvalidProcedureCall},
-      {[] { HlpDb_LeiturasEstadoSet(false, ChosenSets(kTerminals, kNone), 1, 1); }, "",
-       "HlpDb_LeiturasEstadoSet", 0, kInvalidProcedureCall}};
+       1},
+      {"HlpDb_LeiturasConjuntoParaDocumGet",
+       [] { HlpDb_LeiturasConjuntoParaDocumGet(true, ChosenSets(kNone, kSyncs)); }},
+      {"HlpDb_LeiturasConjuntoGet",
+       [&] { HlpDb_LeiturasConjuntoGet(false, ChosenSets(kTerminals, empty)); }},
+      {"HlpDb_LeiturasConjuntoGet",
+       [] { HlpDb_LeiturasConjuntoGet(true, ChosenSets(kNone, kNone)); }},
+      {"HlpDb_LeiturasConjuntoParaAcInventarioGet",
+       [] { HlpDb_LeiturasConjuntoParaAcInventarioGet(true, ChosenSets(kTerminals, kNone)); }},
+      {"HlpDb_LeiturasPrcUnitSet",
+       [] { HlpDb_LeiturasPrcUnitSet(ChosenSets(kNone, kSyncs), "A1", 1.0); }},
+      {"HlpDb_LeiturasEstadoSet",
+       [&] { HlpDb_LeiturasEstadoSet(true, ChosenSets(empty, kSyncs), 1, 1); }},
+      {"HlpDb_LeiturasEstadoSet",
+       [] { HlpDb_LeiturasEstadoSet(false, ChosenSets(kTerminals, kNone), 1, 1); }}};
   for (const auto& given : cases) {
     RecordingScope db;
     db->fail_on = given.fail_on;
     db->fail_with = Error(kDatabaseError, "SQLite", "no such table: DOCGCCAB");
-    try {
-      given.operation();
-      ADD_FAILURE() << given.source << " did not fail";
-    } catch (const Error& error) {
-      EXPECT_EQ(error.number(), given.number) << given.source;
-      EXPECT_EQ(error.source(), std::string("Comandos::") + given.source);
-      if (given.calls) {
-        EXPECT_EQ(error.description(), "no such table: DOCGCCAB");
-      }
-    }
+    const std::string expected =
+        std::to_string(given.calls ? kDatabaseError : kInvalidProcedureCall) +
+        "|Comandos::" + given.source + "|" + (given.calls ? "no such table: DOCGCCAB" : "");
+    const std::string raised = Raised(given.operation);
+    EXPECT_EQ(given.calls ? raised : raised.substr(0, expected.size()), expected);
     EXPECT_EQ(db->calls.size(), given.calls) << given.source;
   }
   RecordingScope db;
@@ -372,18 +370,12 @@ TEST(QueriesText, AFailingCallIsRaisedAgainUnderTheOperationsName) {
   EXPECT_TRUE(db->calls.empty());
   // Without a data access, an operation raises 91 under its name; a bare statement not under one.
   const ContextScope before_the_connection;
-  for (const auto& [operation, prefix] :
-       {std::pair<std::function<void()>, std::string>{[] { HlpDb_ArmazensGet("", ""); },
-                                                      "Comandos::HlpDb_ArmazensGet"},
-        {[] { DataAccessExecute("SELECT 1"); }, ""}}) {
-    try {
-      operation();
-      ADD_FAILURE() << prefix << " did not fail";
-    } catch (const Error& error) {
-      EXPECT_EQ(error.number(), kObjectNotSet);
-      EXPECT_EQ(error.source().starts_with("Comandos::") ? error.source() : "", prefix);
-    }
-  }
+  const std::string not_set = std::to_string(kObjectNotSet) + "|";
+  EXPECT_TRUE(Raised([] {
+                HlpDb_ArmazensGet("", "");
+              }).starts_with(not_set + "Comandos::HlpDb_ArmazensGet|"));
+  const std::string bare = Raised([] { DataAccessExecute("SELECT 1"); });
+  EXPECT_TRUE(bare.starts_with(not_set) && !bare.starts_with(not_set + "Comandos::")) << bare;
 }
 
 // The object set is the context's: it goes with the context's scope.

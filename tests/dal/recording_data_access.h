@@ -16,87 +16,44 @@
 
 namespace pellora::testing {
 
-// Records every call as (member, sql). With a target set it passes the calls that read and write
-// rows on to it; without, it answers OpenRecordset with the first rule whose text occurs in the
-// SQL, else with the canned recordsets in the order they were queued (an empty, open recordset
-// once the queue is empty). `fail_with` makes the next call raise that error (the next call whose
+// Records the calls the operations make to read and write (OpenRecordset, ExecuteCommand) as
+// (member, sql). With a target set it passes them on to it; without, it answers OpenRecordset
+// with the canned recordsets in the order they were queued (an empty, open recordset once the
+// queue is empty). `fail_with` makes the next call raise that error (the next call whose
 // "member: sql" contains `fail_on`, when set).
 class RecordingDataAccess : public ForwardingDataAccess {
  public:
   struct Call {
     std::string member;
     std::string sql;
-    friend bool operator==(const Call&, const Call&) = default;
   };
 
   std::vector<Call> calls;
   std::deque<RecordsetPtr> answers;
-  std::vector<std::pair<std::string, RecordsetPtr>> rules;
   std::optional<Error> fail_with;
   std::string fail_on;
-  RecordsetPtr saved;  // the recordset last handed to SaveRecordset
 
-  // Answers queries that contain `sql_part` with `recordset` (replacing an earlier answer).
-  void Answer(const std::string& sql_part, RecordsetPtr recordset) {
-    for (auto& [part, answer] : rules) {
-      if (part == sql_part) {
-        answer = std::move(recordset);
-        return;
-      }
-    }
-    rules.emplace_back(sql_part, std::move(recordset));
-  }
-  // The calls, as "member: sql" ("member" alone without SQL), that contain `part`.
+  // The calls, as "member: sql", that contain `part`.
   std::vector<std::string> CallsWith(const std::string& part) const {
     std::vector<std::string> found;
     for (const Call& call : calls) {
-      if (const std::string entry = Entry(call); entry.find(part) != std::string::npos) {
+      if (const std::string entry = Entry(call); entry.find(part) != std::string::npos)
         found.push_back(entry);
-      }
     }
     return found;
   }
 
-  std::vector<std::string> Sql() const {
-    std::vector<std::string> sql;
-    for (const Call& call : calls) sql.push_back(call.sql);
-    return sql;
-  }
-
-  void BeginTransaction() override { Record("BeginTransaction", ""); }
-  bool CloseConnection() override { return Record("CloseConnection", ""); }
-  void CommitTransaction() override { Record("CommitTransaction", ""); }
   bool ExecuteCommand(const std::string& context, const std::string& sql) override {
-    Record("ExecuteCommand" + Context(context), sql);
+    Record("ExecuteCommand", sql);
     return target() ? ForwardingDataAccess::ExecuteCommand(context, sql) : true;
-  }
-  bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr&, int, int) override {
-    return Record("OpenRecordsetForUpdate", sql);
-  }
-  RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
-    Record("RunWithValues", sql);
-    if (target()) return ForwardingDataAccess::RunWithValues(sql, values);
-    auto rows = std::make_shared<Recordset>();
-    rows->Open();
-    return rows;
   }
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,
                      bool client_cursor, int options) override {
-    // The add-in always asks for a client cursor with no options and an empty reference.
-    const bool expected_call = client_cursor && options == 0 && recordset == nullptr;
-    Record(std::string(expected_call ? "OpenRecordset" : "OpenRecordset(unexpected)") +
-               Context(context),
-           sql);
-    if (target()) {
+    // The add-in always asks for a client cursor with no options, context or reference.
+    const bool expected = context.empty() && client_cursor && options == 0 && !recordset;
+    Record(expected ? "OpenRecordset" : "OpenRecordset(unexpected)", sql);
+    if (target())
       return ForwardingDataAccess::OpenRecordset(context, sql, recordset, client_cursor, options);
-    }
-    for (const auto& [part, answer] : rules) {
-      if (sql.find(part) != std::string::npos) {
-        answer->SetFilter("");
-        recordset = answer;
-        return true;
-      }
-    }
     if (answers.empty()) {
       recordset = std::make_shared<Recordset>();
       recordset->AppendField("Nada", adInteger);
@@ -107,32 +64,16 @@ class RecordingDataAccess : public ForwardingDataAccess {
     }
     return true;
   }
-  bool InTransaction() override { return false; }
-  bool OpenConnection(const std::string&) override { return true; }
-  bool SaveRecordset(const std::string& context, RecordsetPtr& recordset) override {
-    Record("SaveRecordset" + Context(context), "");
-    saved = recordset;
-    return target() ? ForwardingDataAccess::SaveRecordset(context, recordset) : true;
-  }
-  void RollbackTransaction() override { Record("RollbackTransaction", ""); }
-  void GetConnection(std::shared_ptr<Connection>&) override { Record("GetConnection", ""); }
 
  private:
-  static std::string Context(const std::string& context) {
-    return context.empty() ? "" : "(" + context + ")";
-  }
-  static std::string Entry(const Call& call) {
-    return call.sql.empty() ? call.member : call.member + ": " + call.sql;
-  }
-  bool Record(std::string member, std::string sql) {
+  static std::string Entry(const Call& call) { return call.member + ": " + call.sql; }
+  void Record(std::string member, std::string sql) {
     calls.push_back({std::move(member), std::move(sql)});
-    const bool fails = fail_with && Entry(calls.back()).find(fail_on) != std::string::npos;
-    if (fails) {
+    if (fail_with && Entry(calls.back()).find(fail_on) != std::string::npos) {
       Error error = *fail_with;
       fail_with.reset();
       throw error;
     }
-    return true;
   }
 };
 
@@ -157,9 +98,8 @@ struct TestField {
 inline RecordsetPtr MakeRecordset(const std::vector<TestField>& fields,
                                   const std::vector<std::vector<Variant>>& rows) {
   auto recordset = std::make_shared<Recordset>();
-  for (const TestField& field : fields) {
+  for (const TestField& field : fields)
     recordset->AppendField(field.name, field.type, field.size, adFldIsNullable);
-  }
   for (const auto& row : rows) recordset->LoadRow(row);
   recordset->Open();
   return recordset;

@@ -12,8 +12,6 @@
 namespace pellora {
 namespace {
 
-using testing::Column;
-using testing::ErrorNumberOf;
 using testing::LoadAndOpen;
 
 Variant Day(int year, int month, int day, int hour = 0, int minute = 0) {
@@ -37,20 +35,20 @@ class FilterTest : public ::testing::Test {
                      });
   }
   // The Artigo of every row the criteria shows.
-  std::vector<Variant> Shown(const std::string& criteria) {
+  std::vector<std::string> Shown(const std::string& criteria) {
     rs_.SetFilter(criteria);
-    return Column(rs_, "Artigo");
+    return testing::Rows(rs_, {"Artigo"});
   }
   long Count(const std::string& criteria) {
     rs_.SetFilter(criteria);
     return rs_.RecordCount();
   }
-  Variant Artigo() { return rs_["Artigo"].Value(); }
+  std::string Where() { return testing::Where(rs_, "Artigo"); }
 
   Recordset rs_;
 };
 
-using Texts = std::vector<Variant>;
+using Texts = std::vector<std::string>;
 
 TEST_F(FilterTest, MalformedCriteriaRaiseInvalidArgument) {
   for (const char* criteria :
@@ -65,19 +63,21 @@ TEST_F(FilterTest, MalformedCriteriaRaiseInvalidArgument) {
 
 // Criteria too deep to parse or too wide to distribute fail instead of exhausting the stack.
 TEST_F(FilterTest, OversizedCriteriaRaiseInvalidArgument) {
-  auto nested = [](int depth) {
+  const auto repeat = [](const std::string& first, const std::string& more, int count) {
+    std::string text = first;
+    for (int i = 1; i < count; ++i) text += more;
+    return text;
+  };
+  const auto nested = [](int depth) {
     return std::string(depth, '(') + "Artigo = 'A1'" + std::string(depth, ')');
   };
-  auto either = [](int count) {
-    std::string criteria = "(Artigo = 'A1' OR Armazem = 'M2')";
-    for (int i = 1; i < count; ++i) criteria += " AND (Artigo = 'A1' OR Armazem = 'M2')";
-    return criteria;
-  };
-  std::string many = "Artigo = 'A1'";
-  for (int i = 0; i < 10000; ++i) many += " OR Artigo = 'Z9'";
+  const std::string either = "(Artigo = 'A1' OR Armazem = 'M2')";
   EXPECT_EQ(Count(nested(100)), 2);
-  EXPECT_EQ(Count(either(8)), 3);  // 256 groups of 8 clauses
-  for (const std::string& criteria : {nested(101), nested(1000000), either(11), either(64), many}) {
+  EXPECT_EQ(Count(repeat(either, " AND " + either, 8)), 3);  // 256 groups of 8 clauses
+  for (const std::string& criteria :
+       {nested(101), nested(1000000), repeat(either, " AND " + either, 11),
+        repeat(either, " AND " + either, 64),
+        repeat("Artigo = 'A1'", " OR Artigo = 'Z9'", 10001)}) {
     EXPECT_EQ(ErrorNumberOf([&] { rs_.SetFilter(criteria); }), kAdoInvalidArgument)
         << criteria.substr(0, 80);
   }
@@ -130,10 +130,8 @@ TEST(FilterRuleTest, FiltersAndFindsFollowTheCompanysTextRule) {
     rs.AppendField("Artigo", adVarWChar, 20, adFldIsNullable);
     LoadAndOpen(rs, {{stored}, {"outro"}});
     const std::string criteria = std::string("Artigo = '") + sought + "'";
-    for (const std::string& filter : {criteria, std::string("Artigo LIKE '") + sought + "*'"}) {
-      rs.SetFilter(filter);
-      EXPECT_EQ(rs.RecordCount(), equal ? 1 : 0) << filter;
-    }
+    for (const std::string& filter : {criteria, std::string("Artigo LIKE '") + sought + "*'"})
+      EXPECT_EQ((rs.SetFilter(filter), rs.RecordCount()), equal ? 1 : 0) << filter;
     rs.SetFilter("");
     rs.Find(criteria);
     EXPECT_EQ(rs.Eof(), !equal) << criteria;
@@ -143,103 +141,85 @@ TEST(FilterRuleTest, FiltersAndFindsFollowTheCompanysTextRule) {
 TEST_F(FilterTest, SettingAFilterMovesToTheFirstMatchAndClearingToTheFirstRow) {
   rs_.SetAbsolutePosition(4);
   rs_.SetFilter("Armazem = 'M2'");
-  EXPECT_EQ(rs_.Filter(), "Armazem = 'M2'");
-  EXPECT_EQ(rs_.RecordCount(), 2);
-  EXPECT_EQ(rs_.AbsolutePosition(), 1);
-  EXPECT_EQ(Artigo(), Variant("a1"));
+  EXPECT_EQ(rs_.Filter() + "|" + std::to_string(rs_.RecordCount()) + "|" + Where(),
+            "Armazem = 'M2'|2|a1@1");
   rs_.SetFilter("Artigo = 'Z9'");
-  EXPECT_TRUE(rs_.Bof());
-  EXPECT_TRUE(rs_.Eof());
+  EXPECT_EQ(Where(), "BOFEOF@-1");
   rs_.SetFilter("");
-  EXPECT_EQ(rs_.RecordCount(), 5);
-  EXPECT_EQ(Artigo(), Variant("A1"));
+  EXPECT_EQ(std::to_string(rs_.RecordCount()) + "|" + Where(), "5|A1@1");
 }
 
-// Equality answered by the index must agree with the same test made by scanning every row.
+// Equality answered by the index must agree with the same test made by scanning every row (no
+// equality in the criteria).
 TEST(FilterIndexTest, EqualityAgreesWithAScanOverMixedValues) {
   Recordset rs;
   rs.AppendField("V", adVariant);
   for (const Variant& value : {Variant("7"), Variant("007"), Variant(int16_t{7}), Variant(7.0),
                                Variant(Currency{70000}), Variant(Date{7}), Variant(true),
-                               Variant::Null(), Variant(), Variant("abc"), Variant("ABC")}) {
+                               Variant::Null(), Variant(), Variant("abc"), Variant("ABC")})
     rs.LoadRow({value});
-  }
   rs.Open();
   for (const std::string value :
        {"7", "'7'", "'007'", "'7.0'", "-1", "#1/6/1900#", "'1/6/1900'", "''", "'abc'"}) {
-    rs.SetFilter("V >= " + value + " AND V <= " + value);  // no equality: scans
-    long scanned = rs.RecordCount();
-    rs.SetFilter("V = " + value);
-    EXPECT_EQ(rs.RecordCount(), scanned) << value;
+    const long scanned = (rs.SetFilter("V >= " + value + " AND V <= " + value), rs.RecordCount());
+    EXPECT_EQ((rs.SetFilter("V = " + value), rs.RecordCount()), scanned) << value;
   }
   EXPECT_EQ((rs.SetFilter("V = 7"), rs.RecordCount()), 5);
 }
 
+// A new row stays visible under the filter even when it does not match it.
 TEST_F(FilterTest, IndexFollowsEditsAddedRowsAndCancelledRows) {
   EXPECT_EQ(Count("Artigo = 'B2'"), 1);
   rs_["Artigo"].SetValue("A1");
   rs_.Update();
   EXPECT_EQ(Shown("Artigo = 'B2'"), Texts{});
   EXPECT_EQ(Count("Artigo = 'a1'"), 3);
-
   rs_.SetFilter("Artigo = 'D4'");
-  rs_.AddNew();
-  rs_["Artigo"].SetValue("D4");
-  rs_["Armazem"].SetValue("M9");
-  rs_.Update();
-  EXPECT_EQ(rs_.RecordCount(), 1);
-  rs_.AddNew();  // kept visible under the filter even though it does not match
-  rs_["Artigo"].SetValue("E5");
-  rs_.Update();
-  EXPECT_EQ(rs_.RecordCount(), 2);
-  EXPECT_EQ(rs_.AbsolutePosition(), 2);
-  EXPECT_EQ(Count("Artigo = 'D4' AND Armazem = 'M9'"), 1);
-  EXPECT_EQ(Count("Artigo = 'E5'"), 1);
-
+  for (const char* artigo : {"D4", "E5"}) {
+    rs_.AddNew();
+    rs_["Artigo"].SetValue(artigo);
+    rs_["Armazem"].SetValue("M9");
+    rs_.Update();
+  }
+  EXPECT_EQ(std::to_string(rs_.RecordCount()) + "|" + Where(), "2|E5@2");
   rs_.AddNew();
   rs_["Artigo"].SetValue("F6");
   rs_.CancelUpdate();
-  EXPECT_EQ(Count("Artigo = 'F6'"), 0);
-
   rs_.SetFilter("Artigo = 'D4'");
   rs_["Artigo"].SetValue("G7");
   rs_.CancelUpdate();
-  EXPECT_EQ(Count("Artigo = 'D4'"), 1);
-  EXPECT_EQ(Count("Artigo = 'G7'"), 0);
+  EXPECT_EQ(
+      (std::vector<long>{Count("Artigo = 'D4' AND Armazem = 'M9'"), Count("Artigo = 'E5'"),
+                         Count("Artigo = 'F6'"), Count("Artigo = 'D4'"), Count("Artigo = 'G7'")}),
+      (std::vector<long>{1, 1, 0, 1, 0}));
 }
 
 // Each find starts where the one before left the cursor: the current row counts, `skip` rows
 // are passed over, and a find from EOF finds nothing. Rows the filter hides are skipped.
 TEST_F(FilterTest, FindSearchesFromTheCurrentRowInEitherDirection) {
-  const auto where = [&] { return rs_.Bof() ? "BOF" : rs_.Eof() ? "EOF" : CStr(Artigo()); };
   const struct {
     const char* criteria;
     long skip;
     int direction;
     std::string found;
-  } finds[] = {{"Armazem = 'M2'", 0, adSearchForward, "a1"},
-               {"Armazem = 'M2'", 0, adSearchForward, "a1"},
-               {"Armazem = 'M2'", 1, adSearchForward, "C3"},
-               {"Quantidade < 0", 0, adSearchBackward, "B2"},
-               {"Armazem = 'M1'", 1, adSearchBackward, "A1"},
-               {"Armazem = 'M2'", 0, adSearchBackward, "BOF"}};
-  for (const auto& find : finds) {
-    rs_.Find(find.criteria, find.skip, find.direction);
-    EXPECT_EQ(where(), find.found) << find.criteria;
-  }
+  } finds[] = {{"Armazem = 'M2'", 0, adSearchForward, "a1@2"},
+               {"Armazem = 'M2'", 0, adSearchForward, "a1@2"},
+               {"Armazem = 'M2'", 1, adSearchForward, "C3@5"},
+               {"Quantidade < 0", 0, adSearchBackward, "B2@3"},
+               {"Armazem = 'M1'", 1, adSearchBackward, "A1@1"},
+               {"Armazem = 'M2'", 0, adSearchBackward, "BOF@-2"}};
+  for (const auto& find : finds)
+    EXPECT_EQ((rs_.Find(find.criteria, find.skip, find.direction), Where()), find.found)
+        << find.criteria;
   rs_.MoveFirst();
-  for (const char* criteria : {"Artigo = 'Z9'", "Artigo = 'A1'"}) {
-    rs_.Find(criteria);
-    EXPECT_EQ(where(), "EOF") << criteria;
-  }
+  for (const char* criteria : {"Artigo = 'Z9'", "Artigo = 'A1'"})
+    EXPECT_EQ((rs_.Find(criteria), Where()), "EOF@-3") << criteria;
   EXPECT_EQ(ErrorNumberOf([&] { rs_.Find("Artigo = 'A1' AND Armazem = 'M1'"); }),
             kAdoInvalidArgument);
   rs_.SetFilter("Quantidade > 2");
-  rs_.Find("Armazem = 'M2'", 1);
-  EXPECT_EQ(where() + "|" + std::to_string(rs_.AbsolutePosition()), "C3|3");
+  EXPECT_EQ((rs_.Find("Armazem = 'M2'", 1), Where()), "C3@3");
   rs_.MoveFirst();
-  rs_.Find("Armazem = 'M1'");
-  EXPECT_EQ(where(), "EOF");
+  EXPECT_EQ((rs_.Find("Armazem = 'M1'"), Where()), "EOF@-3");
 }
 
 }  // namespace

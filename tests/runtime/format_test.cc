@@ -63,6 +63,9 @@ TEST(FormatTest, EachValueTakesItsPattern) {
       {Variant::Null(), "###,##0.#0", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(Format(c.value, c.pattern), c.text) << c.pattern;
+  // Date patterns on numbers past the date range overflow.
+  EXPECT_EQ(ErrorNumberOf([] { Format(2958466.0, "dd-mm-yyyy"); }), kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { Format(1e300, "dd-mm-yyyy"); }), kOverflow);
 }
 
 TEST(FormatTest, PatternsUseTheLocaleSeparators) {
@@ -73,11 +76,6 @@ TEST(FormatTest, PatternsUseTheLocaleSeparators) {
   }
   const WorkstationScope english({.locale = {.decimal_separator = ".", .group_separator = ","}});
   EXPECT_EQ(Format(1234.5, "###,##0.#0"), "1,234.50");
-}
-
-TEST(FormatTest, DatePatternsOnNumbersPastTheDateRangeOverflow) {
-  EXPECT_EQ(ErrorNumberOf([] { Format(2958466.0, "dd-mm-yyyy"); }), kOverflow);
-  EXPECT_EQ(ErrorNumberOf([] { Format(1e300, "dd-mm-yyyy"); }), kOverflow);
 }
 
 // The decimals come from the rightmost placeholder.

@@ -24,33 +24,41 @@ inline void PrintTo(const Variant& value, std::ostream* out) {
 
 namespace pellora::testing {
 
-using ::pellora::ErrorNumberOf;
-
 // Loads `rows` into a closed recordset whose fields are already appended, and opens it.
 inline void LoadAndOpen(Recordset& recordset, std::initializer_list<std::vector<Variant>> rows) {
   for (const auto& row : rows) recordset.LoadRow(row);
   recordset.Open();
 }
 
-// The values of one field over the visible rows, from the first; leaves the cursor at EOF.
-inline std::vector<Variant> Column(Recordset& recordset, std::string_view field) {
-  std::vector<Variant> values;
-  if (recordset.RecordCount() == 0) return values;
-  for (recordset.MoveFirst(); !recordset.Eof(); recordset.MoveNext()) {
-    values.push_back(recordset[field].Value());
-  }
-  return values;
-}
-
-// The current row's values as text joined by '|', NULL as "NULL"; "" when there is no row.
-inline std::string RowText(Recordset& recordset) {
+// The current row's values (those of `fields`, or all) as text joined by '|', NULL as "NULL"; ""
+// when there is no row.
+inline std::string RowText(Recordset& recordset, const std::vector<std::string_view>& fields = {}) {
   std::string text;
   if (recordset.Eof()) return text;
-  for (size_t i = 0; i < recordset.FieldCount(); ++i) {
-    const Variant value = recordset.Fields(i).Value();
+  for (size_t i = 0; i < (fields.empty() ? recordset.FieldCount() : fields.size()); ++i) {
+    const Variant value = (fields.empty() ? recordset.Fields(i) : recordset[fields[i]]).Value();
     text += (i == 0 ? "" : "|") + (value.IsNull() ? std::string("NULL") : CStr(value));
   }
   return text;
+}
+
+// The visible rows from the first, each as its RowText; leaves the cursor at EOF.
+inline std::vector<std::string> Rows(Recordset& recordset,
+                                     const std::vector<std::string_view>& fields = {}) {
+  std::vector<std::string> rows;
+  if (recordset.RecordCount() == 0) return rows;
+  for (recordset.MoveFirst(); !recordset.Eof(); recordset.MoveNext())
+    rows.push_back(RowText(recordset, fields));
+  return rows;
+}
+
+// Where the cursor is: "BOF", "EOF" (both on an empty recordset) or the current row's `field`,
+// then "@" and the absolute position.
+inline std::string Where(Recordset& recordset, std::string_view field) {
+  const bool off = recordset.Bof() || recordset.Eof();
+  return std::string(recordset.Bof() ? "BOF" : "") + (recordset.Eof() ? "EOF" : "") +
+         (off ? "" : CStr(recordset[field].Value())) + "@" +
+         std::to_string(recordset.AbsolutePosition());
 }
 
 }  // namespace pellora::testing

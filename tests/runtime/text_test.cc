@@ -14,7 +14,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(TextTest, LengthsCutsAndSearchesCountCodePoints) {
+TEST(TextTest, LengthsCutsAndSearchesCountCodePointsAndRefuseNegativeCounts) {
   EXPECT_EQ(Len("Câmara Açores"), 13u);
   EXPECT_EQ(
       (Texts{Left("São João", 3), Left("São", 10), Right("São João", 4), Right("ção", 9),
@@ -24,9 +24,6 @@ TEST(TextTest, LengthsCutsAndSearchesCountCodePoints) {
                                InStr("abc", "x"), InStr("abc", "", 2), InStr("abc", "a", 5),
                                InStr("", "a")}),
             (std::vector<long>{2, 8, 0, 2, 0, 0}));
-}
-
-TEST(TextTest, NegativeCountsAndStartsAreInvalidCalls) {
   EXPECT_EQ((std::vector<long>{
                 ErrorNumberOf([] { Left("a", -1); }), ErrorNumberOf([] { Right("a", -1); }),
                 ErrorNumberOf([] { Mid("a", 0); }), ErrorNumberOf([] { Mid("a", 1, -2); }),

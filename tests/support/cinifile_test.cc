@@ -11,6 +11,7 @@ namespace pellora {
 namespace {
 
 using namespace std::string_literals;
+using Texts = std::vector<std::string>;
 
 class CInifileTest : public ::testing::Test {
  protected:
@@ -19,86 +20,61 @@ class CInifileTest : public ::testing::Test {
     ini_.SetSection("Ligação");
     ini_.SetKey("Servidor");
   }
-  void SetContents(const std::string& text) const { testing::TempFolder::Write(ini_.Path(), text); }
-  std::string Contents() const { return testing::TempFolder::Read(ini_.Path()); }
 
   testing::TempFolder folder_;
   cInifile ini_;
 };
 
-TEST_F(CInifileTest, LongValuesReadBackCutTo254Characters) {
-  auto accents = [](int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += "é";
-    return text;
-  };
-  std::string value = accents(300);
-  ini_.SetValue(value);
-  EXPECT_EQ(ini_.Value(), accents(254));
-}
-
-TEST_F(CInifileTest, WritingRemovesNulCharactersAlsoFromTheCallersText) {
+// Values read back cut to 254 characters; NULs go, also from the caller's text; a failed write
+// shows in the return code.
+TEST_F(CInifileTest, ValuesAreCutCleanedAndTheirWriteReported) {
+  std::string accents;
+  for (int i = 0; i < 300; ++i) accents += "é";
+  ini_.SetValue(accents);
+  EXPECT_EQ(ini_.Value(), accents.substr(0, 2 * 254));
   std::string value = "a\0b\0c"s;
   ini_.SetValue(value);
-  EXPECT_EQ(value, "abc");
-  EXPECT_EQ(ini_.Value(), "abc");
-}
-
-TEST_F(CInifileTest, WriteResultShowsInTheReturnCode) {
-  std::string value = "x";
-  ini_.SetValue(value);
-  EXPECT_TRUE(ini_.Success());
+  EXPECT_EQ(value + "|" + ini_.Value() + "|" + std::to_string(ini_.Success()), "abc|abc|1");
   ini_.SetPath(folder_.File("missing/PICKING.DEMO"));
   ini_.SetValue(value);
-  EXPECT_EQ(ini_.LastReturnCode(), 0);
-  EXPECT_FALSE(ini_.Success());
+  EXPECT_EQ(std::to_string(ini_.LastReturnCode()) + "|" + std::to_string(ini_.Success()), "0|0");
 }
 
 TEST_F(CInifileTest, EnumeratesKeysAndSectionsFromIndexOne) {
-  SetContents("[Ligação]\nServidor=s\n;note\nUser=u\n[]\n[V3U]\n");
+  testing::TempFolder::Write(ini_.Path(), "[Ligação]\nServidor=s\n;note\nUser=u\n[]\n[V3U]\n");
   EXPECT_EQ(ini_.Sections(), "Ligação\0\0V3U\0"s);
-  std::vector<std::string> keys = {"stale"};
-  int32_t count = -1;
-  ini_.EnumerateCurrentSection(keys, count);
-  EXPECT_EQ(count, 2);
-  EXPECT_EQ(keys, (std::vector<std::string>{"", "Servidor", "User"}));
-
-  std::vector<std::string> sections;
-  ini_.EnumerateAllSections(sections, count);
-  EXPECT_EQ(count, 2);
-  EXPECT_EQ(sections, (std::vector<std::string>{"", "Ligação", "V3U"}));
-
+  Texts keys = {"stale"}, sections;
+  int32_t key_count = -1, section_count = -1;
+  ini_.EnumerateCurrentSection(keys, key_count);
+  ini_.EnumerateAllSections(sections, section_count);
+  EXPECT_EQ(keys, (Texts{"", "Servidor", "User"}));
+  EXPECT_EQ(sections, (Texts{"", "Ligação", "V3U"}));
   ini_.SetSection("V3U");
-  ini_.EnumerateCurrentSection(keys, count);
-  EXPECT_EQ(count, 0);
-  EXPECT_EQ(keys, std::vector<std::string>{""});
+  ini_.EnumerateCurrentSection(keys, key_count);
+  EXPECT_EQ(keys, Texts{""});
+  EXPECT_EQ(std::to_string(section_count) + std::to_string(key_count), "20");
 }
 
-TEST_F(CInifileTest, SavesAndLoadsFormPositions) {
+// A maximised window keeps its last normal placement; a section without one changes nothing.
+TEST_F(CInifileTest, SavesAndLoadsFormPositionsAndNumbersWithTheirDefault) {
   ini_.SetSection("Janela");
   ini_.SaveFormPosition({.maximised = false, .left = 10, .top = 20, .width = 300, .height = 200});
   ini_.SaveFormPosition({.maximised = true, .left = 0, .top = 0, .width = 9, .height = 9});
-  EXPECT_EQ(Contents(), "[Janela]\nMaximised=1\nLeft=10\nTop=20\nWidth=300\nHeight=200\n");
+  EXPECT_EQ(testing::TempFolder::Read(ini_.Path()),
+            "[Janela]\nMaximised=1\nLeft=10\nTop=20\nWidth=300\nHeight=200\n");
   EXPECT_EQ(ini_.Key(), "Servidor");
-
-  FormPosition loaded;
+  const auto numbers = [](const FormPosition& p) {
+    return std::vector<int32_t>{p.maximised, p.left, p.top, p.width, p.height};
+  };
+  FormPosition loaded, untouched{.maximised = false, .left = 1, .top = 2, .width = 3, .height = 4};
   ini_.LoadFormPosition(loaded);
-  EXPECT_TRUE(loaded.maximised);
-  EXPECT_EQ(loaded.left, 10);
-  EXPECT_EQ(loaded.height, 200);
-
   ini_.SetSection("Nova");
-  FormPosition untouched{.maximised = false, .left = 1, .top = 2, .width = 3, .height = 4};
   ini_.LoadFormPosition(untouched);
-  EXPECT_FALSE(untouched.maximised);
-  EXPECT_EQ(untouched.width, 3);
-}
-
-TEST(CInifileCLngDefaultTest, GivesTheDefaultWhenTheTextIsNotANumber) {
-  EXPECT_EQ(cInifile::CLngDefault("42"), 42);
-  EXPECT_EQ(cInifile::CLngDefault("12x", 7), 7);
-  EXPECT_EQ(cInifile::CLngDefault("12x"), 0);
-  EXPECT_EQ(cInifile::CLngDefault("", -1), -1);
+  EXPECT_EQ(numbers(loaded), (std::vector<int32_t>{1, 10, 20, 300, 200}));
+  EXPECT_EQ(numbers(untouched), (std::vector<int32_t>{0, 1, 2, 3, 4}));
+  EXPECT_EQ((std::vector<int32_t>{cInifile::CLngDefault("42"), cInifile::CLngDefault("12x", 7),
+                                  cInifile::CLngDefault("12x"), cInifile::CLngDefault("", -1)}),
+            (std::vector<int32_t>{42, 7, 0, -1}));
 }
 
 }  // namespace
