@@ -1,13 +1,13 @@
 // The pellora command as integrators and the host's operators run it: a demo company, then the
 // commands on it, with their output and exit status, on the test program's engine.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
+#include <array>
+#include <filesystem>
 #include <map>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/app/demo_on_engine.h"
@@ -35,38 +35,37 @@ class PelloraCommandTest : public ::testing::Test {
 // each line's ordered, delivered and pending quantities. The order stays open, and with it the
 // line delivered whole, with nothing pending.
 TEST_F(PelloraCommandTest, TheOrdersReportTellsOrderedDeliveredAndPending) {
-  // Order lines of articles without lots or serial numbers: NNUMDOC, ANO, TERCEIRO, NUMLINHA,
-  // ARTIGO, UNIDADE, ARMAZEM, QUANT.
-  std::vector<std::vector<std::string>> lines;
-  for (const std::string& row : demo_.Rows(
-           "SELECT C.NNUMDOC, C.ANO, C.TERCEIRO, L.NUMLINHA, L.ARTIGO, L.UNIDADE, L.ARMAZEM, "
-           "L.QUANT FROM DOCGCLIN AS L INNER JOIN DOCGCCAB AS C ON C.TPDOC = L.TPDOCUM AND "
-           "C.SERIE = L.SERIE AND C.ANO = L.ANO AND C.NNUMDOC = L.NNUMDOC INNER JOIN ARTIGOS AS A "
-           "ON A.CODIGO = L.ARTIGO WHERE L.TPDOCUM = 'ECL' AND L.QUANT >= 2 AND A.CTLOTES = 0 "
-           "AND A.CTNSERIE = 0 ORDER BY C.NNUMDOC, L.NUMLINHA")) {
-    std::vector<std::string> line;
-    std::istringstream cells(row);
-    for (std::string cell; std::getline(cells, cell, '|');) line.push_back(cell);
-    if (lines.size() == 1 && lines[0][0] != line[0]) lines.clear();  // an order of one line
-    if (lines.size() < 2) lines.push_back(line);
-  }
-  ASSERT_EQ(lines.size(), 2u);
-  const std::string order = lines[0][0], year = lines[0][1], customer = lines[0][2];
-  // The terminal reads half of the first line and the whole of the second.
-  const int sold[] = {std::stoi(lines[0][7]) / 2, std::stoi(lines[1][7])};
-  for (int i = 0; i < 2; ++i) {
-    const std::vector<std::string>& line = lines[i];
-    demo_.Exec(
-        "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, TpDoc, "
-        "Serie, Numero, Ano, TipoMov, Tpterc, Terceiro, Artigo, Unidade, Armazem, Quantidade, "
-        "Estado, Ordenaca) VALUES ('PDA09', '20261204100000', '20261204093000', " +
-        line[3] + ", 'ECL', '1', " + order + ", " + year + ", 'S', 2, '" + customer + "', '" +
-        line[4] + "', '" + line[5] + "', '" + line[6] + "', " + std::to_string(sold[i]) + ", 0, " +
-        line[3] + ")");
-  }
+  // The first two lines of articles without lots or serial numbers of the first customer order
+  // with two such lines: terminal PDA09 reads half of the first and the whole of the second.
+  const std::string lines =
+      " FROM DOCGCLIN AS L JOIN DOCGCCAB AS C ON C.TPDOC = L.TPDOCUM AND C.SERIE = L.SERIE AND "
+      "C.ANO = L.ANO AND C.NNUMDOC = L.NNUMDOC JOIN ARTIGOS AS A ON A.CODIGO = L.ARTIGO WHERE "
+      "L.TPDOCUM = 'ECL' AND L.QUANT >= 2 AND A.CTLOTES = 0 AND A.CTNSERIE = 0 ";
+  const std::string order = demo_.Value(
+      "SELECT C.NNUMDOC" + lines + "GROUP BY C.NNUMDOC HAVING COUNT(*) >= 2 ORDER BY 1 LIMIT 1");
+  ASSERT_NE(order, "");
+  const std::string of_order = lines + "AND C.NNUMDOC = " + order;
+  demo_.Exec(
+      "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, TpDoc, "
+      "Serie, Numero, Ano, TipoMov, Tpterc, Terceiro, Artigo, Unidade, Armazem, Quantidade, "
+      "Estado, Ordenaca) SELECT 'PDA09', '20261204100000', '20261204093000', L.NUMLINHA, 'ECL', "
+      "C.SERIE, C.NNUMDOC, C.ANO, 'S', 2, C.TERCEIRO, L.ARTIGO, L.UNIDADE, L.ARMAZEM, CASE WHEN "
+      "L.NUMLINHA = (SELECT MIN(L.NUMLINHA)" +
+      of_order + ") THEN CAST(L.QUANT / 2 AS INTEGER) ELSE L.QUANT END, 0, L.NUMLINHA" + of_order +
+      " ORDER BY L.NUMLINHA LIMIT 2");
+  // Each line's article, then the report's last cells: warehouse, ordered, delivered, pending.
+  const std::vector<std::string> expected = demo_.Rows(
+      "SELECT M.Artigo, '<td>' || M.Armazem || '</td><td>' || CAST(L.QUANT AS INTEGER) || "
+      "'</td><td>' || CAST(M.Quantidade AS INTEGER) || '</td><td>' || CAST(L.QUANT - "
+      "M.Quantidade AS INTEGER) || '</td>' FROM oru_ARM_Picking_Movimentos AS M JOIN DOCGCLIN AS L "
+      "ON L.TPDOCUM = M.TpDoc AND L.SERIE = M.Serie AND L.ANO = M.Ano AND L.NNUMDOC = M.Numero "
+      "AND L.NUMLINHA = M.NumeroLinha WHERE M.TerminalId = 'PDA09'");
+  ASSERT_EQ(expected.size(), 2u);
   const Outcome sale = demo_.Run(
       "import --kind venda --set 'PDA09|20261204100000' --doc-type FA --series 1 --third-party " +
-      customer + " --date 2026-12-05");
+      demo_.Value("SELECT DISTINCT Terceiro FROM oru_ARM_Picking_Movimentos WHERE TerminalId = "
+                  "'PDA09'") +
+      " --date 2026-12-05");
   ASSERT_EQ(sale.status, 0) << sale.out;
 
   const Outcome report = demo_.Run("op 2001");
@@ -74,16 +73,13 @@ TEST_F(PelloraCommandTest, TheOrdersReportTellsOrderedDeliveredAndPending) {
   ASSERT_EQ(report.out.rfind(shown, 0), 0u) << report.out;
   const std::string page = testing::TempFolder::Read(
       report.out.substr(shown.size(), report.out.size() - shown.size() - 1));
-  for (int i = 0; i < 2; ++i) {
-    const size_t article = page.find("<td>" + lines[i][4] + "</td>",
-                                     page.find("<td>ECL-1-" + order + "-" + year + "</td>"));
+  for (const std::string& row : expected) {
+    const size_t bar = row.find('|');
+    const size_t article =
+        page.find("<td>" + row.substr(0, bar) + "</td>", page.find("<td>ECL-1-" + order + "-"));
     ASSERT_NE(article, std::string::npos) << page;
-    const std::string row = page.substr(article, page.find("</tr>", article) - article);
-    const int ordered = std::stoi(lines[i][7]);
-    EXPECT_TRUE(row.ends_with("<td>" + lines[i][6] + "</td><td>" + std::to_string(ordered) +
-                              "</td><td>" + std::to_string(sold[i]) + "</td><td>" +
-                              std::to_string(ordered - sold[i]) + "</td>"))
-        << row;
+    const std::string line = page.substr(article, page.find("</tr>", article) - article);
+    EXPECT_TRUE(line.ends_with(row.substr(bar + 1))) << line;
   }
 }
 
@@ -132,7 +128,7 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
   const std::string pending =
       "SELECT COUNT(DISTINCT DataSync) FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND "
       "TerminalId || '|' || DataSync IN ('{IB1}', '{IB2}') => ";
-  const std::vector<CommandCase> cases = {
+  std::vector<CommandCase> cases = {
       // Typed headers and rows; the engine's own words, naming the table, after a Portuguese line.
       {"{pellora} sql \"SELECT CODIGO, FACTEMB, INACTIVO FROM ARTIGOS WHERE CODIGO = N'CER001'\"",
        0, "CODIGO:202\tFACTEMB:5\tINACTIVO:11\nCER001\t24\tTrue\n", ""},
@@ -175,6 +171,11 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
       {"{pellora} --company NADA op 2005", 2, "A empresa NADA não existe", ""},
       {"{pellora} --company NADA sql \"SELECT 1\"", 2, "A empresa NADA não existe", ""},
       {"{pellora} import --kind venda", 2, "", ""},
+      {"{pellora} import --kind transferencia --set '{P}'", 2,
+       "O conjunto {P} tem leituras do tipo I, não de transferência (T).", ""},
+      {"{pellora} import --kind inventario --set PDA01", 2, "Conjunto inválido: PDA01", ""},
+      {"{pellora} --busy-timeout abc import --kind inventario --set '{P}'", 2,
+       "--busy-timeout, em segundos, deve ser um número inteiro de 0 a 86400: abc.", ""},
       {"{pellora} sets --kind Z", 2, "", ""},
       {"{pellora} sets --nada 1", 2, "", ""},
       {"{bin} nada", 2, "", ""},
@@ -234,10 +235,6 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
        "\\r\\n\"}",
        "SELECT COUNT(*) FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND TerminalId || '|' || "
        "DataSync = '{T}' => 0"},
-      {"{pellora} import --kind transferencia --set '{T}'", 1,
-       "As leituras escolhidas já não estão pendentes: foram importadas ou anuladas noutro "
-       "posto.\n",
-       ""},
       // An article code typed in another case is the article, on either engine; one that differs
       // in an accent is another article.
       {"{pellora} sql --exec \"INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, INACTIVO) VALUES "
@@ -248,6 +245,13 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
       {"{pellora} validate sales --field ARTIGO --value 'AGUA-Ç' --doc-type FA", 0, "vCancel=False",
        ""},
   };
+  // Quotes and the characters of LIKE patterns, comments and batches are only text.
+  for (const std::string id :
+       {"PDA09|20990101000000", "PDA01|2026' OR ''='", "PDA%|%", "PDA0_|2026120108182_",
+        "[PDA01]|[2]", "PDA01|1; DROP TABLE ARTIGOS; --"}) {
+    cases.insert(cases.begin(), {"{pellora} import --kind inventario --set \"" + id + "\"", 2,
+                                 "O conjunto " + id + " não existe.", ""});
+  }
   auto expand = [&](std::string text) {
     for (const auto& [word, value] : words) {
       for (size_t at; (at = text.find(word)) != std::string::npos;)
@@ -276,6 +280,60 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
           << line;
     }
   }
+}
+
+TEST_F(PelloraCommandTest, ConfigurationFilesWithMissingKeysOrAnotherCompany) {
+  const std::string configuration = folder_.File("orudados/PICKING.DEMO");
+  const std::string text = testing::TempFolder::Read(configuration);
+  const std::vector<std::string> before = demo_.Snapshot();
+  for (const auto& [from, to, says] : std::vector<std::array<std::string, 3>>{
+           {"Login=picagens\n", "", " não indica Login e Empresa na secção [Api Vela]."},
+           {"Empresa=DEMO", "Empresa=NADA", " é da empresa NADA, não da empresa DEMO."}}) {
+    std::string changed = text;
+    testing::TempFolder::Write(configuration, changed.replace(changed.find(from), from.size(), to));
+    const Outcome run = demo_.Run("import --kind inventario --set '" + FirstSet("I") + "'");
+    EXPECT_EQ(run.status, 2) << run.out;
+    EXPECT_NE(run.out.find("O ficheiro de configuração " + configuration + says), std::string::npos)
+        << run.out;
+  }
+  testing::TempFolder::Write(configuration, text);
+  EXPECT_EQ(demo_.Snapshot(), before);
+}
+
+// A company file that cannot serve is named and left as it was. The server keeps no files.
+TEST_F(PelloraCommandTest, CompanyFilesThatCannotServe) {
+  if (!demo_.engine().DemoOptions().empty()) GTEST_SKIP() << "no company file on a server";
+  const std::string company = folder_.File("DEMO.db"), set = FirstSet("I");
+  const DemoOnEngine pristine(folder_.path().string(), "PRISTINE");
+  pristine.engine().ReplaceWith(demo_.engine());
+  const std::string damaged =
+      "O ficheiro " + company + " da empresa DEMO está danificado ou não é uma base de dados.\n";
+  // Runs the import as the user `as` when given; a readable company is left unchanged.
+  auto refused = [&](const std::string& says, bool readable = false, const std::string& as = "") {
+    const std::vector<std::string> before =
+        readable ? demo_.Snapshot() : std::vector<std::string>{};
+    const Outcome run = RunShell(as + PELLORA_BINARY + " " + demo_.Options() +
+                                 "import --kind inventario --set '" + set + "'");
+    EXPECT_EQ(run.status, 2) << run.out;
+    EXPECT_NE(run.out.find(says), std::string::npos) << run.out;
+    if (readable) {
+      EXPECT_EQ(demo_.Snapshot(), before);
+    }
+    demo_.engine().ReplaceWith(pristine.engine());
+  };
+  testing::TempFolder::Write(company, "isto não é uma base de dados\n");
+  refused(damaged);
+  std::filesystem::resize_file(company, 8192);
+  refused(damaged);
+  demo_.Exec("DROP TABLE ARTARM");
+  refused("A base de dados da empresa DEMO não tem a tabela ARTARM: não é uma empresa completa.",
+          true);
+  std::filesystem::permissions(company, std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+  // Root writes whatever the permissions say: the workstation's user is an ordinary one.
+  refused("não pode ser alterado (só de leitura ou sem permissão).", true,
+          geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "");
 }
 
 }  // namespace

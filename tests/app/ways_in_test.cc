@@ -128,7 +128,12 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
   const std::string only_zero = std::string(kReadings) +
                                 "Quantidade = 0 {reading}; DELETE FROM oru_ARM_Picking_Movimentos "
                                 "{set} AND Quantidade <> 0";
-  const std::vector<WayIn> ways = {
+  // The inventory set's first reading changed so that both refuse it with `says`.
+  auto refused = [&](const std::string& change, const std::string& says, int status = 1) {
+    const std::string sql = std::string(kReadings) + change + " {reading}";
+    return WayIn{inventory, op2005, "I", 1, sql, status, says};
+  };
+  std::vector<WayIn> ways = {
       {inventory, op2005, "I", 1, "", 0, "Foi criado com sucesso o documento INV-"},
       {"import --kind acerto", "op 2006", "A", 1, "", 0, "Foi criado com sucesso o documento"},
       {"import --kind transferencia", "op 2008", "T", 1, "", 0,
@@ -148,15 +153,41 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
        "SELECT COUNT(*) FROM ARTARM A JOIN oru_ARM_Picking_Movimentos M ON M.Artigo = A.ARTIGO "
        "AND M.Armazem = A.ARMAZEM {set} AND A.EXISTENC = 0 AND M.Estado = 1",
        Texts{"1"}},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "PrecoUnitario = NULL {set}", 1,
-       "não tem Preço Unitário (ou está inválido)."},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "Unidade = 'XPTO' {reading}", 1,
-       "a unidade XPTO não é do artigo"},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "Quantidade = 0.00004 {reading}", 1,
-       "a quantidade 4E-05 é demasiado pequena: com quatro casas decimais fica 0."},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "TipoMov = 'A' {reading}", 2,
-       "tem leituras do tipo A, não de inventário (I)."},
+      // What fits is stored as read, whatever its characters.
+      {inventory, op2005, "I", 1,
+       "UPDATE ARTIGOS SET CTLOTES = 1 WHERE CODIGO = (SELECT Artigo FROM "
+       "oru_ARM_Picking_Movimentos {reading}); UPDATE oru_ARM_Picking_Movimentos SET NossoLote = "
+       "'L''1%_[x]--;\U0001F4E6' {reading}",
+       0, "Foi criado com sucesso o documento INV-",
+       "SELECT LOTE, TPDOC FROM LOTESMOV WHERE LOTE = 'L''1%_[x]--;\U0001F4E6'",
+       Texts{"L'1%_[x]--;\U0001F4E6|INV"}},
+      refused("PrecoUnitario = NULL", "não tem Preço Unitário (ou está inválido)."),
+      refused("Unidade = 'XPTO'", "a unidade XPTO não é do artigo"),
+      refused("Quantidade = 0.00004",
+              "a quantidade 4E-05 é demasiado pequena: com quatro casas decimais fica 0."),
+      refused("TipoMov = 'A'", "tem leituras do tipo A, não de inventário (I).", 2),
+      refused("Artigo = NULL", "a leitura não indica o artigo."),
+      refused("Artigo = 'NADA'", "o artigo NADA não existe."),
+      refused("Armazem = NULL", "a leitura não indica o armazém."),
+      refused("Armazem = 'ZZ'", "o armazém ZZ não existe."),
+      refused("Unidade = NULL", "a leitura não indica a unidade."),
+      refused("Quantidade = -5", "a quantidade -5 não é válida: não pode ser negativa."),
+      refused("Quantidade = 1e308", "a quantidade 1E+308 é demasiado grande."),
+      refused("Quantidade = 'NaN'", "a quantidade NaN não é um número."),
+      refused("Quantidade = NULL", "a leitura não indica a quantidade."),
   };
+  // The server refuses such texts itself, and its texts hold no NUL.
+  if (import_.engine().DemoOptions().empty()) {
+    std::string boxes;  // beyond the BMP: two UTF-16 units each, as nvarchar counts
+    for (int i = 0; i < 16; ++i) boxes += "\U0001F4E6";
+    for (const std::string& lot : {std::string(31, 'L'), boxes})
+      ways.push_back(
+          refused("NossoLote = '" + lot + "'", "o campo NossoLote tem mais de 30 caracteres"));
+    ways.push_back(refused("VossoLote = 'A' || char(0) || 'B'",
+                           "o campo VossoLote tem caracteres de controlo."));
+    ways.push_back(refused("Localizacao = 'A' || char(10) || 'B'",
+                           "o campo Localizacao tem caracteres de controlo."));
+  }
   for (const WayIn& way : ways) {
     SCOPED_TRACE(way.import + " / " + way.change);
     Restore();
