@@ -37,8 +37,7 @@ TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
                           "0 Foi criado com sucesso o documento INV-1-1-2026\n",
                           "1 As leituras escolhidas já não estão pendentes: foram importadas ou "
                           "anuladas noutro posto.\n"}));
-  const std::string reading_set =
-      " FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync = '" + sets[0] + "'";
+  const std::string reading_set = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets({sets[0]});
   EXPECT_EQ(demo_.Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'INV' UNION ALL SELECT "
                        "COUNT(*)" +
                        reading_set + " AND Estado <> 1"),
@@ -82,13 +81,7 @@ TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole
   ASSERT_EQ(count.Create("--readings 3000 --kind I").status, 0);
   const std::vector<std::string> sets = count.Sets("I");
   ASSERT_FALSE(sets.empty());
-  std::string import = "import --kind inventario", chosen = "''";
-  for (const std::string& set : sets) {
-    import += " --set '" + set + "'";
-    chosen += ", '" + set + "'";
-  }
-  chosen =
-      " FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync IN (" + chosen + ")";
+  const std::string chosen = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets(sets);
   // The values of a priced reading of the first set to copy, with no serial number a copy would
   // repeat.
   const std::string model = count.Value(
@@ -108,7 +101,9 @@ TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole
   };
   constexpr int kFirstAdded = 20000;
   add_reading(kFirstAdded);
-  auto imported = std::async(std::launch::async, [&] { return count.Run(import); });
+  auto imported = std::async(std::launch::async, [&] {
+    return count.Run("import --kind inventario" + Picks(sets, "set"));
+  });
   // A terminal numbers a set's lines in 16 bits, and reads an item at a time: it stops at the
   // last line number however long the import takes on a busy machine, and leaves the import the
   // processor between readings.

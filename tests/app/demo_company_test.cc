@@ -36,18 +36,11 @@ class DemoCompanyTest : public ::testing::Test {
 
 TEST_F(DemoCompanyTest, HoldsWhatTheImportMustHandle) {
   const std::string db = Demo({.dir = folder_.path().string(), .readings = 300, .seed = 1});
-  // Some readings of the demo's 300 meet `where`.
-  auto some = [](const std::string& where) {
-    return std::pair<std::string, std::string>{"SELECT COUNT(*) > 0" + std::string(kMoves) + where,
-                                               "1"};
-  };
   const std::string moves = kMoves;
   const std::vector<std::pair<std::string, std::string>> holdings = {
       {"SELECT group_concat(TipoMov) FROM (SELECT DISTINCT TipoMov" + moves +
            "WHERE Estado = 0 ORDER BY 1)",
        "A,E,I,S,T"},
-      some("WHERE TpDoc = 'ECL'"),
-      some("WHERE TpDoc = 'EFO'"),
       // Sync stamps of the week before today.
       {"SELECT COUNT(*)" + moves +
            "WHERE LENGTH(DataSync) <> 14 OR DataSync NOT BETWEEN '20250307' AND '20250314'",
@@ -76,16 +69,9 @@ TEST_F(DemoCompanyTest, HoldsWhatTheImportMustHandle) {
       {"SELECT COUNT(*) > 0 FROM CLDOCGC", "1"},
       // A quote in a code, whatever the case, and readings of it.
       {"SELECT NOME FROM ARTIGOS WHERE CODIGO = 'cx''12'", "Caixa d'Ovos Classe M (12 un.)"},
-      some("WHERE Artigo = 'cx''12'"),
       {"SELECT COUNT(*)" + moves + "WHERE TipoMov = 'I' AND PrecoUnitario = 0", "1"},
-      some("JOIN ARTIGOS AS A ON A.CODIGO = M.Artigo WHERE M.TipoMov = 'S' AND A.INACTIVO = 1"),
       {"SELECT COUNT(*) FROM ARTIGOS WHERE INACTIVO IS NULL", "1"},
-      some("WHERE Tpterc IS NULL"),
-      some("WHERE NossoLote <> '' AND LENGTH(DataValidade) = 8"),
-      some("JOIN ARTIGOS AS A ON A.CODIGO = M.Artigo WHERE M.Unidade = A.UNEMB"),
       // Exits of serial numbers in stock of their warehouse.
-      some("JOIN NSEREXIS AS N ON N.NUMSER = M.NumeroSerie AND N.ARMAZEM = M.Armazem WHERE "
-           "M.TipoMov = 'S'"),
       {"SELECT INVENTDOC || QUEBRADOC || SOBRADOC || TRANSFDOC || TRANSFSER FROM oru_PARAMETROSEXP",
        "INVQBRSBRTRF1"},
       // The parameters are found in their catalogues.
@@ -124,6 +110,16 @@ TEST_F(DemoCompanyTest, HoldsWhatTheImportMustHandle) {
        "GTR,TRF"},
   };
   for (const auto& [sql, expected] : holdings) EXPECT_EQ(Text(db, sql), expected) << sql;
+  // Some readings of the demo's 300 meet each of these.
+  for (const std::string where :
+       {"WHERE TpDoc = 'ECL'", "WHERE TpDoc = 'EFO'", "WHERE Artigo = 'cx''12'",
+        "JOIN ARTIGOS AS A ON A.CODIGO = M.Artigo WHERE M.TipoMov = 'S' AND A.INACTIVO = 1",
+        "WHERE Tpterc IS NULL", "WHERE NossoLote <> '' AND LENGTH(DataValidade) = 8",
+        "JOIN ARTIGOS AS A ON A.CODIGO = M.Artigo WHERE M.Unidade = A.UNEMB",
+        "JOIN NSEREXIS AS N ON N.NUMSER = M.NumeroSerie AND N.ARMAZEM = M.Armazem WHERE "
+        "M.TipoMov = 'S'"}) {
+    EXPECT_EQ(Text(db, "SELECT COUNT(*) > 0" + moves + where), "1") << where;
+  }
   EXPECT_NE(Text(db, std::string("EXPLAIN QUERY PLAN SELECT *") + kMoves +
                          "WHERE TerminalId IN ('pda01') AND DataSync IN ('20250314101010') AND "
                          "Estado = 0")
@@ -135,20 +131,17 @@ TEST_F(DemoCompanyTest, HoldsWhatTheImportMustHandle) {
 // compared whole); here, the number asked for, and one large count or exits all read against
 // orders, for timing one import of many readings.
 TEST_F(DemoCompanyTest, ReadingsScaleWithTheRequestAndKeepToOneKind) {
-  auto text = [](const std::string& db, const std::string& select, const std::string& rest = "") {
-    return Text(db, "SELECT " + select + kMoves + rest);
-  };
-  auto kinds = [&](const std::string& db) {
-    return text(db, "TipoMov, COUNT(*)", "GROUP BY TipoMov");
-  };
-  const std::string some = Demo({.dir = folder_.File("a"), .readings = 40, .seed = 8});
-  const std::string count = Demo({.dir = folder_.File("i"), .readings = 3000, .kind = 'I'});
-  const std::string exits = Demo({.dir = folder_.File("s"), .readings = 500, .kind = 'S'});
-  EXPECT_EQ(text(some, "COUNT(*)", "WHERE Estado = 0"), "40");
-  EXPECT_EQ(kinds(count), "I|3000");
-  EXPECT_GT(std::stol(text(count, "COUNT(DISTINCT TerminalId || DataSync)")), 100);
-  EXPECT_EQ(kinds(exits), "S|500");
-  EXPECT_EQ(text(exits, "COUNT(*)", "WHERE TpDoc IS NULL OR TpDoc <> 'ECL'"), "0");
+  const std::string moves = kMoves, kinds = "GROUP BY TipoMov";
+  EXPECT_EQ(Text(Demo({.dir = folder_.File("a"), .readings = 40, .seed = 8}),
+                 "SELECT COUNT(*)" + moves + "WHERE Estado = 0"),
+            "40");
+  EXPECT_EQ(Text(Demo({.dir = folder_.File("i"), .readings = 3000, .kind = 'I'}),
+                 "SELECT TipoMov, COUNT(*), COUNT(DISTINCT TerminalId || DataSync) > 100" + moves +
+                     kinds),
+            "I|3000|1");
+  EXPECT_EQ(Text(Demo({.dir = folder_.File("s"), .readings = 500, .kind = 'S'}),
+                 "SELECT TipoMov, COUNT(*), SUM(COALESCE(TpDoc, '') <> 'ECL')" + moves + kinds),
+            "S|500|0");
 }
 
 }  // namespace
