@@ -2,7 +2,6 @@
 // commands on it, with their output and exit status, on the test program's engine.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,12 +16,6 @@ class PelloraCommandTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(demo_.Create().status, 0); }
   void TearDown() override { EXPECT_EQ(demo_.StockDisagreements(), std::vector<std::string>{}); }
-
-  // The Id of the first pending set of movement kind `kind`.
-  std::string FirstSet(const std::string& kind) {
-    const std::vector<std::string> sets = demo_.Sets(kind);
-    return sets.empty() ? "" : sets.front();
-  }
 
   testing::TempFolder folder_;
   DemoOnEngine demo_{folder_.path().string()};
@@ -94,15 +87,13 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
       {"{pellora}", std::string(PELLORA_BINARY) + " " + demo_.Options()},
       {"{demo}", demo_.engine().DemoOptions()},
       {"{dir}", folder_.path().string()},
-      {"{P}", FirstSet("P")},
-      {"{T}", FirstSet("T")},
-      {"{E}", FirstSet("E")},
-      {"{A}", FirstSet("A")},
+      {"{P}", demo_.Sets("P").at(0)},
+      {"{T}", demo_.Sets("T").at(0)},
+      {"{E}", demo_.Sets("E").at(0)},
+      {"{A}", demo_.Sets("A").at(0)},
       {"{bin}", PELLORA_BINARY}};
   words["{sales}"] = words["{pellora}"] + "validate sales --doc-type FA --field";
-  const std::string in_p =
-      "FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync = '" + words["{P}"] +
-      "'";
+  const std::string in_p = "FROM oru_ARM_Picking_Movimentos WHERE " + InSets({words["{P}"]});
   words["{PA}"] = demo_.Value("SELECT MIN(Artigo) " + in_p);
   // Two inventory sets whose terminals hold a bar, as `sets` lists them (the first is {P}), every
   // reading priced.

@@ -25,9 +25,8 @@ class TwoWorkstations : public ::testing::Test {
 };
 
 TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
-  const std::vector<std::string> sets = demo_.Sets("I");
-  ASSERT_FALSE(sets.empty());
-  const std::string import = "import --kind inventario --set '" + sets[0] + "'";
+  const std::string set = demo_.Sets("I").at(0),
+                    import = "import --kind inventario --set '" + set + "'";
   auto first = std::async(std::launch::async, [&] { return demo_.Run(import); });
   auto second = std::async(std::launch::async, [&] { return demo_.Run(import); });
   std::set<std::string> outcomes;  // each status and output, the success first
@@ -37,7 +36,7 @@ TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
                           "0 Foi criado com sucesso o documento INV-1-1-2026\n",
                           "1 As leituras escolhidas já não estão pendentes: foram importadas ou "
                           "anuladas noutro posto.\n"}));
-  const std::string reading_set = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets({sets[0]});
+  const std::string reading_set = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets({set});
   EXPECT_EQ(demo_.Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'INV' UNION ALL SELECT "
                        "COUNT(*)" +
                        reading_set + " AND Estado <> 1"),
@@ -47,18 +46,16 @@ TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
 }
 
 TEST_F(TwoWorkstations, ACompanyHeldBeyondTheWaitIsNamed) {
-  const std::vector<std::string> sets = demo_.Sets("T");
-  ASSERT_FALSE(sets.empty());
+  const std::string import = "import --kind transferencia --set '" + demo_.Sets("T").at(0) + "'";
   const std::vector<std::string> before = demo_.Snapshot();
   // Another workstation in the middle of its work holds the company as an import does.
   std::shared_ptr<DataAccess> other = demo_.engine().Connect();
   other->BeginTransaction();
-
-  const std::string import = "import --kind transferencia --set '" + sets[0] + "'";
   const Outcome waited = demo_.Run("--busy-timeout 1 " + import);
   // The configuration file's wait, when the command line gives none.
-  const std::string configuration = folder_.File("orudados/PICKING.DEMO");
-  ASSERT_NE(WritePrivateProfileString("Ligação", "TempoEspera", "2", configuration), 0);
+  ASSERT_NE(WritePrivateProfileString("Ligação", "TempoEspera", "2",
+                                      folder_.File("orudados/PICKING.DEMO")),
+            0);
   const Outcome configured = demo_.Run(import);
   other->RollbackTransaction();
   other->CloseConnection();
@@ -80,7 +77,10 @@ TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole
   const DemoOnEngine count(folder_.File("contagem"), "CONTAGEM");
   ASSERT_EQ(count.Create("--readings 3000 --kind I").status, 0);
   const std::vector<std::string> sets = count.Sets("I");
-  ASSERT_FALSE(sets.empty());
+  // Readings of the one kind asked for, as many as asked, in many sets.
+  EXPECT_EQ(count.Rows("SELECT TipoMov, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY TipoMov"),
+            std::vector<std::string>{"I|3000"});
+  ASSERT_GT(sets.size(), 100u);
   const std::string chosen = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets(sets);
   // The values of a priced reading of the first set to copy, with no serial number a copy would
   // repeat.

@@ -84,15 +84,6 @@ class WaysIn : public ::testing::Test {
     }
   }
 
-  // The third party with the most pending sets of `movement`, which the views list together.
-  std::string BusiestParty(const std::string& movement) const {
-    return import_.Value(
-        "SELECT Terceiro FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND TipoMov = '" +
-        movement +
-        "' GROUP BY Terceiro ORDER BY COUNT(DISTINCT TerminalId || DataSync) DESC, Terceiro "
-        "LIMIT 1");
-  }
-
   testing::TempFolder folder_;
   DemoOnEngine import_{folder_.File("import"), "DEMO"};
   DemoOnEngine host_{folder_.File("host"), "HOST"};
@@ -174,7 +165,13 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
   for (const WayIn& way : ways) {
     SCOPED_TRACE(way.import + " / " + way.change);
     Restore();
-    const std::string party = way.sets == 2 ? BusiestParty(way.movement) : "";
+    // The views list together the sets of the third party with the most pending sets.
+    const std::string busiest =
+        "SELECT Terceiro FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND TipoMov = '" +
+        way.movement +
+        "' GROUP BY Terceiro ORDER BY COUNT(DISTINCT TerminalId || DataSync) DESC, "
+        "Terceiro LIMIT 1";
+    const std::string party = way.sets == 1 ? "" : import_.Value(busiest);
     Texts sets = import_.Sets(way.movement, party.empty() ? "" : "--third-party " + party);
     ASSERT_GE(sets.size(), way.sets);
     sets.resize(way.sets);
