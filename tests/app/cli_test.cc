@@ -247,9 +247,7 @@ TEST_F(PelloraCommandTest, WhatIsTypedIsWhatHappens) {
   if (demo_.engine().DemoOptions().empty()) words["{db}"] = folder_.File("DEMO.db");  // SQLite
   for (const CommandCase& test : cases) {
     const std::string line = expand(test.line);
-    if (line.find("{desk}") != std::string::npos || line.find("{db}") != std::string::npos) {
-      continue;
-    }
+    if (line.find("{d") != std::string::npos) continue;  // no {desk} or {db} here
     const std::vector<std::string> before = demo_.Snapshot();
     const Outcome run = RunShell(line);
     EXPECT_EQ(run.status, test.status) << line << "\n" << run.out;
