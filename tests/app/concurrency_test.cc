@@ -25,21 +25,18 @@ class TwoWorkstations : public ::testing::Test {
 };
 
 TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
-  const std::vector<std::string> sets = demo_.Sets("I");
-  ASSERT_FALSE(sets.empty());
-  const std::string import = "import --kind inventario --set '" + sets[0] + "'";
+  const std::string set = demo_.Sets("I").at(0),
+                    import = "import --kind inventario --set '" + set + "'";
   auto first = std::async(std::launch::async, [&] { return demo_.Run(import); });
   auto second = std::async(std::launch::async, [&] { return demo_.Run(import); });
   std::set<std::string> outcomes;  // each status and output, the success first
-  for (const Outcome& outcome : {first.get(), second.get()}) {
+  for (const Outcome& outcome : {first.get(), second.get()})
     outcomes.insert(std::to_string(outcome.status) + " " + outcome.out);
-  }
   EXPECT_EQ(outcomes, (std::set<std::string>{
                           "0 Foi criado com sucesso o documento INV-1-1-2026\n",
                           "1 As leituras escolhidas já não estão pendentes: foram importadas ou "
                           "anuladas noutro posto.\n"}));
-  const std::string reading_set =
-      " FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync = '" + sets[0] + "'";
+  const std::string reading_set = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets({set});
   EXPECT_EQ(demo_.Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'INV' UNION ALL SELECT "
                        "COUNT(*)" +
                        reading_set + " AND Estado <> 1"),
@@ -49,18 +46,16 @@ TEST_F(TwoWorkstations, ImportingTheSameSetAtOnceMakesOneDocument) {
 }
 
 TEST_F(TwoWorkstations, ACompanyHeldBeyondTheWaitIsNamed) {
-  const std::vector<std::string> sets = demo_.Sets("T");
-  ASSERT_FALSE(sets.empty());
+  const std::string import = "import --kind transferencia --set '" + demo_.Sets("T").at(0) + "'";
   const std::vector<std::string> before = demo_.Snapshot();
   // Another workstation in the middle of its work holds the company as an import does.
   std::shared_ptr<DataAccess> other = demo_.engine().Connect();
   other->BeginTransaction();
-
-  const std::string import = "import --kind transferencia --set '" + sets[0] + "'";
   const Outcome waited = demo_.Run("--busy-timeout 1 " + import);
   // The configuration file's wait, when the command line gives none.
-  const std::string configuration = folder_.File("orudados/PICKING.DEMO");
-  ASSERT_NE(WritePrivateProfileString("Ligação", "TempoEspera", "2", configuration), 0);
+  ASSERT_NE(WritePrivateProfileString("Ligação", "TempoEspera", "2",
+                                      folder_.File("orudados/PICKING.DEMO")),
+            0);
   const Outcome configured = demo_.Run(import);
   other->RollbackTransaction();
   other->CloseConnection();
@@ -79,21 +74,22 @@ TEST_F(TwoWorkstations, ACompanyHeldBeyondTheWaitIsNamed) {
 // are neither in the document nor marked imported with the rest; they stay pending, whole, and
 // the next import takes them.
 TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole) {
-  testing::TempFolder count_folder;
-  DemoOnEngine count(count_folder.path().string(), "CONTAGEM");
+  const DemoOnEngine count(folder_.File("contagem"), "CONTAGEM");
   ASSERT_EQ(count.Create("--readings 3000 --kind I").status, 0);
   const std::vector<std::string> sets = count.Sets("I");
-  ASSERT_FALSE(sets.empty());
+  // Readings of the one kind asked for, as many as asked, in many sets.
+  EXPECT_EQ(count.Rows("SELECT TipoMov, COUNT(*) FROM oru_ARM_Picking_Movimentos GROUP BY TipoMov"),
+            std::vector<std::string>{"I|3000"});
+  ASSERT_GT(sets.size(), 100u);
+  const std::string chosen = " FROM oru_ARM_Picking_Movimentos WHERE " + InSets(sets);
   // The values of a priced reading of the first set to copy, with no serial number a copy would
   // repeat.
   const std::string model = count.Value(
       "SELECT TerminalId || ''', ''' || DataSync || ''', ''' || Data || ''', ''' || TipoMov || "
       "''', ''' || Artigo || ''', ''' || Unidade || ''', ''' || Armazem || ''', ''' || "
-      "CAST(PrecoUnitario AS varchar(20)) "
-      "FROM oru_ARM_Picking_Movimentos WHERE TerminalId || '|' || DataSync = '" +
-      sets[0] +
-      "' AND COALESCE(NumeroSerie, '') = '' AND PrecoUnitario > 0 "
-      "ORDER BY NumeroLinha");
+      "CAST(PrecoUnitario AS varchar(20)) FROM oru_ARM_Picking_Movimentos WHERE TerminalId || "
+      "'|' || DataSync = '" +
+      sets[0] + "' AND COALESCE(NumeroSerie, '') = '' AND PrecoUnitario > 0 ORDER BY NumeroLinha");
   ASSERT_FALSE(model.empty());
   std::shared_ptr<DataAccess> terminal = count.engine().Connect();
   auto add_reading = [&](int line) {
@@ -105,35 +101,27 @@ TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole
   };
   constexpr int kFirstAdded = 20000;
   add_reading(kFirstAdded);
-  std::string import = "import --kind inventario";
-  std::string condition;
-  for (const std::string& set : sets) {
-    import += " --set '" + set + "'";
-    condition +=
-        (condition.empty() ? "" : " OR ") + ("TerminalId || '|' || DataSync = '" + set + "'");
-  }
-  auto imported = std::async(std::launch::async, [&] { return count.Run(import); });
+  auto imported = std::async(std::launch::async, [&] {
+    return count.Run("import --kind inventario" + Picks(sets, "set"));
+  });
   // A terminal numbers a set's lines in 16 bits, and reads an item at a time: it stops at the
   // last line number however long the import takes on a busy machine, and leaves the import the
   // processor between readings.
-  constexpr int kLastLine = 32767;
   int added = 1;
   while (imported.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready &&
-         kFirstAdded + added <= kLastLine) {
+         kFirstAdded + added <= 32767) {
     add_reading(kFirstAdded + added++);
   }
   const Outcome outcome = imported.get();
   ASSERT_EQ(outcome.status, 0) << outcome.out;
   terminal->CloseConnection();
 
-  const std::string chosen = " FROM oru_ARM_Picking_Movimentos WHERE (" + condition + ")";
   // Sums of many quantities, which each engine adds in its own order.
   auto quantity = [&](const std::string& sql) {
     return std::stod(count.Value("SELECT SUM(" + sql));
   };
-  constexpr double kRounding = 1e-6;
   EXPECT_NEAR(quantity("QUANT) FROM DOCGCLIN WHERE TPDOCUM = 'INV' AND NNUMDOC = 1"),
-              quantity("Quantidade)" + chosen + " AND Estado = 1"), kRounding);
+              quantity("Quantidade)" + chosen + " AND Estado = 1"), 1e-6);
   // Every reading left pending is one the terminal added while the import ran; the one added
   // before it went into the document.
   EXPECT_EQ(count.Value("SELECT COUNT(*)" + chosen +
@@ -144,11 +132,11 @@ TEST_F(TwoWorkstations, ReadingsTheTerminalsAddWhileAnImportRunsStayPendingWhole
   if (pending != "0") {
     ASSERT_EQ(count.Run("import --kind inventario --set '" + sets[0] + "'").status, 0);
     EXPECT_NEAR(quantity("QUANT) FROM DOCGCLIN WHERE TPDOCUM = 'INV' AND NNUMDOC = 2"),
-                std::stod(pending), kRounding);
+                std::stod(pending), 1e-6);
   }
   EXPECT_EQ(count.Value("SELECT COUNT(*)" + chosen + " AND Estado = 0"), "0");
   EXPECT_NEAR(quantity("QUANT) FROM DOCGCLIN WHERE TPDOCUM = 'INV'"),
-              quantity("Quantidade)" + chosen), kRounding);
+              quantity("Quantidade)" + chosen), 1e-6);
 }
 
 }  // namespace

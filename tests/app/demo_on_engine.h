@@ -46,12 +46,30 @@ class DemoOnEngine {
     return testing::StockDisagreements([this](const std::string& sql) { return Rows(sql); });
   }
   testing::CompanyEngine& engine() const { return *engine_; }
-  const std::string& folder() const { return folder_; }
 
  private:
   std::string folder_;
   std::unique_ptr<testing::CompanyEngine> engine_;
 };
+
+// The condition that selects the readings of `sets`.
+inline std::string InSets(const std::vector<std::string>& sets) {
+  std::string list;
+  for (const std::string& set : sets) list += (list.empty() ? "'" : ", '") + set + "'";
+  return "TerminalId || '|' || DataSync IN (" + list + ")";
+}
+
+// " --OPTION 'SET'" for each of `sets`.
+inline std::string Picks(const std::vector<std::string>& sets, const std::string& option) {
+  std::string picks;
+  for (const std::string& set : sets) picks += " --" + option + " '" + set + "'";
+  return picks;
+}
+
+inline void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+}
 
 }  // namespace pellora::app
 

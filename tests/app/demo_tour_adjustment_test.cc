@@ -26,21 +26,14 @@ Quantities PerPlace(const DemoOnEngine& company, const std::string& sql) {
   return quantities;
 }
 
-Quantities Stock(const DemoOnEngine& company) {
-  return PerPlace(company, "SELECT ARTIGO, ARMAZEM, EXISTENC FROM ARTARM");
-}
-
-// A place without an ARTARM row holds nothing.
-double At(const Quantities& stock, const std::string& place) {
-  const auto found = stock.find(place);
-  return found == stock.end() ? 0 : found->second;
-}
+constexpr char kStock[] = "SELECT ARTIGO, ARMAZEM, EXISTENC FROM ARTARM";
 
 TEST(DemoTourAdjustment, LeavesTheCountInBaseUnitsPlusTheMovementsSince) {
   testing::TempFolder folder;
   const DemoOnEngine demo(folder.File("demo"));
   ASSERT_EQ(demo.Create().status, 0);
-  const Quantities created = Stock(demo);
+  // A place without an ARTARM row holds nothing: the maps give 0 for it.
+  Quantities created = PerPlace(demo, kStock);
   // The tour's first document, made after every count.
   const std::string inventory = demo.Value(
       "SELECT DISTINCT TerminalId || '|' || DataSync FROM oru_ARM_Picking_Movimentos "
@@ -48,30 +41,25 @@ TEST(DemoTourAdjustment, LeavesTheCountInBaseUnitsPlusTheMovementsSince) {
   ASSERT_EQ(demo.Run("op 2007 --pick '" + inventory + "' --price \"CX'12=1,25\"").status, 0);
   ASSERT_EQ(demo.Run("op 2005 --pick '" + inventory + "'").status, 0);
 
-  std::string import = "import --kind acerto", chosen = "''";
-  for (const std::string& set : demo.Sets("A")) {
-    import += " --set '" + set + "'";
-    chosen += ", '" + set + "'";
-  }
+  const std::vector<std::string> adjustments = demo.Sets("A");
   const std::string counted_sql =
       "SELECT M.Artigo, M.Armazem, SUM(M.Quantidade * CASE WHEN M.Unidade = A.UNTRANS THEN "
       "A.FACTTRA WHEN M.Unidade = A.UNEMB THEN A.FACTEMB ELSE 1 END) "
       "FROM oru_ARM_Picking_Movimentos M JOIN ARTIGOS A ON A.CODIGO = M.Artigo "
-      "WHERE M.TerminalId || '|' || M.DataSync IN (" +
-      chosen + ") ";
+      "WHERE " +
+      InSets(adjustments) + " ";
   const Quantities counted = PerPlace(demo, counted_sql + "GROUP BY M.Artigo, M.Armazem");
   const Quantities with_serials =
       PerPlace(demo, counted_sql + "AND M.NumeroSerie <> '' GROUP BY M.Artigo, M.Armazem");
-  const Quantities before = Stock(demo);
-  const Outcome imported = demo.Run(import);
+  Quantities before = PerPlace(demo, kStock);
+  const Outcome imported = demo.Run("import --kind acerto" + Picks(adjustments, "set"));
   ASSERT_EQ(imported.status, 0) << imported.out;
 
-  const Quantities after = Stock(demo);
+  Quantities after = PerPlace(demo, kStock);
   ASSERT_FALSE(counted.empty());
   for (const auto& [place, quantity] : counted) {
-    const double moved_since =
-        with_serials.count(place) ? 0 : At(before, place) - At(created, place);
-    EXPECT_NEAR(At(after, place), quantity + moved_since, 1e-6) << place;
+    const double moved_since = with_serials.count(place) ? 0 : before[place] - created[place];
+    EXPECT_NEAR(after[place], quantity + moved_since, 1e-6) << place;
   }
   EXPECT_EQ(demo.StockDisagreements(), std::vector<std::string>{});
 }

@@ -18,8 +18,7 @@ struct Outcome {
 
 // Runs a shell command with no standard input, as CI and integrators do.
 inline Outcome RunShell(const std::string& command_line) {
-  const std::string command = command_line + " 2>&1 </dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
+  FILE* pipe = popen((command_line + " 2>&1 </dev/null").c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer;
   while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);

@@ -29,21 +29,6 @@ struct WayIn {
   Texts rows = {};         // ...with these rows
 };
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-}
-
-std::string InSet(const std::string& set) {
-  return "TerminalId || '|' || DataSync = '" + set + "'";
-}
-
-std::string Picks(const Texts& sets, const char* option) {
-  std::string picks;
-  for (const std::string& set : sets) picks += std::string(" --") + option + " '" + set + "'";
-  return picks;
-}
-
 class WaysIn : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -56,10 +41,8 @@ class WaysIn : public ::testing::Test {
 
   // `text` with the placeholders of a case filled for the chosen `sets`.
   static std::string Filled(std::string text, const Texts& sets, const std::string& party) {
-    std::string in_sets;
-    for (const std::string& set : sets) in_sets += (in_sets.empty() ? "" : " OR ") + InSet(set);
-    ReplaceAll(text, "{sets}", "WHERE (" + in_sets + ")");
-    const std::string in_set = InSet(sets.front());
+    ReplaceAll(text, "{sets}", "WHERE " + InSets(sets));
+    const std::string in_set = InSets({sets.front()});
     ReplaceAll(text, "{reading}",
                "WHERE " + in_set +
                    " AND NumeroLinha = (SELECT MIN(NumeroLinha) FROM oru_ARM_Picking_Movimentos "
@@ -101,15 +84,6 @@ class WaysIn : public ::testing::Test {
     }
   }
 
-  // The third party with the most pending sets of `movement`, which the views list together.
-  std::string BusiestParty(const std::string& movement) const {
-    return import_.Value(
-        "SELECT Terceiro FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND TipoMov = '" +
-        movement +
-        "' GROUP BY Terceiro ORDER BY COUNT(DISTINCT TerminalId || DataSync) DESC, Terceiro "
-        "LIMIT 1");
-  }
-
   testing::TempFolder folder_;
   DemoOnEngine import_{folder_.File("import"), "DEMO"};
   DemoOnEngine host_{folder_.File("host"), "HOST"};
@@ -128,7 +102,12 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
   const std::string only_zero = std::string(kReadings) +
                                 "Quantidade = 0 {reading}; DELETE FROM oru_ARM_Picking_Movimentos "
                                 "{set} AND Quantidade <> 0";
-  const std::vector<WayIn> ways = {
+  // The inventory set's first reading changed so that both refuse it with `says`.
+  auto refused = [&](const std::string& change, const std::string& says, int status = 1) {
+    const std::string sql = std::string(kReadings) + change + " {reading}";
+    return WayIn{inventory, op2005, "I", 1, sql, status, says};
+  };
+  std::vector<WayIn> ways = {
       {inventory, op2005, "I", 1, "", 0, "Foi criado com sucesso o documento INV-"},
       {"import --kind acerto", "op 2006", "A", 1, "", 0, "Foi criado com sucesso o documento"},
       {"import --kind transferencia", "op 2008", "T", 1, "", 0,
@@ -148,19 +127,51 @@ TEST_F(WaysIn, TheCommandAndTheOperationsImportAndRefuseAlike) {
        "SELECT COUNT(*) FROM ARTARM A JOIN oru_ARM_Picking_Movimentos M ON M.Artigo = A.ARTIGO "
        "AND M.Armazem = A.ARMAZEM {set} AND A.EXISTENC = 0 AND M.Estado = 1",
        Texts{"1"}},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "PrecoUnitario = NULL {set}", 1,
-       "não tem Preço Unitário (ou está inválido)."},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "Unidade = 'XPTO' {reading}", 1,
-       "a unidade XPTO não é do artigo"},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "Quantidade = 0.00004 {reading}", 1,
-       "a quantidade 4E-05 é demasiado pequena: com quatro casas decimais fica 0."},
-      {inventory, op2005, "I", 1, std::string(kReadings) + "TipoMov = 'A' {reading}", 2,
-       "tem leituras do tipo A, não de inventário (I)."},
+      // What fits is stored as read, whatever its characters.
+      {inventory, op2005, "I", 1,
+       "UPDATE ARTIGOS SET CTLOTES = 1 WHERE CODIGO = (SELECT Artigo FROM "
+       "oru_ARM_Picking_Movimentos {reading}); UPDATE oru_ARM_Picking_Movimentos SET NossoLote = "
+       "'L''1%_[x]--;\U0001F4E6' {reading}",
+       0, "Foi criado com sucesso o documento INV-",
+       "SELECT LOTE, TPDOC FROM LOTESMOV WHERE LOTE = 'L''1%_[x]--;\U0001F4E6'",
+       Texts{"L'1%_[x]--;\U0001F4E6|INV"}},
+      refused("PrecoUnitario = NULL", "não tem Preço Unitário (ou está inválido)."),
+      refused("Unidade = 'XPTO'", "a unidade XPTO não é do artigo"),
+      refused("Quantidade = 0.00004",
+              "a quantidade 4E-05 é demasiado pequena: com quatro casas decimais fica 0."),
+      refused("TipoMov = 'A'", "tem leituras do tipo A, não de inventário (I).", 2),
+      refused("Artigo = NULL", "a leitura não indica o artigo."),
+      refused("Artigo = 'NADA'", "o artigo NADA não existe."),
+      refused("Armazem = NULL", "a leitura não indica o armazém."),
+      refused("Armazem = 'ZZ'", "o armazém ZZ não existe."),
+      refused("Unidade = NULL", "a leitura não indica a unidade."),
+      refused("Quantidade = -5", "a quantidade -5 não é válida: não pode ser negativa."),
+      refused("Quantidade = 1e308", "a quantidade 1E+308 é demasiado grande."),
+      refused("Quantidade = 'NaN'", "a quantidade NaN não é um número."),
+      refused("Quantidade = NULL", "a leitura não indica a quantidade."),
   };
+  // The server refuses such texts itself, and its texts hold no NUL.
+  if (import_.engine().DemoOptions().empty()) {
+    std::string boxes;  // beyond the BMP: two UTF-16 units each, as nvarchar counts
+    for (int i = 0; i < 16; ++i) boxes += "\U0001F4E6";
+    for (const std::string& lot : {std::string(31, 'L'), boxes})
+      ways.push_back(
+          refused("NossoLote = '" + lot + "'", "o campo NossoLote tem mais de 30 caracteres"));
+    ways.push_back(refused("VossoLote = 'A' || char(0) || 'B'",
+                           "o campo VossoLote tem caracteres de controlo."));
+    ways.push_back(refused("Localizacao = 'A' || char(10) || 'B'",
+                           "o campo Localizacao tem caracteres de controlo."));
+  }
   for (const WayIn& way : ways) {
     SCOPED_TRACE(way.import + " / " + way.change);
     Restore();
-    const std::string party = way.sets == 2 ? BusiestParty(way.movement) : "";
+    // The views list together the sets of the third party with the most pending sets.
+    const std::string busiest =
+        "SELECT Terceiro FROM oru_ARM_Picking_Movimentos WHERE Estado = 0 AND TipoMov = '" +
+        way.movement +
+        "' GROUP BY Terceiro ORDER BY COUNT(DISTINCT TerminalId || DataSync) DESC, "
+        "Terceiro LIMIT 1";
+    const std::string party = way.sets == 1 ? "" : import_.Value(busiest);
     Texts sets = import_.Sets(way.movement, party.empty() ? "" : "--third-party " + party);
     ASSERT_GE(sets.size(), way.sets);
     sets.resize(way.sets);
@@ -175,7 +186,7 @@ TEST_F(WaysIn, ChosenSetsThatWouldTakeReadingsOfOthersAreRefused) {
   // Two sets of other terminals and other syncs.
   const Texts all = import_.Sets("I");
   ASSERT_FALSE(all.empty());
-  const std::string first = all.front();
+  const std::string& first = all.front();
   const std::string t1 = first.substr(0, first.find('|')), d1 = first.substr(t1.size() + 1);
   const auto other = std::find_if(all.begin(), all.end(), [&](const std::string& set) {
     return !set.starts_with(t1 + "|") && !set.ends_with("|" + d1);
@@ -187,18 +198,16 @@ TEST_F(WaysIn, ChosenSetsThatWouldTakeReadingsOfOthersAreRefused) {
   const std::string move = std::string(kReadings) + "TerminalId = '" + t2 + "' {reading}; " +
                            kReadings + "TerminalId = '" + t1 + "' " +
                            Filled("{reading}", {second}, "");
-  const std::string crossed = Filled(move, {first}, "");
-  Change(crossed);
+  Change(Filled(move, {first}, ""));
   const std::string x1d2 = t1 + "|" + d2, x2d1 = t2 + "|" + d1;
   ExpectOneWay({"import --kind inventario", "op 2005", "I", 2, "", 1,
                 std::min(x1d2, x2d1) + ", " + std::max(x1d2, x2d1) + ", que não foram escolhidos"},
                {first, second});
 
-  Restore();
-  Change(crossed);
+  // Refused, the companies are still as changed.
   const Texts before = host_.Snapshot();
   const std::string article =
-      host_.Value("SELECT MIN(Artigo) FROM oru_ARM_Picking_Movimentos WHERE " + InSet(first));
+      host_.Value("SELECT MIN(Artigo) FROM oru_ARM_Picking_Movimentos WHERE " + InSets({first}));
   const Outcome editor =
       host_.Run("op 2007" + Picks({first, second}, "pick") + " --price '" + article + "=987'");
   EXPECT_NE(editor.out.find("[Preços de Custo] Nada foi gravado: os conjuntos escolhidos"),

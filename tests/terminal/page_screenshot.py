@@ -1,21 +1,17 @@
 #!/usr/bin/python3
 # The terminal's page as a phone shows it in the middle of a transfer. Usage: PELLORA FILE.png
 import sys
-import tempfile
 
-from terminal_browser import Company, Keys, Page
+from terminal_browser import Keys, on_demo
 
-with tempfile.TemporaryDirectory() as folder:
-    company = Company(sys.argv[1], folder)
-    company.start()
-    page = Page(company)
-    try:
-        page.begin_transfer()
-        page.scan('ARR001')
-        page.find('#quantidade').send_keys('6', Keys.ENTER)
-        page.scan('VIN001', 'FEI001', 'ARR001')
-        page.readings(('ARR001', '2'), ('FEI001', '1'), ('VIN001', '6'))
-        page.driver.save_screenshot(sys.argv[2])
-    finally:
-        page.driver.quit()
-        company.stop()
+
+def middle_of_a_transfer(company, page):
+    page.begin_transfer()
+    page.scan('ARR001')
+    page.find('#quantidade').send_keys('6', Keys.ENTER)
+    page.scan('VIN001', 'FEI001', 'ARR001')
+    page.readings(('ARR001', '2'), ('FEI001', '1'), ('VIN001', '6'))
+    page.driver.save_screenshot(sys.argv[2])
+
+
+on_demo(middle_of_a_transfer)

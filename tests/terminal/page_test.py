@@ -1,9 +1,8 @@
 #!/usr/bin/python3
 # The terminal's page in a real browser on a demo company. Usage: page_test.py PELLORA online|offline
 import sys
-import tempfile
 
-from terminal_browser import TERMINAL, Company, Keys, Page
+from terminal_browser import TERMINAL, Keys, on_demo
 
 # The network loses the answer to the next set sent: the set is written, the device never hears.
 LOSE_ONE_ANSWER = """const send = window.fetch; window.fetch = async (url, options) => {
@@ -62,12 +61,4 @@ def offline(company, page):
     assert readings == [['ARR001', '2'], ['VIN001', '1']], readings
 
 
-with tempfile.TemporaryDirectory() as folder:
-    company = Company(sys.argv[1], folder)
-    company.start()
-    page = Page(company)
-    try:
-        {'online': online, 'offline': offline}[sys.argv[2]](company, page)
-    finally:
-        page.driver.quit()
-        company.stop()
+on_demo({'online': online, 'offline': offline}[sys.argv[2]])

@@ -2,6 +2,8 @@
 import re
 import socket
 import subprocess
+import sys
+import tempfile
 import time
 
 from selenium import webdriver
@@ -102,3 +104,16 @@ class Page:
                   "item.querySelector('input').value])")
         self.until(lambda: [tuple(row) for row in self.driver.execute_script(script)] ==
                    list(expected), 'readings %s' % (expected,))
+
+
+def on_demo(act):
+    """Runs act(company, page) on a demo company served to a page, for `pellora` as argument 1."""
+    with tempfile.TemporaryDirectory() as folder:
+        company = Company(sys.argv[1], folder)
+        company.start()
+        page = Page(company)
+        try:
+            act(company, page)
+        finally:
+            page.driver.quit()
+            company.stop()
