@@ -54,7 +54,7 @@ class SolucaoOperations : public SolucaoCompanyTest {
 // A failed import is an outcome like any other; refused readings are not tried at all. Neither
 // message waits inside the company's transaction.
 TEST_F(SolucaoOperations, ShowsAFailedImportAsInformationAndRefusedReadingsAsExclamation) {
-  Reading(1, "I", "P1", 7, 0);
+  Reading({1, "I", "P1", 7, ", PrecoUnitario", ", 0"});
   factory_.selection = {kSet, {kSet}};
   Operacao(2005);
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Unidade = 'CX'");
@@ -126,7 +126,7 @@ TEST_F(SolucaoOperations, TheChooserSplitsEachChosenId) {
 }
 
 TEST_F(SolucaoOperations, TheChooserListsPendingSetsOfTheMovementOnTheCompany) {
-  Reading(1, "I", "P1", 1, 1);
+  Reading({1, "I", "P1", 1, ", PrecoUnitario", ", 1"});
   Exec(
       "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, NumeroLinha, TipoMov, "
       "Tpterc, Dest_TpDoc) VALUES ('T2', '20261201080000', 1, 'I', 3, ''), "

@@ -165,8 +165,6 @@ class FakeFactory : public ComponentFactory {
   std::string common_folder;
   std::optional<bool> login_answer;
   ScriptedSelectionDialog::Script selection;
-  std::function<void(testing::ScriptedFormSurface&)> form_scenario =
-      [](testing::ScriptedFormSurface&) {};
 
   std::vector<std::shared_ptr<RecordingDataAccess>> data_accesses;
   std::vector<std::shared_ptr<FakePickingApi>> apis;
@@ -195,9 +193,7 @@ class FakeFactory : public ComponentFactory {
   OrdersReportPtr CreateOrdersReport() override { return nullptr; }
   ShellPtr CreateShell() override { return nullptr; }
   FormSurfacePtr CreateFormSurface() override {
-    auto surface = std::make_unique<testing::ScriptedFormSurface>();
-    surface->scenario = form_scenario;
-    return surface;
+    return std::make_unique<testing::ScriptedFormSurface>();
   }
   PropertyGridSurfacePtr CreatePropertyGridSurface() override { return nullptr; }
   std::shared_ptr<Dialogs> CreateDialogs() override { return dialogs; }
