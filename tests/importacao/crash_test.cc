@@ -16,13 +16,12 @@
 #include "platform/session/crash_point.h"
 #include "platform/sqlite/sqlite_data_access.h"
 #include "tests/company_snapshot.h"
-#include "tests/importacao/e2e_company.h"
+#include "tests/company_test.h"
 #include "tests/stock_agreement.h"
 
 namespace pellora::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 enum class Ending { kKilled, kFinished, kFailed };
@@ -33,7 +32,12 @@ class ImportCrash : public ImportCompanyTest {
   // killed after its `kill_after`-th statement (0: never).
   Ending ImportInChild(const fs::path& folder, long kill_after) {
     const pid_t child = fork();
-    if (child == 0) _exit(ImportHere(folder, kill_after));
+    if (child == 0) {
+      auto data = std::make_shared<sqlite::SqliteDataAccess>(
+          sqlite::kDefaultBusyTimeout, std::make_shared<session::CrashPoint>(kill_after));
+      if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) _exit(3);
+      _exit(Import(LoggedIn(data, folder), kind_).IsSucesso() ? 0 : 1);
+    }
     int status = 0;
     waitpid(child, &status, 0);
     if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) return Ending::kKilled;
@@ -45,8 +49,8 @@ class ImportCrash : public ImportCompanyTest {
     const fs::path copy = folder() / name;
     fs::remove_all(copy);
     fs::create_directories(copy);
-    fs::copy_file(folder() / "EMP1.db", copy / "EMP1.db");
-    fs::copy_file(folder() / "PICKING.EMP1", copy / "PICKING.EMP1");
+    for (const char* file : {"EMP1.db", "PICKING.EMP1"})
+      fs::copy_file(folder() / file, copy / file);
     return copy;
   }
 
@@ -82,14 +86,6 @@ class ImportCrash : public ImportCompanyTest {
     }
     RecordProperty("crashes", std::to_string(crashes));
     EXPECT_GT(crashes, 20) << "the import ran too few statements to be worth crashing";
-  }
-
- private:
-  int ImportHere(const fs::path& folder, long kill_after) {
-    auto data = std::make_shared<sqlite::SqliteDataAccess>(
-        sqlite::kDefaultBusyTimeout, std::make_shared<session::CrashPoint>(kill_after));
-    if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) return 3;
-    return Import(LoggedIn(data, folder), kind_).IsSucesso() ? 0 : 1;
   }
 
   Kind kind_;

@@ -7,12 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "importacao/mov_importacao.h"
+#include "tests/company_test.h"
 #include "tests/failing_statements.h"
-#include "tests/importacao/e2e_company.h"
 
 namespace pellora::testing {
-
-using Texts = std::vector<std::string>;
 
 using E2eImport = ImportCompanyTest;
 
@@ -20,18 +18,19 @@ using E2eImport = ImportCompanyTest;
 // import and lets the company go at once, though the window that ran it stays open, and what
 // committed is done even when the connection is lost right after.
 TEST_F(E2eImport, TheCommitDecidesTheOutcomeAndNeverKeepsTheCompany) {
+  const std::string states = "SELECT Estado FROM oru_ARM_Picking_Movimentos ORDER BY Id";
   Reading({1, "I", "P1", 7, ", PrecoUnitario", ", 2.5"});
   Connect(std::make_shared<FailingStatements>("COMMIT"));
   EXPECT_EQ(Run(kInventory).Tipo(), Erro);
-  EXPECT_EQ(States(), Texts{"0"});
+  EXPECT_EQ(Rows(states), Texts{"0"});
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Ordenaca = 2;");  // another workstation writes
   EXPECT_TRUE(Run(kInventory).IsSucesso());
-  EXPECT_EQ(States(), Texts{"1"});
+  EXPECT_EQ(Rows(states), Texts{"1"});
 
   Reading({2, "I", "P1", 3, ", PrecoUnitario", ", 2.5"});
   Connect(std::make_shared<FailingStatements>());
   EXPECT_TRUE(Run(kInventory).IsSucesso());
-  EXPECT_EQ(States(), (Texts{"1", "1"}));
+  EXPECT_EQ(Rows(states), (Texts{"1", "1"}));
 }
 
 TEST_F(E2eImport, InitialInventoryWithoutPricesListsTenReadings) {
@@ -46,7 +45,7 @@ TEST_F(E2eImport, InitialInventoryWithoutPricesListsTenReadings) {
   }
   EXPECT_EQ(Run(kInventory).Mensagem(),
             listed + "\r\n\r\nExistem mais 2 artigos sem Preço Unitário (ou inválido)!");
-  EXPECT_EQ(Value("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='INV'"), "0");
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC='INV'"), Texts{"0"});
 }
 
 // Lot entries carry the line's quantity in the base unit: a box of 12 and a pallet of 720 move
@@ -71,9 +70,9 @@ TEST_F(E2eImport, LotsInPackingAndTransportUnitsMoveTheStockOfTheirLines) {
   EXPECT_EQ(Rows("SELECT TPDOC, LOTE, QUANT FROM LOTESMOV ORDER BY ID"),
             (Texts{"VFA|LA|24", "INV|LB|720", "QUE|LA|-754", "SOB|LA|36"}));
   // 10 units were in stock before any lot was recorded.
-  EXPECT_EQ(Value("SELECT EXISTENC, (SELECT SUM(QUANT) FROM LOTESMOV WHERE ARTIGO='L1' AND "
-                  "ARMAZEM='A1') FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"),
-            "36|26");
+  EXPECT_EQ(Rows("SELECT EXISTENC, (SELECT SUM(QUANT) FROM LOTESMOV WHERE ARTIGO='L1' AND "
+                 "ARMAZEM='A1') FROM ARTARM WHERE ARTIGO='L1' AND ARMAZEM='A1'"),
+            Texts{"36|26"});
 }
 
 // An adjustment counts in the article's base unit. Five boxes of 12 counted, with two boxes and
@@ -94,7 +93,7 @@ TEST_F(E2eImport, AdjustmentCountsInTheArticlesBaseUnit) {
                  "WHERE TPDOCUM IN ('QUE', 'SOB') ORDER BY TPDOCUM, NUMLINHA"),
             (Texts{"QUE|P1|68|UN|1|4", "QUE|L1|10|UN|1|3", "SOB|P1|108|UN|1|3", "SOB|L1|10|UN|1|3",
                    "SOB|P1|24|UN|1|4"}));
-  EXPECT_EQ(Value("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='P1' AND ARMAZEM='A1'"), "132");
+  EXPECT_EQ(Rows("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='P1' AND ARMAZEM='A1'"), Texts{"132"});
 }
 
 // Another workstation imported the chosen readings after the operator chose them: the import
