@@ -37,8 +37,7 @@ inline std::string RunSqlOnFile(const std::filesystem::path& file, const std::st
   sqlite::RegisterTextComparison(db);
   char* message = nullptr;
   const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-  std::string error;
-  if (rc != SQLITE_OK) error = message != nullptr ? message : sqlite3_errstr(rc);
+  const std::string error = rc == SQLITE_OK ? "" : message ? message : sqlite3_errstr(rc);
   sqlite3_free(message);
   sqlite3_close(db);
   return error;
@@ -48,20 +47,17 @@ inline std::string RunSqlOnFile(const std::filesystem::path& file, const std::st
 // "NULL").
 inline std::vector<std::string> RowsOf(sqlite3* db, const std::string& sql) {
   std::vector<std::string> rows;
-  sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-    ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
-  } else {
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-      std::string row;
-      for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-        const unsigned char* value = sqlite3_column_text(statement, i);
-        row += (i ? "|" : "") + std::string(value ? reinterpret_cast<const char*>(value) : "NULL");
-      }
-      rows.push_back(row);
-    }
+  char* message = nullptr;
+  const auto add_row = [](void* added, int count, char** values, char**) {
+    std::string& row = static_cast<std::vector<std::string>*>(added)->emplace_back();
+    for (int i = 0; i < count; ++i)
+      row += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
+    return 0;
+  };
+  if (sqlite3_exec(db, sql.c_str(), add_row, &rows, &message) != SQLITE_OK) {
+    ADD_FAILURE() << (message ? message : sqlite3_errmsg(db)) << "\n" << sql;
   }
-  sqlite3_finalize(statement);
+  sqlite3_free(message);
   return rows;
 }
 

@@ -40,7 +40,11 @@ class CompanyEngine {
   virtual std::shared_ptr<DataAccess> NewDataAccess(
       session::StatementObserverPtr observer = nullptr) const = 0;
   // A data-access object opened on the company; a failure to open fails the test.
-  std::shared_ptr<DataAccess> Connect(session::StatementObserverPtr observer = nullptr) const;
+  std::shared_ptr<DataAccess> Connect(session::StatementObserverPtr observer = nullptr) const {
+    std::shared_ptr<DataAccess> data = NewDataAccess(std::move(observer));
+    if (!data->OpenConnection(ConnectionString())) ADD_FAILURE() << "cannot open " << company_;
+    return data;
+  }
   // Every row of every table, table by table, each table's name before its rows; columns named
   // in `left_out` (lower case) are not shown.
   virtual std::vector<std::string> Snapshot(const std::set<std::string>& left_out = {}) = 0;
@@ -55,13 +59,6 @@ class CompanyEngine {
  private:
   std::string company_;
 };
-
-inline std::shared_ptr<DataAccess> CompanyEngine::Connect(
-    session::StatementObserverPtr observer) const {
-  std::shared_ptr<DataAccess> data = NewDataAccess(std::move(observer));
-  if (!data->OpenConnection(ConnectionString())) ADD_FAILURE() << "cannot open " << company_;
-  return data;
-}
 
 // Company `company` of the engine this test program links, its files (if any) in `folder`.
 std::unique_ptr<CompanyEngine> MakeCompanyEngine(const std::filesystem::path& folder,

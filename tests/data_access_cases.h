@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -67,12 +66,11 @@ class DataAccessCases : public ::testing::Test {
   static Texts RowsOf(RecordsetPtr rows) {
     Texts texts;
     for (; !rows->Eof(); rows->MoveNext()) {
-      std::string row;
+      std::string& row = texts.emplace_back();
       for (size_t i = 0; i < rows->FieldCount(); ++i) {
         const Variant value = rows->Fields(i).Value();
         row += (i ? "|" : "") + (value.IsNull() ? std::string("NULL") : CStr(value));
       }
-      texts.push_back(row);
     }
     return texts;
   }

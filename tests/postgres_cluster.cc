@@ -13,7 +13,7 @@
 
 #include <chrono>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -33,11 +33,10 @@ const passwd* ServerUser() {
   return nobody;
 }
 
+// The end of the server's log, to say why it did not start.
 std::string Tail(const fs::path& log) {
   std::ifstream in(log);
-  std::ostringstream text;
-  text << in.rdbuf();
-  const std::string all = text.str();
+  const std::string all{std::istreambuf_iterator<char>(in), {}};
   return all.size() > 2000 ? all.substr(all.size() - 2000) : all;
 }
 
@@ -106,10 +105,6 @@ void RemoveAbandonedFolders() {
   }
 }
 
-std::string Bin(const char* program) {
-  return std::string(PELLORA_POSTGRES_BIN) + "/" + program;
-}
-
 }  // namespace
 
 PostgresCluster::PostgresCluster() {
@@ -129,7 +124,7 @@ PostgresCluster::PostgresCluster() {
     }
     const fs::path log = folder_ / "server.log";
     const int initdb =
-        Wait(Spawn({Bin("initdb"), "-D", (folder_ / "data").string(), "-U", kUser,
+        Wait(Spawn({PELLORA_POSTGRES_BIN "/initdb", "-D", (folder_ / "data").string(), "-U", kUser,
                     "--pwfile=" + password_file.string(), "--auth-local=trust",
                     "--auth-host=scram-sha-256", "-E", "UTF8", "--no-locale", "--no-sync"},
                    user, log));
@@ -137,9 +132,9 @@ PostgresCluster::PostgresCluster() {
     port_ = FreePort();
     // Durability is of no use to a cluster that is thrown away; speed is.
     server_ =
-        Spawn({Bin("postgres"), "-D", (folder_ / "data").string(), "-p", std::to_string(port_),
-               "-k", folder_.string(), "-c", "listen_addresses=127.0.0.1", "-c", "fsync=off", "-c",
-               "synchronous_commit=off", "-c", "full_page_writes=off"},
+        Spawn({PELLORA_POSTGRES_BIN "/postgres", "-D", (folder_ / "data").string(), "-p",
+               std::to_string(port_), "-k", folder_.string(), "-c", "listen_addresses=127.0.0.1",
+               "-c", "fsync=off", "-c", "synchronous_commit=off", "-c", "full_page_writes=off"},
               user, log);
     const std::string port = std::to_string(port_);
     const char* keywords[] = {"host", "port", "user", "dbname", nullptr};

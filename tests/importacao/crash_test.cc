@@ -7,45 +7,37 @@
 
 #include <csignal>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "dal/definitions.h"
-#include "importacao/mov_importacao.h"
 #include "platform/session/crash_point.h"
 #include "platform/sqlite/sqlite_data_access.h"
-#include "platform/vela/picking_api.h"
-#include "runtime/date.h"
 #include "tests/company_snapshot.h"
-#include "tests/importacao/e2e_company.h"
+#include "tests/company_test.h"
 #include "tests/stock_agreement.h"
 
 namespace pellora::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 enum class Ending { kKilled, kFinished, kFailed };
 
 class ImportCrash : public ImportCompanyTest {
  protected:
-  // The header each kind's operation gives the import.
-  void Prepare(int32_t tipo, const std::string& documento, const std::string& terceiro) {
-    tipo_ = tipo;
-    documento_ = documento;
-    terceiro_ = terceiro;
-  }
-
   // Imports set T1 / 20261205093000 of the company in `folder` in a child process that is
   // killed after its `kill_after`-th statement (0: never).
   Ending ImportInChild(const fs::path& folder, long kill_after) {
     const pid_t child = fork();
-    if (child == 0) _exit(ImportHere(folder, kill_after));
+    if (child == 0) {
+      auto data = std::make_shared<sqlite::SqliteDataAccess>(
+          sqlite::kDefaultBusyTimeout, std::make_shared<session::CrashPoint>(kill_after));
+      if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) _exit(3);
+      _exit(Import(LoggedIn(data, folder), kind_).IsSucesso() ? 0 : 1);
+    }
     int status = 0;
     waitpid(child, &status, 0);
     if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) return Ending::kKilled;
@@ -57,14 +49,15 @@ class ImportCrash : public ImportCompanyTest {
     const fs::path copy = folder() / name;
     fs::remove_all(copy);
     fs::create_directories(copy);
-    fs::copy_file(folder() / "EMP1.db", copy / "EMP1.db");
-    fs::copy_file(folder() / "PICKING.EMP1", copy / "PICKING.EMP1");
+    for (const char* file : {"EMP1.db", "PICKING.EMP1"})
+      fs::copy_file(folder() / file, copy / file);
     return copy;
   }
 
-  // Kills the import at every statement in turn until it runs to its end, checking the company
-  // after each crash and after the import is finished on it.
-  void ExpectAllOrNothingAtEveryStatement() {
+  // Kills the import of `kind` at every statement in turn until it runs to its end, checking the
+  // company after each crash and after the import is finished on it.
+  void ExpectAllOrNothingAtEveryStatement(const Kind& kind) {
+    kind_ = kind;
     ReleaseCompany();
     const Texts before = CompanySnapshot(folder() / "EMP1.db");
     const fs::path whole = CopyOfCompany("whole");
@@ -95,17 +88,7 @@ class ImportCrash : public ImportCompanyTest {
     EXPECT_GT(crashes, 20) << "the import ran too few statements to be worth crashing";
   }
 
- private:
-  int ImportHere(const fs::path& folder, long kill_after) {
-    auto data = std::make_shared<sqlite::SqliteDataAccess>(
-        sqlite::kDefaultBusyTimeout, std::make_shared<session::CrashPoint>(kill_after));
-    if (!data->OpenConnection(ConnectionStringFor(folder, "EMP1"))) return 3;
-    return Import(LoggedIn(data, folder), tipo_, documento_, terceiro_).IsSucesso() ? 0 : 1;
-  }
-
-  int32_t tipo_ = TI_InventarioInicial;
-  std::string documento_;
-  std::string terceiro_;
+  Kind kind_;
 };
 
 TEST_F(ImportCrash, InitialInventory) {
@@ -113,15 +96,13 @@ TEST_F(ImportCrash, InitialInventory) {
   Reading({2, "I", "L1", 3, ", NossoLote, PrecoUnitario", ", 'LA', 3"});
   Reading({3, "I", "P1", 2, ", PrecoUnitario", ", 2.5"});
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=3;");
-  Prepare(TI_InventarioInicial, "", "");
-  ExpectAllOrNothingAtEveryStatement();
+  ExpectAllOrNothingAtEveryStatement(kInventory);
 }
 
 TEST_F(ImportCrash, SaleFromAnOrder) {
   Reading({1, "S", "P1", 6, kOrderKey, kOrderValues});
   Reading({2, "S", "L1", 2, ", NossoLote, Tpterc, Terceiro", ", 'LA', 2, 'C1'"});
-  Prepare(TI_Venda, "FAC", "C1");
-  ExpectAllOrNothingAtEveryStatement();
+  ExpectAllOrNothingAtEveryStatement({TI_Venda, "FAC", "C1"});
 }
 
 TEST_F(ImportCrash, InventoryAdjustmentWithItsThreeDocuments) {
@@ -129,15 +110,13 @@ TEST_F(ImportCrash, InventoryAdjustmentWithItsThreeDocuments) {
   Reading({1, "A", "P1", 18});
   Reading({2, "A", "P1", 2});
   Exec("UPDATE oru_ARM_Picking_Movimentos SET Armazem='A2' WHERE NumeroLinha=2;");
-  Prepare(TI_AcertoInventario, "", "");
-  ExpectAllOrNothingAtEveryStatement();
+  ExpectAllOrNothingAtEveryStatement(kAdjustment);
 }
 
 TEST_F(ImportCrash, TransferServingAnOrder) {
   Reading({1, "T", "P1", 4, kOrderKey, kOrderValues});
   Reading({2, "T", "L1", 1, ", NossoLote", ", 'LA'"});
-  Prepare(TI_TransferenciasArm, "TRA", "A2");
-  ExpectAllOrNothingAtEveryStatement();
+  ExpectAllOrNothingAtEveryStatement(kTransfer);
 }
 
 }  // namespace

@@ -31,12 +31,11 @@ inline std::vector<std::string> PgRowsOf(PGconn* connection, const std::string& 
     ADD_FAILURE() << PQerrorMessage(connection) << sql;
   } else {
     for (int row = 0; row < PQntuples(result); ++row) {
-      std::string text;
+      std::string& text = rows.emplace_back();
       for (int column = 0; column < PQnfields(result); ++column) {
         if (column > 0) text += "|";
         text += PQgetisnull(result, row, column) ? "NULL" : PQgetvalue(result, row, column);
       }
-      rows.push_back(text);
     }
   }
   PQclear(result);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/postgres/pg_address.h"
@@ -11,6 +12,7 @@
 #include "platform/postgres/postgres_data_access.h"
 #include "platform/postgres/postgres_schema.h"
 #include "runtime/convert.h"
+#include "runtime/date.h"
 #include "tests/data_access_cases.h"
 #include "tests/shared_postgres_cluster.h"
 
@@ -48,6 +50,9 @@ class PostgresEngine {
   }
   // The company schema's syntax becomes PostgreSQL's as the company schema does.
   void Prepare(const std::string& sql) { RunSchema(*Connect(), PostgresSchema(sql)); }
+  std::unique_ptr<PgConnection> Connect() const {
+    return PgConnection::Open(*ParsePgAddress(SharedCluster().Server()), database_);
+  }
 
  private:
   static std::string ConnectionTextFor(const std::string& server, const std::string& catalog) {
@@ -55,9 +60,6 @@ class PostgresEngine {
            ";Initial Catalog=" + catalog;
   }
   std::string Missing() const { return database_ + "_ausente"; }
-  std::unique_ptr<PgConnection> Connect() const {
-    return PgConnection::Open(*ParsePgAddress(SharedCluster().Server()), database_);
-  }
 
   std::string database_;
 };
@@ -91,6 +93,69 @@ TEST_F(PostgresDataAccessTest, ARepeatedUpdateInATransactionIsNotRunAgain) {
   Exec(mark);  // a query ran in between
   data_->CommitTransaction();
   EXPECT_EQ(Rows(version), Texts{"(0,3)"});
+}
+
+// The server's connection under the data access, on the same company. A text sent again is
+// prepared once and still takes new values; the texts used least recently are let go on the
+// server; a text that could not be prepared is prepared again once it can be.
+TEST_F(PostgresDataAccessTest, TextsArePreparedOnceWhileTheyAreUsed) {
+  const std::unique_ptr<PgConnection> db = engine_.Connect();
+  const auto value_of = [&](const std::string& sql) {
+    return db->Run(sql)->Fields(size_t{0}).Value();
+  };
+  const auto prepared = [&] {
+    return value_of("SELECT count(*) FROM pg_prepared_statements").AsLong();
+  };
+  db->Run("CREATE TABLE a (code varchar(10) PRIMARY KEY, qty integer)");
+  for (int32_t i = 0; i < 50; ++i) {
+    db->Run("INSERT INTO a VALUES ($1, $2)", {Variant("A" + std::to_string(i)), i});
+  }
+  EXPECT_EQ(value_of("SELECT sum(qty) AS s FROM a"), Variant(int32_t{1225}));
+  EXPECT_EQ(prepared(), 3);  // the insert, the sum and the count; not the table's definition
+  for (int i = 0; i < 300; ++i) db->Run("SELECT " + std::to_string(i) + " AS n");
+  EXPECT_LE(prepared(), 256);
+  EXPECT_EQ(value_of("SELECT 299 AS n"), Variant(int32_t{299}));
+
+  const std::string query = "SELECT nada\n  FROM tabela_que_falta WHERE 1 = 1";
+  EXPECT_EQ(ErrorNumberOf([&] { db->Run(query); }), kDatabaseError);
+  db->Run("CREATE TABLE tabela_que_falta (nada integer)");
+  EXPECT_EQ(db->Run(query)->RecordCount(), 0);
+}
+
+// Numbers kept in a table with a unique number, as another connection sees them after commit.
+TEST_F(PostgresDataAccessTest, AFailingStatementLeavesTheTransactionUsable) {
+  const std::unique_ptr<PgConnection> db = engine_.Connect();
+  db->Run("CREATE TABLE docs (numero integer NOT NULL UNIQUE)");
+  const auto insert = [&](int32_t number) { db->Run("INSERT INTO docs VALUES ($1)", {number}); };
+  db->Begin();
+  insert(1);
+  std::string description;
+  EXPECT_EQ(ErrorNumberOf([&] { insert(1); }, &description), kDatabaseError);
+  EXPECT_NE(description.find("duplicate key"), std::string::npos) << description;
+  EXPECT_EQ(ErrorNumberOf([&] { db->Run("SELECT * FROM tabela_que_falta"); }), kDatabaseError);
+  insert(2);
+  db->Commit();
+  EXPECT_EQ(engine_.Connect()
+                ->Run("SELECT string_agg(numero::text, ',' ORDER BY numero) FROM docs")
+                ->Fields(size_t{0})
+                .Value(),
+            Variant("1,2"));
+}
+
+TEST_F(PostgresDataAccessTest, ServerTypesWithoutCommentsReadAsTheirAdoValues) {
+  RecordsetPtr rows = engine_.Connect()->Run(
+      "SELECT '-1234567.5'::money AS m, '\\x00ff41'::bytea AS b, 3000000000::bigint AS big,"
+      " 42::bigint AS small, '2024-05-06 07:08:09.5'::timestamp AS t, 1.5::float4 AS f");
+  for (const auto& [name, type, value] :
+       {std::tuple{"m", adCurrency, Variant(Currency{-12345675000})},
+        {"b", adLongVarBinary, Variant(Bytes{0x00, 0xff, 0x41})},
+        {"big", adBigInt, Variant(3000000000.0)},
+        {"small", adBigInt, Variant(int32_t{42})},
+        {"t", adDBTimeStamp, Variant(DateFromParts({2024, 5, 6, 7, 8, 9}))},
+        {"f", adSingle, Variant(1.5)}}) {
+    EXPECT_EQ(rows->Fields(name).Type(), type) << name;
+    EXPECT_EQ(rows->Fields(name).Value(), value) << name;
+  }
 }
 
 }  // namespace

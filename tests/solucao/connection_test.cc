@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "dal/definitions.h"
 #include "tests/solucao/solucao_company.h"
@@ -9,34 +10,29 @@ namespace {
 
 using SolucaoConnection = SolucaoCompanyTest;
 
-TEST_F(SolucaoConnection, OpensTheCompanyWithTheAddinFolderConfiguration) {
-  Configuracao("[Parametros]\nMostraUltimaVenda=s\n[V3U]\nTipoDocNaoMovimentaInativos=  \n");
-  Solucao& solucao = Open();
-  const std::string file = Addin() + "/PICKING.EMP1";
-  EXPECT_EQ(factory_.settings->file, file);
-  ASSERT_EQ(factory_.apis.size(), 1u);
-  EXPECT_EQ(factory_.apis[0]->logins, Texts{file});
-  EXPECT_EQ(factory_.apis[0]->identifier(), "Pellora");
-  EXPECT_TRUE(factory_.apis[0]->given_data_access);
+// The maker's common folder is preferred to the add-in's; "Sim" is not "s". The parameters table
+// is made, empty.
+TEST_F(SolucaoConnection, OpensTheCompanyWithTheConfigurationOfItsFolder) {
+  const std::string common = folder_.File("comum") + "/orudados";
+  for (const std::string& folder : {Addin(), common}) {
+    std::filesystem::create_directories(folder);
+    const bool own = folder == Addin();
+    Configuracao(
+        own ? "[Parametros]\nMostraUltimaVenda=s\n[V3U]\nTipoDocNaoMovimentaInativos=  \n"
+            : "[Parametros]\nMostraUltimaVenda=Sim\n[V3U]\nTipoDocNaoMovimentaInativos=FA\n",
+        folder);
+    Solucao& solucao = Open();
+    const std::string file = folder + "/PICKING.EMP1";
+    const FakePickingApi& api = *factory_.apis.back();
+    EXPECT_EQ(
+        std::tuple(factory_.settings->file, api.logins, api.identifier(), api.given_data_access,
+                   solucao.CanViewUltimaVenda(), solucao.CanMovArtigosInativos()),
+        std::tuple(file, Texts{file}, "Pellora", true, own, !own));
+  }
   EXPECT_EQ(gDataAccess(), factory_.data_accesses.back());
   EXPECT_EQ(factory_.settings->configure_calls, 0);
-  EXPECT_TRUE(solucao.CanViewUltimaVenda());
-  EXPECT_FALSE(solucao.CanMovArtigosInativos());
   EXPECT_TRUE(Messages().empty());
-  // The parameters table is made, empty.
   EXPECT_EQ(Rows("SELECT COUNT(*) FROM oru_PARAMETROSEXP"), Texts{"0"});
-}
-
-// The maker's common folder is preferred; "Sim" is not "s".
-TEST_F(SolucaoConnection, PrefersTheMakersCommonFolder) {
-  const std::string common = folder_.File("comum") + "/orudados";
-  std::filesystem::create_directories(common);
-  Configuracao("[Parametros]\nMostraUltimaVenda=Sim\n[V3U]\nTipoDocNaoMovimentaInativos=FA\n",
-               common);
-  Solucao& solucao = Open();
-  EXPECT_EQ(factory_.settings->file, common + "/PICKING.EMP1");
-  EXPECT_FALSE(solucao.CanViewUltimaVenda());
-  EXPECT_TRUE(solucao.CanMovArtigosInativos());
 }
 
 TEST_F(SolucaoConnection, BuildsBothFormsOfTheConnectionString) {

@@ -4,43 +4,208 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "dal/context.h"
 #include "dal/definitions.h"
+#include "interfaces/component_factory.h"
+#include "interfaces/forwarding_data_access.h"
+#include "interfaces/property_grid.h"
+#include "platform/common/data_folder_locator.h"
 #include "platform/vela/host_view.h"
-#include "runtime/date.h"
+#include "platform/vela/picking_api.h"
+#include "runtime/convert.h"
 #include "solucao/solucao.h"
-#include "tests/company_database.h"
-#include "tests/company_engine.h"
+#include "tests/company_test.h"
+#include "tests/forms/scripted_controls.h"
 #include "tests/parameter_columns.h"
-#include "tests/plain_number.h"
-#include "tests/solucao/solucao_fakes.h"
-#include "tests/stock_agreement.h"
-#include "tests/temp_folder.h"
 
 namespace pellora::solucao_testing {
 
+// Every message box as "[title] text", with its buttons and icon; answers OK. Counts the boxes
+// shown while the company's transaction was open, which would hold other workstations waiting.
+class RecordingDialogs : public testing::RecordingDialogs {
+ public:
+  std::vector<std::string> messages;
+  std::vector<int> styles;
+  int shown_in_transaction = 0;
+
+  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+    messages.push_back("[" + title + "] " + prompt);
+    styles.push_back(buttons);
+    try {
+      if (gDataAccess() && gDataAccess()->InTransaction()) ++shown_in_transaction;
+    } catch (const Error&) {
+      // A closed connection holds no transaction.
+    }
+    return vbOK;
+  }
+};
+
+// Runs the chooser's SQL on the connection it is given, keeping the Ids listed. Show answers
+// `answer`; the chosen collection is `chosen`; MultiSelect reads `multi_answer`.
+class ScriptedSelectionDialog : public SelectionDialog {
+ public:
+  struct Script {
+    std::string answer;
+    std::vector<std::string> chosen;
+    bool multi_answer = true;
+  };
+  explicit ScriptedSelectionDialog(Script script) : script_(std::move(script)) {}
+
+  std::shared_ptr<Connection> connection;
+  std::string sql;
+  std::vector<std::string> listed;
+
+  void SetConnection(std::shared_ptr<Connection> value) override { connection = value; }
+  void SetTitle(const std::string&) override {}
+  void SetSql(const std::string& value) override { sql = value; }
+  void SetWidth(int32_t) override {}
+  void Load() override {
+    const RecordsetPtr rows = connection->Execute(sql);
+    for (; !rows->Eof(); rows->MoveNext()) listed.push_back(CStr(rows->Fields("Id").Value()));
+  }
+  SelectionColumn& Column(int) override { return column_; }
+  void SetMultiSelect(bool) override {}
+  bool MultiSelect() const override { return script_.multi_answer; }
+  std::string Show() override { return script_.answer; }
+  std::vector<std::string> SelectedIds() const override { return script_.chosen; }
+
+ private:
+  struct : SelectionColumn {
+    void SetHidden(bool) override {}
+    bool Hidden() const override { return false; }
+    void SetWidth(float) override {}
+    float Width() const override { return 0; }
+  } column_;
+  Script script_;
+};
+
+class FakeConnectionSettings : public ConnectionSettings {
+ public:
+  struct Values {
+    std::string server, database, user, password;
+  };
+  Values values;
+  Values configured;  // what Configure stores
+  std::string file;
+  std::optional<bool> confirm_save;
+  int configure_calls = 0;
+
+  void SetConfigurationFile(const std::string& path) override { file = path; }
+  std::string Server() const override { return values.server; }
+  std::string Database() const override { return values.database; }
+  std::string User() const override { return values.user; }
+  std::string Password() const override { return values.password; }
+  void SetConfirmSave(bool confirm) override { confirm_save = confirm; }
+  void Configure() override {
+    ++configure_calls;
+    values = configured;
+  }
+};
+
+// The host stand-in's picking API with a login answer of the test's choosing.
+class FakePickingApi : public vela::VelaPickingApi {
+ public:
+  std::optional<bool> login_answer;  // none: the stand-in's own answer
+  std::vector<std::string> logins;
+  int logouts = 0;
+  bool given_data_access = false;
+
+  bool Login(const std::string& configuration_file) override {
+    logins.push_back(configuration_file);
+    const bool answer = vela::VelaPickingApi::Login(configuration_file);
+    return login_answer.value_or(answer);
+  }
+  void SetDataAccess(DataAccessPtr data_access) override {
+    given_data_access = data_access != nullptr;
+    vela::VelaPickingApi::SetDataAccess(std::move(data_access));
+  }
+  void Logout() override {
+    ++logouts;
+    vela::VelaPickingApi::Logout();
+  }
+};
+
+// A data-access object of the company's engine, recording how it is opened and closed.
+class RecordingDataAccess : public ForwardingDataAccess {
+ public:
+  using ForwardingDataAccess::ForwardingDataAccess;
+
+  std::vector<std::string> opened;
+  int closes = 0;
+
+  bool OpenConnection(const std::string& connection_string) override {
+    opened.push_back(connection_string);
+    return ForwardingDataAccess::OpenConnection(connection_string);
+  }
+  bool CloseConnection() override {
+    ++closes;
+    return ForwardingDataAccess::CloseConnection();
+  }
+};
+
+// Makes the fakes above and keeps each object it made, for the test to inspect.
+class FakeFactory : public ComponentFactory {
+ public:
+  std::shared_ptr<RecordingDialogs> dialogs = std::make_shared<RecordingDialogs>();
+  std::shared_ptr<FakeConnectionSettings> settings = std::make_shared<FakeConnectionSettings>();
+  std::string common_folder;
+  std::optional<bool> login_answer;
+  ScriptedSelectionDialog::Script selection;
+
+  std::vector<std::shared_ptr<RecordingDataAccess>> data_accesses;
+  std::vector<std::shared_ptr<FakePickingApi>> apis;
+  std::vector<std::shared_ptr<ScriptedSelectionDialog>> selections;
+
+  // The engine's data-access objects, not opened yet.
+  std::function<DataAccessPtr()> new_data_access;
+
+  DataAccessPtr CreateDataAccess() override {
+    return data_accesses.emplace_back(std::make_shared<RecordingDataAccess>(new_data_access()));
+  }
+  PickingApiPtr CreatePickingApi() override {
+    auto api = apis.emplace_back(std::make_shared<FakePickingApi>());
+    api->login_answer = login_answer;
+    return api;
+  }
+  SelectionDialogPtr CreateSelectionDialog() override {
+    return selections.emplace_back(std::make_shared<ScriptedSelectionDialog>(selection));
+  }
+  ConnectionSettingsPtr CreateConnectionSettings() override { return settings; }
+  FolderLocatorPtr CreateFolderLocator() override {
+    return std::make_shared<common::DataFolderLocator>(common_folder);
+  }
+  OrdersReportPtr CreateOrdersReport() override { return nullptr; }
+  ShellPtr CreateShell() override { return nullptr; }
+  FormSurfacePtr CreateFormSurface() override {
+    return std::make_unique<testing::ScriptedFormSurface>();
+  }
+  PropertyGridSurfacePtr CreatePropertyGridSurface() override { return nullptr; }
+  std::shared_ptr<Dialogs> CreateDialogs() override { return dialogs; }
+};
+
 using Texts = std::vector<std::string>;
 
-// A company EMP1 built from schema/company.sql on the test program's engine (its file, on SQLite,
-// in folder "dados"), an add-in folder "addin" that
-// holds PICKING.EMP1, and the maker's common folder "comum" (without "orudados" until a test
-// makes it). The connection settings name the company; the clock stands at 2026-12-05 10:00.
-// Catalogue: types FAC (sales exit), VFA (purchase entry), INV (inventory) with series A; sector
-// S1; warehouse A1; customer C1; supplier F1; articles P1 (ULTPRCOM 20, 30 in stock worth 120),
-// I1 (inactive), N1 (INACTIVO NULL), Z1 (no stock).
-class SolucaoCompanyTest : public ::testing::Test {
+// The company (its file, on SQLite, in folder "dados"), an add-in folder "addin" that holds
+// PICKING.EMP1, and the maker's common folder "comum" (without "orudados" until a test makes it).
+// The connection settings name the company. P1 was last bought at 20 (ULTPRCBR 21, ULTPMP 19);
+// more articles: I1 (inactive), N1 (INACTIVO NULL), Z1 (no stock).
+class SolucaoCompanyTest : public testing::CompanyTest {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(Dados());
-    std::filesystem::create_directories(Addin());
-    std::filesystem::create_directories(folder_.File("comum"));
-    engine_ = testing::MakeCompanyEngine(Dados(), "EMP1");
-    engine_->Create();
-    Exec(testing::CompanySchemaText() + kCatalogue);
+    for (const char* dir : {"dados", "addin", "comum"}) {
+      std::filesystem::create_directories(folder_.File(dir));
+    }
+    MakeCompany(Dados(),
+                "UPDATE ARTIGOS SET ULTPRCOM = 20, ULTPRCBR = 21, ULTPMP = 19 WHERE CODIGO = 'P1';"
+                "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, ULTPRCOM, ULTPRCBR, ULTPMP, STDISP, "
+                "VLREXIST, INACTIVO) VALUES ('I1', 'Inativo', 'UN', 0, 0, 0, 0, 0, 1), ('N1', "
+                "'Sem estado', 'UN', 0, 0, 0, 0, 0, NULL), ('Z1', 'Sem stock', 'UN', 5, 5, 5, 0, "
+                "0, 0);");
     factory_.common_folder = folder_.File("comum");
     factory_.settings->values = {engine_->Server(), "EMP1", "sa", "segredo"};
     factory_.new_data_access = [engine = engine_.get()] { return engine->NewDataAccess(); };
@@ -48,8 +213,7 @@ class SolucaoCompanyTest : public ::testing::Test {
   }
   void TearDown() override {
     solucao_.reset();
-    EXPECT_EQ(testing::StockDisagreements([this](const std::string& sql) { return Rows(sql); }),
-              Texts{});
+    CompanyTest::TearDown();
   }
 
   std::string Dados() const { return folder_.File("dados"); }
@@ -67,26 +231,6 @@ class SolucaoCompanyTest : public ::testing::Test {
   }
   const Texts& Messages() const { return factory_.dialogs->messages; }
 
-  // Runs statements in the company schema's syntax, in one transaction.
-  void Exec(const std::string& sql) { engine_->Exec(sql); }
-  // Rows of a query, columns joined by "|" (NULL as "NULL", numbers plain).
-  Texts Rows(const std::string& sql) {
-    Texts rows = engine_->Rows(sql);
-    for (std::string& row : rows) row = testing::PlainRow(row);
-    return rows;
-  }
-
-  // A pending reading of set T1 / 20261205093000.
-  void Reading(int line, const std::string& kind, const std::string& article, double quantity,
-               double price) {
-    Exec(
-        "INSERT INTO oru_ARM_Picking_Movimentos (TerminalId, DataSync, Data, NumeroLinha, "
-        "TipoMov, Artigo, Unidade, Armazem, NumeroSerie, VossoLote, Quantidade, Ordenaca, "
-        "PrecoUnitario) VALUES ('T1', '20261205093000', '20261205091500', " +
-        std::to_string(line) + ", '" + kind + "', '" + article + "', 'UN', 'A1', '', '', " +
-        std::to_string(quantity) + ", " + std::to_string(line) + ", " + std::to_string(price) +
-        ")");
-  }
   // The parameters row, inventory group INV / A / S1, every other parameter empty.
   void Parametros() {
     Exec(testing::ParametersInsert([](const std::string& column) -> std::string {
@@ -96,29 +240,11 @@ class SolucaoCompanyTest : public ::testing::Test {
     }));
   }
 
-  const ContextScope context_{{.workstation = {.clock = [] {
-                                 return DateFromParts({2026, 12, 5, 10, 0, 0});
-                               }}}};
-  testing::TempFolder folder_;
-  std::unique_ptr<testing::CompanyEngine> engine_;
   FakeFactory factory_;
   std::unique_ptr<Solucao> solucao_;
-
- private:
-  static constexpr const char* kCatalogue =
-      "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, SINALCT, TPFSTC, NOTACRED) "
-      "VALUES ('FAC', 'Fatura', 4, 2, 2, 1, 2, 0), ('VFA', 'Fatura de compra', 4, 1, 1, 2, 1, 0),"
-      " ('INV', 'Inventário', 4, 3, 0, 0, 1, 0);"
-      "INSERT INTO NOMSERIE (TIPODOC, SERIE, DESCR) SELECT CODIGO, 'A', 'Série A' FROM TPDOC;"
-      "INSERT INTO CLIENTES (CODIGO, NOME) VALUES ('C1', 'Cliente Um');"
-      "INSERT INTO FORNEC (CODIGO, NOME) VALUES ('F1', 'Fornecedor Um');"
-      "INSERT INTO ARMAZENS (CODIGO, NOME) VALUES ('A1', 'Armazém 1');"
-      "INSERT INTO SECTORES (CODIGO, DESCR, LOCALIDA) VALUES ('S1', 'Sector 1', 'Braga');"
-      "INSERT INTO ARTIGOS (CODIGO, NOME, UNIDADE, ULTPRCOM, ULTPRCBR, ULTPMP, STDISP, VLREXIST,"
-      " INACTIVO) VALUES ('P1', 'Parafuso', 'UN', 20, 21, 19, 30, 120, 0),"
-      " ('I1', 'Inativo', 'UN', 0, 0, 0, 0, 0, 1), ('N1', 'Sem estado', 'UN', 0, 0, 0, 0, 0, NULL),"
-      " ('Z1', 'Sem stock', 'UN', 5, 5, 5, 0, 0, 0);"
-      "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES ('P1', 'A1', 20);";
+  // The sales or purchase view whose events the add-in receives.
+  std::shared_ptr<vela::VelaHostView> view_ = std::make_shared<vela::VelaHostView>();
+  HostViewPtr api_ = view_;
 };
 
 }  // namespace pellora::solucao_testing
