@@ -245,6 +245,7 @@ class DirectImport {
     std::map<std::pair<std::string, std::string>, double> per_warehouse;
     std::map<std::string, double> per_article;
     for (const DirectReading& r : lines) {
+      if (r.article.empty()) continue;  // a text line moves no stock
       per_warehouse[{r.article, r.warehouse}] += document_.stock_sign * r.quantity;
       per_article[r.article] += document_.stock_sign * r.quantity;
     }
