@@ -108,7 +108,8 @@ TEST(ConvertTest, ConcatAndAdd) {
                                                        {-1e308, "-1e308", kOverflow},
                                                        {last_day, 1, kOverflow},
                                                        {day, 1e308, kOverflow}}) {
-    EXPECT_EQ(ErrorNumberOf([&] { Add(a, b); }), error) << CStr(a) << " + " << CStr(b);
+    EXPECT_EQ(ErrorNumberOf([&, &a = a, &b = b] { Add(a, b); }), error)
+        << CStr(a) << " + " << CStr(b);
   }
 }
 
