@@ -7,7 +7,7 @@
 #include "fuzz/fuzz_input.h"
 #include "platform/postgres/postgres_translator.h"
 #include "platform/sqlite/tsql_translator.h"
-#include "tests/tsql/tsql_fake_schema.h"
+#include "tests/tsql/tsql_shape_cases.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const pellora::tsql::FakeSchema schema;
