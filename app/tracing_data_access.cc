@@ -91,6 +91,13 @@ RecordsetPtr TracingDataAccess::RunWithValues(const std::string& sql,
   return ForwardingDataAccess::RunWithValues(sql, values);
 }
 
+void TracingDataAccess::RunAllWithValues(const std::vector<ValuedStatement>& statements) {
+  for (const ValuedStatement& statement : statements) {
+    trace_->Record("RunWithValues", statement.sql, &statement.values);
+  }
+  ForwardingDataAccess::RunAllWithValues(statements);
+}
+
 bool TracingDataAccess::ExecuteCommand(const std::string& context, const std::string& sql) {
   trace_->Record("ExecuteCommand", sql);
   return ForwardingDataAccess::ExecuteCommand(context, sql);

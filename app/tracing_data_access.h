@@ -34,6 +34,7 @@ class TracingDataAccess : public ForwardingDataAccess {
 
   bool ExecuteCommand(const std::string& context, const std::string& sql) override;
   RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override;
+  void RunAllWithValues(const std::vector<ValuedStatement>& statements) override;
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
                               int lock_type) override;
   bool OpenRecordset(const std::string& context, const std::string& sql, RecordsetPtr& recordset,

@@ -11,6 +11,12 @@
 
 namespace pellora {
 
+// One statement of RunAllWithValues: its text and the values of its "?" markers.
+struct ValuedStatement {
+  std::string sql;
+  std::vector<Variant> values;
+};
+
 // The maker's data-access object: every SQL text of the add-in reaches the company database
 // through one of these. Members in the library's interface order.
 class DataAccess {
@@ -43,6 +49,10 @@ class DataAccess {
   // the last statement that returned any, or an empty recordset; raises on failure.
   virtual RecordsetPtr RunWithValues(const std::string& sql,
                                      const std::vector<Variant>& values) = 0;
+  // Not in the maker's library: how the host stand-in writes a document's rows. Runs each of
+  // `statements` as RunWithValues does, in order and all or none, their rows unread: a server
+  // receives them in one exchange. Raises on failure.
+  virtual void RunAllWithValues(const std::vector<ValuedStatement>& statements) = 0;
   // Not in the maker's library: how a new company receives its rows in bulk. Appends every row
   // of `rows`, whose fields name columns of `table`, keys included, all or none; each value is
   // stored as RunWithValues would store it, and identity columns number on after the keys

@@ -26,6 +26,9 @@ class ForwardingDataAccess : public DataAccess {
   RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override {
     return Target().RunWithValues(sql, values);
   }
+  void RunAllWithValues(const std::vector<ValuedStatement>& statements) override {
+    Target().RunAllWithValues(statements);
+  }
   void AppendRows(const std::string& table, const Recordset& rows) override {
     Target().AppendRows(table, rows);
   }

@@ -301,7 +301,8 @@ TYPED_TEST_P(DataAccessCases, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack) 
 }
 
 // The host's rows go with their values beside one text: each run binds its own values, and a
-// count of values that does not match the markers fails naming the statement.
+// count of values that does not match the markers fails naming the statement. Statements sent
+// as one group run in order, all or none: a failing one undoes its group, not the transaction.
 TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
   DataAccess& data = *this->data_;
   const std::string insert = "INSERT INTO ARTIGOS (CODIGO, NOME, STDISP) VALUES (?, ?, ?)";
@@ -324,6 +325,31 @@ TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
               kDatabaseError);
     EXPECT_NE(description.find("UPDATE ARTIGOS"), std::string::npos) << description;
   }
+
+  data.BeginTransaction();
+  data.RunAllWithValues({{insert, {Variant("A3"), Variant("x"), Variant(int32_t{1})}},
+                         {update, {Variant(int32_t{5}), Variant("A3")}}});
+  // A key already there; fewer values than markers.
+  for (const std::vector<Variant>& last :
+       {std::vector{Variant("a1"), Variant("y"), Variant(int32_t{1})}, {Variant("A5")}}) {
+    std::string description;
+    EXPECT_EQ(
+        this->ErrorNumberOf(
+            [&] {
+              data.RunAllWithValues({{insert, {Variant("A4"), Variant("y"), Variant(int32_t{1})}},
+                                     {update, {Variant(int32_t{1}), Variant("A3")}},
+                                     {insert, last}});
+            },
+            &description),
+        kDatabaseError);
+    EXPECT_NE(description.find("INSERT INTO ARTIGOS"), std::string::npos) << description;
+  }
+  data.RunWithValues(update, {Variant(int32_t{1}), Variant("A3")});
+  data.CommitTransaction();
+  EXPECT_EQ(this->RowsOf(data.RunWithValues(
+                "SELECT CODIGO, STDISP FROM ARTIGOS WHERE CODIGO IN (?, ?) ORDER BY CODIGO",
+                {Variant("A3"), Variant("A4")})),
+            (Texts{"A3|7"}));
 }
 
 // A new company's rows loaded in bulk hold what the host's INSERT stores, texts that a bulk

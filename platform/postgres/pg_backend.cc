@@ -2,8 +2,10 @@
 
 #include "platform/postgres/pg_batch_runner.h"
 #include "platform/postgres/pg_copy.h"
+#include "platform/postgres/pg_markers.h"
 #include "platform/postgres/pg_row_writer.h"
 #include "platform/postgres/postgres_translator.h"
+#include "platform/tsql/schema_change.h"
 
 namespace pellora::postgres {
 namespace {
@@ -35,6 +37,27 @@ session::BatchResult PgBackend::Run(std::string_view tsql, const std::vector<tsq
   if (runner.ChangedSchema()) ForgetSchema();
   runner.CheckEveryValueUsed(tsql);
   return {std::move(rows), runner.OnlyRead()};
+}
+
+void PgBackend::RunAll(const std::vector<session::BatchCommand>& commands) {
+  std::vector<std::string> texts;
+  texts.reserve(commands.size());
+  for (const session::BatchCommand& command : commands) {
+    const bool plain = command.steps.size() == 1 &&
+                       command.steps[0].kind == tsql::Step::Kind::kSql &&
+                       command.steps[0].parameters.empty();
+    size_t markers = 0;
+    if (plain) texts.push_back(NumberMarkers(command.steps[0].sql, 1, markers));
+    if (!plain || markers != command.values.size() || tsql::ChangesSchema(texts.back())) {
+      return EngineBackend::RunAll(commands);  // what Run alone knows how to run or refuse
+    }
+  }
+  std::vector<PgStatement> statements;
+  statements.reserve(commands.size());
+  for (size_t i = 0; i < commands.size(); ++i) {
+    statements.push_back({std::move(texts[i]), commands[i].values});
+  }
+  connection_->RunAll(statements);
 }
 
 void PgBackend::Begin(int level) {

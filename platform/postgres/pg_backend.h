@@ -26,6 +26,8 @@ class PgBackend : public session::EngineBackend {
   uint64_t SchemaGeneration() const override { return schema_.generation(); }
   session::BatchResult Run(std::string_view tsql, const std::vector<tsql::Step>& steps,
                            const std::vector<Variant>& values) override;
+  // Batches of one plain statement each go in one exchange; any other, as Run does.
+  void RunAll(const std::vector<session::BatchCommand>& commands) override;
   void Begin(int level) override;
   void Commit(int level) override;
   void Rollback(int level) override;

@@ -122,48 +122,103 @@ void PgConnection::Control(const std::string& sql) {
   if (observer_) observer_->Ran(sql);
 }
 
-RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>& values) {
-  PGconn* connection = Handle();
-  const std::string text(sql);
-  if (observer_) observer_->Starting(text);
-  std::vector<std::optional<std::string>> parameters;
+PgConnection::Queued::Queued(std::string sql, const std::vector<Variant>& values)
+    : text(std::move(sql)) {
   parameters.reserve(values.size());
   for (const Variant& value : values) parameters.push_back(ParameterText(value));
-  std::vector<const char*> pointers;
-  pointers.reserve(parameters.size());
-  for (const auto& value : parameters) pointers.push_back(value ? value->c_str() : nullptr);
+}
 
-  // A text worth preparing is prepared the first time it is sent, in the same exchange.
-  const bool prepare = PgStatementCache::WorthPreparing(text);
-  PgPrepared* kept = prepare ? statements_.Find(text) : nullptr;
-  std::string fresh;
-  if (prepare && kept == nullptr) {
-    std::optional<std::string> evicted;
-    kept = &statements_.Add(text, evicted);
-    fresh = kept->name;
-    if (evicted) Control("DEALLOCATE " + *evicted);
+// A text worth preparing is prepared the first time it is sent, in the same exchange.
+void PgConnection::Queue(PgPipeline& pipeline, Queued& statement,
+                         std::vector<std::string>* evicted) {
+  // Taken where the statement stays until the exchange is over.
+  statement.pointers.clear();
+  for (const auto& value : statement.parameters) {
+    statement.pointers.push_back(value ? value->c_str() : nullptr);
   }
+  const bool prepare = PgStatementCache::WorthPreparing(statement.text);
+  statement.kept = prepare ? statements_.Find(statement.text) : nullptr;
+  if (prepare && statement.kept == nullptr) {
+    std::optional<std::string> let_go;
+    statement.kept = &statements_.Add(statement.text, let_go);
+    if (let_go && evicted != nullptr) {
+      evicted->push_back(std::move(*let_go));
+    } else if (let_go) {
+      pipeline.Execute("DEALLOCATE " + *let_go);
+    }
+    statement.prepared = pipeline.Prepare(statement.kept->name, statement.text);
+  }
+  statement.result = prepare ? pipeline.ExecutePrepared(statement.kept->name, statement.pointers)
+                             : pipeline.Execute(statement.text, statement.pointers);
+}
 
+const PgConnection::Queued* PgConnection::FirstFailed(const std::vector<PgResult>& results,
+                                                      std::span<Queued> statements) {
+  const Queued* failed = nullptr;
+  for (const Queued& statement : statements) {
+    if (statement.prepared && !Succeeded(results[*statement.prepared])) {
+      statements_.Forget(statement.text);
+    }
+    if (failed == nullptr && (!Succeeded(results[statement.result]) ||
+                              (statement.prepared && !Succeeded(results[*statement.prepared])))) {
+      failed = &statement;
+    }
+  }
+  return failed;
+}
+
+RecordsetPtr PgConnection::Run(std::string_view sql, const std::vector<Variant>& values) {
+  PGconn* connection = Handle();
+  Queued statement{std::string(sql), values};
+  if (observer_) observer_->Starting(statement.text);
   const bool guarded = depth_ > 0;
   const std::string savepoint(kStatementSavepoint);
   PgPipeline pipeline(connection);
   if (guarded) pipeline.Execute("SAVEPOINT " + savepoint);
-  const size_t prepared = fresh.empty() ? 0 : pipeline.Prepare(fresh, text);
-  const size_t statement =
-      prepare ? pipeline.ExecutePrepared(kept->name, pointers) : pipeline.Execute(text, pointers);
+  Queue(pipeline, statement, nullptr);
   if (guarded) pipeline.Execute("RELEASE SAVEPOINT " + savepoint);
   const std::vector<PgResult> results = pipeline.Run();
 
   for (const PgResult& result : results) {
     if (Succeeded(result)) continue;
-    if (!fresh.empty() && !Succeeded(results[prepared])) statements_.Forget(text);
+    FirstFailed(results, std::span(&statement, 1));
     if (guarded && !ConnectionLost(connection)) {
       Control("ROLLBACK TO SAVEPOINT " + savepoint + "; RELEASE SAVEPOINT " + savepoint);
     }
-    Fail(result.get(), text);
+    Fail(result.get(), statement.text);
   }
-  if (observer_) observer_->Ran(text);
-  return LoadRecordset(results[statement].get(), catalog_, kept ? &kept->fields : nullptr);
+  if (observer_) observer_->Ran(statement.text);
+  return LoadRecordset(results[statement.result].get(), catalog_,
+                       statement.kept ? &statement.kept->fields : nullptr);
+}
+
+void PgConnection::RunAll(const std::vector<PgStatement>& statements) {
+  PGconn* connection = Handle();
+  std::vector<Queued> queued;
+  queued.reserve(statements.size());
+  for (const PgStatement& statement : statements) {
+    queued.emplace_back(statement.sql, statement.values);
+    // Before anything is queued: a statement refused here leaves the prepared texts as they were.
+    if (observer_) observer_->Starting(statement.sql);
+  }
+  std::vector<std::string> evicted;
+  PgPipeline pipeline(connection);
+  for (Queued& statement : queued) Queue(pipeline, statement, &evicted);
+  // After every use of them in the exchange.
+  for (const std::string& name : evicted) pipeline.Execute("DEALLOCATE " + name);
+  const std::vector<PgResult> results = pipeline.Run();
+  if (const Queued* failed = FirstFailed(results, queued)) {
+    const PgResult& result = failed->prepared && !Succeeded(results[*failed->prepared])
+                                 ? results[*failed->prepared]
+                                 : results[failed->result];
+    Fail(result.get(), failed->text);
+  }
+  for (const PgResult& result : results) {
+    if (!Succeeded(result)) Fail(result.get(), "DEALLOCATE");
+  }
+  if (observer_) {
+    for (const Queued& statement : queued) observer_->Ran(statement.text);
+  }
 }
 
 void PgConnection::CopyIn(const std::string& copy, const std::function<bool(std::string&)>& next) {

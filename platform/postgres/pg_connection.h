@@ -6,12 +6,15 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/postgres/pg_address.h"
 #include "platform/postgres/pg_connection_parameters.h"
+#include "platform/postgres/pg_pipeline.h"
 #include "platform/postgres/pg_result.h"
 #include "platform/postgres/pg_statement_cache.h"
 #include "platform/postgres/pg_table_catalog.h"
@@ -22,6 +25,12 @@ namespace pellora::postgres {
 
 // How long a statement waits for a lock another workstation holds before it fails.
 inline constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
+
+// A statement of PgConnection::RunAll: its text, with $1, $2... standing for `values`.
+struct PgStatement {
+  std::string sql;
+  const std::vector<Variant>& values;
+};
 
 // One connection to a company database on a PostgreSQL server, running statements already in
 // PostgreSQL's dialect.
@@ -46,6 +55,9 @@ class PgConnection {
   // open Recordset for a statement that returns none. Inside a transaction a failing statement
   // undoes only itself, as on SQL Server, and the transaction goes on.
   RecordsetPtr Run(std::string_view sql, const std::vector<Variant>& values = {});
+  // Runs each statement in order, in one exchange with the server, its rows unread. Unlike Run,
+  // a failure leaves the transaction to be rolled back; the statements after it are not run.
+  void RunAll(const std::vector<PgStatement>& statements);
 
   // Runs `copy`, a COPY ... FROM STDIN, sending the data `next` appends to its (emptied) buffer
   // on each call, until a call answers false: whole lines of COPY's text format. Unlike Run, a
@@ -84,6 +96,22 @@ class PgConnection {
   // Runs a statement of the backend's own (transaction control), raising on failure.
   void Control(const std::string& sql);
   [[noreturn]] void Fail(const PGresult* result, std::string_view statement) const;
+
+  // A statement on its way to the server in a pipeline, and where its results will be.
+  struct Queued {
+    Queued(std::string sql, const std::vector<Variant>& values);
+    std::string text;
+    std::vector<std::optional<std::string>> parameters;  // in text form, nullopt for NULL
+    std::vector<const char*> pointers;
+    PgPrepared* kept = nullptr;      // its prepared statement, for a text worth preparing
+    std::optional<size_t> prepared;  // the result of preparing it in this exchange
+    size_t result = 0;               // the result of running it
+  };
+  // Adds `statement` to `pipeline`. A prepared statement the cache lets go is deallocated first,
+  // or listed in `evicted` when the pipeline may have used it already.
+  void Queue(PgPipeline& pipeline, Queued& statement, std::vector<std::string>* evicted);
+  // The first of `statements` that failed, or nullptr; forgets the texts that failed to prepare.
+  const Queued* FirstFailed(const std::vector<PgResult>& results, std::span<Queued> statements);
   // Ends the data of a COPY, refusing it with `refusal` when given; the first failed result.
   PgResult EndCopy(const char* refusal);
 

@@ -19,6 +19,13 @@ struct BatchResult {
   bool only_read = true;
 };
 
+// A batch of EngineBackend::RunAll: its text, its steps and the values of its markers.
+struct BatchCommand {
+  std::string_view tsql;
+  const std::vector<tsql::Step>& steps;
+  const std::vector<Variant>& values;
+};
+
 // What the session needs of one engine: its dialect, its transaction levels and its way of
 // writing a row. Everything both engines share (the nesting of transactions, what a transaction
 // remembers, the translations kept, the row a recordset change makes) is the session's.
@@ -37,6 +44,11 @@ class EngineBackend {
   // statement fails or the values do not match the markers.
   virtual BatchResult Run(std::string_view tsql, const std::vector<tsql::Step>& steps,
                           const std::vector<Variant>& values) = 0;
+  // Runs each batch as Run does, in order, its rows unread; inside a level, which a failure
+  // leaves to be rolled back. An engine behind a network sends them in one exchange.
+  virtual void RunAll(const std::vector<BatchCommand>& commands) {
+    for (const BatchCommand& command : commands) Run(command.tsql, command.steps, command.values);
+  }
 
   // Transaction level `level`, 1 being the outermost. Level 1 takes the company's write lock,
   // waiting while another workstation holds it: two writers never read the same rows and then

@@ -40,6 +40,19 @@ BatchResult Session::RunSteps(std::string_view tsql, const Translation& translat
   }
 }
 
+void Session::RunAll(const std::vector<ValuedStatement>& statements) {
+  memory_.Forget();
+  std::vector<std::shared_ptr<const Translation>> translations;
+  translations.reserve(statements.size());
+  std::vector<BatchCommand> commands;
+  commands.reserve(statements.size());
+  for (const ValuedStatement& statement : statements) {
+    translations.push_back(Translated(statement.sql));
+    commands.push_back({statement.sql, translations.back()->steps, statement.values});
+  }
+  InOwnLevel([&] { backend_->RunAll(commands); });
+}
+
 void Session::AppendRows(std::string_view table, const Recordset& rows) {
   memory_.Forget();
   InOwnLevel([&] { backend_->AppendRows(table, rows); });

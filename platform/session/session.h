@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "interfaces/data_access.h"
 #include "platform/session/engine_backend.h"
 #include "platform/session/transaction_memory.h"
 #include "platform/session/translation_cache.h"
@@ -32,6 +33,9 @@ class Session {
   // its own, which takes the company's write lock on either engine: rows never come in under the
   // transaction of the workstation that holds it.
   RecordsetPtr Run(std::string_view tsql, const std::vector<Variant>& values);
+
+  // Runs each statement as Run(tsql, values) does, in a level of its own: all or none.
+  void RunAll(const std::vector<ValuedStatement>& statements);
 
   // Appends every row of `rows` to `table` in a level of its own (see EngineBackend).
   void AppendRows(std::string_view table, const Recordset& rows);

@@ -66,6 +66,10 @@ RecordsetPtr SessionDataAccess::RunWithValues(const std::string& sql,
   return Open().Run(sql, values);
 }
 
+void SessionDataAccess::RunAllWithValues(const std::vector<ValuedStatement>& statements) {
+  Open().RunAll(statements);
+}
+
 void SessionDataAccess::AppendRows(const std::string& table, const Recordset& rows) {
   Open().AppendRows(table, rows);
 }

@@ -22,6 +22,7 @@ class SessionDataAccess : public DataAccess {
   void CommitTransaction() override;
   bool ExecuteCommand(const std::string& context, const std::string& sql) override;
   RecordsetPtr RunWithValues(const std::string& sql, const std::vector<Variant>& values) override;
+  void RunAllWithValues(const std::vector<ValuedStatement>& statements) override;
   void AppendRows(const std::string& table, const Recordset& rows) override;
   bool OpenRecordsetForUpdate(const std::string& sql, RecordsetPtr& recordset, int cursor_type,
                               int lock_type) override;

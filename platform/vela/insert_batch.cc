@@ -1,26 +1,27 @@
 #include "platform/vela/insert_batch.h"
 
-#include "platform/vela/company_sql.h"
-
 namespace pellora::vela {
 
 void InsertBatch::Add(InsertStatement row) {
-  if (!rows_.empty() && (!rows_.front().SameColumns(row) || rows_.size() == kRowsPerStatement)) {
-    Flush();
-  }
+  if (rows_.size() == kRowsPerExchange) Flush();
   rows_.push_back(std::move(row));
 }
 
 void InsertBatch::Flush() {
-  if (rows_.empty()) return;
-  std::vector<Variant> values;
-  values.reserve(rows_.size() * rows_.front().Values().size());
-  for (const InsertStatement& row : rows_) {
-    values.insert(values.end(), row.Values().begin(), row.Values().end());
+  std::vector<ValuedStatement> statements;
+  for (size_t first = 0, end = 0; first < rows_.size(); first = end) {
+    ValuedStatement statement;
+    for (end = first; end < rows_.size() && end - first < kRowsPerStatement &&
+                      rows_[first].SameColumns(rows_[end]);
+         ++end) {
+      const std::vector<Variant>& values = rows_[end].Values();
+      statement.values.insert(statement.values.end(), values.begin(), values.end());
+    }
+    statement.sql = rows_[first].Text(end - first);
+    statements.push_back(std::move(statement));
   }
-  const std::string text = rows_.front().Text(rows_.size());
   rows_.clear();
-  Execute(data_access_, text, values);
+  if (!statements.empty()) data_access_.RunAllWithValues(statements);
 }
 
 }  // namespace pellora::vela
