@@ -1,10 +1,12 @@
 #include "platform/vela/order_settlement.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "platform/vela/company_sql.h"
 #include "platform/vela/document_type.h"
@@ -21,16 +23,46 @@ struct OrderKey {
   double number = 0;
   double year = 0;
 
+  // " WHERE type_column = ? AND ...", its values following those before it.
   std::string Where(const char* type_column) const {
-    return std::string(" WHERE ") + type_column + " = " + UnicodeLiteral(type) +
-           " AND SERIE = " + UnicodeLiteral(series) + " AND NNUMDOC = " + SqlNumber(number) +
-           " AND ANO = " + SqlNumber(year);
+    return std::string(" WHERE ") + type_column + " = ? AND SERIE = ? AND NNUMDOC = ? AND ANO = ?";
+  }
+  void AddValues(std::vector<Variant>& values) const {
+    values.insert(values.end(),
+                  {Variant(type), Variant(series), NumberValue(number), NumberValue(year)});
   }
   friend bool operator<(const OrderKey& a, const OrderKey& b) {
     return std::tie(a.type, a.series, a.number, a.year) <
            std::tie(b.type, b.series, b.number, b.year);
   }
 };
+
+// A line of an order as the settlement finds it and leaves it.
+struct OrderLine {
+  double pending = 0;  // QUANT: what is still to deliver
+  std::string article, warehouse;
+  bool open = false;  // not cancelled (LINANU = 0)
+  bool served = false;
+};
+
+using OrderLines = std::map<double, OrderLine>;  // by NUMLINHA
+
+OrderLines ReadOrder(DataAccess& data_access, const OrderKey& order) {
+  std::vector<Variant> values;
+  order.AddValues(values);
+  OrderLines lines;
+  for (RecordsetPtr rows = Query(
+           data_access,
+           "SELECT NUMLINHA, QUANT, ARTIGO, ARMAZEM, LINANU FROM DOCGCLIN" + order.Where("TPDOCUM"),
+           values);
+       !rows->Eof(); rows->MoveNext()) {
+    const Variant cancelled = rows->Fields("LINANU").Value();
+    lines[NumberOf(rows->Fields("NUMLINHA").Value())] = OrderLine{
+        NumberOf(rows->Fields("QUANT").Value()), TextOf(rows->Fields("ARTIGO").Value()),
+        TextOf(rows->Fields("ARMAZEM").Value()), !IsBlank(cancelled) && NumberOf(cancelled) == 0};
+  }
+  return lines;
+}
 
 // The quantity columns of open orders that an order of this counterpart feeds.
 struct OpenOrderColumns {
@@ -52,53 +84,92 @@ std::optional<OpenOrderColumns> ColumnsFor(DataAccess& data_access, const std::s
   return std::nullopt;
 }
 
-// Takes `quantity` off one original line; answers what it really took (the line never goes
-// below nothing to deliver).
-double ServeLine(DataAccess& data_access, const OrderKey& order, double line_number,
-                 double quantity) {
-  const std::string where = order.Where("TPDOCUM") + " AND NUMLINHA = " + SqlNumber(line_number);
-  RecordsetPtr line = Query(data_access, "SELECT QUANT, ARTIGO, ARMAZEM FROM DOCGCLIN" + where);
-  if (line->Eof()) return 0;
-  const double pending = NumberOf(line->Fields("QUANT").Value());
-  const double served = std::clamp(quantity, 0.0, std::max(pending, 0.0));
-  if (served == 0) return 0;
-  Execute(data_access, "UPDATE DOCGCLIN SET QUANT = " + SqlNumber(pending - served) + where);
-  if (std::optional<OpenOrderColumns> columns = ColumnsFor(data_access, order.type)) {
-    const std::string article = TextOf(line->Fields("ARTIGO").Value());
-    const std::string warehouse = TextOf(line->Fields("ARMAZEM").Value());
-    Execute(data_access, std::string("UPDATE ARTIGOS SET ") + columns->article + " = " +
-                             columns->article + " - " + SqlNumber(served) +
-                             " WHERE CODIGO = " + UnicodeLiteral(article));
-    Execute(data_access, std::string("UPDATE ARTARM SET ") + columns->warehouse + " = " +
-                             columns->warehouse + " - " + SqlNumber(served) +
-                             " WHERE ARTIGO = " + UnicodeLiteral(article) +
-                             " AND ARMAZEM = " + UnicodeLiteral(warehouse));
-  }
-  return served;
-}
+// What the document served: the orders as it leaves them, and the quantities on open orders to
+// take off each article and warehouse, summed so that each row is written once.
+class Settlement {
+ public:
+  explicit Settlement(DataAccess& data_access) : data_access_(data_access) {}
 
-void MarkConvertedWhenServed(DataAccess& data_access, const OrderKey& order) {
-  RecordsetPtr pending =
-      Query(data_access, "SELECT COUNT(*) AS PENDENTES FROM DOCGCLIN" + order.Where("TPDOCUM") +
-                             " AND LINANU = 0 AND QUANT > 0");
-  if (CDbl(pending->Fields("PENDENTES").Value()) == 0) {
-    Execute(data_access, "UPDATE DOCGCCAB SET [CONVERT] = -1" + order.Where("TPDOC"));
+  // Takes `quantity` off one original line, never below nothing to deliver.
+  void Serve(const OrderKey& key, double line_number, double quantity) {
+    auto order = orders_.find(key);
+    if (order == orders_.end()) order = orders_.emplace(key, ReadOrder(data_access_, key)).first;
+    const auto line = order->second.find(line_number);
+    if (line == order->second.end()) return;
+    OrderLine& original = line->second;
+    const double served = std::clamp(quantity, 0.0, std::max(original.pending, 0.0));
+    if (served == 0) return;
+    original.pending -= served;
+    original.served = true;
+    if (const std::optional<OpenOrderColumns>& columns = Columns(key.type)) {
+      per_article_[{columns->article, original.article}] += served;
+      per_warehouse_[{columns->warehouse, original.article, original.warehouse}] += served;
+    }
   }
-}
+
+  // The served lines, the quantities on open orders and the orders left with nothing to
+  // deliver, marked converted ([CONVERT] = -1), in one exchange.
+  void Write() {
+    std::vector<ValuedStatement> writes;
+    for (const auto& [key, lines] : orders_) {
+      bool pending = false;
+      for (const auto& [number, line] : lines) {
+        pending = pending || (line.open && line.pending > 0);
+        if (!line.served) continue;
+        ValuedStatement update{
+            "UPDATE DOCGCLIN SET QUANT = ?" + key.Where("TPDOCUM") + " AND NUMLINHA = ?",
+            {NumberValue(line.pending)}};
+        key.AddValues(update.values);
+        update.values.push_back(NumberValue(number));
+        writes.push_back(std::move(update));
+      }
+      if (pending) continue;
+      ValuedStatement converted{"UPDATE DOCGCCAB SET [CONVERT] = -1" + key.Where("TPDOC"), {}};
+      key.AddValues(converted.values);
+      writes.push_back(std::move(converted));
+    }
+    for (const auto& [column_and_article, served] : per_article_) {
+      const auto& [column, article] = column_and_article;
+      writes.push_back(
+          {std::string("UPDATE ARTIGOS SET ") + column + " = " + column + " - ? WHERE CODIGO = ?",
+           {NumberValue(served), Variant(article)}});
+    }
+    for (const auto& [place, served] : per_warehouse_) {
+      const auto& [column, article, warehouse] = place;
+      writes.push_back({std::string("UPDATE ARTARM SET ") + column + " = " + column +
+                            " - ? WHERE ARTIGO = ? AND ARMAZEM = ?",
+                        {NumberValue(served), Variant(article), Variant(warehouse)}});
+    }
+    if (!writes.empty()) data_access_.RunAllWithValues(writes);
+  }
+
+ private:
+  const std::optional<OpenOrderColumns>& Columns(const std::string& type) {
+    auto found = columns_.find(type);
+    if (found == columns_.end())
+      found = columns_.emplace(type, ColumnsFor(data_access_, type)).first;
+    return found->second;
+  }
+
+  DataAccess& data_access_;
+  std::map<OrderKey, OrderLines> orders_;
+  std::map<std::string, std::optional<OpenOrderColumns>> columns_;     // by order type
+  std::map<std::pair<std::string, std::string>, double> per_article_;  // column, article
+  std::map<std::tuple<std::string, std::string, std::string>, double> per_warehouse_;
+};
 
 }  // namespace
 
 void SettleOriginalOrders(DataAccess& data_access, const DocumentContent& document) {
-  std::set<OrderKey> served_orders;
+  Settlement settlement(data_access);
   for (const LateBoundPtr& line : document.lines) {
-    OrderKey order{TextMember(*line, "OrDoc"), TextMember(*line, "OrSerie"),
-                   NumberOf(line->Get("OrNum")), NumberOf(line->Get("OrAno"))};
+    const OrderKey order{TextMember(*line, "OrDoc"), TextMember(*line, "OrSerie"),
+                         NumberOf(line->Get("OrNum")), NumberOf(line->Get("OrAno"))};
     const double line_number = NumberOf(line->Get("LinhaOriginal"));
     if (order.type.empty() || order.number <= 0 || line_number <= 0) continue;
-    ServeLine(data_access, order, line_number, NumberOf(line->Get("Quantidade")));
-    served_orders.insert(order);
+    settlement.Serve(order, line_number, NumberOf(line->Get("Quantidade")));
   }
-  for (const OrderKey& order : served_orders) MarkConvertedWhenServed(data_access, order);
+  settlement.Write();
 }
 
 }  // namespace pellora::vela

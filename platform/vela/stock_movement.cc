@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/vela/company_sql.h"
 #include "platform/vela/insert_batch.h"
@@ -64,20 +65,29 @@ double Factor(const LateBoundObject& line) {
   return factor == 0 ? 1 : factor;
 }
 
-void AddStock(DataAccess& data_access, const std::string& article, const std::string& warehouse,
-              double quantity) {
-  const std::vector<Variant> place = {Variant(article), Variant(warehouse)};
-  if (Exists(data_access, "SELECT ARTIGO FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?", place)) {
-    Execute(data_access,
-            "UPDATE ARTARM SET EXISTENC = EXISTENC + ? WHERE ARTIGO = ? AND ARMAZEM = ?",
-            {NumberValue(quantity), place[0], place[1]});
-  } else {
-    InsertStatement insert("ARTARM");
-    insert.AddText("ARTIGO", article);
-    insert.AddText("ARMAZEM", warehouse);
-    insert.AddNumber("EXISTENC", quantity);
-    insert.Run(data_access);
+// The pairs of `pairs` that rows of `table` hold in columns `first` and `second`, in upper case,
+// as the company's columns compare: looked up a hundred at a time, one round trip each.
+using Pairs = std::set<std::pair<std::string, std::string>>;
+Pairs PairsHeld(DataAccess& data_access, const std::string& table, const std::string& first,
+                const std::string& second,
+                const std::vector<std::pair<std::string, std::string>>& pairs) {
+  constexpr size_t kPerQuery = 100;
+  const std::string one = "(" + first + " = ? AND " + second + " = ?)";
+  Pairs found;
+  for (size_t from = 0; from < pairs.size(); from += kPerQuery) {
+    std::string sql = "SELECT " + first + ", " + second + " FROM " + table + " WHERE ";
+    std::vector<Variant> values;
+    for (size_t i = from; i < std::min(pairs.size(), from + kPerQuery); ++i) {
+      sql += i == from ? one : " OR " + one;
+      values.emplace_back(pairs[i].first);
+      values.emplace_back(pairs[i].second);
+    }
+    for (RecordsetPtr rows = Query(data_access, sql, values); !rows->Eof(); rows->MoveNext()) {
+      found.emplace(UCase(CStr(rows->Fields(first).Value())),
+                    UCase(CStr(rows->Fields(second).Value())));
+    }
   }
+  return found;
 }
 
 // What the document's lines move, in the article's base unit, summed per article and warehouse
@@ -103,14 +113,29 @@ void AddLineStock(const Movement& movement, const LateBoundObject& line, StockCh
   changes.in_total[article] += sign * quantity;
 }
 
+// The stock rows a place never had are inserted, the others added to; every write in one
+// exchange.
 void ApplyStockChanges(DataAccess& data_access, const StockChanges& changes) {
+  std::vector<std::pair<std::string, std::string>> places;
+  for (const auto& [place, quantity] : changes.in_warehouse) places.push_back(place);
+  Pairs held = PairsHeld(data_access, "ARTARM", "ARTIGO", "ARMAZEM", places);
+  std::vector<ValuedStatement> writes;
   for (const auto& [place, quantity] : changes.in_warehouse) {
-    AddStock(data_access, place.first, place.second, quantity);
+    const Variant article(place.first), warehouse(place.second);
+    if (held.emplace(UCase(place.first), UCase(place.second)).second) {
+      writes.push_back({"INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC) VALUES (?, ?, ?)",
+                        {article, warehouse, NumberValue(quantity)}});
+    } else {
+      writes.push_back(
+          {"UPDATE ARTARM SET EXISTENC = EXISTENC + ? WHERE ARTIGO = ? AND ARMAZEM = ?",
+           {NumberValue(quantity), article, warehouse}});
+    }
   }
   for (const auto& [article, quantity] : changes.in_total) {
-    Execute(data_access, "UPDATE ARTIGOS SET STDISP = STDISP + ? WHERE CODIGO = ?",
-            {NumberValue(quantity), Variant(article)});
+    writes.push_back({"UPDATE ARTIGOS SET STDISP = STDISP + ? WHERE CODIGO = ?",
+                      {NumberValue(quantity), Variant(article)}});
   }
+  if (!writes.empty()) data_access.RunAllWithValues(writes);
 }
 
 void InsertLot(Movement& movement, const LateBoundObject& lot, const LateBoundObject& line,
@@ -175,33 +200,14 @@ void MoveSerial(Movement& movement, const LateBoundObject& serial, const LateBou
   }
 }
 
-// The serial numbers of `entered` that the stock holds already, in upper case: looked up a
-// hundred at a time, one round trip each.
-std::set<std::pair<std::string, std::string>> AlreadyInStock(
-    DataAccess& data_access, const std::vector<SerialEntry>& entered) {
-  constexpr size_t kPerQuery = 100;
-  std::set<std::pair<std::string, std::string>> found;
-  for (size_t first = 0; first < entered.size(); first += kPerQuery) {
-    std::string sql = "SELECT ARTIGO, NUMSER FROM NSEREXIS WHERE ";
-    std::vector<Variant> values;
-    for (size_t i = first; i < std::min(entered.size(), first + kPerQuery); ++i) {
-      sql += i == first ? "(ARTIGO = ? AND NUMSER = ?)" : " OR (ARTIGO = ? AND NUMSER = ?)";
-      values.emplace_back(entered[i].article);
-      values.emplace_back(entered[i].number);
-    }
-    for (RecordsetPtr rows = Query(data_access, sql, values); !rows->Eof(); rows->MoveNext()) {
-      found.emplace(UCase(CStr(rows->Fields("ARTIGO").Value())),
-                    UCase(CStr(rows->Fields("NUMSER").Value())));
-    }
-  }
-  return found;
-}
-
 // Enters the document's serial numbers into the stock, once none is there already: the first
 // the stock holds, or that the document entered before, is refused. Codes compare without case,
 // as the company's columns do.
 void EnterSerials(const Movement& movement) {
-  const auto in_stock = AlreadyInStock(movement.data_access, movement.entered);
+  std::vector<std::pair<std::string, std::string>> serials;
+  for (const SerialEntry& entry : movement.entered)
+    serials.emplace_back(entry.article, entry.number);
+  const Pairs in_stock = PairsHeld(movement.data_access, "NSEREXIS", "ARTIGO", "NUMSER", serials);
   std::set<std::pair<std::string, std::string>> seen;
   InsertBatch rows(movement.data_access);
   for (const SerialEntry& entry : movement.entered) {

@@ -246,7 +246,7 @@ TEST_F(VelaDocumentTest, AFailingInsertLeavesNothingBehind) {
 }
 
 // A customer order ENC 7/A/2026 for C1 with two lines, 5 of P1 and 2 of S1 in A1, served by
-// sales. The whole import checks a full serve; here, a partial one and one beyond what is left.
+// sales: partly, beyond what is left, and to the end, when the order is converted.
 TEST_F(VelaDocumentTest, ServingAnOrderPartlyOrBeyondWhatIsLeftStopsAtNothingToDeliver) {
   Prepare(
       "INSERT INTO TPDOC (CODIGO, DESCR, AREAG, TPOPER, ENTIDADE, TPFSTC) "
@@ -258,24 +258,25 @@ TEST_F(VelaDocumentTest, ServingAnOrderPartlyOrBeyondWhatIsLeftStopsAtNothingToD
       "('ENC', 'A', 2026, 7, 2, 2, 'S1', 'A1', 2);"
       "UPDATE ARTIGOS SET TOTENCCL = 5 WHERE CODIGO = 'P1';"
       "UPDATE ARTARM SET ARMENCCL = 5 WHERE ARTIGO = 'P1' AND ARMAZEM = 'A1';");
-  // Sells `quantity` of P1 against line 1 of the order; gives the order line's, the article's
-  // and the warehouse's quantities still to deliver, and whether the order is converted.
-  auto serve = [this](double quantity) {
+  // Sells `quantity` of `article` against line `order_line` of the order; gives line 1's, P1's
+  // and P1 in A1's quantities still to deliver, and whether the order is converted.
+  auto serve = [this](const char* article, int32_t order_line, double quantity) {
     auto sale = NewDocument("FAC", "C1");
-    LateBoundPtr line = sale->Linha(AddLine(*sale, "P1", "A1", quantity));
+    LateBoundPtr line = sale->Linha(AddLine(*sale, article, "A1", quantity));
     line->Set("OrDoc", "ENC");
     line->Set("OrSerie", "A");
     line->Set("OrNum", int32_t{7});
     line->Set("OrAno", int16_t{2026});
-    line->Set("LinhaOriginal", int32_t{1});
+    line->Set("LinhaOriginal", order_line);
     EXPECT_EQ(sale->Inserir(), 0) << sale->UltimaMensagem();
     return Row(
         "SELECT L.QUANT, TOTENCCL, ARMENCCL, C.[CONVERT] FROM DOCGCLIN AS L, ARTIGOS, "
         "ARTARM AS M, DOCGCCAB AS C WHERE L.TPDOCUM = 'ENC' AND L.NUMLINHA = 1 AND "
         "CODIGO = 'P1' AND M.ARTIGO = 'P1' AND M.ARMAZEM = 'A1' AND C.TPDOC = 'ENC'");
   };
-  EXPECT_EQ(serve(3), "2|2|2|0");
-  EXPECT_EQ(serve(4), "0|0|0|0");  // line 2 is still to deliver
+  EXPECT_EQ(serve("P1", 1, 3), "2|2|2|0");
+  EXPECT_EQ(serve("P1", 1, 4), "0|0|0|0");  // line 2 is still to deliver
+  EXPECT_EQ(serve("S1", 2, 2), "0|0|0|-1");
 }
 
 }  // namespace
