@@ -65,9 +65,10 @@ double Factor(const LateBoundObject& line) {
   return factor == 0 ? 1 : factor;
 }
 
+using Pairs = std::set<std::pair<std::string, std::string>>;
+
 // The pairs of `pairs` that rows of `table` hold in columns `first` and `second`, in upper case,
 // as the company's columns compare: looked up a hundred at a time, one round trip each.
-using Pairs = std::set<std::pair<std::string, std::string>>;
 Pairs PairsHeld(DataAccess& data_access, const std::string& table, const std::string& first,
                 const std::string& second,
                 const std::vector<std::pair<std::string, std::string>>& pairs) {
