@@ -68,17 +68,17 @@ std::string LineRefusal(CodeLookup& codes, const DocumentType& type, const LateB
   return {};
 }
 
-std::string SerialRefusal(DataAccess& data_access, const DocumentType& type,
+// `in_stock`: the serial numbers as the stock holds them, for a document that takes stock out.
+std::string SerialRefusal(const std::optional<SerialsInStock>& in_stock,
                           const LateBoundObject& serial, const LateBoundObject* line) {
-  const std::string number = TextMember(serial.Object("campos"), "Noserie");
   if (!line) {
-    return "O número de série " + number + " não está associado a nenhuma linha do documento.";
+    return "O número de série " + TextMember(serial.Object("campos"), "Noserie") +
+           " não está associado a nenhuma linha do documento.";
   }
-  if (!type.TakesStockOut()) return {};
-  const std::string article = EntryField(serial, "Artigo", *line, "Artigo");
-  const std::string warehouse = EntryField(serial, "Armazem", *line, "Armazem");
-  if (SerialInWarehouse(data_access, article, number, warehouse)) return {};
-  return SerialNotInWarehouseMessage(article, number, warehouse);
+  if (!in_stock) return {};
+  const SerialPlace place = PlaceOf(serial, *line);
+  if (in_stock->InWarehouse(place.serial, place.warehouse)) return {};
+  return SerialNotInWarehouseMessage(place.serial.article, place.serial.number, place.warehouse);
 }
 
 }  // namespace
@@ -107,9 +107,12 @@ std::string RefusalOf(DataAccess& data_access, const DocumentContent& document) 
                 " não está associado a nenhuma linha do documento.";
     }
   }
+  if (!refusal.empty()) return refusal;
+  std::optional<SerialsInStock> in_stock;
+  if (type->TakesStockOut()) in_stock.emplace(data_access, document);
   for (const LateBoundPtr& serial : document.serials) {
     if (!refusal.empty()) break;
-    refusal = SerialRefusal(data_access, *type, *serial, document.LineOf(*serial));
+    refusal = SerialRefusal(in_stock, *serial, document.LineOf(*serial));
   }
   return refusal;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 
 #include "platform/vela/company_sql.h"
 #include "platform/vela/insert_batch.h"
+#include "platform/vela/matching_rows.h"
 #include "platform/vela/member_values.h"
 #include "platform/vela/serial_stock.h"
 #include "platform/vela/sql_literal.h"
@@ -58,6 +60,10 @@ struct Movement {
   // The serial numbers this document enters, in its order: each is checked against the stock
   // before any is written.
   std::vector<SerialEntry> entered;
+  // For a document that takes stock out: where its serial numbers are, as it moves them, and
+  // the stock rows it changes.
+  std::optional<SerialsInStock> in_stock;
+  std::vector<ValuedStatement> serial_stock;
 };
 
 double Factor(const LateBoundObject& line) {
@@ -67,28 +73,14 @@ double Factor(const LateBoundObject& line) {
 
 using Pairs = std::set<std::pair<std::string, std::string>>;
 
-// The pairs of `pairs` that rows of `table` hold in columns `first` and `second`, in upper case,
-// as the company's columns compare: looked up a hundred at a time, one round trip each.
-Pairs PairsHeld(DataAccess& data_access, const std::string& table, const std::string& first,
-                const std::string& second,
-                const std::vector<std::pair<std::string, std::string>>& pairs) {
-  constexpr size_t kPerQuery = 100;
-  const std::string one = "(" + first + " = ? AND " + second + " = ?)";
-  Pairs found;
-  for (size_t from = 0; from < pairs.size(); from += kPerQuery) {
-    std::string sql = "SELECT " + first + ", " + second + " FROM " + table + " WHERE ";
-    std::vector<Variant> values;
-    for (size_t i = from; i < std::min(pairs.size(), from + kPerQuery); ++i) {
-      sql += i == from ? one : " OR " + one;
-      values.emplace_back(pairs[i].first);
-      values.emplace_back(pairs[i].second);
-    }
-    for (RecordsetPtr rows = Query(data_access, sql, values); !rows->Eof(); rows->MoveNext()) {
-      found.emplace(UCase(CStr(rows->Fields(first).Value())),
-                    UCase(CStr(rows->Fields(second).Value())));
-    }
+// The keys of two columns that rows of `table` hold, in upper case.
+Pairs PairsHeld(DataAccess& data_access, const std::string& table,
+                const std::vector<std::string>& columns, const std::vector<RowKey>& keys) {
+  Pairs held;
+  for (RowKey& row : MatchingRows(data_access, table, columns, keys)) {
+    held.emplace(std::move(row[0]), std::move(row[1]));
   }
-  return found;
+  return held;
 }
 
 // What the document's lines move, in the article's base unit, summed per article and warehouse
@@ -117,9 +109,11 @@ void AddLineStock(const Movement& movement, const LateBoundObject& line, StockCh
 // The stock rows a place never had are inserted, the others added to; every write in one
 // exchange.
 void ApplyStockChanges(DataAccess& data_access, const StockChanges& changes) {
-  std::vector<std::pair<std::string, std::string>> places;
-  for (const auto& [place, quantity] : changes.in_warehouse) places.push_back(place);
-  Pairs held = PairsHeld(data_access, "ARTARM", "ARTIGO", "ARMAZEM", places);
+  std::vector<RowKey> places;
+  for (const auto& [place, quantity] : changes.in_warehouse) {
+    places.push_back({place.first, place.second});
+  }
+  Pairs held = PairsHeld(data_access, "ARTARM", {"ARTIGO", "ARMAZEM"}, places);
   std::vector<ValuedStatement> writes;
   for (const auto& [place, quantity] : changes.in_warehouse) {
     const Variant article(place.first), warehouse(place.second);
@@ -177,27 +171,29 @@ void RecordSerial(Movement& movement, const LateBoundObject& serial, const std::
 }
 
 void MoveSerial(Movement& movement, const LateBoundObject& serial, const LateBoundObject& line) {
-  DataAccess& data_access = movement.data_access;
-  const std::string article = EntryField(serial, "Artigo", line, "Artigo");
-  const std::string warehouse = EntryField(serial, "Armazem", line, "Armazem");
-  const std::string number = TextMember(serial.Object("campos"), "Noserie");
-  RecordSerial(movement, serial, article, warehouse, number);
+  const auto [number, warehouse] = PlaceOf(serial, line);
+  RecordSerial(movement, serial, number.article, warehouse, number.number);
 
   if (movement.type.stock == Stock::kEntry) {
-    movement.entered.push_back({article, number, warehouse});
+    movement.entered.push_back({number.article, number.number, warehouse});
     return;
   }
-  if (!movement.type.TakesStockOut()) return;
-  constexpr char kWhere[] = " WHERE ARTIGO = ? AND NUMSER = ?";
-  const std::vector<Variant> serial_key = {Variant(article), Variant(number)};
-  if (!SerialInWarehouse(data_access, article, number, warehouse)) {
-    throw Error(kDatabaseError, kSource, SerialNotInWarehouseMessage(article, number, warehouse));
+  if (!movement.in_stock) return;
+  // The same serial number twice finds the stock as the first left it.
+  if (!movement.in_stock->InWarehouse(number, warehouse)) {
+    throw Error(kDatabaseError, kSource,
+                SerialNotInWarehouseMessage(number.article, number.number, warehouse));
   }
+  constexpr char kWhere[] = " WHERE ARTIGO = ? AND NUMSER = ?";
   if (movement.type.stock == Stock::kExit) {
-    Execute(data_access, std::string("DELETE FROM NSEREXIS") + kWhere, serial_key);
+    movement.in_stock->Remove(number);
+    movement.serial_stock.push_back({std::string("DELETE FROM NSEREXIS") + kWhere,
+                                     {Variant(number.article), Variant(number.number)}});
   } else {
-    Execute(data_access, std::string("UPDATE NSEREXIS SET ARMAZEM = ?") + kWhere,
-            {Variant(movement.destination), serial_key[0], serial_key[1]});
+    movement.in_stock->MoveTo(number, movement.destination);
+    movement.serial_stock.push_back(
+        {std::string("UPDATE NSEREXIS SET ARMAZEM = ?") + kWhere,
+         {Variant(movement.destination), Variant(number.article), Variant(number.number)}});
   }
 }
 
@@ -205,10 +201,10 @@ void MoveSerial(Movement& movement, const LateBoundObject& serial, const LateBou
 // the stock holds, or that the document entered before, is refused. Codes compare without case,
 // as the company's columns do.
 void EnterSerials(const Movement& movement) {
-  std::vector<std::pair<std::string, std::string>> serials;
+  std::vector<RowKey> serials;
   for (const SerialEntry& entry : movement.entered)
-    serials.emplace_back(entry.article, entry.number);
-  const Pairs in_stock = PairsHeld(movement.data_access, "NSEREXIS", "ARTIGO", "NUMSER", serials);
+    serials.push_back({entry.article, entry.number});
+  const Pairs in_stock = PairsHeld(movement.data_access, "NSEREXIS", {"ARTIGO", "NUMSER"}, serials);
   std::set<std::pair<std::string, std::string>> seen;
   InsertBatch rows(movement.data_access);
   for (const SerialEntry& entry : movement.entered) {
@@ -238,9 +234,11 @@ void ApplyStockEffect(DataAccess& data_access, const DocumentContent& document,
   for (const LateBoundPtr& line : document.lines) AddLineStock(movement, *line, changes);
   ApplyStockChanges(data_access, changes);
   for (const LateBoundPtr& lot : document.lots) MoveLot(movement, *lot, *document.LineOf(*lot));
+  if (type.TakesStockOut()) movement.in_stock.emplace(data_access, document);
   for (const LateBoundPtr& serial : document.serials) {
     MoveSerial(movement, *serial, *document.LineOf(*serial));
   }
+  if (!movement.serial_stock.empty()) data_access.RunAllWithValues(movement.serial_stock);
   movement.lots.Flush();
   movement.serial_movements.Flush();
   EnterSerials(movement);

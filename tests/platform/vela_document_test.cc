@@ -228,16 +228,23 @@ TEST_F(VelaDocumentTest, AFailingInsertLeavesNothingBehind) {
   Prepare("DELETE FROM ARTIGOS WHERE CODIGO = 'P1';");
   EXPECT_NE(document->Inserir(), 0);
   EXPECT_EQ(document->UltimaMensagem(), "Linha 1: o artigo P1 não existe.");
-  // Each entry alone is valid; the second takes out a serial number the first already took.
-  auto sale = NewDocument("FAC", "C1");
-  const int32_t line = AddLine(*sale, "S1", "A1", 2);
-  AddSerial(*sale, line, "S1", "A1", "SN1");
-  AddSerial(*sale, line, "S1", "A1", "SN1");
-  ASSERT_EQ(sale->Validar(), 0) << sale->UltimaMensagem();
-  EXPECT_NE(sale->Inserir(), 0);
-  EXPECT_EQ(sale->UltimaMensagem(), "O número de série SN1 do artigo S1 não existe no armazém A1.");
-  for (auto refused : {document, sale})
-    EXPECT_TRUE(refused->cab().Get("NossoNoDocumento").IsEmpty());
+  // Each entry alone is valid; the second takes out, or moves, a serial number the first
+  // already took or moved.
+  std::vector<std::shared_ptr<VelaDocument>> refused = {document};
+  for (const auto& [type, counterpart] : {std::pair("FAC", "C1"), std::pair("TRA", "A2")}) {
+    auto twice = NewDocument(type, counterpart);
+    const int32_t line = AddLine(*twice, "S1", "A1", 2);
+    AddSerial(*twice, line, "S1", "A1", "SN1");
+    AddSerial(*twice, line, "S1", "A1", "SN1");
+    ASSERT_EQ(twice->Validar(), 0) << twice->UltimaMensagem();
+    EXPECT_NE(twice->Inserir(), 0);
+    EXPECT_EQ(twice->UltimaMensagem(),
+              "O número de série SN1 do artigo S1 não existe no armazém A1.");
+    refused.push_back(twice);
+  }
+  for (const auto& document_refused : refused) {
+    EXPECT_TRUE(document_refused->cab().Get("NossoNoDocumento").IsEmpty());
+  }
   EXPECT_EQ(Row("SELECT (SELECT COUNT(*) FROM DOCGCCAB), (SELECT COUNT(*) FROM DOCGCLIN), (SELECT "
                 "COUNT(*) FROM NSERMOV), (SELECT COUNT(*) FROM NUMERADOR), COUNT(*), "
                 "MAX(EXISTENC) FROM NSEREXIS, ARTARM WHERE ARTARM.ARTIGO = 'S1'"),
