@@ -158,15 +158,16 @@ std::vector<Scenario> Scenarios(const Company& company) {
   }
   std::vector<Scenario> scenarios = {
       {"inventory", TI_InventarioInicial, PendingSets(*data_access, "I", 3), "", "",
-       DirectDocument{"INV", 1, "", true}},
+       DirectDocument{FloorKind::kInventory, ""}},
       {"sale/orders", TI_Venda,
        Where(exits, [](const ReadingSet& set) { return !set.origin.empty(); }), "FA", "",
-       DirectDocument{"FA", -1, "", false, true}},
+       DirectDocument{FloorKind::kSale, ""}},
       {"sale/" + customer, TI_Venda, customer_sets, "FA", customer,
-       DirectDocument{"FA", -1, customer}},
-      {"adjustment", TI_AcertoInventario, adjustments, "", "", DirectDocument{"SBR", 1, ""}},
+       DirectDocument{FloorKind::kSale, customer}},
+      {"adjustment", TI_AcertoInventario, adjustments, "", "",
+       DirectDocument{FloorKind::kAdjustment, ""}},
       {"adjust/noser", TI_AcertoInventario, WithoutSerials(adjustments, company), "", "",
-       DirectDocument{"SBR", 1, ""}},
+       DirectDocument{FloorKind::kAdjustment, ""}},
   };
   data_access->CloseConnection();
   for (Scenario& scenario : scenarios) {
@@ -175,6 +176,20 @@ std::vector<Scenario> Scenarios(const Company& company) {
     scenario.left_out = listed - scenario.sets.size();
   }
   return scenarios;
+}
+
+// The sets of each import of the scenario, as an operator chooses them.
+std::vector<SetArrays> Batches(const Scenario& scenario) {
+  const size_t per_import =
+      scenario.sets_per_import ? scenario.sets_per_import : scenario.sets.size();
+  std::vector<SetArrays> batches;
+  for (size_t first = 0; first < scenario.sets.size(); first += per_import) {
+    const auto from = scenario.sets.begin() + static_cast<std::ptrdiff_t>(first);
+    batches.push_back(Arrays(std::vector<ReadingSet>(
+        from,
+        from + static_cast<std::ptrdiff_t>(std::min(per_import, scenario.sets.size() - first)))));
+  }
+  return batches;
 }
 
 // One import as the pellora import command runs it: the company opened, the host logged in,
@@ -189,14 +204,9 @@ void TimeImport(const Scenario& scenario, const Company& company, EngineMeasure&
   api->SetDataAccess(data_access);
   HlpDb_ParametrosCreate();
 
-  const size_t per_import =
-      scenario.sets_per_import ? scenario.sets_per_import : scenario.sets.size();
+  std::vector<SetArrays> batches = Batches(scenario);
   const auto start = std::chrono::steady_clock::now();
-  for (size_t first = 0; first < scenario.sets.size(); first += per_import) {
-    const auto from = scenario.sets.begin() + static_cast<std::ptrdiff_t>(first);
-    SetArrays batch = Arrays(std::vector<ReadingSet>(
-        from,
-        from + static_cast<std::ptrdiff_t>(std::min(per_import, scenario.sets.size() - first))));
+  for (SetArrays& batch : batches) {
     MovImportacao import;
     ImportHeader header;
     header.kind = scenario.kind;
@@ -221,9 +231,8 @@ void TimeImport(const Scenario& scenario, const Company& company, EngineMeasure&
 }
 
 void TimeFloor(const Scenario& scenario, const Company& company, EngineMeasure& measure) {
-  const SetArrays sets = Arrays(scenario.sets);
   const std::unique_ptr<DirectConnection> db = OpenDirect(company);
-  DirectImport direct(*db, sets, scenario.floor);
+  DirectImport direct(*db, Batches(scenario), scenario.floor);
   const auto start = std::chrono::steady_clock::now();
   measure.floor_lines = direct.Run();
   measure.floor_ms = MillisecondsSince(start);

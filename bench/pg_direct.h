@@ -53,6 +53,7 @@ class PgStatement : public DirectStatement {
   PgStatement& operator=(const PgStatement&) = delete;
 
   DirectStatement& Bind(int index, const std::string& text) override {
+    Again();
     if (values_.size() < static_cast<size_t>(index)) values_.resize(index);
     values_[index - 1] = text;
     return *this;
@@ -64,6 +65,12 @@ class PgStatement : public DirectStatement {
   }
   DirectStatement& Bind(int index, long long value) override {
     return Bind(index, std::to_string(value));
+  }
+  DirectStatement& BindNull(int index) override {
+    Again();
+    if (values_.size() < static_cast<size_t>(index)) values_.resize(index);
+    values_[index - 1].reset();
+    return *this;
   }
   bool Step() override {
     if (result_ == nullptr) Execute();
@@ -81,6 +88,12 @@ class PgStatement : public DirectStatement {
   }
 
  private:
+  // A statement whose rows were read runs again with the next values bound.
+  void Again() {
+    PQclear(result_);
+    result_ = nullptr;
+  }
+
   std::vector<const char*> Pointers() const {
     std::vector<const char*> pointers;
     for (const auto& value : values_) pointers.push_back(value ? value->c_str() : nullptr);
@@ -144,6 +157,9 @@ class PgDirect : public DirectConnection {
   std::string Year() const override { return "CAST(EXTRACT(YEAR FROM now()) AS INTEGER)"; }
   std::string Now() const override { return "LOCALTIMESTAMP"; }
   std::string TimeNow() const override { return "to_char(LOCALTIMESTAMP, 'HH24:MI:SS')"; }
+  std::string DateDigits(const std::string& column) const override {
+    return "to_char(" + column + ", 'YYYYMMDD')";
+  }
 
  private:
   PGconn* connection_ = nullptr;

@@ -28,19 +28,28 @@ class SqliteStatement : public DirectStatement {
   SqliteStatement& operator=(const SqliteStatement&) = delete;
 
   DirectStatement& Bind(int index, const std::string& text) override {
+    Again();
     sqlite3_bind_text(statement_, index, text.c_str(), static_cast<int>(text.size()),
                       SQLITE_TRANSIENT);
     return *this;
   }
   DirectStatement& Bind(int index, double value) override {
+    Again();
     sqlite3_bind_double(statement_, index, value);
     return *this;
   }
   DirectStatement& Bind(int index, long long value) override {
+    Again();
     sqlite3_bind_int64(statement_, index, value);
     return *this;
   }
+  DirectStatement& BindNull(int index) override {
+    Again();
+    sqlite3_bind_null(statement_, index);
+    return *this;
+  }
   bool Step() override {
+    stepped_ = true;
     const int code = sqlite3_step(statement_);
     if (code == SQLITE_ROW) return true;
     if (code != SQLITE_DONE) throw std::runtime_error(sqlite3_errmsg(db_));
@@ -48,7 +57,7 @@ class SqliteStatement : public DirectStatement {
   }
   void Run() override {
     Step();
-    sqlite3_reset(statement_);
+    Again();
   }
   std::string Text(int column) const override {
     const unsigned char* text = sqlite3_column_text(statement_, column);
@@ -58,8 +67,15 @@ class SqliteStatement : public DirectStatement {
   long long Integer(int column) const override { return sqlite3_column_int64(statement_, column); }
 
  private:
+  // A statement whose rows were read runs again with the next values bound.
+  void Again() {
+    if (stepped_) sqlite3_reset(statement_);
+    stepped_ = false;
+  }
+
   sqlite3* db_;
   sqlite3_stmt* statement_ = nullptr;
+  bool stepped_ = false;
 };
 
 // A company file opened with the same settings as the add-in's connection, so that the work
@@ -95,6 +111,9 @@ class SqliteFile : public DirectConnection {
   std::string Year() const override { return "CAST(strftime('%Y', 'now') AS INTEGER)"; }
   std::string Now() const override { return "datetime('now')"; }
   std::string TimeNow() const override { return "time('now')"; }
+  std::string DateDigits(const std::string& column) const override {
+    return "strftime('%Y%m%d', " + column + ")";
+  }
 
  private:
   sqlite3* db_ = nullptr;
