@@ -352,6 +352,30 @@ TYPED_TEST_P(DataAccessCases, ValuesStandForTheMarkersOfOneText) {
             (Texts{"A3|7"}));
 }
 
+// Texts that differ only in their string literals share one translation: each still reads its
+// own literals, whatever quotes, accents, comments or names come around them, and a literal
+// still types its column by its own length.
+TYPED_TEST_P(DataAccessCases, TextsDifferingOnlyInLiteralsReadTheirOwn) {
+  this->engine_.Prepare(
+      "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('O''B', 'Água'); "
+      "INSERT INTO ARTIGOS (CODIGO, NOME) VALUES ('ABC', 'Agua')");
+  const std::pair<std::string, Texts> cases[] = {
+      {"SELECT NOME FROM ARTIGOS WHERE CODIGO = 'O''B'", {"Água"}},
+      {"SELECT NOME FROM ARTIGOS WHERE CODIGO = 'ABC'", {"Agua"}},
+      {"SELECT CODIGO FROM ARTIGOS WHERE NOME = N'Água' -- it's\n", {"O'B"}},
+      {"SELECT CODIGO FROM ARTIGOS WHERE NOME = 'Agua' /* 'x' */", {"ABC"}},
+      {"SELECT 'ab' AS [a'b], 'O''B' AS X", {"ab|O'B"}},
+      {"SELECT 'cd' AS [a'b], 'xyz' AS X", {"cd|xyz"}},
+      {"SELECT 'ef' AS X, 'gh' AS Y", {"ef|gh"}},
+      {"SELECT 'ij' AS X, 'kl' AS Y", {"ij|kl"}},
+  };
+  for (const auto& [sql, rows] : cases) EXPECT_EQ(this->Rows(sql), rows) << sql;
+  for (const auto& [sql, size] :
+       {std::pair("SELECT 'abc' AS X", 3L), std::pair("SELECT 'ab' AS X", 2L)}) {
+    EXPECT_EQ(this->Query(sql)->FieldDefAt(0).defined_size, size) << sql;
+  }
+}
+
 // A new company's rows loaded in bulk hold what the host's INSERT stores, texts that a bulk
 // format would escape included, and its identities number on after the keys loaded.
 TYPED_TEST_P(DataAccessCases, RowsAppendedInBulkHoldWhatAnInsertStores) {
@@ -586,9 +610,9 @@ REGISTER_TYPED_TEST_SUITE_P(
     TextsCompareByTheCompanysRule, FieldsReportTypesKeysNamesAndValuesAsTheServer,
     NestedTransactionsCommitOnlyWithTheOutermost, AFailedCommitUndoesItsLevelAndLetsTheCompanyGo,
     SaveRecordsetWritesChangedAndNewRowsOrNothing, OpenForUpdateWritesAtOnceAndReadsTheIdentityBack,
-    ValuesStandForTheMarkersOfOneText, RowsAppendedInBulkHoldWhatAnInsertStores,
-    BatchesWithVariablesConditionsAndNewTables, ExpressionColumnsReportTheTypesSqlServerGives,
-    ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
+    ValuesStandForTheMarkersOfOneText, TextsDifferingOnlyInLiteralsReadTheirOwn,
+    RowsAppendedInBulkHoldWhatAnInsertStores, BatchesWithVariablesConditionsAndNewTables,
+    ExpressionColumnsReportTheTypesSqlServerGives, ASecondWriterWaitsAndThenHearsTheCompanyIsBusy,
     AQueryRepeatedInATransactionSeesEveryWriteBeforeIt, ARepeatedUpdateRunsAgainOnceAnythingElseRan,
     RowsAddedElsewhereDuringATransactionAreLeftAsTheyCame,
     RowsComeInTheOrderOfTheirGroupsOrOfTheirKey);

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/session/literal_template.h"
 #include "platform/tsql/repeatable_update.h"
 #include "platform/tsql/schema_change.h"
 #include "platform/tsql/tsql_step.h"
@@ -22,7 +24,9 @@ struct Translation {
 };
 
 // The translations of the texts sent lately, kept while the schema they were worked out from
-// stands: an import sends the same few texts for thousands of readings.
+// stands: an import sends the same few texts for thousands of readings. A text with string
+// literals is kept as its template (LiftLiterals), so the same query of another article is not
+// translated again.
 class TranslationCache {
  public:
   // The translation of `tsql` against the schema as it is in `schema_generation`, which
@@ -35,18 +39,38 @@ class TranslationCache {
       generation_ = schema_generation;
     }
     if (const auto found = entries_.find(tsql); found != entries_.end()) return found->second;
-    auto translation = std::make_shared<Translation>();
-    translation->steps = translate(tsql);
-    translation->repeatable_update = tsql::IsRepeatableUpdate(tsql);
-    translation->only_reads = tsql::OnlyReads(tsql);
+    if (const std::optional<LiteralTemplate> lifted = LiftLiterals(tsql)) {
+      const std::shared_ptr<const Translation> shared = Kept(lifted->text, translate);
+      if (auto steps = PutBackLiterals(shared->steps, *lifted)) {
+        return std::make_shared<Translation>(
+            Translation{std::move(*steps), shared->repeatable_update, shared->only_reads});
+      }
+      return Kept(tsql, translate);  // as it stands, found first next time
+    }
+    return Kept(tsql, translate);
+  }
+
+ private:
+  template <typename Translate>
+  std::shared_ptr<const Translation> Kept(std::string_view tsql, Translate translate) {
+    if (const auto found = entries_.find(tsql); found != entries_.end()) return found->second;
+    std::shared_ptr<const Translation> translation = Made(tsql, translate);
     if (entries_.size() >= kCapacity) entries_.clear();
     entries_.emplace(std::string(tsql), translation);
     return translation;
   }
 
- private:
+  template <typename Translate>
+  static std::shared_ptr<const Translation> Made(std::string_view tsql, Translate translate) {
+    auto translation = std::make_shared<Translation>();
+    translation->steps = translate(tsql);
+    translation->repeatable_update = tsql::IsRepeatableUpdate(tsql);
+    translation->only_reads = tsql::OnlyReads(tsql);
+    return translation;
+  }
+
   // Enough for every text an import repeats; texts that never repeat are let go when it fills.
-  static constexpr size_t kCapacity = 256;
+  static constexpr size_t kCapacity = 1024;
   uint64_t generation_ = 0;
   std::map<std::string, std::shared_ptr<const Translation>, std::less<>> entries_;
 };

@@ -28,7 +28,7 @@ class StatementCache {
 
  private:
   // Enough for every text an import repeats; texts that never repeat are let go when it fills.
-  static constexpr size_t kCapacity = 256;
+  static constexpr size_t kCapacity = 1024;
   // By text; nullptr while the statement is out.
   std::map<std::string, sqlite3_stmt*, std::less<>> kept_;
 };
