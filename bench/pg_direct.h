@@ -53,9 +53,7 @@ class PgStatement : public DirectStatement {
   PgStatement& operator=(const PgStatement&) = delete;
 
   DirectStatement& Bind(int index, const std::string& text) override {
-    Again();
-    if (values_.size() < static_cast<size_t>(index)) values_.resize(index);
-    values_[index - 1] = text;
+    Value(index) = text;
     return *this;
   }
   DirectStatement& Bind(int index, double value) override {
@@ -67,9 +65,7 @@ class PgStatement : public DirectStatement {
     return Bind(index, std::to_string(value));
   }
   DirectStatement& BindNull(int index) override {
-    Again();
-    if (values_.size() < static_cast<size_t>(index)) values_.resize(index);
-    values_[index - 1].reset();
+    Value(index).reset();
     return *this;
   }
   bool Step() override {
@@ -88,10 +84,12 @@ class PgStatement : public DirectStatement {
   }
 
  private:
-  // A statement whose rows were read runs again with the next values bound.
-  void Again() {
+  // The value of marker `index`; a statement whose rows were read runs again with it.
+  std::optional<std::string>& Value(int index) {
     PQclear(result_);
     result_ = nullptr;
+    if (values_.size() < static_cast<size_t>(index)) values_.resize(index);
+    return values_[index - 1];
   }
 
   std::vector<const char*> Pointers() const {

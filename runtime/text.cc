@@ -25,54 +25,6 @@ size_t ByteOffset(std::string_view text, size_t count) {
   return pos;
 }
 
-// A code point of UTF-8 text and the bytes it takes. A byte that does not start valid UTF-8
-// (a stray continuation, an overlong form, a surrogate) is a code point of its own beyond
-// Unicode, so that no two different texts fold to the same.
-struct CodePoint {
-  char32_t value;
-  size_t length;
-};
-constexpr char32_t kStrayByte = 0x110000;
-
-CodePoint DecodeAt(std::string_view text, size_t at) {
-  const unsigned char lead = text[at];
-  const CodePoint stray{kStrayByte + lead, 1};
-  if (lead < 0x80) return {lead, 1};
-  const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-  if (lead < 0xC2 || lead > 0xF4 || at + length > text.size()) return stray;
-  char32_t value = lead & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    const unsigned char next = text[at + i];
-    if (!IsContinuationByte(next)) return stray;
-    value = value << 6 | (next & 0x3F);
-  }
-  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    return stray;
-  }
-  return {value, length};
-}
-
-void Append(char32_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c >= kStrayByte) {
-    out += static_cast<char>(c - kStrayByte);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | c >> 6);
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | c >> 12);
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | c >> 18);
-    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // `c` as one of the case tables maps it.
 char32_t Mapped(char32_t c, const CaseRange* ranges, size_t size) {
   const CaseRange* end = ranges + size;
@@ -97,7 +49,7 @@ std::string MapText(std::string_view text, Map map) {
       continue;
     }
     const CodePoint c = DecodeAt(text, at);
-    Append(map(c.value), result);
+    AppendCodePoint(map(c.value), result);
     at += c.length;
   }
   return result;
@@ -108,6 +60,45 @@ void CheckCount(long count) {
 }
 
 }  // namespace
+
+CodePoint DecodeAt(std::string_view text, size_t at) {
+  const unsigned char lead = text[at];
+  const CodePoint stray{kStrayByte + lead, 1};
+  if (lead < 0x80) return {lead, 1};
+  const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  if (lead < 0xC2 || lead > 0xF4 || at + length > text.size()) return stray;
+  char32_t value = lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    const unsigned char next = text[at + i];
+    if (!IsContinuationByte(next)) return stray;
+    value = value << 6 | (next & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    return stray;
+  }
+  return {value, length};
+}
+
+void AppendCodePoint(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c >= kStrayByte) {
+    out += static_cast<char>(c - kStrayByte);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | c >> 18);
+    out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
 
 size_t Len(std::string_view text) {
   return std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); });

@@ -42,6 +42,19 @@ bool EqualTextNoCase(std::string_view a, std::string_view b);
 // A hash that texts equal under CompareTextNoCase share.
 size_t HashTextNoCase(std::string_view text);
 
+// A code point of UTF-8 text and the bytes it takes. A byte that does not start valid UTF-8
+// (a stray continuation, an overlong form, a surrogate) is a code point of its own beyond
+// Unicode, so that no two different texts fold to the same.
+struct CodePoint {
+  char32_t value;
+  size_t length;
+};
+inline constexpr char32_t kStrayByte = 0x110000;
+// The code point that starts at byte `at` of `text`.
+CodePoint DecodeAt(std::string_view text, size_t at);
+// Appends `c` in UTF-8; a stray byte as the byte it stands for.
+void AppendCodePoint(char32_t c, std::string& out);
+
 // Doubles every single quote, for a value embedded between quotes in SQL or a filter.
 std::string QuoteEscape(std::string_view text);
 

@@ -13,33 +13,13 @@ namespace {
 constexpr char32_t kFirstMarker = 0xE000;
 constexpr char32_t kFiller = 0xF8FF;
 constexpr size_t kMostLiterals = kFiller - kFirstMarker;
-
-void AppendUtf8(std::string& out, char32_t c) {
-  out += static_cast<char>(0xE0 | (c >> 12));
-  out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  out += static_cast<char>(0x80 | (c & 0x3F));
-}
+constexpr size_t kMarkerBytes = 3;  // each in UTF-8
 
 std::string Marker(size_t index, size_t length) {
   std::string marker;
-  AppendUtf8(marker, static_cast<char32_t>(kFirstMarker + index));
-  for (size_t i = 1; i < length; ++i) AppendUtf8(marker, kFiller);
+  AppendCodePoint(static_cast<char32_t>(kFirstMarker + index), marker);
+  for (size_t i = 1; i < length; ++i) AppendCodePoint(kFiller, marker);
   return marker;
-}
-
-// A literal's content as written, its quotes written twice taken once.
-std::string Undoubled(std::string_view written) {
-  std::string content;
-  for (size_t i = 0; i < written.size(); ++i) {
-    content += written[i];
-    if (written[i] == '\'') ++i;
-  }
-  return content;
-}
-
-size_t CodePoints(std::string_view text) {
-  return static_cast<size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 // The end of what starts at `at` and closes with `close`, `close` written twice standing for
@@ -77,14 +57,13 @@ bool HoldsMarker(std::string_view text) {
   return false;
 }
 
-// The marker character at `at` (three bytes), or nothing.
+// The marker character at byte `at`, or nothing.
 std::optional<char32_t> MarkerAt(std::string_view text, size_t at) {
-  if (at + 2 >= text.size()) return std::nullopt;
-  const auto lead = static_cast<unsigned char>(text[at]);
-  if (lead != 0xEE && lead != 0xEF) return std::nullopt;
-  const char32_t c = (char32_t{lead} & 0x0F) << 12 |
-                     (char32_t{static_cast<unsigned char>(text[at + 1])} & 0x3F) << 6 |
-                     (char32_t{static_cast<unsigned char>(text[at + 2])} & 0x3F);
+  // Every marker starts with byte EE or EF; most bytes are let go at once.
+  if (at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xFE) != 0xEE) {
+    return std::nullopt;
+  }
+  const char32_t c = DecodeAt(text, at).value;
   if (c < kFirstMarker || c > kFiller) return std::nullopt;
   return c;
 }
@@ -102,15 +81,14 @@ bool PutBack(std::string& sql, const LiteralTemplate& lifted, std::vector<int>& 
       continue;
     }
     const size_t index = *marker - kFirstMarker;
-    if (*marker == kFiller || index >= lifted.contents.size()) return false;
-    const std::string& content = lifted.contents[index];
-    const size_t length = CodePoints(Undoubled(content));
-    for (size_t filler = 1; filler < length; ++filler) {
-      if (MarkerAt(sql, i + 3 * filler) != kFiller) return false;
+    if (*marker == kFiller || index >= lifted.literals.size()) return false;
+    const LiteralTemplate::Literal& literal = lifted.literals[index];
+    for (size_t filler = 1; filler < literal.length; ++filler) {
+      if (MarkerAt(sql, i + kMarkerBytes * filler) != kFiller) return false;
     }
-    out += content;
+    out += literal.written;
     ++found[index];
-    i += 3 * std::max<size_t>(length, 1);
+    i += kMarkerBytes * literal.length;
   }
   sql = std::move(out);
   return true;
@@ -133,6 +111,8 @@ bool PutBackAll(std::vector<tsql::Step>& steps, const LiteralTemplate& lifted,
 
 }  // namespace
 
+// The T-SQL reader's rules for comments, quoted names and literals, without making tokens: this
+// runs for every text sent.
 std::optional<LiteralTemplate> LiftLiterals(std::string_view tsql) {
   if (HoldsMarker(tsql) || Contains(tsql, "OBJECT_ID")) return std::nullopt;
   LiteralTemplate lifted;
@@ -156,11 +136,12 @@ std::optional<LiteralTemplate> LiftLiterals(std::string_view tsql) {
       const size_t close = Closing(tsql, i + 1, '\'');
       const std::string_view written = tsql.substr(i + 1, close - i - 1);
       if (close < tsql.size() && !written.empty()) {
-        if (lifted.contents.size() == kMostLiterals) return std::nullopt;
+        if (lifted.literals.size() == kMostLiterals) return std::nullopt;
+        const size_t length = Len(Replace(written, "''", "'"));
         lifted.text += '\'';
-        lifted.text += Marker(lifted.contents.size(), CodePoints(Undoubled(written)));
+        lifted.text += Marker(lifted.literals.size(), length);
         lifted.text += '\'';
-        lifted.contents.emplace_back(written);
+        lifted.literals.push_back({std::string(written), length});
         i = close + 1;
         continue;
       }
@@ -169,14 +150,14 @@ std::optional<LiteralTemplate> LiftLiterals(std::string_view tsql) {
     lifted.text.append(tsql.substr(i, end - i));
     i = end;
   }
-  if (lifted.contents.empty()) return std::nullopt;
+  if (lifted.literals.empty()) return std::nullopt;
   return lifted;
 }
 
 std::optional<std::vector<tsql::Step>> PutBackLiterals(const std::vector<tsql::Step>& steps,
                                                        const LiteralTemplate& lifted) {
   std::vector<tsql::Step> put_back = steps;
-  std::vector<int> found(lifted.contents.size(), 0);
+  std::vector<int> found(lifted.literals.size(), 0);
   if (!PutBackAll(put_back, lifted, found) ||
       std::any_of(found.begin(), found.end(), [](int count) { return count != 1; })) {
     return std::nullopt;

@@ -15,8 +15,12 @@ namespace pellora::session {
 // SQL Server shares one plan. Each literal's content becomes a marker of as many characters
 // (the translation types a literal by its length), unique within the text.
 struct LiteralTemplate {
-  std::string text;                   // the text with markers for contents
-  std::vector<std::string> contents;  // as written between the quotes, quotes still doubled
+  struct Literal {
+    std::string written;  // between the quotes, its quotes still doubled
+    size_t length;        // in code points, each doubled quote taken once: its marker's
+  };
+  std::string text;  // the text with markers for contents
+  std::vector<Literal> literals;
 };
 
 // nullopt for a text without string literals, or one whose translation reads their contents
